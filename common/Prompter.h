@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace tarn {
+
+// Button sets and answers of a modal message box.
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class PromptIcon { None, Information, Warning, Error, Question };
+enum class PromptAnswer { Ok, Cancel, Yes, No, Retry };
+
+// One message box: texts are UTF-8.
+struct Prompt {
+    std::string text;
+    std::string caption;
+    PromptButtons buttons = PromptButtons::Ok;
+    PromptIcon icon = PromptIcon::None;
+};
+
+// Every message box of the programs goes through this, so tests can answer it.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    [[nodiscard]] virtual PromptAnswer ask(const Prompt& prompt) = 0;
+};
+
+} // namespace tarn

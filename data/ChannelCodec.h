@@ -1,0 +1,59 @@
+#pragma once
+
+#include "data/CellGrid.h"
+#include "data/RadioImage.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace tarn {
+
+// Converts channel rows of an image to grid texts and back.
+class ChannelCodec {
+public:
+    enum Column {
+        NumberColumn = 0,
+        RxFreqColumn,
+        TxFreqColumn,
+        DecColumn,
+        EncColumn,
+        PowerColumn,
+        LockColumn,
+        ColumnCount
+    };
+    static constexpr const char* Headers[ColumnCount] = {
+        "Channel NO.", "RX Freq", "TX Freq", "QT/DQT Dec", "QT/DQT Enc", "TX Power", "CHN Lock"};
+    static constexpr int DumpRows = 270;
+    static constexpr const char* DumpFileName = "1.txt";
+
+    // Row count to count + 1 and the "%3d" numbers in column 0.
+    static void numberRows(CellGrid& grid, int count);
+    // Numbers the rows, then fills columns 1-6 of rows 1..count from the image.
+    static void render(const RadioImage& image, CellGrid& grid, int count);
+    // Reads columns 1-6 of rows 1..count into the image, then writes the row dump into
+    // dumpDirectory (empty: the current directory). Returns false only if the dump failed.
+    static bool parse(const CellGrid& grid, RadioImage& image, int count,
+                      const std::filesystem::path& dumpDirectory = {});
+    static bool writeDump(const RadioImage& image, const std::filesystem::path& file);
+
+    // Field codings, shared with the cell editor and the command line.
+    [[nodiscard]] static std::string renderFrequency(std::span<const std::uint8_t, 4> bytes);
+    [[nodiscard]] static std::string renderTone(std::uint8_t high, std::uint8_t low,
+                                                bool transmit);
+    // 10 Hz units of the leading number of a frequency text, rounded; 0 for none or negative.
+    [[nodiscard]] static std::uint32_t frequencyUnits(std::string_view text);
+    [[nodiscard]] static std::string formatFrequency(std::uint32_t units);
+    static void encodeFrequency(std::uint32_t units, std::span<std::uint8_t, 4> bytes);
+    // {high, low} of a tone text.
+    [[nodiscard]] static std::pair<std::uint8_t, std::uint8_t> encodeTone(std::string_view text);
+    // Leading decimal number of a text as atof reads it; 0 when there is none.
+    [[nodiscard]] static double leadingNumber(std::string_view text);
+
+    [[nodiscard]] static bool isProgrammed(std::span<const std::uint8_t, RadioImage::RowSize> row);
+};
+
+} // namespace tarn

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/RadioImage.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace tarn {
+
+// A ".sin" file failure; what() names the file and the reason.
+class SinFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// ".sin" files: exactly the 8192 bytes of the image.
+class SinFile {
+public:
+    // Reads the first 8192 bytes; a shorter or unreadable file throws SinFileError.
+    [[nodiscard]] static RadioImage load(const std::filesystem::path& path);
+    // Replaces the file atomically: a failure throws and leaves any old file as it was.
+    static void store(const std::filesystem::path& path, const RadioImage& image);
+};
+
+} // namespace tarn

@@ -1,0 +1,77 @@
+#include "qtsupport/MessageBoxPrompter.h"
+
+#include <QMessageBox>
+#include <QString>
+
+namespace tarn {
+
+namespace {
+
+QMessageBox::StandardButtons buttonsFor(PromptButtons buttons)
+{
+    switch (buttons) {
+    case PromptButtons::Ok:
+        return QMessageBox::Ok;
+    case PromptButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case PromptButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case PromptButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case PromptButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon iconFor(PromptIcon icon)
+{
+    switch (icon) {
+    case PromptIcon::None:
+        return QMessageBox::NoIcon;
+    case PromptIcon::Information:
+        return QMessageBox::Information;
+    case PromptIcon::Warning:
+        return QMessageBox::Warning;
+    case PromptIcon::Error:
+        return QMessageBox::Critical;
+    case PromptIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+PromptAnswer answerFor(int button, PromptButtons buttons)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return PromptAnswer::Ok;
+    case QMessageBox::Yes:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+        return PromptAnswer::No;
+    case QMessageBox::Retry:
+        return PromptAnswer::Retry;
+    case QMessageBox::Cancel:
+        return PromptAnswer::Cancel;
+    default:
+        // Closed by Escape or the close box: the box's escape answer.
+        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
+    }
+}
+
+} // namespace
+
+MessageBoxPrompter::MessageBoxPrompter(QWidget* parent)
+    : m_parent(parent)
+{
+}
+
+PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt)
+{
+    QMessageBox box(iconFor(prompt.icon), QString::fromStdString(prompt.caption),
+                    QString::fromStdString(prompt.text), buttonsFor(prompt.buttons), m_parent);
+    return answerFor(box.exec(), prompt.buttons);
+}
+
+} // namespace tarn

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "common/Prompter.h"
+
+class QWidget;
+
+namespace tarn {
+
+// Shows each prompt as a modal QMessageBox over the given parent (or none).
+class MessageBoxPrompter final : public Prompter {
+public:
+    explicit MessageBoxPrompter(QWidget* parent = nullptr);
+    [[nodiscard]] PromptAnswer ask(const Prompt& prompt) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace tarn

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and tests need, when any is missing.
+# As root it runs apt-get; otherwise it prints the one command to run and fails.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkgconf
+  qt6-base-dev qt6-serialport-dev libqt6serialport6 libgl-dev
+  libgtest-dev libgmock-dev googletest
+  clang-14 libclang-rt-14-dev
+  fonts-wqy-microhei
+  xvfb xdotool
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  echo "Installing: ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+else
+  echo "Missing packages. Run:" >&2
+  echo "  sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
