@@ -120,6 +120,11 @@ bool CHalcyonView::eventFilter(QObject* watched, QEvent* event) {
         if (watched->isWidgetType())
             emit statusText(statusHelpFor(static_cast<QWidget*>(watched)));
         break;
+    case QEvent::Leave:
+        // Going back to a parent raises no enter event there; a sibling's comes next.
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget != this)
+            emit statusText(statusHelpFor(widget->parentWidget()));
+        break;
     case QEvent::MouseMove:
         // A move that a child passed up has been answered by the child already.
         if (auto* widget = qobject_cast<QWidget*>(watched);

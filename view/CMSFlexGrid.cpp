@@ -17,8 +17,10 @@ namespace tarn {
 namespace {
 
 constexpr long TwipsPerInch = 1440;
-// A new grid's columns are two thirds of an inch wide, as such controls have always been.
+// A new grid's columns are two thirds of an inch wide, or fourteen average characters of a larger
+// font.
 constexpr long DefaultColWidthTwips = 960;
+constexpr int DefaultColWidthChars = 14;
 
 short mouseButton(Qt::MouseButton button) {
     switch (button) {
@@ -63,13 +65,14 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent)
         header->setSectionsClickable(false);
         header->setHighlightSections(false);
         header->setMinimumSectionSize(1);
+        header->setDefaultAlignment(Qt::AlignCenter);
     }
     m_defaultRowHeight = fontRowHeight();
-    const int colWidth = twipsToPixelsX(DefaultColWidthTwips);
+    m_defaultColWidth = fontColWidth();
     verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
-    horizontalHeader()->setDefaultSectionSize(colWidth);
+    horizontalHeader()->setDefaultSectionSize(m_defaultColWidth);
     horizontalHeader()->setFixedHeight(m_defaultRowHeight);
-    verticalHeader()->setFixedWidth(colWidth);
+    verticalHeader()->setFixedWidth(m_defaultColWidth);
 
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
@@ -92,11 +95,8 @@ void CMSFlexGrid::SetRows(long rows) {
         moveTo(rows - 1, m_col);
     const int oldCount = rowCount();
     setRowCount(static_cast<int>(rows - 1));
-    for (int r = oldCount; r < rowCount(); ++r) {
-        auto* number = new QTableWidgetItem;
-        number->setTextAlignment(toQt(GetColAlignment(0)));
-        setVerticalHeaderItem(r, number);
-    }
+    for (int r = oldCount; r < rowCount(); ++r)
+        setVerticalHeaderItem(r, new QTableWidgetItem);
     keepCurrentCellValid();
 }
 
@@ -315,12 +315,22 @@ void CMSFlexGrid::changeEvent(QEvent* event) {
     QTableWidget::changeEvent(event);
     if (event->type() != QEvent::FontChange)
         return;
-    // Rows nobody sized follow the text height.
+    // Rows and columns nobody sized follow the text size.
     const int height = fontRowHeight();
     if (horizontalHeader()->maximumHeight() == m_defaultRowHeight)
         horizontalHeader()->setFixedHeight(height);
     verticalHeader()->setDefaultSectionSize(height);
     m_defaultRowHeight = height;
+
+    const int width = fontColWidth();
+    if (verticalHeader()->maximumWidth() == m_defaultColWidth)
+        verticalHeader()->setFixedWidth(width);
+    for (int c = 0; c < columnCount(); ++c) {
+        if (columnWidth(c) == m_defaultColWidth)
+            setColumnWidth(c, width);
+    }
+    horizontalHeader()->setDefaultSectionSize(width);
+    m_defaultColWidth = width;
 }
 
 void CMSFlexGrid::updateGeometries() {
@@ -360,15 +370,10 @@ void CMSFlexGrid::keepCurrentCellValid() {
 }
 
 void CMSFlexGrid::applyAlignment(long col) {
-    const Qt::Alignment alignment = toQt(m_alignments.at(static_cast<std::size_t>(col)));
-    if (col == 0) {
-        m_corner->setAlignment(alignment);
-        for (int r = 0; r < rowCount(); ++r) {
-            if (QTableWidgetItem* number = verticalHeaderItem(r))
-                number->setTextAlignment(alignment);
-        }
+    // Fixed cells keep their own centred look; the setting is for the data cells.
+    if (col == 0)
         return;
-    }
+    const Qt::Alignment alignment = toQt(m_alignments.at(static_cast<std::size_t>(col)));
     const int column = static_cast<int>(col - 1);
     for (int r = 0; r < rowCount(); ++r) {
         if (QTableWidgetItem* cell = item(r, column))
@@ -408,6 +413,11 @@ void CMSFlexGrid::placeCorner() {
 
 int CMSFlexGrid::fontRowHeight() const {
     return fontMetrics().height() + 4;
+}
+
+int CMSFlexGrid::fontColWidth() const {
+    return std::max(twipsToPixelsX(DefaultColWidthTwips),
+                    fontMetrics().averageCharWidth() * DefaultColWidthChars);
 }
 
 } // namespace tarn

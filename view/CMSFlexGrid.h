@@ -66,6 +66,7 @@ public:
     [[nodiscard]] long GetCellWidth() const;
     [[nodiscard]] long GetCellHeight() const;
 
+    // Alignment of the column's data cells; the fixed cells stay centred.
     [[nodiscard]] short GetColAlignment(long col) const;
     void SetColAlignment(long col, short alignment);
     [[nodiscard]] long GetColWidth(long col) const;
@@ -110,10 +111,12 @@ private:
     [[nodiscard]] static Qt::Alignment toQt(short alignment);
     void placeCorner();
     [[nodiscard]] int fontRowHeight() const;
+    [[nodiscard]] int fontColWidth() const;
 
     FixedCornerCell* m_corner = nullptr;
     std::vector<short> m_alignments;
     int m_defaultRowHeight = 0;
+    int m_defaultColWidth = 0;
     long m_row = 1;
     long m_col = 1;
     bool m_redraw = true;
