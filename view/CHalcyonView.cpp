@@ -53,7 +53,7 @@ CHalcyonView::CHalcyonView(ChannelDocument& document, const ToneTable& tones, Pr
     m_grid.SetCols(ChannelCodec::ColumnCount);
     m_grid.setGeometry(DialogUnits(font()).rect(7, 7, 326, 227));
     m_grid.setFocusPolicy(Qt::StrongFocus);
-    watchPointer(this);
+    filterEventsOf(this);
     connect(&m_grid, &CMSFlexGrid::Scroll, this, &CHalcyonView::hideEditors);
 }
 
@@ -69,8 +69,8 @@ void CHalcyonView::OnInitialUpdate() {
     m_frequencyEdit->clear();
     hideEditors();
     renderGrid();
-    const long rowHeight = m_grid.GetRowHeight(2);
-    m_grid.SetRowHeight(0, rowHeight * 5 / 4);
+    if (m_grid.GetRows() > 2)
+        m_grid.SetRowHeight(0, m_grid.GetRowHeight(2) * 5 / 4);
     layoutGrid();
     m_grid.setFocus();
 }
@@ -114,7 +114,7 @@ void CHalcyonView::resizeEvent(QResizeEvent* event) {
 bool CHalcyonView::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::ChildAdded:
-        watchPointer(static_cast<QChildEvent*>(event)->child());
+        filterEventsOf(static_cast<QChildEvent*>(event)->child());
         break;
     case QEvent::Enter:
         if (watched->isWidgetType())
@@ -207,12 +207,12 @@ void CHalcyonView::onEditData() {
     m_grid.setFocus();
 }
 
-void CHalcyonView::watchPointer(QObject* object) {
+void CHalcyonView::filterEventsOf(QObject* object) {
     if (!object->isWidgetType())
         return;
     object->installEventFilter(this);
     for (QObject* child : object->children())
-        watchPointer(child);
+        filterEventsOf(child);
 }
 
 QString CHalcyonView::statusHelpFor(const QWidget* widget) const {

@@ -58,6 +58,8 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent)
     setSelectionMode(ContiguousSelection);
     setSelectionBehavior(SelectItems);
     setCornerButtonEnabled(false);
+    // Tab leaves the grid for the next control.
+    setTabKeyNavigation(false);
     setWordWrap(false);
 
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {

@@ -111,6 +111,7 @@ TEST_F(FlexGridTest, PressReportsAfterTheCellBecameCurrentAndRightPressMovesNoth
     EXPECT_EQ(presses[1].at(0).value<short>(), CMSFlexGrid::RightButton);
 }
 
+// Neither typing nor Tab moves the current cell: Tab is the focus key.
 TEST_F(FlexGridTest, TypedCharactersAreReportedWithoutMovingTheCurrentCell) {
     grid.SetTextMatrix(7, 1, "5");
     grid.setFocus();
@@ -119,12 +120,14 @@ TEST_F(FlexGridTest, TypedCharactersAreReportedWithoutMovingTheCurrentCell) {
     QTest::keyClicks(&grid, "5a");
     QTest::keyClick(&grid, Qt::Key_Backspace);
     QTest::keyClick(&grid, Qt::Key_Up);
+    QTest::keyClick(&grid, Qt::Key_Tab);
     ASSERT_EQ(typed.size(), 3);
     EXPECT_EQ(typed[0].at(0).toInt(), '5');
     EXPECT_EQ(typed[1].at(0).toInt(), 'a');
     EXPECT_EQ(typed[2].at(0).toInt(), 8);
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(grid.GetRow(), 1);
+    EXPECT_EQ(grid.GetCol(), 1);
 }
 
 TEST_F(FlexGridTest, ScrollingIsReported) {
