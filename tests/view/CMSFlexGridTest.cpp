@@ -198,13 +198,5 @@ TEST_F(FlexGridTest, ColSelIsTheFarColumnOfTheSelectionAroundTheCurrentCell) {
     EXPECT_EQ(grid.GetColSel(), 4);
 }
 
-TEST_F(FlexGridTest, RedrawSwitchesPaintingOffAndOn) {
-    grid.SetRedraw(false);
-    EXPECT_FALSE(grid.GetRedraw());
-    EXPECT_FALSE(grid.updatesEnabled());
-    grid.SetRedraw(true);
-    EXPECT_TRUE(grid.updatesEnabled());
-}
-
 } // namespace
 } // namespace tarn
