@@ -149,8 +149,11 @@ void CHalcyonView::createEditors() {
          std::initializer_list<QWidget*>{m_frequencyEdit, m_powerBox, m_lockBox, m_toneBox})
         editor->setFont(font());
 
+    QStringList toneTexts;
+    toneTexts.reserve(m_tones.size());
     for (const std::string& tone : m_tones.texts())
-        m_toneBox->addItem(QString::fromStdString(tone));
+        toneTexts << QString::fromStdString(tone);
+    m_toneBox->addItems(toneTexts);
     m_powerBox->addItems({QStringLiteral("High"), QStringLiteral("Middle"), QStringLiteral("Low")});
     m_lockBox->addItems({QStringLiteral("Lock"), QStringLiteral("UnLock")});
 }

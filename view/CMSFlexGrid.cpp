@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace tarn {
 
@@ -93,6 +94,7 @@ void CMSFlexGrid::SetRows(long rows) {
     if (rows < 1)
         throw std::out_of_range("grid rows " + std::to_string(rows));
     // Leave a row that is about to go while it still exists.
+    syncCurrentIndex();
     if (rows > 1 && m_row >= rows && currentIndex().isValid())
         moveTo(rows - 1, m_col);
     const int oldCount = rowCount();
@@ -109,6 +111,7 @@ long CMSFlexGrid::GetCols() const {
 void CMSFlexGrid::SetCols(long cols) {
     if (cols < 1)
         throw std::out_of_range("grid columns " + std::to_string(cols));
+    syncCurrentIndex();
     if (cols > 1 && m_col >= cols && currentIndex().isValid())
         moveTo(m_row, cols - 1);
     const int oldCount = columnCount();
@@ -279,6 +282,8 @@ QRect CMSFlexGrid::cellRect(long row, long col) const {
 
 void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableWidget::currentChanged(current, previous);
+    if (m_extending)
+        return;
     const long row = current.isValid() ? current.row() + 1 : 0;
     const long col = current.isValid() ? current.column() + 1 : 0;
     if (row == m_row && col == m_col)
@@ -290,9 +295,12 @@ void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
 }
 
 void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
-    // Only the left button moves the current cell.
-    if (event->button() == Qt::LeftButton)
+    // Only the left button moves the current cell; with Shift it extends the selection.
+    if (event->button() == Qt::LeftButton) {
+        const bool extending = std::exchange(m_extending, event->modifiers() & Qt::ShiftModifier);
         QTableWidget::mousePressEvent(event);
+        m_extending = extending;
+    }
     const QPoint at = viewport()->mapTo(this, event->position().toPoint());
     emit MouseDown(mouseButton(event->button()), shiftState(event->modifiers()), at.x(), at.y());
 }
@@ -305,7 +313,16 @@ void CMSFlexGrid::keyPressEvent(QKeyEvent* event) {
         emit KeyPress(text.front().unicode());
         return;
     }
+    const bool extending = std::exchange(m_extending, event->modifiers() & Qt::ShiftModifier);
     QTableWidget::keyPressEvent(event);
+    m_extending = extending;
+}
+
+void CMSFlexGrid::mouseMoveEvent(QMouseEvent* event) {
+    // Dragging selects a range; the cell where it started stays current.
+    const bool extending = std::exchange(m_extending, bool(event->buttons() & Qt::LeftButton));
+    QTableWidget::mouseMoveEvent(event);
+    m_extending = extending;
 }
 
 void CMSFlexGrid::resizeEvent(QResizeEvent* event) {
@@ -355,7 +372,21 @@ void CMSFlexGrid::moveTo(long row, long col) {
     checkCol(col);
     if (row == 0 || col == 0)
         throw std::out_of_range("the fixed row and column cannot be current");
+    syncCurrentIndex();
     setCurrentCell(static_cast<int>(row - 1), static_cast<int>(col - 1));
+}
+
+void CMSFlexGrid::syncCurrentIndex() {
+    // After extending a selection the view's cursor sits at the far end of the range.
+    if (!currentIndex().isValid() || m_row < 1 || m_col < 1)
+        return;
+    const QModelIndex current =
+        model()->index(static_cast<int>(m_row - 1), static_cast<int>(m_col - 1));
+    if (current == currentIndex())
+        return;
+    const bool extending = std::exchange(m_extending, true);
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    m_extending = extending;
 }
 
 void CMSFlexGrid::keepCurrentCellValid() {

@@ -99,15 +99,15 @@ TEST_F(FlexGridTest, PressReportsAfterTheCellBecameCurrentAndRightPressMovesNoth
     QSignalSpy presses(&grid, &CMSFlexGrid::MouseDown);
     QObject::connect(&grid, &CMSFlexGrid::MouseDown, [this] { log("down"); });
     const QPoint at = centreOf(3, 2);
-    QTest::mousePress(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, at);
-    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, at);
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, at);
     QTest::mousePress(grid.viewport(), Qt::RightButton, {}, centreOf(6, 6));
     QTest::mouseRelease(grid.viewport(), Qt::RightButton, {}, centreOf(6, 6));
 
     EXPECT_EQ(events, (Events{"leave 1,1", "enter 3,2", "down 3,2", "down 3,2"}));
     ASSERT_EQ(presses.size(), 2);
     const QPoint inGrid = grid.viewport()->mapTo(&grid, at);
-    EXPECT_EQ(presses[0], (QVariantList{short(1), short(1), inGrid.x(), inGrid.y()}));
+    EXPECT_EQ(presses[0], (QVariantList{short(1), short(2), inGrid.x(), inGrid.y()}));
     EXPECT_EQ(presses[1].at(0).value<short>(), CMSFlexGrid::RightButton);
 }
 
@@ -190,12 +190,30 @@ TEST_F(FlexGridTest, AlignmentAppliesToPresentAndLaterCells) {
     EXPECT_THROW(grid.SetColAlignment(2, 10), std::out_of_range);
 }
 
-TEST_F(FlexGridTest, ColSelIsTheFarColumnOfTheSelectionAroundTheCurrentCell) {
-    grid.SetRow(4);
-    grid.SetCol(3);
-    EXPECT_EQ(grid.GetColSel(), 3);
-    grid.setRangeSelected(QTableWidgetSelectionRange(3, 2, 3, 3), true);
+// Selecting a range moves only its far end; the cell where it began stays current.
+TEST_F(FlexGridTest, ExtendingASelectionKeepsTheCurrentCell) {
+    grid.setFocus();
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, centreOf(4, 3));
+    QTest::mouseMove(grid.viewport(), centreOf(4, 4));
+    QTest::mouseMove(grid.viewport(), centreOf(4, 5));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, centreOf(4, 5));
+    EXPECT_EQ(events, (Events{"leave 1,1", "enter 4,3"}));
+    EXPECT_EQ(grid.GetColSel(), 5);
+
+    QTest::keyClick(&grid, Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(grid.GetColSel(), 4);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, centreOf(4, 1));
+    EXPECT_EQ(grid.GetColSel(), 1);
+    EXPECT_EQ(grid.GetRow(), 4);
+    EXPECT_EQ(grid.GetCol(), 3);
+    EXPECT_EQ(events.size(), 2u);
+
+    // A move from the program starts at the current cell and drops the range.
+    grid.SetCol(1);
+    EXPECT_EQ(events, (Events{"leave 1,1", "enter 4,3", "leave 4,3", "enter 4,1"}));
+    EXPECT_EQ(grid.GetColSel(), 1);
+    QTest::keyClick(&grid, Qt::Key_Right);
+    EXPECT_EQ(events.back(), "enter 4,2");
 }
 
 } // namespace
