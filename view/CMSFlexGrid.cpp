@@ -18,8 +18,7 @@ namespace tarn {
 namespace {
 
 constexpr long TwipsPerInch = 1440;
-// A new grid's columns are two thirds of an inch wide, or fourteen average characters of a larger
-// font.
+// A new grid's columns are two thirds of an inch wide, or wider for a large font.
 constexpr long DefaultColWidthTwips = 960;
 constexpr int DefaultColWidthChars = 14;
 
@@ -288,10 +287,13 @@ void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
     const long col = current.isValid() ? current.column() + 1 : 0;
     if (row == m_row && col == m_col)
         return;
-    emit LeaveCell();
+    // A cell that went with its row or column cannot be left any more.
+    if (m_row >= 1 && m_row < GetRows() && m_col >= 1 && m_col < GetCols())
+        emit LeaveCell();
     m_row = row;
     m_col = col;
-    emit EnterCell();
+    if (current.isValid())
+        emit EnterCell();
 }
 
 void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {

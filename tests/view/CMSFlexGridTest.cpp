@@ -150,6 +150,18 @@ TEST_F(FlexGridTest, ShrinkingBelowTheCurrentRowLeavesItWhileItStillExists) {
     grid.SetRows(41);
     EXPECT_EQ(grid.GetRow(), 20);
     EXPECT_EQ(grid.GetTextMatrix(30, 1), "");
+
+    // With no data row left there is no current cell to enter; one comes back with the rows.
+    events.clear();
+    textAtLeave.clear();
+    grid.SetTextMatrix(20, 1, "last");
+    grid.SetRows(1);
+    EXPECT_EQ(events, Events{"leave 20,1"});
+    EXPECT_EQ(textAtLeave, "last");
+    EXPECT_EQ(grid.GetRow(), 0);
+    grid.SetRows(41);
+    EXPECT_EQ(grid.GetRow(), 1);
+    EXPECT_EQ(events.size(), 1u);
 }
 
 TEST_F(FlexGridTest, GeometryIsInTwipsAndMatchesTheCellsOnScreen) {
