@@ -112,6 +112,11 @@ TEST_F(ChannelViewTest, EditorsAreCreatedHiddenOnTheGridWithTheirLists) {
     EXPECT_FALSE(view.lockBox()->isEditable());
     EXPECT_TRUE(view.toneBox()->isEditable());
 
+    // An editor open while the grid scrolls would float over the wrong cell.
+    view.toneBox()->show();
+    view.grid().scrollToBottom();
+    EXPECT_TRUE(view.toneBox()->isHidden());
+
     const auto items = [](const QComboBox* box) {
         QStringList texts;
         for (int i = 0; i < box->count(); ++i)
