@@ -35,6 +35,8 @@ CModelInfoDialog::CModelInfoDialog(ChannelDocument& document, QWidget* parent)
 void CModelInfoDialog::createControls() {
     m_model->setEntries(ModelSettings::ModelEntries);
     m_modelLabel->setBuddy(m_model);
+    m_modelLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_bandLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_bandLabel->setBuddy(m_band);
     m_ok->setProperty("controlId", 1);
     m_ok->setDefault(true);
@@ -45,9 +47,9 @@ void CModelInfoDialog::createControls() {
 
 void CModelInfoDialog::placeControls(const DialogUnits& units) {
     const int boxHeight = std::max(m_model->sizeHint().height(), units.y(12));
-    m_modelLabel->setGeometry(units.rect(12, 14, 52, 10));
+    m_modelLabel->setGeometry(units.x(12), units.y(12), units.x(52), boxHeight);
     m_model->setGeometry(units.x(66), units.y(12), units.x(180), boxHeight);
-    m_bandLabel->setGeometry(units.rect(12, 36, 52, 10));
+    m_bandLabel->setGeometry(units.x(12), units.y(34), units.x(52), boxHeight);
     m_band->setGeometry(units.x(66), units.y(34), units.x(180), boxHeight);
     m_ok->setGeometry(units.rect(71, 60, 50, 14));
     m_cancel->setGeometry(units.rect(136, 60, 50, 14));

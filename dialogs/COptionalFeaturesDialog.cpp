@@ -77,7 +77,9 @@ void COptionalFeaturesDialog::placeField(const DialogUnits& units, std::size_t f
     const int labelWidth = leftColumn ? LabelWidth : RightLabelWidth;
     const int boxWidth = leftColumn ? LeftBoxWidth : RightBoxWidth;
     const int boxHeight = std::max(m_boxes[field]->sizeHint().height(), units.y(12));
-    m_labels[field]->setGeometry(units.rect(left, top + 2, labelWidth, 10));
+    // Each label is centred on the height of its box.
+    m_labels[field]->setGeometry(units.x(left), units.y(top), units.x(labelWidth), boxHeight);
+    m_labels[field]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_boxes[field]->setGeometry(units.x(left + labelWidth + 2), units.y(top), units.x(boxWidth),
                                 boxHeight);
 }

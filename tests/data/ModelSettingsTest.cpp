@@ -58,12 +58,5 @@ TEST(ModelSettings, EitherModelOffersTheSixBandsAndTheFullTable) {
     }
 }
 
-TEST(ModelSettings, ModelEntriesAreSlashSeparatedFamilies) {
-    for (const std::string_view entry : ModelSettings::ModelEntries) {
-        EXPECT_NE(entry.find('/'), std::string_view::npos) << entry;
-    }
-    EXPECT_NE(ModelSettings::ModelEntries[0], ModelSettings::ModelEntries[1]);
-}
-
 } // namespace
 } // namespace tarn
