@@ -28,8 +28,8 @@ CModelInfoDialog::CModelInfoDialog(ChannelDocument& document, QWidget* parent)
     createControls();
     placeControls(DialogUnits(font()));
     loadFromImage();
-    // Only a choice of the user rebuilds the band list, never the start-up selection.
-    connect(m_model, &QComboBox::activated, this, [this] { RebuildBandList(); });
+    // Connected last: the start-up selection must not rebuild the list a second time.
+    connect(m_model, &OptionCombo::selectionChanged, this, [this] { RebuildBandList(); });
 }
 
 void CModelInfoDialog::createControls() {

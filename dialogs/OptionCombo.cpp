@@ -8,6 +8,8 @@ OptionCombo::OptionCombo(int controlId, QWidget* parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    connect(this, &QComboBox::editTextChanged, this, &OptionCombo::checkSelection);
+    connect(this, &QComboBox::currentIndexChanged, this, &OptionCombo::checkSelection);
 }
 
 void OptionCombo::setEntries(std::span<const std::string_view> entries) {
@@ -28,6 +30,14 @@ int OptionCombo::selection() const {
         return current;
     // The user typed over the entry: the text counts only when it names one exactly.
     return findText(shown, Qt::MatchFixedString);
+}
+
+void OptionCombo::checkSelection() {
+    const int now = selection();
+    if (now == m_selection)
+        return;
+    m_selection = now;
+    emit selectionChanged(now);
 }
 
 } // namespace tarn

@@ -21,6 +21,15 @@ public:
     // An index outside the list leaves the box empty.
     void select(int index);
     [[nodiscard]] int selection() const;
+
+signals:
+    // The entry shown has changed, by a choice from the list or by typing.
+    void selectionChanged(int selection);
+
+private:
+    void checkSelection();
+
+    int m_selection = NoSelection;
 };
 
 } // namespace tarn

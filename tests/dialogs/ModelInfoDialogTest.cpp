@@ -60,6 +60,8 @@ TEST_F(ModelInfoDialogTest, ChoosingTheOtherModelResetsTheBandAndOkStoresBoth) {
     document.image()[RadioImage::BandOffset] = 3;
     CModelInfoDialog dialog(document, nullptr);
     EXPECT_EQ(shown(dialog, Band), "200 - 299MHz");
+    QTest::keyClick(box(dialog, Model), Qt::Key_Up); // already the first model: no change
+    EXPECT_EQ(shown(dialog, Band), "200 - 299MHz");
 
     QTest::keyClick(box(dialog, Model), Qt::Key_Down);
     EXPECT_EQ(shown(dialog, Model).toStdString(), ModelSettings::ModelEntries[1]);
@@ -131,13 +133,28 @@ TEST_F(ModelInfoDialogTest, EscapeAfterChangesLeavesTheDocumentAsItWas) {
 }
 
 TEST_F(ModelInfoDialogTest, TypedTextCountsOnlyWhenItNamesAnEntry) {
+    loadReducedModel(4);
     CModelInfoDialog dialog(document, nullptr);
+    const auto secondModel = QString::fromUtf8(ModelSettings::ModelEntries[1].data());
+    test::typeInto(*box(dialog, Model), secondModel.toLower());
+    EXPECT_EQ(shown(dialog, Band), "VHF: 136-174MHz");
+    EXPECT_EQ(document.channelCount(), 199);
     test::typeInto(*box(dialog, Band), "300 - 480mhz");
-    test::typeInto(*box(dialog, Model), "Some other radio");
+    clickButton(dialog, Ok);
+    EXPECT_EQ(document.image()[RadioImage::ModelTypeOffset], 1);
+    EXPECT_EQ(document.image()[RadioImage::BandOffset], 4);
     EXPECT_EQ(box(dialog, Band)->count(), 6);
+}
+
+TEST_F(ModelInfoDialogTest, TypingOverTheModelEmptiesTheBandList) {
+    CModelInfoDialog dialog(document, nullptr);
+    test::typeInto(*box(dialog, Model), "Some other radio");
+    EXPECT_EQ(box(dialog, Band)->count(), 0);
+    EXPECT_EQ(shown(dialog, Band), "");
     clickButton(dialog, Ok);
     EXPECT_EQ(document.image()[RadioImage::ModelTypeOffset], 0xFF);
-    EXPECT_EQ(document.image()[RadioImage::BandOffset], 4);
+    EXPECT_EQ(document.image()[RadioImage::BandOffset], 0xFF);
+    EXPECT_EQ(document.channelCount(), 199);
 }
 
 TEST_F(ModelInfoDialogTest, LabelsStandLeftOfTheirBoxesAboveTheButtons) {
