@@ -5,10 +5,9 @@
 #include "dialogs/CModelInfoDialog.h"
 #include "dialogs/ModelRowSetup.h"
 #include "tests/dialogs/DialogControls.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace tarn {
 namespace {
@@ -172,14 +171,6 @@ TEST_F(ModelInfoDialogTest, LabelsStandLeftOfTheirBoxesAboveTheButtons) {
 // What the view does once the dialog has closed: rows for the count, added rows from the image.
 class ModelRowSetupTest : public ModelInfoDialogTest {
 protected:
-    void SetUp() override {
-        dumpDir = std::filesystem::temp_directory_path() /
-                  ("rows-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(dumpDir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dumpDir); }
-
     static void programChannel(RadioImage& image, int channel) {
         const std::uint8_t bytes[] = {0x00, 0x25, 0x65, 0x14, 0x00, 0x25, 0x65, 0x14,
                                       0xFF, 0xFF, 0xFF, 0xFF, 0x08, 0xAA, 0xBB, 0xCC};
@@ -187,7 +178,7 @@ protected:
         std::copy(std::begin(bytes), std::end(bytes), row.begin());
     }
 
-    std::filesystem::path dumpDir;
+    test::TempDir dumpDir;
     TextGrid grid;
 };
 
@@ -213,7 +204,8 @@ TEST_F(ModelRowSetupTest, RowsAddedBy160To199ShowTheImageAndSurviveASave) {
     EXPECT_EQ(grid.cellText(171, ChannelCodec::RxFreqColumn), "");
 
     const RadioImage beforeSave = document.image();
-    ASSERT_TRUE(ChannelCodec::parse(grid, document.image(), document.channelCount(), dumpDir));
+    ASSERT_TRUE(
+        ChannelCodec::parse(grid, document.image(), document.channelCount(), dumpDir.path()));
     EXPECT_TRUE(std::ranges::equal(document.image().row(169), beforeSave.row(169)));
 }
 
