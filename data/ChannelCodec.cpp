@@ -167,10 +167,12 @@ std::string ChannelCodec::renderTone(std::uint8_t high, std::uint8_t low, bool t
 }
 
 std::pair<std::uint8_t, std::uint8_t> ChannelCodec::encodeTone(std::string_view text) {
-    if (text.find('D') != std::string_view::npos) {
+    // The grid keeps a typed code in the user's letter case; "d023n" means "D023N".
+    if (text.find_first_of("Dd") != std::string_view::npos) {
         const double number = leadingNumber(text.substr(1));
         const auto n = number > 0.0 && number < 1e9 ? static_cast<std::uint32_t>(number) : 0u;
-        const std::uint32_t base = text.find('N') != std::string_view::npos ? 0x80 : 0xC0;
+        const bool normal = text.find_first_of("Nn") != std::string_view::npos;
+        const std::uint32_t base = normal ? 0x80 : 0xC0;
         return {static_cast<std::uint8_t>((n / 100 + base) & 0xFF), encodeBcd(n % 100)};
     }
     const double tenths = std::trunc(leadingNumber(text) * 10.0);

@@ -50,8 +50,9 @@ TEST(ToneCodes, MatchTheRadioCoding) {
     EXPECT_EQ(ChannelCodec::encodeTone("D114I"), P(0xC1, 0x14));
     // "D" with neither polarity letter counts as inverted.
     EXPECT_EQ(ChannelCodec::encodeTone("D023"), P(0xC0, 0x23));
-    // Comparisons are exact: a lower-case code is no DCS text and has no leading number.
-    EXPECT_EQ(ChannelCodec::encodeTone("d023n"), P(0xFF, 0xFF));
+    // The grid keeps a typed code in its letter case; it must not be lost as "no tone".
+    EXPECT_EQ(ChannelCodec::encodeTone("d023n"), P(0x80, 0x23));
+    EXPECT_EQ(ChannelCodec::encodeTone("d754i"), P(0xC7, 0x54));
 }
 
 TEST(ToneCodes, HighBytes0x90To0xBFRenderDifferentlyPerColumn) {
