@@ -4,6 +4,7 @@
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
 #include "qtsupport/DialogUnits.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/TestPrompter.h"
 
 #include <QComboBox>
@@ -11,7 +12,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -248,9 +248,8 @@ TEST_F(ChannelViewTest, EditDataAsksForADoubleClickAndGoesToTheFirstCell) {
 }
 
 TEST_F(ChannelViewTest, ParseStoresTheGridAndWritesTheDump) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    view.setDumpDirectory(dir.path().toStdString());
+    const test::TempDir dir;
+    view.setDumpDirectory(dir.path());
     document.setChannelCount(RadioImage::ReducedChannels);
     view.OnInitialUpdate();
     CMSFlexGrid& grid = view.grid();
@@ -266,13 +265,13 @@ TEST_F(ChannelViewTest, ParseStoresTheGridAndWritesTheDump) {
     EXPECT_EQ(row[8], 0x17);
     EXPECT_EQ(row[12] & 0x30, 0x20);
 
-    std::ifstream dump(dir.filePath("1.txt").toStdString());
+    std::ifstream dump(dir / "1.txt");
     int lines = 0;
     for (std::string line; std::getline(dump, line);)
         ++lines;
     EXPECT_EQ(lines, 270);
 
-    view.setDumpDirectory(dir.filePath("missing").toStdString());
+    view.setDumpDirectory(dir / "missing");
     EXPECT_FALSE(view.parseGrid());
 }
 
