@@ -57,7 +57,13 @@ CHalcyonView::CHalcyonView(ChannelDocument& document, const ToneTable& tones, Pr
     connect(&m_grid, &CMSFlexGrid::Scroll, this, &CHalcyonView::hideEditors);
 }
 
-CHalcyonView::~CHalcyonView() = default;
+CHalcyonView::~CHalcyonView() {
+    // The grid and its editors go after this body; they must not call back into the view.
+    m_grid.disconnect(this);
+    for (QObject* child : findChildren<QObject*>())
+        child->removeEventFilter(this);
+    removeEventFilter(this);
+}
 
 void CHalcyonView::OnInitialUpdate() {
     resizeParentToFit();

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -273,6 +274,23 @@ TEST_F(ChannelViewTest, ParseStoresTheGridAndWritesTheDump) {
 
     view.setDumpDirectory(dir / "missing");
     EXPECT_FALSE(view.parseGrid());
+}
+
+// Hiding and deleting the editors under the pointer raises pointer events; a view on its way
+// out must not answer them.
+TEST_F(ChannelViewTest, ClosingUnderThePointerCallsNothingBack) {
+    auto child = std::make_unique<CHalcyonView>(document, tones, prompter);
+    child->OnInitialUpdate();
+    child->resize(600, 400);
+    child->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(child.get()));
+    child->powerBox()->setGeometry(100, 100, 80, 24);
+    child->powerBox()->show();
+    QTest::mouseMove(child->powerBox(), {10, 10});
+    int lateTexts = 0;
+    QObject::connect(child.get(), &CHalcyonView::statusText, [&] { ++lateTexts; });
+    child.reset();
+    EXPECT_EQ(lateTexts, 0);
 }
 
 } // namespace
