@@ -162,8 +162,10 @@ void SerialPortLine::purgeAll() {
 }
 
 void SerialPortLine::purge() {
+    // Writes return only once drained, so there is no output left to drop; flushing output
+    // would also throw away bytes a pseudo-terminal has not handed over yet.
     if (usable())
-        m_port.clear();
+        m_port.clear(QSerialPort::Input);
 }
 
 void SerialPortLine::close() {
