@@ -30,6 +30,22 @@ QSerialPort::Parity toQt(Parity parity) {
     return QSerialPort::NoParity;
 }
 
+const char* errorName(QSerialPort::SerialPortError error) {
+    switch (error) {
+    case QSerialPort::ReadError:
+        return "read error";
+    case QSerialPort::WriteError:
+        return "write error";
+    case QSerialPort::ResourceError:
+        return "device gone";
+    case QSerialPort::PermissionError:
+        return "permission denied";
+    default:
+        break;
+    }
+    return "i/o error";
+}
+
 int remainingMs(SteadyClock::time_point until) {
     const auto left = std::chrono::ceil<milliseconds>(until - SteadyClock::now()).count();
     return static_cast<int>(std::max<std::int64_t>(left, 0));
@@ -184,7 +200,8 @@ bool SerialPortLine::usable() const {
 
 void SerialPortLine::markDead() {
     m_dead = true;
-    m_errorText = m_port.errorString().toStdString();
+    // Qt's error string may be left over from an earlier call; the error code is current.
+    m_errorText = std::string("the port stopped working (") + errorName(m_port.error()) + ")";
     m_port.clearError();
 }
 

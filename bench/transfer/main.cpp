@@ -3,11 +3,11 @@
 #include "bench/transfer/BenchTransferUi.h"
 #include "bench/transfer/CountingClock.h"
 #include "bench/transfer/CountingLine.h"
-#include "bench/transfer/RadioProcess.h"
 #include "common/Prompter.h"
 #include "data/RadioImage.h"
 #include "link/RadioTransfer.h"
 #include "link/SerialPortLine.h"
+#include "tools/virtual-radio/VirtualRadioProcess.h"
 
 #include <QCoreApplication>
 
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const std::string program = argc > 1 ? argv[1] : TARN_VIRTUAL_RADIO;
     try {
-        const tarn::bench::RadioProcess radio(program, {"--pace", "9600"});
+        const tarn::VirtualRadioProcess radio(program, {"--pace", "9600"});
         const bool written = measure(radio.devicePath(), tarn::TransferDirection::Write, "write");
         const bool read = measure(radio.devicePath(), tarn::TransferDirection::Read, "read");
         return written && read ? 0 : 1;

@@ -337,6 +337,15 @@ TEST_F(RadioTransferTest, FailedIdentityReadGoesToTheCommunicationPrompt) {
     EXPECT_EQ(radio.wakeUps(), 2);
 }
 
+TEST_F(RadioTransferTest, DeadPortDuringTheWakeUpPromptsWithoutFifteenAttempts) {
+    line.failRead(1);
+    prompter.answer(PromptAnswer::Cancel);
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Failed);
+    EXPECT_EQ(prompts(), std::vector<std::string>{RadioTransfer::CommErrorText});
+    EXPECT_EQ(line.readSizes().size(), 1u);
+    expectClosedOnce();
+}
+
 TEST_F(RadioTransferTest, WrongFinalAcknowledgeWaitsThenPrompts) {
     FaultPlan faults;
     faults.wrongFinalAck = true;

@@ -1,4 +1,4 @@
-#include "bench/transfer/RadioProcess.h"
+#include "tools/virtual-radio/VirtualRadioProcess.h"
 
 #include <csignal>
 #include <spawn.h>
@@ -8,7 +8,7 @@
 
 extern char** environ;
 
-namespace tarn::bench {
+namespace tarn {
 
 namespace {
 
@@ -22,7 +22,8 @@ std::string readLine(int fd) {
 
 } // namespace
 
-RadioProcess::RadioProcess(const std::string& program, const std::vector<std::string>& args) {
+VirtualRadioProcess::VirtualRadioProcess(const std::string& program,
+                                         const std::vector<std::string>& args) {
     int out[2];
     if (::pipe(out) != 0)
         throw std::runtime_error("pipe failed");
@@ -44,18 +45,29 @@ RadioProcess::RadioProcess(const std::string& program, const std::vector<std::st
         ::close(out[0]);
         throw std::runtime_error("cannot start " + program);
     }
-    m_devicePath = readLine(out[0]);
-    ::close(out[0]);
-    if (m_devicePath.empty())
+    // The read end stays open, so later output does not kill the radio with SIGPIPE.
+    m_output = out[0];
+    m_devicePath = readLine(m_output);
+    if (m_devicePath.empty()) {
+        (void)stop();
         throw std::runtime_error(program + " named no device");
+    }
 }
 
-RadioProcess::~RadioProcess() {
+VirtualRadioProcess::~VirtualRadioProcess() {
+    (void)stop();
+}
+
+int VirtualRadioProcess::stop() {
     if (m_pid <= 0)
-        return;
+        return -1;
     ::kill(m_pid, SIGTERM);
     int status = 0;
-    ::waitpid(m_pid, &status, 0);
+    const pid_t waited = ::waitpid(m_pid, &status, 0);
+    m_pid = -1;
+    ::close(m_output);
+    m_output = -1;
+    return waited > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-} // namespace tarn::bench
+} // namespace tarn
