@@ -35,6 +35,19 @@ std::array<std::uint8_t, 4> RadioTransfer::blockCommand(std::uint8_t command,
 }
 
 TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& target) {
+    // A pump pass may deliver another Start; the port is in use until this run ends.
+    if (m_running)
+        return TransferOutcome::Busy;
+    struct RunningFlag {
+        bool& running;
+        ~RunningFlag() { running = false; }
+    };
+    m_running = true;
+    const RunningFlag flag{m_running};
+    return runOnce(portName, target);
+}
+
+TransferOutcome RadioTransfer::runOnce(const std::string& portName, TransferTarget& target) {
     m_typeCheckPending = true;
     if (target.direction() == TransferDirection::Write)
         target.parseGrid();

@@ -18,6 +18,7 @@ enum class TransferOutcome {
     Failed,          // a message was shown, or the user cancelled a prompt
     Cancelled,       // the progress window's Cancel button
     PortUnavailable, // the port could not be opened
+    Busy,            // asked to start while a transfer runs; nothing was done
 };
 
 // One Read From Radio or Write To Radio run: wake-up handshake, then 8-byte blocks, each
@@ -57,6 +58,7 @@ public:
     RadioTransfer(SerialLine& line, TransferUi& ui, Clock& clock);
 
     [[nodiscard]] TransferOutcome run(const std::string& portName, TransferTarget& target);
+    [[nodiscard]] bool isRunning() const { return m_running; }
 
     // The 4-byte command that opens a block exchange.
     [[nodiscard]] static std::array<std::uint8_t, 4> blockCommand(std::uint8_t command,
@@ -66,6 +68,7 @@ private:
     enum class Ending { WriteDone, WriteInterrupted, ReadDone, Failed, Cancelled };
     enum class Step { Answered, NoAnswer, CommError, Rewake, Ready, Failed, Cancelled };
 
+    [[nodiscard]] TransferOutcome runOnce(const std::string& portName, TransferTarget& target);
     void configureLine();
     [[nodiscard]] Ending session(TransferTarget& target);
     [[nodiscard]] Step wakeUp();
@@ -87,6 +90,7 @@ private:
     SerialLine& m_line;
     TransferUi& m_ui;
     Clock& m_clock;
+    bool m_running = false;
     bool m_typeCheckPending = true;
     std::array<std::uint8_t, IdentitySize> m_identity{};
     std::size_t m_identityCount = 0;

@@ -315,6 +315,21 @@ TEST_F(RadioTransferTest, DirectionChosenDuringARetryingHandshakeDecidesThePhase
     EXPECT_EQ(target.renders(), 0);
 }
 
+TEST_F(RadioTransferTest, StartDuringATransferIsRefusedWithoutTouchingIt) {
+    TransferOutcome nested = TransferOutcome::Completed;
+    ui.onPump([&](int pass) {
+        if (pass == 100) {
+            EXPECT_TRUE(transfer.isRunning());
+            nested = transfer.run("COM2", target);
+        }
+    });
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
+    EXPECT_EQ(nested, TransferOutcome::Busy);
+    EXPECT_FALSE(transfer.isRunning());
+    EXPECT_EQ(target.parses(), 1);
+    expectClosedOnce();
+}
+
 // ---- failures ----------------------------------------------------------------------------
 
 TEST_F(RadioTransferTest, PortThatCannotBeOpenedEndsAtOnce) {

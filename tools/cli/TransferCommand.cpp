@@ -75,6 +75,7 @@ int TransferCommand::run(const std::vector<std::string>& args, CliContext& conte
         break;
     case TransferOutcome::Failed:
     case TransferOutcome::PortUnavailable:
+    case TransferOutcome::Busy:
         break;
     }
     return Failure;
