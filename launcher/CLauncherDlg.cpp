@@ -19,7 +19,12 @@
 #include <array>
 #include <cctype>
 #include <climits>
+#include <string>
 #include <utility>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace tarn {
 
@@ -121,15 +126,37 @@ void CLauncherDlg::createControls() {
     connect(m_productList->lineEdit(), &QLineEdit::textEdited, this,
             [this] { m_nameTyped = true; });
     connect(m_productList, &QComboBox::activated, this, [this] { m_nameTyped = false; });
+    addAboutEntry();
+}
 
-    // The window manager owns the system menu here, so the About entry is offered on
-    // the dialog's context menu as well.
+void CLauncherDlg::addAboutEntry() {
     m_aboutAction = new QAction(QStringLiteral("关于 ..."), this);
     m_aboutAction->setProperty("commandId", kAboutCommand);
     connect(m_aboutAction, &QAction::triggered, this, &CLauncherDlg::showAbout);
     addAction(m_aboutAction);
+#ifdef Q_OS_WIN
+    if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
+        const std::wstring text = m_aboutAction->text().toStdWString();
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, kAboutCommand, text.c_str());
+    }
+#else
+    // The window manager owns the system menu here, so the entry goes on the context menu.
     setContextMenuPolicy(Qt::ActionsContextMenu);
+#endif
 }
+
+#ifdef Q_OS_WIN
+bool CLauncherDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+        showAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
 
 void CLauncherDlg::placeControls() {
     const DialogUnits units(font());

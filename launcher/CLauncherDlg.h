@@ -35,7 +35,13 @@ public slots:
     void accept() override;
     void showAbout();
 
+protected:
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
 private:
+    void addAboutEntry();
     void createControls();
     void placeControls();
     void fillProductList();
