@@ -86,8 +86,7 @@ CLauncherDlg::CLauncherDlg(ProfileFile& store, ProcessStarter& starter, AppDirec
     , m_starter(starter)
     , m_appDirectory(std::move(appDirectory)) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowMinimizeButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(launcherIcon());
     setFont(dialogFont());
     createControls();

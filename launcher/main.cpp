@@ -1,4 +1,5 @@
 #include "launcher/CLauncherApp.h"
+#include "launcher/LauncherIcon.h"
 #include "qtsupport/ProcessStarter.h"
 
 #include <QApplication>
@@ -6,6 +7,9 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Halcyon"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
+    QApplication::setWindowIcon(tarn::launcherIcon());
     const tarn::LauncherEnvironment environment{
         QCoreApplication::applicationFilePath().toLocal8Bit().toStdString(),
         argc > 0 ? std::string(argv[0]) : std::string(),

@@ -258,14 +258,14 @@ TEST_F(CLauncherDlgTest, UnusableProfileGivesAnEmptyChineseDialog) {
     EXPECT_EQ(stored("DEFAULT"), "<none>");
 }
 
-TEST_F(CLauncherDlgTest, SizesComeFromDialogUnits) {
+TEST_F(CLauncherDlgTest, FixedSizeWithOkAsDefaultAndFocused) {
     start(products);
     const DialogUnits units(dialog->font());
-    EXPECT_EQ(dialog->size(), units.size(163, 99));
-    EXPECT_EQ(button(1)->geometry(), units.rect(17, 67, 50, 14));
-    EXPECT_EQ(chineseBox()->geometry(), units.rect(98, 13, 44, 10));
-    EXPECT_EQ(productList()->geometry().topLeft(), units.rect(76, 37, 64, 43).topLeft());
+    EXPECT_EQ(dialog->minimumSize(), units.size(163, 99));
+    EXPECT_EQ(dialog->maximumSize(), units.size(163, 99));
     EXPECT_TRUE(button(1)->isDefault());
+    EXPECT_EQ(dialog->focusWidget(), button(1));
+    EXPECT_FALSE(dialog->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
 }
 
 TEST_F(CLauncherDlgTest, AboutEntryShowsTheAboutBox) {
