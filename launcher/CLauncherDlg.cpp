@@ -215,7 +215,7 @@ int CLauncherDlg::productIndex() const {
 void CLauncherDlg::accept() {
     const int index = productIndex();
     ProfileFile productProfile(4);
-    const std::string program = programFor(index, productProfile);
+    const std::string program = prepareProduct(index, productProfile);
     // Written before the start so the product finds its language when it comes up.
     static_cast<void>(productProfile.Save(false));
     // A program that is missing or does not start passes silently.
@@ -224,7 +224,7 @@ void CLauncherDlg::accept() {
     QDialog::accept();
 }
 
-std::string CLauncherDlg::programFor(int index, ProfileFile& productProfile) {
+std::string CLauncherDlg::prepareProduct(int index, ProfileFile& productProfile) {
     const std::string program = m_store.GetString("CH" + std::to_string(index + 1), "EXE", "");
     const bool english = m_english->isChecked();
     if (index == 0) {

@@ -48,7 +48,9 @@ private:
     void selectDefault();
     void applyStoredLanguage();
     void applyLabels(const LauncherLabels& labels);
-    [[nodiscard]] std::string programFor(int index, ProfileFile& productProfile);
+    // The program file of the product at index; for the first product it also sets the
+    // language in that product's own profile.
+    [[nodiscard]] std::string prepareProduct(int index, ProfileFile& productProfile);
 
     ProfileFile& m_store;
     ProcessStarter& m_starter;

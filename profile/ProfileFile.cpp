@@ -83,13 +83,12 @@ bool ProfileFile::Open(const std::string& path, bool saveOnClose, bool ignoreCas
 
     m_path = path;
     createTables();
-    int current = 0;
     std::size_t begin = 0;
     while (begin < content->size()) {
         std::size_t end = content->find('\n', begin);
         if (end == std::string::npos)
             end = content->size();
-        loadLine(content->substr(begin, end - begin), current);
+        loadLine(content->substr(begin, end - begin));
         begin = end + 1;
     }
     m_modified = false;
@@ -101,10 +100,10 @@ bool ProfileFile::OpenInAppDir(const std::string& fileName, bool saveOnClose, bo
     return Open(where.pathOf(fileName), saveOnClose, ignoreCase, backupOnClose);
 }
 
-void ProfileFile::loadLine(const std::string& rawLine, int& current) {
+void ProfileFile::loadLine(const std::string& rawLine) {
     const std::string line = m_text.trim(rawLine);
     if (isHeader(line)) {
-        current = addSection(line.substr(1, line.size() - 2));
+        static_cast<void>(addSection(line.substr(1, line.size() - 2)));
         return;
     }
     const std::size_t equals = m_text.find(line, '=');
@@ -113,12 +112,11 @@ void ProfileFile::loadLine(const std::string& rawLine, int& current) {
         return;
     std::string value =
         equals == std::string::npos ? std::string() : m_text.trim(line.substr(equals + 1));
-    m_keyLists[current].push_back(std::move(key));
-    m_valueLists[current].push_back(std::move(value));
+    m_keyLists[m_lastSection].push_back(std::move(key));
+    m_valueLists[m_lastSection].push_back(std::move(value));
     // The unnamed leading section gets its (empty) name once it holds a key.
-    setSectionName(m_lastSection, m_sectionNames.size() > static_cast<std::size_t>(m_lastSection)
-                                      ? m_sectionNames[m_lastSection]
-                                      : std::string());
+    if (m_sectionNames.size() <= static_cast<std::size_t>(m_lastSection))
+        setSectionName(m_lastSection, std::string());
 }
 
 std::string ProfileFile::GetString(const std::string& section, const std::string& key,

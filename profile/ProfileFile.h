@@ -54,7 +54,7 @@ private:
     void createTables();
     [[nodiscard]] int addSection(const std::string& name);
     void setSectionName(int index, const std::string& name);
-    void loadLine(const std::string& rawLine, int& current);
+    void loadLine(const std::string& rawLine);
     [[nodiscard]] std::string render() const;
     [[nodiscard]] std::string cutComments(std::string value) const;
 
