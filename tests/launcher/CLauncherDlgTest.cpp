@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -256,6 +257,15 @@ TEST_F(CLauncherDlgTest, UnusableProfileGivesAnEmptyChineseDialog) {
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(starter.started, QStringList{""});
     EXPECT_EQ(stored("DEFAULT"), "<none>");
+}
+
+TEST_F(CLauncherDlgTest, ChineseTextsHaveGlyphs) {
+    start(products);
+    const QFontMetrics metrics(dialog->font());
+    for (const QString& text : chineseLabels) {
+        for (const QChar c : text)
+            EXPECT_TRUE(metrics.inFont(c)) << text.toStdString();
+    }
 }
 
 TEST_F(CLauncherDlgTest, FixedSizeWithOkAsDefaultAndFocused) {
