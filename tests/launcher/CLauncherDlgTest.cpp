@@ -217,6 +217,20 @@ TEST_F(CLauncherDlgTest, LaterProductsStartTheirExeKey) {
     EXPECT_FALSE(dir.has("QX32_V.INI"));
 }
 
+TEST_F(CLauncherDlgTest, AtMostNineteenProducts) {
+    std::string profile = "[MAIN]\n";
+    for (int n = 1; n <= 20; ++n)
+        profile += "CH" + std::to_string(n) + "=P" + std::to_string(100 + n) + "\n";
+    profile += "[CH19]\nEXE=last.exe\n[CH20]\nEXE=beyond.exe\n";
+    start(profile);
+    ASSERT_EQ(productList()->count(), 19);
+    EXPECT_EQ(listed().back(), "P119");
+    choose(18);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(starter.started, QStringList{"last.exe"});
+    EXPECT_EQ(stored("DEFAULT"), "18");
+}
+
 TEST_F(CLauncherDlgTest, TypedNameMeansNoSelection) {
     start(products);
     productList()->lineEdit()->selectAll();
