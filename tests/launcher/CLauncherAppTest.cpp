@@ -30,16 +30,16 @@ TEST(LauncherProfileName, OwnNameWithIniInPlaceOfTheExtension) {
 
 class CLauncherAppTest : public ::testing::Test {
 protected:
-    // Runs the launcher; while its dialog is up, inspect gets the dialog and then it is
-    // cancelled unless inspect closed it.
+    // Runs the launcher; while its dialog is up, whileOpen gets the dialog and then it is
+    // cancelled unless whileOpen closed it.
     void run(const LauncherEnvironment& environment,
-             const std::function<void(CLauncherDlg&)>& inspect = {}) {
+             const std::function<void(CLauncherDlg&)>& whileOpen = {}) {
         CLauncherApp launcher(environment, starter);
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<CLauncherDlg*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
-            if (inspect)
-                inspect(*dialog);
+            if (whileOpen)
+                whileOpen(*dialog);
             if (dialog->isVisible())
                 dialog->reject();
         });
