@@ -3,7 +3,7 @@
 #include "launcher/CLauncherDlg.h"
 #include "launcher/LauncherProfileName.h"
 #include "tests/launcher/RecordingStarter.h"
-#include "tests/profile/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -91,7 +91,7 @@ TEST_F(CLauncherAppTest, UnusableProfileDirectoryPassesSilently) {
     run({dir.file("missing/Halcyon.exe"), dir.file("missing/Halcyon.exe"), ""},
         [](CLauncherDlg& dialog) { dialog.accept(); });
     EXPECT_EQ(starter.started, QStringList{""});
-    EXPECT_EQ(dir.count(), 0u);
+    EXPECT_EQ(dir.entries(), 0u);
 }
 
 } // namespace

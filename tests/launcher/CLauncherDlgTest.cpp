@@ -3,7 +3,7 @@
 #include "profile/ProfileFile.h"
 #include "qtsupport/DialogUnits.h"
 #include "tests/launcher/RecordingStarter.h"
-#include "tests/profile/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "qtsupport/ProcessStarter.h"
 
-#include "tests/profile/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 
 #include "profile/StdFileOps.h"
 
-#include "tests/profile/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "profile/ProfileFile.h"
 
 #include "tests/profile/FaultyFileOps.h"
-#include "tests/profile/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ TEST_F(ProfileSaveSafetyTest, ReplacesTheFileWithoutLeavingATemporary) {
     openChanged(store);
     EXPECT_EQ(store.Save(false).status, Status::Written);
     EXPECT_EQ(dir.read("A.ini"), "[MAIN]\r\nold=short\r\n");
-    EXPECT_EQ(dir.count(), 1u);
+    EXPECT_EQ(dir.entries(), 1u);
 }
 
 TEST_F(ProfileSaveSafetyTest, ReadOnlyFileIsLeftAloneAndStaysModified) {
@@ -58,7 +58,7 @@ TEST_F(ProfileSaveSafetyTest, ReadOnlyDirectoryRewritesInPlaceWithoutTheOldTail)
     ops.directoryReadOnly = true;
     EXPECT_EQ(store.Save(false).status, Status::Written);
     EXPECT_EQ(dir.read("A.ini"), "[MAIN]\r\nold=short\r\n");
-    EXPECT_EQ(dir.count(), 1u);
+    EXPECT_EQ(dir.entries(), 1u);
 }
 
 TEST_F(ProfileSaveSafetyTest, FailedRenameFallsBackToInPlace) {
@@ -68,7 +68,7 @@ TEST_F(ProfileSaveSafetyTest, FailedRenameFallsBackToInPlace) {
     ops.renameFails = true;
     EXPECT_EQ(store.Save(false).status, Status::Written);
     EXPECT_EQ(dir.read("A.ini"), "[MAIN]\r\nold=short\r\nadded=" + std::string(200, 'x') + "\r\n");
-    EXPECT_EQ(dir.count(), 1u);
+    EXPECT_EQ(dir.entries(), 1u);
 }
 
 TEST_F(ProfileSaveSafetyTest, ReadFailureLeavesTheStoreUnbound) {
@@ -113,7 +113,7 @@ TEST_F(ProfileSaveSafetyTest, FullDiskKeepsTheOldFileAndNoTemporary) {
     EXPECT_EQ(status, Status::Failed);
     EXPECT_TRUE(store.isModified());
     EXPECT_EQ(dir.read("A.ini"), kOld);
-    EXPECT_EQ(dir.count(), 1u);
+    EXPECT_EQ(dir.entries(), 1u);
 }
 
 TEST_F(ProfileSaveSafetyTest, FullDiskInPlaceKeepsTheOldFile) {
