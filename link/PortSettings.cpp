@@ -13,4 +13,13 @@ std::optional<std::string> PortSettings::lookup(const std::string& key) {
     return value.toString().toStdString();
 }
 
+void PortSettings::store(const std::string& key, const std::string& value) {
+    QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"),
+                       QStringLiteral("Vizuruzu DizaRido"));
+    if (value.empty())
+        settings.remove(QString::fromStdString(key));
+    else
+        settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+}
+
 } // namespace tarn

@@ -9,6 +9,8 @@ namespace tarn {
 class PortSettings {
 public:
     [[nodiscard]] static std::optional<std::string> lookup(const std::string& key);
+    // An empty value removes the key, so the port goes back to its default device.
+    static void store(const std::string& key, const std::string& value);
 };
 
 } // namespace tarn

@@ -111,10 +111,20 @@ QSize CHalcyonView::sizeHint() const {
 }
 
 bool CHalcyonView::handlesCommand(int id) const {
-    return id == EditDataCommand || id == ModelInformationCommand || id == OptionalFeaturesCommand;
+    return id == EditDataCommand || id == ModelInformationCommand ||
+           id == OptionalFeaturesCommand || m_radioLink.handlesCommand(id);
+}
+
+void CHalcyonView::updateCommand(int id, CommandState& state) {
+    if (m_radioLink.handlesCommand(id))
+        m_radioLink.updateCommand(id, state);
 }
 
 void CHalcyonView::runCommand(int id) {
+    if (m_radioLink.handlesCommand(id)) {
+        m_radioLink.runCommand(id);
+        return;
+    }
     switch (id) {
     case EditDataCommand:
         onEditData();

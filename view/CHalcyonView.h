@@ -3,6 +3,7 @@
 #include "qtsupport/CommandTarget.h"
 #include "view/CMSFlexGrid.h"
 #include "view/FlexCellGrid.h"
+#include "view/ViewRadioLink.h"
 
 #include <QWidget>
 
@@ -74,7 +75,10 @@ public:
     // The form's own size.
     [[nodiscard]] QSize sizeHint() const override;
 
+    [[nodiscard]] ViewRadioLink& radioLink() { return m_radioLink; }
+
     [[nodiscard]] bool handlesCommand(int id) const override;
+    void updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
 signals:
@@ -111,6 +115,8 @@ private:
     QComboBox* m_toneBox = nullptr;
     std::filesystem::path m_dumpDirectory;
     bool m_initialised = false;
+    // wired to CommitEditor() once cell editing lands
+    ViewRadioLink m_radioLink{*this, [] {}};
 };
 
 } // namespace tarn

@@ -76,7 +76,7 @@ TEST_F(ChannelViewTest, FormHoldsTheGridControlAtItsPlace) {
     EXPECT_EQ(view.handlesCommand(CHalcyonView::EditDataCommand), true);
     EXPECT_TRUE(view.handlesCommand(CHalcyonView::ModelInformationCommand));
     EXPECT_TRUE(view.handlesCommand(CHalcyonView::OptionalFeaturesCommand));
-    EXPECT_FALSE(view.handlesCommand(32771));
+    EXPECT_FALSE(view.handlesCommand(57600)); // File New belongs to the application
 }
 
 TEST_F(ChannelViewTest, ColumnsGetHeadersWidthsAndAlignment) {

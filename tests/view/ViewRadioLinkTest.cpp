@@ -1,0 +1,237 @@
+#include "view/CHalcyonView.h"
+
+#include "data/ChannelCodec.h"
+#include "data/ChannelDocument.h"
+#include "data/ToneTable.h"
+#include "link/RadioTransfer.h"
+#include "radio/VirtualRadio.h"
+#include "tests/support/FakeSerialLine.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestPrompter.h"
+#include "tests/support/VirtualClock.h"
+
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tarn {
+namespace {
+
+constexpr std::uint32_t Freq145_5 = 14550000;
+constexpr int ReadAckSleepMs = 15;
+
+std::span<std::uint8_t, 4> rxBytes(std::span<std::uint8_t> memory, int channel) {
+    return memory.subspan(static_cast<std::size_t>(channel - 1) * RadioImage::RowSize)
+        .subspan<0, 4>();
+}
+
+class ViewRadioLinkTest : public ::testing::Test {
+protected:
+    ViewRadioLinkTest() {
+        document.initNew();
+        radio.setRadioType(RadioTransfer::NoRadioType);
+        ChannelCodec::encodeFrequency(Freq145_5, rxBytes(radio.memory(), 1));
+        view.setDumpDirectory(dumpDir.path());
+        view.OnInitialUpdate();
+        view.radioLink().useDevices(line, clock);
+    }
+
+    [[nodiscard]] CTransferProgressDialog& dialog() { return view.radioLink().progressDialog(); }
+    [[nodiscard]] QString cell(long row, long col) { return view.grid().GetTextMatrix(row, col); }
+    // Start as the user presses it; the posted transfer runs to its end.
+    static void start(CTransferProgressDialog& window) {
+        QTest::mouseClick(&window.startButton(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    // Runs action while the given read block is being acknowledged.
+    void duringReadBlock(int block, std::function<void()> action) {
+        clock.onSleep([this, block, action = std::move(action)](int ms) {
+            if (ms == ReadAckSleepMs && ++readBlocks == block)
+                action();
+        });
+    }
+    void expectEndedQuietly() {
+        EXPECT_FALSE(line.isOpen());
+        EXPECT_GE(line.closeCount(), 1);
+        EXPECT_FALSE(dialog().hasWindow());
+        EXPECT_FALSE(dialog().isVisible());
+        EXPECT_TRUE(prompter.texts().empty());
+        EXPECT_FALSE(view.radioLink().isTransferring());
+    }
+
+    VirtualRadio radio;
+    test::VirtualClock clock;
+    test::FakeSerialLine line{radio, clock};
+    test::TempDir dumpDir;
+    ChannelDocument document;
+    const ToneTable tones;
+    test::TestPrompter prompter;
+    CHalcyonView view{document, tones, prompter};
+    int readBlocks = 0;
+};
+
+TEST_F(ViewRadioLinkTest, ReadFillsTheGridAndMarksTheDocument) {
+    EXPECT_EQ(cell(1, 1), "");
+    view.runCommand(ViewRadioLink::ReadCommand);
+    ASSERT_TRUE(dialog().hasWindow());
+    EXPECT_EQ(dialog().windowTitle(), "Reading Data Progress");
+    EXPECT_EQ(line.openCount(), 0);
+    start(dialog());
+    expectEndedQuietly();
+    EXPECT_EQ(line.openedName(), "COM1");
+    EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
+    EXPECT_EQ(cell(1, 1), "145.50000");
+    EXPECT_EQ(view.grid().GetRows(), 200);
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(dialog().progressBar().value(), RadioTransfer::ProgressMaximum);
+}
+
+TEST_F(ViewRadioLinkTest, ReadOfAReducedModelShows160Channels) {
+    radio.memory()[RadioImage::ModelTypeOffset] = 4;
+    view.runCommand(ViewRadioLink::Com3Command);
+    view.runCommand(ViewRadioLink::ReadCommand);
+    start(dialog());
+    expectEndedQuietly();
+    EXPECT_EQ(line.openedName(), "COM3");
+    EXPECT_EQ(document.channelCount(), 160);
+    EXPECT_EQ(view.grid().GetRows(), 161);
+    EXPECT_EQ(cell(160, 0), "160");
+}
+
+TEST_F(ViewRadioLinkTest, WriteSendsWhatTheGridShowsAfterTheOpenEditIsCommitted) {
+    view.grid().SetTextMatrix(3, ChannelCodec::RxFreqColumn, "146.02500");
+    // A second link on the same view stands in for the editor's commit.
+    ViewRadioLink link(
+        view, [this] { view.grid().SetTextMatrix(5, ChannelCodec::RxFreqColumn, "147.00000"); });
+    link.useDevices(line, clock);
+    link.runCommand(ViewRadioLink::WriteCommand);
+    EXPECT_EQ(link.progressDialog().windowTitle(), "Writing Data Progress");
+    start(link.progressDialog());
+    EXPECT_TRUE(prompter.texts().empty());
+    EXPECT_FALSE(link.progressDialog().hasWindow());
+    EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
+    std::array<std::uint8_t, 4> expected{};
+    ChannelCodec::encodeFrequency(14602500, expected);
+    EXPECT_TRUE(std::ranges::equal(rxBytes(radio.memory(), 3), expected));
+    ChannelCodec::encodeFrequency(14700000, expected);
+    EXPECT_TRUE(std::ranges::equal(rxBytes(radio.memory(), 5), expected));
+    EXPECT_TRUE(std::ranges::equal(radio.memory().subspan(0, 3184),
+                                   document.image().bytes().subspan(0, 3184)));
+    EXPECT_TRUE(dumpDir.has("1.txt"));
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(ViewRadioLinkTest, CancelBeforeStartTouchesNoPort) {
+    view.runCommand(ViewRadioLink::WriteCommand);
+    QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dialog().hasWindow());
+    EXPECT_EQ(line.openCount(), 0);
+    EXPECT_TRUE(prompter.texts().empty());
+}
+
+TEST_F(ViewRadioLinkTest, CancelDuringAReadClosesThePortAndTheWindowWithNoMessage) {
+    duringReadBlock(10, [this] { QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton); });
+    view.runCommand(ViewRadioLink::ReadCommand);
+    start(dialog());
+    expectEndedQuietly();
+    EXPECT_EQ(radio.blocksRead(), 10);
+    // What came in stays in the image; the grid and the document are as they were.
+    EXPECT_EQ(ChannelCodec::renderFrequency(rxBytes(document.image().bytes(), 1)), "145.50000");
+    EXPECT_EQ(cell(1, 1), "");
+    EXPECT_FALSE(document.isModified());
+
+    // The next command opens a fresh window.
+    view.runCommand(ViewRadioLink::ReadCommand);
+    EXPECT_EQ(dialog().statusText(), "   Not start yet");
+    EXPECT_TRUE(dialog().startButton().isEnabled());
+}
+
+TEST_F(ViewRadioLinkTest, WriteChosenOverAnIdleReadWindowKeepsItsCaptionButWrites) {
+    view.runCommand(ViewRadioLink::ReadCommand);
+    view.runCommand(ViewRadioLink::WriteCommand);
+    EXPECT_EQ(dialog().windowTitle(), "Reading Data Progress");
+    start(dialog());
+    EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
+    EXPECT_EQ(radio.blocksRead(), 0);
+    expectEndedQuietly();
+}
+
+TEST_F(ViewRadioLinkTest, APortThatWillNotOpenIsReported) {
+    line.failOpen(true);
+    view.runCommand(ViewRadioLink::ReadCommand);
+    prompter.answer(PromptAnswer::Ok);
+    start(dialog());
+    ASSERT_EQ(prompter.prompts().size(), 1U);
+    EXPECT_EQ(prompter.prompts()[0].text, RadioTransfer::OpenFailedText);
+    EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
+    EXPECT_FALSE(dialog().hasWindow());
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(ViewRadioLinkTest, ClosingTheWindowDuringATransferWaitsForItsEnd) {
+    QMainWindow frame;
+    QMdiArea area;
+    frame.setCentralWidget(&area);
+    auto* other = new CHalcyonView(document, tones, prompter);
+    QPointer<QMdiSubWindow> window = area.addSubWindow(other);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    frame.show();
+    other->OnInitialUpdate();
+    other->radioLink().useDevices(line, clock);
+    CTransferProgressDialog& progress = other->radioLink().progressDialog();
+
+    bool closedAtOnce = true;
+    duringReadBlock(5, [&] { closedAtOnce = window->close(); });
+    other->runCommand(ViewRadioLink::ReadCommand);
+    start(progress);
+    EXPECT_FALSE(closedAtOnce);
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_FALSE(progress.hasWindow());
+    EXPECT_EQ(radio.blocksRead(), 5);
+    EXPECT_TRUE(prompter.texts().empty());
+
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(ViewRadioLinkTest, EachViewKeepsItsOwnPortAndStartsOnCom1) {
+    CHalcyonView second(document, tones, prompter);
+    view.runCommand(ViewRadioLink::Com3Command);
+    const auto checked = [](CHalcyonView& v) {
+        std::vector<int> ids;
+        for (int id : {ViewRadioLink::Com1Command, ViewRadioLink::Com2Command,
+                       ViewRadioLink::Com3Command, ViewRadioLink::Com4Command}) {
+            CommandState state{false, false};
+            EXPECT_TRUE(v.handlesCommand(id));
+            v.updateCommand(id, state);
+            EXPECT_TRUE(state.enabled);
+            if (state.checked)
+                ids.push_back(id);
+        }
+        return ids;
+    };
+    EXPECT_EQ(checked(view), std::vector<int>{ViewRadioLink::Com3Command});
+    EXPECT_EQ(checked(second), std::vector<int>{ViewRadioLink::Com1Command});
+    EXPECT_EQ(line.openCount(), 0);
+    CHalcyonView third(document, tones, prompter);
+    EXPECT_EQ(third.radioLink().portName(), "COM1");
+    for (int id : {ViewRadioLink::ReadCommand, ViewRadioLink::WriteCommand})
+        EXPECT_TRUE(view.handlesCommand(id));
+#ifdef _WIN32
+    EXPECT_FALSE(view.handlesCommand(ViewRadioLink::PortsCommand));
+#else
+    EXPECT_TRUE(view.handlesCommand(ViewRadioLink::PortsCommand));
+#endif
+}
+
+} // namespace
+} // namespace tarn
