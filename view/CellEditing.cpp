@@ -188,6 +188,9 @@ void CellEditing::showBox(QComboBox& box, int key) {
         } else if (const int match = box.findText(typed, Qt::MatchStartsWith); match >= 0) {
             box.setCurrentIndex(match);
         }
+    } else if (box.isEditable()) {
+        // The loaded value is selected, so typing replaces it.
+        box.lineEdit()->selectAll();
     }
     // The closed box is as high as its selection field; the list drops into the room below.
     const int itemHeight = std::max(1, box.fontMetrics().height());
