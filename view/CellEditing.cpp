@@ -64,6 +64,11 @@ void CellEditing::ShowEditor(int key) {
     QWidget* editor = EditorForColumn();
     if (!editor || m_grid.GetRow() == 0)
         return;
+    // A press on the edge of the cell being edited keeps what is being typed there.
+    if (key == MouseKey && !editor->isHidden()) {
+        editor->setFocus();
+        return;
+    }
     if (editor == m_editors.frequency)
         showFrequencyEdit(key);
     else

@@ -185,16 +185,14 @@ TEST_F(CellEditingTest, EmptyingAFrequencyEmptiesWhatDependsOnIt) {
     EXPECT_EQ(rowTexts(1),
               (std::vector<std::string>{"", "145.50000", "", "D023N", "Low", "UnLock"}));
     key(Qt::Key_Backspace);
-    key(Qt::Key_Backspace);
-    view.frequencyEdit()->clear();
     click(5, 5);
     EXPECT_EQ(rowTexts(1), std::vector<std::string>(6, ""));
 
     // Enter empties only TX Power.
     click(2, 1);
-    view.frequencyEdit()->clear();
+    key(Qt::Key_Backspace);
     enter();
-    view.frequencyEdit()->clear();
+    key(Qt::Key_Backspace);
     enter();
     EXPECT_EQ(rowTexts(2), (std::vector<std::string>{"", "", "", "", "", "UnLock"}));
 
@@ -294,6 +292,15 @@ TEST_F(CellEditingTest, ScrollingDropsWhatWasTyped) {
     click(3, 1);
     EXPECT_EQ(rowTexts(3)[0], "146.00000") << "stored when left, before the scroll";
     EXPECT_EQ(rowTexts(3)[3], "OFF");
+}
+
+TEST_F(CellEditingTest, APressOnTheEdgeOfTheEditedCellKeepsWhatIsTyped) {
+    typeInto(2, 1, "433");
+    const QRect rect = grid().cellRect(2, 1);
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
+                      grid().viewport()->mapFrom(&grid(), rect.bottomRight() - QPoint(1, 1)));
+    EXPECT_EQ(view.frequencyEdit()->text(), "433");
+    EXPECT_EQ(focused(), view.frequencyEdit());
 }
 
 TEST_F(CellEditingTest, AnOpenValueIsStoredWhenTheGridMovesOutOfSight) {
