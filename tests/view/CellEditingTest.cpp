@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -378,6 +379,15 @@ TEST_F(CellEditingTest, OnlyChangedValuesMarkTheDocument) {
     EXPECT_EQ(cell(2, 2), "145.50500");
 }
 
+struct TitleChangeCounter : QObject {
+    explicit TitleChangeCounter(QWidget& window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::WindowTitleChange ? 1 : 0;
+        return false;
+    }
+    int count = 0;
+};
+
 TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
     ChannelDocument document;
     document.initNew();
@@ -386,6 +396,7 @@ TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
     QMainWindow main;
     auto* area = new QMdiArea(&main);
     main.setCentralWidget(area);
+    main.menuBar()->addMenu(QStringLiteral("File"));
     auto* view = new CHalcyonView(document, tones, prompter);
     QMdiSubWindow* frame = area->addSubWindow(view);
     view->OnInitialUpdate();
@@ -408,6 +419,15 @@ TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
     view->grid().SetRow(12);
     QTest::keyClick(&view->grid(), Qt::Key_Down);
     EXPECT_EQ(frame->windowTitle(), "Channel Information [Channel-13]");
+
+    // A maximized document window shares the main window's title; no tug of war over it.
+    frame->showMaximized();
+    QTest::keyClick(&view->grid(), Qt::Key_Down);
+    TitleChangeCounter mainTitles(main);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseMove(view->grid().viewport(), rect.center() + QPoint(i, 0));
+    EXPECT_EQ(mainTitles.count, 0);
+    EXPECT_EQ(main.windowTitle(), "Vizuruzu DizaRido - [Channel Information [Channel-14]]");
 }
 
 } // namespace
