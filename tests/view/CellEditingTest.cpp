@@ -263,6 +263,10 @@ TEST_F(CellEditingTest, EnterOnTheLastRowStoresAndHandsOnATab) {
     enter();
     EXPECT_EQ(grid().GetCol(), 3);
     EXPECT_TRUE(view.toneBox()->isHidden());
+    select(last, 6);
+    enter();
+    EXPECT_EQ(grid().GetCol(), 6);
+    EXPECT_TRUE(view.lockBox()->isHidden());
 }
 
 TEST_F(CellEditingTest, SomePressesAndKeysOpenNothing) {
