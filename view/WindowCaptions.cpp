@@ -30,10 +30,14 @@ WindowCaptions::WindowCaptions(QString applicationTitle)
     : m_applicationTitle(std::move(applicationTitle)) {}
 
 void WindowCaptions::update(QWidget& view, long row) const {
-    // A maximized document window merges its title into the main window's; Qt keeps that
-    // merged title when the main title is set again.
-    setTitle(*view.window(), m_applicationTitle);
     QMdiSubWindow* frame = documentWindowOf(view);
+    QWidget& main = *view.window();
+    // A maximized document window shows its title inside the main window's, and puts it back
+    // whenever the main title is set: that merged title counts as set.
+    const bool merged = frame && frame->isMaximized() &&
+                        main.windowTitle().startsWith(m_applicationTitle + QStringLiteral(" - ["));
+    if (!merged)
+        setTitle(main, m_applicationTitle);
     if (frame)
         setTitle(*frame, channelCaption(row));
 }
