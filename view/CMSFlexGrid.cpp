@@ -287,7 +287,8 @@ void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
         return;
     }
     // The old cell is left before the grid scrolls to the new one, so a value open over it
-    // is stored rather than dropped by the scroll.
+    // is stored rather than dropped by the scroll. A cell that went with its row or column
+    // cannot be left any more.
     if (m_row >= 1 && m_row < GetRows() && m_col >= 1 && m_col < GetCols())
         emit LeaveCell();
     QTableWidget::currentChanged(current, previous);
