@@ -12,6 +12,7 @@
 
 #include <QChildEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -51,14 +52,15 @@ CHalcyonView::CHalcyonView(ChannelDocument& document, const ToneTable& tones, Pr
     , m_document(document)
     , m_tones(tones)
     , m_prompter(prompter)
-    , m_grid(this) {
+    , m_grid(this)
+    , m_editing(m_grid, m_cells, document, tones, prompter, ApplicationTitle) {
     setFont(formFont());
     m_grid.setProperty(ControlIdProperty, GridControlId);
     m_grid.SetCols(ChannelCodec::ColumnCount);
     m_grid.setGeometry(DialogUnits(font()).rect(7, 7, 326, 227));
     m_grid.setFocusPolicy(Qt::StrongFocus);
     filterEventsOf(this);
-    connect(&m_grid, &CMSFlexGrid::Scroll, this, &CHalcyonView::hideEditors);
+    connectGridEvents();
 }
 
 CHalcyonView::~CHalcyonView() {
@@ -77,7 +79,7 @@ void CHalcyonView::OnInitialUpdate() {
         m_initialised = true;
     }
     m_frequencyEdit->clear();
-    hideEditors();
+    m_editing.hideEditors();
     renderGrid();
     if (m_grid.GetRows() > 2)
         m_grid.SetRowHeight(0, m_grid.GetRowHeight(2) * 5 / 4);
@@ -148,6 +150,10 @@ void CHalcyonView::resizeEvent(QResizeEvent* event) {
 }
 
 bool CHalcyonView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->isInputEvent() || event->type() == QEvent::FocusIn || event->type() == QEvent::Show)
+        updateCaptions();
+    if (event->type() == QEvent::KeyPress && filterKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     switch (event->type()) {
     case QEvent::ChildAdded:
         filterEventsOf(static_cast<QChildEvent*>(event)->child());
@@ -192,6 +198,7 @@ void CHalcyonView::createEditors() {
     m_toneBox->addItems(toneTexts);
     m_powerBox->addItems({QStringLiteral("High"), QStringLiteral("Middle"), QStringLiteral("Low")});
     m_lockBox->addItems({QStringLiteral("Lock"), QStringLiteral("UnLock")});
+    m_editing.setEditors({m_frequencyEdit, m_toneBox, m_powerBox, m_lockBox});
 }
 
 void CHalcyonView::setUpColumns() {
@@ -211,12 +218,40 @@ void CHalcyonView::setUpColumns() {
         m_grid.SetTextMatrix(0, col, QString::fromUtf8(ChannelCodec::Headers[col]));
 }
 
-void CHalcyonView::hideEditors() {
-    for (QWidget* editor :
-         std::initializer_list<QWidget*>{m_frequencyEdit, m_toneBox, m_powerBox, m_lockBox}) {
-        if (editor)
-            editor->hide();
+void CHalcyonView::connectGridEvents() {
+    connect(&m_grid, &CMSFlexGrid::EnterCell, this, [this] { m_editing.LoadEditor(); });
+    connect(&m_grid, &CMSFlexGrid::LeaveCell, this, [this] { m_editing.CommitEditor(); });
+    connect(&m_grid, &CMSFlexGrid::Scroll, this, [this] { m_editing.Scroll(); });
+    connect(&m_grid, &CMSFlexGrid::MouseDown, this,
+            [this](short button, short, int, int) { onMouseDown(button); });
+    connect(&m_grid, &CMSFlexGrid::KeyPress, this, [this](int key) { m_editing.KeyPress(key); });
+}
+
+void CHalcyonView::onMouseDown(short button) {
+    if (!m_editing.acceptsMouseDown(button))
+        return;
+    updateCaptions();
+    m_editing.ShowEditor(0);
+}
+
+void CHalcyonView::updateCaptions() {
+    m_captions.update(*this, m_grid.GetRow());
+}
+
+bool CHalcyonView::filterKey(QObject* watched, const QKeyEvent& key) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // An open drop-down list answers its own keys.
+    if (!widget || widget->window() != window() || !m_initialised)
+        return false;
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        m_editing.EnterKey(widget);
+        return true;
     }
+    if (key.key() == Qt::Key_Delete && widget == &m_grid) {
+        m_editing.KeyPress(127);
+        return true;
+    }
+    return false;
 }
 
 void CHalcyonView::resizeParentToFit() {

@@ -2,14 +2,17 @@
 
 #include "qtsupport/CommandTarget.h"
 #include "view/CMSFlexGrid.h"
+#include "view/CellEditing.h"
 #include "view/FlexCellGrid.h"
 #include "view/ViewRadioLink.h"
+#include "view/WindowCaptions.h"
 
 #include <QWidget>
 
 #include <filesystem>
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 
 namespace tarn {
@@ -58,6 +61,10 @@ public:
     void setUpRowsForChannelCount();
     // Grid -> image, with the row dump; false when the dump could not be written.
     [[nodiscard]] bool parseGrid();
+    // Stores a value still open in an editor into its cell; safe when none is open. Saving and
+    // the radio transfers call it first, so they see what the user sees.
+    void CommitEditor() { m_editing.CommitEditor(); }
+    [[nodiscard]] CellEditing& editing() { return m_editing; }
     void setDumpDirectory(const std::filesystem::path& dir) { m_dumpDirectory = dir; }
 
     [[nodiscard]] CMSFlexGrid& grid() { return m_grid; }
@@ -94,7 +101,11 @@ protected:
 private:
     void createEditors();
     void setUpColumns();
-    void hideEditors();
+    void connectGridEvents();
+    void onMouseDown(short button);
+    void updateCaptions();
+    // Keys the view answers before the focused window sees them; true when taken.
+    [[nodiscard]] bool filterKey(QObject* watched, const QKeyEvent& key);
     void resizeParentToFit();
     void layoutGrid();
     void onEditData();
@@ -113,10 +124,11 @@ private:
     QComboBox* m_powerBox = nullptr;
     QComboBox* m_lockBox = nullptr;
     QComboBox* m_toneBox = nullptr;
+    CellEditing m_editing;
+    WindowCaptions m_captions{QString::fromUtf8(ApplicationTitle)};
     std::filesystem::path m_dumpDirectory;
     bool m_initialised = false;
-    // wired to CommitEditor() once cell editing lands
-    ViewRadioLink m_radioLink{*this, [] {}};
+    ViewRadioLink m_radioLink{*this, [this] { CommitEditor(); }};
 };
 
 } // namespace tarn

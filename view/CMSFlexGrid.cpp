@@ -280,16 +280,18 @@ QRect CMSFlexGrid::cellRect(long row, long col) const {
 }
 
 void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableWidget::currentChanged(current, previous);
-    if (m_extending)
-        return;
     const long row = current.isValid() ? current.row() + 1 : 0;
     const long col = current.isValid() ? current.column() + 1 : 0;
-    if (row == m_row && col == m_col)
+    if (m_extending || (row == m_row && col == m_col)) {
+        QTableWidget::currentChanged(current, previous);
         return;
-    // A cell that went with its row or column cannot be left any more.
+    }
+    // The old cell is left before the grid scrolls to the new one, so a value open over it
+    // is stored rather than dropped by the scroll. A cell that went with its row or column
+    // cannot be left any more.
     if (m_row >= 1 && m_row < GetRows() && m_col >= 1 && m_col < GetCols())
         emit LeaveCell();
+    QTableWidget::currentChanged(current, previous);
     m_row = row;
     m_col = col;
     if (current.isValid())

@@ -16,8 +16,9 @@ class FixedCornerCell;
 // the grid covers a cell when placed at its CellLeft/CellTop.
 //
 // Moving the current cell, by the user or by the program, raises LeaveCell while the old cell
-// is still current (GetRow/GetCol report it), then EnterCell once the new cell is. Extending
-// a selection (drag, Shift with a click or an arrow key) keeps the current cell.
+// is still current (GetRow/GetCol report it) and before the grid scrolls to the new cell, then
+// EnterCell once the new cell is. Extending a selection (drag, Shift with a click or an arrow
+// key) keeps the current cell.
 // A row or column outside the grid is a caller's error and throws std::out_of_range.
 class CMSFlexGrid : public QTableWidget {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include "tests/support/TestPrompter.h"
 #include "tests/support/VirtualClock.h"
 
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -104,17 +105,23 @@ TEST_F(ViewRadioLinkTest, ReadOfAReducedModelShows160Channels) {
     EXPECT_EQ(cell(160, 0), "160");
 }
 
-TEST_F(ViewRadioLinkTest, WriteSendsWhatTheGridShowsAfterTheOpenEditIsCommitted) {
+TEST_F(ViewRadioLinkTest, WriteSendsWhatTheGridShowsIncludingAValueStillBeingTyped) {
     view.grid().SetTextMatrix(3, ChannelCodec::RxFreqColumn, "146.02500");
-    // A second link on the same view stands in for the editor's commit.
-    ViewRadioLink link(
-        view, [this] { view.grid().SetTextMatrix(5, ChannelCodec::RxFreqColumn, "147.00000"); });
-    link.useDevices(line, clock);
-    link.runCommand(ViewRadioLink::WriteCommand);
-    EXPECT_EQ(link.progressDialog().windowTitle(), "Writing Data Progress");
-    start(link.progressDialog());
-    EXPECT_TRUE(prompter.texts().empty());
-    EXPECT_FALSE(link.progressDialog().hasWindow());
+    view.resize(760, 560);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    CMSFlexGrid& grid = view.grid();
+    grid.scrollToItem(grid.item(4, 0));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                      grid.viewport()->mapFrom(&grid, grid.cellRect(5, 1).center()));
+    ASSERT_TRUE(view.frequencyEdit()->isVisible());
+    QTest::keyClicks(view.frequencyEdit(), "147");
+
+    view.runCommand(ViewRadioLink::WriteCommand);
+    EXPECT_EQ(dialog().windowTitle(), "Writing Data Progress");
+    EXPECT_EQ(cell(5, 1), "147.00000");
+    start(dialog());
+    expectEndedQuietly();
     EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
     std::array<std::uint8_t, 4> expected{};
     ChannelCodec::encodeFrequency(14602500, expected);
@@ -124,7 +131,6 @@ TEST_F(ViewRadioLinkTest, WriteSendsWhatTheGridShowsAfterTheOpenEditIsCommitted)
     EXPECT_TRUE(std::ranges::equal(radio.memory().subspan(0, 3184),
                                    document.image().bytes().subspan(0, 3184)));
     EXPECT_TRUE(dumpDir.has("1.txt"));
-    EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(ViewRadioLinkTest, CancelBeforeStartTouchesNoPort) {

@@ -1,0 +1,438 @@
+#include "view/CHalcyonView.h"
+
+#include "data/ChannelDocument.h"
+#include "data/ToneTable.h"
+#include "tests/support/TestPrompter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarn {
+namespace {
+
+const std::string RangeText = "Error Data Format，Please input again";
+const std::string StepText = "Error data Value，Please input according the step value(6.25K/5k)";
+const std::string NumberText = "Please input Number";
+
+class CellEditingTest : public ::testing::Test {
+protected:
+    CellEditingTest() {
+        document.initNew();
+        view.OnInitialUpdate();
+        view.resize(760, 560);
+        view.show();
+        view.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
+    }
+
+    [[nodiscard]] CMSFlexGrid& grid() { return view.grid(); }
+    [[nodiscard]] std::string cell(long row, long col) {
+        return grid().GetTextMatrix(row, col).toStdString();
+    }
+    [[nodiscard]] std::vector<std::string> rowTexts(long row) {
+        std::vector<std::string> texts;
+        for (long col = 1; col <= 6; ++col)
+            texts.push_back(cell(row, col));
+        return texts;
+    }
+    void setRow(long row, const std::vector<std::string>& texts) {
+        for (long col = 1; col <= 6; ++col)
+            grid().SetTextMatrix(row, col, QString::fromStdString(texts[col - 1]));
+    }
+
+    [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
+
+    // A press on the cell, as the user's mouse would give it.
+    void click(long row, long col, Qt::MouseButton button = Qt::LeftButton) {
+        grid().scrollToItem(grid().item(int(row - 1), int(col - 1)));
+        const QRect rect = grid().cellRect(row, col);
+        const QPoint at = grid().viewport()->mapFrom(&grid(), rect.center());
+        QTest::mouseClick(grid().viewport(), button, {}, at);
+    }
+    // Makes the cell current with the grid focused, no editor open.
+    void select(long row, long col) {
+        grid().SetRow(row);
+        grid().SetCol(col);
+        grid().setFocus();
+    }
+    // Keys go wherever the focus is, as typing does.
+    void type(const QString& text) {
+        for (const QChar c : text)
+            QTest::keyClick(focused(), c.toLatin1());
+    }
+    void key(Qt::Key k) { QTest::keyClick(focused(), k); }
+    void enter() { key(Qt::Key_Return); }
+    // Types a value into the cell through its editor, opened by a press.
+    void typeInto(long row, long col, const QString& text) {
+        click(row, col);
+        type(text);
+    }
+
+    ChannelDocument document;
+    const ToneTable tones;
+    test::TestPrompter prompter;
+    CHalcyonView view{document, tones, prompter};
+};
+
+TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
+    struct Case {
+        const char* typed;
+        const char* stored;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"100", "100.00000", ""},       {"600", "600.00000", ""},
+        {"145.00625", "145.00625", ""}, {"145.005", "145.00500", ""},
+        {"128.01", "128.01000", ""},    {"256.02", "256.02000", ""},
+        {"524.20625", "524.20625", ""}, {"145.5kHz", "145.50000", ""},
+        {"  146.52", "146.52000", ""},  {"99.99999", "", RangeText},
+        {"600.00001", "", RangeText},   {"abc", "", RangeText},
+        {"-145", "", RangeText},        {"145.0025", "", StepText},
+        {"145.006259", "", StepText},
+    };
+    long row = 1;
+    for (const Case& c : cases) {
+        prompter.clear();
+        if (!c.message.empty())
+            prompter.answer(PromptAnswer::Ok);
+        typeInto(row, 1, c.typed);
+        ASSERT_EQ(focused(), view.frequencyEdit()) << c.typed;
+        enter();
+        EXPECT_EQ(cell(row, 1), c.stored) << c.typed;
+        EXPECT_EQ(prompter.texts(), c.message.empty() ? std::vector<std::string>{}
+                                                      : std::vector<std::string>{c.message})
+            << c.typed;
+        if (!c.message.empty()) {
+            EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
+        }
+        ++row;
+    }
+}
+
+TEST_F(CellEditingTest, AChannelIsProgrammedWithTheKeyboardAlone) {
+    select(3, 1);
+    type("446");
+    EXPECT_EQ(focused(), view.frequencyEdit());
+    enter();
+    // A new channel gets its defaults, and Enter opens TX Freq with the value selected.
+    EXPECT_EQ(rowTexts(3),
+              (std::vector<std::string>{"446.00000", "446.00000", "OFF", "OFF", "High", "Lock"}));
+    EXPECT_EQ(grid().GetCol(), 2);
+    ASSERT_EQ(focused(), view.frequencyEdit());
+    EXPECT_EQ(view.frequencyEdit()->selectedText(), "446.00000");
+
+    type("446.5");
+    enter();
+    ASSERT_EQ(grid().GetCol(), 3);
+    EXPECT_FALSE(view.toneBox()->isHidden());
+    EXPECT_EQ(view.toneBox()->currentText(), "OFF");
+    type("88.5");
+    enter();
+    ASSERT_EQ(grid().GetCol(), 4);
+    type("d023n");
+    enter();
+    ASSERT_EQ(grid().GetCol(), 5);
+    EXPECT_FALSE(view.powerBox()->isHidden());
+    key(Qt::Key_Down);
+    enter();
+
+    EXPECT_EQ(rowTexts(3), (std::vector<std::string>{"446.00000", "446.50000", "88.5", "d023n",
+                                                     "Middle", "Lock"}));
+    EXPECT_EQ(grid().GetRow(), 4);
+    EXPECT_EQ(grid().GetCol(), 1);
+    EXPECT_EQ(focused(), view.frequencyEdit());
+    EXPECT_TRUE(document.isModified());
+    EXPECT_TRUE(prompter.prompts().empty());
+
+    // The lower-case code reaches the image as the code it names.
+    ASSERT_TRUE(view.parseGrid());
+    EXPECT_EQ(document.image().row(2)[11], 0x80);
+    EXPECT_EQ(document.image().row(2)[10], 0x23);
+}
+
+TEST_F(CellEditingTest, TxFreqOfAnEmptyRowFillsAllButRxFreq) {
+    typeInto(2, 2, "145.5");
+    click(9, 1);
+    EXPECT_EQ(rowTexts(2),
+              (std::vector<std::string>{"", "145.50000", "OFF", "OFF", "High", "Lock"}));
+}
+
+TEST_F(CellEditingTest, EmptyingAFrequencyEmptiesWhatDependsOnIt) {
+    const std::vector<std::string> full = {"145.50000", "145.50000", "67.0",
+                                           "D023N",     "Low",       "UnLock"};
+    setRow(1, full);
+    setRow(2, full);
+
+    // Leaving: each frequency takes its tone; the last one takes power and lock.
+    select(1, 1);
+    key(Qt::Key_Delete);
+    ASSERT_EQ(focused(), view.frequencyEdit());
+    EXPECT_EQ(view.frequencyEdit()->text(), "");
+    click(1, 2);
+    EXPECT_EQ(rowTexts(1),
+              (std::vector<std::string>{"", "145.50000", "", "D023N", "Low", "UnLock"}));
+    key(Qt::Key_Backspace);
+    click(5, 5);
+    EXPECT_EQ(rowTexts(1), std::vector<std::string>(6, ""));
+
+    // Enter empties only TX Power.
+    click(2, 1);
+    key(Qt::Key_Backspace);
+    enter();
+    key(Qt::Key_Backspace);
+    enter();
+    EXPECT_EQ(rowTexts(2), (std::vector<std::string>{"", "", "", "", "", "UnLock"}));
+
+    // A refused frequency is an emptied one.
+    setRow(3, full);
+    prompter.answer(PromptAnswer::Ok);
+    typeInto(3, 2, "1");
+    click(7, 1);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{RangeText});
+    EXPECT_EQ(rowTexts(3),
+              (std::vector<std::string>{"145.50000", "", "67.0", "", "Low", "UnLock"}));
+}
+
+TEST_F(CellEditingTest, TonesAndChoicesNeedAFrequencyAndAKnownText) {
+    click(4, 3);
+    type("67.0");
+    click(4, 5);
+    EXPECT_EQ(cell(4, 3), "") << "no frequency, no tone";
+    click(4, 6);
+    EXPECT_EQ(cell(4, 5), "");
+
+    setRow(5, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    typeInto(5, 3, "xyz");
+    enter();
+    EXPECT_EQ(cell(5, 3), "OFF");
+    type("d754i");
+    click(5, 6);
+    EXPECT_EQ(cell(5, 4), "d754i");
+    // The lock box opens by a press only and loads the cell.
+    EXPECT_EQ(view.lockBox()->currentText(), "Lock");
+    key(Qt::Key_Down);
+    click(5, 1);
+    EXPECT_EQ(cell(5, 6), "UnLock");
+    EXPECT_EQ(view.frequencyEdit()->selectedText(), "145.50000");
+}
+
+TEST_F(CellEditingTest, AToneChosenOverASelectionSetsOnlyToneColumns) {
+    setRow(6, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    click(6, 3);
+    type("88.5");
+    grid().setRangeSelected({5, 2, 5, 3}, true);
+    view.CommitEditor();
+    EXPECT_EQ(cell(6, 3), "88.5");
+    EXPECT_EQ(cell(6, 4), "88.5");
+
+    click(6, 3);
+    type("D023N");
+    grid().setRangeSelected({5, 2, 5, 5}, true);
+    view.CommitEditor();
+    EXPECT_EQ(rowTexts(6), (std::vector<std::string>{"145.50000", "145.50000", "D023N", "88.5",
+                                                     "High", "Lock"}));
+}
+
+TEST_F(CellEditingTest, EnterOnTheLastRowStoresAndHandsOnATab) {
+    const long last = grid().GetRows() - 1;
+    setRow(last, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    click(last, 5);
+    key(Qt::Key_Down);
+    enter();
+    EXPECT_EQ(cell(last, 5), "Middle");
+    EXPECT_EQ(grid().GetRow(), last);
+    EXPECT_TRUE(view.powerBox()->isHidden());
+    EXPECT_NE(focused(), view.powerBox());
+
+    // On the grid, Enter moves right, and in CHN Lock leaves the grid.
+    select(last, 2);
+    enter();
+    EXPECT_EQ(grid().GetCol(), 3);
+    EXPECT_TRUE(view.toneBox()->isHidden());
+    select(last, 6);
+    enter();
+    EXPECT_EQ(grid().GetCol(), 6);
+    EXPECT_TRUE(view.lockBox()->isHidden());
+}
+
+TEST_F(CellEditingTest, SomePressesAndKeysOpenNothing) {
+    setRow(2, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    click(2, 2, Qt::RightButton);
+    select(2, 6);
+    type("u");
+    select(2, 1);
+    key(Qt::Key_Escape);
+    select(2, 3);
+    key(Qt::Key_Backspace);
+    for (QWidget* editor : std::vector<QWidget*>{view.frequencyEdit(), view.toneBox(),
+                                                 view.powerBox(), view.lockBox()})
+        EXPECT_TRUE(editor->isHidden());
+    EXPECT_TRUE(grid().hasFocus());
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(CellEditingTest, ScrollingDropsWhatWasTyped) {
+    setRow(3, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    typeInto(3, 1, "146");
+    typeInto(3, 4, "67.0");
+    grid().verticalScrollBar()->setValue(grid().verticalScrollBar()->maximum());
+    EXPECT_TRUE(view.toneBox()->isHidden());
+    grid().verticalScrollBar()->setValue(0);
+    click(3, 4);
+    EXPECT_EQ(view.toneBox()->currentText(), "OFF");
+    click(3, 1);
+    EXPECT_EQ(rowTexts(3)[0], "146.00000") << "stored when left, before the scroll";
+    EXPECT_EQ(rowTexts(3)[3], "OFF");
+}
+
+TEST_F(CellEditingTest, APressOnTheEdgeOfTheEditedCellKeepsWhatIsTyped) {
+    typeInto(2, 1, "433");
+    const QRect rect = grid().cellRect(2, 1);
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
+                      grid().viewport()->mapFrom(&grid(), rect.bottomRight() - QPoint(1, 1)));
+    EXPECT_EQ(view.frequencyEdit()->text(), "433");
+    EXPECT_EQ(focused(), view.frequencyEdit());
+}
+
+TEST_F(CellEditingTest, AnOpenValueIsStoredWhenTheGridMovesOutOfSight) {
+    typeInto(1, 1, "430.125");
+    grid().SetRow(190);
+    EXPECT_EQ(cell(1, 1), "430.12500");
+    EXPECT_EQ(cell(1, 2), "430.12500");
+}
+
+TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
+    setRow(4, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    select(4, 2);
+    type("4");
+    QLineEdit* edit = view.frequencyEdit();
+    EXPECT_EQ(edit->text(), "4");
+    EXPECT_EQ(edit->cursorPosition(), 1);
+    const QRect rect = grid().cellRect(4, 2);
+    EXPECT_EQ(edit->geometry(), rect.translated(-3, -3));
+    key(Qt::Key_Backspace);
+    type("145.5");
+
+    // A letter over a filled cell is refused as a number but kept for the check.
+    select(4, 1);
+    prompter.answer(PromptAnswer::Ok);
+    type("x");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{NumberText});
+    EXPECT_EQ(edit->text(), "x");
+
+    // Over an empty cell the editor opens empty.
+    prompter.clear();
+    prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
+    view.CommitEditor();
+    select(4, 1);
+    type("x");
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{RangeText, NumberText}));
+    EXPECT_EQ(edit->text(), "");
+    EXPECT_FALSE(edit->isHidden());
+
+    // Boxes: the tone box takes the character into its field, the power box picks an item.
+    select(4, 3);
+    type("1");
+    EXPECT_EQ(view.toneBox()->currentText(), "1");
+    EXPECT_EQ(view.toneBox()->geometry().topLeft(), grid().cellRect(4, 3).topLeft() - QPoint(3, 3));
+    select(4, 5);
+    type("l");
+    EXPECT_EQ(view.powerBox()->currentText(), "Low");
+    select(4, 5);
+    type("q");
+    EXPECT_EQ(view.powerBox()->currentText(), "Low");
+}
+
+TEST_F(CellEditingTest, TypingLeavesTheClipboardAlone) {
+    QApplication::clipboard()->setText("kept");
+    typeInto(6, 1, "145");
+    enter();
+    select(6, 3);
+    type("7");
+    select(6, 5);
+    type("h");
+    EXPECT_EQ(QApplication::clipboard()->text(), "kept");
+}
+
+TEST_F(CellEditingTest, OnlyChangedValuesMarkTheDocument) {
+    setRow(2, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    click(2, 1);
+    enter();
+    click(2, 5);
+    view.CommitEditor();
+    view.CommitEditor();
+    EXPECT_FALSE(document.isModified());
+    click(2, 2);
+    type("145.505");
+    view.CommitEditor();
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(cell(2, 2), "145.50500");
+}
+
+struct TitleChangeCounter : QObject {
+    explicit TitleChangeCounter(QWidget& window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::WindowTitleChange ? 1 : 0;
+        return false;
+    }
+    int count = 0;
+};
+
+TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
+    ChannelDocument document;
+    document.initNew();
+    const ToneTable tones;
+    test::TestPrompter prompter;
+    QMainWindow main;
+    auto* area = new QMdiArea(&main);
+    main.setCentralWidget(area);
+    main.menuBar()->addMenu(QStringLiteral("File"));
+    auto* view = new CHalcyonView(document, tones, prompter);
+    QMdiSubWindow* frame = area->addSubWindow(view);
+    view->OnInitialUpdate();
+    main.resize(1000, 700);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+
+    view->grid().SetRow(7);
+    const QRect rect = view->grid().cellRect(7, 2);
+    QTest::mouseClick(view->grid().viewport(), Qt::LeftButton, {},
+                      view->grid().viewport()->mapFrom(&view->grid(), rect.center()));
+    EXPECT_EQ(main.windowTitle(), "Vizuruzu DizaRido");
+    EXPECT_EQ(frame->windowTitle(), "Channel Information [Channel-7]");
+
+    QSignalSpy titles(frame, &QWidget::windowTitleChanged);
+    QTest::mouseMove(view->grid().viewport(), rect.center() + QPoint(2, 1));
+    QTest::keyClick(view->frequencyEdit(), Qt::Key_Left);
+    EXPECT_EQ(titles.count(), 0);
+    QTest::keyClick(view->frequencyEdit(), Qt::Key_Escape);
+    view->grid().SetRow(12);
+    QTest::keyClick(&view->grid(), Qt::Key_Down);
+    EXPECT_EQ(frame->windowTitle(), "Channel Information [Channel-13]");
+
+    // A maximized document window shares the main window's title; no tug of war over it.
+    frame->showMaximized();
+    QTest::keyClick(&view->grid(), Qt::Key_Down);
+    TitleChangeCounter mainTitles(main);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseMove(view->grid().viewport(), rect.center() + QPoint(i, 0));
+    EXPECT_EQ(mainTitles.count, 0);
+    EXPECT_EQ(main.windowTitle(), "Vizuruzu DizaRido - [Channel Information [Channel-14]]");
+}
+
+} // namespace
+} // namespace tarn

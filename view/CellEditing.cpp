@@ -1,0 +1,284 @@
+#include "view/CellEditing.h"
+
+#include "view/CMSFlexGrid.h"
+
+#include "common/Prompter.h"
+#include "data/ChannelCodec.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <utility>
+
+namespace tarn {
+
+namespace {
+
+constexpr int MouseKey = 0;
+constexpr int EnterKeyCode = 13;
+constexpr int BackspaceKey = 8;
+constexpr int DeleteKey = 127;
+// Editors sit this far up and left of the cell's corner, over the grid lines.
+constexpr int EditorOffset = 3;
+// Room below a box for its dropped-down list, in pixels.
+constexpr int ListRoom = 100;
+// Frame around a box's selection field, top and bottom together.
+constexpr int BoxFrame = 6;
+
+bool isSeedKey(int key) {
+    return key != MouseKey && key != EnterKeyCode;
+}
+
+bool isDigit(int key) {
+    return key >= '0' && key <= '9';
+}
+
+} // namespace
+
+CellEditing::CellEditing(CMSFlexGrid& grid, CellGrid& cells, ChannelDocument& document,
+                         const ToneTable& tones, Prompter& prompter, std::string caption)
+    : m_grid(grid)
+    , m_store(cells, document, tones, prompter, caption)
+    , m_prompter(prompter)
+    , m_caption(std::move(caption)) {}
+
+QWidget* CellEditing::EditorForColumn() const {
+    switch (m_grid.GetCol()) {
+    case ChannelCodec::DecColumn:
+    case ChannelCodec::EncColumn:
+        return m_editors.tone;
+    case ChannelCodec::PowerColumn:
+        return m_editors.power;
+    case ChannelCodec::LockColumn:
+        return m_editors.lock;
+    default:
+        return m_editors.frequency;
+    }
+}
+
+void CellEditing::ShowEditor(int key) {
+    QWidget* editor = EditorForColumn();
+    if (!editor || m_grid.GetRow() == 0)
+        return;
+    // A press on the edge of the cell being edited keeps what is being typed there.
+    if (key == MouseKey && !editor->isHidden()) {
+        editor->setFocus();
+        return;
+    }
+    if (editor == m_editors.frequency)
+        showFrequencyEdit(key);
+    else
+        showBox(*static_cast<QComboBox*>(editor), key);
+    editor->show();
+    editor->raise();
+    editor->setFocus();
+    m_grid.viewport()->repaint();
+}
+
+void CellEditing::LoadEditor() {
+    QWidget* editor = EditorForColumn();
+    if (!editor || m_grid.GetRow() == 0)
+        return;
+    if (editor == m_editors.frequency)
+        m_editors.frequency->setText(m_grid.GetText());
+    else
+        loadBox(*static_cast<QComboBox*>(editor), m_grid.GetText());
+}
+
+void CellEditing::CommitEditor() {
+    QWidget* editor = EditorForColumn();
+    if (!editor || editor->isHidden() || m_grid.GetRow() == 0)
+        return;
+    const int row = static_cast<int>(m_grid.GetRow());
+    const int col = static_cast<int>(m_grid.GetCol());
+    if (editor == m_editors.tone) {
+        const std::string value =
+            m_store.toneValue(row, m_editors.tone->currentText().toStdString());
+        m_store.store(row, col, value);
+        // A selection across both tone columns sets both; it never reaches other columns.
+        const int farCol = static_cast<int>(m_grid.GetColSel());
+        if (farCol == ChannelCodec::DecColumn || farCol == ChannelCodec::EncColumn)
+            m_store.store(row, farCol, value);
+    } else if (editor == m_editors.frequency) {
+        m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
+                               CellValueStore::Emptying::OnLeave);
+    } else {
+        m_store.storeChoice(row, col, static_cast<QComboBox*>(editor)->currentText().toStdString());
+    }
+    editor->hide();
+}
+
+bool CellEditing::acceptsMouseDown(short button) const {
+    return button != CMSFlexGrid::RightButton && m_grid.GetRow() != 0 && m_grid.GetCol() != 0 &&
+           m_editors.frequency;
+}
+
+void CellEditing::KeyPress(int key) {
+    const long col = m_grid.GetCol();
+    if (col == 0 || col == ChannelCodec::LockColumn || m_grid.GetRow() == 0)
+        return;
+    // Backspace and Delete start a frequency over; other control keys open nothing.
+    const bool erases = key == BackspaceKey || key == DeleteKey;
+    if ((erases && isFrequencyColumn()) || (key >= 32 && key != DeleteKey))
+        ShowEditor(key);
+}
+
+void CellEditing::Scroll() {
+    hideEditors();
+    // The editor no longer covers its cell; a value being typed is given up.
+    LoadEditor();
+}
+
+void CellEditing::EnterKey(QWidget* focus) {
+    if (focus == &m_grid) {
+        if (m_grid.GetCol() == ChannelCodec::LockColumn)
+            passTab(&m_grid);
+        else
+            passRight();
+    } else if (focus == m_editors.frequency) {
+        enterInFrequencyEdit();
+    } else if (focus == m_editors.power || focus == m_editors.lock) {
+        enterInChoiceBox(*static_cast<QComboBox*>(focus));
+    } else {
+        // The tone box takes focus for its text field.
+        enterInToneField(focus);
+    }
+}
+
+void CellEditing::hideEditors() {
+    for (QWidget* editor :
+         {static_cast<QWidget*>(m_editors.frequency), static_cast<QWidget*>(m_editors.tone),
+          static_cast<QWidget*>(m_editors.power), static_cast<QWidget*>(m_editors.lock)}) {
+        if (editor)
+            editor->hide();
+    }
+}
+
+bool CellEditing::isFrequencyColumn() const {
+    const long col = m_grid.GetCol();
+    return col == ChannelCodec::RxFreqColumn || col == ChannelCodec::TxFreqColumn;
+}
+
+void CellEditing::showFrequencyEdit(int key) {
+    QLineEdit& edit = *m_editors.frequency;
+    edit.setGeometry(editorRect());
+    const bool cellEmpty = m_grid.GetText().isEmpty();
+    QString text;
+    if (!isSeedKey(key)) {
+        text = m_grid.GetText();
+    } else if (isDigit(key)) {
+        text = QChar(key);
+    } else if (key >= 32 && key != DeleteKey) {
+        (void)m_prompter.ask({NumberMessage, m_caption, PromptButtons::Ok, PromptIcon::None});
+        if (!cellEmpty)
+            text = QChar(key);
+    }
+    edit.setText(text);
+    if (isSeedKey(key))
+        edit.setCursorPosition(static_cast<int>(text.size()));
+    else
+        edit.selectAll();
+}
+
+void CellEditing::showBox(QComboBox& box, int key) {
+    if (isSeedKey(key) && key >= 32) {
+        const QString typed(QChar(static_cast<char16_t>(key)));
+        if (box.isEditable()) {
+            box.setEditText(typed);
+            box.lineEdit()->setCursorPosition(1);
+        } else if (const int match = box.findText(typed, Qt::MatchStartsWith); match >= 0) {
+            box.setCurrentIndex(match);
+        }
+    } else if (box.isEditable()) {
+        // The loaded value is selected, so typing replaces it.
+        box.lineEdit()->selectAll();
+    }
+    // The closed box is as high as its selection field; the list drops into the room below.
+    const int itemHeight = std::max(1, box.fontMetrics().height());
+    QRect rect = editorRect();
+    rect.setHeight(itemHeight * 95 / 100 + BoxFrame);
+    box.setGeometry(rect);
+    box.setMaxVisibleItems(std::max(1, ListRoom / itemHeight));
+}
+
+QRect CellEditing::editorRect() const {
+    const int left = m_grid.twipsToPixelsX(m_grid.GetCellLeft());
+    const int top = m_grid.twipsToPixelsY(m_grid.GetCellTop());
+    const int width = m_grid.twipsToPixelsX(m_grid.GetCellWidth());
+    const int height = m_grid.twipsToPixelsY(m_grid.GetCellHeight());
+    return {left - EditorOffset, top - EditorOffset, width, height};
+}
+
+void CellEditing::loadBox(QComboBox& box, const QString& text) {
+    int index = 0;
+    for (int i = 0; i < box.count(); ++i) {
+        if (box.itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+            index = i;
+            break;
+        }
+    }
+    box.setCurrentIndex(index);
+    // An index that did not change leaves typed text in the field.
+    if (box.isEditable())
+        box.setEditText(box.itemText(index));
+}
+
+void CellEditing::enterInFrequencyEdit() {
+    const int row = static_cast<int>(m_grid.GetRow());
+    const int col = static_cast<int>(m_grid.GetCol());
+    m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
+                           CellValueStore::Emptying::OnEnter);
+    m_editors.frequency->hide();
+    openNextColumn();
+}
+
+void CellEditing::enterInChoiceBox(QComboBox& box) {
+    const int row = static_cast<int>(m_grid.GetRow());
+    if (m_store.hasFrequency(row))
+        m_store.store(row, static_cast<int>(m_grid.GetCol()), box.currentText().toStdString());
+    box.hide();
+    if (row + 1 < m_grid.GetRows()) {
+        m_grid.SetRow(row + 1);
+        m_grid.SetCol(ChannelCodec::RxFreqColumn);
+        ShowEditor(EnterKeyCode);
+    } else {
+        passTab(&box);
+    }
+}
+
+void CellEditing::enterInToneField(QWidget* focus) {
+    QComboBox& box = *m_editors.tone;
+    if (box.isHidden()) {
+        passTab(focus);
+        return;
+    }
+    const int row = static_cast<int>(m_grid.GetRow());
+    m_store.store(row, static_cast<int>(m_grid.GetCol()),
+                  m_store.toneValue(row, box.currentText().toStdString()));
+    box.hide();
+    openNextColumn();
+}
+
+void CellEditing::openNextColumn() {
+    m_grid.SetCol(m_grid.GetCol() + 1);
+    ShowEditor(EnterKeyCode);
+}
+
+void CellEditing::passTab(QWidget* target) {
+    // A hidden editor has given its focus back; the grid hands the Tab on.
+    if (!target || target->isHidden())
+        target = &m_grid;
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &tab);
+}
+
+void CellEditing::passRight() {
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(&m_grid, &right);
+}
+
+} // namespace tarn

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+
+namespace tarn {
+
+class CellGrid;
+class ChannelDocument;
+class Prompter;
+class ToneTable;
+
+// Stores edited values into a channel row with the rules that keep the row consistent: checked
+// frequencies, defaults for a new channel, and the cells that go with an emptied frequency.
+// Any stored text that differs from what the cell held marks the document changed.
+class CellValueStore {
+public:
+    // What else an emptied frequency takes with it: leaving the cell empties TX Power and
+    // CHN Lock of a row without frequencies and tones, Enter only TX Power.
+    enum class Emptying { OnLeave, OnEnter };
+
+    static constexpr const char* NoTone = "OFF";
+    static constexpr const char* NewPower = "High";
+    static constexpr const char* NewLock = "Lock";
+
+    // Refusals are shown with the given caption.
+    CellValueStore(CellGrid& cells, ChannelDocument& document, const ToneTable& tones,
+                   Prompter& prompter, std::string caption);
+
+    // The text to store for a typed frequency: the reformatted value, or empty after telling
+    // the user why it was refused.
+    [[nodiscard]] std::string checkedFrequency(const std::string& typed);
+    void storeFrequency(int row, int col, const std::string& typed, Emptying emptying);
+    // Empty for a row without frequencies; "OFF" for a text that names no tone; otherwise the
+    // text as the user wrote it.
+    [[nodiscard]] std::string toneValue(int row, const std::string& typed) const;
+    // Power or lock chosen in a row: a row without frequencies keeps these cells empty.
+    void storeChoice(int row, int col, const std::string& chosen);
+    void store(int row, int col, const std::string& text);
+
+    [[nodiscard]] bool hasFrequency(int row) const;
+
+private:
+    [[nodiscard]] bool isEmpty(int row, int col) const;
+    [[nodiscard]] bool isNewChannel(int row) const;
+    void emptyFrequency(int row, int col, Emptying emptying);
+
+    CellGrid& m_cells;
+    ChannelDocument& m_document;
+    const ToneTable& m_tones;
+    Prompter& m_prompter;
+    std::string m_caption;
+};
+
+} // namespace tarn

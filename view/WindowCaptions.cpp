@@ -1,0 +1,53 @@
+#include "view/WindowCaptions.h"
+
+#include <QMdiSubWindow>
+#include <QWidget>
+
+#include <utility>
+
+namespace tarn {
+
+namespace {
+
+constexpr long LastChannel = 199;
+
+QMdiSubWindow* documentWindowOf(QWidget& widget) {
+    for (QWidget* w = widget.parentWidget(); w; w = w->parentWidget()) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(w))
+            return frame;
+    }
+    return nullptr;
+}
+
+void setTitle(QWidget& window, const QString& title) {
+    if (window.windowTitle() != title)
+        window.setWindowTitle(title);
+}
+
+} // namespace
+
+WindowCaptions::WindowCaptions(QString applicationTitle)
+    : m_applicationTitle(std::move(applicationTitle)) {}
+
+void WindowCaptions::update(QWidget& view, long row) const {
+    QMdiSubWindow* frame = documentWindowOf(view);
+    QWidget& main = *view.window();
+    // A maximized document window shows its title inside the main window's, and puts it back
+    // whenever the main title is set: that merged title counts as set.
+    const bool merged = frame && frame->isMaximized() &&
+                        main.windowTitle().startsWith(m_applicationTitle + QStringLiteral(" - ["));
+    if (!merged)
+        setTitle(main, m_applicationTitle);
+    if (frame)
+        setTitle(*frame, channelCaption(row));
+}
+
+QString WindowCaptions::channelCaption(long row) const {
+    if (row == 0)
+        row = 1;
+    if (row < 1 || row > LastChannel)
+        return m_applicationTitle;
+    return QStringLiteral("Channel Information [Channel-%1]").arg(row);
+}
+
+} // namespace tarn
