@@ -42,8 +42,7 @@ public:
 
     // Field codings, shared with the cell editor and the command line.
     [[nodiscard]] static std::string renderFrequency(std::span<const std::uint8_t, 4> bytes);
-    [[nodiscard]] static std::string renderTone(std::uint8_t high, std::uint8_t low,
-                                                bool transmit);
+    [[nodiscard]] static std::string renderTone(std::uint8_t high, std::uint8_t low, bool transmit);
     // 10 Hz units of the leading number of a frequency text, rounded; 0 for none or negative.
     [[nodiscard]] static std::uint32_t frequencyUnits(std::string_view text);
     [[nodiscard]] static std::string formatFrequency(std::uint32_t units);

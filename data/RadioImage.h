@@ -30,11 +30,10 @@ public:
     static constexpr int ChannelBlocks = static_cast<int>(ChannelAreaEnd / BlockSize); // 398
     static constexpr int WriteBlocks = 404; // ends with 0x1FE8
     static constexpr int ReadBlocks = 403;  // ends with 0x1FE0
-    [[nodiscard]] static constexpr std::uint16_t blockAddress(int block)
-    {
-        return block < ChannelBlocks
-                   ? static_cast<std::uint16_t>(block * BlockSize)
-                   : static_cast<std::uint16_t>(SettingsBegin + (block - ChannelBlocks) * BlockSize);
+    [[nodiscard]] static constexpr std::uint16_t blockAddress(int block) {
+        return block < ChannelBlocks ? static_cast<std::uint16_t>(block * BlockSize)
+                                     : static_cast<std::uint16_t>(
+                                           SettingsBegin + (block - ChannelBlocks) * BlockSize);
     }
 
     // All bytes blank.

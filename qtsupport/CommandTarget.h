@@ -15,8 +15,7 @@ public:
     virtual ~CommandTarget() = default;
     [[nodiscard]] virtual bool handlesCommand(int id) const = 0;
     // Called before a menu shows, only for handled commands; may grey or check the item.
-    virtual void updateCommand(int id, CommandState& state)
-    {
+    virtual void updateCommand(int id, CommandState& state) {
         (void)id;
         (void)state;
     }

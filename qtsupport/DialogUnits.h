@@ -17,8 +17,7 @@ public:
     [[nodiscard]] int x(int units) const { return units * m_cx / 4; }
     [[nodiscard]] int y(int units) const { return units * m_cy / 8; }
     [[nodiscard]] QSize size(int width, int height) const { return {x(width), y(height)}; }
-    [[nodiscard]] QRect rect(int left, int top, int width, int height) const
-    {
+    [[nodiscard]] QRect rect(int left, int top, int width, int height) const {
         return {x(left), y(top), x(width), y(height)};
     }
     [[nodiscard]] int averageCharWidth() const { return m_cx; }

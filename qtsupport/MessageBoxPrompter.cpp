@@ -7,8 +7,7 @@ namespace tarn {
 
 namespace {
 
-QMessageBox::StandardButtons buttonsFor(PromptButtons buttons)
-{
+QMessageBox::StandardButtons buttonsFor(PromptButtons buttons) {
     switch (buttons) {
     case PromptButtons::Ok:
         return QMessageBox::Ok;
@@ -24,8 +23,7 @@ QMessageBox::StandardButtons buttonsFor(PromptButtons buttons)
     return QMessageBox::Ok;
 }
 
-QMessageBox::Icon iconFor(PromptIcon icon)
-{
+QMessageBox::Icon iconFor(PromptIcon icon) {
     switch (icon) {
     case PromptIcon::None:
         return QMessageBox::NoIcon;
@@ -41,8 +39,7 @@ QMessageBox::Icon iconFor(PromptIcon icon)
     return QMessageBox::NoIcon;
 }
 
-PromptAnswer answerFor(int button, PromptButtons buttons)
-{
+PromptAnswer answerFor(int button, PromptButtons buttons) {
     switch (button) {
     case QMessageBox::Ok:
         return PromptAnswer::Ok;
@@ -63,12 +60,9 @@ PromptAnswer answerFor(int button, PromptButtons buttons)
 } // namespace
 
 MessageBoxPrompter::MessageBoxPrompter(QWidget* parent)
-    : m_parent(parent)
-{
-}
+    : m_parent(parent) {}
 
-PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt)
-{
+PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
     QMessageBox box(iconFor(prompt.icon), QString::fromStdString(prompt.caption),
                     QString::fromStdString(prompt.text), buttonsFor(prompt.buttons), m_parent);
     return answerFor(box.exec(), prompt.buttons);

@@ -11,8 +11,7 @@
 namespace tarn {
 namespace {
 
-TEST(DialogUnits, ConvertsByQuarterWidthAndEighthHeight)
-{
+TEST(DialogUnits, ConvertsByQuarterWidthAndEighthHeight) {
     const DialogUnits units(6, 13);
     EXPECT_EQ(units.x(4), 6);
     EXPECT_EQ(units.y(8), 13);
@@ -22,8 +21,7 @@ TEST(DialogUnits, ConvertsByQuarterWidthAndEighthHeight)
 }
 
 // Answers the next message box that opens by clicking the button with the given role.
-void clickWhenShown(QMessageBox::StandardButton button, QString* seenText, QString* seenCaption)
-{
+void clickWhenShown(QMessageBox::StandardButton button, QString* seenText, QString* seenCaption) {
     QTimer::singleShot(0, [=] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
@@ -33,8 +31,7 @@ void clickWhenShown(QMessageBox::StandardButton button, QString* seenText, QStri
     });
 }
 
-TEST(MessageBoxPrompter, ShowsTextsAndMapsTheClickedButton)
-{
+TEST(MessageBoxPrompter, ShowsTextsAndMapsTheClickedButton) {
     MessageBoxPrompter prompter;
     QString text;
     QString caption;
@@ -46,9 +43,9 @@ TEST(MessageBoxPrompter, ShowsTextsAndMapsTheClickedButton)
     EXPECT_EQ(caption, "Prompt");
 
     clickWhenShown(QMessageBox::Cancel, &text, &caption);
-    EXPECT_EQ(prompter.ask({"Do you Exit?", "Prompt", PromptButtons::OkCancel,
-                            PromptIcon::Information}),
-              PromptAnswer::Cancel);
+    EXPECT_EQ(
+        prompter.ask({"Do you Exit?", "Prompt", PromptButtons::OkCancel, PromptIcon::Information}),
+        PromptAnswer::Cancel);
 }
 
 } // namespace

@@ -4,8 +4,7 @@
 
 namespace tarn::test {
 
-PromptAnswer TestPrompter::ask(const Prompt& prompt)
-{
+PromptAnswer TestPrompter::ask(const Prompt& prompt) {
     m_prompts.push_back(prompt);
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected prompt: \"" << prompt.text << "\" (caption \""
@@ -17,13 +16,11 @@ PromptAnswer TestPrompter::ask(const Prompt& prompt)
     return next;
 }
 
-void TestPrompter::answer(std::initializer_list<PromptAnswer> answers)
-{
+void TestPrompter::answer(std::initializer_list<PromptAnswer> answers) {
     m_answers.insert(m_answers.end(), answers.begin(), answers.end());
 }
 
-std::vector<std::string> TestPrompter::texts() const
-{
+std::vector<std::string> TestPrompter::texts() const {
     std::vector<std::string> result;
     result.reserve(m_prompts.size());
     for (const Prompt& p : m_prompts)
@@ -31,8 +28,7 @@ std::vector<std::string> TestPrompter::texts() const
     return result;
 }
 
-void TestPrompter::clear()
-{
+void TestPrompter::clear() {
     m_answers.clear();
     m_prompts.clear();
 }

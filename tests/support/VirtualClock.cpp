@@ -2,8 +2,7 @@
 
 namespace tarn::test {
 
-void VirtualClock::sleep(int milliseconds)
-{
+void VirtualClock::sleep(int milliseconds) {
     m_sleeps.push_back(milliseconds);
     if (milliseconds > 0)
         m_now += milliseconds;

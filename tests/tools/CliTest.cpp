@@ -1,0 +1,164 @@
+#include "data/SinFile.h"
+#include "tools/cli/CliApp.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace tarn::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("cli-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    int run(std::vector<std::string> args) {
+        out.str({});
+        err.str({});
+        CliContext context{out, err, dir};
+        return CliApp().run(args, context);
+    }
+    std::string path(const char* name) const { return (dir / name).string(); }
+    void writeText(const char* name, const std::string& text) {
+        std::ofstream(dir / name, std::ios::binary) << text;
+    }
+    // The table "show" prints for a file, with one line replaced.
+    std::string tableWith(const std::string& sin, int line, const std::string& replacement) {
+        EXPECT_EQ(run({"show", sin}), 0);
+        std::istringstream in(out.str());
+        std::string result;
+        int n = 0;
+        for (std::string l; std::getline(in, l);)
+            result += (++n == line ? replacement : l) + "\n";
+        return result;
+    }
+
+    fs::path dir;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(CliTest, ShowOfANewImagePrintsTheEmptyGrid) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    EXPECT_EQ(fs::file_size(dir / "a.sin"), 8192u);
+    ASSERT_EQ(run({"show", path("a.sin")}), 0);
+    std::istringstream in(out.str());
+    std::vector<std::string> lines;
+    for (std::string l; std::getline(in, l);)
+        lines.push_back(l);
+    ASSERT_EQ(lines.size(), 200u);
+    EXPECT_EQ(lines[0],
+              "Channel NO.\tRX Freq\tTX Freq\tQT/DQT Dec\tQT/DQT Enc\tTX Power\tCHN Lock");
+    EXPECT_EQ(lines[1], "  1\t\t\t\t\t\t");
+    EXPECT_EQ(lines[199], "199\t\t\t\t\t\t");
+}
+
+TEST_F(CliTest, ShowFollowsTheModelByteFor160Channels) {
+    RadioImage image = RadioImage::newDocument();
+    image[RadioImage::ModelTypeOffset] = 4;
+    SinFile::store(dir / "m.sin", image);
+    ASSERT_EQ(run({"show", path("m.sin")}), 0);
+    const std::string shown = out.str();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 161);
+}
+
+TEST_F(CliTest, ApplyRoundTripsShowAndStoresEdits) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    writeText("t.tsv",
+              tableWith(path("a.sin"), 3, "  2\t145.5\t145.00625\td023n\t67.0\tMiddle\tUnLock"));
+    ASSERT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 0) << err.str();
+    ASSERT_EQ(run({"show", path("b.sin")}), 0);
+    const std::string shown = out.str();
+    EXPECT_NE(shown.find("  2\t145.50000\t145.00625\tD023N\t67.0\tMiddle\tUnLock\n"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(dir / "1.txt"));
+    // Applying what show printed changes nothing.
+    writeText("same.tsv", shown);
+    ASSERT_EQ(run({"apply", path("b.sin"), path("same.tsv"), "-o", path("c.sin")}), 0);
+    EXPECT_EQ(SinFile::load(dir / "b.sin"), SinFile::load(dir / "c.sin"));
+    // Without -o the file itself is updated.
+    const RadioImage before = SinFile::load(dir / "a.sin");
+    ASSERT_EQ(run({"apply", path("a.sin"), path("t.tsv")}), 0);
+    EXPECT_NE(SinFile::load(dir / "a.sin"), before);
+}
+
+TEST_F(CliTest, ApplyRefusesBadCellsOneLineEachAndWritesNothing) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    std::string table =
+        tableWith(path("a.sin"), 2, "  1\t99.99999\t145.0025\tD999N\tOFF\thigh\tLocked");
+    writeText("t.tsv", table);
+    EXPECT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 1);
+    const std::string messages = err.str();
+    EXPECT_NE(messages.find(
+                  "line 2, column RX Freq: \"99.99999\" is not a frequency from 100 to 600 MHz"),
+              std::string::npos);
+    EXPECT_NE(
+        messages.find(
+            "line 2, column TX Freq: \"145.0025\" is on neither the 6.25 kHz nor the 5 kHz step"),
+        std::string::npos);
+    EXPECT_NE(messages.find("line 2, column QT/DQT Dec:"), std::string::npos);
+    EXPECT_NE(messages.find("line 2, column TX Power:"), std::string::npos);
+    EXPECT_NE(messages.find("line 2, column CHN Lock:"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "b.sin"));
+    EXPECT_FALSE(fs::exists(dir / "1.txt"));
+
+    writeText("t.tsv", tableWith(path("a.sin"), 5, "  4\t\t\tOFF\t\tHigh\t"));
+    EXPECT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 1);
+    EXPECT_NE(err.str().find(
+                  "line 5, column QT/DQT Dec: a channel without frequencies holds nothing else"),
+              std::string::npos);
+    EXPECT_NE(err.str().find("line 5, column TX Power:"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "b.sin"));
+}
+
+TEST_F(CliTest, ApplyRefusesMalformedTables) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {tableWith(path("a.sin"), 4, "  3\t\t\t"), "line 4: expected 7 columns, found 4"},
+        {tableWith(path("a.sin"), 200, ""), "missing channel 199"},
+        {tableWith(path("a.sin"), 7, "  9\t\t\t\t\t\t"),
+         "line 7, column Channel NO.: expected channel 6"},
+        {tableWith(path("a.sin"), 1, "Channel\tRX"), "line 1: expected the header line"},
+        {tableWith(path("a.sin"), 200, "199\t\t\t\t\t\t\n200\t\t\t\t\t\t"),
+         "line 201: more rows than the 199 channels"},
+        {std::string("\x7f"
+                     "ELF\0\0\0",
+                     7),
+         "not a text file"},
+        {"", "line 1: expected the header line"},
+    };
+    for (const auto& [table, message] : cases) {
+        writeText("t.tsv", table);
+        EXPECT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 1) << message;
+        EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
+        EXPECT_FALSE(fs::exists(dir / "b.sin"));
+    }
+}
+
+TEST_F(CliTest, UsageAndFileErrorsGiveNonZeroStatus) {
+    EXPECT_EQ(run({}), 2);
+    EXPECT_EQ(run({"frobnicate"}), 2);
+    EXPECT_EQ(run({"show"}), 2);
+    EXPECT_EQ(run({"apply", "a.sin"}), 2);
+    EXPECT_EQ(run({"apply", "a", "b", "-o"}), 2);
+    EXPECT_EQ(run({"show", "--help"}), 0);
+    EXPECT_NE(out.str().find("Usage: tarn-cli show FILE.sin"), std::string::npos);
+    EXPECT_EQ(run({"show", path("missing.sin")}), 1);
+    EXPECT_NE(err.str().find("missing.sin"), std::string::npos);
+    writeText("short.sin", std::string(100, 'x'));
+    EXPECT_EQ(run({"show", path("short.sin")}), 1);
+    EXPECT_EQ(run({"new", path("no/such/folder.sin")}), 1);
+}
+
+} // namespace
+} // namespace tarn::cli

@@ -1,0 +1,98 @@
+#include "tools/cli/ApplyCommand.h"
+
+#include "data/ChannelCodec.h"
+#include "tools/cli/ChannelTable.h"
+#include "tools/cli/ImageFile.h"
+
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+namespace tarn::cli {
+
+namespace {
+
+constexpr std::size_t MaxTableBytes = 1 << 20;
+
+std::optional<std::string> readTable(const std::string& path, std::ostream& err) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        err << "tarn-cli: \"" << path << "\": cannot open\n";
+        return std::nullopt;
+    }
+    std::string text(MaxTableBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad()) {
+        err << "tarn-cli: \"" << path << "\": cannot read\n";
+        return std::nullopt;
+    }
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > MaxTableBytes) {
+        err << "tarn-cli: \"" << path << "\": too large for a channel table\n";
+        return std::nullopt;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string ApplyCommand::usage() const {
+    return "Usage: tarn-cli apply FILE.sin TABLE.tsv [-o OUT.sin]\n\n"
+           "Stores a channel table in the layout 'tarn-cli show' prints into the memory image\n"
+           "of FILE.sin (or of a copy written to OUT.sin), exactly as saving from the channel\n"
+           "grid does, including the row dump 1.txt in the current folder. Every cell is\n"
+           "checked as the grid's editor would check it; if anything is wrong, each bad cell\n"
+           "is reported and nothing is written.\n";
+}
+
+std::optional<ApplyCommand::Arguments>
+ApplyCommand::parseArguments(const std::vector<std::string>& args) {
+    Arguments parsed;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "-o" || args[i] == "--output") {
+            if (i + 1 >= args.size() || !parsed.output.empty())
+                return std::nullopt;
+            parsed.output = args[++i];
+        } else if (args[i].starts_with("-")) {
+            return std::nullopt;
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    if (positional.size() != 2)
+        return std::nullopt;
+    parsed.image = positional[0];
+    parsed.table = positional[1];
+    if (parsed.output.empty())
+        parsed.output = parsed.image;
+    return parsed;
+}
+
+int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context) {
+    const auto arguments = parseArguments(args);
+    if (!arguments) {
+        context.err << usage();
+        return UsageError;
+    }
+    auto loaded = ImageFile::load(arguments->image, context.err);
+    if (!loaded)
+        return Failure;
+    const auto text = readTable(arguments->table, context.err);
+    if (!text)
+        return Failure;
+    const ChannelTable::Parsed table = ChannelTable::parse(*text, loaded->channelCount);
+    if (!table.errors.empty()) {
+        for (const std::string& error : table.errors)
+            context.err << arguments->table << ": " << error << "\n";
+        context.err << "tarn-cli: nothing written\n";
+        return Failure;
+    }
+    if (!ChannelCodec::parse(table.grid, loaded->image, loaded->channelCount,
+                             context.dumpDirectory))
+        context.err << "tarn-cli: warning: could not write the row dump "
+                    << ChannelCodec::DumpFileName << "\n";
+    return ImageFile::store(arguments->output, loaded->image, context.err) ? Success : Failure;
+}
+
+} // namespace tarn::cli

@@ -1,0 +1,58 @@
+#include "tools/cli/CliApp.h"
+
+#include "tools/cli/ApplyCommand.h"
+#include "tools/cli/NewCommand.h"
+#include "tools/cli/ShowCommand.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace tarn::cli {
+
+CliApp::CliApp() {
+    add(std::make_unique<NewCommand>());
+    add(std::make_unique<ShowCommand>());
+    add(std::make_unique<ApplyCommand>());
+}
+
+void CliApp::add(std::unique_ptr<CliCommand> command) {
+    m_commands.push_back(std::move(command));
+}
+
+void CliApp::printOverview(std::ostream& out) const {
+    out << "Usage: tarn-cli VERB [ARGS]\n\nVerbs:\n";
+    for (const auto& command : m_commands)
+        out << "  " << command->name()
+            << std::string(8 - std::min<std::size_t>(7, command->name().size()), ' ')
+            << command->summary() << "\n";
+    out << "\n'tarn-cli VERB --help' describes a verb.\n";
+}
+
+int CliApp::run(const std::vector<std::string>& args, CliContext& context) const {
+    if (args.empty()) {
+        printOverview(context.err);
+        return UsageError;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printOverview(context.out);
+        return Success;
+    }
+    const auto found = std::find_if(m_commands.begin(), m_commands.end(), [&](const auto& command) {
+        return command->name() == args[0];
+    });
+    if (found == m_commands.end()) {
+        context.err << "tarn-cli: unknown verb '" << args[0] << "'\n";
+        printOverview(context.err);
+        return UsageError;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (std::find_if(rest.begin(), rest.end(), [](const std::string& a) {
+            return a == "--help" || a == "-h";
+        }) != rest.end()) {
+        context.out << (*found)->usage();
+        return Success;
+    }
+    return (*found)->run(rest, context);
+}
+
+} // namespace tarn::cli

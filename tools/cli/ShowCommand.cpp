@@ -1,0 +1,33 @@
+#include "tools/cli/ShowCommand.h"
+
+#include "data/ChannelCodec.h"
+#include "data/TextGrid.h"
+#include "tools/cli/ChannelTable.h"
+#include "tools/cli/ImageFile.h"
+
+#include <ostream>
+
+namespace tarn::cli {
+
+std::string ShowCommand::usage() const {
+    return "Usage: tarn-cli show FILE.sin\n\n"
+           "Prints the channel table as the channel grid shows it: a header line with the\n"
+           "seven column names, then one tab-separated line per channel (199, or 160 for the\n"
+           "models that have 160). Empty cells stay empty.\n";
+}
+
+int ShowCommand::run(const std::vector<std::string>& args, CliContext& context) {
+    if (args.size() != 1 || args[0].starts_with("-")) {
+        context.err << usage();
+        return UsageError;
+    }
+    const auto loaded = ImageFile::load(args[0], context.err);
+    if (!loaded)
+        return Failure;
+    TextGrid grid;
+    ChannelCodec::render(loaded->image, grid, loaded->channelCount);
+    context.out << ChannelTable::format(grid, loaded->channelCount);
+    return Success;
+}
+
+} // namespace tarn::cli

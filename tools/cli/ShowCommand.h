@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tools/cli/CliCommand.h"
+
+namespace tarn::cli {
+
+// tarn-cli show FILE.sin
+class ShowCommand final : public CliCommand {
+public:
+    [[nodiscard]] std::string name() const override { return "show"; }
+    [[nodiscard]] std::string summary() const override {
+        return "print the channel table as tab-separated text";
+    }
+    [[nodiscard]] std::string usage() const override;
+    [[nodiscard]] int run(const std::vector<std::string>& args, CliContext& context) override;
+};
+
+} // namespace tarn::cli
