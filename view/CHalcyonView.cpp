@@ -1,0 +1,225 @@
+#include "view/CHalcyonView.h"
+
+#include "common/Prompter.h"
+#include "data/ChannelCodec.h"
+#include "data/ChannelDocument.h"
+#include "data/ToneTable.h"
+#include "qtsupport/DialogUnits.h"
+
+#include <QChildEvent>
+#include <QComboBox>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+
+namespace tarn {
+
+namespace {
+
+constexpr const char* ControlIdProperty = "controlId";
+
+QFont formFont() {
+    QFont font(QStringLiteral("Times New Roman"), 9);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+QComboBox* makeListBox(QWidget* parent, int id, bool withTextField) {
+    auto* box = new QComboBox(parent);
+    box->setProperty(ControlIdProperty, id);
+    box->setEditable(withTextField);
+    if (withTextField) {
+        // Typed text is a value for the cell, never a new list item or a completion.
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+    }
+    box->setGeometry(QRect());
+    box->hide();
+    return box;
+}
+
+} // namespace
+
+CHalcyonView::CHalcyonView(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
+                           QWidget* parent)
+    : QWidget(parent)
+    , m_document(document)
+    , m_tones(tones)
+    , m_prompter(prompter)
+    , m_grid(this) {
+    setFont(formFont());
+    m_grid.setProperty(ControlIdProperty, GridControlId);
+    m_grid.SetCols(ChannelCodec::ColumnCount);
+    m_grid.setGeometry(DialogUnits(font()).rect(7, 7, 326, 227));
+    m_grid.setFocusPolicy(Qt::StrongFocus);
+    watchPointer(this);
+    connect(&m_grid, &CMSFlexGrid::Scroll, this, &CHalcyonView::hideEditors);
+}
+
+CHalcyonView::~CHalcyonView() = default;
+
+void CHalcyonView::OnInitialUpdate() {
+    resizeParentToFit();
+    if (!m_initialised) {
+        createEditors();
+        setUpColumns();
+        m_initialised = true;
+    }
+    m_frequencyEdit->clear();
+    hideEditors();
+    renderGrid();
+    const long rowHeight = m_grid.GetRowHeight(2);
+    m_grid.SetRowHeight(0, rowHeight * 5 / 4);
+    layoutGrid();
+    m_grid.setFocus();
+}
+
+void CHalcyonView::renderGrid() {
+    m_grid.SetRedraw(false);
+    ChannelCodec::render(m_document.image(), m_cells, m_document.channelCount());
+    m_grid.SetRedraw(true);
+}
+
+void CHalcyonView::numberRows() {
+    ChannelCodec::numberRows(m_cells, m_document.channelCount());
+    m_grid.SetRedraw(true);
+}
+
+bool CHalcyonView::parseGrid() {
+    return ChannelCodec::parse(m_cells, m_document.image(), m_document.channelCount(),
+                               m_dumpDirectory);
+}
+
+QSize CHalcyonView::sizeHint() const {
+    return DialogUnits(font()).size(439, 250);
+}
+
+bool CHalcyonView::handlesCommand(int id) const {
+    return id == EditDataCommand;
+}
+
+void CHalcyonView::runCommand(int id) {
+    if (id == EditDataCommand)
+        onEditData();
+}
+
+void CHalcyonView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Until the first initial update the form keeps its own layout.
+    if (m_initialised)
+        layoutGrid();
+}
+
+bool CHalcyonView::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        watchPointer(static_cast<QChildEvent*>(event)->child());
+        break;
+    case QEvent::Enter:
+        if (watched->isWidgetType())
+            emit statusText(statusHelpFor(static_cast<QWidget*>(watched)));
+        break;
+    case QEvent::MouseMove:
+        // A move that a child passed up has been answered by the child already.
+        if (auto* widget = qobject_cast<QWidget*>(watched);
+            widget && !widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            emit statusText(statusHelpFor(widget));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CHalcyonView::createEditors() {
+    m_frequencyEdit = new QLineEdit(&m_grid);
+    m_frequencyEdit->setProperty(ControlIdProperty, FrequencyEditId);
+    m_frequencyEdit->setGeometry(QRect());
+    m_frequencyEdit->hide();
+    m_powerBox = makeListBox(&m_grid, PowerBoxId, false);
+    m_lockBox = makeListBox(&m_grid, LockBoxId, false);
+    m_toneBox = makeListBox(&m_grid, ToneBoxId, true);
+    for (QWidget* editor :
+         std::initializer_list<QWidget*>{m_frequencyEdit, m_powerBox, m_lockBox, m_toneBox})
+        editor->setFont(font());
+
+    for (const std::string& tone : m_tones.texts())
+        m_toneBox->addItem(QString::fromStdString(tone));
+    m_powerBox->addItems({QStringLiteral("High"), QStringLiteral("Middle"), QStringLiteral("Low")});
+    m_lockBox->addItems({QStringLiteral("Lock"), QStringLiteral("UnLock")});
+}
+
+void CHalcyonView::setUpColumns() {
+    for (long col = 0; col < ChannelCodec::ColumnCount; ++col)
+        m_grid.SetColAlignment(col, CMSFlexGrid::CenterTop);
+
+    const long width = m_grid.GetColWidth(ChannelCodec::TxFreqColumn);
+    m_grid.SetColWidth(ChannelCodec::TxFreqColumn, width * 3 / 2);
+    m_grid.SetColWidth(ChannelCodec::RxFreqColumn, width * 3 / 2);
+    m_grid.SetColWidth(ChannelCodec::NumberColumn, width);
+    m_grid.SetColWidth(ChannelCodec::DecColumn, width * 5 / 4);
+    m_grid.SetColWidth(ChannelCodec::EncColumn, width * 5 / 4);
+    m_grid.SetColWidth(ChannelCodec::PowerColumn, width);
+    m_grid.SetColWidth(ChannelCodec::LockColumn, width);
+
+    for (long col = 0; col < ChannelCodec::ColumnCount; ++col)
+        m_grid.SetTextMatrix(0, col, QString::fromUtf8(ChannelCodec::Headers[col]));
+}
+
+void CHalcyonView::hideEditors() {
+    for (QWidget* editor :
+         std::initializer_list<QWidget*>{m_frequencyEdit, m_toneBox, m_powerBox, m_lockBox}) {
+        if (editor)
+            editor->hide();
+    }
+}
+
+void CHalcyonView::resizeParentToFit() {
+    // Shrink only: a frame smaller than the form keeps its size.
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!frame || !frame->layout() || frame->isMaximized())
+        return;
+    frame->layout()->activate();
+    const QSize decoration = frame->size() - size();
+    frame->resize(frame->size().boundedTo(sizeHint() + decoration));
+    frame->layout()->activate();
+}
+
+void CHalcyonView::layoutGrid() {
+    const QRect client = rect();
+    const QPoint topLeft = m_grid.pos();
+    const int width = client.right() + 1 - topLeft.x() - client.left() - GridMargin;
+    const int height = client.bottom() + 1 - topLeft.y() - client.top() - GridMargin;
+    m_grid.setGeometry(topLeft.x(), topLeft.y(), std::max(width, 0), std::max(height, 0));
+    m_grid.update();
+}
+
+void CHalcyonView::onEditData() {
+    (void)m_prompter.ask({EditDataText, ApplicationTitle, PromptButtons::Ok, PromptIcon::None});
+    m_grid.SetCol(1);
+    m_grid.SetRow(1);
+    m_grid.setFocus();
+}
+
+void CHalcyonView::watchPointer(QObject* object) {
+    if (!object->isWidgetType())
+        return;
+    object->installEventFilter(this);
+    for (QObject* child : object->children())
+        watchPointer(child);
+}
+
+QString CHalcyonView::statusHelpFor(const QWidget* widget) const {
+    for (const QWidget* w = widget; w && w != this; w = w->parentWidget()) {
+        if (w == m_powerBox || w == m_lockBox || w == m_toneBox)
+            return QString::fromUtf8(ComboBoxHelp);
+        if (w == m_frequencyEdit)
+            return QString::fromUtf8(GeneralHelp);
+        if (w == &m_grid)
+            return QString::fromUtf8(GridHelp);
+    }
+    return QString::fromUtf8(GeneralHelp);
+}
+
+} // namespace tarn

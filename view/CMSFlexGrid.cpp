@@ -1,0 +1,413 @@
+#include "view/CMSFlexGrid.h"
+
+#include "view/FixedCornerCell.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace tarn {
+
+namespace {
+
+constexpr long TwipsPerInch = 1440;
+// A new grid's columns are two thirds of an inch wide, as such controls have always been.
+constexpr long DefaultColWidthTwips = 960;
+
+short mouseButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::RightButton:
+        return CMSFlexGrid::RightButton;
+    case Qt::MiddleButton:
+        return CMSFlexGrid::MiddleButton;
+    default:
+        return CMSFlexGrid::LeftButton;
+    }
+}
+
+short shiftState(Qt::KeyboardModifiers modifiers) {
+    short state = 0;
+    if (modifiers & Qt::ShiftModifier)
+        state |= CMSFlexGrid::ShiftKey;
+    if (modifiers & Qt::ControlModifier)
+        state |= CMSFlexGrid::CtrlKey;
+    if (modifiers & Qt::AltModifier)
+        state |= CMSFlexGrid::AltKey;
+    return state;
+}
+
+// The control characters a grid reports as typed; Tab stays focus navigation.
+bool reportsAsTyped(char16_t code) {
+    return code >= 32 ? code != 127 : (code == 8 || code == 13 || code == 27);
+}
+
+} // namespace
+
+CMSFlexGrid::CMSFlexGrid(QWidget* parent)
+    : QTableWidget(parent)
+    , m_corner(new FixedCornerCell(this)) {
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(ContiguousSelection);
+    setSelectionBehavior(SelectItems);
+    setCornerButtonEnabled(false);
+    setWordWrap(false);
+
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setSectionsClickable(false);
+        header->setHighlightSections(false);
+        header->setMinimumSectionSize(1);
+    }
+    m_defaultRowHeight = fontRowHeight();
+    const int colWidth = twipsToPixelsX(DefaultColWidthTwips);
+    verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
+    horizontalHeader()->setDefaultSectionSize(colWidth);
+    horizontalHeader()->setFixedHeight(m_defaultRowHeight);
+    verticalHeader()->setFixedWidth(colWidth);
+
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
+
+    SetCols(2);
+    SetRows(2);
+}
+
+CMSFlexGrid::~CMSFlexGrid() = default;
+
+long CMSFlexGrid::GetRows() const {
+    return rowCount() + 1;
+}
+
+void CMSFlexGrid::SetRows(long rows) {
+    if (rows < 1)
+        throw std::out_of_range("grid rows " + std::to_string(rows));
+    // Leave a row that is about to go while it still exists.
+    if (rows > 1 && m_row >= rows && currentIndex().isValid())
+        moveTo(rows - 1, m_col);
+    const int oldCount = rowCount();
+    setRowCount(static_cast<int>(rows - 1));
+    for (int r = oldCount; r < rowCount(); ++r) {
+        auto* number = new QTableWidgetItem;
+        number->setTextAlignment(toQt(GetColAlignment(0)));
+        setVerticalHeaderItem(r, number);
+    }
+    keepCurrentCellValid();
+}
+
+long CMSFlexGrid::GetCols() const {
+    return columnCount() + 1;
+}
+
+void CMSFlexGrid::SetCols(long cols) {
+    if (cols < 1)
+        throw std::out_of_range("grid columns " + std::to_string(cols));
+    if (cols > 1 && m_col >= cols && currentIndex().isValid())
+        moveTo(m_row, cols - 1);
+    const int oldCount = columnCount();
+    setColumnCount(static_cast<int>(cols - 1));
+    m_alignments.resize(static_cast<std::size_t>(cols), General);
+    for (int c = oldCount; c < columnCount(); ++c)
+        setHorizontalHeaderItem(c, new QTableWidgetItem);
+    keepCurrentCellValid();
+}
+
+void CMSFlexGrid::SetRow(long row) {
+    moveTo(row, m_col);
+}
+
+void CMSFlexGrid::SetCol(long col) {
+    moveTo(m_row, col);
+}
+
+long CMSFlexGrid::GetColSel() const {
+    const int row = static_cast<int>(m_row - 1);
+    const int col = static_cast<int>(m_col - 1);
+    for (const QTableWidgetSelectionRange& range : selectedRanges()) {
+        if (row < range.topRow() || row > range.bottomRow() || col < range.leftColumn() ||
+            col > range.rightColumn())
+            continue;
+        return (range.leftColumn() == col ? range.rightColumn() : range.leftColumn()) + 1;
+    }
+    return m_col;
+}
+
+QString CMSFlexGrid::GetText() const {
+    return GetTextMatrix(m_row, m_col);
+}
+
+void CMSFlexGrid::SetText(const QString& text) {
+    SetTextMatrix(m_row, m_col, text);
+}
+
+QString CMSFlexGrid::GetTextMatrix(long row, long col) const {
+    checkRow(row);
+    checkCol(col);
+    const QTableWidgetItem* cell = nullptr;
+    if (row == 0 && col == 0)
+        return m_corner->text();
+    if (row == 0)
+        cell = horizontalHeaderItem(static_cast<int>(col - 1));
+    else if (col == 0)
+        cell = verticalHeaderItem(static_cast<int>(row - 1));
+    else
+        cell = item(static_cast<int>(row - 1), static_cast<int>(col - 1));
+    return cell ? cell->text() : QString();
+}
+
+void CMSFlexGrid::SetTextMatrix(long row, long col, const QString& text) {
+    checkRow(row);
+    checkCol(col);
+    if (row == 0 && col == 0) {
+        m_corner->setText(text);
+        return;
+    }
+    // Blank cells stay without an item, which keeps a large empty grid cheap.
+    if (text.isEmpty() && row != 0 && col != 0 &&
+        !item(static_cast<int>(row - 1), static_cast<int>(col - 1)))
+        return;
+    QTableWidgetItem* cell = itemForWriting(row, col);
+    if (cell->text() != text)
+        cell->setText(text);
+}
+
+void CMSFlexGrid::SetRedraw(bool redraw) {
+    m_redraw = redraw;
+    setUpdatesEnabled(redraw);
+}
+
+long CMSFlexGrid::GetCellLeft() const {
+    return pixelsToTwipsX(cellRect(m_row, m_col).left());
+}
+
+long CMSFlexGrid::GetCellTop() const {
+    return pixelsToTwipsY(cellRect(m_row, m_col).top());
+}
+
+long CMSFlexGrid::GetCellWidth() const {
+    return pixelsToTwipsX(cellRect(m_row, m_col).width());
+}
+
+long CMSFlexGrid::GetCellHeight() const {
+    return pixelsToTwipsY(cellRect(m_row, m_col).height());
+}
+
+short CMSFlexGrid::GetColAlignment(long col) const {
+    checkCol(col);
+    return m_alignments.at(static_cast<std::size_t>(col));
+}
+
+void CMSFlexGrid::SetColAlignment(long col, short alignment) {
+    checkCol(col);
+    if (alignment < LeftTop || alignment > General)
+        throw std::out_of_range("grid alignment " + std::to_string(alignment));
+    m_alignments.at(static_cast<std::size_t>(col)) = alignment;
+    applyAlignment(col);
+}
+
+long CMSFlexGrid::GetColWidth(long col) const {
+    checkCol(col);
+    const int pixels =
+        col == 0 ? verticalHeader()->maximumWidth() : columnWidth(static_cast<int>(col - 1));
+    return pixelsToTwipsX(pixels);
+}
+
+void CMSFlexGrid::SetColWidth(long col, long twips) {
+    checkCol(col);
+    const int pixels = twipsToPixelsX(twips < 0 ? 0 : twips);
+    if (col == 0)
+        verticalHeader()->setFixedWidth(pixels);
+    else
+        setColumnWidth(static_cast<int>(col - 1), pixels);
+}
+
+long CMSFlexGrid::GetRowHeight(long row) const {
+    checkRow(row);
+    const int pixels =
+        row == 0 ? horizontalHeader()->maximumHeight() : rowHeight(static_cast<int>(row - 1));
+    return pixelsToTwipsY(pixels);
+}
+
+void CMSFlexGrid::SetRowHeight(long row, long twips) {
+    checkRow(row);
+    const int pixels = twipsToPixelsY(twips < 0 ? 0 : twips);
+    if (row == 0)
+        horizontalHeader()->setFixedHeight(pixels);
+    else
+        setRowHeight(static_cast<int>(row - 1), pixels);
+}
+
+long CMSFlexGrid::pixelsToTwipsX(int pixels) const {
+    const long dpi = logicalDpiX();
+    return (pixels * TwipsPerInch + dpi - 1) / dpi;
+}
+
+long CMSFlexGrid::pixelsToTwipsY(int pixels) const {
+    const long dpi = logicalDpiY();
+    return (pixels * TwipsPerInch + dpi - 1) / dpi;
+}
+
+int CMSFlexGrid::twipsToPixelsX(long twips) const {
+    return static_cast<int>(twips * logicalDpiX() / TwipsPerInch);
+}
+
+int CMSFlexGrid::twipsToPixelsY(long twips) const {
+    return static_cast<int>(twips * logicalDpiY() / TwipsPerInch);
+}
+
+QRect CMSFlexGrid::cellRect(long row, long col) const {
+    checkRow(row);
+    checkCol(col);
+    const QRect area = viewport()->geometry();
+    const int left = col == 0 ? verticalHeader()->geometry().left()
+                              : area.left() + columnViewportPosition(static_cast<int>(col - 1));
+    const int top = row == 0 ? horizontalHeader()->geometry().top()
+                             : area.top() + rowViewportPosition(static_cast<int>(row - 1));
+    const int width =
+        col == 0 ? verticalHeader()->maximumWidth() : columnWidth(static_cast<int>(col - 1));
+    const int height =
+        row == 0 ? horizontalHeader()->maximumHeight() : rowHeight(static_cast<int>(row - 1));
+    return {left, top, width, height};
+}
+
+void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableWidget::currentChanged(current, previous);
+    const long row = current.isValid() ? current.row() + 1 : 0;
+    const long col = current.isValid() ? current.column() + 1 : 0;
+    if (row == m_row && col == m_col)
+        return;
+    emit LeaveCell();
+    m_row = row;
+    m_col = col;
+    emit EnterCell();
+}
+
+void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
+    // Only the left button moves the current cell.
+    if (event->button() == Qt::LeftButton)
+        QTableWidget::mousePressEvent(event);
+    const QPoint at = viewport()->mapTo(this, event->position().toPoint());
+    emit MouseDown(mouseButton(event->button()), shiftState(event->modifiers()), at.x(), at.y());
+}
+
+void CMSFlexGrid::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() == 1 && reportsAsTyped(text.front().unicode())) {
+        // Typed characters are the grid user's; no jumping to a matching cell.
+        event->accept();
+        emit KeyPress(text.front().unicode());
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void CMSFlexGrid::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    placeCorner();
+}
+
+void CMSFlexGrid::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    // Rows nobody sized follow the text height.
+    const int height = fontRowHeight();
+    if (horizontalHeader()->maximumHeight() == m_defaultRowHeight)
+        horizontalHeader()->setFixedHeight(height);
+    verticalHeader()->setDefaultSectionSize(height);
+    m_defaultRowHeight = height;
+}
+
+void CMSFlexGrid::updateGeometries() {
+    QTableWidget::updateGeometries();
+    placeCorner();
+}
+
+void CMSFlexGrid::checkRow(long row) const {
+    if (row < 0 || row >= GetRows())
+        throw std::out_of_range("grid row " + std::to_string(row));
+}
+
+void CMSFlexGrid::checkCol(long col) const {
+    if (col < 0 || col >= GetCols())
+        throw std::out_of_range("grid column " + std::to_string(col));
+}
+
+void CMSFlexGrid::moveTo(long row, long col) {
+    checkRow(row);
+    checkCol(col);
+    if (row == 0 || col == 0)
+        throw std::out_of_range("the fixed row and column cannot be current");
+    setCurrentCell(static_cast<int>(row - 1), static_cast<int>(col - 1));
+}
+
+void CMSFlexGrid::keepCurrentCellValid() {
+    if (rowCount() == 0 || columnCount() == 0 || currentIndex().isValid())
+        return;
+    // A grid always has a current cell; gaining one after having none is no move.
+    const long row = std::clamp(m_row, 1L, static_cast<long>(rowCount()));
+    const long col = std::clamp(m_col, 1L, static_cast<long>(columnCount()));
+    m_row = row;
+    m_col = col;
+    selectionModel()->setCurrentIndex(
+        model()->index(static_cast<int>(row - 1), static_cast<int>(col - 1)),
+        QItemSelectionModel::NoUpdate);
+}
+
+void CMSFlexGrid::applyAlignment(long col) {
+    const Qt::Alignment alignment = toQt(m_alignments.at(static_cast<std::size_t>(col)));
+    if (col == 0) {
+        m_corner->setAlignment(alignment);
+        for (int r = 0; r < rowCount(); ++r) {
+            if (QTableWidgetItem* number = verticalHeaderItem(r))
+                number->setTextAlignment(alignment);
+        }
+        return;
+    }
+    const int column = static_cast<int>(col - 1);
+    for (int r = 0; r < rowCount(); ++r) {
+        if (QTableWidgetItem* cell = item(r, column))
+            cell->setTextAlignment(alignment);
+    }
+}
+
+QTableWidgetItem* CMSFlexGrid::itemForWriting(long row, long col) {
+    if (row == 0)
+        return horizontalHeaderItem(static_cast<int>(col - 1));
+    if (col == 0)
+        return verticalHeaderItem(static_cast<int>(row - 1));
+    const int r = static_cast<int>(row - 1);
+    const int c = static_cast<int>(col - 1);
+    if (QTableWidgetItem* cell = item(r, c))
+        return cell;
+    auto* cell = new QTableWidgetItem;
+    cell->setTextAlignment(toQt(m_alignments.at(static_cast<std::size_t>(col))));
+    setItem(r, c, cell);
+    return cell;
+}
+
+Qt::Alignment CMSFlexGrid::toQt(short alignment) {
+    static constexpr Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    static constexpr Qt::Alignment vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    if (alignment < LeftTop || alignment >= General)
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    return horizontal[alignment / 3] | vertical[alignment % 3];
+}
+
+void CMSFlexGrid::placeCorner() {
+    const QRect numbers = verticalHeader()->geometry();
+    const QRect headers = horizontalHeader()->geometry();
+    m_corner->setGeometry(numbers.left(), headers.top(), numbers.width(), headers.height());
+    m_corner->raise();
+}
+
+int CMSFlexGrid::fontRowHeight() const {
+    return fontMetrics().height() + 4;
+}
+
+} // namespace tarn

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "data/CellGrid.h"
+
+namespace tarn {
+
+class CMSFlexGrid;
+
+// Lets the channel codec read and write the grid control's cells.
+class FlexCellGrid final : public CellGrid {
+public:
+    explicit FlexCellGrid(CMSFlexGrid& grid)
+        : m_grid(grid) {}
+
+    [[nodiscard]] int rowCount() const override;
+    void setRowCount(int rows) override;
+    [[nodiscard]] std::string cellText(int row, int column) const override;
+    void setCellText(int row, int column, const std::string& text) override;
+
+private:
+    CMSFlexGrid& m_grid;
+};
+
+} // namespace tarn
