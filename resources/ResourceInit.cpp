@@ -3,15 +3,13 @@
 #include <QtCore/qglobal.h>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void initResourcesOnce()
-{
+static void initResourcesOnce() {
     Q_INIT_RESOURCE(tarn);
 }
 
 namespace tarn {
 
-void initTarnResources()
-{
+void initTarnResources() {
     static const bool done = [] {
         initResourcesOnce();
         return true;

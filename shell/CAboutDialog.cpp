@@ -15,8 +15,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     , m_icon(new QLabel(this))
     , m_version(new QLabel(QString::fromUtf8(VersionText), this))
     , m_ornament(new QLabel(QString::fromUtf8(Ornament), this))
-    , m_ok(new QPushButton(QStringLiteral("OK"), this))
-{
+    , m_ok(new QPushButton(QStringLiteral("OK"), this)) {
     initTarnResources();
     setWindowTitle(QStringLiteral("About"));
     QFont font(QStringLiteral("Times New Roman"), 10);

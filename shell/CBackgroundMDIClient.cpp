@@ -8,8 +8,7 @@
 namespace tarn {
 
 CBackgroundMDIClient::CBackgroundMDIClient(QWidget* parent)
-    : QMdiArea(parent)
-{
+    : QMdiArea(parent) {
     initTarnResources();
     m_picture.load(QStringLiteral(":/tarn/pictures/background.png"));
     // A texture brush tiles from the viewport's origin, the work area's top-left corner.
@@ -19,8 +18,7 @@ CBackgroundMDIClient::CBackgroundMDIClient(QWidget* parent)
         setBackground(QBrush(QColor(0x30, 0x55, 0x7f)));
 }
 
-void CBackgroundMDIClient::resizeEvent(QResizeEvent* event)
-{
+void CBackgroundMDIClient::resizeEvent(QResizeEvent* event) {
     QMdiArea::resizeEvent(event);
     viewport()->update();
 }

@@ -6,6 +6,7 @@
 #include "shell/DocumentHost.h"
 #include "shell/PrintService.h"
 #include "view/CHalcyonView.h"
+#include "view/FlexCellGrid.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -22,8 +23,7 @@ CChildFrame::CChildFrame(std::shared_ptr<CHalcyonDoc> document, const ToneTable&
     , m_document(std::move(document))
     , m_view(std::make_unique<CHalcyonView>(*m_document, tones, prompter))
     , m_host(host)
-    , m_printing(printing)
-{
+    , m_printing(printing) {
     initTarnResources();
     setWindowIcon(QIcon(QStringLiteral(":/tarn/pictures/tarn-32.png")));
     setWidget(m_view.get());
@@ -32,40 +32,28 @@ CChildFrame::CChildFrame(std::shared_ptr<CHalcyonDoc> document, const ToneTable&
     updateTitle();
 }
 
-CChildFrame::~CChildFrame()
-{
+CChildFrame::~CChildFrame() {
     // Take the view back from the window; its member deletes it before the document goes.
     setWidget(nullptr);
 }
 
-void CChildFrame::initialUpdate()
-{
+void CChildFrame::initialUpdate() {
     m_view->OnInitialUpdate();
-    // Shrink only: the frame never grows past its first size to fit the form.
-    const QSize form = m_view->sizeHint();
-    if (!form.isValid())
-        return;
-    const QSize chrome = size() - m_view->size();
-    const QSize wanted = form + chrome.expandedTo(QSize(0, 0));
-    resize(std::min(width(), wanted.width()), std::min(height(), wanted.height()));
 }
 
-void CChildFrame::setWindowNumber(int number)
-{
+void CChildFrame::setWindowNumber(int number) {
     m_windowNumber = number;
     updateTitle();
 }
 
-void CChildFrame::updateTitle()
-{
+void CChildFrame::updateTitle() {
     QString title = m_document->title();
     if (m_windowNumber > 0)
         title += QStringLiteral(":%1").arg(m_windowNumber);
     setWindowTitle(title);
 }
 
-void CChildFrame::centreInArea()
-{
+void CChildFrame::centreInArea() {
     const QMdiArea* area = mdiArea();
     if (area == nullptr)
         return;
@@ -73,24 +61,23 @@ void CChildFrame::centreInArea()
     move(std::max(0, (space.width() - width()) / 2), std::max(0, (space.height() - height()) / 2));
 }
 
-bool CChildFrame::handlesCommand(int id) const
-{
+bool CChildFrame::handlesCommand(int id) const {
     return id == cmd::FilePrint || id == cmd::FilePrintDirect || id == cmd::FilePrintPreview;
 }
 
-void CChildFrame::runCommand(int id)
-{
+void CChildFrame::runCommand(int id) {
+    // Pages show the grid, the working copy, including changes not yet saved.
+    const FlexCellGrid cells(m_view->grid());
     const QString title = m_document->title();
     if (id == cmd::FilePrint)
-        m_printing.print(this, m_view->grid(), m_document->channelCount(), title, true);
+        m_printing.print(this, cells, m_document->channelCount(), title, true);
     else if (id == cmd::FilePrintDirect)
-        m_printing.print(this, m_view->grid(), m_document->channelCount(), title, false);
+        m_printing.print(this, cells, m_document->channelCount(), title, false);
     else if (id == cmd::FilePrintPreview)
-        m_printing.preview(this, m_view->grid(), m_document->channelCount(), title);
+        m_printing.preview(this, cells, m_document->channelCount(), title);
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event)
-{
+void CChildFrame::closeEvent(QCloseEvent* event) {
     if (m_closing || !m_host.canCloseFrame(*this)) {
         event->ignore();
         return;
@@ -101,8 +88,7 @@ void CChildFrame::closeEvent(QCloseEvent* event)
     m_host.frameClosed(*this);
 }
 
-void CChildFrame::showEvent(QShowEvent* event)
-{
+void CChildFrame::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
     centreInArea();
 }

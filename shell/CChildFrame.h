@@ -33,7 +33,7 @@ public:
     // Has accepted a close and waits to be deleted.
     [[nodiscard]] bool isClosing() const { return m_closing; }
 
-    // Runs the view's initial update, then lets the frame shrink to the form.
+    // Runs the view's initial update, which also shrinks the frame to the form.
     void initialUpdate();
     // 0: the document's only window; otherwise its number among the document's windows.
     void setWindowNumber(int number);

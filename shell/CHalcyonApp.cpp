@@ -16,8 +16,7 @@ namespace tarn {
 namespace {
 
 // The first argument that is not an option: a ".sin" file to open.
-QString fileArgument(const QStringList& arguments)
-{
+QString fileArgument(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (!arguments.at(i).startsWith(QLatin1Char('-')))
             return arguments.at(i);
@@ -29,19 +28,15 @@ QString fileArgument(const QStringList& arguments)
 
 CHalcyonApp::CHalcyonApp(Prompter& prompter, ShellDialogs& dialogs)
     : m_prompter(prompter)
-    , m_dialogs(dialogs)
-{
-}
+    , m_dialogs(dialogs) {}
 
-CHalcyonApp::~CHalcyonApp()
-{
+CHalcyonApp::~CHalcyonApp() {
     // Windows first: they hold views that refer to documents and to the manager.
     m_mainFrame.reset();
     m_documents.reset();
 }
 
-bool CHalcyonApp::InitInstance(const QStringList& arguments)
-{
+bool CHalcyonApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::setOrganizationName(QString::fromUtf8(AppTitles::SettingsRoot));
     QCoreApplication::setApplicationName(QString::fromUtf8(AppTitles::AppName));
     m_recentFiles.load();
@@ -50,6 +45,7 @@ bool CHalcyonApp::InitInstance(const QStringList& arguments)
     m_mainFrame = std::make_unique<CMainFrame>(m_prompter);
     m_documents = std::make_unique<DocumentManager>(DocumentManager::Services{
         *m_mainFrame, m_template, m_tones, m_prompter, m_dialogs, *m_printing, m_recentFiles});
+    m_documents->setDumpDirectory(m_dumpDirectory);
     m_mainFrame->setApplicationTarget(this);
     m_mainFrame->setExitGuard([this] { return m_documents->prepareExit(); });
     connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, &CHalcyonApp::openFiles);
@@ -68,23 +64,26 @@ bool CHalcyonApp::InitInstance(const QStringList& arguments)
     return true;
 }
 
-bool CHalcyonApp::handlesCommand(int id) const
-{
+void CHalcyonApp::setDumpDirectory(const std::filesystem::path& dir) {
+    m_dumpDirectory = dir;
+    if (m_documents)
+        m_documents->setDumpDirectory(dir);
+}
+
+bool CHalcyonApp::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
            id == cmd::WindowNew || id == cmd::AppAbout ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
-void CHalcyonApp::updateCommand(int id, CommandState& state)
-{
+void CHalcyonApp::updateCommand(int id, CommandState& state) {
     if (id == cmd::WindowNew)
-        state.enabled = m_mainFrame->activeChild() != nullptr;
+        state.enabled = m_mainFrame && m_mainFrame->activeChild() != nullptr;
     else if (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount)
         state.enabled = id - cmd::RecentFile1 < m_recentFiles.files().size();
 }
 
-void CHalcyonApp::runCommand(int id)
-{
+void CHalcyonApp::runCommand(int id) {
     switch (id) {
     case cmd::FileNew:
         (void)m_documents->newDocument();
@@ -111,14 +110,12 @@ void CHalcyonApp::runCommand(int id)
     }
 }
 
-void CHalcyonApp::openFiles(const QStringList& paths)
-{
+void CHalcyonApp::openFiles(const QStringList& paths) {
     for (const QString& path : paths)
         (void)m_documents->openDocument(std::filesystem::path(path.toStdU16String()));
 }
 
-void CHalcyonApp::openRecent(int index)
-{
+void CHalcyonApp::openRecent(int index) {
     if (index < 0 || index >= m_recentFiles.files().size())
         return;
     const QString path = m_recentFiles.files().at(index);
@@ -131,8 +128,7 @@ void CHalcyonApp::openRecent(int index)
     }
 }
 
-void CHalcyonApp::showRecentFiles()
-{
+void CHalcyonApp::showRecentFiles() {
     QStringList texts;
     for (int i = 0; i < m_recentFiles.files().size(); ++i)
         texts.append(m_recentFiles.menuText(i));

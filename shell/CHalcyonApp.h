@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <filesystem>
 #include <memory>
 
 namespace tarn {
@@ -29,6 +30,9 @@ public:
     // Runs the start-up sequence with the program's arguments (the first is the program);
     // false when the program should end at once.
     [[nodiscard]] bool InitInstance(const QStringList& arguments);
+    // Where parsing a grid writes its row dump; empty (the default) is the working directory.
+    // Takes effect for windows opened after the call.
+    void setDumpDirectory(const std::filesystem::path& dir);
 
     [[nodiscard]] CMainFrame& mainFrame() { return *m_mainFrame; }
     [[nodiscard]] DocumentManager& documents() { return *m_documents; }
@@ -48,6 +52,7 @@ private:
 
     Prompter& m_prompter;
     ShellDialogs& m_dialogs;
+    std::filesystem::path m_dumpDirectory;
     ToneTable m_tones;
     DocTemplate m_template;
     RecentFileList m_recentFiles;

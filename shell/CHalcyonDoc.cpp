@@ -10,24 +10,20 @@ namespace tarn {
 
 CHalcyonDoc::CHalcyonDoc(DocumentHost& host, Prompter& prompter)
     : m_host(host)
-    , m_prompter(prompter)
-{
-}
+    , m_prompter(prompter) {}
 
-bool CHalcyonDoc::OnNewDocument()
-{
+bool CHalcyonDoc::OnNewDocument() {
     initNew();
     setModified(false);
     return true;
 }
 
-CHalcyonDoc::OpenResult CHalcyonDoc::OnOpenDocument(const std::filesystem::path& path)
-{
+CHalcyonDoc::OpenResult CHalcyonDoc::OnOpenDocument(const std::filesystem::path& path) {
     try {
         loadFile(path);
     } catch (const SinFileError& error) {
-        (void)m_prompter.ask({error.what(), AppTitles::AppName, PromptButtons::Ok,
-                              PromptIcon::Warning});
+        const std::string text = std::string("Could not open ") + error.what() + ".";
+        (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return OpenResult::Failed;
     }
     const Prompt question{"Do you rewrite data?", "Prompt", PromptButtons::OkCancel,
@@ -39,13 +35,12 @@ CHalcyonDoc::OpenResult CHalcyonDoc::OnOpenDocument(const std::filesystem::path&
     return OpenResult::Opened;
 }
 
-bool CHalcyonDoc::OnSaveDocument(const std::filesystem::path& path)
-{
+bool CHalcyonDoc::OnSaveDocument(const std::filesystem::path& path) {
     try {
         storeFile(path);
     } catch (const SinFileError& error) {
-        const std::string text = std::string(error.what()) +
-                                 "\nThe document was not saved; the file on disk is unchanged.";
+        const std::string text = std::string("Could not save ") + error.what() +
+                                 ".\nThe file on disk has not been changed.";
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return false;
     }
@@ -54,35 +49,30 @@ bool CHalcyonDoc::OnSaveDocument(const std::filesystem::path& path)
     return true;
 }
 
-void CHalcyonDoc::setPath(const std::filesystem::path& path)
-{
+void CHalcyonDoc::setPath(const std::filesystem::path& path) {
     m_path = path;
     setTitle(QString::fromStdU16String(path.filename().u16string()));
 }
 
-void CHalcyonDoc::setTitle(const QString& title)
-{
+void CHalcyonDoc::setTitle(const QString& title) {
     if (title == m_title)
         return;
     m_title = title;
     emit titleChanged(m_title);
 }
 
-void CHalcyonDoc::setModified(bool modified)
-{
+void CHalcyonDoc::setModified(bool modified) {
     const bool changed = modified != isModified();
     ChannelDocument::setModified(modified);
     if (changed)
         emit modifiedChanged(modified);
 }
 
-bool CHalcyonDoc::handlesCommand(int id) const
-{
+bool CHalcyonDoc::handlesCommand(int id) const {
     return id == cmd::FileClose || id == cmd::FileSave || id == cmd::FileSaveAs;
 }
 
-void CHalcyonDoc::runCommand(int id)
-{
+void CHalcyonDoc::runCommand(int id) {
     if (id == cmd::FileClose)
         m_host.closeDocument(*this);
     else if (id == cmd::FileSave)

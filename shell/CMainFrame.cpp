@@ -32,24 +32,27 @@ namespace tarn {
 
 namespace {
 
-const std::map<int, const char*>& toolbarIcons()
-{
+const std::map<int, const char*>& toolbarIcons() {
     static const std::map<int, const char*> icons{
-        {cmd::FileNew, ":/tarn/toolbar/new.png"},         {cmd::FileOpen, ":/tarn/toolbar/open.png"},
-        {cmd::FileSave, ":/tarn/toolbar/save.png"},       {cmd::ReadFromRadio, ":/tarn/toolbar/read.png"},
-        {cmd::WriteToRadio, ":/tarn/toolbar/write.png"},  {cmd::FilePrint, ":/tarn/toolbar/print.png"},
+        {cmd::FileNew, ":/tarn/toolbar/new.png"},
+        {cmd::FileOpen, ":/tarn/toolbar/open.png"},
+        {cmd::FileSave, ":/tarn/toolbar/save.png"},
+        {cmd::ReadFromRadio, ":/tarn/toolbar/read.png"},
+        {cmd::WriteToRadio, ":/tarn/toolbar/write.png"},
+        {cmd::FilePrint, ":/tarn/toolbar/print.png"},
         {cmd::AppAbout, ":/tarn/toolbar/about.png"},
     };
     return icons;
 }
 
-bool isCheckable(int id)
-{
+bool isCheckable(int id) {
     return id == cmd::ViewToolbar || id == cmd::ViewStatusBar || id == cmd::Com1 ||
            id == cmd::Com2 || id == cmd::Com3 || id == cmd::Com4;
 }
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 } // namespace
 
@@ -57,8 +60,7 @@ CMainFrame::CMainFrame(Prompter& prompter, QWidget* parent)
     : QMainWindow(parent)
     , m_prompter(prompter)
     , m_mdi(new CBackgroundMDIClient(this))
-    , m_router(new CommandRouter(this))
-{
+    , m_router(new CommandRouter(this)) {
     initTarnResources();
     setWindowTitle(QString::fromUtf8(AppTitles::InitialCaption));
     setWindowIcon(QIcon(QStringLiteral(":/tarn/pictures/tarn-32.png")));
@@ -75,10 +77,14 @@ CMainFrame::CMainFrame(Prompter& prompter, QWidget* parent)
     refreshCommands();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // Closing the document windows below must not route commands through a half-gone frame.
+    QCoreApplication::instance()->removeEventFilter(this);
+    disconnect(m_mdi, nullptr, this, nullptr);
+    m_router->setRouteProvider({});
+}
 
-QAction* CMainFrame::makeAction(int id)
-{
+QAction* CMainFrame::makeAction(int id) {
     const CommandInfo* info = CommandTable::find(id);
     auto* action = new QAction(text(info->text), this);
     action->setProperty("commandId", id);
@@ -96,8 +102,7 @@ QAction* CMainFrame::makeAction(int id)
     return action;
 }
 
-void CMainFrame::buildMenus()
-{
+void CMainFrame::buildMenus() {
     for (const MenuInfo& menuInfo : CommandTable::menus()) {
         QMenu* menu = menuBar()->addMenu(text(menuInfo.title));
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::refreshCommands);
@@ -123,8 +128,7 @@ void CMainFrame::buildMenus()
     }
 }
 
-void CMainFrame::buildToolBar()
-{
+void CMainFrame::buildToolBar() {
     m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
     m_toolBar->setObjectName(QStringLiteral("toolbar128"));
     m_toolBar->setIconSize(QSize(16, 16));
@@ -141,32 +145,29 @@ void CMainFrame::buildToolBar()
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
-void CMainFrame::buildStatusBar()
-{
+void CMainFrame::buildStatusBar() {
     m_messagePane = new QLabel(QString::fromUtf8(AppTitles::IdleMessage), this);
     statusBar()->addWidget(m_messagePane, 1);
     const std::array<std::pair<const char*, int>, 3> keys{
         {{"CAP", Qt::Key_CapsLock}, {"NUM", Qt::Key_NumLock}, {"SCRL", Qt::Key_ScrollLock}}};
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        m_indicators[i] = new LockKeyIndicator(QString::fromUtf8(keys[i].first), keys[i].second, this);
+        m_indicators[i] =
+            new LockKeyIndicator(QString::fromUtf8(keys[i].first), keys[i].second, this);
         statusBar()->addPermanentWidget(m_indicators[i]);
     }
 }
 
-void CMainFrame::addChildFrame(CChildFrame* frame)
-{
+void CMainFrame::addChildFrame(CChildFrame* frame) {
     m_mdi->addSubWindow(frame);
     connect(&frame->view(), &CHalcyonView::statusText, this, &CMainFrame::showStatusText);
 }
 
-CChildFrame* CMainFrame::activeChild() const
-{
+CChildFrame* CMainFrame::activeChild() const {
     auto* frame = qobject_cast<CChildFrame*>(m_mdi->currentSubWindow());
     return frame != nullptr && !frame->isClosing() ? frame : nullptr;
 }
 
-QList<CChildFrame*> CMainFrame::childFrames() const
-{
+QList<CChildFrame*> CMainFrame::childFrames() const {
     QList<CChildFrame*> frames;
     for (QMdiSubWindow* window : m_mdi->subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(window);
@@ -176,10 +177,11 @@ QList<CChildFrame*> CMainFrame::childFrames() const
     return frames;
 }
 
-QAction* CMainFrame::commandAction(int id) const { return m_router->action(id); }
+QAction* CMainFrame::commandAction(int id) const {
+    return m_router->action(id);
+}
 
-void CMainFrame::setRecentFiles(const QStringList& menuTexts)
-{
+void CMainFrame::setRecentFiles(const QStringList& menuTexts) {
     for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
         QAction* action = m_recentActions[i];
         const auto index = static_cast<qsizetype>(i);
@@ -194,15 +196,15 @@ void CMainFrame::setRecentFiles(const QStringList& menuTexts)
     refreshCommands();
 }
 
-void CMainFrame::showStatusText(const QString& message)
-{
+void CMainFrame::showStatusText(const QString& message) {
     statusBar()->showMessage(message);
 }
 
-void CMainFrame::refreshCommands() { m_router->refresh(); }
+void CMainFrame::refreshCommands() {
+    m_router->refresh();
+}
 
-std::vector<CommandTarget*> CMainFrame::route() const
-{
+std::vector<CommandTarget*> CMainFrame::route() const {
     std::vector<CommandTarget*> targets;
     if (CChildFrame* frame = activeChild()) {
         targets.push_back(&frame->view());
@@ -214,14 +216,12 @@ std::vector<CommandTarget*> CMainFrame::route() const
     return targets;
 }
 
-bool CMainFrame::handlesCommand(int id) const
-{
+bool CMainFrame::handlesCommand(int id) const {
     return id == cmd::AppExit || id == cmd::ViewToolbar || id == cmd::ViewStatusBar ||
            id == cmd::WindowCascade || id == cmd::WindowTile || id == cmd::WindowArrange;
 }
 
-void CMainFrame::updateCommand(int id, CommandState& state)
-{
+void CMainFrame::updateCommand(int id, CommandState& state) {
     if (id == cmd::ViewToolbar)
         state.checked = m_toolBar->isVisibleTo(this);
     else if (id == cmd::ViewStatusBar)
@@ -230,8 +230,7 @@ void CMainFrame::updateCommand(int id, CommandState& state)
         state.enabled = activeChild() != nullptr;
 }
 
-void CMainFrame::runCommand(int id)
-{
+void CMainFrame::runCommand(int id) {
     switch (id) {
     case cmd::AppExit:
         close();
@@ -256,8 +255,7 @@ void CMainFrame::runCommand(int id)
     }
 }
 
-void CMainFrame::arrangeIcons()
-{
+void CMainFrame::arrangeIcons() {
     // Minimised windows line up along the bottom edge of the work area, left to right.
     int left = 0;
     const int bottom = m_mdi->viewport()->height();
@@ -269,8 +267,7 @@ void CMainFrame::arrangeIcons()
     }
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event)
-{
+void CMainFrame::closeEvent(QCloseEvent* event) {
     const Prompt question{"Do you Exit?", "Prompt", PromptButtons::OkCancel,
                           PromptIcon::Information};
     if (m_prompter.ask(question) != PromptAnswer::Ok || (m_exitGuard && !m_exitGuard())) {
@@ -280,8 +277,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void CMainFrame::showEvent(QShowEvent* event)
-{
+void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
@@ -290,14 +286,12 @@ void CMainFrame::showEvent(QShowEvent* event)
     }
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
-{
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
-void CMainFrame::dropEvent(QDropEvent* event)
-{
+void CMainFrame::dropEvent(QDropEvent* event) {
     QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile())
@@ -309,14 +303,14 @@ void CMainFrame::dropEvent(QDropEvent* event)
     emit filesDropped(paths);
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
-{
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<const QKeyEvent*>(event);
         // A key event travels up through several receivers; count each press once.
-        if (key->timestamp() != m_lastLockKeyTime || key->timestamp() == 0) {
+        if (event != m_lastLockKey || key->timestamp() != m_lastLockKeyTime) {
             for (LockKeyIndicator* indicator : m_indicators) {
                 if (indicator->key() == key->key()) {
+                    m_lastLockKey = event;
                     m_lastLockKeyTime = key->timestamp();
                     indicator->toggle();
                 }

@@ -42,7 +42,9 @@ public:
     [[nodiscard]] CommandRouter& router() { return *m_router; }
     [[nodiscard]] QToolBar& toolBar() { return *m_toolBar; }
     [[nodiscard]] QLabel& messagePane() { return *m_messagePane; }
-    [[nodiscard]] const std::array<LockKeyIndicator*, 3>& indicators() const { return m_indicators; }
+    [[nodiscard]] const std::array<LockKeyIndicator*, 3>& indicators() const {
+        return m_indicators;
+    }
     [[nodiscard]] QAction* commandAction(int id) const;
     // Shows the recent-file entries (menu texts) in the File menu.
     void setRecentFiles(const QStringList& menuTexts);
@@ -82,6 +84,7 @@ private:
     std::array<QAction*, 4> m_recentActions{};
     CommandTarget* m_appTarget = nullptr;
     std::function<bool()> m_exitGuard;
+    const QEvent* m_lastLockKey = nullptr;
     quint64 m_lastLockKeyTime = 0;
 };
 

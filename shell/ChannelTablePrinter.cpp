@@ -17,8 +17,7 @@ constexpr int Columns = ChannelCodec::ColumnCount;
 constexpr int Quarters[Columns] = {4, 6, 6, 5, 5, 4, 4};
 constexpr int TotalQuarters = 34;
 
-QString cell(const CellGrid& grid, int row, int column)
-{
+QString cell(const CellGrid& grid, int row, int column) {
     if (row >= grid.rowCount())
         return {};
     return QString::fromStdString(grid.cellText(row, column)).trimmed();
@@ -29,21 +28,21 @@ QString cell(const CellGrid& grid, int row, int column)
 ChannelTablePrinter::ChannelTablePrinter(const CellGrid& grid, int channelCount, QString title)
     : m_grid(grid)
     , m_channelCount(channelCount)
-    , m_title(std::move(title))
-{
+    , m_title(std::move(title)) {}
+
+int ChannelTablePrinter::pageCount(int channelCount) {
+    return (channelCount + 20) / ChannelsPerPage;
 }
 
-int ChannelTablePrinter::pageCount(int channelCount) { return (channelCount + 20) / ChannelsPerPage; }
-
-int ChannelTablePrinter::lastChannel(int page, int channelCount)
-{
+int ChannelTablePrinter::lastChannel(int page, int channelCount) {
     return std::min(channelCount, (page + 1) * ChannelsPerPage);
 }
 
-int ChannelTablePrinter::columnWeight(int column) const { return Quarters[column]; }
+int ChannelTablePrinter::columnWeight(int column) const {
+    return Quarters[column];
+}
 
-bool ChannelTablePrinter::print(QPrinter& printer) const
-{
+bool ChannelTablePrinter::print(QPrinter& printer) const {
     const int pages = pageCount(m_channelCount);
     int from = 1;
     int to = pages;
@@ -64,8 +63,7 @@ bool ChannelTablePrinter::print(QPrinter& printer) const
     return painter.end();
 }
 
-void ChannelTablePrinter::paintPage(QPainter& painter, const QRect& area, int page) const
-{
+void ChannelTablePrinter::paintPage(QPainter& painter, const QRect& area, int page) const {
     painter.save();
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(std::max(8, area.height() / 60));

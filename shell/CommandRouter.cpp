@@ -5,25 +5,20 @@
 namespace tarn {
 
 CommandRouter::CommandRouter(QObject* parent)
-    : QObject(parent)
-{
-}
+    : QObject(parent) {}
 
-void CommandRouter::addAction(QAction* action)
-{
+void CommandRouter::addAction(QAction* action) {
     const int id = action->property("commandId").toInt();
     m_actions[id] = action;
     connect(action, &QAction::triggered, this, [this, id] { run(id); });
 }
 
-QAction* CommandRouter::action(int id) const
-{
+QAction* CommandRouter::action(int id) const {
     const auto it = m_actions.find(id);
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-CommandTarget* CommandRouter::handlerFor(int id, const std::vector<CommandTarget*>& route) const
-{
+CommandTarget* CommandRouter::handlerFor(int id, const std::vector<CommandTarget*>& route) const {
     for (CommandTarget* target : route) {
         if (target != nullptr && target->handlesCommand(id))
             return target;
@@ -31,8 +26,7 @@ CommandTarget* CommandRouter::handlerFor(int id, const std::vector<CommandTarget
     return nullptr;
 }
 
-bool CommandRouter::run(int id)
-{
+bool CommandRouter::run(int id) {
     const auto route = m_route ? m_route() : std::vector<CommandTarget*>{};
     CommandTarget* target = handlerFor(id, route);
     if (target == nullptr)
@@ -46,8 +40,7 @@ bool CommandRouter::run(int id)
     return true;
 }
 
-CommandState CommandRouter::state(int id) const
-{
+CommandState CommandRouter::state(int id) const {
     const auto route = m_route ? m_route() : std::vector<CommandTarget*>{};
     CommandState result;
     CommandTarget* target = handlerFor(id, route);
@@ -59,8 +52,7 @@ CommandState CommandRouter::state(int id) const
     return result;
 }
 
-void CommandRouter::refresh()
-{
+void CommandRouter::refresh() {
     for (const auto& [id, action] : m_actions) {
         const CommandState s = state(id);
         action->setEnabled(s.enabled);

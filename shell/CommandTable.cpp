@@ -40,9 +40,9 @@ constexpr std::array<CommandInfo, 26> Commands{{
     {AppAbout, "&About ...", "Display program information, version number and copyright\nAbout"},
 }};
 
-constexpr std::array FileItems{FileNew,          FileOpen,       FileClose, FileSave, FileSaveAs, 0,
-                               FilePrint,        FilePrintPreview, FilePrintSetup, 0, RecentFile1, 0,
-                               AppExit};
+constexpr std::array FileItems{FileNew,     FileOpen,  FileClose,        FileSave,       FileSaveAs,
+                               0,           FilePrint, FilePrintPreview, FilePrintSetup, 0,
+                               RecentFile1, 0,         AppExit};
 constexpr std::array ModelItems{ModelInformation};
 constexpr std::array EditItems{OptionalFeatures};
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio, 0, EditData};
@@ -62,31 +62,34 @@ constexpr std::array<MenuInfo, 8> Menus{{
     {"&Help", HelpItems},
 }};
 
-constexpr std::array Toolbar{FileNew, FileOpen, FileSave, 0, ReadFromRadio, WriteToRadio, 0,
-                             FilePrint, AppAbout};
+constexpr std::array Toolbar{FileNew,      FileOpen, FileSave,  0,       ReadFromRadio,
+                             WriteToRadio, 0,        FilePrint, AppAbout};
 
 } // namespace
 
-std::span<const MenuInfo> CommandTable::menus() { return Menus; }
+std::span<const MenuInfo> CommandTable::menus() {
+    return Menus;
+}
 
-std::span<const CommandInfo> CommandTable::commands() { return Commands; }
+std::span<const CommandInfo> CommandTable::commands() {
+    return Commands;
+}
 
-std::span<const int> CommandTable::toolbar() { return Toolbar; }
+std::span<const int> CommandTable::toolbar() {
+    return Toolbar;
+}
 
-const CommandInfo* CommandTable::find(int id)
-{
+const CommandInfo* CommandTable::find(int id) {
     const auto it = std::find_if(Commands.begin(), Commands.end(),
                                  [id](const CommandInfo& c) { return c.id == id; });
     return it == Commands.end() ? nullptr : &*it;
 }
 
-std::string_view CommandTable::statusPrompt(const CommandInfo& info)
-{
+std::string_view CommandTable::statusPrompt(const CommandInfo& info) {
     return info.prompt.substr(0, info.prompt.find('\n'));
 }
 
-std::string_view CommandTable::tooltip(const CommandInfo& info)
-{
+std::string_view CommandTable::tooltip(const CommandInfo& info) {
     const auto newline = info.prompt.find('\n');
     return newline == std::string_view::npos ? std::string_view{} : info.prompt.substr(newline + 1);
 }

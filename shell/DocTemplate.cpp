@@ -5,17 +5,18 @@
 namespace tarn {
 
 DocTemplate::DocTemplate()
-    : m_fields(QString::fromUtf8(Description).split(QLatin1Char('\n')))
-{
+    : m_fields(QString::fromUtf8(Description).split(QLatin1Char('\n'))) {}
+
+QString DocTemplate::field(Field which) const {
+    return m_fields.value(which);
 }
 
-QString DocTemplate::field(Field which) const { return m_fields.value(which); }
-
-QString DocTemplate::nextUntitledTitle()
-{
+QString DocTemplate::nextUntitledTitle() {
     return field(DocName) + QString::number(++m_untitledCount);
 }
 
-QString DocTemplate::fileFilter() const { return field(FilterName); }
+QString DocTemplate::fileFilter() const {
+    return field(FilterName);
+}
 
 } // namespace tarn

@@ -19,8 +19,8 @@ public:
         RegFileTypeName,
         FieldCount
     };
-    static constexpr const char* Description =
-        "\nEdit Channel Data\nProgram\nProgram Files (*.sin)\n.sin\nXProgram.Document\nLumen Document";
+    static constexpr const char* Description = "\nEdit Channel Data\nProgram\nProgram Files "
+                                               "(*.sin)\n.sin\nXProgram.Document\nLumen Document";
 
     DocTemplate();
 

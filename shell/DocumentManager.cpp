@@ -16,18 +16,15 @@ namespace tarn {
 
 namespace {
 
-std::filesystem::path toPath(const QString& path)
-{
+std::filesystem::path toPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
-QString toQString(const std::filesystem::path& path)
-{
+QString toQString(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string());
 }
 
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
-{
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code error;
     return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error);
 }
@@ -35,12 +32,9 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 } // namespace
 
 DocumentManager::DocumentManager(const Services& services)
-    : m_services(services)
-{
-}
+    : m_services(services) {}
 
-CChildFrame* DocumentManager::newDocument()
-{
+CChildFrame* DocumentManager::newDocument() {
     auto document = std::make_shared<CHalcyonDoc>(*this, m_services.prompter);
     if (!document->OnNewDocument())
         return nullptr;
@@ -48,8 +42,7 @@ CChildFrame* DocumentManager::newDocument()
     return createFrame(std::move(document));
 }
 
-CHalcyonDoc::OpenResult DocumentManager::openDocument(const std::filesystem::path& path)
-{
+CHalcyonDoc::OpenResult DocumentManager::openDocument(const std::filesystem::path& path) {
     for (const auto& document : documents()) {
         if (sameFile(document->path(), path)) {
             m_services.mainFrame.mdiClient().setActiveSubWindow(framesOf(*document).front());
@@ -65,16 +58,14 @@ CHalcyonDoc::OpenResult DocumentManager::openDocument(const std::filesystem::pat
     return result;
 }
 
-CChildFrame* DocumentManager::newWindow(CChildFrame& frame)
-{
+CChildFrame* DocumentManager::newWindow(CChildFrame& frame) {
     return createFrame(frame.sharedDocument());
 }
 
-CChildFrame* DocumentManager::createFrame(std::shared_ptr<CHalcyonDoc> document)
-{
+CChildFrame* DocumentManager::createFrame(std::shared_ptr<CHalcyonDoc> document) {
     CMainFrame& main = m_services.mainFrame;
-    auto* frame = new CChildFrame(std::move(document), m_services.tones, m_services.prompter,
-                                  *this, m_services.printing, &main.mdiClient());
+    auto* frame = new CChildFrame(std::move(document), m_services.tones, m_services.prompter, *this,
+                                  m_services.printing, &main.mdiClient());
     frame->view().setDumpDirectory(m_dumpDirectory);
     main.addChildFrame(frame);
     frame->initialUpdate();
@@ -85,8 +76,7 @@ CChildFrame* DocumentManager::createFrame(std::shared_ptr<CHalcyonDoc> document)
     return frame;
 }
 
-std::vector<std::shared_ptr<CHalcyonDoc>> DocumentManager::documents() const
-{
+std::vector<std::shared_ptr<CHalcyonDoc>> DocumentManager::documents() const {
     std::vector<std::shared_ptr<CHalcyonDoc>> result;
     for (CChildFrame* frame : m_services.mainFrame.childFrames()) {
         const auto& document = frame->sharedDocument();
@@ -96,8 +86,7 @@ std::vector<std::shared_ptr<CHalcyonDoc>> DocumentManager::documents() const
     return result;
 }
 
-std::vector<CChildFrame*> DocumentManager::framesOf(const CHalcyonDoc& document) const
-{
+std::vector<CChildFrame*> DocumentManager::framesOf(const CHalcyonDoc& document) const {
     std::vector<CChildFrame*> frames;
     for (CChildFrame* frame : m_services.mainFrame.childFrames()) {
         if (&frame->document() == &document)
@@ -106,8 +95,7 @@ std::vector<CChildFrame*> DocumentManager::framesOf(const CHalcyonDoc& document)
     return frames;
 }
 
-CChildFrame* DocumentManager::saveFrameFor(CHalcyonDoc& document) const
-{
+CChildFrame* DocumentManager::saveFrameFor(CHalcyonDoc& document) const {
     CChildFrame* active = m_services.mainFrame.activeChild();
     if (active != nullptr && &active->document() == &document)
         return active;
@@ -115,11 +103,10 @@ CChildFrame* DocumentManager::saveFrameFor(CHalcyonDoc& document) const
     return frames.empty() ? nullptr : frames.front();
 }
 
-std::filesystem::path DocumentManager::askSavePath(const CHalcyonDoc& document)
-{
+std::filesystem::path DocumentManager::askSavePath(const CHalcyonDoc& document) {
     const QString extension = m_services.docTemplate.field(DocTemplate::FilterExt);
-    QString suggested = document.path().empty() ? document.title() + extension
-                                                : toQString(document.path());
+    QString suggested =
+        document.path().empty() ? document.title() + extension : toQString(document.path());
     const QString chosen = m_services.dialogs.saveFileName(
         &m_services.mainFrame, suggested, m_services.docTemplate.fileFilter(), extension.mid(1));
     if (chosen.isEmpty())
@@ -130,8 +117,7 @@ std::filesystem::path DocumentManager::askSavePath(const CHalcyonDoc& document)
     return toPath(chosen);
 }
 
-bool DocumentManager::saveDocument(CHalcyonDoc& document, bool askForName)
-{
+bool DocumentManager::saveDocument(CHalcyonDoc& document, bool askForName) {
     std::filesystem::path path = document.path();
     if (askForName || path.empty()) {
         path = askSavePath(document);
@@ -147,8 +133,7 @@ bool DocumentManager::saveDocument(CHalcyonDoc& document, bool askForName)
     return true;
 }
 
-bool DocumentManager::saveModified(CHalcyonDoc& document)
-{
+bool DocumentManager::saveModified(CHalcyonDoc& document) {
     if (!document.isModified())
         return true;
     const std::string text = "Save changes to " + document.title().toStdString() + "?";
@@ -159,8 +144,7 @@ bool DocumentManager::saveModified(CHalcyonDoc& document)
     return answer == PromptAnswer::No;
 }
 
-void DocumentManager::closeDocument(CHalcyonDoc& document)
-{
+void DocumentManager::closeDocument(CHalcyonDoc& document) {
     if (!saveModified(document))
         return;
     m_closing.insert(&document);
@@ -169,22 +153,19 @@ void DocumentManager::closeDocument(CHalcyonDoc& document)
     m_closing.erase(&document);
 }
 
-bool DocumentManager::canCloseFrame(CChildFrame& frame)
-{
+bool DocumentManager::canCloseFrame(CChildFrame& frame) {
     CHalcyonDoc& document = frame.document();
     if (m_exiting || m_closing.count(&document) > 0 || framesOf(document).size() > 1)
         return true;
     return saveModified(document);
 }
 
-void DocumentManager::frameClosed(CChildFrame& /*frame*/)
-{
+void DocumentManager::frameClosed(CChildFrame& /*frame*/) {
     renumberWindows();
     m_services.mainFrame.refreshCommands();
 }
 
-bool DocumentManager::prepareExit()
-{
+bool DocumentManager::prepareExit() {
     for (const auto& document : documents()) {
         if (!saveModified(*document))
             return false;
@@ -193,8 +174,7 @@ bool DocumentManager::prepareExit()
     return true;
 }
 
-void DocumentManager::renumberWindows()
-{
+void DocumentManager::renumberWindows() {
     for (const auto& document : documents()) {
         const auto frames = framesOf(*document);
         int number = frames.size() > 1 ? 1 : 0;
@@ -203,8 +183,7 @@ void DocumentManager::renumberWindows()
     }
 }
 
-void DocumentManager::rememberRecent(const std::filesystem::path& path)
-{
+void DocumentManager::rememberRecent(const std::filesystem::path& path) {
     RecentFileList& recent = m_services.recentFiles;
     recent.add(toQString(path));
     recent.save();

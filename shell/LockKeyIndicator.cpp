@@ -4,8 +4,7 @@ namespace tarn {
 
 LockKeyIndicator::LockKeyIndicator(const QString& name, int key, QWidget* parent)
     : QLabel(name, parent)
-    , m_key(key)
-{
+    , m_key(key) {
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -13,8 +12,7 @@ LockKeyIndicator::LockKeyIndicator(const QString& name, int key, QWidget* parent
     setOn(false);
 }
 
-void LockKeyIndicator::setOn(bool on)
-{
+void LockKeyIndicator::setOn(bool on) {
     m_on = on;
     setEnabled(on);
 }

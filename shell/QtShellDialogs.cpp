@@ -9,14 +9,12 @@
 
 namespace tarn {
 
-QString QtShellDialogs::openFileName(QWidget* parent, const QString& filter)
-{
+QString QtShellDialogs::openFileName(QWidget* parent, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), filter);
 }
 
 QString QtShellDialogs::saveFileName(QWidget* parent, const QString& suggested,
-                                     const QString& filter, const QString& defaultSuffix)
-{
+                                     const QString& filter, const QString& defaultSuffix) {
     QFileDialog dialog(parent, QStringLiteral("Save As"), suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -26,15 +24,13 @@ QString QtShellDialogs::saveFileName(QWidget* parent, const QString& suggested,
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtShellDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
-{
+bool QtShellDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void QtShellDialogs::preview(QWidget* parent, QPrinter& printer,
-                             const std::function<void(QPrinter&)>& paint)
-{
+                             const std::function<void(QPrinter&)>& paint) {
     QPrintPreviewDialog dialog(&printer, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* target) { paint(*target); });
@@ -42,8 +38,7 @@ void QtShellDialogs::preview(QWidget* parent, QPrinter& printer,
     dialog.exec();
 }
 
-void QtShellDialogs::about(QWidget* parent)
-{
+void QtShellDialogs::about(QWidget* parent) {
     CAboutDialog dialog(parent);
     dialog.exec();
 }

@@ -11,23 +11,21 @@ namespace {
 const QString Section = QStringLiteral("Recent File List");
 constexpr int MenuPathLength = 40;
 
-QString key(int index) { return QStringLiteral("File%1").arg(index + 1); }
+QString key(int index) {
+    return QStringLiteral("File%1").arg(index + 1);
+}
 
 // Two paths name one file when they resolve alike.
-bool samePath(const QString& a, const QString& b)
-{
+bool samePath(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
 } // namespace
 
 RecentFileList::RecentFileList(int size)
-    : m_size(size)
-{
-}
+    : m_size(size) {}
 
-void RecentFileList::load()
-{
+void RecentFileList::load() {
     QSettings settings;
     m_files.clear();
     settings.beginGroup(Section);
@@ -38,8 +36,7 @@ void RecentFileList::load()
     }
 }
 
-void RecentFileList::save() const
-{
+void RecentFileList::save() const {
     QSettings settings;
     settings.beginGroup(Section);
     for (int i = 0; i < m_size; ++i) {
@@ -50,21 +47,18 @@ void RecentFileList::save() const
     }
 }
 
-void RecentFileList::add(const QString& path)
-{
+void RecentFileList::add(const QString& path) {
     remove(path);
     m_files.prepend(QFileInfo(path).absoluteFilePath());
     while (m_files.size() > m_size)
         m_files.removeLast();
 }
 
-void RecentFileList::remove(const QString& path)
-{
+void RecentFileList::remove(const QString& path) {
     m_files.removeIf([&](const QString& entry) { return samePath(entry, path); });
 }
 
-QString RecentFileList::menuText(int index) const
-{
+QString RecentFileList::menuText(int index) const {
     QString shown = QDir::toNativeSeparators(m_files.at(index));
     if (shown.size() > MenuPathLength) {
         // Keep the file name whole and as much of the start of the path as fits.
