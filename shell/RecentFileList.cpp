@@ -1,8 +1,12 @@
 #include "shell/RecentFileList.h"
 
+#include "shell/AppTitles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+
+#include <memory>
 
 namespace tarn {
 
@@ -13,6 +17,12 @@ constexpr int MenuPathLength = 40;
 
 QString key(int index) {
     return QStringLiteral("File%1").arg(index + 1);
+}
+
+// The program's own key below the settings root.
+std::unique_ptr<QSettings> programSettings() {
+    return std::make_unique<QSettings>(QString::fromUtf8(AppTitles::SettingsRoot),
+                                       QString::fromUtf8(AppTitles::AppName));
 }
 
 // Two paths name one file when they resolve alike.
@@ -26,24 +36,24 @@ RecentFileList::RecentFileList(int size)
     : m_size(size) {}
 
 void RecentFileList::load() {
-    QSettings settings;
+    const auto settings = programSettings();
     m_files.clear();
-    settings.beginGroup(Section);
+    settings->beginGroup(Section);
     for (int i = 0; i < m_size; ++i) {
-        const QString path = settings.value(key(i)).toString();
+        const QString path = settings->value(key(i)).toString();
         if (!path.isEmpty())
             m_files.append(path);
     }
 }
 
 void RecentFileList::save() const {
-    QSettings settings;
-    settings.beginGroup(Section);
+    const auto settings = programSettings();
+    settings->beginGroup(Section);
     for (int i = 0; i < m_size; ++i) {
         if (i < m_files.size())
-            settings.setValue(key(i), m_files.at(i));
+            settings->setValue(key(i), m_files.at(i));
         else
-            settings.remove(key(i));
+            settings->remove(key(i));
     }
 }
 
