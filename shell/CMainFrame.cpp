@@ -12,6 +12,7 @@
 #include "shell/LockKeyIndicator.h"
 #include "view/CHalcyonView.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -74,6 +75,10 @@ CMainFrame::CMainFrame(Prompter& prompter, QWidget* parent)
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::refreshCommands);
     QCoreApplication::instance()->installEventFilter(this);
+    // Like menus before they open, the toolbar follows the route whenever the program idles.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                [this] { m_router->refresh(CommandTable::toolbar()); });
     refreshCommands();
 }
 
@@ -81,6 +86,8 @@ CMainFrame::~CMainFrame() {
     // Closing the document windows below must not route commands through a half-gone frame.
     QCoreApplication::instance()->removeEventFilter(this);
     disconnect(m_mdi, nullptr, this, nullptr);
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        disconnect(dispatcher, nullptr, this, nullptr);
     m_router->setRouteProvider({});
 }
 

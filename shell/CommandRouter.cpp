@@ -53,12 +53,22 @@ CommandState CommandRouter::state(int id) const {
 }
 
 void CommandRouter::refresh() {
-    for (const auto& [id, action] : m_actions) {
-        const CommandState s = state(id);
-        action->setEnabled(s.enabled);
-        if (action->isCheckable())
-            action->setChecked(s.checked);
+    for (const auto& [id, action] : m_actions)
+        refreshAction(id, *action);
+}
+
+void CommandRouter::refresh(std::span<const int> ids) {
+    for (const int id : ids) {
+        if (QAction* found = action(id))
+            refreshAction(id, *found);
     }
+}
+
+void CommandRouter::refreshAction(int id, QAction& action) const {
+    const CommandState s = state(id);
+    action.setEnabled(s.enabled);
+    if (action.isCheckable())
+        action.setChecked(s.checked);
 }
 
 } // namespace tarn

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <span>
 #include <vector>
 
 class QAction;
@@ -32,8 +33,11 @@ public:
     [[nodiscard]] CommandState state(int id) const;
     // Brings every action's enabled and checked state up to date.
     void refresh();
+    // The same for some commands only; unknown ids and 0 are skipped.
+    void refresh(std::span<const int> ids);
 
 private:
+    void refreshAction(int id, QAction& action) const;
     [[nodiscard]] CommandTarget* handlerFor(int id, const std::vector<CommandTarget*>& route) const;
 
     RouteProvider m_route;
