@@ -38,8 +38,28 @@ int ChannelTablePrinter::lastChannel(int page, int channelCount) {
     return std::min(channelCount, (page + 1) * ChannelsPerPage);
 }
 
-int ChannelTablePrinter::columnWeight(int column) const {
-    return Quarters[column];
+int ChannelTablePrinter::columnWidth(int totalWidth, int column) {
+    return totalWidth * Quarters[column] / TotalQuarters;
+}
+
+QFont ChannelTablePrinter::fittingFont(QPainter& painter, int totalWidth, int lineHeight) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setBold(true);
+    // Start at about half the line height and shrink until every bold header fits its column.
+    for (int size = std::max(1, lineHeight * 11 / 20); size > 1; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font, painter.device());
+        bool fits = metrics.height() < lineHeight;
+        for (int column = 0; fits && column < Columns; ++column) {
+            const QString header = QString::fromUtf8(ChannelCodec::Headers[column]);
+            fits = metrics.horizontalAdvance(header) + metrics.averageCharWidth() <
+                   columnWidth(totalWidth, column);
+        }
+        if (fits)
+            break;
+    }
+    font.setBold(false);
+    return font;
 }
 
 bool ChannelTablePrinter::print(QPrinter& printer) const {
@@ -65,10 +85,10 @@ bool ChannelTablePrinter::print(QPrinter& printer) const {
 
 void ChannelTablePrinter::paintPage(QPainter& painter, const QRect& area, int page) const {
     painter.save();
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(std::max(8, area.height() / 60));
+    // Title line, a gap, the header row and a full page of channels share the height.
+    const int lineHeight = std::max(1, area.height() / (ChannelsPerPage + 4));
+    const QFont font = fittingFont(painter, area.width(), lineHeight);
     painter.setFont(font);
-    const int lineHeight = painter.fontMetrics().height() * 3 / 2;
 
     // Header: the document's title on the left, the page number on the right.
     const QRect header(area.left(), area.top(), area.width(), lineHeight);
@@ -84,7 +104,7 @@ void ChannelTablePrinter::paintPage(QPainter& painter, const QRect& area, int pa
         painter.setFont(rowFont);
         int left = area.left();
         for (int column = 0; column < Columns; ++column) {
-            const int width = area.width() * columnWeight(column) / TotalQuarters;
+            const int width = columnWidth(area.width(), column);
             const QRect box(left, top, width, lineHeight);
             painter.drawRect(box);
             painter.drawText(box, Qt::AlignCenter, textOf(column));

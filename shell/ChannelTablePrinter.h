@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class QPainter;
@@ -30,7 +31,9 @@ public:
     void paintPage(QPainter& painter, const QRect& area, int page) const;
 
 private:
-    [[nodiscard]] int columnWeight(int column) const;
+    [[nodiscard]] static int columnWidth(int totalWidth, int column);
+    // The largest table font whose headers fit their columns and whose lines fit the height.
+    [[nodiscard]] static QFont fittingFont(QPainter& painter, int totalWidth, int lineHeight);
 
     const CellGrid& m_grid;
     int m_channelCount;

@@ -69,27 +69,34 @@ TEST_F(Printing, PreviewDrawsThePages) {
     EXPECT_EQ(pdfPages(m_dialogs.pdfFile), 7);
 }
 
-TEST(ChannelTablePrinterTest, PageShowsHeadersTitleAndTheChannelsOfThatPage) {
+TEST(ChannelTablePrinterTest, AFullPageStaysInsideItsArea) {
     TextGrid grid;
     grid.setRowCount(200);
-    for (int row = 1; row < 200; ++row)
+    for (int row = 1; row < 200; ++row) {
         grid.setCellText(row, 0, std::to_string(row));
-    grid.setCellText(30, 1, "145.12500");
+        grid.setCellText(row, 1, "145.12500");
+        grid.setCellText(row, 3, "D023N");
+    }
     const ChannelTablePrinter printer(grid, 199, QStringLiteral("radio.sin"));
 
-    // Text drawn into a picture is recorded; count what the second page shows.
-    QImage page(800, 1100, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    printer.paintPage(painter, QRect(0, 0, 800, 1100), 1);
-    painter.end();
-    // The page is not blank and the table lies within the area.
-    int dark = 0;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
-    EXPECT_GT(dark, 1000);
-    EXPECT_EQ(qGray(page.pixel(799, 1099)), 255);
+    // Draw onto a larger sheet so that anything spilling out of the area would show.
+    for (const QSize area : {QSize(800, 1100), QSize(1100, 800), QSize(300, 400)}) {
+        QImage sheet(area.width() + 100, area.height() + 100, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        printer.paintPage(painter, QRect(QPoint(0, 0), area), 1);
+        painter.end();
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < sheet.height(); ++y) {
+            for (int x = 0; x < sheet.width(); ++x) {
+                if (qGray(sheet.pixel(x, y)) < 128)
+                    ++(x < area.width() && y < area.height() ? inside : outside);
+            }
+        }
+        EXPECT_GT(inside, 1000) << area.width() << "x" << area.height();
+        EXPECT_EQ(outside, 0) << area.width() << "x" << area.height();
+    }
 }
 
 } // namespace
