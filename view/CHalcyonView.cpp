@@ -53,11 +53,17 @@ CHalcyonView::CHalcyonView(ChannelDocument& document, const ToneTable& tones, Pr
     m_grid.SetCols(ChannelCodec::ColumnCount);
     m_grid.setGeometry(DialogUnits(font()).rect(7, 7, 326, 227));
     m_grid.setFocusPolicy(Qt::StrongFocus);
-    watchPointer(this);
+    filterEventsOf(this);
     connect(&m_grid, &CMSFlexGrid::Scroll, this, &CHalcyonView::hideEditors);
 }
 
-CHalcyonView::~CHalcyonView() = default;
+CHalcyonView::~CHalcyonView() {
+    // The grid and its editors go after this body; they must not call back into the view.
+    m_grid.disconnect(this);
+    for (QObject* child : findChildren<QObject*>())
+        child->removeEventFilter(this);
+    removeEventFilter(this);
+}
 
 void CHalcyonView::OnInitialUpdate() {
     resizeParentToFit();
@@ -69,8 +75,8 @@ void CHalcyonView::OnInitialUpdate() {
     m_frequencyEdit->clear();
     hideEditors();
     renderGrid();
-    const long rowHeight = m_grid.GetRowHeight(2);
-    m_grid.SetRowHeight(0, rowHeight * 5 / 4);
+    if (m_grid.GetRows() > 2)
+        m_grid.SetRowHeight(0, m_grid.GetRowHeight(2) * 5 / 4);
     layoutGrid();
     m_grid.setFocus();
 }
@@ -114,11 +120,16 @@ void CHalcyonView::resizeEvent(QResizeEvent* event) {
 bool CHalcyonView::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::ChildAdded:
-        watchPointer(static_cast<QChildEvent*>(event)->child());
+        filterEventsOf(static_cast<QChildEvent*>(event)->child());
         break;
     case QEvent::Enter:
         if (watched->isWidgetType())
             emit statusText(statusHelpFor(static_cast<QWidget*>(watched)));
+        break;
+    case QEvent::Leave:
+        // Going back to a parent raises no enter event there; a sibling's comes next.
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget != this)
+            emit statusText(statusHelpFor(widget->parentWidget()));
         break;
     case QEvent::MouseMove:
         // A move that a child passed up has been answered by the child already.
@@ -144,8 +155,11 @@ void CHalcyonView::createEditors() {
          std::initializer_list<QWidget*>{m_frequencyEdit, m_powerBox, m_lockBox, m_toneBox})
         editor->setFont(font());
 
+    QStringList toneTexts;
+    toneTexts.reserve(m_tones.size());
     for (const std::string& tone : m_tones.texts())
-        m_toneBox->addItem(QString::fromStdString(tone));
+        toneTexts << QString::fromStdString(tone);
+    m_toneBox->addItems(toneTexts);
     m_powerBox->addItems({QStringLiteral("High"), QStringLiteral("Middle"), QStringLiteral("Low")});
     m_lockBox->addItems({QStringLiteral("Lock"), QStringLiteral("UnLock")});
 }
@@ -202,12 +216,12 @@ void CHalcyonView::onEditData() {
     m_grid.setFocus();
 }
 
-void CHalcyonView::watchPointer(QObject* object) {
+void CHalcyonView::filterEventsOf(QObject* object) {
     if (!object->isWidgetType())
         return;
     object->installEventFilter(this);
     for (QObject* child : object->children())
-        watchPointer(child);
+        filterEventsOf(child);
 }
 
 QString CHalcyonView::statusHelpFor(const QWidget* widget) const {

@@ -87,7 +87,8 @@ private:
     void resizeParentToFit();
     void layoutGrid();
     void onEditData();
-    void watchPointer(QObject* object);
+    // The view sees the events of all its windows, as a message filter would.
+    void filterEventsOf(QObject* object);
     [[nodiscard]] QString statusHelpFor(const QWidget* widget) const;
 
     ChannelDocument& m_document;

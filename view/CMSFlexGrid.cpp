@@ -11,14 +11,16 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace tarn {
 
 namespace {
 
 constexpr long TwipsPerInch = 1440;
-// A new grid's columns are two thirds of an inch wide, as such controls have always been.
+// A new grid's columns are two thirds of an inch wide, or wider for a large font.
 constexpr long DefaultColWidthTwips = 960;
+constexpr int DefaultColWidthChars = 14;
 
 short mouseButton(Qt::MouseButton button) {
     switch (button) {
@@ -56,6 +58,8 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent)
     setSelectionMode(ContiguousSelection);
     setSelectionBehavior(SelectItems);
     setCornerButtonEnabled(false);
+    // Tab leaves the grid for the next control.
+    setTabKeyNavigation(false);
     setWordWrap(false);
 
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
@@ -63,13 +67,14 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent)
         header->setSectionsClickable(false);
         header->setHighlightSections(false);
         header->setMinimumSectionSize(1);
+        header->setDefaultAlignment(Qt::AlignCenter);
     }
     m_defaultRowHeight = fontRowHeight();
-    const int colWidth = twipsToPixelsX(DefaultColWidthTwips);
+    m_defaultColWidth = fontColWidth();
     verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
-    horizontalHeader()->setDefaultSectionSize(colWidth);
+    horizontalHeader()->setDefaultSectionSize(m_defaultColWidth);
     horizontalHeader()->setFixedHeight(m_defaultRowHeight);
-    verticalHeader()->setFixedWidth(colWidth);
+    verticalHeader()->setFixedWidth(m_defaultColWidth);
 
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
@@ -88,15 +93,13 @@ void CMSFlexGrid::SetRows(long rows) {
     if (rows < 1)
         throw std::out_of_range("grid rows " + std::to_string(rows));
     // Leave a row that is about to go while it still exists.
+    syncCurrentIndex();
     if (rows > 1 && m_row >= rows && currentIndex().isValid())
         moveTo(rows - 1, m_col);
     const int oldCount = rowCount();
     setRowCount(static_cast<int>(rows - 1));
-    for (int r = oldCount; r < rowCount(); ++r) {
-        auto* number = new QTableWidgetItem;
-        number->setTextAlignment(toQt(GetColAlignment(0)));
-        setVerticalHeaderItem(r, number);
-    }
+    for (int r = oldCount; r < rowCount(); ++r)
+        setVerticalHeaderItem(r, new QTableWidgetItem);
     keepCurrentCellValid();
 }
 
@@ -107,6 +110,7 @@ long CMSFlexGrid::GetCols() const {
 void CMSFlexGrid::SetCols(long cols) {
     if (cols < 1)
         throw std::out_of_range("grid columns " + std::to_string(cols));
+    syncCurrentIndex();
     if (cols > 1 && m_col >= cols && currentIndex().isValid())
         moveTo(m_row, cols - 1);
     const int oldCount = columnCount();
@@ -277,20 +281,28 @@ QRect CMSFlexGrid::cellRect(long row, long col) const {
 
 void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableWidget::currentChanged(current, previous);
+    if (m_extending)
+        return;
     const long row = current.isValid() ? current.row() + 1 : 0;
     const long col = current.isValid() ? current.column() + 1 : 0;
     if (row == m_row && col == m_col)
         return;
-    emit LeaveCell();
+    // A cell that went with its row or column cannot be left any more.
+    if (m_row >= 1 && m_row < GetRows() && m_col >= 1 && m_col < GetCols())
+        emit LeaveCell();
     m_row = row;
     m_col = col;
-    emit EnterCell();
+    if (current.isValid())
+        emit EnterCell();
 }
 
 void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
-    // Only the left button moves the current cell.
-    if (event->button() == Qt::LeftButton)
+    // Only the left button moves the current cell; with Shift it extends the selection.
+    if (event->button() == Qt::LeftButton) {
+        const bool extending = std::exchange(m_extending, event->modifiers() & Qt::ShiftModifier);
         QTableWidget::mousePressEvent(event);
+        m_extending = extending;
+    }
     const QPoint at = viewport()->mapTo(this, event->position().toPoint());
     emit MouseDown(mouseButton(event->button()), shiftState(event->modifiers()), at.x(), at.y());
 }
@@ -303,7 +315,16 @@ void CMSFlexGrid::keyPressEvent(QKeyEvent* event) {
         emit KeyPress(text.front().unicode());
         return;
     }
+    const bool extending = std::exchange(m_extending, event->modifiers() & Qt::ShiftModifier);
     QTableWidget::keyPressEvent(event);
+    m_extending = extending;
+}
+
+void CMSFlexGrid::mouseMoveEvent(QMouseEvent* event) {
+    // Dragging selects a range; the cell where it started stays current.
+    const bool extending = std::exchange(m_extending, bool(event->buttons() & Qt::LeftButton));
+    QTableWidget::mouseMoveEvent(event);
+    m_extending = extending;
 }
 
 void CMSFlexGrid::resizeEvent(QResizeEvent* event) {
@@ -315,12 +336,22 @@ void CMSFlexGrid::changeEvent(QEvent* event) {
     QTableWidget::changeEvent(event);
     if (event->type() != QEvent::FontChange)
         return;
-    // Rows nobody sized follow the text height.
+    // Rows and columns nobody sized follow the text size.
     const int height = fontRowHeight();
     if (horizontalHeader()->maximumHeight() == m_defaultRowHeight)
         horizontalHeader()->setFixedHeight(height);
     verticalHeader()->setDefaultSectionSize(height);
     m_defaultRowHeight = height;
+
+    const int width = fontColWidth();
+    if (verticalHeader()->maximumWidth() == m_defaultColWidth)
+        verticalHeader()->setFixedWidth(width);
+    for (int c = 0; c < columnCount(); ++c) {
+        if (columnWidth(c) == m_defaultColWidth)
+            setColumnWidth(c, width);
+    }
+    horizontalHeader()->setDefaultSectionSize(width);
+    m_defaultColWidth = width;
 }
 
 void CMSFlexGrid::updateGeometries() {
@@ -343,7 +374,21 @@ void CMSFlexGrid::moveTo(long row, long col) {
     checkCol(col);
     if (row == 0 || col == 0)
         throw std::out_of_range("the fixed row and column cannot be current");
+    syncCurrentIndex();
     setCurrentCell(static_cast<int>(row - 1), static_cast<int>(col - 1));
+}
+
+void CMSFlexGrid::syncCurrentIndex() {
+    // After extending a selection the view's cursor sits at the far end of the range.
+    if (!currentIndex().isValid() || m_row < 1 || m_col < 1)
+        return;
+    const QModelIndex current =
+        model()->index(static_cast<int>(m_row - 1), static_cast<int>(m_col - 1));
+    if (current == currentIndex())
+        return;
+    const bool extending = std::exchange(m_extending, true);
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    m_extending = extending;
 }
 
 void CMSFlexGrid::keepCurrentCellValid() {
@@ -360,15 +405,10 @@ void CMSFlexGrid::keepCurrentCellValid() {
 }
 
 void CMSFlexGrid::applyAlignment(long col) {
-    const Qt::Alignment alignment = toQt(m_alignments.at(static_cast<std::size_t>(col)));
-    if (col == 0) {
-        m_corner->setAlignment(alignment);
-        for (int r = 0; r < rowCount(); ++r) {
-            if (QTableWidgetItem* number = verticalHeaderItem(r))
-                number->setTextAlignment(alignment);
-        }
+    // Fixed cells keep their own centred look; the setting is for the data cells.
+    if (col == 0)
         return;
-    }
+    const Qt::Alignment alignment = toQt(m_alignments.at(static_cast<std::size_t>(col)));
     const int column = static_cast<int>(col - 1);
     for (int r = 0; r < rowCount(); ++r) {
         if (QTableWidgetItem* cell = item(r, column))
@@ -408,6 +448,11 @@ void CMSFlexGrid::placeCorner() {
 
 int CMSFlexGrid::fontRowHeight() const {
     return fontMetrics().height() + 4;
+}
+
+int CMSFlexGrid::fontColWidth() const {
+    return std::max(twipsToPixelsX(DefaultColWidthTwips),
+                    fontMetrics().averageCharWidth() * DefaultColWidthChars);
 }
 
 } // namespace tarn

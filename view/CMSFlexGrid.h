@@ -16,7 +16,8 @@ class FixedCornerCell;
 // the grid covers a cell when placed at its CellLeft/CellTop.
 //
 // Moving the current cell, by the user or by the program, raises LeaveCell while the old cell
-// is still current (GetRow/GetCol report it), then EnterCell once the new cell is.
+// is still current (GetRow/GetCol report it), then EnterCell once the new cell is. Extending
+// a selection (drag, Shift with a click or an arrow key) keeps the current cell.
 // A row or column outside the grid is a caller's error and throws std::out_of_range.
 class CMSFlexGrid : public QTableWidget {
     Q_OBJECT
@@ -66,6 +67,7 @@ public:
     [[nodiscard]] long GetCellWidth() const;
     [[nodiscard]] long GetCellHeight() const;
 
+    // Alignment of the column's data cells; the fixed cells stay centred.
     [[nodiscard]] short GetColAlignment(long col) const;
     void SetColAlignment(long col, short alignment);
     [[nodiscard]] long GetColWidth(long col) const;
@@ -96,6 +98,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void updateGeometries() override;
@@ -104,19 +107,24 @@ private:
     void checkRow(long row) const;
     void checkCol(long col) const;
     void moveTo(long row, long col);
+    void syncCurrentIndex();
     void keepCurrentCellValid();
     void applyAlignment(long col);
     [[nodiscard]] QTableWidgetItem* itemForWriting(long row, long col);
     [[nodiscard]] static Qt::Alignment toQt(short alignment);
     void placeCorner();
     [[nodiscard]] int fontRowHeight() const;
+    [[nodiscard]] int fontColWidth() const;
 
     FixedCornerCell* m_corner = nullptr;
     std::vector<short> m_alignments;
     int m_defaultRowHeight = 0;
+    int m_defaultColWidth = 0;
     long m_row = 1;
     long m_col = 1;
     bool m_redraw = true;
+    // Set while the user extends a selection: the cursor moves, the current cell stays.
+    bool m_extending = false;
 };
 
 } // namespace tarn

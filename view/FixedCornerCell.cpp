@@ -18,11 +18,6 @@ void FixedCornerCell::setText(const QString& text) {
     update();
 }
 
-void FixedCornerCell::setAlignment(Qt::Alignment alignment) {
-    m_alignment = alignment;
-    update();
-}
-
 void FixedCornerCell::paintEvent(QPaintEvent* event) {
     (void)event;
     QPainter painter(this);
@@ -30,7 +25,7 @@ void FixedCornerCell::paintEvent(QPaintEvent* event) {
     option.initFrom(this);
     option.rect = rect();
     option.text = m_text;
-    option.textAlignment = m_alignment;
+    option.textAlignment = Qt::AlignCenter;
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.orientation = Qt::Horizontal;
     style()->drawControl(QStyle::CE_Header, &option, &painter, this);

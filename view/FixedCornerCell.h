@@ -13,15 +13,12 @@ public:
 
     [[nodiscard]] const QString& text() const { return m_text; }
     void setText(const QString& text);
-    [[nodiscard]] Qt::Alignment alignment() const { return m_alignment; }
-    void setAlignment(Qt::Alignment alignment);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString m_text;
-    Qt::Alignment m_alignment = Qt::AlignCenter;
 };
 
 } // namespace tarn

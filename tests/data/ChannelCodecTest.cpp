@@ -1,6 +1,7 @@
 #include "data/ChannelCodec.h"
 #include "data/TextGrid.h"
 #include "data/ToneTable.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,12 @@ namespace fs = std::filesystem;
 
 class ChannelCodecTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("codec-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // Parses the grid into image with the dump in the test's folder.
-    void parse(int count = 199) { ASSERT_TRUE(ChannelCodec::parse(grid, image, count, dir)); }
+    void parse(int count = 199) {
+        ASSERT_TRUE(ChannelCodec::parse(grid, image, count, dir.path()));
+    }
 
-    fs::path dir;
+    test::TempDir dir;
     TextGrid grid;
     RadioImage image = RadioImage::newDocument();
 };

@@ -1,5 +1,6 @@
 #include "data/SinFile.h"
 #include "data/ChannelDocument.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,6 @@ namespace fs = std::filesystem;
 
 class SinFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("sin-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     void writeBytes(const fs::path& file, std::size_t count, char value) {
         std::ofstream(file, std::ios::binary) << std::string(count, value);
     }
@@ -31,11 +24,7 @@ protected:
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-    std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
-    }
-
-    fs::path dir;
+    test::TempDir dir;
 };
 
 TEST_F(SinFileTest, StoresExactlyTheImage) {
@@ -44,7 +33,7 @@ TEST_F(SinFileTest, StoresExactlyTheImage) {
     SinFile::store(dir / "a.sin", image);
     EXPECT_EQ(fs::file_size(dir / "a.sin"), 8192u);
     EXPECT_EQ(SinFile::load(dir / "a.sin"), image);
-    EXPECT_EQ(entries(), 1u);
+    EXPECT_EQ(dir.entries(), 1u);
 }
 
 TEST_F(SinFileTest, LoadTakesTheFirst8192BytesAndRefusesLess) {
@@ -85,7 +74,7 @@ TEST_F(SinFileTest, FailedStoreLeavesTheOldFileAndNoLeftovers) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 3) << "the failed store was not reported";
     EXPECT_EQ(readAll(dir / "old.sin"), std::string(8192, '\x11'));
-    EXPECT_EQ(entries(), 1u);
+    EXPECT_EQ(dir.entries(), 1u);
 }
 
 TEST_F(SinFileTest, StoreIntoAMissingFolderOrOverAFolderFails) {
@@ -93,7 +82,7 @@ TEST_F(SinFileTest, StoreIntoAMissingFolderOrOverAFolderFails) {
     fs::create_directories(dir / "taken" / "inside");
     EXPECT_THROW(SinFile::store(dir / "taken", RadioImage()), SinFileError);
     EXPECT_TRUE(fs::is_directory(dir / "taken" / "inside"));
-    EXPECT_EQ(entries(), 1u);
+    EXPECT_EQ(dir.entries(), 1u);
 }
 
 TEST_F(SinFileTest, StoreThroughALinkReplacesItsTargetAndKeepsPermissions) {

@@ -1,4 +1,5 @@
 #include "data/SinFile.h"
+#include "tests/support/TempDir.h"
 #include "tools/cli/CliApp.h"
 
 #include <gtest/gtest.h>
@@ -14,18 +15,10 @@ namespace fs = std::filesystem;
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("cli-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     int run(std::vector<std::string> args) {
         out.str({});
         err.str({});
-        CliContext context{out, err, dir};
+        CliContext context{out, err, dir.path()};
         return CliApp().run(args, context);
     }
     std::string path(const char* name) const { return (dir / name).string(); }
@@ -43,7 +36,7 @@ protected:
         return result;
     }
 
-    fs::path dir;
+    test::TempDir dir;
     std::ostringstream out;
     std::ostringstream err;
 };

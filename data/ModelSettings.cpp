@@ -1,0 +1,40 @@
+#include "data/ModelSettings.h"
+
+namespace tarn {
+
+namespace {
+
+int indexIn(std::uint8_t stored, std::size_t entries) {
+    return stored < entries ? stored : ModelSettings::NoSelection;
+}
+
+} // namespace
+
+ModelSettings ModelSettings::decode(const RadioImage& image) {
+    const int model = indexIn(image[ModelOffset], ModelEntries.size());
+    const int band = indexIn(image[BandOffset], bandEntriesFor(model).size());
+    return {model, band};
+}
+
+std::span<const std::string_view> ModelSettings::bandEntriesFor(int model) {
+    if (model < 0 || model >= static_cast<int>(ModelEntries.size()))
+        return {};
+    return BandEntries;
+}
+
+std::optional<int> ModelSettings::channelCountFor(int model) {
+    if (bandEntriesFor(model).empty())
+        return std::nullopt;
+    return RadioImage::MaxChannels;
+}
+
+bool ModelSettings::encode(RadioImage& image) const {
+    const std::uint8_t model = selectionByte(m_model);
+    const std::uint8_t band = selectionByte(m_band);
+    const bool changed = image[ModelOffset] != model || image[BandOffset] != band;
+    image[ModelOffset] = model;
+    image[BandOffset] = band;
+    return changed;
+}
+
+} // namespace tarn

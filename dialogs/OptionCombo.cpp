@@ -1,0 +1,43 @@
+#include "dialogs/OptionCombo.h"
+
+namespace tarn {
+
+OptionCombo::OptionCombo(int controlId, QWidget* parent)
+    : QComboBox(parent) {
+    setProperty("controlId", controlId);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    connect(this, &QComboBox::editTextChanged, this, &OptionCombo::checkSelection);
+    connect(this, &QComboBox::currentIndexChanged, this, &OptionCombo::checkSelection);
+}
+
+void OptionCombo::setEntries(std::span<const std::string_view> entries) {
+    clear();
+    for (const std::string_view entry : entries)
+        addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+    select(NoSelection);
+}
+
+void OptionCombo::select(int index) {
+    setCurrentIndex(index >= 0 && index < count() ? index : NoSelection);
+}
+
+int OptionCombo::selection() const {
+    const int current = currentIndex();
+    const QString shown = currentText();
+    if (current >= 0 && itemText(current) == shown)
+        return current;
+    // The user typed over the entry: the text counts only when it names one exactly.
+    return findText(shown, Qt::MatchFixedString);
+}
+
+void OptionCombo::checkSelection() {
+    const int now = selection();
+    if (now == m_selection)
+        return;
+    m_selection = now;
+    emit selectionChanged(now);
+}
+
+} // namespace tarn

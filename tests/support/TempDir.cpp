@@ -1,0 +1,26 @@
+#include "tests/support/TempDir.h"
+
+#include <cstdlib>
+#include <string>
+#include <system_error>
+
+namespace tarn::test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tarn-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::filesystem::filesystem_error("cannot create a test folder", pattern,
+                                                std::error_code(errno, std::generic_category()));
+    m_path = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::size_t TempDir::entries() const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(m_path), {}));
+}
+
+} // namespace tarn::test

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+
+namespace tarn::test {
+
+// A fresh folder for one test, removed with everything in it at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
+    [[nodiscard]] std::filesystem::path operator/(const std::filesystem::path& name) const {
+        return m_path / name;
+    }
+    // Number of entries directly inside.
+    [[nodiscard]] std::size_t entries() const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace tarn::test
