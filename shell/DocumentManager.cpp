@@ -1,6 +1,7 @@
 #include "shell/DocumentManager.h"
 
 #include "common/Prompter.h"
+#include "data/ChannelCodec.h"
 #include "shell/AppTitles.h"
 #include "shell/CBackgroundMDIClient.h"
 #include "shell/CChildFrame.h"
@@ -125,12 +126,23 @@ bool DocumentManager::saveDocument(CHalcyonDoc& document, bool askForName) {
             return false;
     }
     // The grid is the working copy: bring it into the image before the file is written.
-    if (CChildFrame* frame = saveFrameFor(document))
-        (void)frame->view().parseGrid();
-    if (!document.OnSaveDocument(path))
+    CChildFrame* frame = saveFrameFor(document);
+    const bool dumped = frame == nullptr || frame->view().parseGrid();
+    const bool saved = document.OnSaveDocument(path);
+    if (!dumped)
+        reportDumpFailure();
+    if (!saved)
         return false;
     rememberRecent(document.path());
     return true;
+}
+
+void DocumentManager::reportDumpFailure() {
+    // The channel file does not depend on the dump; say so, but keep the save.
+    const std::filesystem::path dump = m_dumpDirectory / ChannelCodec::DumpFileName;
+    const std::string text = "The row dump \"" + dump.string() + "\" could not be written.";
+    (void)m_services.prompter.ask(
+        {text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
 }
 
 bool DocumentManager::saveModified(CHalcyonDoc& document) {

@@ -62,6 +62,7 @@ private:
     [[nodiscard]] std::filesystem::path askSavePath(const CHalcyonDoc& document);
     // Asks whether to save a changed document; false when the user cancelled or the save failed.
     [[nodiscard]] bool saveModified(CHalcyonDoc& document);
+    void reportDumpFailure();
     void renumberWindows();
     void rememberRecent(const std::filesystem::path& path);
 

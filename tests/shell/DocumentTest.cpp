@@ -122,7 +122,8 @@ TEST_F(Documents, FailedSaveLeavesTheOldFileAndSaysSo) {
     const auto before = readBytes(target);
     active()->document().setModified(true);
     m_dialogs.saveNames.push_back(q(target));
-    m_prompter.answer(PromptAnswer::Ok);
+    // The limit stops the row dump as well, which is reported after the failed save.
+    m_prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
 
     // A file-size limit stands in for a full disk, and holds even for root.
     rlimit old{};
@@ -135,7 +136,7 @@ TEST_F(Documents, FailedSaveLeavesTheOldFileAndSaysSo) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previous);
 
-    ASSERT_EQ(m_prompter.prompts().size(), 1U);
+    ASSERT_EQ(m_prompter.prompts().size(), 2U);
     EXPECT_NE(m_prompter.texts()[0].find("keep.sin"), std::string::npos);
     EXPECT_NE(m_prompter.texts()[0].find("not been changed"), std::string::npos);
     EXPECT_EQ(readBytes(target), before);
@@ -151,6 +152,17 @@ TEST_F(Documents, SaveIntoAMissingFolderFailsCleanly) {
     ASSERT_EQ(m_prompter.prompts().size(), 1U);
     EXPECT_NE(m_prompter.texts()[0].find("x.sin"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(file("gone")));
+}
+
+TEST_F(Documents, UnwritableRowDumpIsReportedButTheFileIsSaved) {
+    m_app->setDumpDirectory(file("no-such-folder"));
+    ASSERT_TRUE(start());
+    m_dialogs.saveNames.push_back(q(file("saved.sin")));
+    m_prompter.answer(PromptAnswer::Ok);
+    trigger(cmd::FileSave);
+    ASSERT_EQ(m_prompter.prompts().size(), 1U);
+    EXPECT_NE(m_prompter.texts()[0].find("1.txt"), std::string::npos);
+    EXPECT_EQ(readBytes(file("saved.sin")).size(), 8192U);
 }
 
 TEST_F(Documents, ClosingAChangedDocumentAsksToSave) {
