@@ -67,6 +67,7 @@ CChildFrame* DocumentManager::createFrame(std::shared_ptr<CHalcyonDoc> document)
     CMainFrame& main = m_services.mainFrame;
     auto* frame = new CChildFrame(std::move(document), m_services.tones, m_services.prompter, *this,
                                   m_services.printing, &main.mdiClient());
+    frame->setStyle(&m_frameStyle);
     frame->view().setDumpDirectory(m_dumpDirectory);
     main.addChildFrame(frame);
     frame->initialUpdate();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/CHalcyonDoc.h"
+#include "shell/ChildFrameStyle.h"
 #include "shell/DocumentHost.h"
 
 #include <QString>
@@ -67,6 +68,8 @@ private:
     void rememberRecent(const std::filesystem::path& path);
 
     Services m_services;
+    // Outlives the main window and so every document window that uses it.
+    ChildFrameStyle m_frameStyle;
     std::filesystem::path m_dumpDirectory;
     std::set<const CHalcyonDoc*> m_closing;
     bool m_exiting = false;

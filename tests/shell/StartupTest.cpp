@@ -163,6 +163,15 @@ TEST_F(Startup, ToolbarHasTheButtonsAndGapsOfTheOriginalBar) {
     EXPECT_EQ(main().toolBarArea(&main().toolBar()), Qt::TopToolBarArea);
 }
 
+TEST_F(Startup, MaximisedDocumentWindowLeavesTheMainCaptionAlone) {
+    ASSERT_TRUE(start());
+    active()->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main().windowTitle(), "Davuz EduzIdoz");
+    active()->showNormal();
+    EXPECT_EQ(main().windowTitle(), "Davuz EduzIdoz");
+}
+
 TEST_F(Startup, ViewTogglesHideAndShowTheBars) {
     ASSERT_TRUE(start());
     EXPECT_TRUE(main().commandAction(cmd::ViewToolbar)->isChecked());
