@@ -165,7 +165,9 @@ void CMainFrame::buildStatusBar() {
 }
 
 void CMainFrame::addChildFrame(CChildFrame* frame) {
-    m_mdi->addSubWindow(frame);
+    // A frame made with the work area as its parent has already joined it.
+    if (!m_mdi->subWindowList().contains(frame))
+        m_mdi->addSubWindow(frame);
     connect(&frame->view(), &CHalcyonView::statusText, this, &CMainFrame::showStatusText);
 }
 

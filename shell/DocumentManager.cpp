@@ -51,7 +51,11 @@ CHalcyonDoc::OpenResult DocumentManager::openDocument(const std::filesystem::pat
         }
     }
     auto document = std::make_shared<CHalcyonDoc>(*this, m_services.prompter);
-    const auto result = document->OnOpenDocument(std::filesystem::absolute(path));
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error)
+        absolute = path;
+    const auto result = document->OnOpenDocument(absolute);
     if (result != CHalcyonDoc::OpenResult::Opened)
         return result;
     rememberRecent(document->path());
