@@ -1,5 +1,9 @@
 #include "view/CHalcyonView.h"
 
+#include "dialogs/CModelInfoDialog.h"
+#include "dialogs/COptionalFeaturesDialog.h"
+#include "dialogs/ModelRowSetup.h"
+
 #include "common/Prompter.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
@@ -92,6 +96,11 @@ void CHalcyonView::numberRows() {
     m_grid.SetRedraw(true);
 }
 
+void CHalcyonView::setUpRowsForChannelCount() {
+    ModelRowSetup::apply(m_document, m_cells);
+    m_grid.SetRedraw(true);
+}
+
 bool CHalcyonView::parseGrid() {
     return ChannelCodec::parse(m_cells, m_document.image(), m_document.channelCount(),
                                m_dumpDirectory);
@@ -102,12 +111,23 @@ QSize CHalcyonView::sizeHint() const {
 }
 
 bool CHalcyonView::handlesCommand(int id) const {
-    return id == EditDataCommand;
+    return id == EditDataCommand || id == ModelInformationCommand || id == OptionalFeaturesCommand;
 }
 
 void CHalcyonView::runCommand(int id) {
-    if (id == EditDataCommand)
+    switch (id) {
+    case EditDataCommand:
         onEditData();
+        break;
+    case ModelInformationCommand:
+        onModelInformation();
+        break;
+    case OptionalFeaturesCommand:
+        onOptionalFeatures();
+        break;
+    default:
+        break;
+    }
 }
 
 void CHalcyonView::resizeEvent(QResizeEvent* event) {
@@ -214,6 +234,21 @@ void CHalcyonView::onEditData() {
     m_grid.SetCol(1);
     m_grid.SetRow(1);
     m_grid.setFocus();
+}
+
+void CHalcyonView::onModelInformation() {
+    {
+        CModelInfoDialog dialog(m_document, window());
+        dialog.exec();
+    }
+    // OK and Cancel alike: the model choice may have changed the channel count.
+    setUpRowsForChannelCount();
+    emit channelRowsChanged();
+}
+
+void CHalcyonView::onOptionalFeatures() {
+    COptionalFeaturesDialog dialog(m_document, window());
+    dialog.exec();
 }
 
 void CHalcyonView::filterEventsOf(QObject* object) {

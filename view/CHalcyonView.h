@@ -28,6 +28,8 @@ public:
     static constexpr int LockBoxId = 61449;
     static constexpr int ToneBoxId = 1000;
     static constexpr int EditDataCommand = 32780;
+    static constexpr int ModelInformationCommand = 32781;
+    static constexpr int OptionalFeaturesCommand = 32782;
     // Room the grid leaves to the right and bottom edges of the view, in pixels.
     static constexpr int GridMargin = 12;
 
@@ -50,6 +52,9 @@ public:
     void renderGrid();
     // Row set-up alone, for a channel count that has changed.
     void numberRows();
+    // Row set-up after a model change: rows that stay keep their texts (they may hold edits
+    // not yet parsed); rows that are added show what the image holds for them.
+    void setUpRowsForChannelCount();
     // Grid -> image, with the row dump; false when the dump could not be written.
     [[nodiscard]] bool parseGrid();
     void setDumpDirectory(const std::filesystem::path& dir) { m_dumpDirectory = dir; }
@@ -75,6 +80,8 @@ public:
 signals:
     // Pointer help for the status bar's message pane.
     void statusText(const QString& text);
+    // The document's channel count may have changed: its other views set their rows up again.
+    void channelRowsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -87,6 +94,8 @@ private:
     void resizeParentToFit();
     void layoutGrid();
     void onEditData();
+    void onModelInformation();
+    void onOptionalFeatures();
     // The view sees the events of all its windows, as a message filter would.
     void filterEventsOf(QObject* object);
     [[nodiscard]] QString statusHelpFor(const QWidget* widget) const;

@@ -1,6 +1,8 @@
 #include "tests/support/TempDir.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -17,6 +19,19 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(m_path, ignored);
+}
+
+void TempDir::write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(m_path / name, std::ios::binary) << bytes;
+}
+
+std::string TempDir::read(const std::string& name) const {
+    std::ifstream in(m_path / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool TempDir::has(const std::string& name) const {
+    return std::filesystem::exists(m_path / name);
 }
 
 std::size_t TempDir::entries() const {

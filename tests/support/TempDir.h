@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace tarn::test {
 
@@ -16,6 +17,12 @@ public:
     [[nodiscard]] std::filesystem::path operator/(const std::filesystem::path& name) const {
         return m_path / name;
     }
+    [[nodiscard]] std::string file(const std::string& name) const {
+        return (m_path / name).string();
+    }
+    void write(const std::string& name, const std::string& bytes) const;
+    [[nodiscard]] std::string read(const std::string& name) const;
+    [[nodiscard]] bool has(const std::string& name) const;
     // Number of entries directly inside.
     [[nodiscard]] std::size_t entries() const;
 

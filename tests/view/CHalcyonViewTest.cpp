@@ -74,7 +74,9 @@ TEST_F(ChannelViewTest, FormHoldsTheGridControlAtItsPlace) {
     EXPECT_EQ(view.grid().geometry(), units.rect(7, 7, 326, 227));
     EXPECT_EQ(view.sizeHint(), units.size(439, 250));
     EXPECT_EQ(view.handlesCommand(CHalcyonView::EditDataCommand), true);
-    EXPECT_EQ(view.handlesCommand(32781), false);
+    EXPECT_TRUE(view.handlesCommand(CHalcyonView::ModelInformationCommand));
+    EXPECT_TRUE(view.handlesCommand(CHalcyonView::OptionalFeaturesCommand));
+    EXPECT_FALSE(view.handlesCommand(32771));
 }
 
 TEST_F(ChannelViewTest, ColumnsGetHeadersWidthsAndAlignment) {

@@ -2,7 +2,10 @@
 
 #include "tools/cli/ApplyCommand.h"
 #include "tools/cli/NewCommand.h"
+#include "tools/cli/PortsCommand.h"
+#include "tools/cli/ReadCommand.h"
 #include "tools/cli/ShowCommand.h"
+#include "tools/cli/WriteCommand.h"
 
 #include <algorithm>
 #include <ostream>
@@ -13,6 +16,9 @@ CliApp::CliApp() {
     add(std::make_unique<NewCommand>());
     add(std::make_unique<ShowCommand>());
     add(std::make_unique<ApplyCommand>());
+    add(std::make_unique<ReadCommand>());
+    add(std::make_unique<WriteCommand>());
+    add(std::make_unique<PortsCommand>());
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command) {

@@ -1,0 +1,89 @@
+// Times a write and a read through the virtual radio paced at 9600 baud and compares each
+// with its physical limit: the bytes on the wire at 10 bits a byte plus the protocol's sleeps.
+#include "bench/transfer/BenchTransferUi.h"
+#include "bench/transfer/CountingClock.h"
+#include "bench/transfer/CountingLine.h"
+#include "common/Prompter.h"
+#include "data/RadioImage.h"
+#include "link/RadioTransfer.h"
+#include "link/SerialPortLine.h"
+#include "tools/virtual-radio/VirtualRadioProcess.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+constexpr double ByteSeconds = 10.0 / 9600.0;
+
+// Any message box means the run is not a clean measurement.
+class FailingPrompter final : public tarn::Prompter {
+public:
+    [[nodiscard]] tarn::PromptAnswer ask(const tarn::Prompt& prompt) override {
+        std::cerr << "unexpected message: " << prompt.text << "\n";
+        return tarn::PromptAnswer::Cancel;
+    }
+};
+
+class BenchTarget final : public tarn::TransferTarget {
+public:
+    explicit BenchTarget(tarn::TransferDirection direction)
+        : m_direction(direction) {
+        for (std::size_t i = 0; i < tarn::RadioImage::Size; ++i)
+            m_image[i] = static_cast<std::uint8_t>(i * 31 + 3);
+    }
+    [[nodiscard]] tarn::TransferDirection direction() const override { return m_direction; }
+    [[nodiscard]] tarn::RadioImage& image() override { return m_image; }
+    [[nodiscard]] int channelCount() const override { return m_count; }
+    void setChannelCount(int count) override { m_count = count; }
+    void parseGrid() override {}
+    void renderGrid() override {}
+
+private:
+    tarn::TransferDirection m_direction;
+    tarn::RadioImage m_image;
+    int m_count = tarn::RadioImage::MaxChannels;
+};
+
+bool measure(const std::string& device, tarn::TransferDirection direction, const char* label) {
+    tarn::SerialPortLine port;
+    tarn::bench::CountingLine line(port);
+    tarn::bench::CountingClock clock;
+    FailingPrompter prompter;
+    tarn::bench::BenchTransferUi ui(prompter);
+    BenchTarget target(direction);
+    tarn::RadioTransfer transfer(line, ui, clock);
+
+    const auto start = std::chrono::steady_clock::now();
+    const tarn::TransferOutcome outcome = transfer.run(device, target);
+    const std::chrono::duration<double> taken = std::chrono::steady_clock::now() - start;
+    if (outcome != tarn::TransferOutcome::Completed) {
+        std::cerr << label << ": the transfer did not complete\n";
+        return false;
+    }
+    const double limit =
+        static_cast<double>(line.wireBytes()) * ByteSeconds + clock.sleptMs() / 1000.0;
+    std::printf("%-6s time %7.3f s   limit %7.3f s (%zu bytes, %lld ms of sleeps)   ratio %.3f\n",
+                label, taken.count(), limit, line.wireBytes(),
+                static_cast<long long>(clock.sleptMs()), taken.count() / limit);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const std::string program = argc > 1 ? argv[1] : TARN_VIRTUAL_RADIO;
+    try {
+        const tarn::VirtualRadioProcess radio(program, {"--pace", "9600"});
+        const bool written = measure(radio.devicePath(), tarn::TransferDirection::Write, "write");
+        const bool read = measure(radio.devicePath(), tarn::TransferDirection::Read, "read");
+        return written && read ? 0 : 1;
+    } catch (const std::exception& error) {
+        std::cerr << "bench: " << error.what() << "\n";
+        return 1;
+    }
+}

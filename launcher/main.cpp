@@ -1,0 +1,21 @@
+#include "launcher/CLauncherApp.h"
+#include "launcher/LauncherIcon.h"
+#include "qtsupport/ProcessStarter.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Halcyon"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
+    QApplication::setWindowIcon(tarn::launcherIcon());
+    const tarn::LauncherEnvironment environment{
+        QCoreApplication::applicationFilePath().toLocal8Bit().toStdString(),
+        argc > 0 ? std::string(argv[0]) : std::string(),
+        QDir::currentPath().toLocal8Bit().toStdString()};
+    tarn::DetachedProcessStarter starter(QCoreApplication::applicationDirPath());
+    tarn::CLauncherApp launcher(environment, starter);
+    static_cast<void>(launcher.InitInstance());
+    return 0;
+}

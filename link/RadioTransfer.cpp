@@ -1,0 +1,312 @@
+#include "link/RadioTransfer.h"
+
+#include "common/Clock.h"
+#include "data/RadioImage.h"
+#include "link/SerialLine.h"
+#include "link/TransferUi.h"
+
+#include <algorithm>
+
+namespace tarn {
+
+namespace {
+
+constexpr std::size_t InputQueueBytes = 1024;
+constexpr std::size_t OutputQueueBytes = 512;
+constexpr int HandshakePasses = 7;
+constexpr int TypeAcceptedPasses = 351;
+constexpr int FinalAckFailedPasses = 601;
+constexpr int WriteBlockPasses = 21;
+constexpr int ReadBlockPasses = 19;
+constexpr int ReadAckDelayMs = 15;
+
+} // namespace
+
+RadioTransfer::RadioTransfer(SerialLine& line, TransferUi& ui, Clock& clock)
+    : m_line(line)
+    , m_ui(ui)
+    , m_clock(clock) {}
+
+std::array<std::uint8_t, 4> RadioTransfer::blockCommand(std::uint8_t command,
+                                                        std::uint16_t address) {
+    return {command, static_cast<std::uint8_t>(address >> 8),
+            static_cast<std::uint8_t>(address & 0xFF),
+            static_cast<std::uint8_t>(RadioImage::BlockSize)};
+}
+
+TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& target) {
+    // A pump pass may deliver another Start; the port is in use until this run ends.
+    if (m_running)
+        return TransferOutcome::Busy;
+    struct RunningFlag {
+        bool& running;
+        ~RunningFlag() { running = false; }
+    };
+    m_running = true;
+    const RunningFlag flag{m_running};
+    return runOnce(portName, target);
+}
+
+TransferOutcome RadioTransfer::runOnce(const std::string& portName, TransferTarget& target) {
+    m_typeCheckPending = true;
+    if (target.direction() == TransferDirection::Write)
+        target.parseGrid();
+    if (!m_line.open(portName)) {
+        (void)ask(OpenFailedText, PromptButtons::Ok);
+        m_ui.closeWindow();
+        return TransferOutcome::PortUnavailable;
+    }
+    configureLine();
+    m_ui.setStatusText(DetectingText);
+    m_identity.fill(0);
+    m_identityCount = 0;
+
+    const Ending ending = session(target);
+    finish(ending, target);
+    switch (ending) {
+    case Ending::WriteDone:
+    case Ending::ReadDone:
+        return TransferOutcome::Completed;
+    case Ending::Cancelled:
+        return TransferOutcome::Cancelled;
+    case Ending::WriteInterrupted:
+    case Ending::Failed:
+        break;
+    }
+    return TransferOutcome::Failed;
+}
+
+void RadioTransfer::configureLine() {
+    m_line.setQueueSizes(InputQueueBytes, OutputQueueBytes);
+    m_line.setTimeouts(SerialTimeouts{});
+    m_line.setLineSettings(LineSettings{});
+}
+
+RadioTransfer::Ending RadioTransfer::session(TransferTarget& target) {
+    int attempt = 1;
+    for (;;) {
+        Step step = wakeUp();
+        if (step == Step::NoAnswer) {
+            m_clock.sleep(2);
+            if (++attempt <= Attempts)
+                continue;
+            step = Step::CommError;
+        } else if (step == Step::Answered) {
+            step = identify(target);
+        }
+        switch (step) {
+        case Step::Ready:
+            return target.direction() == TransferDirection::Write ? writePhase(target)
+                                                                  : readPhase(target);
+        case Step::Rewake:
+            attempt = 1;
+            continue;
+        case Step::Failed:
+            return Ending::Failed;
+        case Step::Cancelled:
+            return Ending::Cancelled;
+        default:
+            break;
+        }
+        if (!retryAfterCommError())
+            return Ending::Failed;
+        attempt = 1;
+    }
+}
+
+RadioTransfer::Step RadioTransfer::wakeUp() {
+    if (!pumpPasses(HandshakePasses, 1))
+        return Step::Cancelled;
+    m_line.purgeAll();
+    m_ui.setStatusText(WaitingText);
+    for (const std::uint8_t byte : WakeUp) {
+        m_clock.sleep(1);
+        if (!writeAfterPurge(byte))
+            return Step::CommError;
+    }
+    m_ui.setStatusText(WaitingText);
+    std::uint8_t reply = 0;
+    ReadResult result = m_line.read({&reply, 1});
+    if (result.failed)
+        return Step::CommError;
+    if (result.count == 1 && reply == Ack)
+        return Step::Answered;
+    // The acknowledge may come second, after a stray byte.
+    result = m_line.read({&reply, 1});
+    if (result.failed)
+        return Step::CommError;
+    return result.count == 1 && reply == Ack ? Step::Answered : Step::NoAnswer;
+}
+
+RadioTransfer::Step RadioTransfer::identify(TransferTarget& target) {
+    m_clock.sleep(1);
+    if (!writeAfterPurge(ModeRequest))
+        return Step::CommError;
+    m_clock.sleep(1);
+    if (!writeAfterPurge(ModeArgument))
+        return Step::CommError;
+    const ReadResult identity = m_line.read(m_identity);
+    if (identity.failed)
+        return Step::CommError;
+    m_identityCount = identity.count;
+
+    const Step typeStep = checkRadioType(target);
+    if (typeStep != Step::Ready)
+        return typeStep;
+
+    m_line.purge();
+    if (!writeByte(Ack)) {
+        (void)ask(SendOrderText, PromptButtons::Ok);
+        return Step::Failed;
+    }
+    std::uint8_t reply = 0;
+    const ReadResult result = m_line.read({&reply, 1});
+    if (result.failed)
+        return Step::CommError;
+    if (result.count == 1 && reply == Ack)
+        return Step::Ready;
+    if (!pumpPasses(FinalAckFailedPasses, 1))
+        return Step::Cancelled;
+    return Step::CommError;
+}
+
+RadioTransfer::Step RadioTransfer::checkRadioType(TransferTarget& target) {
+    if (target.direction() != TransferDirection::Write || !m_typeCheckPending)
+        return Step::Ready;
+    // An identity cut short states no type; bytes that never arrived are not compared.
+    if (m_identityCount <= IdentityTypeIndex)
+        return Step::Ready;
+    const std::uint8_t radioType = m_identity[IdentityTypeIndex];
+    if (radioType == NoRadioType || radioType == target.image().modelType())
+        return Step::Ready;
+    if (ask(TypeMismatchText, PromptButtons::OkCancel) != PromptAnswer::Ok)
+        return Step::Failed;
+    m_typeCheckPending = false;
+    if (!pumpPasses(TypeAcceptedPasses, 1))
+        return Step::Cancelled;
+    return Step::Rewake;
+}
+
+bool RadioTransfer::retryAfterCommError() {
+    return ask(CommErrorText, PromptButtons::RetryCancel) == PromptAnswer::Retry;
+}
+
+RadioTransfer::Ending RadioTransfer::writePhase(TransferTarget& target) {
+    m_ui.setProgressRange(0, ProgressMaximum);
+    for (int block = 0; block < RadioImage::WriteBlocks; ++block) {
+        if (!writeBlock(target, RadioImage::blockAddress(block))) {
+            (void)ask(ProgramInterruptText, PromptButtons::Ok);
+            return Ending::WriteInterrupted;
+        }
+        stepProgress();
+        if (!pumpPasses(WriteBlockPasses, 0))
+            return Ending::Cancelled;
+        m_clock.sleep(2);
+    }
+    return Ending::WriteDone;
+}
+
+bool RadioTransfer::writeBlock(TransferTarget& target, std::uint16_t address) {
+    m_line.purge();
+    if (!m_line.write(blockCommand(WriteCommand, address)))
+        return false;
+    m_clock.sleep(1);
+    m_line.purge();
+    const auto data = target.image().bytes().subspan(address, RadioImage::BlockSize);
+    if (!m_line.write(data))
+        return false;
+    return acknowledged();
+}
+
+RadioTransfer::Ending RadioTransfer::readPhase(TransferTarget& target) {
+    for (int block = 0; block < RadioImage::ReadBlocks; ++block) {
+        const std::uint16_t address = RadioImage::blockAddress(block);
+        if (!readBlock(target, address)) {
+            (void)ask(NotEnoughText, PromptButtons::Ok);
+            return Ending::Failed;
+        }
+        if (block == 0)
+            m_ui.setProgressRange(0, ProgressMaximum);
+        stepProgress();
+        m_clock.sleep(ReadAckDelayMs);
+        m_line.purge();
+        if (!writeByte(Ack) || !acknowledged()) {
+            (void)ask(ReadAckText, PromptButtons::Ok);
+            return Ending::Failed;
+        }
+        if (!pumpPasses(ReadBlockPasses, 0))
+            return Ending::Cancelled;
+        m_clock.sleep(2);
+    }
+    return Ending::ReadDone;
+}
+
+bool RadioTransfer::readBlock(TransferTarget& target, std::uint16_t address) {
+    m_line.purge();
+    if (!m_line.write(blockCommand(ReadCommand, address)))
+        return false;
+    std::array<std::uint8_t, ReplySize> reply{};
+    const ReadResult result = m_line.read(reply);
+    // Only a whole reply is taken, so no byte of an earlier reply reaches the image.
+    if (result.failed || result.count < ReplySize)
+        return false;
+    m_line.purge();
+    std::copy_n(reply.begin() + ReplyDataOffset, RadioImage::BlockSize,
+                target.image().bytes().begin() + address);
+    return true;
+}
+
+bool RadioTransfer::acknowledged() {
+    std::uint8_t reply = 0;
+    const ReadResult result = m_line.read({&reply, 1});
+    return !result.failed && result.count == 1 && reply == Ack;
+}
+
+void RadioTransfer::finish(Ending ending, TransferTarget& target) {
+    m_line.close();
+    if (ending == Ending::WriteDone || ending == Ending::WriteInterrupted ||
+        ending == Ending::ReadDone)
+        m_ui.setProgressPosition(ProgressMaximum);
+    m_ui.closeWindow();
+    if (ending == Ending::ReadDone) {
+        target.setChannelCount(
+            channelCountForModel(target.image().modelType(), target.channelCount()));
+        target.renderGrid();
+    }
+}
+
+void RadioTransfer::stepProgress() {
+    if (m_ui.progressPosition() >= ProgressMaximum)
+        return;
+    m_ui.stepProgress();
+    m_ui.setStatusText(std::to_string(m_ui.progressPosition()));
+}
+
+bool RadioTransfer::pumpPasses(int passes, int sleepMs) {
+    for (int i = 0; i < passes; ++i) {
+        m_ui.pump();
+        if (m_ui.cancelRequested())
+            return false;
+        if (sleepMs > 0)
+            m_clock.sleep(sleepMs);
+    }
+    return true;
+}
+
+bool RadioTransfer::writeByte(std::uint8_t byte) {
+    return m_line.write({&byte, 1});
+}
+
+bool RadioTransfer::writeAfterPurge(std::uint8_t byte) {
+    m_line.purge();
+    return writeByte(byte);
+}
+
+PromptAnswer RadioTransfer::ask(const char* text, PromptButtons buttons) {
+    // OK boxes warn; the retry box carries no icon.
+    const PromptIcon icon =
+        buttons == PromptButtons::RetryCancel ? PromptIcon::None : PromptIcon::Warning;
+    return m_ui.prompter().ask(Prompt{text, Caption, buttons, icon});
+}
+
+} // namespace tarn

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "common/Prompter.h"
+#include "link/TransferTarget.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tarn {
+
+class Clock;
+class SerialLine;
+class TransferUi;
+
+enum class TransferOutcome {
+    Completed,
+    Failed,          // a message was shown, or the user cancelled a prompt
+    Cancelled,       // the progress window's Cancel button
+    PortUnavailable, // the port could not be opened
+    Busy,            // asked to start while a transfer runs; nothing was done
+};
+
+// One Read From Radio or Write To Radio run: wake-up handshake, then 8-byte blocks, each
+// acknowledged before the next. Runs synchronously; the UI stays live through pump passes.
+class RadioTransfer {
+public:
+    static constexpr const char* Caption = "Vizuruzu DizaRido";
+    static constexpr const char* OpenFailedText =
+        "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
+    static constexpr const char* DetectingText =
+        "Now are detecting Communication Port,Please wait...";
+    static constexpr const char* WaitingText = "Waiting the response from radio....";
+    static constexpr const char* CommErrorText =
+        "Communication Error\xEF\xBC\x8CPlease check all the connections and the radio power";
+    static constexpr const char* TypeMismatchText =
+        " Radio Type are not match for your setting\xEF\xBC\x8CIf you want continue,push ok button";
+    static constexpr const char* SendOrderText = " Error in the Send Order";
+    static constexpr const char* ProgramInterruptText =
+        " Program Interrupt\xEF\xBC\x8CPlease reset the radio and try again";
+    static constexpr const char* NotEnoughText = "not received enough  byte";
+    static constexpr const char* ReadAckText = "Error had happen,please try again";
+
+    static constexpr std::uint8_t Ack = 0x06;
+    static constexpr std::array<std::uint8_t, 7> WakeUp = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};
+    static constexpr std::uint8_t ModeRequest = 'M';
+    static constexpr std::uint8_t ModeArgument = 0x02;
+    static constexpr std::uint8_t WriteCommand = 'W';
+    static constexpr std::uint8_t ReadCommand = 'R';
+    static constexpr std::size_t IdentitySize = 8;
+    static constexpr std::size_t IdentityTypeIndex = 4;
+    static constexpr std::uint8_t NoRadioType = 0xFF;
+    static constexpr std::size_t ReplySize = 12;
+    static constexpr std::size_t ReplyDataOffset = 4;
+    static constexpr int Attempts = 15;
+    static constexpr int ProgressMaximum = 403;
+
+    RadioTransfer(SerialLine& line, TransferUi& ui, Clock& clock);
+
+    [[nodiscard]] TransferOutcome run(const std::string& portName, TransferTarget& target);
+    [[nodiscard]] bool isRunning() const { return m_running; }
+
+    // The 4-byte command that opens a block exchange.
+    [[nodiscard]] static std::array<std::uint8_t, 4> blockCommand(std::uint8_t command,
+                                                                  std::uint16_t address);
+
+private:
+    enum class Ending { WriteDone, WriteInterrupted, ReadDone, Failed, Cancelled };
+    enum class Step { Answered, NoAnswer, CommError, Rewake, Ready, Failed, Cancelled };
+
+    [[nodiscard]] TransferOutcome runOnce(const std::string& portName, TransferTarget& target);
+    void configureLine();
+    [[nodiscard]] Ending session(TransferTarget& target);
+    [[nodiscard]] Step wakeUp();
+    [[nodiscard]] Step identify(TransferTarget& target);
+    [[nodiscard]] Step checkRadioType(TransferTarget& target);
+    [[nodiscard]] bool acknowledged();
+    [[nodiscard]] bool retryAfterCommError();
+    [[nodiscard]] Ending writePhase(TransferTarget& target);
+    [[nodiscard]] bool writeBlock(TransferTarget& target, std::uint16_t address);
+    [[nodiscard]] Ending readPhase(TransferTarget& target);
+    [[nodiscard]] bool readBlock(TransferTarget& target, std::uint16_t address);
+    void finish(Ending ending, TransferTarget& target);
+    void stepProgress();
+    [[nodiscard]] bool pumpPasses(int passes, int sleepMs);
+    [[nodiscard]] bool writeByte(std::uint8_t byte);
+    [[nodiscard]] bool writeAfterPurge(std::uint8_t byte);
+    [[nodiscard]] PromptAnswer ask(const char* text, PromptButtons buttons);
+
+    SerialLine& m_line;
+    TransferUi& m_ui;
+    Clock& m_clock;
+    bool m_running = false;
+    bool m_typeCheckPending = true;
+    std::array<std::uint8_t, IdentitySize> m_identity{};
+    std::size_t m_identityCount = 0;
+};
+
+} // namespace tarn

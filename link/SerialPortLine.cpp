@@ -1,0 +1,220 @@
+#include "link/SerialPortLine.h"
+
+#include "link/PortNames.h"
+#include "link/PortSettings.h"
+
+#include <algorithm>
+
+#ifdef __linux__
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
+namespace tarn {
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+QSerialPort::Parity toQt(Parity parity) {
+    switch (parity) {
+    case Parity::Odd:
+        return QSerialPort::OddParity;
+    case Parity::Even:
+        return QSerialPort::EvenParity;
+    case Parity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+const char* errorName(QSerialPort::SerialPortError error) {
+    switch (error) {
+    case QSerialPort::ReadError:
+        return "read error";
+    case QSerialPort::WriteError:
+        return "write error";
+    case QSerialPort::ResourceError:
+        return "device gone";
+    case QSerialPort::PermissionError:
+        return "permission denied";
+    default:
+        break;
+    }
+    return "i/o error";
+}
+
+int remainingMs(SteadyClock::time_point until) {
+    const auto left = std::chrono::ceil<milliseconds>(until - SteadyClock::now()).count();
+    return static_cast<int>(std::max<std::int64_t>(left, 0));
+}
+
+} // namespace
+
+SerialPortLine::SerialPortLine() = default;
+
+SerialPortLine::~SerialPortLine() {
+    close();
+}
+
+bool SerialPortLine::open(const std::string& portName) {
+    close();
+    m_dead = false;
+    m_errorText.clear();
+    m_devicePath = PortNames::resolve(portName, &PortSettings::lookup);
+    m_port.setPortName(QString::fromStdString(m_devicePath));
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_errorText = m_port.errorString().toStdString();
+        m_port.clearError();
+        return false;
+    }
+    requestLowLatency();
+    m_port.clear();
+    return true;
+}
+
+void SerialPortLine::setQueueSizes(std::size_t inputBytes, std::size_t /*outputBytes*/) {
+    // The input queue bounds what is buffered; the output side has no equivalent.
+    m_port.setReadBufferSize(static_cast<qint64>(inputBytes));
+}
+
+void SerialPortLine::setTimeouts(const SerialTimeouts& timeouts) {
+    m_timeouts = timeouts;
+}
+
+void SerialPortLine::setLineSettings(const LineSettings& settings) {
+    if (!m_port.isOpen())
+        return;
+    m_port.setBaudRate(settings.baudRate);
+    m_port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits));
+    m_port.setParity(toQt(settings.parity));
+    m_port.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    m_port.clearError();
+}
+
+ReadResult SerialPortLine::read(std::span<std::uint8_t> buffer) {
+    ReadResult result;
+    if (!usable()) {
+        result.failed = true;
+        return result;
+    }
+    const auto n = static_cast<int>(buffer.size());
+    const Deadline total = SteadyClock::now() + milliseconds(m_timeouts.readTotalMultiplierMs * n +
+                                                             m_timeouts.readTotalConstantMs);
+    const milliseconds interval(m_timeouts.readIntervalMs);
+    Deadline until = total;
+    while (result.count < buffer.size()) {
+        if (m_port.bytesAvailable() == 0 && !waitForBytes(until)) {
+            result.failed = m_dead;
+            return result;
+        }
+        const qint64 got = m_port.read(reinterpret_cast<char*>(buffer.data() + result.count),
+                                       static_cast<qint64>(buffer.size() - result.count));
+        if (got < 0) {
+            markDead();
+            result.failed = true;
+            return result;
+        }
+        result.count += static_cast<std::size_t>(got);
+        if (got > 0)
+            until = std::min(total, SteadyClock::now() + interval);
+    }
+    return result;
+}
+
+bool SerialPortLine::waitForBytes(Deadline until) {
+    while (m_port.bytesAvailable() == 0) {
+        const int wait = remainingMs(until);
+        if (wait == 0)
+            return false;
+        if (m_port.waitForReadyRead(wait))
+            continue;
+        const QSerialPort::SerialPortError error = m_port.error();
+        if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError) {
+            // Qt reports a vanished device as a read error, not always as a resource error.
+            markDead();
+            return false;
+        }
+        m_port.clearError();
+    }
+    return true;
+}
+
+bool SerialPortLine::write(std::span<const std::uint8_t> bytes) {
+    if (!usable())
+        return false;
+    const auto n = static_cast<qint64>(bytes.size());
+    if (m_port.write(reinterpret_cast<const char*>(bytes.data()), n) != n) {
+        markDead();
+        return false;
+    }
+    const int timeout =
+        m_timeouts.writeTotalMultiplierMs * static_cast<int>(n) + m_timeouts.writeTotalConstantMs;
+    while (m_port.bytesToWrite() > 0) {
+        if (m_port.waitForBytesWritten(timeout))
+            continue;
+        if (m_port.error() != QSerialPort::TimeoutError && m_port.error() != QSerialPort::NoError) {
+            markDead();
+            return false;
+        }
+        m_port.clearError();
+        return false;
+    }
+    drainOutput();
+    return true;
+}
+
+void SerialPortLine::drainOutput() {
+#ifdef __linux__
+    // A later purge flushes what the driver still holds; the radio must get it all first.
+    (void)::tcdrain(static_cast<int>(m_port.handle()));
+#endif
+}
+
+void SerialPortLine::purgeAll() {
+    purge();
+}
+
+void SerialPortLine::purge() {
+    // Writes return only once drained, so there is no output left to drop; flushing output
+    // would also throw away bytes a pseudo-terminal has not handed over yet.
+    if (usable())
+        m_port.clear(QSerialPort::Input);
+}
+
+void SerialPortLine::close() {
+    if (m_port.isOpen())
+        m_port.close();
+    m_port.clearError();
+}
+
+bool SerialPortLine::isOpen() const {
+    return m_port.isOpen();
+}
+
+bool SerialPortLine::usable() const {
+    return m_port.isOpen() && !m_dead;
+}
+
+void SerialPortLine::markDead() {
+    m_dead = true;
+    // Qt's error string may be left over from an earlier call; the error code is current.
+    m_errorText = std::string("the port stopped working (") + errorName(m_port.error()) + ")";
+    m_port.clearError();
+}
+
+void SerialPortLine::requestLowLatency() {
+#ifdef __linux__
+    // USB adapters otherwise hold each reply back for their latency timer.
+    const int fd = static_cast<int>(m_port.handle());
+    serial_struct info{};
+    if (::ioctl(fd, TIOCGSERIAL, &info) == 0) {
+        info.flags |= ASYNC_LOW_LATENCY;
+        (void)::ioctl(fd, TIOCSSERIAL, &info);
+    }
+#endif
+}
+
+} // namespace tarn

@@ -1,0 +1,277 @@
+#include "profile/ProfileFile.h"
+
+#include "profile/SafeFileWriter.h"
+#include "profile/StdFileOps.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tarn {
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+
+bool isCommentStart(char c) {
+    return c == ';' || c == '/' || c == '\\' || c == '*';
+}
+
+bool isHeader(const std::string& line) {
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+// The number after a name's last ".", all its digits; 0 when there is none.
+unsigned long long backupNumber(const std::string& name, const MultiByteText& text) {
+    const std::size_t dot = text.findLast(name, '.');
+    if (dot == std::string::npos)
+        return 0;
+    constexpr unsigned long long limit = 1'000'000'000'000'000ULL;
+    unsigned long long number = 0;
+    for (std::size_t pos = dot + 1; pos < name.size() && name[pos] >= '0' && name[pos] <= '9';
+         ++pos)
+        number = std::min(limit, number * 10 + static_cast<unsigned>(name[pos] - '0'));
+    return number;
+}
+
+std::size_t lastSeparator(const std::string& path, const MultiByteText& text) {
+    const std::size_t slash = text.findLast(path, '/');
+#ifdef _WIN32
+    const std::size_t backslash = text.findLast(path, '\\');
+    if (slash == std::string::npos)
+        return backslash;
+    if (backslash != std::string::npos)
+        return std::max(slash, backslash);
+#endif
+    return slash;
+}
+
+} // namespace
+
+FileOps& ProfileFile::defaultFileOps() {
+    return StdFileOps::instance();
+}
+
+ProfileFile::ProfileFile(int growthStep, FileOps& ops, CodePage codePage)
+    : m_growthStep(growthStep > 0 ? growthStep : 1)
+    , m_ops(ops)
+    , m_text(codePage) {}
+
+ProfileFile::~ProfileFile() {
+    // A destructor cannot report; the failed save leaves the old file whole.
+    if (m_saveOnClose)
+        static_cast<void>(Save(m_backupOnClose));
+    Clear();
+}
+
+bool ProfileFile::Open(const std::string& path, bool saveOnClose, bool ignoreCase,
+                       bool backupOnClose) {
+    if (isBound()) {
+        static_cast<void>(Save(false));
+        Clear();
+    }
+    m_saveOnClose = saveOnClose;
+    m_ignoreCase = ignoreCase;
+    m_backupOnClose = backupOnClose;
+
+    if (!m_ops.exists(path) && !m_ops.createEmpty(path))
+        return false;
+    // Read everything before binding, so a read that fails part-way leaves no half store
+    // that a later save could write back.
+    const std::optional<std::string> content = m_ops.readAll(path);
+    if (!content)
+        return false;
+
+    m_path = path;
+    createTables();
+    std::size_t begin = 0;
+    while (begin < content->size()) {
+        std::size_t end = content->find('\n', begin);
+        if (end == std::string::npos)
+            end = content->size();
+        loadLine(content->substr(begin, end - begin));
+        begin = end + 1;
+    }
+    m_modified = false;
+    return true;
+}
+
+bool ProfileFile::OpenInAppDir(const std::string& fileName, bool saveOnClose, bool ignoreCase,
+                               bool backupOnClose, const AppDirectory& where) {
+    return Open(where.pathOf(fileName), saveOnClose, ignoreCase, backupOnClose);
+}
+
+void ProfileFile::loadLine(const std::string& rawLine) {
+    const std::string line = m_text.trim(rawLine);
+    if (isHeader(line)) {
+        static_cast<void>(addSection(line.substr(1, line.size() - 2)));
+        return;
+    }
+    const std::size_t equals = m_text.find(line, '=');
+    std::string key = m_text.trim(line.substr(0, equals));
+    if (key.empty() || isCommentStart(key.front()))
+        return;
+    std::string value =
+        equals == std::string::npos ? std::string() : m_text.trim(line.substr(equals + 1));
+    m_keyLists[m_lastSection].push_back(std::move(key));
+    m_valueLists[m_lastSection].push_back(std::move(value));
+    // The unnamed leading section gets its (empty) name once it holds a key.
+    if (m_sectionNames.size() <= static_cast<std::size_t>(m_lastSection))
+        setSectionName(m_lastSection, std::string());
+}
+
+std::string ProfileFile::GetString(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) const {
+    const int sectionIndex = FindSection(section);
+    if (sectionIndex < 0)
+        return defaultValue;
+    const int keyIndex = FindKey(sectionIndex, key);
+    if (keyIndex < 0)
+        return defaultValue;
+    return cutComments(m_valueLists[sectionIndex][keyIndex]);
+}
+
+std::string ProfileFile::cutComments(std::string value) const {
+    for (const char* marker : {"//", "\t;", "/*"}) {
+        const std::size_t at = m_text.find(value, marker);
+        if (at != std::string::npos)
+            value.erase(at);
+    }
+    return value;
+}
+
+void ProfileFile::SetString(const std::string& section, const std::string& key,
+                            const std::string& value) {
+    if (!isBound())
+        return;
+    int sectionIndex = FindSection(section);
+    if (sectionIndex < 0) {
+        m_modified = true;
+        sectionIndex = addSection(section);
+    }
+    const int keyIndex = FindKey(sectionIndex, key);
+    if (keyIndex < 0) {
+        m_keyLists[sectionIndex].push_back(key);
+        m_valueLists[sectionIndex].push_back(value);
+        m_modified = true;
+        return;
+    }
+    std::string& stored = m_valueLists[sectionIndex][keyIndex];
+    if (!Compare(stored, value))
+        m_modified = true;
+    stored = value;
+}
+
+ProfileFile::SaveResult ProfileFile::Save(bool makeBackup) {
+    SaveResult result;
+    if (!m_modified)
+        return result;
+    if (makeBackup) {
+        if (m_backupPath.empty())
+            MakeBackupName();
+        // A failed backup does not stop the save.
+        static_cast<void>(m_ops.copy(m_path, m_backupPath));
+    }
+    const bool written = SafeFileWriter(m_ops).write(m_path, render());
+    result.status = written ? SaveResult::Status::Written : SaveResult::Status::Failed;
+    result.backupPath = m_backupPath;
+    return result;
+}
+
+void ProfileFile::Clear() {
+    if (m_tableSlots == 0)
+        return;
+    m_keyLists.clear();
+    m_valueLists.clear();
+    m_sectionNames.clear();
+    m_tableSlots = 0;
+    m_lastSection = 0;
+    m_path.clear();
+    m_modified = false;
+}
+
+bool ProfileFile::Compare(const std::string& a, const std::string& b) const {
+    return m_text.compare(a, b, m_ignoreCase) == 0;
+}
+
+int ProfileFile::FindSection(const std::string& name) const {
+    for (std::size_t i = 0; i < m_sectionNames.size(); ++i) {
+        if (Compare(m_sectionNames[i], name))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int ProfileFile::FindKey(int section, const std::string& key) const {
+    const std::vector<std::string>& keys = m_keyLists[section];
+    for (std::size_t j = keys.size(); j > 0; --j) {
+        if (Compare(keys[j - 1], key))
+            return static_cast<int>(j - 1);
+    }
+    return -1;
+}
+
+void ProfileFile::MakeBackupName() {
+    const std::size_t dot = m_text.findLast(m_path, '.');
+    const std::string base = m_path.substr(0, dot);
+    const std::size_t separator = lastSeparator(base, m_text);
+    const std::string directory =
+        separator == std::string::npos ? std::string() : base.substr(0, separator + 1);
+    const std::string prefix = separator == std::string::npos ? base : base.substr(separator + 1);
+
+    unsigned long long highest = 0;
+    for (const std::string& name : m_ops.list(directory)) {
+        if (name.size() >= prefix.size() &&
+            m_text.compare(name.substr(0, prefix.size()), prefix, true) == 0)
+            highest = std::max(highest, backupNumber(name, m_text));
+    }
+    char number[32];
+    std::snprintf(number, sizeof number, ".%.3llu", highest + 1);
+    m_backupPath = m_path + number;
+}
+
+void ProfileFile::createTables() {
+    m_tableSlots = m_growthStep;
+    m_keyLists.reserve(static_cast<std::size_t>(m_tableSlots));
+    m_valueLists.reserve(static_cast<std::size_t>(m_tableSlots));
+    m_keyLists.assign(1, {});
+    m_valueLists.assign(1, {});
+    m_sectionNames.clear();
+    m_lastSection = 0;
+}
+
+int ProfileFile::addSection(const std::string& name) {
+    ++m_lastSection;
+    if (m_lastSection >= m_tableSlots) {
+        m_tableSlots += m_growthStep;
+        m_keyLists.reserve(static_cast<std::size_t>(m_tableSlots));
+        m_valueLists.reserve(static_cast<std::size_t>(m_tableSlots));
+    }
+    m_keyLists.emplace_back();
+    m_valueLists.emplace_back();
+    setSectionName(m_lastSection, name);
+    return m_lastSection;
+}
+
+void ProfileFile::setSectionName(int index, const std::string& name) {
+    const auto at = static_cast<std::size_t>(index);
+    if (m_sectionNames.size() <= at)
+        m_sectionNames.resize(at + 1);
+    m_sectionNames[at] = name;
+}
+
+std::string ProfileFile::render() const {
+    std::string text;
+    for (std::size_t i = 0; i < m_sectionNames.size(); ++i) {
+        if (!m_sectionNames[i].empty())
+            text += '[' + m_sectionNames[i] + ']' + kLineEnd;
+        for (std::size_t j = 0; j < m_keyLists[i].size(); ++j) {
+            text += m_keyLists[i][j];
+            if (!m_keyLists[i][j].empty())
+                text += '=';
+            text += m_valueLists[i][j] + kLineEnd;
+        }
+    }
+    return text;
+}
+
+} // namespace tarn

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "profile/FileOps.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarn {
+
+// Replaces a file's content so that it is never left half-written: a new file beside it
+// is renamed over it. Where the directory takes no new file, the file is rewritten in
+// place and cut at the end of the new text.
+class SafeFileWriter {
+public:
+    explicit SafeFileWriter(FileOps& ops)
+        : m_ops(ops) {}
+
+    [[nodiscard]] bool write(const std::string& path, std::string_view content);
+
+private:
+    [[nodiscard]] bool writeInPlace(const std::string& path, std::string_view content);
+
+    FileOps& m_ops;
+};
+
+} // namespace tarn

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "link/SerialLine.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarn {
+class VirtualRadio;
+}
+
+namespace tarn::test {
+
+class VirtualClock;
+
+// A serial line wired to an in-process virtual radio. Reads follow the timeout rule on the
+// virtual clock: waiting for a byte advances the clock, so time-outs cost nothing.
+class FakeSerialLine final : public SerialLine {
+public:
+    FakeSerialLine(VirtualRadio& radio, VirtualClock& clock);
+
+    [[nodiscard]] bool open(const std::string& portName) override;
+    void setQueueSizes(std::size_t inputBytes, std::size_t outputBytes) override;
+    void setTimeouts(const SerialTimeouts& timeouts) override;
+    void setLineSettings(const LineSettings& settings) override;
+    [[nodiscard]] ReadResult read(std::span<std::uint8_t> buffer) override;
+    [[nodiscard]] bool write(std::span<const std::uint8_t> bytes) override;
+    void purgeAll() override;
+    void purge() override;
+    void close() override;
+    [[nodiscard]] bool isOpen() const override { return m_open; }
+
+    void failOpen(bool fail) { m_failOpen = fail; }
+    // The n-th read or write (1-based, counted from the first open) fails.
+    void failRead(int n) { m_failRead = n; }
+    void failWrite(int n) { m_failWrite = n; }
+
+    [[nodiscard]] const std::string& openedName() const { return m_openedName; }
+    [[nodiscard]] int openCount() const { return m_openCount; }
+    [[nodiscard]] int closeCount() const { return m_closeCount; }
+    [[nodiscard]] std::size_t inputQueue() const { return m_inputQueue; }
+    [[nodiscard]] std::size_t outputQueue() const { return m_outputQueue; }
+    [[nodiscard]] const SerialTimeouts& timeouts() const { return m_timeouts; }
+    [[nodiscard]] const LineSettings& lineSettings() const { return m_settings; }
+    // Sizes of the reads asked for, in order.
+    [[nodiscard]] const std::vector<std::size_t>& readSizes() const { return m_readSizes; }
+
+private:
+    [[nodiscard]] std::int64_t nowNs() const;
+    void waitUntilNs(std::int64_t timeNs);
+    void discardArrived();
+
+    VirtualRadio& m_radio;
+    VirtualClock& m_clock;
+    bool m_open = false;
+    bool m_failOpen = false;
+    int m_failRead = 0;
+    int m_failWrite = 0;
+    int m_reads = 0;
+    int m_writes = 0;
+    std::string m_openedName;
+    int m_openCount = 0;
+    int m_closeCount = 0;
+    std::size_t m_inputQueue = 0;
+    std::size_t m_outputQueue = 0;
+    SerialTimeouts m_timeouts;
+    LineSettings m_settings;
+    std::vector<std::size_t> m_readSizes;
+    std::int64_t m_subMsNs = 0; // time within the current virtual millisecond
+};
+
+} // namespace tarn::test

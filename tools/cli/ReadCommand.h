@@ -1,0 +1,24 @@
+#pragma once
+
+#include "tools/cli/TransferCommand.h"
+
+namespace tarn::cli {
+
+// tarn-cli read --port P OUT.sin
+class ReadCommand final : public TransferCommand {
+public:
+    [[nodiscard]] std::string name() const override { return "read"; }
+    [[nodiscard]] std::string summary() const override {
+        return "read a radio's memory into a .sin file";
+    }
+    [[nodiscard]] std::string usage() const override;
+
+private:
+    [[nodiscard]] std::optional<CliTransferTarget> prepare(const TransferOptions& options,
+                                                           CliContext& context) override;
+    [[nodiscard]] bool complete(const TransferOptions& options, CliTransferTarget& target,
+                                CliContext& context) override;
+    [[nodiscard]] std::string progressLabel() const override { return "Reading"; }
+};
+
+} // namespace tarn::cli
