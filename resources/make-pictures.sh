@@ -41,8 +41,6 @@ icon 32 pictures/tarn-32.png '#2a6fdb'
 icon 48 pictures/tarn-48.png '#2a6fdb'
 icon 128 pictures/tarn-128.png '#2a6fdb'
 icon 32 pictures/about-32.png '#e0a020'
-icon 48 pictures/halcyon-48.png '#20a080'
-icon 128 pictures/halcyon-128.png '#20a080'
 # The window icon of the original is 24 bits: flatten onto the tile colour.
 convert pictures/tarn-32.png -background '#2a6fdb' -flatten -type TrueColor pictures/tarn-32.png
 
