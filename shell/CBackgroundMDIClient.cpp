@@ -10,6 +10,9 @@ namespace tarn {
 CBackgroundMDIClient::CBackgroundMDIClient(QWidget* parent)
     : QMdiArea(parent) {
     initTarnResources();
+    // Document windows larger than the work area stay reachable.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_picture.load(QStringLiteral(":/tarn/pictures/background.png"));
     // A texture brush tiles from the viewport's origin, the work area's top-left corner.
     if (!m_picture.isNull())

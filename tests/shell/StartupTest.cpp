@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -170,6 +171,14 @@ TEST_F(Startup, MaximisedDocumentWindowLeavesTheMainCaptionAlone) {
     EXPECT_EQ(main().windowTitle(), "Davuz EduzIdoz");
     active()->showNormal();
     EXPECT_EQ(main().windowTitle(), "Davuz EduzIdoz");
+}
+
+TEST_F(Startup, DocumentWindowLargerThanTheWorkAreaCanBeScrolledTo) {
+    ASSERT_TRUE(start());
+    main().resize(400, 300);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main().mdiClient().horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(main().mdiClient().verticalScrollBar()->isVisible());
 }
 
 TEST_F(Startup, ViewTogglesHideAndShowTheBars) {
