@@ -4,6 +4,8 @@
 #include "shell/CChildFrame.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
+#include "shell/CommandLineInfo.h"
+#include "shell/CommandRouter.h"
 #include "shell/DocumentManager.h"
 #include "shell/PrintService.h"
 #include "shell/ShellDialogs.h"
@@ -13,22 +15,10 @@
 
 namespace tarn {
 
-namespace {
-
-// The first argument that is not an option: a ".sin" file to open.
-QString fileArgument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (!arguments.at(i).startsWith(QLatin1Char('-')))
-            return arguments.at(i);
-    }
-    return {};
-}
-
-} // namespace
-
 CHalcyonApp::CHalcyonApp(Prompter& prompter, ShellDialogs& dialogs)
     : m_prompter(prompter)
-    , m_dialogs(dialogs) {}
+    , m_dialogs(dialogs)
+    , m_printing(std::make_unique<PrintService>(dialogs, prompter)) {}
 
 CHalcyonApp::~CHalcyonApp() {
     // Windows first: they hold views that refer to documents and to the manager.
@@ -41,7 +31,6 @@ bool CHalcyonApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::setApplicationName(QString::fromUtf8(AppTitles::AppName));
     m_recentFiles.load();
 
-    m_printing = std::make_unique<PrintService>(m_dialogs, m_prompter);
     m_mainFrame = std::make_unique<CMainFrame>(m_prompter);
     m_documents = std::make_unique<DocumentManager>(DocumentManager::Services{
         *m_mainFrame, m_template, m_tones, m_prompter, m_dialogs, *m_printing, m_recentFiles});
@@ -51,12 +40,17 @@ bool CHalcyonApp::InitInstance(const QStringList& arguments) {
     connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, &CHalcyonApp::openFiles);
     showRecentFiles();
 
-    const QString file = fileArgument(arguments);
-    if (file.isEmpty()) {
-        if (m_documents->newDocument() == nullptr)
+    const CommandLineInfo command = CommandLineInfo::parse(arguments);
+    if (command.file().isEmpty()) {
+        if (command.print() || m_documents->newDocument() == nullptr)
             return false;
-    } else if (m_documents->openDocument(std::filesystem::path(file.toStdU16String())) !=
+    } else if (m_documents->openDocument(std::filesystem::path(command.file().toStdU16String())) !=
                CHalcyonDoc::OpenResult::Opened) {
+        return false;
+    }
+    if (command.print()) {
+        // The shell's print verb: print the file as it is and end without showing a window.
+        m_exitCode = m_mainFrame->router().run(cmd::FilePrintDirect) ? 0 : 1;
         return false;
     }
     m_mainFrame->show();

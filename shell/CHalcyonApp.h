@@ -30,6 +30,8 @@ public:
     // Runs the start-up sequence with the program's arguments (the first is the program);
     // false when the program should end at once.
     [[nodiscard]] bool InitInstance(const QStringList& arguments);
+    // The program's exit status when InitInstance ended it: 0 after printing a file.
+    [[nodiscard]] int exitCode() const { return m_exitCode; }
     // Where parsing a grid writes its row dump; empty (the default) is the working directory.
     // Takes effect for windows opened after the call.
     void setDumpDirectory(const std::filesystem::path& dir);
@@ -53,6 +55,7 @@ private:
     Prompter& m_prompter;
     ShellDialogs& m_dialogs;
     std::filesystem::path m_dumpDirectory;
+    int m_exitCode = 1;
     ToneTable m_tones;
     DocTemplate m_template;
     RecentFileList m_recentFiles;

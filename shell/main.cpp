@@ -10,6 +10,6 @@ int main(int argc, char** argv) {
     tarn::QtShellDialogs dialogs;
     tarn::CHalcyonApp app(prompter, dialogs);
     if (!app.InitInstance(QApplication::arguments()))
-        return 1;
+        return app.exitCode();
     return QApplication::exec();
 }

@@ -5,7 +5,9 @@
 #include "shell/CMainFrame.h"
 #include "shell/ChannelTablePrinter.h"
 #include "shell/CommandIds.h"
+#include "shell/CommandLineInfo.h"
 #include "shell/CommandRouter.h"
+#include "shell/PrintService.h"
 
 #include <QFile>
 #include <QPainter>
@@ -59,6 +61,31 @@ TEST_F(Printing, PrintSetupChoiceIsUsedByPrintWithoutDialog) {
     ASSERT_TRUE(main().router().run(cmd::FilePrintDirect));
     EXPECT_EQ(m_dialogs.printerDialogs, 1);
     EXPECT_EQ(pdfPages(m_dialogs.pdfFile), 7);
+}
+
+TEST_F(Printing, PrintVerbPrintsTheFileAndEndsTheProgram) {
+    const auto path = writeImage("verb.sin", 4);
+    m_dialogs.pdfFile = m_dir.filePath("verb.pdf");
+    m_app->printing().printer().setOutputFormat(QPrinter::PdfFormat);
+    m_app->printing().printer().setOutputFileName(m_dialogs.pdfFile);
+    m_prompter.answer(PromptAnswer::Ok);
+    EXPECT_FALSE(start({QStringLiteral("/p"), QString::fromStdString(path.string())}));
+    EXPECT_EQ(m_app->exitCode(), 0);
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_EQ(pdfPages(m_dialogs.pdfFile), 6);
+}
+
+TEST(CommandLineInfoTest, FindsTheFileAndThePrintVerb) {
+    const auto parse = [](QStringList arguments) {
+        arguments.prepend(QStringLiteral("tarn"));
+        return CommandLineInfo::parse(arguments);
+    };
+    EXPECT_TRUE(parse({}).file().isEmpty());
+    EXPECT_EQ(parse({"a.sin"}).file(), "a.sin");
+    EXPECT_FALSE(parse({"a.sin"}).print());
+    EXPECT_EQ(parse({"--print", "b.sin"}).file(), "b.sin");
+    EXPECT_TRUE(parse({"/p", "b.sin"}).print());
+    EXPECT_EQ(parse({"-style", "a.sin", "b.sin"}).file(), "a.sin");
 }
 
 TEST_F(Printing, PreviewDrawsThePages) {
