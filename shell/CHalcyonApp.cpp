@@ -11,7 +11,6 @@
 #include "shell/ShellDialogs.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace tarn {
 
@@ -30,7 +29,15 @@ bool CHalcyonApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::setOrganizationName(QString::fromUtf8(AppTitles::SettingsRoot));
     QCoreApplication::setApplicationName(QString::fromUtf8(AppTitles::AppName));
     m_recentFiles.load();
+    createMainFrame();
+    if (!processCommandLine(CommandLineInfo::parse(arguments)))
+        return false;
+    m_mainFrame->show();
+    m_mainFrame->refreshCommands();
+    return true;
+}
 
+void CHalcyonApp::createMainFrame() {
     m_mainFrame = std::make_unique<CMainFrame>(m_prompter);
     m_documents = std::make_unique<DocumentManager>(DocumentManager::Services{
         *m_mainFrame, m_template, m_tones, m_prompter, m_dialogs, *m_printing, m_recentFiles});
@@ -39,22 +46,19 @@ bool CHalcyonApp::InitInstance(const QStringList& arguments) {
     m_mainFrame->setExitGuard([this] { return m_documents->prepareExit(); });
     connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, &CHalcyonApp::openFiles);
     showRecentFiles();
+}
 
-    const CommandLineInfo command = CommandLineInfo::parse(arguments);
-    if (command.file().isEmpty()) {
-        if (command.print() || m_documents->newDocument() == nullptr)
-            return false;
-    } else if (m_documents->openDocument(std::filesystem::path(command.file().toStdU16String())) !=
-               CHalcyonDoc::OpenResult::Opened) {
+bool CHalcyonApp::processCommandLine(const CommandLineInfo& command) {
+    if (command.file().isEmpty())
+        return !command.print() && m_documents->newDocument() != nullptr;
+    const std::filesystem::path file(command.file().toStdU16String());
+    if (m_documents->openDocument(file) != CHalcyonDoc::OpenResult::Opened)
         return false;
-    }
     if (command.print()) {
         // The shell's print verb: print the file as it is and end without showing a window.
         m_exitCode = m_mainFrame->router().run(cmd::FilePrintDirect) ? 0 : 1;
         return false;
     }
-    m_mainFrame->show();
-    m_mainFrame->refreshCommands();
     return true;
 }
 

@@ -14,6 +14,7 @@
 namespace tarn {
 
 class CMainFrame;
+class CommandLineInfo;
 class DocumentManager;
 class PrintService;
 class Prompter;
@@ -48,6 +49,9 @@ public:
     void runCommand(int id) override;
 
 private:
+    void createMainFrame();
+    // Opens the new document or the named file; false when the program should end.
+    [[nodiscard]] bool processCommandLine(const CommandLineInfo& command);
     void openFiles(const QStringList& paths);
     void openRecent(int index);
     void showRecentFiles();

@@ -74,7 +74,6 @@ CMainFrame::CMainFrame(Prompter& prompter, QWidget* parent)
     buildStatusBar();
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::refreshCommands);
-    QCoreApplication::instance()->installEventFilter(this);
     // Like menus before they open, the toolbar follows the route whenever the program idles.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
@@ -84,7 +83,6 @@ CMainFrame::CMainFrame(Prompter& prompter, QWidget* parent)
 
 CMainFrame::~CMainFrame() {
     // Closing the document windows below must not route commands through a half-gone frame.
-    QCoreApplication::instance()->removeEventFilter(this);
     disconnect(m_mdi, nullptr, this, nullptr);
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         disconnect(dispatcher, nullptr, this, nullptr);
@@ -310,23 +308,6 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         return;
     event->acceptProposedAction();
     emit filesDropped(paths);
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<const QKeyEvent*>(event);
-        // A key event travels up through several receivers; count each press once.
-        if (event != m_lastLockKey || key->timestamp() != m_lastLockKeyTime) {
-            for (LockKeyIndicator* indicator : m_indicators) {
-                if (indicator->key() == key->key()) {
-                    m_lastLockKey = event;
-                    m_lastLockKeyTime = key->timestamp();
-                    indicator->toggle();
-                }
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace tarn

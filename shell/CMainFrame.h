@@ -65,7 +65,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     [[nodiscard]] QAction* makeAction(int id);
@@ -84,8 +83,6 @@ private:
     std::array<QAction*, 4> m_recentActions{};
     CommandTarget* m_appTarget = nullptr;
     std::function<bool()> m_exitGuard;
-    const QEvent* m_lastLockKey = nullptr;
-    quint64 m_lastLockKeyTime = 0;
 };
 
 } // namespace tarn

@@ -6,7 +6,7 @@ namespace tarn {
 
 // A status-bar pane that shows its key name ("CAP", "NUM", "SCRL") dark while the lock key is
 // on and grey while it is off. The toolkit cannot read a lock key's state on every platform,
-// so the pane follows the key's presses from the state it is given.
+// so the pane follows the presses of its key anywhere in the program from the state it is given.
 class LockKeyIndicator : public QLabel {
     Q_OBJECT
 public:
@@ -17,9 +17,14 @@ public:
     void setOn(bool on);
     void toggle() { setOn(!m_on); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     int m_key;
     bool m_on = false;
+    const QEvent* m_lastPress = nullptr;
+    quint64 m_lastPressTime = 0;
 };
 
 } // namespace tarn
