@@ -10,6 +10,7 @@
 #include "shell/CommandRouter.h"
 #include "shell/CommandTable.h"
 #include "shell/LockKeyIndicator.h"
+#include "shell/WindowListMenu.h"
 #include "view/CHalcyonView.h"
 
 #include <QAbstractEventDispatcher>
@@ -111,6 +112,8 @@ void CMainFrame::buildMenus() {
     for (const MenuInfo& menuInfo : CommandTable::menus()) {
         QMenu* menu = menuBar()->addMenu(text(menuInfo.title));
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::refreshCommands);
+        if (menuInfo.items.front() == cmd::WindowNew)
+            m_windowList = new WindowListMenu(*menu, *m_mdi);
         for (const int id : menuInfo.items) {
             if (id == 0) {
                 menu->addSeparator();

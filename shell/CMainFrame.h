@@ -17,6 +17,7 @@ class CBackgroundMDIClient;
 class CChildFrame;
 class CommandRouter;
 class LockKeyIndicator;
+class WindowListMenu;
 class Prompter;
 
 // The main window: menu 129, toolbar 128, the status bar and the tiled work area holding the
@@ -46,6 +47,7 @@ public:
         return m_indicators;
     }
     [[nodiscard]] QAction* commandAction(int id) const;
+    [[nodiscard]] WindowListMenu& windowList() { return *m_windowList; }
     // Shows the recent-file entries (menu texts) in the File menu.
     void setRecentFiles(const QStringList& menuTexts);
     // Writes pane 0 of the status bar until the next prompt replaces it.
@@ -81,6 +83,7 @@ private:
     QLabel* m_messagePane = nullptr;
     std::array<LockKeyIndicator*, 3> m_indicators{};
     std::array<QAction*, 4> m_recentActions{};
+    WindowListMenu* m_windowList = nullptr;
     CommandTarget* m_appTarget = nullptr;
     std::function<bool()> m_exitGuard;
 };

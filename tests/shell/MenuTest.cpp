@@ -174,5 +174,26 @@ TEST_F(Menus, WindowCommandsArrangeTheDocumentWindows) {
     EXPECT_EQ(main().childFrames()[0]->windowTitle(), "Edit Channel Data1");
 }
 
+TEST_F(Menus, WindowMenuListsTheOpenWindowsAndBringsOneForward) {
+    ASSERT_TRUE(start());
+    trigger(cmd::FileNew);
+    QMenu* windowMenu = main().menuBar()->actions().at(6)->menu();
+    emit windowMenu->aboutToShow();
+    const QStringList items = describe(*windowMenu);
+    ASSERT_EQ(items.size(), 7);
+    EXPECT_EQ(items.mid(4),
+              (QStringList{"-", "&1 Edit Channel Data1|65280", "&2 Edit Channel Data2|65281"}));
+    EXPECT_TRUE(windowMenu->actions().last()->isChecked());
+
+    windowMenu->actions().at(5)->trigger();
+    EXPECT_EQ(active()->windowTitle(), "Edit Channel Data1");
+
+    // Reopening the menu replaces the entries rather than adding more.
+    EXPECT_TRUE(active()->close());
+    flushDeletes();
+    emit windowMenu->aboutToShow();
+    EXPECT_EQ(describe(*windowMenu).size(), 6);
+}
+
 } // namespace
 } // namespace tarn::test
