@@ -150,7 +150,8 @@ void CHalcyonView::resizeEvent(QResizeEvent* event) {
 }
 
 bool CHalcyonView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->isInputEvent() || event->type() == QEvent::FocusIn || event->type() == QEvent::Show)
+    // Only what the user does reaches the captions: the program starts under its own title.
+    if (event->isInputEvent() || event->type() == QEvent::Enter)
         updateCaptions();
     if (event->type() == QEvent::KeyPress && filterKey(watched, *static_cast<QKeyEvent*>(event)))
         return true;

@@ -49,6 +49,17 @@ bool reportsAsTyped(char16_t code) {
     return code >= 32 ? code != 127 : (code == 8 || code == 13 || code == 27);
 }
 
+// The character a key press types, as the keyboard delivers it: Ctrl with a letter types the
+// letter's control code (some platforms report the bare letter in the event's text).
+char16_t typedCharacter(const QKeyEvent& event) {
+    if (event.modifiers() & Qt::ControlModifier) {
+        const int key = event.key();
+        return key >= Qt::Key_A && key <= Qt::Key_Z ? char16_t(key - Qt::Key_A + 1) : 0;
+    }
+    const QString text = event.text();
+    return text.size() == 1 ? text.front().unicode() : 0;
+}
+
 } // namespace
 
 CMSFlexGrid::CMSFlexGrid(QWidget* parent)
@@ -310,11 +321,10 @@ void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void CMSFlexGrid::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.size() == 1 && reportsAsTyped(text.front().unicode())) {
+    if (const char16_t code = typedCharacter(*event); code != 0 && reportsAsTyped(code)) {
         // Typed characters are the grid user's; no jumping to a matching cell.
         event->accept();
-        emit KeyPress(text.front().unicode());
+        emit KeyPress(code);
         return;
     }
     const bool extending = std::exchange(m_extending, event->modifiers() & Qt::ShiftModifier);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "qtsupport/CommandTarget.h"
+
+#include <QMdiSubWindow>
+
+#include <memory>
+
+namespace tarn {
+
+class CHalcyonDoc;
+class CHalcyonView;
+class DocumentHost;
+class PrintService;
+class Prompter;
+class ToneTable;
+
+// A document window: one channel view of a document. Print and Print Preview are its
+// commands.
+class CChildFrame : public QMdiSubWindow, public CommandTarget {
+    Q_OBJECT
+public:
+    static constexpr int InitialWidth = 1080;
+    static constexpr int InitialHeight = 520;
+
+    CChildFrame(std::shared_ptr<CHalcyonDoc> document, const ToneTable& tones, Prompter& prompter,
+                DocumentHost& host, PrintService& printing, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    [[nodiscard]] CHalcyonDoc& document() { return *m_document; }
+    [[nodiscard]] const std::shared_ptr<CHalcyonDoc>& sharedDocument() const { return m_document; }
+    [[nodiscard]] CHalcyonView& view() { return *m_view; }
+    // Has accepted a close and waits to be deleted.
+    [[nodiscard]] bool isClosing() const { return m_closing; }
+
+    // Runs the view's initial update, which also shrinks the frame to the form.
+    void initialUpdate();
+    // 0: the document's only window; otherwise its number among the document's windows.
+    void setWindowNumber(int number);
+    void updateTitle();
+    // Places the frame in the middle of the main window's work area.
+    void centreInArea();
+
+    [[nodiscard]] bool handlesCommand(int id) const override;
+    void runCommand(int id) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Declared before the view, so the view goes first: it refers to the document.
+    std::shared_ptr<CHalcyonDoc> m_document;
+    std::unique_ptr<CHalcyonView> m_view;
+    DocumentHost& m_host;
+    PrintService& m_printing;
+    int m_windowNumber = 0;
+    bool m_closing = false;
+};
+
+} // namespace tarn

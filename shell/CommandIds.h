@@ -1,0 +1,36 @@
+#pragma once
+
+// Numeric command ids of menu 129 and toolbar 128; dialogs and tests address commands by them.
+namespace tarn::cmd {
+
+inline constexpr int FileNew = 57600;
+inline constexpr int FileOpen = 57601;
+inline constexpr int FileClose = 57602;
+inline constexpr int FileSave = 57603;
+inline constexpr int FileSaveAs = 57604;
+inline constexpr int FilePrintSetup = 57606;
+inline constexpr int FilePrint = 57607;
+inline constexpr int FilePrintDirect = 57608;
+inline constexpr int FilePrintPreview = 57609;
+inline constexpr int RecentFile1 = 57616;
+inline constexpr int RecentFileCount = 4;
+inline constexpr int WindowNew = 57648;
+inline constexpr int WindowArrange = 57649;
+inline constexpr int WindowCascade = 57650;
+inline constexpr int WindowTile = 57651;
+inline constexpr int AppAbout = 57664;
+inline constexpr int AppExit = 57665;
+inline constexpr int ViewToolbar = 59392;
+inline constexpr int ViewStatusBar = 59393;
+
+inline constexpr int ReadFromRadio = 32771;
+inline constexpr int WriteToRadio = 32772;
+inline constexpr int Com1 = 32773;
+inline constexpr int Com2 = 32775;
+inline constexpr int Com3 = 32776;
+inline constexpr int Com4 = 32777;
+inline constexpr int EditData = 32780;
+inline constexpr int ModelInformation = 32781;
+inline constexpr int OptionalFeatures = 32782;
+
+} // namespace tarn::cmd

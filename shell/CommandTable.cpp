@@ -1,0 +1,97 @@
+#include "shell/CommandTable.h"
+
+#include "shell/CommandIds.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tarn {
+
+namespace {
+
+using namespace cmd;
+
+constexpr std::array<CommandInfo, 26> Commands{{
+    {FileNew, "&New\tCtrl+N", "Create a new document\nNew"},
+    {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
+    {FileClose, "&Close", "Close the active document\nClose"},
+    {FileSave, "&Save\tCtrl+S", "Save the active document\nSave"},
+    {FileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"},
+    {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint"},
+    {FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"},
+    {FilePrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
+    {RecentFile1, "Recent File", "Open this document"},
+    {AppExit, "E&xit", "Quit the application; prompts to save documents\nExit"},
+    {ModelInformation, "&Model Information", ""},
+    {OptionalFeatures, "&Optional Features", ""},
+    {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead"},
+    {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite"},
+    {EditData, "&Edit Data\tCtrl+G", "Edit channel Data \nEdit"},
+    {Com1, "COM1(&P)\tCtrl+C", "Choose Communication Port one \nCom1"},
+    {Com2, "COM2(&Q)\tCtrl+D", "Choose Communication Port two \nCom2"},
+    {Com3, "COM3(&S)\tCtrl+E", "Choose Communication Port three \nCom3"},
+    {Com4, "COM4(&T)\tCtrl+F", "Choose Communication Port four \nCom4"},
+    {ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
+    {ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
+    {WindowNew, "&New Window", "Open another window for the active document\nNew Window"},
+    {WindowCascade, "&Cascade", "Arrange windows so they overlap\nCascade Windows"},
+    {WindowTile, "&Tile", "Arrange windows as non-overlapping tiles\nTile Windows"},
+    {WindowArrange, "&Arrange Icons", "Arrange icons at the bottom of the window\nArrange Icons"},
+    {AppAbout, "&About ...", "Display program information, version number and copyright\nAbout"},
+}};
+
+constexpr std::array FileItems{FileNew,     FileOpen,  FileClose,        FileSave,       FileSaveAs,
+                               0,           FilePrint, FilePrintPreview, FilePrintSetup, 0,
+                               RecentFile1, 0,         AppExit};
+constexpr std::array ModelItems{ModelInformation};
+constexpr std::array EditItems{OptionalFeatures};
+constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio, 0, EditData};
+constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0};
+constexpr std::array ViewItems{ViewToolbar, ViewStatusBar};
+constexpr std::array WindowItems{WindowNew, WindowCascade, WindowTile, WindowArrange};
+constexpr std::array HelpItems{AppAbout};
+
+constexpr std::array<MenuInfo, 8> Menus{{
+    {"&File", FileItems},
+    {"&Model", ModelItems},
+    {"&Edit", EditItems},
+    {"&Program", ProgramItems},
+    {"&Setup", SetupItems},
+    {"&View", ViewItems},
+    {"&Window", WindowItems},
+    {"&Help", HelpItems},
+}};
+
+constexpr std::array Toolbar{FileNew,      FileOpen, FileSave,  0,       ReadFromRadio,
+                             WriteToRadio, 0,        FilePrint, AppAbout};
+
+} // namespace
+
+std::span<const MenuInfo> CommandTable::menus() {
+    return Menus;
+}
+
+std::span<const CommandInfo> CommandTable::commands() {
+    return Commands;
+}
+
+std::span<const int> CommandTable::toolbar() {
+    return Toolbar;
+}
+
+const CommandInfo* CommandTable::find(int id) {
+    const auto it = std::find_if(Commands.begin(), Commands.end(),
+                                 [id](const CommandInfo& c) { return c.id == id; });
+    return it == Commands.end() ? nullptr : &*it;
+}
+
+std::string_view CommandTable::statusPrompt(const CommandInfo& info) {
+    return info.prompt.substr(0, info.prompt.find('\n'));
+}
+
+std::string_view CommandTable::tooltip(const CommandInfo& info) {
+    const auto newline = info.prompt.find('\n');
+    return newline == std::string_view::npos ? std::string_view{} : info.prompt.substr(newline + 1);
+}
+
+} // namespace tarn

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace tarn {
+
+// One command of menu 129: its text (with the key names that stay text only) and its prompt
+// (status-bar text, then "\n" and the tooltip).
+struct CommandInfo {
+    int id;
+    std::string_view text;
+    std::string_view prompt;
+};
+
+// A menu of the bar; id 0 stands for a separator.
+struct MenuInfo {
+    std::string_view title;
+    std::span<const int> items;
+};
+
+// The fixed layout of menu 129 and toolbar 128.
+class CommandTable {
+public:
+    [[nodiscard]] static std::span<const MenuInfo> menus();
+    [[nodiscard]] static std::span<const CommandInfo> commands();
+    // Toolbar buttons left to right; 0 is a gap.
+    [[nodiscard]] static std::span<const int> toolbar();
+    // nullptr for an unknown id.
+    [[nodiscard]] static const CommandInfo* find(int id);
+    [[nodiscard]] static std::string_view statusPrompt(const CommandInfo& info);
+    [[nodiscard]] static std::string_view tooltip(const CommandInfo& info);
+};
+
+} // namespace tarn

@@ -1,0 +1,213 @@
+#include "shell/DocumentManager.h"
+
+#include "common/Prompter.h"
+#include "data/ChannelCodec.h"
+#include "shell/AppTitles.h"
+#include "shell/CBackgroundMDIClient.h"
+#include "shell/CChildFrame.h"
+#include "shell/CMainFrame.h"
+#include "shell/DocTemplate.h"
+#include "shell/RecentFileList.h"
+#include "shell/ShellDialogs.h"
+#include "view/CHalcyonView.h"
+
+#include <QFileInfo>
+
+namespace tarn {
+
+namespace {
+
+std::filesystem::path toPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+QString toQString(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error);
+}
+
+} // namespace
+
+DocumentManager::DocumentManager(const Services& services)
+    : m_services(services) {}
+
+CChildFrame* DocumentManager::newDocument() {
+    auto document = std::make_shared<CHalcyonDoc>(*this, m_services.prompter);
+    if (!document->OnNewDocument())
+        return nullptr;
+    document->setTitle(m_services.docTemplate.nextUntitledTitle());
+    return createFrame(std::move(document));
+}
+
+CHalcyonDoc::OpenResult DocumentManager::openDocument(const std::filesystem::path& path) {
+    for (const auto& document : documents()) {
+        if (sameFile(document->path(), path)) {
+            m_services.mainFrame.mdiClient().setActiveSubWindow(framesOf(*document).front());
+            return CHalcyonDoc::OpenResult::Opened;
+        }
+    }
+    auto document = std::make_shared<CHalcyonDoc>(*this, m_services.prompter);
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error)
+        absolute = path;
+    const auto result = document->OnOpenDocument(absolute);
+    if (result != CHalcyonDoc::OpenResult::Opened)
+        return result;
+    rememberRecent(document->path());
+    createFrame(std::move(document));
+    return result;
+}
+
+CChildFrame* DocumentManager::newWindow(CChildFrame& frame) {
+    return createFrame(frame.sharedDocument());
+}
+
+CChildFrame* DocumentManager::createFrame(std::shared_ptr<CHalcyonDoc> document) {
+    CMainFrame& main = m_services.mainFrame;
+    auto* frame = new CChildFrame(std::move(document), m_services.tones, m_services.prompter, *this,
+                                  m_services.printing, &main.mdiClient());
+    frame->setStyle(&m_frameStyle);
+    frame->view().setDumpDirectory(m_dumpDirectory);
+    main.addChildFrame(frame);
+    frame->initialUpdate();
+    frame->show();
+    main.mdiClient().setActiveSubWindow(frame);
+    renumberWindows();
+    main.refreshCommands();
+    return frame;
+}
+
+std::vector<std::shared_ptr<CHalcyonDoc>> DocumentManager::documents() const {
+    std::vector<std::shared_ptr<CHalcyonDoc>> result;
+    for (CChildFrame* frame : m_services.mainFrame.childFrames()) {
+        const auto& document = frame->sharedDocument();
+        if (std::find(result.begin(), result.end(), document) == result.end())
+            result.push_back(document);
+    }
+    return result;
+}
+
+std::vector<CChildFrame*> DocumentManager::framesOf(const CHalcyonDoc& document) const {
+    std::vector<CChildFrame*> frames;
+    for (CChildFrame* frame : m_services.mainFrame.childFrames()) {
+        if (&frame->document() == &document)
+            frames.push_back(frame);
+    }
+    return frames;
+}
+
+CChildFrame* DocumentManager::saveFrameFor(CHalcyonDoc& document) const {
+    CChildFrame* active = m_services.mainFrame.activeChild();
+    if (active != nullptr && &active->document() == &document)
+        return active;
+    const auto frames = framesOf(document);
+    return frames.empty() ? nullptr : frames.front();
+}
+
+std::filesystem::path DocumentManager::askSavePath(const CHalcyonDoc& document) {
+    const QString extension = m_services.docTemplate.field(DocTemplate::FilterExt);
+    QString suggested =
+        document.path().empty() ? document.title() + extension : toQString(document.path());
+    const QString chosen = m_services.dialogs.saveFileName(
+        &m_services.mainFrame, suggested, m_services.docTemplate.fileFilter(), extension.mid(1));
+    if (chosen.isEmpty())
+        return {};
+    // A name without an extension gets the document type's own.
+    if (QFileInfo(chosen).suffix().isEmpty())
+        return toPath(chosen + extension);
+    return toPath(chosen);
+}
+
+bool DocumentManager::saveDocument(CHalcyonDoc& document, bool askForName) {
+    std::filesystem::path path = document.path();
+    if (askForName || path.empty()) {
+        path = askSavePath(document);
+        if (path.empty())
+            return false;
+    }
+    // The grid is the working copy: bring it into the image before the file is written.
+    CChildFrame* frame = saveFrameFor(document);
+    const bool dumped = frame == nullptr || frame->view().parseGrid();
+    const bool saved = document.OnSaveDocument(path);
+    if (!dumped)
+        reportDumpFailure();
+    if (!saved)
+        return false;
+    rememberRecent(document.path());
+    return true;
+}
+
+void DocumentManager::reportDumpFailure() {
+    // The channel file does not depend on the dump; say so, but keep the save.
+    const std::filesystem::path dump = m_dumpDirectory / ChannelCodec::DumpFileName;
+    const std::string text = "The row dump \"" + dump.string() + "\" could not be written.";
+    (void)m_services.prompter.ask(
+        {text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+}
+
+bool DocumentManager::saveModified(CHalcyonDoc& document) {
+    if (!document.isModified())
+        return true;
+    const std::string text = "Save changes to " + document.title().toStdString() + "?";
+    const PromptAnswer answer = m_services.prompter.ask(
+        {text, AppTitles::AppName, PromptButtons::YesNoCancel, PromptIcon::Warning});
+    if (answer == PromptAnswer::Yes)
+        return saveDocument(document, document.path().empty());
+    return answer == PromptAnswer::No;
+}
+
+void DocumentManager::closeDocument(CHalcyonDoc& document) {
+    if (!saveModified(document))
+        return;
+    m_closing.insert(&document);
+    for (CChildFrame* frame : framesOf(document))
+        frame->close();
+    m_closing.erase(&document);
+}
+
+bool DocumentManager::canCloseFrame(CChildFrame& frame) {
+    CHalcyonDoc& document = frame.document();
+    if (m_exiting || m_closing.count(&document) > 0 || framesOf(document).size() > 1)
+        return true;
+    return saveModified(document);
+}
+
+void DocumentManager::frameClosed(CChildFrame& /*frame*/) {
+    renumberWindows();
+    m_services.mainFrame.refreshCommands();
+}
+
+bool DocumentManager::prepareExit() {
+    for (const auto& document : documents()) {
+        if (!saveModified(*document))
+            return false;
+    }
+    m_exiting = true;
+    return true;
+}
+
+void DocumentManager::renumberWindows() {
+    for (const auto& document : documents()) {
+        const auto frames = framesOf(*document);
+        int number = frames.size() > 1 ? 1 : 0;
+        for (CChildFrame* frame : frames)
+            frame->setWindowNumber(number == 0 ? 0 : number++);
+    }
+}
+
+void DocumentManager::rememberRecent(const std::filesystem::path& path) {
+    RecentFileList& recent = m_services.recentFiles;
+    recent.add(toQString(path));
+    recent.save();
+    QStringList texts;
+    for (int i = 0; i < recent.files().size(); ++i)
+        texts.append(recent.menuText(i));
+    m_services.mainFrame.setRecentFiles(texts);
+}
+
+} // namespace tarn

@@ -1,0 +1,57 @@
+#include "shell/PrintService.h"
+
+#include "common/Prompter.h"
+#include "shell/AppTitles.h"
+#include "shell/ChannelTablePrinter.h"
+#include "shell/ShellDialogs.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace tarn {
+
+PrintService::PrintService(ShellDialogs& dialogs, Prompter& prompter)
+    : m_dialogs(dialogs)
+    , m_prompter(prompter)
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    // Without any printer the pages go to a PDF file.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+}
+
+PrintService::~PrintService() = default;
+
+void PrintService::setup(QWidget* parent) {
+    (void)m_dialogs.choosePrinter(parent, *m_printer);
+}
+
+void PrintService::print(QWidget* parent, const CellGrid& grid, int channelCount,
+                         const QString& title, bool withDialog) {
+    const bool noTarget =
+        m_printer->outputFormat() == QPrinter::PdfFormat && m_printer->outputFileName().isEmpty();
+    if ((withDialog || noTarget) && !m_dialogs.choosePrinter(parent, *m_printer))
+        return;
+    m_printer->setDocName(title);
+    printPages(grid, channelCount, title);
+}
+
+void PrintService::preview(QWidget* parent, const CellGrid& grid, int channelCount,
+                           const QString& title) {
+    m_printer->setDocName(title);
+    m_dialogs.preview(parent, *m_printer, [&](QPrinter& target) {
+        (void)ChannelTablePrinter(grid, channelCount, title).print(target);
+    });
+}
+
+void PrintService::printPages(const CellGrid& grid, int channelCount, const QString& title) {
+    if (ChannelTablePrinter(grid, channelCount, title).print(*m_printer))
+        return;
+    const QString target = m_printer->outputFormat() == QPrinter::PdfFormat
+                               ? m_printer->outputFileName()
+                               : m_printer->printerName();
+    const std::string text =
+        "\"" + title.toStdString() + "\" could not be printed to \"" + target.toStdString() + "\".";
+    (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+}
+
+} // namespace tarn

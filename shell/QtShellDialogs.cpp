@@ -1,0 +1,46 @@
+#include "shell/QtShellDialogs.h"
+
+#include "shell/CAboutDialog.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace tarn {
+
+QString QtShellDialogs::openFileName(QWidget* parent, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), filter);
+}
+
+QString QtShellDialogs::saveFileName(QWidget* parent, const QString& suggested,
+                                     const QString& filter, const QString& defaultSuffix) {
+    QFileDialog dialog(parent, QStringLiteral("Save As"), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtShellDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtShellDialogs::preview(QWidget* parent, QPrinter& printer,
+                             const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.resize(900, 700);
+    dialog.exec();
+}
+
+void QtShellDialogs::about(QWidget* parent) {
+    CAboutDialog dialog(parent);
+    dialog.exec();
+}
+
+} // namespace tarn

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shell/ShellDialogs.h"
+
+namespace tarn {
+
+// The real file, printer, preview and About dialogs.
+class QtShellDialogs final : public ShellDialogs {
+public:
+    [[nodiscard]] QString openFileName(QWidget* parent, const QString& filter) override;
+    [[nodiscard]] QString saveFileName(QWidget* parent, const QString& suggested,
+                                       const QString& filter,
+                                       const QString& defaultSuffix) override;
+    [[nodiscard]] bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void preview(QWidget* parent, QPrinter& printer,
+                 const std::function<void(QPrinter&)>& paint) override;
+    void about(QWidget* parent) override;
+};
+
+} // namespace tarn

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace tarn {
+
+// The standard dialogs of the program's frame, so tests can answer them.
+class ShellDialogs {
+public:
+    virtual ~ShellDialogs() = default;
+    // Empty when cancelled.
+    [[nodiscard]] virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    [[nodiscard]] virtual QString saveFileName(QWidget* parent, const QString& suggested,
+                                               const QString& filter,
+                                               const QString& defaultSuffix) = 0;
+    // The printer dialog; false when cancelled.
+    [[nodiscard]] virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Shows pages drawn by paint until the user closes the preview.
+    virtual void preview(QWidget* parent, QPrinter& printer,
+                         const std::function<void(QPrinter&)>& paint) = 0;
+    virtual void about(QWidget* parent) = 0;
+};
+
+} // namespace tarn

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/ShellDialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+
+namespace tarn::test {
+
+// File names come from queues (empty: cancelled); printing goes to a PDF file.
+class FakeShellDialogs final : public ShellDialogs {
+public:
+    [[nodiscard]] QString openFileName(QWidget* parent, const QString& filter) override;
+    [[nodiscard]] QString saveFileName(QWidget* parent, const QString& suggested,
+                                       const QString& filter,
+                                       const QString& defaultSuffix) override;
+    [[nodiscard]] bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void preview(QWidget* parent, QPrinter& printer,
+                 const std::function<void(QPrinter&)>& paint) override;
+    void about(QWidget* parent) override;
+
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    QString pdfFile;         // where chosen printers print; empty: the printer dialog is cancelled
+    QStringList filters;     // filter of every file dialog, in order
+    QStringList suggestions; // suggested name of every Save As
+    int printerDialogs = 0;
+    int previews = 0;
+    int abouts = 0;
+};
+
+} // namespace tarn::test

@@ -1,0 +1,199 @@
+// Menu 129: texts, ids, prompts, separators, and which items are available when.
+#include "tests/shell/ShellFixture.h"
+
+#include "shell/CBackgroundMDIClient.h"
+#include "shell/CChildFrame.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandRouter.h"
+#include "view/CHalcyonView.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <set>
+
+namespace tarn::test {
+namespace {
+
+using Menus = ShellFixture;
+
+// "text|id" for each item, "-" for a separator.
+QStringList describe(const QMenu& menu) {
+    QStringList items;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            items.append(QStringLiteral("-"));
+        else if (action->isVisible())
+            items.append(action->text() + "|" + action->property("commandId").toString());
+    }
+    return items;
+}
+
+TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
+    ASSERT_TRUE(start());
+    QStringList titles;
+    std::vector<QStringList> menus;
+    for (const QAction* top : main().menuBar()->actions()) {
+        titles.append(top->text());
+        menus.push_back(describe(*top->menu()));
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&Model", "&Edit", "&Program", "&Setup", "&View",
+                                   "&Window", "&Help"}));
+    ASSERT_EQ(menus.size(), 8U);
+    EXPECT_EQ(menus[0],
+              (QStringList{"&New\tCtrl+N|57600", "&Open...\tCtrl+O|57601", "&Close|57602",
+                           "&Save\tCtrl+S|57603", "Save &As...|57604", "-",
+                           "&Print...\tCtrl+P|57607", "Print Pre&view|57609",
+                           "P&rint Setup...|57606", "-", "Recent File|57616", "-", "E&xit|57665"}));
+    EXPECT_EQ(menus[1], (QStringList{"&Model Information|32781"}));
+    EXPECT_EQ(menus[2], (QStringList{"&Optional Features|32782"}));
+    EXPECT_EQ(menus[3],
+              (QStringList{"&Read From Radio\tCtrl+R|32771", "-", "&Write To Radio\tCtrl+W|32772",
+                           "-", "&Edit Data\tCtrl+G|32780"}));
+    EXPECT_EQ(menus[4], (QStringList{"COM1(&P)\tCtrl+C|32773", "COM2(&Q)\tCtrl+D|32775",
+                                     "COM3(&S)\tCtrl+E|32776", "COM4(&T)\tCtrl+F|32777", "-"}));
+    EXPECT_EQ(menus[5], (QStringList{"&Toolbar|59392", "&Status Bar|59393"}));
+    EXPECT_EQ(menus[6], (QStringList{"&New Window|57648", "&Cascade|57650", "&Tile|57651",
+                                     "&Arrange Icons|57649"}));
+    EXPECT_EQ(menus[7], (QStringList{"&About ...|57664"}));
+}
+
+TEST_F(Menus, PromptsSplitIntoStatusTextAndTooltip) {
+    ASSERT_TRUE(start());
+    const QAction* saveAs = main().commandAction(cmd::FileSaveAs);
+    EXPECT_EQ(saveAs->statusTip(), "Save the active document with a new name");
+    EXPECT_EQ(saveAs->toolTip(), "Save As");
+    EXPECT_EQ(main().commandAction(cmd::Com3)->statusTip(), "Choose Communication Port three ");
+    EXPECT_EQ(main().commandAction(cmd::Com3)->toolTip(), "Com3");
+    EXPECT_EQ(main().commandAction(cmd::RecentFile1)->statusTip(), "Open this document");
+    EXPECT_EQ(main().commandAction(cmd::AppAbout)->toolTip(), "About");
+    EXPECT_TRUE(main().commandAction(cmd::ModelInformation)->statusTip().isEmpty());
+}
+
+std::set<int> enabledCommands(CMainFrame& frame) {
+    frame.refreshCommands();
+    std::set<int> ids;
+    for (const QAction* top : frame.menuBar()->actions()) {
+        for (const QAction* action : top->menu()->actions()) {
+            if (!action->isSeparator() && action->isVisible() && action->isEnabled())
+                ids.insert(action->property("commandId").toInt());
+        }
+    }
+    return ids;
+}
+
+TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
+    ASSERT_TRUE(start());
+    trigger(cmd::FileClose);
+    ASSERT_EQ(documentCount(), 0U);
+    EXPECT_EQ(enabledCommands(main()),
+              (std::set<int>{57600, 57601, 57606, 57665, 59392, 59393, 57664}));
+    std::set<int> toolbar;
+    for (const QAction* action : main().toolBar().actions()) {
+        if (!action->isSeparator() && action->isEnabled())
+            toolbar.insert(action->property("commandId").toInt());
+    }
+    EXPECT_EQ(toolbar, (std::set<int>{57600, 57601, 57664}));
+}
+
+TEST_F(Menus, ChannelWindowBringsItsRouteIntoPlay) {
+    ASSERT_TRUE(start());
+    const std::set<int> on = enabledCommands(main());
+    for (int id : {57600, 57601, 57602, 57603, 57604, 57607, 57609, 57606, 57665, 59392, 59393,
+                   57648, 57650, 57651, 57649, 57664, 32780})
+        EXPECT_EQ(on.count(id), 1U) << id;
+    // Nothing on the route handles the recent-file placeholder while the list is empty.
+    EXPECT_EQ(on.count(57616), 0U);
+    // Whatever the view handles is available, whatever it leaves is grey.
+    CHalcyonView& view = active()->view();
+    for (int id : {32771, 32772, 32773, 32775, 32776, 32777, 32781, 32782})
+        EXPECT_EQ(on.count(id) == 1, view.handlesCommand(id)) << id;
+}
+
+TEST_F(Menus, KeyNamesInTheTextsIssueNoCommand) {
+    ASSERT_TRUE(start());
+    QWidget* focus = &active()->view().grid();
+    for (const auto& key : {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::CTRL | Qt::Key_O),
+                            QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_R)})
+        QTest::keySequence(focus, key);
+    QTest::keySequence(&main(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(documentCount(), 1U);
+    EXPECT_TRUE(m_prompter.prompts().empty());
+    for (const QAction* top : main().menuBar()->actions()) {
+        for (const QAction* action : top->menu()->actions())
+            EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+    }
+}
+
+TEST_F(Menus, EditDataAsksThenMakesTheFirstCellCurrent) {
+    ASSERT_TRUE(start());
+    CMSFlexGrid& grid = active()->view().grid();
+    grid.SetRow(5);
+    grid.SetCol(3);
+    m_prompter.answer(PromptAnswer::Ok);
+    trigger(cmd::EditData);
+    EXPECT_EQ(m_prompter.texts(),
+              std::vector<std::string>{"Please directly double click inside the table"});
+    EXPECT_EQ(grid.GetRow(), 1);
+    EXPECT_EQ(grid.GetCol(), 1);
+}
+
+TEST_F(Menus, AboutCommandRunsTheAboutBox) {
+    ASSERT_TRUE(start());
+    trigger(cmd::AppAbout);
+    EXPECT_EQ(m_dialogs.abouts, 1);
+}
+
+TEST_F(Menus, WindowCommandsArrangeTheDocumentWindows) {
+    ASSERT_TRUE(start());
+    trigger(cmd::WindowNew);
+    ASSERT_EQ(main().childFrames().size(), 2);
+    EXPECT_EQ(documentCount(), 1U);
+    EXPECT_EQ(main().childFrames()[0]->windowTitle(), "Edit Channel Data1:1");
+    EXPECT_EQ(main().childFrames()[1]->windowTitle(), "Edit Channel Data1:2");
+
+    trigger(cmd::WindowTile);
+    const QRect a = main().childFrames()[0]->geometry();
+    const QRect b = main().childFrames()[1]->geometry();
+    EXPECT_FALSE(a.intersects(b));
+    trigger(cmd::WindowCascade);
+    EXPECT_NE(main().childFrames()[0]->pos(), main().childFrames()[1]->pos());
+
+    main().childFrames()[0]->showMinimized();
+    trigger(cmd::WindowArrange);
+    const QMdiSubWindow* icon = main().childFrames()[0];
+    EXPECT_EQ(icon->geometry().bottom(), main().mdiClient().viewport()->height() - 1);
+
+    EXPECT_TRUE(main().childFrames()[1]->close());
+    flushDeletes();
+    ASSERT_EQ(main().childFrames().size(), 1);
+    EXPECT_EQ(main().childFrames()[0]->windowTitle(), "Edit Channel Data1");
+}
+
+TEST_F(Menus, WindowMenuListsTheOpenWindowsAndBringsOneForward) {
+    ASSERT_TRUE(start());
+    trigger(cmd::FileNew);
+    QMenu* windowMenu = main().menuBar()->actions().at(6)->menu();
+    emit windowMenu->aboutToShow();
+    const QStringList items = describe(*windowMenu);
+    ASSERT_EQ(items.size(), 7);
+    EXPECT_EQ(items.mid(4),
+              (QStringList{"-", "&1 Edit Channel Data1|65280", "&2 Edit Channel Data2|65281"}));
+    EXPECT_TRUE(windowMenu->actions().last()->isChecked());
+
+    windowMenu->actions().at(5)->trigger();
+    EXPECT_EQ(active()->windowTitle(), "Edit Channel Data1");
+
+    // Reopening the menu replaces the entries rather than adding more.
+    EXPECT_TRUE(active()->close());
+    flushDeletes();
+    emit windowMenu->aboutToShow();
+    EXPECT_EQ(describe(*windowMenu).size(), 6);
+}
+
+} // namespace
+} // namespace tarn::test

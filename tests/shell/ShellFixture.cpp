@@ -1,0 +1,80 @@
+#include "tests/shell/ShellFixture.h"
+
+#include "shell/CChildFrame.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandRouter.h"
+#include "shell/DocumentManager.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QSettings>
+
+#include <fstream>
+
+namespace tarn::test {
+
+void ShellFixture::SetUp() {
+    ASSERT_TRUE(m_dir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+    m_app = std::make_unique<CHalcyonApp>(m_prompter, m_dialogs);
+    m_app->setDumpDirectory(m_dir.path().toStdString());
+}
+
+void ShellFixture::TearDown() {
+    m_app.reset();
+    flushDeletes();
+    EXPECT_EQ(m_prompter.pendingAnswers(), 0U) << "answers queued for prompts that never came";
+}
+
+bool ShellFixture::start(const QStringList& arguments) {
+    return m_app->InitInstance(QStringList{QStringLiteral("tarn")} + arguments);
+}
+
+CMainFrame& ShellFixture::main() {
+    return m_app->mainFrame();
+}
+
+CChildFrame* ShellFixture::active() {
+    return main().activeChild();
+}
+
+std::size_t ShellFixture::documentCount() {
+    return m_app->documents().documents().size();
+}
+
+bool ShellFixture::enabled(int command) {
+    main().refreshCommands();
+    return main().commandAction(command)->isEnabled();
+}
+
+void ShellFixture::trigger(int command) {
+    main().refreshCommands();
+    main().commandAction(command)->trigger();
+    flushDeletes();
+}
+
+void ShellFixture::flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::filesystem::path ShellFixture::file(const char* name) const {
+    return std::filesystem::path(m_dir.path().toStdString()) / name;
+}
+
+std::filesystem::path ShellFixture::writeImage(const char* name, std::uint8_t model,
+                                               std::size_t size) {
+    std::vector<char> bytes(size, static_cast<char>(0xFF));
+    if (size > 0x1FDE)
+        bytes[0x1FDE] = static_cast<char>(model);
+    const auto path = file(name);
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
+    return path;
+}
+
+std::vector<unsigned char> ShellFixture::readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace tarn::test

@@ -1,0 +1,227 @@
+// Start-up, the main window's furniture and leaving the program.
+#include "tests/shell/ShellFixture.h"
+
+#include "resources/ResourceInit.h"
+#include "shell/CAboutDialog.h"
+#include "shell/CBackgroundMDIClient.h"
+#include "shell/CChildFrame.h"
+#include "shell/CHalcyonDoc.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "shell/LockKeyIndicator.h"
+#include "view/CHalcyonView.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+namespace tarn::test {
+namespace {
+
+using Startup = ShellFixture;
+
+TEST_F(Startup, OpensCentredMainWindowWithOneNewDocument) {
+    ASSERT_TRUE(start());
+    CMainFrame& frame = main();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(frame.windowTitle(), "Davuz EduzIdoz");
+    EXPECT_EQ(frame.size(), QSize(800, 600));
+    const QPoint screenCentre = frame.screen()->availableGeometry().center();
+    EXPECT_LE((frame.frameGeometry().center() - screenCentre).manhattanLength(), 2);
+
+    ASSERT_EQ(documentCount(), 1U);
+    CChildFrame* child = active();
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->windowTitle(), "Edit Channel Data1");
+    EXPECT_EQ(child->document().channelCount(), 199);
+    EXPECT_EQ(child->view().grid().GetRows(), 200);
+    EXPECT_FALSE(child->document().isModified());
+    EXPECT_LE(child->width(), CChildFrame::InitialWidth);
+    EXPECT_LE(child->height(), CChildFrame::InitialHeight);
+    EXPECT_EQ(QCoreApplication::organizationName(), "Local AppWizard-Generated Applications");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Vizuruzu DizaRido");
+}
+
+TEST_F(Startup, NewDocumentsAreNumberedOnAndChildWindowsCentreInTheWorkArea) {
+    ASSERT_TRUE(start());
+    trigger(cmd::FileNew);
+    ASSERT_EQ(documentCount(), 2U);
+    CChildFrame* second = active();
+    EXPECT_EQ(second->windowTitle(), "Edit Channel Data2");
+    const QSize area = main().mdiClient().viewport()->size();
+    const int expectedX = std::max(0, (area.width() - second->width()) / 2);
+    const int expectedY = std::max(0, (area.height() - second->height()) / 2);
+    EXPECT_EQ(second->pos(), QPoint(expectedX, expectedY));
+}
+
+TEST_F(Startup, FileOnTheCommandLineOpensAfterTheQuestion) {
+    const auto path = writeImage("radio.sin", 5);
+    m_prompter.answer(PromptAnswer::Ok);
+    ASSERT_TRUE(start({QString::fromStdString(path.string())}));
+    ASSERT_EQ(m_prompter.texts(), std::vector<std::string>{"Do you rewrite data?"});
+    EXPECT_EQ(m_prompter.prompts()[0].caption, "Prompt");
+    EXPECT_EQ(m_prompter.prompts()[0].buttons, PromptButtons::OkCancel);
+    EXPECT_EQ(m_prompter.prompts()[0].icon, PromptIcon::Warning);
+    ASSERT_EQ(documentCount(), 1U);
+    EXPECT_EQ(active()->windowTitle(), "radio.sin");
+    EXPECT_EQ(active()->view().grid().GetRows(), 161);
+}
+
+TEST_F(Startup, UnreadableOrRefusedCommandLineFileEndsTheProgram) {
+    m_prompter.answer(PromptAnswer::Ok);
+    EXPECT_FALSE(start({QString::fromStdString(file("missing.sin").string())}));
+    ASSERT_EQ(m_prompter.prompts().size(), 1U);
+    EXPECT_NE(m_prompter.texts()[0].find("missing.sin"), std::string::npos);
+    EXPECT_EQ(documentCount(), 0U);
+
+    ShellFixture::TearDown();
+    ShellFixture::SetUp();
+    m_prompter.answer(PromptAnswer::Cancel);
+    EXPECT_FALSE(start({QString::fromStdString(writeImage("ok.sin", 0).string())}));
+    EXPECT_EQ(documentCount(), 0U);
+}
+
+TEST_F(Startup, StatusBarShowsIdleTextAndLockKeyPanes) {
+    ASSERT_TRUE(start());
+    EXPECT_EQ(main().messagePane().text(), "For Help, press F1");
+    EXPECT_TRUE(main().statusBar()->currentMessage().isEmpty());
+    QStringList names;
+    for (const LockKeyIndicator* pane : main().indicators())
+        names.append(pane->text());
+    EXPECT_EQ(names, (QStringList{"CAP", "NUM", "SCRL"}));
+
+    LockKeyIndicator& caps = *main().indicators()[0];
+    const bool before = caps.isOn();
+    QTest::keyClick(&active()->view().grid(), Qt::Key_CapsLock);
+    EXPECT_NE(caps.isOn(), before);
+}
+
+TEST_F(Startup, PointerHelpFromTheViewGoesToTheMessagePane) {
+    ASSERT_TRUE(start());
+    CMSFlexGrid& grid = active()->view().grid();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(&grid, &enter);
+    EXPECT_EQ(main().statusBar()->currentMessage().toStdString(), CHalcyonView::GridHelp);
+    // A menu prompt replaces it; the idle text returns afterwards.
+    QStatusTipEvent tip(QStringLiteral("Create a new document"));
+    QCoreApplication::sendEvent(&main(), &tip);
+    EXPECT_EQ(main().statusBar()->currentMessage(), "Create a new document");
+    QStatusTipEvent none{QString()};
+    QCoreApplication::sendEvent(&main(), &none);
+    EXPECT_TRUE(main().statusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(main().messagePane().isVisibleTo(main().statusBar()));
+}
+
+TEST_F(Startup, ExitAsksFirstAndCancelKeepsEverythingOpen) {
+    ASSERT_TRUE(start());
+    trigger(cmd::FileNew);
+    m_prompter.answer(PromptAnswer::Cancel);
+    trigger(cmd::AppExit);
+    ASSERT_EQ(m_prompter.texts(), std::vector<std::string>{"Do you Exit?"});
+    EXPECT_EQ(m_prompter.prompts()[0].caption, "Prompt");
+    EXPECT_EQ(m_prompter.prompts()[0].icon, PromptIcon::Information);
+    EXPECT_EQ(m_prompter.prompts()[0].buttons, PromptButtons::OkCancel);
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_EQ(documentCount(), 2U);
+
+    m_prompter.answer(PromptAnswer::Ok);
+    EXPECT_TRUE(main().close());
+    EXPECT_FALSE(main().isVisible());
+}
+
+TEST_F(Startup, ClosingOneUnchangedDocumentWindowAsksNothing) {
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(active()->close());
+    flushDeletes();
+    EXPECT_EQ(documentCount(), 0U);
+    EXPECT_TRUE(m_prompter.prompts().empty());
+}
+
+TEST_F(Startup, ToolbarHasTheButtonsAndGapsOfTheOriginalBar) {
+    ASSERT_TRUE(start());
+    QList<int> ids;
+    for (const QAction* action : main().toolBar().actions())
+        ids.append(action->isSeparator() ? 0 : action->property("commandId").toInt());
+    EXPECT_EQ(ids, (QList<int>{57600, 57601, 57603, 0, 32771, 32772, 0, 57607, 57664}));
+    for (const QAction* action : main().toolBar().actions()) {
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        }
+    }
+    EXPECT_EQ(main().commandAction(cmd::FileNew)->toolTip(), "New");
+    EXPECT_EQ(main().commandAction(cmd::WriteToRadio)->toolTip(), "Write");
+    EXPECT_EQ(main().commandAction(cmd::WriteToRadio)->statusTip(), "Write Data to Radio ");
+    EXPECT_EQ(main().toolBar().allowedAreas(), Qt::AllToolBarAreas);
+    EXPECT_TRUE(main().toolBar().isMovable());
+    EXPECT_EQ(main().toolBarArea(&main().toolBar()), Qt::TopToolBarArea);
+}
+
+TEST_F(Startup, MaximisedDocumentWindowLeavesTheMainCaptionAlone) {
+    ASSERT_TRUE(start());
+    active()->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main().windowTitle(), "Davuz EduzIdoz");
+    active()->showNormal();
+    EXPECT_EQ(main().windowTitle(), "Davuz EduzIdoz");
+}
+
+TEST_F(Startup, DocumentWindowLargerThanTheWorkAreaCanBeScrolledTo) {
+    ASSERT_TRUE(start());
+    main().resize(400, 300);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main().mdiClient().horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(main().mdiClient().verticalScrollBar()->isVisible());
+}
+
+TEST_F(Startup, ViewTogglesHideAndShowTheBars) {
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(main().commandAction(cmd::ViewToolbar)->isChecked());
+    trigger(cmd::ViewToolbar);
+    EXPECT_FALSE(main().toolBar().isVisible());
+    EXPECT_FALSE(main().commandAction(cmd::ViewToolbar)->isChecked());
+    trigger(cmd::ViewStatusBar);
+    EXPECT_FALSE(main().statusBar()->isVisible());
+    trigger(cmd::ViewStatusBar);
+    EXPECT_TRUE(main().statusBar()->isVisible());
+    EXPECT_TRUE(main().commandAction(cmd::ViewStatusBar)->isChecked());
+}
+
+TEST_F(Startup, WorkAreaIsTiledWithThePictureFromTheTopLeft) {
+    ASSERT_TRUE(start());
+    trigger(cmd::FileClose);
+    const QImage picture = main().mdiClient().picture().toImage();
+    ASSERT_EQ(picture.size(), QSize(232, 124));
+    main().resize(700, 500);
+    const QImage shown = main().mdiClient().viewport()->grab().toImage();
+    ASSERT_GE(shown.width(), 2 * 232);
+    ASSERT_GE(shown.height(), 2 * 124);
+    for (const QPoint p : {QPoint(0, 0), QPoint(100, 31), QPoint(231, 123), QPoint(50, 62)}) {
+        const QRgb expected = picture.pixel(p);
+        EXPECT_EQ(shown.pixel(p), expected);
+        EXPECT_EQ(shown.pixel(p + QPoint(232, 0)), expected);
+        EXPECT_EQ(shown.pixel(p + QPoint(232, 124)), expected);
+    }
+}
+
+TEST(AboutDialog, ShowsIconVersionAndOrnamentWithDefaultOk) {
+    CAboutDialog about;
+    EXPECT_EQ(about.windowTitle(), "About");
+    EXPECT_EQ(about.versionLabel().text(), " Communication Software - 4.0 ");
+    EXPECT_EQ(about.ornamentLabel().text(), "══════════════★═══★═══★═══════════════");
+    EXPECT_FALSE(about.icon().pixmap().isNull());
+    EXPECT_TRUE(about.okButton().isDefault());
+    about.show();
+    QTest::keyClick(&about, Qt::Key_Return);
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+} // namespace
+} // namespace tarn::test
