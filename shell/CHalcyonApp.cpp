@@ -43,7 +43,12 @@ void CHalcyonApp::createMainFrame() {
         *m_mainFrame, m_template, m_tones, m_prompter, m_dialogs, *m_printing, m_recentFiles});
     m_documents->setDumpDirectory(m_dumpDirectory);
     m_mainFrame->setApplicationTarget(this);
-    m_mainFrame->setExitGuard([this] { return m_documents->prepareExit(); });
+    m_mainFrame->setExitGuard([this] {
+        // A running transfer is cancelled first; leaving goes on once it has ended.
+        if (m_documents->cancelTransfersThen([this] { m_mainFrame->closeConfirmed(); }))
+            return false;
+        return m_documents->prepareExit();
+    });
     connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, &CHalcyonApp::openFiles);
     showRecentFiles();
 }

@@ -277,10 +277,17 @@ void CMainFrame::arrangeIcons() {
     }
 }
 
+void CMainFrame::closeConfirmed() {
+    m_exitConfirmed = true;
+    close();
+    m_exitConfirmed = false;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     const Prompt question{"Do you Exit?", "Prompt", PromptButtons::OkCancel,
                           PromptIcon::Information};
-    if (m_prompter.ask(question) != PromptAnswer::Ok || (m_exitGuard && !m_exitGuard())) {
+    if ((!m_exitConfirmed && m_prompter.ask(question) != PromptAnswer::Ok) ||
+        (m_exitGuard && !m_exitGuard())) {
         event->ignore();
         return;
     }

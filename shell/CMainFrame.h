@@ -35,6 +35,8 @@ public:
     void setApplicationTarget(CommandTarget* target) { m_appTarget = target; }
     // Asked after the user confirmed leaving; false keeps the program running.
     void setExitGuard(std::function<bool()> guard) { m_exitGuard = std::move(guard); }
+    // Leaves as a confirmed "Do you Exit?" would, asking the exit guard only.
+    void closeConfirmed();
 
     void addChildFrame(CChildFrame* frame);
     [[nodiscard]] CChildFrame* activeChild() const;
@@ -86,6 +88,7 @@ private:
     WindowListMenu* m_windowList = nullptr;
     CommandTarget* m_appTarget = nullptr;
     std::function<bool()> m_exitGuard;
+    bool m_exitConfirmed = false;
 };
 
 } // namespace tarn

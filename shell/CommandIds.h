@@ -32,5 +32,7 @@ inline constexpr int Com4 = 32777;
 inline constexpr int EditData = 32780;
 inline constexpr int ModelInformation = 32781;
 inline constexpr int OptionalFeatures = 32782;
+// Which device each COM name opens; not on Windows, where the names open as they are.
+inline constexpr int Ports = 32783;
 
 } // namespace tarn::cmd

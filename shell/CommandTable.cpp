@@ -11,7 +11,7 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 26> Commands{{
+constexpr std::array<CommandInfo, 27> Commands{{
     {FileNew, "&New\tCtrl+N", "Create a new document\nNew"},
     {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {FileClose, "&Close", "Close the active document\nClose"},
@@ -31,6 +31,7 @@ constexpr std::array<CommandInfo, 26> Commands{{
     {Com2, "COM2(&Q)\tCtrl+D", "Choose Communication Port two \nCom2"},
     {Com3, "COM3(&S)\tCtrl+E", "Choose Communication Port three \nCom3"},
     {Com4, "COM4(&T)\tCtrl+F", "Choose Communication Port four \nCom4"},
+    {Ports, "&Ports...", "Choose the device each communication port opens\nPorts"},
     {ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
     {ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
     {WindowNew, "&New Window", "Open another window for the active document\nNew Window"},
@@ -46,7 +47,11 @@ constexpr std::array FileItems{FileNew,     FileOpen,  FileClose,        FileSav
 constexpr std::array ModelItems{ModelInformation};
 constexpr std::array EditItems{OptionalFeatures};
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio, 0, EditData};
+#ifdef _WIN32
 constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0};
+#else
+constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, Ports};
+#endif
 constexpr std::array ViewItems{ViewToolbar, ViewStatusBar};
 constexpr std::array WindowItems{WindowNew, WindowCascade, WindowTile, WindowArrange};
 constexpr std::array HelpItems{AppAbout};

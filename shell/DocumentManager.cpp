@@ -162,6 +162,19 @@ bool DocumentManager::saveModified(CHalcyonDoc& document) {
 }
 
 void DocumentManager::closeDocument(CHalcyonDoc& document) {
+    // The close, save question included, waits until the document's transfer has let go.
+    std::weak_ptr<CHalcyonDoc> waiting;
+    for (const auto& open : documents()) {
+        if (open.get() == &document)
+            waiting = open;
+    }
+    if (cancelTransfersThen(
+            [this, waiting] {
+                if (const auto open = waiting.lock())
+                    closeDocument(*open);
+            },
+            &document))
+        return;
     if (!saveModified(document))
         return;
     m_closing.insert(&document);
@@ -188,6 +201,31 @@ bool DocumentManager::prepareExit() {
             return false;
     }
     m_exiting = true;
+    return true;
+}
+
+std::vector<ViewRadioLink*> DocumentManager::runningTransfers(const CHalcyonDoc* only) const {
+    std::vector<ViewRadioLink*> running;
+    for (CChildFrame* frame : m_services.mainFrame.childFrames()) {
+        ViewRadioLink& link = frame->view().radioLink();
+        if (link.isTransferring() && (only == nullptr || &frame->document() == only))
+            running.push_back(&link);
+    }
+    return running;
+}
+
+bool DocumentManager::cancelTransfersThen(std::function<void()> action, const CHalcyonDoc* only) {
+    const std::vector<ViewRadioLink*> running = runningTransfers(only);
+    if (running.empty())
+        return false;
+    // Transfers in several windows run nested; the action waits for the last one.
+    auto pending = std::make_shared<std::function<void()>>(std::move(action));
+    for (ViewRadioLink* link : running) {
+        link->cancelThen([this, only, pending] {
+            if (*pending && runningTransfers(only).empty())
+                std::exchange(*pending, nullptr)();
+        });
+    }
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -21,6 +22,7 @@ class Prompter;
 class RecentFileList;
 class ShellDialogs;
 class ToneTable;
+class ViewRadioLink;
 
 // The open documents and their windows: New, Open, Save, Close, New Window and the save
 // question for changed documents.
@@ -46,6 +48,10 @@ public:
     // Asks about every changed document; false when the user cancelled. After true, windows
     // close without further questions.
     [[nodiscard]] bool prepareExit();
+    // Cancels the transfers running in the windows (of one document, or all) and runs action
+    // once all of them have ended and closed their ports; false, and nothing done, when none runs.
+    [[nodiscard]] bool cancelTransfersThen(std::function<void()> action,
+                                           const CHalcyonDoc* only = nullptr);
 
     [[nodiscard]] std::vector<std::shared_ptr<CHalcyonDoc>> documents() const;
     // Where the grid dump "1.txt" goes; empty: the working directory.
@@ -59,6 +65,7 @@ public:
 private:
     CChildFrame* createFrame(std::shared_ptr<CHalcyonDoc> document);
     [[nodiscard]] std::vector<CChildFrame*> framesOf(const CHalcyonDoc& document) const;
+    [[nodiscard]] std::vector<ViewRadioLink*> runningTransfers(const CHalcyonDoc* only) const;
     [[nodiscard]] CChildFrame* saveFrameFor(CHalcyonDoc& document) const;
     [[nodiscard]] std::filesystem::path askSavePath(const CHalcyonDoc& document);
     // Asks whether to save a changed document; false when the user cancelled or the save failed.

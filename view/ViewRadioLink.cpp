@@ -10,7 +10,6 @@
 #include "link/SerialPortLine.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QMdiSubWindow>
 
 namespace tarn {
@@ -131,8 +130,7 @@ void ViewRadioLink::cancelThen(std::function<void()> action) {
 void ViewRadioLink::runDeferred() {
     // Queued, so an action that closes the view never runs inside this view's handler.
     for (std::function<void()>& action : std::exchange(m_deferred, {}))
-        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(action),
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
 }
 
 void ViewRadioLink::watchFrame(bool watch) {

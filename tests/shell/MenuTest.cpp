@@ -54,8 +54,12 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     EXPECT_EQ(menus[3],
               (QStringList{"&Read From Radio\tCtrl+R|32771", "-", "&Write To Radio\tCtrl+W|32772",
                            "-", "&Edit Data\tCtrl+G|32780"}));
-    EXPECT_EQ(menus[4], (QStringList{"COM1(&P)\tCtrl+C|32773", "COM2(&Q)\tCtrl+D|32775",
-                                     "COM3(&S)\tCtrl+E|32776", "COM4(&T)\tCtrl+F|32777", "-"}));
+    QStringList setup{"COM1(&P)\tCtrl+C|32773", "COM2(&Q)\tCtrl+D|32775", "COM3(&S)\tCtrl+E|32776",
+                      "COM4(&T)\tCtrl+F|32777", "-"};
+#ifndef _WIN32
+    setup.append("&Ports...|32783");
+#endif
+    EXPECT_EQ(menus[4], setup);
     EXPECT_EQ(menus[5], (QStringList{"&Toolbar|59392", "&Status Bar|59393"}));
     EXPECT_EQ(menus[6], (QStringList{"&New Window|57648", "&Cascade|57650", "&Tile|57651",
                                      "&Arrange Icons|57649"}));
@@ -110,7 +114,7 @@ TEST_F(Menus, ChannelWindowBringsItsRouteIntoPlay) {
     EXPECT_EQ(on.count(57616), 0U);
     // Whatever the view handles is available, whatever it leaves is grey.
     CHalcyonView& view = active()->view();
-    for (int id : {32771, 32772, 32773, 32775, 32776, 32777, 32781, 32782})
+    for (int id : {32771, 32772, 32773, 32775, 32776, 32777, 32781, 32782, 32783})
         EXPECT_EQ(on.count(id) == 1, view.handlesCommand(id)) << id;
 }
 

@@ -1,0 +1,111 @@
+#include "tests/shell/ShellFixture.h"
+
+#include "data/RadioImage.h"
+#include "radio/VirtualRadio.h"
+#include "shell/CChildFrame.h"
+#include "shell/CHalcyonDoc.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "tests/support/FakeSerialLine.h"
+#include "tests/support/VirtualClock.h"
+#include "view/CHalcyonView.h"
+
+#include <QTest>
+
+namespace tarn::test {
+namespace {
+
+constexpr int ReadAckSleepMs = 15;
+const std::string ExitQuestion = "Do you Exit?";
+
+// The program with the in-process virtual radio behind its first window.
+class TransferShellTest : public ShellFixture {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        ASSERT_TRUE(start());
+        radio.setRadioType(0xFF);
+        radio.memory()[RadioImage::ModelTypeOffset] = 4;
+        view().radioLink().useDevices(line, clock);
+    }
+
+    [[nodiscard]] CHalcyonView& view() { return active()->view(); }
+    // Read From Radio from the menu, Start pressed; returns once the transfer has ended.
+    void read() {
+        trigger(cmd::ReadFromRadio);
+        QTest::mouseClick(&view().radioLink().progressDialog().startButton(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    void duringReadBlock(int block, std::function<void()> action) {
+        clock.onSleep([this, block, action = std::move(action)](int ms) {
+            if (ms == ReadAckSleepMs && ++blocks == block)
+                action();
+        });
+    }
+    // What was left to do once the transfer had ended.
+    void runDeferred() {
+        QCoreApplication::processEvents();
+        flushDeletes();
+    }
+
+    VirtualRadio radio;
+    VirtualClock clock;
+    FakeSerialLine line{radio, clock};
+    int blocks = 0;
+};
+
+TEST_F(TransferShellTest, CompletedReadMarksTheDocumentSoClosingAsks) {
+    read();
+    EXPECT_EQ(view().grid().GetRows(), 161);
+    EXPECT_TRUE(active()->document().isModified());
+    m_prompter.answer(PromptAnswer::No);
+    trigger(cmd::FileClose);
+    ASSERT_EQ(m_prompter.texts().size(), 1U);
+    EXPECT_EQ(m_prompter.texts()[0].rfind("Save changes to ", 0), 0U);
+    EXPECT_EQ(documentCount(), 0U);
+}
+
+TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {
+    std::size_t documentsDuring = 0;
+    duringReadBlock(5, [&] {
+        trigger(cmd::FileClose);
+        documentsDuring = documentCount();
+    });
+    read();
+    EXPECT_EQ(documentsDuring, 1U);
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_EQ(radio.blocksRead(), 5);
+    runDeferred();
+    EXPECT_EQ(documentCount(), 0U);
+    EXPECT_TRUE(m_prompter.texts().empty());
+}
+
+TEST_F(TransferShellTest, LeavingDuringATransferCancelsItThenLeavesWithoutAskingAgain) {
+    bool closedAtOnce = true;
+    duringReadBlock(5, [&] {
+        m_prompter.answer(PromptAnswer::Ok);
+        closedAtOnce = main().close();
+    });
+    read();
+    EXPECT_FALSE(closedAtOnce);
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_EQ(radio.blocksRead(), 5);
+    EXPECT_TRUE(main().isVisible());
+    runDeferred();
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_EQ(m_prompter.texts(), std::vector<std::string>{ExitQuestion});
+}
+
+TEST_F(TransferShellTest, LeavingRefusedLetsTheTransferRunOn) {
+    duringReadBlock(5, [&] {
+        m_prompter.answer(PromptAnswer::Cancel);
+        EXPECT_FALSE(main().close());
+    });
+    read();
+    EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
+    runDeferred();
+    EXPECT_TRUE(main().isVisible());
+}
+
+} // namespace
+} // namespace tarn::test
