@@ -1,6 +1,7 @@
 #include "link/CPortsDialog.h"
 
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
@@ -85,6 +86,7 @@ void CPortsDialog::fillRow(int number) {
     row.choice.setEditable(true);
     row.choice.setInsertPolicy(QComboBox::NoInsert);
     row.choice.setMinimumContentsLength(32);
+    row.choice.lineEdit()->setPlaceholderText(QStringLiteral("default"));
     for (const SystemPort& port : m_ports)
         row.choice.addItem(describe(port), QString::fromStdString(port.path));
     const auto stored = m_settings ? m_settings(key(number)) : std::nullopt;

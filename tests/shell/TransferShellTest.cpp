@@ -80,6 +80,18 @@ TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {
     EXPECT_TRUE(m_prompter.texts().empty());
 }
 
+TEST_F(TransferShellTest, ClosingTheWindowDuringATransferWaitsForItsEnd) {
+    bool closedAtOnce = true;
+    duringReadBlock(5, [&] { closedAtOnce = active()->close(); });
+    read();
+    EXPECT_FALSE(closedAtOnce);
+    EXPECT_EQ(documentCount(), 1U);
+    EXPECT_FALSE(line.isOpen());
+    runDeferred();
+    EXPECT_EQ(documentCount(), 0U);
+    EXPECT_TRUE(m_prompter.texts().empty());
+}
+
 TEST_F(TransferShellTest, LeavingDuringATransferCancelsItThenLeavesWithoutAskingAgain) {
     bool closedAtOnce = true;
     duringReadBlock(5, [&] {
