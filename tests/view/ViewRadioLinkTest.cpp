@@ -11,10 +11,6 @@
 #include "tests/support/VirtualClock.h"
 
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -179,34 +175,6 @@ TEST_F(ViewRadioLinkTest, APortThatWillNotOpenIsReported) {
     EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
     EXPECT_FALSE(dialog().hasWindow());
     EXPECT_FALSE(document.isModified());
-}
-
-TEST_F(ViewRadioLinkTest, ClosingTheWindowDuringATransferWaitsForItsEnd) {
-    QMainWindow frame;
-    QMdiArea area;
-    frame.setCentralWidget(&area);
-    auto* other = new CHalcyonView(document, tones, prompter);
-    QPointer<QMdiSubWindow> window = area.addSubWindow(other);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    frame.show();
-    other->OnInitialUpdate();
-    other->radioLink().useDevices(line, clock);
-    CTransferProgressDialog& progress = other->radioLink().progressDialog();
-
-    bool closedAtOnce = true;
-    duringReadBlock(5, [&] { closedAtOnce = window->close(); });
-    other->runCommand(ViewRadioLink::ReadCommand);
-    start(progress);
-    EXPECT_FALSE(closedAtOnce);
-    ASSERT_FALSE(window.isNull());
-    EXPECT_FALSE(line.isOpen());
-    EXPECT_FALSE(progress.hasWindow());
-    EXPECT_EQ(radio.blocksRead(), 5);
-    EXPECT_TRUE(prompter.texts().empty());
-
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
 }
 
 TEST_F(ViewRadioLinkTest, EachViewKeepsItsOwnPortAndStartsOnCom1) {
