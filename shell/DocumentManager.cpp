@@ -73,6 +73,12 @@ CChildFrame* DocumentManager::createFrame(std::shared_ptr<CHalcyonDoc> document)
                                   m_services.printing, &main.mdiClient());
     frame->setStyle(&m_frameStyle);
     frame->view().setDumpDirectory(m_dumpDirectory);
+    // A model change in one window changes the channel count every window of it shows.
+    QObject::connect(&frame->view(), &CHalcyonView::channelRowsChanged, frame, [this, frame] {
+        for (CChildFrame* other : framesOf(frame->document()))
+            if (other != frame)
+                other->view().setUpRowsForChannelCount();
+    });
     main.addChildFrame(frame);
     frame->initialUpdate();
     frame->show();

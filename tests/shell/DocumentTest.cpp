@@ -63,6 +63,23 @@ TEST_F(Documents, OpenConfirmedShowsTheFileWithRowsForItsChannelCount) {
     EXPECT_EQ(active(), frame);
 }
 
+TEST_F(Documents, AModelChangeSetsUpTheRowsOfEveryWindowOfTheDocument) {
+    ASSERT_TRUE(start());
+    m_dialogs.openNames.push_back(q(writeImage("small.sin", 4)));
+    m_prompter.answer(PromptAnswer::Ok);
+    trigger(cmd::FileOpen);
+    CChildFrame* first = active();
+    trigger(cmd::WindowNew);
+    CChildFrame* second = active();
+    ASSERT_NE(first, second);
+    // What Model Information leaves behind when a model is chosen in the second window.
+    second->document().setChannelCount(199);
+    second->view().setUpRowsForChannelCount();
+    emit second->view().channelRowsChanged();
+    EXPECT_EQ(first->view().grid().GetRows(), 200);
+    EXPECT_EQ(first->view().grid().GetTextMatrix(199, 0), "199");
+}
+
 TEST_F(Documents, ShortFileIsReportedByNameAndOpensNothing) {
     ASSERT_TRUE(start());
     m_dialogs.openNames.push_back(q(writeImage("short.sin", 0, 1024)));
