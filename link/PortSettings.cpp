@@ -1,12 +1,14 @@
 #include "link/PortSettings.h"
 
+#include "common/AppTitles.h"
+
 #include <QSettings>
 
 namespace tarn {
 
 std::optional<std::string> PortSettings::lookup(const std::string& key) {
-    const QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"),
-                             QStringLiteral("Vizuruzu DizaRido"));
+    const QSettings settings(QString::fromUtf8(AppTitles::SettingsRoot),
+                             QString::fromUtf8(AppTitles::AppName));
     const QVariant value = settings.value(QString::fromStdString(key));
     if (!value.isValid())
         return std::nullopt;
@@ -14,8 +16,8 @@ std::optional<std::string> PortSettings::lookup(const std::string& key) {
 }
 
 void PortSettings::store(const std::string& key, const std::string& value) {
-    QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"),
-                       QStringLiteral("Vizuruzu DizaRido"));
+    QSettings settings(QString::fromUtf8(AppTitles::SettingsRoot),
+                       QString::fromUtf8(AppTitles::AppName));
     if (value.empty())
         settings.remove(QString::fromStdString(key));
     else

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AppTitles.h"
+
 #include "common/Prompter.h"
 #include "link/TransferTarget.h"
 
@@ -25,7 +27,7 @@ enum class TransferOutcome {
 // acknowledged before the next. Runs synchronously; the UI stays live through pump passes.
 class RadioTransfer {
 public:
-    static constexpr const char* Caption = "Vizuruzu DizaRido";
+    static constexpr const char* Caption = AppTitles::AppName;
     static constexpr const char* OpenFailedText =
         "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
     static constexpr const char* DetectingText =

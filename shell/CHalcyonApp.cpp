@@ -1,6 +1,6 @@
 #include "shell/CHalcyonApp.h"
 
-#include "shell/AppTitles.h"
+#include "common/AppTitles.h"
 #include "shell/CChildFrame.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"

@@ -2,7 +2,7 @@
 
 #include "common/Prompter.h"
 #include "data/SinFile.h"
-#include "shell/AppTitles.h"
+#include "common/AppTitles.h"
 #include "shell/CommandIds.h"
 #include "shell/DocumentHost.h"
 

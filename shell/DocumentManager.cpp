@@ -2,7 +2,7 @@
 
 #include "common/Prompter.h"
 #include "data/ChannelCodec.h"
-#include "shell/AppTitles.h"
+#include "common/AppTitles.h"
 #include "shell/CBackgroundMDIClient.h"
 #include "shell/CChildFrame.h"
 #include "shell/CMainFrame.h"

@@ -1,6 +1,6 @@
 #include "shell/RecentFileList.h"
 
-#include "shell/AppTitles.h"
+#include "common/AppTitles.h"
 
 #include <QDir>
 #include <QFileInfo>

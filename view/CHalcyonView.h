@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AppTitles.h"
+
 #include "qtsupport/CommandTarget.h"
 #include "view/CMSFlexGrid.h"
 #include "view/CellEditing.h"
@@ -37,7 +39,7 @@ public:
     // Room the grid leaves to the right and bottom edges of the view, in pixels.
     static constexpr int GridMargin = 12;
 
-    static constexpr const char* ApplicationTitle = "Vizuruzu DizaRido";
+    static constexpr const char* ApplicationTitle = AppTitles::AppName;
     static constexpr const char* EditDataText = "Please directly double click inside the table";
     static constexpr const char* ComboBoxHelp =
         "Please click the CommBox to choose value，For help，please press F1";
