@@ -1,8 +1,8 @@
 #include "shell/CHalcyonDoc.h"
 
+#include "common/AppTitles.h"
 #include "common/Prompter.h"
 #include "data/SinFile.h"
-#include "common/AppTitles.h"
 #include "shell/CommandIds.h"
 #include "shell/DocumentHost.h"
 

@@ -1,8 +1,8 @@
 #include "shell/CMainFrame.h"
 
+#include "common/AppTitles.h"
 #include "common/Prompter.h"
 #include "resources/ResourceInit.h"
-#include "common/AppTitles.h"
 #include "shell/CBackgroundMDIClient.h"
 #include "shell/CChildFrame.h"
 #include "shell/CHalcyonDoc.h"

@@ -1,8 +1,8 @@
 #include "shell/DocumentManager.h"
 
+#include "common/AppTitles.h"
 #include "common/Prompter.h"
 #include "data/ChannelCodec.h"
-#include "common/AppTitles.h"
 #include "shell/CBackgroundMDIClient.h"
 #include "shell/CChildFrame.h"
 #include "shell/CMainFrame.h"

@@ -1,7 +1,7 @@
 #include "shell/PrintService.h"
 
-#include "common/Prompter.h"
 #include "common/AppTitles.h"
+#include "common/Prompter.h"
 #include "shell/ChannelTablePrinter.h"
 #include "shell/ShellDialogs.h"
 
