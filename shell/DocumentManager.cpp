@@ -79,6 +79,15 @@ CChildFrame* DocumentManager::createFrame(std::shared_ptr<CHalcyonDoc> document)
             if (other != frame)
                 other->view().setUpRowsForChannelCount();
     });
+    // A read replaces the image; another window's older grid must not be saved over it.
+    QObject::connect(&frame->view().radioLink(), &ViewRadioLink::imageReceived, frame,
+                     [this, frame] {
+                         for (CChildFrame* other : framesOf(frame->document()))
+                             if (other != frame) {
+                                 other->view().numberRows();
+                                 other->view().renderGrid();
+                             }
+                     });
     main.addChildFrame(frame);
     frame->initialUpdate();
     frame->show();

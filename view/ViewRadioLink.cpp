@@ -176,6 +176,7 @@ void ViewRadioLink::renderGrid() {
     m_view.renderGrid();
     // What was read is new to the document: closing it asks to save.
     m_view.document().setModified(true);
+    emit imageReceived();
 }
 
 } // namespace tarn

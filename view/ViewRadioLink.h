@@ -63,6 +63,8 @@ public:
 signals:
     // The transfer has ended and its port is closed.
     void transferEnded();
+    // A completed read replaced the document's image: other windows of it must show it too.
+    void imageReceived();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "data/RadioImage.h"
 #include "radio/VirtualRadio.h"
+#include "shell/CBackgroundMDIClient.h"
 #include "shell/CChildFrame.h"
 #include "shell/CHalcyonDoc.h"
 #include "shell/CMainFrame.h"
@@ -63,6 +64,22 @@ TEST_F(TransferShellTest, CompletedReadMarksTheDocumentSoClosingAsks) {
     ASSERT_EQ(m_prompter.texts().size(), 1U);
     EXPECT_EQ(m_prompter.texts()[0].rfind("Save changes to ", 0), 0U);
     EXPECT_EQ(documentCount(), 0U);
+}
+
+TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
+    CChildFrame* first = active();
+    radio.memory()[0] = 0x00;
+    radio.memory()[1] = 0x25;
+    radio.memory()[2] = 0x65;
+    radio.memory()[3] = 0x14;
+    trigger(cmd::WindowNew);
+    ASSERT_NE(active(), first);
+    CHalcyonView& other = active()->view();
+    main().mdiClient().setActiveSubWindow(first);
+    read();
+    // Saving from the other window must not put its older grid over what was read.
+    EXPECT_EQ(other.grid().GetRows(), 161);
+    EXPECT_EQ(other.grid().GetTextMatrix(1, 1), "146.52500");
 }
 
 TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {
