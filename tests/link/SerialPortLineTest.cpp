@@ -80,7 +80,7 @@ TEST_F(SerialPortLineTest, RadioHangingUpEndsATransferWithItsMessage) {
 TEST_F(SerialPortLineTest, ReadsFollowTheIntervalRule) {
     FaultPlan joined;
     joined.splitPieceBytes = 3;
-    joined.splitGapMs = 2;
+    joined.splitGapMs = 1;
     FaultPlan torn = joined;
     torn.splitGapMs = 300;
     for (const auto& [faults, expected] : {std::pair{joined, 12u}, std::pair{torn, 3u}}) {
