@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/AppTitles.h"
-
 #include "common/Prompter.h"
 #include "link/TransferTarget.h"
 

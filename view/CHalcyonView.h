@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/AppTitles.h"
-
 #include "qtsupport/CommandTarget.h"
 #include "view/CMSFlexGrid.h"
 #include "view/CellEditing.h"
