@@ -1,5 +1,7 @@
 #include "data/ChannelCodec.h"
 
+#include "data/RowDump.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -229,21 +231,7 @@ bool ChannelCodec::parse(const CellGrid& grid, RadioImage& image, int count,
             flags |= LockBit;
         row[Flags] = flags;
     }
-    return writeDump(image, dumpDirectory / DumpFileName);
-}
-
-bool ChannelCodec::writeDump(const RadioImage& image, const std::filesystem::path& file) {
-    std::ofstream out(file, std::ios::out | std::ios::trunc);
-    if (!out)
-        return false;
-    for (std::size_t r = 0; r < static_cast<std::size_t>(DumpRows); ++r) {
-        std::string line;
-        for (const std::uint8_t byte : image.row(r))
-            line += "|" + std::to_string(byte);
-        out << line << '\n';
-    }
-    out.close();
-    return static_cast<bool>(out);
+    return RowDump::writeInto(image, dumpDirectory);
 }
 
 } // namespace tarn

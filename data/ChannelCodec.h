@@ -27,8 +27,6 @@ public:
     };
     static constexpr const char* Headers[ColumnCount] = {
         "Channel NO.", "RX Freq", "TX Freq", "QT/DQT Dec", "QT/DQT Enc", "TX Power", "CHN Lock"};
-    static constexpr int DumpRows = 270;
-    static constexpr const char* DumpFileName = "1.txt";
 
     // Row count to count + 1 and the "%3d" numbers in column 0.
     static void numberRows(CellGrid& grid, int count);
@@ -38,7 +36,6 @@ public:
     // dumpDirectory (empty: the current directory). Returns false only if the dump failed.
     static bool parse(const CellGrid& grid, RadioImage& image, int count,
                       const std::filesystem::path& dumpDirectory = {});
-    static bool writeDump(const RadioImage& image, const std::filesystem::path& file);
 
     // Field codings, shared with the cell editor and the command line.
     [[nodiscard]] static std::string renderFrequency(std::span<const std::uint8_t, 4> bytes);

@@ -1,4 +1,4 @@
-#include "launcher/CLauncherApp.h"
+#include "launcher/LauncherApplication.h"
 #include "launcher/LauncherIcon.h"
 #include "qtsupport/ProcessStarter.h"
 
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         argc > 0 ? std::string(argv[0]) : std::string(),
         QDir::currentPath().toLocal8Bit().toStdString()};
     tarn::DetachedProcessStarter starter(QCoreApplication::applicationDirPath());
-    tarn::CLauncherApp launcher(environment, starter);
-    static_cast<void>(launcher.InitInstance());
+    tarn::LauncherApplication launcher(environment, starter);
+    static_cast<void>(launcher.initInstance());
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "link/QtTransferUi.h"
 
-#include "link/CTransferProgressDialog.h"
+#include "link/TransferProgressDialog.h"
 
 #include <QCoreApplication>
 
@@ -8,7 +8,7 @@
 
 namespace tarn {
 
-QtTransferUi::QtTransferUi(CTransferProgressDialog& dialog, Prompter& prompter)
+QtTransferUi::QtTransferUi(TransferProgressDialog& dialog, Prompter& prompter)
     : m_dialog(dialog)
     , m_prompter(prompter) {}
 
@@ -44,7 +44,7 @@ bool QtTransferUi::cancelRequested() const {
 }
 
 void QtTransferUi::closeWindow() {
-    m_dialog.DestroyWindow();
+    m_dialog.destroyWindow();
 }
 
 } // namespace tarn

@@ -4,13 +4,13 @@
 
 namespace tarn {
 
-class CTransferProgressDialog;
+class TransferProgressDialog;
 
 // A transfer's status line, bar and cancel flag on the progress window; a pump pass is one
 // pass of the Qt event loop.
 class QtTransferUi final : public TransferUi {
 public:
-    QtTransferUi(CTransferProgressDialog& dialog, Prompter& prompter);
+    QtTransferUi(TransferProgressDialog& dialog, Prompter& prompter);
 
     void setStatusText(const std::string& text) override;
     void setProgressRange(int minimum, int maximum) override;
@@ -23,7 +23,7 @@ public:
     void closeWindow() override;
 
 private:
-    CTransferProgressDialog& m_dialog;
+    TransferProgressDialog& m_dialog;
     Prompter& m_prompter;
 };
 

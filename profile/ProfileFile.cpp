@@ -59,15 +59,15 @@ ProfileFile::ProfileFile(int growthStep, FileOps& ops, CodePage codePage)
 ProfileFile::~ProfileFile() {
     // A destructor cannot report; the failed save leaves the old file whole.
     if (m_saveOnClose)
-        static_cast<void>(Save(m_backupOnClose));
-    Clear();
+        static_cast<void>(save(m_backupOnClose));
+    clear();
 }
 
-bool ProfileFile::Open(const std::string& path, bool saveOnClose, bool ignoreCase,
+bool ProfileFile::open(const std::string& path, bool saveOnClose, bool ignoreCase,
                        bool backupOnClose) {
     if (isBound()) {
-        static_cast<void>(Save(false));
-        Clear();
+        static_cast<void>(save(false));
+        clear();
     }
     m_saveOnClose = saveOnClose;
     m_ignoreCase = ignoreCase;
@@ -95,9 +95,9 @@ bool ProfileFile::Open(const std::string& path, bool saveOnClose, bool ignoreCas
     return true;
 }
 
-bool ProfileFile::OpenInAppDir(const std::string& fileName, bool saveOnClose, bool ignoreCase,
+bool ProfileFile::openInAppDir(const std::string& fileName, bool saveOnClose, bool ignoreCase,
                                bool backupOnClose, const AppDirectory& where) {
-    return Open(where.pathOf(fileName), saveOnClose, ignoreCase, backupOnClose);
+    return open(where.pathOf(fileName), saveOnClose, ignoreCase, backupOnClose);
 }
 
 void ProfileFile::loadLine(const std::string& rawLine) {
@@ -119,12 +119,12 @@ void ProfileFile::loadLine(const std::string& rawLine) {
         setSectionName(m_lastSection, std::string());
 }
 
-std::string ProfileFile::GetString(const std::string& section, const std::string& key,
+std::string ProfileFile::getString(const std::string& section, const std::string& key,
                                    const std::string& defaultValue) const {
-    const int sectionIndex = FindSection(section);
+    const int sectionIndex = findSection(section);
     if (sectionIndex < 0)
         return defaultValue;
-    const int keyIndex = FindKey(sectionIndex, key);
+    const int keyIndex = findKey(sectionIndex, key);
     if (keyIndex < 0)
         return defaultValue;
     return cutComments(m_valueLists[sectionIndex][keyIndex]);
@@ -139,16 +139,16 @@ std::string ProfileFile::cutComments(std::string value) const {
     return value;
 }
 
-void ProfileFile::SetString(const std::string& section, const std::string& key,
+void ProfileFile::setString(const std::string& section, const std::string& key,
                             const std::string& value) {
     if (!isBound())
         return;
-    int sectionIndex = FindSection(section);
+    int sectionIndex = findSection(section);
     if (sectionIndex < 0) {
         m_modified = true;
         sectionIndex = addSection(section);
     }
-    const int keyIndex = FindKey(sectionIndex, key);
+    const int keyIndex = findKey(sectionIndex, key);
     if (keyIndex < 0) {
         m_keyLists[sectionIndex].push_back(key);
         m_valueLists[sectionIndex].push_back(value);
@@ -156,18 +156,18 @@ void ProfileFile::SetString(const std::string& section, const std::string& key,
         return;
     }
     std::string& stored = m_valueLists[sectionIndex][keyIndex];
-    if (!Compare(stored, value))
+    if (!compare(stored, value))
         m_modified = true;
     stored = value;
 }
 
-ProfileFile::SaveResult ProfileFile::Save(bool makeBackup) {
+ProfileFile::SaveResult ProfileFile::save(bool makeBackup) {
     SaveResult result;
     if (!m_modified)
         return result;
     if (makeBackup) {
         if (m_backupPath.empty())
-            MakeBackupName();
+            makeBackupName();
         // A failed backup does not stop the save.
         static_cast<void>(m_ops.copy(m_path, m_backupPath));
     }
@@ -177,7 +177,7 @@ ProfileFile::SaveResult ProfileFile::Save(bool makeBackup) {
     return result;
 }
 
-void ProfileFile::Clear() {
+void ProfileFile::clear() {
     if (m_tableSlots == 0)
         return;
     m_keyLists.clear();
@@ -189,28 +189,28 @@ void ProfileFile::Clear() {
     m_modified = false;
 }
 
-bool ProfileFile::Compare(const std::string& a, const std::string& b) const {
+bool ProfileFile::compare(const std::string& a, const std::string& b) const {
     return m_text.compare(a, b, m_ignoreCase) == 0;
 }
 
-int ProfileFile::FindSection(const std::string& name) const {
+int ProfileFile::findSection(const std::string& name) const {
     for (std::size_t i = 0; i < m_sectionNames.size(); ++i) {
-        if (Compare(m_sectionNames[i], name))
+        if (compare(m_sectionNames[i], name))
             return static_cast<int>(i);
     }
     return -1;
 }
 
-int ProfileFile::FindKey(int section, const std::string& key) const {
+int ProfileFile::findKey(int section, const std::string& key) const {
     const std::vector<std::string>& keys = m_keyLists[section];
     for (std::size_t j = keys.size(); j > 0; --j) {
-        if (Compare(keys[j - 1], key))
+        if (compare(keys[j - 1], key))
             return static_cast<int>(j - 1);
     }
     return -1;
 }
 
-void ProfileFile::MakeBackupName() {
+void ProfileFile::makeBackupName() {
     const std::size_t dot = m_text.findLast(m_path, '.');
     const std::string base = m_path.substr(0, dot);
     const std::size_t separator = lastSeparator(base, m_text);

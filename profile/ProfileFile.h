@@ -28,15 +28,15 @@ public:
     // The close sequence: saves when opened with saveOnClose, then clears.
     virtual ~ProfileFile();
 
-    [[nodiscard]] bool Open(const std::string& path, bool saveOnClose, bool ignoreCase,
+    [[nodiscard]] bool open(const std::string& path, bool saveOnClose, bool ignoreCase,
                             bool backupOnClose);
-    [[nodiscard]] bool OpenInAppDir(const std::string& fileName, bool saveOnClose, bool ignoreCase,
+    [[nodiscard]] bool openInAppDir(const std::string& fileName, bool saveOnClose, bool ignoreCase,
                                     bool backupOnClose, const AppDirectory& where);
-    [[nodiscard]] std::string GetString(const std::string& section, const std::string& key,
+    [[nodiscard]] std::string getString(const std::string& section, const std::string& key,
                                         const std::string& defaultValue) const;
-    void SetString(const std::string& section, const std::string& key, const std::string& value);
-    [[nodiscard]] SaveResult Save(bool makeBackup);
-    void Clear();
+    void setString(const std::string& section, const std::string& key, const std::string& value);
+    [[nodiscard]] SaveResult save(bool makeBackup);
+    void clear();
 
     [[nodiscard]] bool isBound() const { return !m_path.empty(); }
     [[nodiscard]] bool isModified() const { return m_modified; }
@@ -46,10 +46,10 @@ public:
 private:
     static FileOps& defaultFileOps();
 
-    [[nodiscard]] bool Compare(const std::string& a, const std::string& b) const;
-    [[nodiscard]] int FindSection(const std::string& name) const;
-    [[nodiscard]] int FindKey(int section, const std::string& key) const;
-    void MakeBackupName();
+    [[nodiscard]] bool compare(const std::string& a, const std::string& b) const;
+    [[nodiscard]] int findSection(const std::string& name) const;
+    [[nodiscard]] int findKey(int section, const std::string& key) const;
+    void makeBackupName();
 
     void createTables();
     [[nodiscard]] int addSection(const std::string& name);

@@ -2,21 +2,21 @@
 
 namespace tarn {
 
-class CChildFrame;
-class CHalcyonDoc;
+class DocumentWindow;
+class TarnDocument;
 
 // What documents and their windows ask of the program.
 class DocumentHost {
 public:
     virtual ~DocumentHost() = default;
     // Save (or Save As); false when cancelled or failed.
-    virtual bool saveDocument(CHalcyonDoc& document, bool askForName) = 0;
+    virtual bool saveDocument(TarnDocument& document, bool askForName) = 0;
     // Closes every window of the document, asking first if it has changed.
-    virtual void closeDocument(CHalcyonDoc& document) = 0;
+    virtual void closeDocument(TarnDocument& document) = 0;
     // Whether a window may close now: closing a changed document's last window asks first.
-    [[nodiscard]] virtual bool canCloseFrame(CChildFrame& frame) = 0;
+    [[nodiscard]] virtual bool canCloseFrame(DocumentWindow& frame) = 0;
     // The window has accepted its close and goes away shortly.
-    virtual void frameClosed(CChildFrame& frame) = 0;
+    virtual void frameClosed(DocumentWindow& frame) = 0;
 };
 
 } // namespace tarn

@@ -3,13 +3,14 @@
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
 #include "data/ChannelCodec.h"
-#include "shell/CBackgroundMDIClient.h"
-#include "shell/CChildFrame.h"
-#include "shell/CMainFrame.h"
+#include "data/RowDump.h"
+#include "shell/BackgroundWorkArea.h"
 #include "shell/DocTemplate.h"
+#include "shell/DocumentWindow.h"
+#include "shell/MainWindow.h"
 #include "shell/RecentFileList.h"
 #include "shell/ShellDialogs.h"
-#include "view/CHalcyonView.h"
+#include "view/ChannelView.h"
 
 #include <QFileInfo>
 
@@ -35,54 +36,54 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 DocumentManager::DocumentManager(const Services& services)
     : m_services(services) {}
 
-CChildFrame* DocumentManager::newDocument() {
-    auto document = std::make_shared<CHalcyonDoc>(*this, m_services.prompter);
-    if (!document->OnNewDocument())
+DocumentWindow* DocumentManager::newDocument() {
+    auto document = std::make_shared<TarnDocument>(*this, m_services.prompter);
+    if (!document->newDocument())
         return nullptr;
     document->setTitle(m_services.docTemplate.nextUntitledTitle());
     return createFrame(std::move(document));
 }
 
-CHalcyonDoc::OpenResult DocumentManager::openDocument(const std::filesystem::path& path) {
+TarnDocument::OpenResult DocumentManager::openDocument(const std::filesystem::path& path) {
     for (const auto& document : documents()) {
         if (sameFile(document->path(), path)) {
             m_services.mainFrame.mdiClient().setActiveSubWindow(framesOf(*document).front());
-            return CHalcyonDoc::OpenResult::Opened;
+            return TarnDocument::OpenResult::Opened;
         }
     }
-    auto document = std::make_shared<CHalcyonDoc>(*this, m_services.prompter);
+    auto document = std::make_shared<TarnDocument>(*this, m_services.prompter);
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(path, error);
     if (error)
         absolute = path;
-    const auto result = document->OnOpenDocument(absolute);
-    if (result != CHalcyonDoc::OpenResult::Opened)
+    const auto result = document->openDocument(absolute);
+    if (result != TarnDocument::OpenResult::Opened)
         return result;
     rememberRecent(document->path());
     createFrame(std::move(document));
     return result;
 }
 
-CChildFrame* DocumentManager::newWindow(CChildFrame& frame) {
+DocumentWindow* DocumentManager::newWindow(DocumentWindow& frame) {
     return createFrame(frame.sharedDocument());
 }
 
-CChildFrame* DocumentManager::createFrame(std::shared_ptr<CHalcyonDoc> document) {
-    CMainFrame& main = m_services.mainFrame;
-    auto* frame = new CChildFrame(std::move(document), m_services.tones, m_services.prompter, *this,
-                                  m_services.printing, &main.mdiClient());
+DocumentWindow* DocumentManager::createFrame(std::shared_ptr<TarnDocument> document) {
+    MainWindow& main = m_services.mainFrame;
+    auto* frame = new DocumentWindow(std::move(document), m_services.tones, m_services.prompter,
+                                     *this, m_services.printing, &main.mdiClient());
     frame->setStyle(&m_frameStyle);
     frame->view().setDumpDirectory(m_dumpDirectory);
     // A model change in one window changes the channel count every window of it shows.
-    QObject::connect(&frame->view(), &CHalcyonView::channelRowsChanged, frame, [this, frame] {
-        for (CChildFrame* other : framesOf(frame->document()))
+    QObject::connect(&frame->view(), &ChannelView::channelRowsChanged, frame, [this, frame] {
+        for (DocumentWindow* other : framesOf(frame->document()))
             if (other != frame)
                 other->view().setUpRowsForChannelCount();
     });
     // A read replaces the image; another window's older grid must not be saved over it.
     QObject::connect(&frame->view().radioLink(), &ViewRadioLink::imageReceived, frame,
                      [this, frame] {
-                         for (CChildFrame* other : framesOf(frame->document()))
+                         for (DocumentWindow* other : framesOf(frame->document()))
                              if (other != frame) {
                                  other->view().numberRows();
                                  other->view().renderGrid();
@@ -97,9 +98,9 @@ CChildFrame* DocumentManager::createFrame(std::shared_ptr<CHalcyonDoc> document)
     return frame;
 }
 
-std::vector<std::shared_ptr<CHalcyonDoc>> DocumentManager::documents() const {
-    std::vector<std::shared_ptr<CHalcyonDoc>> result;
-    for (CChildFrame* frame : m_services.mainFrame.childFrames()) {
+std::vector<std::shared_ptr<TarnDocument>> DocumentManager::documents() const {
+    std::vector<std::shared_ptr<TarnDocument>> result;
+    for (DocumentWindow* frame : m_services.mainFrame.childFrames()) {
         const auto& document = frame->sharedDocument();
         if (std::find(result.begin(), result.end(), document) == result.end())
             result.push_back(document);
@@ -107,24 +108,24 @@ std::vector<std::shared_ptr<CHalcyonDoc>> DocumentManager::documents() const {
     return result;
 }
 
-std::vector<CChildFrame*> DocumentManager::framesOf(const CHalcyonDoc& document) const {
-    std::vector<CChildFrame*> frames;
-    for (CChildFrame* frame : m_services.mainFrame.childFrames()) {
+std::vector<DocumentWindow*> DocumentManager::framesOf(const TarnDocument& document) const {
+    std::vector<DocumentWindow*> frames;
+    for (DocumentWindow* frame : m_services.mainFrame.childFrames()) {
         if (&frame->document() == &document)
             frames.push_back(frame);
     }
     return frames;
 }
 
-CChildFrame* DocumentManager::saveFrameFor(CHalcyonDoc& document) const {
-    CChildFrame* active = m_services.mainFrame.activeChild();
+DocumentWindow* DocumentManager::saveFrameFor(TarnDocument& document) const {
+    DocumentWindow* active = m_services.mainFrame.activeChild();
     if (active != nullptr && &active->document() == &document)
         return active;
     const auto frames = framesOf(document);
     return frames.empty() ? nullptr : frames.front();
 }
 
-std::filesystem::path DocumentManager::askSavePath(const CHalcyonDoc& document) {
+std::filesystem::path DocumentManager::askSavePath(const TarnDocument& document) {
     const QString extension = m_services.docTemplate.field(DocTemplate::FilterExt);
     QString suggested =
         document.path().empty() ? document.title() + extension : toQString(document.path());
@@ -138,7 +139,7 @@ std::filesystem::path DocumentManager::askSavePath(const CHalcyonDoc& document) 
     return toPath(chosen);
 }
 
-bool DocumentManager::saveDocument(CHalcyonDoc& document, bool askForName) {
+bool DocumentManager::saveDocument(TarnDocument& document, bool askForName) {
     std::filesystem::path path = document.path();
     if (askForName || path.empty()) {
         path = askSavePath(document);
@@ -146,9 +147,9 @@ bool DocumentManager::saveDocument(CHalcyonDoc& document, bool askForName) {
             return false;
     }
     // The grid is the working copy: bring it into the image before the file is written.
-    CChildFrame* frame = saveFrameFor(document);
+    DocumentWindow* frame = saveFrameFor(document);
     const bool dumped = frame == nullptr || frame->view().parseGrid();
-    const bool saved = document.OnSaveDocument(path);
+    const bool saved = document.saveDocument(path);
     if (!dumped)
         reportDumpFailure();
     if (!saved)
@@ -159,13 +160,13 @@ bool DocumentManager::saveDocument(CHalcyonDoc& document, bool askForName) {
 
 void DocumentManager::reportDumpFailure() {
     // The channel file does not depend on the dump; say so, but keep the save.
-    const std::filesystem::path dump = m_dumpDirectory / ChannelCodec::DumpFileName;
+    const std::filesystem::path dump = m_dumpDirectory / RowDump::FileName;
     const std::string text = "The row dump \"" + dump.string() + "\" could not be written.";
     (void)m_services.prompter.ask(
         {text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
 }
 
-bool DocumentManager::saveModified(CHalcyonDoc& document) {
+bool DocumentManager::saveModified(TarnDocument& document) {
     if (!document.isModified())
         return true;
     const std::string text = "Save changes to " + document.title().toStdString() + "?";
@@ -176,9 +177,9 @@ bool DocumentManager::saveModified(CHalcyonDoc& document) {
     return answer == PromptAnswer::No;
 }
 
-void DocumentManager::closeDocument(CHalcyonDoc& document) {
+void DocumentManager::closeDocument(TarnDocument& document) {
     // The close, save question included, waits until the document's transfer has let go.
-    std::weak_ptr<CHalcyonDoc> waiting;
+    std::weak_ptr<TarnDocument> waiting;
     for (const auto& open : documents()) {
         if (open.get() == &document)
             waiting = open;
@@ -193,19 +194,19 @@ void DocumentManager::closeDocument(CHalcyonDoc& document) {
     if (!saveModified(document))
         return;
     m_closing.insert(&document);
-    for (CChildFrame* frame : framesOf(document))
+    for (DocumentWindow* frame : framesOf(document))
         frame->close();
     m_closing.erase(&document);
 }
 
-bool DocumentManager::canCloseFrame(CChildFrame& frame) {
-    CHalcyonDoc& document = frame.document();
+bool DocumentManager::canCloseFrame(DocumentWindow& frame) {
+    TarnDocument& document = frame.document();
     if (m_exiting || m_closing.count(&document) > 0 || framesOf(document).size() > 1)
         return true;
     return saveModified(document);
 }
 
-void DocumentManager::frameClosed(CChildFrame& /*frame*/) {
+void DocumentManager::frameClosed(DocumentWindow& /*frame*/) {
     renumberWindows();
     m_services.mainFrame.refreshCommands();
 }
@@ -219,9 +220,9 @@ bool DocumentManager::prepareExit() {
     return true;
 }
 
-std::vector<ViewRadioLink*> DocumentManager::runningTransfers(const CHalcyonDoc* only) const {
+std::vector<ViewRadioLink*> DocumentManager::runningTransfers(const TarnDocument* only) const {
     std::vector<ViewRadioLink*> running;
-    for (CChildFrame* frame : m_services.mainFrame.childFrames()) {
+    for (DocumentWindow* frame : m_services.mainFrame.childFrames()) {
         ViewRadioLink& link = frame->view().radioLink();
         if (link.isTransferring() && (only == nullptr || &frame->document() == only))
             running.push_back(&link);
@@ -229,7 +230,7 @@ std::vector<ViewRadioLink*> DocumentManager::runningTransfers(const CHalcyonDoc*
     return running;
 }
 
-bool DocumentManager::cancelTransfersThen(std::function<void()> action, const CHalcyonDoc* only) {
+bool DocumentManager::cancelTransfersThen(std::function<void()> action, const TarnDocument* only) {
     const std::vector<ViewRadioLink*> running = runningTransfers(only);
     if (running.empty())
         return false;
@@ -248,7 +249,7 @@ void DocumentManager::renumberWindows() {
     for (const auto& document : documents()) {
         const auto frames = framesOf(*document);
         int number = frames.size() > 1 ? 1 : 0;
-        for (CChildFrame* frame : frames)
+        for (DocumentWindow* frame : frames)
             frame->setWindowNumber(number == 0 ? 0 : number++);
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/CHalcyonDoc.h"
 #include "shell/ChildFrameStyle.h"
 #include "shell/DocumentHost.h"
+#include "shell/TarnDocument.h"
 
 #include <QString>
 
@@ -14,8 +14,8 @@
 
 namespace tarn {
 
-class CChildFrame;
-class CMainFrame;
+class DocumentWindow;
+class MainWindow;
 class DocTemplate;
 class PrintService;
 class Prompter;
@@ -29,7 +29,7 @@ class ViewRadioLink;
 class DocumentManager final : public DocumentHost {
 public:
     struct Services {
-        CMainFrame& mainFrame;
+        MainWindow& mainFrame;
         DocTemplate& docTemplate;
         const ToneTable& tones;
         Prompter& prompter;
@@ -40,36 +40,36 @@ public:
 
     explicit DocumentManager(const Services& services);
 
-    CChildFrame* newDocument();
+    DocumentWindow* newDocument();
     // Opens the file in a new window, or activates the window that already shows it.
-    CHalcyonDoc::OpenResult openDocument(const std::filesystem::path& path);
+    TarnDocument::OpenResult openDocument(const std::filesystem::path& path);
     // Another window on the document of the given one.
-    CChildFrame* newWindow(CChildFrame& frame);
+    DocumentWindow* newWindow(DocumentWindow& frame);
     // Asks about every changed document; false when the user cancelled. After true, windows
     // close without further questions.
     [[nodiscard]] bool prepareExit();
     // Cancels the transfers running in the windows (of one document, or all) and runs action
     // once all of them have ended and closed their ports; false, and nothing done, when none runs.
     [[nodiscard]] bool cancelTransfersThen(std::function<void()> action,
-                                           const CHalcyonDoc* only = nullptr);
+                                           const TarnDocument* only = nullptr);
 
-    [[nodiscard]] std::vector<std::shared_ptr<CHalcyonDoc>> documents() const;
+    [[nodiscard]] std::vector<std::shared_ptr<TarnDocument>> documents() const;
     // Where the grid dump "1.txt" goes; empty: the working directory.
     void setDumpDirectory(const std::filesystem::path& dir) { m_dumpDirectory = dir; }
 
-    bool saveDocument(CHalcyonDoc& document, bool askForName) override;
-    void closeDocument(CHalcyonDoc& document) override;
-    [[nodiscard]] bool canCloseFrame(CChildFrame& frame) override;
-    void frameClosed(CChildFrame& frame) override;
+    bool saveDocument(TarnDocument& document, bool askForName) override;
+    void closeDocument(TarnDocument& document) override;
+    [[nodiscard]] bool canCloseFrame(DocumentWindow& frame) override;
+    void frameClosed(DocumentWindow& frame) override;
 
 private:
-    CChildFrame* createFrame(std::shared_ptr<CHalcyonDoc> document);
-    [[nodiscard]] std::vector<CChildFrame*> framesOf(const CHalcyonDoc& document) const;
-    [[nodiscard]] std::vector<ViewRadioLink*> runningTransfers(const CHalcyonDoc* only) const;
-    [[nodiscard]] CChildFrame* saveFrameFor(CHalcyonDoc& document) const;
-    [[nodiscard]] std::filesystem::path askSavePath(const CHalcyonDoc& document);
+    DocumentWindow* createFrame(std::shared_ptr<TarnDocument> document);
+    [[nodiscard]] std::vector<DocumentWindow*> framesOf(const TarnDocument& document) const;
+    [[nodiscard]] std::vector<ViewRadioLink*> runningTransfers(const TarnDocument* only) const;
+    [[nodiscard]] DocumentWindow* saveFrameFor(TarnDocument& document) const;
+    [[nodiscard]] std::filesystem::path askSavePath(const TarnDocument& document);
     // Asks whether to save a changed document; false when the user cancelled or the save failed.
-    [[nodiscard]] bool saveModified(CHalcyonDoc& document);
+    [[nodiscard]] bool saveModified(TarnDocument& document);
     void reportDumpFailure();
     void renumberWindows();
     void rememberRecent(const std::filesystem::path& path);
@@ -78,7 +78,7 @@ private:
     // Outlives the main window and so every document window that uses it.
     ChildFrameStyle m_frameStyle;
     std::filesystem::path m_dumpDirectory;
-    std::set<const CHalcyonDoc*> m_closing;
+    std::set<const TarnDocument*> m_closing;
     bool m_exiting = false;
 };
 

@@ -1,6 +1,6 @@
 #include "shell/QtShellDialogs.h"
 
-#include "shell/CAboutDialog.h"
+#include "shell/AboutDialog.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>
@@ -39,7 +39,7 @@ void QtShellDialogs::preview(QWidget* parent, QPrinter& printer,
 }
 
 void QtShellDialogs::about(QWidget* parent) {
-    CAboutDialog dialog(parent);
+    AboutDialog dialog(parent);
     dialog.exec();
 }
 

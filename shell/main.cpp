@@ -1,6 +1,6 @@
 #include "qtsupport/MessageBoxPrompter.h"
-#include "shell/CHalcyonApp.h"
 #include "shell/QtShellDialogs.h"
+#include "shell/TarnApplication.h"
 
 #include <QApplication>
 
@@ -8,8 +8,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     tarn::MessageBoxPrompter prompter;
     tarn::QtShellDialogs dialogs;
-    tarn::CHalcyonApp app(prompter, dialogs);
-    if (!app.InitInstance(QApplication::arguments()))
+    tarn::TarnApplication app(prompter, dialogs);
+    if (!app.initInstance(QApplication::arguments()))
         return app.exitCode();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include "view/CellEditing.h"
 
-#include "view/CMSFlexGrid.h"
+#include "view/FlexGrid.h"
 
 #include "common/Prompter.h"
 #include "data/ChannelCodec.h"
@@ -39,7 +39,7 @@ bool isDigit(int key) {
 
 } // namespace
 
-CellEditing::CellEditing(CMSFlexGrid& grid, CellGrid& cells, ChannelDocument& document,
+CellEditing::CellEditing(FlexGrid& grid, CellGrid& cells, ChannelDocument& document,
                          const ToneTable& tones, Prompter& prompter, std::string caption)
     : m_grid(grid)
     , m_store(cells, document, tones, prompter, caption)
@@ -47,7 +47,7 @@ CellEditing::CellEditing(CMSFlexGrid& grid, CellGrid& cells, ChannelDocument& do
     , m_caption(std::move(caption)) {}
 
 QWidget* CellEditing::EditorForColumn() const {
-    switch (m_grid.GetCol()) {
+    switch (m_grid.col()) {
     case ChannelCodec::DecColumn:
     case ChannelCodec::EncColumn:
         return m_editors.tone;
@@ -60,9 +60,9 @@ QWidget* CellEditing::EditorForColumn() const {
     }
 }
 
-void CellEditing::ShowEditor(int key) {
+void CellEditing::showEditor(int key) {
     QWidget* editor = EditorForColumn();
-    if (!editor || m_grid.GetRow() == 0)
+    if (!editor || m_grid.row() == 0)
         return;
     // A press on the edge of the cell being edited keeps what is being typed there.
     if (key == MouseKey && !editor->isHidden()) {
@@ -79,28 +79,28 @@ void CellEditing::ShowEditor(int key) {
     m_grid.viewport()->repaint();
 }
 
-void CellEditing::LoadEditor() {
+void CellEditing::loadEditor() {
     QWidget* editor = EditorForColumn();
-    if (!editor || m_grid.GetRow() == 0)
+    if (!editor || m_grid.row() == 0)
         return;
     if (editor == m_editors.frequency)
-        m_editors.frequency->setText(m_grid.GetText());
+        m_editors.frequency->setText(m_grid.text());
     else
-        loadBox(*static_cast<QComboBox*>(editor), m_grid.GetText());
+        loadBox(*static_cast<QComboBox*>(editor), m_grid.text());
 }
 
-void CellEditing::CommitEditor() {
+void CellEditing::commitEditor() {
     QWidget* editor = EditorForColumn();
-    if (!editor || editor->isHidden() || m_grid.GetRow() == 0)
+    if (!editor || editor->isHidden() || m_grid.row() == 0)
         return;
-    const int row = static_cast<int>(m_grid.GetRow());
-    const int col = static_cast<int>(m_grid.GetCol());
+    const int row = static_cast<int>(m_grid.row());
+    const int col = static_cast<int>(m_grid.col());
     if (editor == m_editors.tone) {
         const std::string value =
             m_store.toneValue(row, m_editors.tone->currentText().toStdString());
         m_store.store(row, col, value);
         // A selection across both tone columns sets both; it never reaches other columns.
-        const int farCol = static_cast<int>(m_grid.GetColSel());
+        const int farCol = static_cast<int>(m_grid.colSel());
         if (farCol == ChannelCodec::DecColumn || farCol == ChannelCodec::EncColumn)
             m_store.store(row, farCol, value);
     } else if (editor == m_editors.frequency) {
@@ -113,29 +113,29 @@ void CellEditing::CommitEditor() {
 }
 
 bool CellEditing::acceptsMouseDown(short button) const {
-    return button != CMSFlexGrid::RightButton && m_grid.GetRow() != 0 && m_grid.GetCol() != 0 &&
+    return button != FlexGrid::RightButton && m_grid.row() != 0 && m_grid.col() != 0 &&
            m_editors.frequency;
 }
 
-void CellEditing::KeyPress(int key) {
-    const long col = m_grid.GetCol();
-    if (col == 0 || col == ChannelCodec::LockColumn || m_grid.GetRow() == 0)
+void CellEditing::keyPress(int key) {
+    const long col = m_grid.col();
+    if (col == 0 || col == ChannelCodec::LockColumn || m_grid.row() == 0)
         return;
     // Backspace and Delete start a frequency over; other control keys open nothing.
     const bool erases = key == BackspaceKey || key == DeleteKey;
     if ((erases && isFrequencyColumn()) || (key >= 32 && key != DeleteKey))
-        ShowEditor(key);
+        showEditor(key);
 }
 
-void CellEditing::Scroll() {
+void CellEditing::scrolled() {
     hideEditors();
     // The editor no longer covers its cell; a value being typed is given up.
-    LoadEditor();
+    loadEditor();
 }
 
-void CellEditing::EnterKey(QWidget* focus) {
+void CellEditing::enterKey(QWidget* focus) {
     if (focus == &m_grid) {
-        if (m_grid.GetCol() == ChannelCodec::LockColumn)
+        if (m_grid.col() == ChannelCodec::LockColumn)
             passTab(&m_grid);
         else
             passRight();
@@ -159,17 +159,17 @@ void CellEditing::hideEditors() {
 }
 
 bool CellEditing::isFrequencyColumn() const {
-    const long col = m_grid.GetCol();
+    const long col = m_grid.col();
     return col == ChannelCodec::RxFreqColumn || col == ChannelCodec::TxFreqColumn;
 }
 
 void CellEditing::showFrequencyEdit(int key) {
     QLineEdit& edit = *m_editors.frequency;
     edit.setGeometry(editorRect());
-    const bool cellEmpty = m_grid.GetText().isEmpty();
+    const bool cellEmpty = m_grid.text().isEmpty();
     QString text;
     if (!isSeedKey(key)) {
-        text = m_grid.GetText();
+        text = m_grid.text();
     } else if (isDigit(key)) {
         text = QChar(key);
     } else if (key >= 32 && key != DeleteKey) {
@@ -206,10 +206,10 @@ void CellEditing::showBox(QComboBox& box, int key) {
 }
 
 QRect CellEditing::editorRect() const {
-    const int left = m_grid.twipsToPixelsX(m_grid.GetCellLeft());
-    const int top = m_grid.twipsToPixelsY(m_grid.GetCellTop());
-    const int width = m_grid.twipsToPixelsX(m_grid.GetCellWidth());
-    const int height = m_grid.twipsToPixelsY(m_grid.GetCellHeight());
+    const int left = m_grid.twipsToPixelsX(m_grid.cellLeft());
+    const int top = m_grid.twipsToPixelsY(m_grid.cellTop());
+    const int width = m_grid.twipsToPixelsX(m_grid.cellWidth());
+    const int height = m_grid.twipsToPixelsY(m_grid.cellHeight());
     return {left - EditorOffset, top - EditorOffset, width, height};
 }
 
@@ -228,8 +228,8 @@ void CellEditing::loadBox(QComboBox& box, const QString& text) {
 }
 
 void CellEditing::enterInFrequencyEdit() {
-    const int row = static_cast<int>(m_grid.GetRow());
-    const int col = static_cast<int>(m_grid.GetCol());
+    const int row = static_cast<int>(m_grid.row());
+    const int col = static_cast<int>(m_grid.col());
     m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
                            CellValueStore::Emptying::OnEnter);
     m_editors.frequency->hide();
@@ -237,14 +237,14 @@ void CellEditing::enterInFrequencyEdit() {
 }
 
 void CellEditing::enterInChoiceBox(QComboBox& box) {
-    const int row = static_cast<int>(m_grid.GetRow());
+    const int row = static_cast<int>(m_grid.row());
     if (m_store.hasFrequency(row))
-        m_store.store(row, static_cast<int>(m_grid.GetCol()), box.currentText().toStdString());
+        m_store.store(row, static_cast<int>(m_grid.col()), box.currentText().toStdString());
     box.hide();
-    if (row + 1 < m_grid.GetRows()) {
-        m_grid.SetRow(row + 1);
-        m_grid.SetCol(ChannelCodec::RxFreqColumn);
-        ShowEditor(EnterKeyCode);
+    if (row + 1 < m_grid.rows()) {
+        m_grid.setRow(row + 1);
+        m_grid.setCol(ChannelCodec::RxFreqColumn);
+        showEditor(EnterKeyCode);
     } else {
         passTab(&box);
     }
@@ -256,16 +256,16 @@ void CellEditing::enterInToneField(QWidget* focus) {
         passTab(focus);
         return;
     }
-    const int row = static_cast<int>(m_grid.GetRow());
-    m_store.store(row, static_cast<int>(m_grid.GetCol()),
+    const int row = static_cast<int>(m_grid.row());
+    m_store.store(row, static_cast<int>(m_grid.col()),
                   m_store.toneValue(row, box.currentText().toStdString()));
     box.hide();
     openNextColumn();
 }
 
 void CellEditing::openNextColumn() {
-    m_grid.SetCol(m_grid.GetCol() + 1);
-    ShowEditor(EnterKeyCode);
+    m_grid.setCol(m_grid.col() + 1);
+    showEditor(EnterKeyCode);
 }
 
 void CellEditing::passTab(QWidget* target) {

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace tarn {
 
-class CMSFlexGrid;
+class FlexGrid;
 class CellGrid;
 
 // In-place editing of the channel grid: opens the editor of the current column over the current
@@ -29,28 +29,28 @@ public:
         QComboBox* lock = nullptr;
     };
 
-    CellEditing(CMSFlexGrid& grid, CellGrid& cells, ChannelDocument& document,
-                const ToneTable& tones, Prompter& prompter, std::string caption);
+    CellEditing(FlexGrid& grid, CellGrid& cells, ChannelDocument& document, const ToneTable& tones,
+                Prompter& prompter, std::string caption);
 
     void setEditors(const Editors& editors) { m_editors = editors; }
 
     // The editor of the current column; null before the editors exist.
     [[nodiscard]] QWidget* EditorForColumn() const;
     // key: 0 for a mouse press, 13 after Enter, otherwise the character typed over the grid.
-    void ShowEditor(int key);
+    void showEditor(int key);
     // The current cell's text into its (hidden) editor.
-    void LoadEditor();
+    void loadEditor();
     // Stores a value still open in the current cell's editor and hides it; nothing when no
     // editor is open.
-    void CommitEditor();
+    void commitEditor();
 
     // Whether a press of this button opens the editor over the current cell.
     [[nodiscard]] bool acceptsMouseDown(short button) const;
-    void KeyPress(int key);
+    void keyPress(int key);
     // Scrolling hides the editors and drops what was typed.
-    void Scroll();
+    void scrolled();
     // Enter pressed while focus was in the grid or one of its editors.
-    void EnterKey(QWidget* focus);
+    void enterKey(QWidget* focus);
     void hideEditors();
 
 private:
@@ -67,7 +67,7 @@ private:
     void passTab(QWidget* target);
     void passRight();
 
-    CMSFlexGrid& m_grid;
+    FlexGrid& m_grid;
     CellValueStore m_store;
     Prompter& m_prompter;
     std::string m_caption;

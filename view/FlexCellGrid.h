@@ -4,12 +4,12 @@
 
 namespace tarn {
 
-class CMSFlexGrid;
+class FlexGrid;
 
 // Lets the channel codec read and write the grid control's cells.
 class FlexCellGrid final : public CellGrid {
 public:
-    explicit FlexCellGrid(CMSFlexGrid& grid)
+    explicit FlexCellGrid(FlexGrid& grid)
         : m_grid(grid) {}
 
     [[nodiscard]] int rowCount() const override;
@@ -18,7 +18,7 @@ public:
     void setCellText(int row, int column, const std::string& text) override;
 
 private:
-    CMSFlexGrid& m_grid;
+    FlexGrid& m_grid;
 };
 
 } // namespace tarn

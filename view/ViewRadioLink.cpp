@@ -1,10 +1,10 @@
 #include "view/ViewRadioLink.h"
 
-#include "view/CHalcyonView.h"
+#include "view/ChannelView.h"
 
 #include "data/ChannelDocument.h"
-#include "link/CPortsDialog.h"
 #include "link/PortSettings.h"
+#include "link/PortsDialog.h"
 #include "link/QtTransferUi.h"
 #include "link/RadioTransfer.h"
 #include "link/SerialPortLine.h"
@@ -14,10 +14,10 @@
 
 namespace tarn {
 
-ViewRadioLink::ViewRadioLink(CHalcyonView& view, std::function<void()> commitEditor)
+ViewRadioLink::ViewRadioLink(ChannelView& view, std::function<void()> commitEditor)
     : m_view(view)
     , m_commitEditor(std::move(commitEditor))
-    , m_dialog(&view, [this] { OnTransfer(); }) {}
+    , m_dialog(&view, [this] { onTransfer(); }) {}
 
 ViewRadioLink::~ViewRadioLink() {
     watchFrame(false);
@@ -91,12 +91,12 @@ void ViewRadioLink::startCommand(TransferDirection direction, const char* captio
 }
 
 void ViewRadioLink::choosePorts() {
-    CPortsDialog dialog(CPortsDialog::systemPorts(), &PortNames::processEnvironment,
-                        &PortSettings::lookup, &PortSettings::store, m_view.window());
+    PortsDialog dialog(PortsDialog::systemPorts(), &PortNames::processEnvironment,
+                       &PortSettings::lookup, &PortSettings::store, m_view.window());
     dialog.exec();
 }
 
-void ViewRadioLink::OnTransfer() {
+void ViewRadioLink::onTransfer() {
     if (m_running || !m_dialog.hasWindow())
         return;
     if (!m_line) {
@@ -124,7 +124,7 @@ void ViewRadioLink::cancelThen(std::function<void()> action) {
         return;
     }
     m_deferred.push_back(std::move(action));
-    m_dialog.OnCancel();
+    m_dialog.onCancel();
 }
 
 void ViewRadioLink::runDeferred() {

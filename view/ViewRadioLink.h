@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/SystemClock.h"
-#include "link/CTransferProgressDialog.h"
+#include "link/TransferProgressDialog.h"
 #include "link/TransferTarget.h"
 #include "qtsupport/CommandTarget.h"
 
@@ -17,7 +17,7 @@ class QMdiSubWindow;
 
 namespace tarn {
 
-class CHalcyonView;
+class ChannelView;
 class Clock;
 class SerialLine;
 
@@ -37,7 +37,7 @@ public:
     static constexpr const char* WriteCaption = "Writing Data Progress";
     static constexpr const char* DefaultPort = "COM1";
 
-    ViewRadioLink(CHalcyonView& view, std::function<void()> commitEditor);
+    ViewRadioLink(ChannelView& view, std::function<void()> commitEditor);
     ~ViewRadioLink() override;
     ViewRadioLink(const ViewRadioLink&) = delete;
     ViewRadioLink& operator=(const ViewRadioLink&) = delete;
@@ -51,14 +51,14 @@ public:
 
     [[nodiscard]] const std::string& portName() const { return m_portName; }
     [[nodiscard]] TransferDirection direction() const override { return m_direction; }
-    [[nodiscard]] CTransferProgressDialog& progressDialog() { return m_dialog; }
+    [[nodiscard]] TransferProgressDialog& progressDialog() { return m_dialog; }
     [[nodiscard]] bool isTransferring() const { return m_running; }
 
     // Runs action once no transfer runs any more; a running one is cancelled first.
     void cancelThen(std::function<void()> action);
 
     // The queued request of the progress window's Start.
-    void OnTransfer();
+    void onTransfer();
 
 signals:
     // The transfer has ended and its port is closed.
@@ -82,11 +82,11 @@ private:
     void parseGrid() override;
     void renderGrid() override;
 
-    CHalcyonView& m_view;
+    ChannelView& m_view;
     std::function<void()> m_commitEditor;
     std::string m_portName = DefaultPort;
     TransferDirection m_direction = TransferDirection::Read;
-    CTransferProgressDialog m_dialog;
+    TransferProgressDialog m_dialog;
     std::unique_ptr<SerialLine> m_ownLine;
     SystemClock m_systemClock;
     SerialLine* m_line = nullptr;

@@ -1,8 +1,8 @@
 // The real program's start-up: main window shown with its new document, then idle.
 #include "bench/startup/ProbeReport.h"
 #include "qtsupport/MessageBoxPrompter.h"
-#include "shell/CHalcyonApp.h"
 #include "shell/QtShellDialogs.h"
+#include "shell/TarnApplication.h"
 
 #include <QApplication>
 
@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     tarn::MessageBoxPrompter prompter;
     tarn::QtShellDialogs dialogs;
-    tarn::CHalcyonApp app(prompter, dialogs);
-    if (!app.InitInstance(QApplication::arguments()))
+    tarn::TarnApplication app(prompter, dialogs);
+    if (!app.initInstance(QApplication::arguments()))
         return 1;
     tarn::bench::reportWhenIdle();
     return QApplication::exec();

@@ -1,8 +1,8 @@
+#include "dialogs/ModelInfoDialog.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ModelSettings.h"
 #include "data/TextGrid.h"
-#include "dialogs/CModelInfoDialog.h"
 #include "dialogs/ModelRowSetup.h"
 #include "tests/dialogs/DialogControls.h"
 #include "tests/support/TempDir.h"
@@ -16,8 +16,8 @@ using test::box;
 using test::clickButton;
 using test::shown;
 
-constexpr int Model = CModelInfoDialog::ModelTypeId;
-constexpr int Band = CModelInfoDialog::FrequencyId;
+constexpr int Model = ModelInfoDialog::ModelTypeId;
+constexpr int Band = ModelInfoDialog::FrequencyId;
 constexpr int Ok = 1;
 constexpr int Cancel = 2;
 
@@ -39,7 +39,7 @@ protected:
 
 TEST_F(ModelInfoDialogTest, NewDocumentShowsFirstModelAndVhfAndOkKeepsEverything) {
     const RadioImage before = document.image();
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Model Information");
     EXPECT_EQ(shown(dialog, Model).toStdString(), ModelSettings::ModelEntries[0]);
     EXPECT_EQ(shown(dialog, Band), "VHF: 136-174MHz");
@@ -57,7 +57,7 @@ TEST_F(ModelInfoDialogTest, NewDocumentShowsFirstModelAndVhfAndOkKeepsEverything
 
 TEST_F(ModelInfoDialogTest, ChoosingTheOtherModelResetsTheBandAndOkStoresBoth) {
     document.image()[RadioImage::BandOffset] = 3;
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     EXPECT_EQ(shown(dialog, Band), "200 - 299MHz");
     QTest::keyClick(box(dialog, Model), Qt::Key_Up); // already the first model: no change
     EXPECT_EQ(shown(dialog, Band), "200 - 299MHz");
@@ -77,19 +77,19 @@ TEST_F(ModelInfoDialogTest, ChoosingTheOtherModelResetsTheBandAndOkStoresBoth) {
 TEST_F(ModelInfoDialogTest, StoredValuesPastTheListsOpenEmpty) {
     document.image()[RadioImage::BandOffset] = 6;
     {
-        CModelInfoDialog dialog(document, nullptr);
+        ModelInfoDialog dialog(document, nullptr);
         EXPECT_EQ(shown(dialog, Band), "");
         EXPECT_EQ(shown(dialog, Model).toStdString(), ModelSettings::ModelEntries[0]);
     }
     document.image()[RadioImage::ModelTypeOffset] = 2;
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     EXPECT_EQ(shown(dialog, Model), "");
     EXPECT_EQ(box(dialog, Band)->count(), 0);
 }
 
 TEST_F(ModelInfoDialogTest, ReducedModelOpensEmptyAndOkWithNothingChosenKeeps160) {
     loadReducedModel(5);
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     EXPECT_EQ(shown(dialog, Model), "");
     EXPECT_EQ(shown(dialog, Band), "");
     EXPECT_EQ(box(dialog, Band)->count(), 0);
@@ -105,7 +105,7 @@ TEST_F(ModelInfoDialogTest, ReducedModelOpensEmptyAndOkWithNothingChosenKeeps160
 TEST_F(ModelInfoDialogTest, CancelPutsTheChannelCountBackAndLeavesTheImage) {
     loadReducedModel(4);
     const RadioImage before = document.image();
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     QTest::keyClick(box(dialog, Model), Qt::Key_Down);
     EXPECT_EQ(shown(dialog, Model).toStdString(), ModelSettings::ModelEntries[0]);
     EXPECT_EQ(document.channelCount(), 199);
@@ -121,7 +121,7 @@ TEST_F(ModelInfoDialogTest, EscapeAfterChangesLeavesTheDocumentAsItWas) {
     document.image()[RadioImage::ModelTypeOffset] = 1;
     document.image()[RadioImage::BandOffset] = 4;
     const RadioImage before = document.image();
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     dialog.show();
     QTest::keyClick(box(dialog, Model), Qt::Key_Up);
     QTest::keyClick(box(dialog, Band), Qt::Key_Down);
@@ -133,7 +133,7 @@ TEST_F(ModelInfoDialogTest, EscapeAfterChangesLeavesTheDocumentAsItWas) {
 
 TEST_F(ModelInfoDialogTest, TypedTextCountsOnlyWhenItNamesAnEntry) {
     loadReducedModel(4);
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     const auto secondModel = QString::fromUtf8(ModelSettings::ModelEntries[1].data());
     test::typeInto(*box(dialog, Model), secondModel.toLower());
     EXPECT_EQ(shown(dialog, Band), "VHF: 136-174MHz");
@@ -146,7 +146,7 @@ TEST_F(ModelInfoDialogTest, TypedTextCountsOnlyWhenItNamesAnEntry) {
 }
 
 TEST_F(ModelInfoDialogTest, TypingOverTheModelEmptiesTheBandList) {
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     test::typeInto(*box(dialog, Model), "Some other radio");
     EXPECT_EQ(box(dialog, Band)->count(), 0);
     EXPECT_EQ(shown(dialog, Band), "");
@@ -157,7 +157,7 @@ TEST_F(ModelInfoDialogTest, TypingOverTheModelEmptiesTheBandList) {
 }
 
 TEST_F(ModelInfoDialogTest, LabelsStandLeftOfTheirBoxesAboveTheButtons) {
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     QLabel* modelLabel = test::label(dialog, "Model Type");
     QLabel* bandLabel = test::label(dialog, "Frequency");
     ASSERT_TRUE(modelLabel && bandLabel);
@@ -191,7 +191,7 @@ TEST_F(ModelRowSetupTest, RowsAddedBy160To199ShowTheImageAndSurviveASave) {
     ChannelCodec::render(document.image(), grid, document.channelCount());
     grid.setCellText(3, ChannelCodec::RxFreqColumn, "150.00000"); // edited, not yet parsed
 
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     QTest::keyClick(box(dialog, Model), Qt::Key_Down);
     clickButton(dialog, Ok);
     ModelRowSetup::apply(document, grid);
@@ -212,7 +212,7 @@ TEST_F(ModelRowSetupTest, RowsAddedBy160To199ShowTheImageAndSurviveASave) {
 TEST_F(ModelRowSetupTest, UnchangedCountKeepsEveryCellText) {
     ChannelCodec::render(document.image(), grid, 199);
     grid.setCellText(199, ChannelCodec::TxFreqColumn, "440.00000");
-    CModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, nullptr);
     clickButton(dialog, Cancel);
     ModelRowSetup::apply(document, grid);
     EXPECT_EQ(grid.rowCount(), 200);

@@ -1,5 +1,5 @@
+#include "dialogs/OptionalFeaturesDialog.h"
 #include "data/ChannelDocument.h"
-#include "dialogs/COptionalFeaturesDialog.h"
 #include "tests/dialogs/DialogControls.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ protected:
 
 TEST_F(OptionalFeaturesDialogTest, NewDocumentShowsItsDefaultsAndOkChangesOnlyTheVoxBytes) {
     const RadioImage before = document.image();
-    COptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, nullptr);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Optional Features");
     const std::map<int, QString> expected = {
@@ -81,7 +81,7 @@ TEST_F(OptionalFeaturesDialogTest, OutOfListValuesOpenAsTheirFallbacks) {
     byte(0x1FE0) = 5;     // one past "25k"
     byte(0x1FE1) |= 0x30; // both scan-mode bits
     byte(0x1FE7) = 3;
-    COptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, nullptr);
     EXPECT_EQ(shown(dialog, TimeOut), "Off");
     EXPECT_EQ(shown(dialog, Step), "");
     EXPECT_EQ(shown(dialog, ScanMode), "TO");
@@ -96,7 +96,7 @@ TEST_F(OptionalFeaturesDialogTest, OutOfListValuesOpenAsTheirFallbacks) {
 TEST_F(OptionalFeaturesDialogTest, ChoicesAreWrittenIntoTheirBitsOnly) {
     byte(0x1FC0) = 0xA5;
     byte(0x1FE2) = 0xDE;
-    COptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, nullptr);
     QTest::keyClick(box(dialog, Mode), Qt::Key_Up);         // "Frequency"
     QTest::keyClick(box(dialog, Beep), Qt::Key_Up);         // "Off"
     QTest::keyClick(box(dialog, KeypadLock), Qt::Key_Down); // "Auto"
@@ -114,7 +114,7 @@ TEST_F(OptionalFeaturesDialogTest, ChoicesAreWrittenIntoTheirBitsOnly) {
 }
 
 TEST_F(OptionalFeaturesDialogTest, ModeMemoryToChannelClearsBothBits) {
-    COptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, nullptr);
     QTest::keyClick(box(dialog, Mode), Qt::Key_Up);
     QTest::keyClick(box(dialog, Mode), Qt::Key_Up);
     EXPECT_EQ(shown(dialog, Mode), "Channel");
@@ -126,7 +126,7 @@ TEST_F(OptionalFeaturesDialogTest, OkThatChangesNoByteLeavesTheDocumentUnmodifie
     byte(0x1FE4) = 0;
     byte(0x1FE7) = 0;
     const RadioImage before = document.image();
-    COptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, nullptr);
     clickButton(dialog, Ok);
     EXPECT_EQ(document.image(), before);
     EXPECT_FALSE(document.isModified());
@@ -134,7 +134,7 @@ TEST_F(OptionalFeaturesDialogTest, OkThatChangesNoByteLeavesTheDocumentUnmodifie
 
 TEST_F(OptionalFeaturesDialogTest, CancelAfterChangesLeavesTheImage) {
     const RadioImage before = document.image();
-    COptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, nullptr);
     dialog.show();
     QTest::keyClick(box(dialog, TimeOut), Qt::Key_Down);
     QTest::keyClick(box(dialog, Busy), Qt::Key_Down);
@@ -146,7 +146,7 @@ TEST_F(OptionalFeaturesDialogTest, CancelAfterChangesLeavesTheImage) {
 }
 
 TEST_F(OptionalFeaturesDialogTest, TypedTextNeverAddsEntriesAndCountsOnlyWhenItNamesOne) {
-    COptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, nullptr);
     dialog.show();
     test::typeInto(*box(dialog, Step), "12.5K");
     test::typeInto(*box(dialog, VoxGain), "loud");
@@ -160,7 +160,7 @@ TEST_F(OptionalFeaturesDialogTest, TypedTextNeverAddsEntriesAndCountsOnlyWhenItN
 }
 
 TEST_F(OptionalFeaturesDialogTest, TwoColumnsOfLabelledBoxesAboveTheButtons) {
-    COptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, nullptr);
     dialog.show();
     const std::vector<std::pair<QString, int>> left = {{"Time out timer(TOT)", TimeOut},
                                                        {"Squelch Level", Squelch},

@@ -17,7 +17,7 @@ protected:
     // Loads bytes as the file "A.ini" with save on close and case-insensitive names.
     void load(ProfileFile& store, const std::string& bytes) {
         dir.write("A.ini", bytes);
-        ASSERT_TRUE(store.Open(dir.file("A.ini"), true, true, false));
+        ASSERT_TRUE(store.open(dir.file("A.ini"), true, true, false));
     }
 
     TempDir dir;
@@ -35,39 +35,39 @@ TEST_F(ProfileFileTest, LoadSyntax) {
                 "s=2\n"
                 "[tail] junk\n"
                 "last=3");
-    EXPECT_EQ(store.GetString("", "lead", "-"), "1");
-    EXPECT_EQ(store.GetString("MAIN", "key one", "-"), "value = more");
-    EXPECT_EQ(store.GetString("MAIN", "#x", "-"), "1");
-    EXPECT_EQ(store.GetString("MAIN", "abc", "-"), "");
+    EXPECT_EQ(store.getString("", "lead", "-"), "1");
+    EXPECT_EQ(store.getString("MAIN", "key one", "-"), "value = more");
+    EXPECT_EQ(store.getString("MAIN", "#x", "-"), "1");
+    EXPECT_EQ(store.getString("MAIN", "abc", "-"), "");
     for (const char* dropped : {"; x", "//x", "*x", "\\x", "x"})
-        EXPECT_EQ(store.GetString("MAIN", dropped, "-"), "-") << dropped;
-    EXPECT_EQ(store.GetString("SPACED", "s", "-"), "-");
-    EXPECT_EQ(store.GetString(" SPACED ", "s", "-"), "2");
+        EXPECT_EQ(store.getString("MAIN", dropped, "-"), "-") << dropped;
+    EXPECT_EQ(store.getString("SPACED", "s", "-"), "-");
+    EXPECT_EQ(store.getString(" SPACED ", "s", "-"), "2");
     // A header with text after it is a key line of the section before.
-    EXPECT_EQ(store.GetString(" SPACED ", "[tail] junk", "-"), "");
-    EXPECT_EQ(store.GetString(" SPACED ", "last", "-"), "3");
+    EXPECT_EQ(store.getString(" SPACED ", "[tail] junk", "-"), "");
+    EXPECT_EQ(store.getString(" SPACED ", "last", "-"), "3");
     EXPECT_FALSE(store.isModified());
 }
 
 TEST_F(ProfileFileTest, GetStringCutsComments) {
     ProfileFile store;
     load(store, "[S]\na=a//b\nb=a/*b\nc=a\t;b\nd=a ;b\ne=5 // note\nf=x/y;z\n");
-    EXPECT_EQ(store.GetString("S", "a", "-"), "a");
-    EXPECT_EQ(store.GetString("S", "b", "-"), "a");
-    EXPECT_EQ(store.GetString("S", "c", "-"), "a");
-    EXPECT_EQ(store.GetString("S", "d", "-"), "a ;b");
-    EXPECT_EQ(store.GetString("S", "e", "-"), "5 ");
-    EXPECT_EQ(store.GetString("S", "f", "-"), "x/y;z");
+    EXPECT_EQ(store.getString("S", "a", "-"), "a");
+    EXPECT_EQ(store.getString("S", "b", "-"), "a");
+    EXPECT_EQ(store.getString("S", "c", "-"), "a");
+    EXPECT_EQ(store.getString("S", "d", "-"), "a ;b");
+    EXPECT_EQ(store.getString("S", "e", "-"), "5 ");
+    EXPECT_EQ(store.getString("S", "f", "-"), "x/y;z");
 }
 
 TEST_F(ProfileFileTest, RepeatedKeysAndHeaders) {
     ProfileFile store;
     load(store, "[S]\nk=1\nk=2\n[T]\nt=1\n[s]\nk=3\nhidden=4\n");
-    EXPECT_EQ(store.GetString("S", "k", "-"), "2");
-    EXPECT_EQ(store.GetString("S", "hidden", "-"), "-");
-    store.SetString("S", "K", "9");
-    store.SetString("S", "hidden", "5");
-    ASSERT_EQ(store.Save(false).status, Status::Written);
+    EXPECT_EQ(store.getString("S", "k", "-"), "2");
+    EXPECT_EQ(store.getString("S", "hidden", "-"), "-");
+    store.setString("S", "K", "9");
+    store.setString("S", "hidden", "5");
+    ASSERT_EQ(store.save(false).status, Status::Written);
     EXPECT_EQ(dir.read("A.ini"),
               "[S]\r\nk=1\r\nk=9\r\nhidden=5\r\n[T]\r\nt=1\r\n[s]\r\nk=3\r\nhidden=4\r\n");
 }
@@ -75,9 +75,9 @@ TEST_F(ProfileFileTest, RepeatedKeysAndHeaders) {
 TEST_F(ProfileFileTest, SaveLayout) {
     ProfileFile store;
     load(store, "; comment\n\n lead = 1 \nabc\n[main]\n  x  =  y  \n");
-    store.SetString("MAIN", "new", "v");
-    store.SetString("Other", "k", "a//b");
-    ASSERT_EQ(store.Save(false).status, Status::Written);
+    store.setString("MAIN", "new", "v");
+    store.setString("Other", "k", "a//b");
+    ASSERT_EQ(store.save(false).status, Status::Written);
     EXPECT_EQ(dir.read("A.ini"),
               "lead=1\r\nabc=\r\n[main]\r\nx=y\r\nnew=v\r\n[Other]\r\nk=a//b\r\n");
 }
@@ -85,17 +85,17 @@ TEST_F(ProfileFileTest, SaveLayout) {
 TEST_F(ProfileFileTest, ModifiedFollowsTheComparisonRule) {
     ProfileFile store;
     load(store, "[MAIN]\nLANGUAGE=ENGLISH\n");
-    store.SetString("main", "language", "english");
+    store.setString("main", "language", "english");
     EXPECT_FALSE(store.isModified());
-    EXPECT_EQ(store.GetString("MAIN", "LANGUAGE", ""), "english");
-    EXPECT_EQ(store.Save(false).status, Status::NotModified);
+    EXPECT_EQ(store.getString("MAIN", "LANGUAGE", ""), "english");
+    EXPECT_EQ(store.save(false).status, Status::NotModified);
     EXPECT_EQ(dir.read("A.ini"), "[MAIN]\nLANGUAGE=ENGLISH\n");
 
     ProfileFile exact;
     dir.write("B.ini", "[MAIN]\nLANGUAGE=ENGLISH\n");
-    ASSERT_TRUE(exact.Open(dir.file("B.ini"), false, false, false));
-    EXPECT_EQ(exact.GetString("main", "LANGUAGE", "-"), "-");
-    exact.SetString("MAIN", "LANGUAGE", "english");
+    ASSERT_TRUE(exact.open(dir.file("B.ini"), false, false, false));
+    EXPECT_EQ(exact.getString("main", "LANGUAGE", "-"), "-");
+    exact.setString("MAIN", "LANGUAGE", "english");
     EXPECT_TRUE(exact.isModified());
 }
 
@@ -103,8 +103,8 @@ TEST_F(ProfileFileTest, StaysModifiedAfterSaveAndWritesAgainOnClose) {
     {
         ProfileFile store;
         load(store, "");
-        store.SetString("MAIN", "k", "1");
-        ASSERT_EQ(store.Save(false).status, Status::Written);
+        store.setString("MAIN", "k", "1");
+        ASSERT_EQ(store.save(false).status, Status::Written);
         EXPECT_TRUE(store.isModified());
         dir.write("A.ini", "changed behind our back");
     }
@@ -114,7 +114,7 @@ TEST_F(ProfileFileTest, StaysModifiedAfterSaveAndWritesAgainOnClose) {
 TEST_F(ProfileFileTest, OpenMissingFileCreatesItEmpty) {
     {
         ProfileFile store;
-        ASSERT_TRUE(store.Open(dir.file("new.ini"), true, true, false));
+        ASSERT_TRUE(store.open(dir.file("new.ini"), true, true, false));
         EXPECT_TRUE(dir.has("new.ini"));
     }
     EXPECT_EQ(dir.read("new.ini"), "");
@@ -122,24 +122,24 @@ TEST_F(ProfileFileTest, OpenMissingFileCreatesItEmpty) {
 
 TEST_F(ProfileFileTest, UnboundStoreAnswersDefaultsAndIgnoresSets) {
     ProfileFile store;
-    EXPECT_FALSE(store.Open(dir.file("no/such/dir.ini"), true, true, false));
-    EXPECT_FALSE(store.Open(dir.path().string(), true, true, false)); // a directory
-    store.SetString("MAIN", "k", "v");
+    EXPECT_FALSE(store.open(dir.file("no/such/dir.ini"), true, true, false));
+    EXPECT_FALSE(store.open(dir.path().string(), true, true, false)); // a directory
+    store.setString("MAIN", "k", "v");
     EXPECT_FALSE(store.isBound());
     EXPECT_FALSE(store.isModified());
-    EXPECT_EQ(store.GetString("MAIN", "k", "dflt"), "dflt");
-    EXPECT_EQ(store.Save(false).status, Status::NotModified);
+    EXPECT_EQ(store.getString("MAIN", "k", "dflt"), "dflt");
+    EXPECT_EQ(store.save(false).status, Status::NotModified);
 }
 
 TEST_F(ProfileFileTest, OpenOnABoundStoreSavesTheFirstFile) {
     ProfileFile store;
     load(store, "[A]\nx=1\n");
-    store.SetString("A", "x", "2");
+    store.setString("A", "x", "2");
     dir.write("B.ini", "[B]\ny=1\n");
-    ASSERT_TRUE(store.Open(dir.file("B.ini"), false, true, false));
+    ASSERT_TRUE(store.open(dir.file("B.ini"), false, true, false));
     EXPECT_EQ(dir.read("A.ini"), "[A]\r\nx=2\r\n");
-    EXPECT_EQ(store.GetString("A", "x", "-"), "-");
-    EXPECT_EQ(store.GetString("B", "y", "-"), "1");
+    EXPECT_EQ(store.getString("A", "x", "-"), "-");
+    EXPECT_EQ(store.getString("B", "y", "-"), "1");
     EXPECT_FALSE(store.isModified());
 }
 
@@ -147,11 +147,11 @@ TEST_F(ProfileFileTest, ClearUnbindsAndKeepsFlags) {
     {
         ProfileFile store;
         load(store, "[A]\nx=1\n");
-        store.SetString("A", "x", "2");
-        store.Clear();
+        store.setString("A", "x", "2");
+        store.clear();
         EXPECT_FALSE(store.isBound());
         EXPECT_FALSE(store.isModified());
-        EXPECT_EQ(store.GetString("A", "x", "-"), "-");
+        EXPECT_EQ(store.getString("A", "x", "-"), "-");
     }
     EXPECT_EQ(dir.read("A.ini"), "[A]\nx=1\n");
 }
@@ -159,9 +159,9 @@ TEST_F(ProfileFileTest, ClearUnbindsAndKeepsFlags) {
 TEST_F(ProfileFileTest, EmptySectionNamesAndTheLeadingSection) {
     ProfileFile store;
     load(store, "");
-    store.SetString("", "k", "v"); // no section named "" yet: a new, headerless one
-    store.SetString("S", "a", "1");
-    ASSERT_EQ(store.Save(false).status, Status::Written);
+    store.setString("", "k", "v"); // no section named "" yet: a new, headerless one
+    store.setString("S", "a", "1");
+    ASSERT_EQ(store.save(false).status, Status::Written);
     EXPECT_EQ(dir.read("A.ini"), "k=v\r\n[S]\r\na=1\r\n");
 }
 
@@ -172,7 +172,7 @@ TEST_F(ProfileFileTest, ManySectionsGrowTheTables) {
         text += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
     load(store, text);
     for (int i = 0; i < 40; ++i)
-        EXPECT_EQ(store.GetString("s" + std::to_string(i), "K", "-"), std::to_string(i));
+        EXPECT_EQ(store.getString("s" + std::to_string(i), "K", "-"), std::to_string(i));
 }
 
 TEST_F(ProfileFileTest, GbkTextIsNeverSplitInsideACharacter) {
@@ -182,16 +182,16 @@ TEST_F(ProfileFileTest, GbkTextIsNeverSplitInsideACharacter) {
                 "\x81\\x = 1\n"
                 "c = a\x81//b\n"
                 "t = \xB0\xA1 \n");
-    EXPECT_EQ(store.GetString("\xC3\x81", "na\x81=me", "-"), "va\x81\\lue");
-    EXPECT_EQ(store.GetString("\xC3\xA1", "na\x81=me", "-"), "-"); // second byte does not fold
-    EXPECT_EQ(store.GetString("\xC3\x81", "\x81\\x", "-"), "1");
-    EXPECT_EQ(store.GetString("\xC3\x81", "c", "-"), "a\x81//b");
-    EXPECT_EQ(store.GetString("\xC3\x81", "t", "-"), "\xB0\xA1");
+    EXPECT_EQ(store.getString("\xC3\x81", "na\x81=me", "-"), "va\x81\\lue");
+    EXPECT_EQ(store.getString("\xC3\xA1", "na\x81=me", "-"), "-"); // second byte does not fold
+    EXPECT_EQ(store.getString("\xC3\x81", "\x81\\x", "-"), "1");
+    EXPECT_EQ(store.getString("\xC3\x81", "c", "-"), "a\x81//b");
+    EXPECT_EQ(store.getString("\xC3\x81", "t", "-"), "\xB0\xA1");
 
     ProfileFile utf8(4, StdFileOps::instance(), CodePage::Utf8);
-    ASSERT_TRUE(utf8.Open(dir.file("A.ini"), false, true, false));
-    EXPECT_EQ(utf8.GetString("\xC3\x81", "na\x81", "-"), "me = va\x81\\lue");
-    EXPECT_EQ(utf8.GetString("\xC3\x81", "c", "-"), "a\x81");
+    ASSERT_TRUE(utf8.open(dir.file("A.ini"), false, true, false));
+    EXPECT_EQ(utf8.getString("\xC3\x81", "na\x81", "-"), "me = va\x81\\lue");
+    EXPECT_EQ(utf8.getString("\xC3\x81", "c", "-"), "a\x81");
 }
 
 TEST(AppDirectory, TakesTheDirectoryOfArgv0OrTheCurrentOne) {

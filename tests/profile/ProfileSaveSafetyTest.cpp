@@ -25,8 +25,8 @@ protected:
 
     // Opens A.ini through ops and changes a value so there is something to save.
     void openChanged(ProfileFile& store) {
-        ASSERT_TRUE(store.Open(dir.file("A.ini"), false, true, false));
-        store.SetString("MAIN", "old", "short");
+        ASSERT_TRUE(store.open(dir.file("A.ini"), false, true, false));
+        store.setString("MAIN", "old", "short");
     }
 
     TempDir dir;
@@ -36,7 +36,7 @@ protected:
 TEST_F(ProfileSaveSafetyTest, ReplacesTheFileWithoutLeavingATemporary) {
     ProfileFile store(4, ops);
     openChanged(store);
-    EXPECT_EQ(store.Save(false).status, Status::Written);
+    EXPECT_EQ(store.save(false).status, Status::Written);
     EXPECT_EQ(dir.read("A.ini"), "[MAIN]\r\nold=short\r\n");
     EXPECT_EQ(dir.entries(), 1u);
 }
@@ -45,18 +45,18 @@ TEST_F(ProfileSaveSafetyTest, ReadOnlyFileIsLeftAloneAndStaysModified) {
     ProfileFile store(4, ops);
     openChanged(store);
     ops.fileReadOnly = true;
-    EXPECT_EQ(store.Save(false).status, Status::Failed);
+    EXPECT_EQ(store.save(false).status, Status::Failed);
     EXPECT_TRUE(store.isModified());
     EXPECT_EQ(dir.read("A.ini"), kOld);
     ops.fileReadOnly = false;
-    EXPECT_EQ(store.Save(false).status, Status::Written); // the close-time save tries again
+    EXPECT_EQ(store.save(false).status, Status::Written); // the close-time save tries again
 }
 
 TEST_F(ProfileSaveSafetyTest, ReadOnlyDirectoryRewritesInPlaceWithoutTheOldTail) {
     ProfileFile store(4, ops);
     openChanged(store);
     ops.directoryReadOnly = true;
-    EXPECT_EQ(store.Save(false).status, Status::Written);
+    EXPECT_EQ(store.save(false).status, Status::Written);
     EXPECT_EQ(dir.read("A.ini"), "[MAIN]\r\nold=short\r\n");
     EXPECT_EQ(dir.entries(), 1u);
 }
@@ -64,9 +64,9 @@ TEST_F(ProfileSaveSafetyTest, ReadOnlyDirectoryRewritesInPlaceWithoutTheOldTail)
 TEST_F(ProfileSaveSafetyTest, FailedRenameFallsBackToInPlace) {
     ProfileFile store(4, ops);
     openChanged(store);
-    store.SetString("MAIN", "added", std::string(200, 'x'));
+    store.setString("MAIN", "added", std::string(200, 'x'));
     ops.renameFails = true;
-    EXPECT_EQ(store.Save(false).status, Status::Written);
+    EXPECT_EQ(store.save(false).status, Status::Written);
     EXPECT_EQ(dir.read("A.ini"), "[MAIN]\r\nold=short\r\nadded=" + std::string(200, 'x') + "\r\n");
     EXPECT_EQ(dir.entries(), 1u);
 }
@@ -75,8 +75,8 @@ TEST_F(ProfileSaveSafetyTest, ReadFailureLeavesTheStoreUnbound) {
     ops.readFails = true;
     {
         ProfileFile store(4, ops);
-        EXPECT_FALSE(store.Open(dir.file("A.ini"), true, true, false));
-        store.SetString("MAIN", "old", "x");
+        EXPECT_FALSE(store.open(dir.file("A.ini"), true, true, false));
+        store.setString("MAIN", "old", "x");
         EXPECT_FALSE(store.isBound());
     }
     EXPECT_EQ(dir.read("A.ini"), kOld);
@@ -104,11 +104,11 @@ private:
 TEST_F(ProfileSaveSafetyTest, FullDiskKeepsTheOldFileAndNoTemporary) {
     ProfileFile store(4, ops);
     openChanged(store);
-    store.SetString("MAIN", "big", std::string(100000, 'x'));
+    store.setString("MAIN", "big", std::string(100000, 'x'));
     Status status{};
     {
         FileSizeLimit limit(4096);
-        status = store.Save(false).status;
+        status = store.save(false).status;
     }
     EXPECT_EQ(status, Status::Failed);
     EXPECT_TRUE(store.isModified());
@@ -119,12 +119,12 @@ TEST_F(ProfileSaveSafetyTest, FullDiskKeepsTheOldFileAndNoTemporary) {
 TEST_F(ProfileSaveSafetyTest, FullDiskInPlaceKeepsTheOldFile) {
     ProfileFile store(4, ops);
     openChanged(store);
-    store.SetString("MAIN", "big", std::string(100000, 'x'));
+    store.setString("MAIN", "big", std::string(100000, 'x'));
     ops.directoryReadOnly = true;
     Status status{};
     {
         FileSizeLimit limit(4096);
-        status = store.Save(false).status;
+        status = store.save(false).status;
     }
     EXPECT_EQ(status, Status::Failed);
     EXPECT_EQ(dir.read("A.ini"), kOld);
@@ -142,14 +142,14 @@ TEST_F(ProfileBackupTest, NumbersGoOnFromTheHighestExisting) {
     dir.write("A.ini.bak", "");
     dir.write("Other.ini.050", "");
     ProfileFile store;
-    ASSERT_TRUE(store.Open(dir.file("A.ini"), false, true, false));
-    store.SetString("S", "k", "1");
-    EXPECT_EQ(store.Save(true).backupPath, dir.file("A.ini.008"));
+    ASSERT_TRUE(store.open(dir.file("A.ini"), false, true, false));
+    store.setString("S", "k", "1");
+    EXPECT_EQ(store.save(true).backupPath, dir.file("A.ini.008"));
     EXPECT_EQ(dir.read("A.ini.008"), "[S]\nk=0\n");
 
     // Later saves of the same store copy to the same backup.
-    store.SetString("S", "k", "2");
-    EXPECT_EQ(store.Save(true).backupPath, dir.file("A.ini.008"));
+    store.setString("S", "k", "2");
+    EXPECT_EQ(store.save(true).backupPath, dir.file("A.ini.008"));
     EXPECT_EQ(dir.read("A.ini.008"), "[S]\r\nk=1\r\n");
     EXPECT_EQ(dir.read("A.ini"), "[S]\r\nk=2\r\n");
 }
@@ -159,9 +159,9 @@ TEST_F(ProfileBackupTest, NumbersGoOnPast999) {
     dir.write("A.ini.999", "");
     for (const char* expected : {"A.ini.1000", "A.ini.1001"}) {
         ProfileFile store;
-        ASSERT_TRUE(store.Open(dir.file("A.ini"), false, true, false));
-        store.SetString("S", "k", expected);
-        EXPECT_EQ(store.Save(true).backupPath, dir.file(expected));
+        ASSERT_TRUE(store.open(dir.file("A.ini"), false, true, false));
+        store.setString("S", "k", expected);
+        EXPECT_EQ(store.save(true).backupPath, dir.file(expected));
         EXPECT_TRUE(dir.has(expected));
     }
 }
@@ -170,8 +170,8 @@ TEST_F(ProfileBackupTest, CloseSequenceBacksUpWhenAsked) {
     dir.write("A.ini", "[S]\nk=0\n");
     {
         ProfileFile store;
-        ASSERT_TRUE(store.Open(dir.file("A.ini"), true, true, true));
-        store.SetString("S", "k", "1");
+        ASSERT_TRUE(store.open(dir.file("A.ini"), true, true, true));
+        store.setString("S", "k", "1");
     }
     EXPECT_EQ(dir.read("A.ini.001"), "[S]\nk=0\n");
     EXPECT_EQ(dir.read("A.ini"), "[S]\r\nk=1\r\n");
@@ -181,10 +181,10 @@ TEST_F(ProfileBackupTest, FailedBackupDoesNotStopTheSave) {
     dir.write("A.ini", "[S]\nk=0\n");
     FaultyFileOps ops;
     ProfileFile store(4, ops);
-    ASSERT_TRUE(store.Open(dir.file("A.ini"), false, true, false));
-    store.SetString("S", "k", "1");
+    ASSERT_TRUE(store.open(dir.file("A.ini"), false, true, false));
+    store.setString("S", "k", "1");
     ops.directoryReadOnly = true; // no backup can be made, the file is rewritten in place
-    EXPECT_EQ(store.Save(true).status, ProfileFile::SaveResult::Status::Written);
+    EXPECT_EQ(store.save(true).status, ProfileFile::SaveResult::Status::Written);
     EXPECT_EQ(ops.copies, 1);
     EXPECT_FALSE(dir.has("A.ini.001"));
     EXPECT_EQ(dir.read("A.ini"), "[S]\r\nk=1\r\n");

@@ -1,13 +1,13 @@
 // Opening, saving and closing documents, and the question for changed ones.
 #include "tests/shell/ShellFixture.h"
 
-#include "shell/CChildFrame.h"
-#include "shell/CHalcyonDoc.h"
-#include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
 #include "shell/DocumentManager.h"
+#include "shell/DocumentWindow.h"
+#include "shell/MainWindow.h"
 #include "shell/RecentFileList.h"
-#include "view/CHalcyonView.h"
+#include "shell/TarnDocument.h"
+#include "view/ChannelView.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -45,13 +45,13 @@ TEST_F(Documents, OpenConfirmedShowsTheFileWithRowsForItsChannelCount) {
     m_prompter.answer(PromptAnswer::Ok);
     trigger(cmd::FileOpen);
     ASSERT_EQ(documentCount(), 2U);
-    CChildFrame* frame = active();
+    DocumentWindow* frame = active();
     EXPECT_EQ(frame->windowTitle(), "small.sin");
     EXPECT_EQ(frame->document().channelCount(), 160);
-    CMSFlexGrid& grid = frame->view().grid();
-    EXPECT_EQ(grid.GetRows(), 161);
-    EXPECT_EQ(grid.GetTextMatrix(160, 0), "160");
-    EXPECT_EQ(grid.GetTextMatrix(7, 0), "  7");
+    FlexGrid& grid = frame->view().grid();
+    EXPECT_EQ(grid.rows(), 161);
+    EXPECT_EQ(grid.textMatrix(160, 0), "160");
+    EXPECT_EQ(grid.textMatrix(7, 0), "  7");
     EXPECT_EQ(main().commandAction(cmd::RecentFile1)->text().left(3), "&1 ");
     EXPECT_TRUE(main().commandAction(cmd::RecentFile1)->text().endsWith("small.sin"));
 
@@ -68,16 +68,16 @@ TEST_F(Documents, AModelChangeSetsUpTheRowsOfEveryWindowOfTheDocument) {
     m_dialogs.openNames.push_back(q(writeImage("small.sin", 4)));
     m_prompter.answer(PromptAnswer::Ok);
     trigger(cmd::FileOpen);
-    CChildFrame* first = active();
+    DocumentWindow* first = active();
     trigger(cmd::WindowNew);
-    CChildFrame* second = active();
+    DocumentWindow* second = active();
     ASSERT_NE(first, second);
     // What Model Information leaves behind when a model is chosen in the second window.
     second->document().setChannelCount(199);
     second->view().setUpRowsForChannelCount();
     emit second->view().channelRowsChanged();
-    EXPECT_EQ(first->view().grid().GetRows(), 200);
-    EXPECT_EQ(first->view().grid().GetTextMatrix(199, 0), "199");
+    EXPECT_EQ(first->view().grid().rows(), 200);
+    EXPECT_EQ(first->view().grid().textMatrix(199, 0), "199");
 }
 
 TEST_F(Documents, ShortFileIsReportedByNameAndOpensNothing) {
@@ -115,13 +115,13 @@ TEST_F(Documents, NewDocumentSavedAtOnceHoldsParsedBlankRowsAndDefaults) {
 
 TEST_F(Documents, SaveStoresTheGridNotJustTheImage) {
     ASSERT_TRUE(start());
-    CMSFlexGrid& grid = active()->view().grid();
-    grid.SetTextMatrix(1, 1, "145.12500");
-    grid.SetTextMatrix(1, 2, "145.12500");
-    grid.SetTextMatrix(1, 3, "OFF");
-    grid.SetTextMatrix(1, 4, "OFF");
-    grid.SetTextMatrix(1, 5, "High");
-    grid.SetTextMatrix(1, 6, "UnLock");
+    FlexGrid& grid = active()->view().grid();
+    grid.setTextMatrix(1, 1, "145.12500");
+    grid.setTextMatrix(1, 2, "145.12500");
+    grid.setTextMatrix(1, 3, "OFF");
+    grid.setTextMatrix(1, 4, "OFF");
+    grid.setTextMatrix(1, 5, "High");
+    grid.setTextMatrix(1, 6, "UnLock");
     m_dialogs.saveNames.push_back(q(file("one.sin")));
     trigger(cmd::FileSaveAs);
     const auto bytes = readBytes(file("one.sin"));
@@ -184,7 +184,7 @@ TEST_F(Documents, UnwritableRowDumpIsReportedButTheFileIsSaved) {
 
 TEST_F(Documents, ClosingAChangedDocumentAsksToSave) {
     ASSERT_TRUE(start());
-    CHalcyonDoc& document = active()->document();
+    TarnDocument& document = active()->document();
     document.setModified(true);
 
     m_prompter.answer(PromptAnswer::Cancel);

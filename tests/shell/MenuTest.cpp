@@ -1,12 +1,12 @@
 // Menu 129: texts, ids, prompts, separators, and which items are available when.
 #include "tests/shell/ShellFixture.h"
 
-#include "shell/CBackgroundMDIClient.h"
-#include "shell/CChildFrame.h"
-#include "shell/CMainFrame.h"
+#include "shell/BackgroundWorkArea.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandRouter.h"
-#include "view/CHalcyonView.h"
+#include "shell/DocumentWindow.h"
+#include "shell/MainWindow.h"
+#include "view/ChannelView.h"
 
 #include <QAction>
 #include <QMenu>
@@ -78,7 +78,7 @@ TEST_F(Menus, PromptsSplitIntoStatusTextAndTooltip) {
     EXPECT_TRUE(main().commandAction(cmd::ModelInformation)->statusTip().isEmpty());
 }
 
-std::set<int> enabledCommands(CMainFrame& frame) {
+std::set<int> enabledCommands(MainWindow& frame) {
     frame.refreshCommands();
     std::set<int> ids;
     for (const QAction* top : frame.menuBar()->actions()) {
@@ -113,7 +113,7 @@ TEST_F(Menus, ChannelWindowBringsItsRouteIntoPlay) {
     // Nothing on the route handles the recent-file placeholder while the list is empty.
     EXPECT_EQ(on.count(57616), 0U);
     // Whatever the view handles is available, whatever it leaves is grey.
-    CHalcyonView& view = active()->view();
+    ChannelView& view = active()->view();
     for (int id : {32771, 32772, 32773, 32775, 32776, 32777, 32781, 32782, 32783})
         EXPECT_EQ(on.count(id) == 1, view.handlesCommand(id)) << id;
 }
@@ -135,15 +135,15 @@ TEST_F(Menus, KeyNamesInTheTextsIssueNoCommand) {
 
 TEST_F(Menus, EditDataAsksThenMakesTheFirstCellCurrent) {
     ASSERT_TRUE(start());
-    CMSFlexGrid& grid = active()->view().grid();
-    grid.SetRow(5);
-    grid.SetCol(3);
+    FlexGrid& grid = active()->view().grid();
+    grid.setRow(5);
+    grid.setCol(3);
     m_prompter.answer(PromptAnswer::Ok);
     trigger(cmd::EditData);
     EXPECT_EQ(m_prompter.texts(),
               std::vector<std::string>{"Please directly double click inside the table"});
-    EXPECT_EQ(grid.GetRow(), 1);
-    EXPECT_EQ(grid.GetCol(), 1);
+    EXPECT_EQ(grid.row(), 1);
+    EXPECT_EQ(grid.col(), 1);
 }
 
 TEST_F(Menus, AboutCommandRunsTheAboutBox) {

@@ -2,11 +2,11 @@
 #include "tests/shell/ShellFixture.h"
 
 #include "data/TextGrid.h"
-#include "shell/CMainFrame.h"
 #include "shell/ChannelTablePrinter.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandLineInfo.h"
 #include "shell/CommandRouter.h"
+#include "shell/MainWindow.h"
 #include "shell/PrintService.h"
 
 #include <QFile>

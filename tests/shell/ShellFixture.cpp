@@ -1,9 +1,9 @@
 #include "tests/shell/ShellFixture.h"
 
-#include "shell/CChildFrame.h"
-#include "shell/CMainFrame.h"
 #include "shell/CommandRouter.h"
 #include "shell/DocumentManager.h"
+#include "shell/DocumentWindow.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -17,7 +17,7 @@ void ShellFixture::SetUp() {
     ASSERT_TRUE(m_dir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
-    m_app = std::make_unique<CHalcyonApp>(m_prompter, m_dialogs);
+    m_app = std::make_unique<TarnApplication>(m_prompter, m_dialogs);
     m_app->setDumpDirectory(m_dir.path().toStdString());
 }
 
@@ -28,14 +28,14 @@ void ShellFixture::TearDown() {
 }
 
 bool ShellFixture::start(const QStringList& arguments) {
-    return m_app->InitInstance(QStringList{QStringLiteral("tarn")} + arguments);
+    return m_app->initInstance(QStringList{QStringLiteral("tarn")} + arguments);
 }
 
-CMainFrame& ShellFixture::main() {
+MainWindow& ShellFixture::main() {
     return m_app->mainFrame();
 }
 
-CChildFrame* ShellFixture::active() {
+DocumentWindow* ShellFixture::active() {
     return main().activeChild();
 }
 

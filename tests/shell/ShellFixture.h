@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CHalcyonApp.h"
+#include "shell/TarnApplication.h"
 #include "tests/shell/FakeShellDialogs.h"
 #include "tests/support/TestPrompter.h"
 
@@ -13,9 +13,9 @@
 #include <vector>
 
 namespace tarn {
-class CChildFrame;
-class CHalcyonDoc;
-class CMainFrame;
+class DocumentWindow;
+class TarnDocument;
+class MainWindow;
 } // namespace tarn
 
 namespace tarn::test {
@@ -28,8 +28,8 @@ protected:
 
     // Starts the program; the arguments follow the program name.
     [[nodiscard]] bool start(const QStringList& arguments = {});
-    CMainFrame& main();
-    [[nodiscard]] CChildFrame* active();
+    MainWindow& main();
+    [[nodiscard]] DocumentWindow* active();
     [[nodiscard]] std::size_t documentCount();
     [[nodiscard]] bool enabled(int command);
     // Runs a command through the main window's menu action, as a click would.
@@ -45,7 +45,7 @@ protected:
     QTemporaryDir m_dir;
     TestPrompter m_prompter;
     FakeShellDialogs m_dialogs;
-    std::unique_ptr<CHalcyonApp> m_app;
+    std::unique_ptr<TarnApplication> m_app;
 };
 
 } // namespace tarn::test

@@ -2,14 +2,14 @@
 #include "tests/shell/ShellFixture.h"
 
 #include "resources/ResourceInit.h"
-#include "shell/CAboutDialog.h"
-#include "shell/CBackgroundMDIClient.h"
-#include "shell/CChildFrame.h"
-#include "shell/CHalcyonDoc.h"
-#include "shell/CMainFrame.h"
+#include "shell/AboutDialog.h"
+#include "shell/BackgroundWorkArea.h"
 #include "shell/CommandIds.h"
+#include "shell/DocumentWindow.h"
 #include "shell/LockKeyIndicator.h"
-#include "view/CHalcyonView.h"
+#include "shell/MainWindow.h"
+#include "shell/TarnDocument.h"
+#include "view/ChannelView.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -30,7 +30,7 @@ using Startup = ShellFixture;
 
 TEST_F(Startup, OpensCentredMainWindowWithOneNewDocument) {
     ASSERT_TRUE(start());
-    CMainFrame& frame = main();
+    MainWindow& frame = main();
     EXPECT_TRUE(frame.isVisible());
     EXPECT_EQ(frame.windowTitle(), "Davuz EduzIdoz");
     EXPECT_EQ(frame.size(), QSize(800, 600));
@@ -38,14 +38,14 @@ TEST_F(Startup, OpensCentredMainWindowWithOneNewDocument) {
     EXPECT_LE((frame.frameGeometry().center() - screenCentre).manhattanLength(), 2);
 
     ASSERT_EQ(documentCount(), 1U);
-    CChildFrame* child = active();
+    DocumentWindow* child = active();
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->windowTitle(), "Edit Channel Data1");
     EXPECT_EQ(child->document().channelCount(), 199);
-    EXPECT_EQ(child->view().grid().GetRows(), 200);
+    EXPECT_EQ(child->view().grid().rows(), 200);
     EXPECT_FALSE(child->document().isModified());
-    EXPECT_LE(child->width(), CChildFrame::InitialWidth);
-    EXPECT_LE(child->height(), CChildFrame::InitialHeight);
+    EXPECT_LE(child->width(), DocumentWindow::InitialWidth);
+    EXPECT_LE(child->height(), DocumentWindow::InitialHeight);
     EXPECT_EQ(QCoreApplication::organizationName(), "Local AppWizard-Generated Applications");
     EXPECT_EQ(QCoreApplication::applicationName(), "Vizuruzu DizaRido");
 }
@@ -54,7 +54,7 @@ TEST_F(Startup, NewDocumentsAreNumberedOnAndChildWindowsCentreInTheWorkArea) {
     ASSERT_TRUE(start());
     trigger(cmd::FileNew);
     ASSERT_EQ(documentCount(), 2U);
-    CChildFrame* second = active();
+    DocumentWindow* second = active();
     EXPECT_EQ(second->windowTitle(), "Edit Channel Data2");
     const QSize area = main().mdiClient().viewport()->size();
     const int expectedX = std::max(0, (area.width() - second->width()) / 2);
@@ -72,7 +72,7 @@ TEST_F(Startup, FileOnTheCommandLineOpensAfterTheQuestion) {
     EXPECT_EQ(m_prompter.prompts()[0].icon, PromptIcon::Warning);
     ASSERT_EQ(documentCount(), 1U);
     EXPECT_EQ(active()->windowTitle(), "radio.sin");
-    EXPECT_EQ(active()->view().grid().GetRows(), 161);
+    EXPECT_EQ(active()->view().grid().rows(), 161);
 }
 
 TEST_F(Startup, UnreadableOrRefusedCommandLineFileEndsTheProgram) {
@@ -106,10 +106,10 @@ TEST_F(Startup, StatusBarShowsIdleTextAndLockKeyPanes) {
 
 TEST_F(Startup, PointerHelpFromTheViewGoesToTheMessagePane) {
     ASSERT_TRUE(start());
-    CMSFlexGrid& grid = active()->view().grid();
+    FlexGrid& grid = active()->view().grid();
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QCoreApplication::sendEvent(&grid, &enter);
-    EXPECT_EQ(main().statusBar()->currentMessage().toStdString(), CHalcyonView::GridHelp);
+    EXPECT_EQ(main().statusBar()->currentMessage().toStdString(), ChannelView::GridHelp);
     // A menu prompt replaces it; the idle text returns afterwards.
     QStatusTipEvent tip(QStringLiteral("Create a new document"));
     QCoreApplication::sendEvent(&main(), &tip);
@@ -212,7 +212,7 @@ TEST_F(Startup, WorkAreaIsTiledWithThePictureFromTheTopLeft) {
 }
 
 TEST(AboutDialog, ShowsIconVersionAndOrnamentWithDefaultOk) {
-    CAboutDialog about;
+    AboutDialog about;
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.versionLabel().text(), " Communication Software - 4.0 ");
     EXPECT_EQ(about.ornamentLabel().text(), "══════════════★═══★═══★═══════════════");

@@ -2,14 +2,14 @@
 
 #include "data/RadioImage.h"
 #include "radio/VirtualRadio.h"
-#include "shell/CBackgroundMDIClient.h"
-#include "shell/CChildFrame.h"
-#include "shell/CHalcyonDoc.h"
-#include "shell/CMainFrame.h"
+#include "shell/BackgroundWorkArea.h"
 #include "shell/CommandIds.h"
+#include "shell/DocumentWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/TarnDocument.h"
 #include "tests/support/FakeSerialLine.h"
 #include "tests/support/VirtualClock.h"
-#include "view/CHalcyonView.h"
+#include "view/ChannelView.h"
 
 #include <QTest>
 
@@ -30,7 +30,7 @@ protected:
         view().radioLink().useDevices(line, clock);
     }
 
-    [[nodiscard]] CHalcyonView& view() { return active()->view(); }
+    [[nodiscard]] ChannelView& view() { return active()->view(); }
     // Read From Radio from the menu, Start pressed; returns once the transfer has ended.
     void read() {
         trigger(cmd::ReadFromRadio);
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(TransferShellTest, CompletedReadMarksTheDocumentSoClosingAsks) {
     read();
-    EXPECT_EQ(view().grid().GetRows(), 161);
+    EXPECT_EQ(view().grid().rows(), 161);
     EXPECT_TRUE(active()->document().isModified());
     m_prompter.answer(PromptAnswer::No);
     trigger(cmd::FileClose);
@@ -67,19 +67,19 @@ TEST_F(TransferShellTest, CompletedReadMarksTheDocumentSoClosingAsks) {
 }
 
 TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
-    CChildFrame* first = active();
+    DocumentWindow* first = active();
     radio.memory()[0] = 0x00;
     radio.memory()[1] = 0x25;
     radio.memory()[2] = 0x65;
     radio.memory()[3] = 0x14;
     trigger(cmd::WindowNew);
     ASSERT_NE(active(), first);
-    CHalcyonView& other = active()->view();
+    ChannelView& other = active()->view();
     main().mdiClient().setActiveSubWindow(first);
     read();
     // Saving from the other window must not put its older grid over what was read.
-    EXPECT_EQ(other.grid().GetRows(), 161);
-    EXPECT_EQ(other.grid().GetTextMatrix(1, 1), "146.52500");
+    EXPECT_EQ(other.grid().rows(), 161);
+    EXPECT_EQ(other.grid().textMatrix(1, 1), "146.52500");
 }
 
 TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {

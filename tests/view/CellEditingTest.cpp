@@ -1,4 +1,4 @@
-#include "view/CHalcyonView.h"
+#include "view/ChannelView.h"
 
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
@@ -32,16 +32,16 @@ class CellEditingTest : public ::testing::Test {
 protected:
     CellEditingTest() {
         document.initNew();
-        view.OnInitialUpdate();
+        view.initialUpdate();
         view.resize(760, 560);
         view.show();
         view.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
     }
 
-    [[nodiscard]] CMSFlexGrid& grid() { return view.grid(); }
+    [[nodiscard]] FlexGrid& grid() { return view.grid(); }
     [[nodiscard]] std::string cell(long row, long col) {
-        return grid().GetTextMatrix(row, col).toStdString();
+        return grid().textMatrix(row, col).toStdString();
     }
     [[nodiscard]] std::vector<std::string> rowTexts(long row) {
         std::vector<std::string> texts;
@@ -51,7 +51,7 @@ protected:
     }
     void setRow(long row, const std::vector<std::string>& texts) {
         for (long col = 1; col <= 6; ++col)
-            grid().SetTextMatrix(row, col, QString::fromStdString(texts[col - 1]));
+            grid().setTextMatrix(row, col, QString::fromStdString(texts[col - 1]));
     }
 
     [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
@@ -65,8 +65,8 @@ protected:
     }
     // Makes the cell current with the grid focused, no editor open.
     void select(long row, long col) {
-        grid().SetRow(row);
-        grid().SetCol(col);
+        grid().setRow(row);
+        grid().setCol(col);
         grid().setFocus();
     }
     // Keys go wherever the focus is, as typing does.
@@ -85,7 +85,7 @@ protected:
     ChannelDocument document;
     const ToneTable tones;
     test::TestPrompter prompter;
-    CHalcyonView view{document, tones, prompter};
+    ChannelView view{document, tones, prompter};
 };
 
 TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
@@ -131,29 +131,29 @@ TEST_F(CellEditingTest, AChannelIsProgrammedWithTheKeyboardAlone) {
     // A new channel gets its defaults, and Enter opens TX Freq with the value selected.
     EXPECT_EQ(rowTexts(3),
               (std::vector<std::string>{"446.00000", "446.00000", "OFF", "OFF", "High", "Lock"}));
-    EXPECT_EQ(grid().GetCol(), 2);
+    EXPECT_EQ(grid().col(), 2);
     ASSERT_EQ(focused(), view.frequencyEdit());
     EXPECT_EQ(view.frequencyEdit()->selectedText(), "446.00000");
 
     type("446.5");
     enter();
-    ASSERT_EQ(grid().GetCol(), 3);
+    ASSERT_EQ(grid().col(), 3);
     EXPECT_FALSE(view.toneBox()->isHidden());
     EXPECT_EQ(view.toneBox()->currentText(), "OFF");
     type("88.5");
     enter();
-    ASSERT_EQ(grid().GetCol(), 4);
+    ASSERT_EQ(grid().col(), 4);
     type("d023n");
     enter();
-    ASSERT_EQ(grid().GetCol(), 5);
+    ASSERT_EQ(grid().col(), 5);
     EXPECT_FALSE(view.powerBox()->isHidden());
     key(Qt::Key_Down);
     enter();
 
     EXPECT_EQ(rowTexts(3), (std::vector<std::string>{"446.00000", "446.50000", "88.5", "d023n",
                                                      "Middle", "Lock"}));
-    EXPECT_EQ(grid().GetRow(), 4);
-    EXPECT_EQ(grid().GetCol(), 1);
+    EXPECT_EQ(grid().row(), 4);
+    EXPECT_EQ(grid().col(), 1);
     EXPECT_EQ(focused(), view.frequencyEdit());
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(prompter.prompts().empty());
@@ -235,37 +235,37 @@ TEST_F(CellEditingTest, AToneChosenOverASelectionSetsOnlyToneColumns) {
     click(6, 3);
     type("88.5");
     grid().setRangeSelected({5, 2, 5, 3}, true);
-    view.CommitEditor();
+    view.commitEditor();
     EXPECT_EQ(cell(6, 3), "88.5");
     EXPECT_EQ(cell(6, 4), "88.5");
 
     click(6, 3);
     type("D023N");
     grid().setRangeSelected({5, 2, 5, 5}, true);
-    view.CommitEditor();
+    view.commitEditor();
     EXPECT_EQ(rowTexts(6), (std::vector<std::string>{"145.50000", "145.50000", "D023N", "88.5",
                                                      "High", "Lock"}));
 }
 
 TEST_F(CellEditingTest, EnterOnTheLastRowStoresAndHandsOnATab) {
-    const long last = grid().GetRows() - 1;
+    const long last = grid().rows() - 1;
     setRow(last, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
     click(last, 5);
     key(Qt::Key_Down);
     enter();
     EXPECT_EQ(cell(last, 5), "Middle");
-    EXPECT_EQ(grid().GetRow(), last);
+    EXPECT_EQ(grid().row(), last);
     EXPECT_TRUE(view.powerBox()->isHidden());
     EXPECT_NE(focused(), view.powerBox());
 
     // On the grid, Enter moves right, and in CHN Lock leaves the grid.
     select(last, 2);
     enter();
-    EXPECT_EQ(grid().GetCol(), 3);
+    EXPECT_EQ(grid().col(), 3);
     EXPECT_TRUE(view.toneBox()->isHidden());
     select(last, 6);
     enter();
-    EXPECT_EQ(grid().GetCol(), 6);
+    EXPECT_EQ(grid().col(), 6);
     EXPECT_TRUE(view.lockBox()->isHidden());
 }
 
@@ -310,7 +310,7 @@ TEST_F(CellEditingTest, APressOnTheEdgeOfTheEditedCellKeepsWhatIsTyped) {
 
 TEST_F(CellEditingTest, AnOpenValueIsStoredWhenTheGridMovesOutOfSight) {
     typeInto(1, 1, "430.125");
-    grid().SetRow(190);
+    grid().setRow(190);
     EXPECT_EQ(cell(1, 1), "430.12500");
     EXPECT_EQ(cell(1, 2), "430.12500");
 }
@@ -337,7 +337,7 @@ TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
     // Over an empty cell the editor opens empty.
     prompter.clear();
     prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
-    view.CommitEditor();
+    view.commitEditor();
     select(4, 1);
     type("x");
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{RangeText, NumberText}));
@@ -373,12 +373,12 @@ TEST_F(CellEditingTest, OnlyChangedValuesMarkTheDocument) {
     click(2, 1);
     enter();
     click(2, 5);
-    view.CommitEditor();
-    view.CommitEditor();
+    view.commitEditor();
+    view.commitEditor();
     EXPECT_FALSE(document.isModified());
     click(2, 2);
     type("145.505");
-    view.CommitEditor();
+    view.commitEditor();
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(cell(2, 2), "145.50500");
 }
@@ -401,14 +401,14 @@ TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
     auto* area = new QMdiArea(&main);
     main.setCentralWidget(area);
     main.menuBar()->addMenu(QStringLiteral("File"));
-    auto* view = new CHalcyonView(document, tones, prompter);
+    auto* view = new ChannelView(document, tones, prompter);
     QMdiSubWindow* frame = area->addSubWindow(view);
-    view->OnInitialUpdate();
+    view->initialUpdate();
     main.resize(1000, 700);
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
 
-    view->grid().SetRow(7);
+    view->grid().setRow(7);
     const QRect rect = view->grid().cellRect(7, 2);
     QTest::mouseClick(view->grid().viewport(), Qt::LeftButton, {},
                       view->grid().viewport()->mapFrom(&view->grid(), rect.center()));
@@ -420,7 +420,7 @@ TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
     QTest::keyClick(view->frequencyEdit(), Qt::Key_Left);
     EXPECT_EQ(titles.count(), 0);
     QTest::keyClick(view->frequencyEdit(), Qt::Key_Escape);
-    view->grid().SetRow(12);
+    view->grid().setRow(12);
     QTest::keyClick(&view->grid(), Qt::Key_Down);
     EXPECT_EQ(frame->windowTitle(), "Channel Information [Channel-13]");
 

@@ -1,4 +1,4 @@
-#include "view/CHalcyonView.h"
+#include "view/ChannelView.h"
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
@@ -27,11 +27,11 @@ TEST(ViewRadioLinkPtyTest, ReadEditAndWriteBack) {
     document.initNew();
     const ToneTable tones;
     test::TestPrompter prompter;
-    CHalcyonView view(document, tones, prompter);
+    ChannelView view(document, tones, prompter);
     view.setDumpDirectory(dumpDir.path());
-    view.OnInitialUpdate();
+    view.initialUpdate();
     view.show();
-    CTransferProgressDialog& dialog = view.radioLink().progressDialog();
+    TransferProgressDialog& dialog = view.radioLink().progressDialog();
     const auto transfer = [&](int command) {
         view.runCommand(command);
         QTest::mouseClick(&dialog.startButton(), Qt::LeftButton);
@@ -42,9 +42,9 @@ TEST(ViewRadioLinkPtyTest, ReadEditAndWriteBack) {
 
     view.runCommand(ViewRadioLink::Com2Command);
     transfer(ViewRadioLink::ReadCommand);
-    EXPECT_EQ(view.grid().GetTextMatrix(1, ChannelCodec::RxFreqColumn), "435.12500");
+    EXPECT_EQ(view.grid().textMatrix(1, ChannelCodec::RxFreqColumn), "435.12500");
 
-    view.grid().SetTextMatrix(2, ChannelCodec::RxFreqColumn, "438.50000");
+    view.grid().setTextMatrix(2, ChannelCodec::RxFreqColumn, "438.50000");
     transfer(ViewRadioLink::WriteCommand);
     radio.stop();
     qunsetenv("TARN_COM2");

@@ -1,4 +1,4 @@
-#include "view/CHalcyonView.h"
+#include "view/ChannelView.h"
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
@@ -35,14 +35,14 @@ protected:
         radio.setRadioType(RadioTransfer::NoRadioType);
         ChannelCodec::encodeFrequency(Freq145_5, rxBytes(radio.memory(), 1));
         view.setDumpDirectory(dumpDir.path());
-        view.OnInitialUpdate();
+        view.initialUpdate();
         view.radioLink().useDevices(line, clock);
     }
 
-    [[nodiscard]] CTransferProgressDialog& dialog() { return view.radioLink().progressDialog(); }
-    [[nodiscard]] QString cell(long row, long col) { return view.grid().GetTextMatrix(row, col); }
+    [[nodiscard]] TransferProgressDialog& dialog() { return view.radioLink().progressDialog(); }
+    [[nodiscard]] QString cell(long row, long col) { return view.grid().textMatrix(row, col); }
     // Start as the user presses it; the posted transfer runs to its end.
-    static void start(CTransferProgressDialog& window) {
+    static void start(TransferProgressDialog& window) {
         QTest::mouseClick(&window.startButton(), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
@@ -69,7 +69,7 @@ protected:
     ChannelDocument document;
     const ToneTable tones;
     test::TestPrompter prompter;
-    CHalcyonView view{document, tones, prompter};
+    ChannelView view{document, tones, prompter};
     int readBlocks = 0;
 };
 
@@ -84,7 +84,7 @@ TEST_F(ViewRadioLinkTest, ReadFillsTheGridAndMarksTheDocument) {
     EXPECT_EQ(line.openedName(), "COM1");
     EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
     EXPECT_EQ(cell(1, 1), "145.50000");
-    EXPECT_EQ(view.grid().GetRows(), 200);
+    EXPECT_EQ(view.grid().rows(), 200);
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(dialog().progressBar().value(), RadioTransfer::ProgressMaximum);
 }
@@ -97,16 +97,16 @@ TEST_F(ViewRadioLinkTest, ReadOfAReducedModelShows160Channels) {
     expectEndedQuietly();
     EXPECT_EQ(line.openedName(), "COM3");
     EXPECT_EQ(document.channelCount(), 160);
-    EXPECT_EQ(view.grid().GetRows(), 161);
+    EXPECT_EQ(view.grid().rows(), 161);
     EXPECT_EQ(cell(160, 0), "160");
 }
 
 TEST_F(ViewRadioLinkTest, WriteSendsWhatTheGridShowsIncludingAValueStillBeingTyped) {
-    view.grid().SetTextMatrix(3, ChannelCodec::RxFreqColumn, "146.02500");
+    view.grid().setTextMatrix(3, ChannelCodec::RxFreqColumn, "146.02500");
     view.resize(760, 560);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    CMSFlexGrid& grid = view.grid();
+    FlexGrid& grid = view.grid();
     grid.scrollToItem(grid.item(4, 0));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
                       grid.viewport()->mapFrom(&grid, grid.cellRect(5, 1).center()));
@@ -178,9 +178,9 @@ TEST_F(ViewRadioLinkTest, APortThatWillNotOpenIsReported) {
 }
 
 TEST_F(ViewRadioLinkTest, EachViewKeepsItsOwnPortAndStartsOnCom1) {
-    CHalcyonView second(document, tones, prompter);
+    ChannelView second(document, tones, prompter);
     view.runCommand(ViewRadioLink::Com3Command);
-    const auto checked = [](CHalcyonView& v) {
+    const auto checked = [](ChannelView& v) {
         std::vector<int> ids;
         for (int id : {ViewRadioLink::Com1Command, ViewRadioLink::Com2Command,
                        ViewRadioLink::Com3Command, ViewRadioLink::Com4Command}) {
@@ -196,7 +196,7 @@ TEST_F(ViewRadioLinkTest, EachViewKeepsItsOwnPortAndStartsOnCom1) {
     EXPECT_EQ(checked(view), std::vector<int>{ViewRadioLink::Com3Command});
     EXPECT_EQ(checked(second), std::vector<int>{ViewRadioLink::Com1Command});
     EXPECT_EQ(line.openCount(), 0);
-    CHalcyonView third(document, tones, prompter);
+    ChannelView third(document, tones, prompter);
     EXPECT_EQ(third.radioLink().portName(), "COM1");
     for (int id : {ViewRadioLink::ReadCommand, ViewRadioLink::WriteCommand})
         EXPECT_TRUE(view.handlesCommand(id));

@@ -1,4 +1,4 @@
-#include "view/CHalcyonView.h"
+#include "view/ChannelView.h"
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
@@ -32,28 +32,28 @@ protected:
         image[RadioImage::ModelTypeOffset] = model;
         ChannelCodec::encodeFrequency(14652500, image.row(170).subspan<0, 4>());
         document.takeImage(image);
-        view.OnInitialUpdate();
+        view.initialUpdate();
     }
-    [[nodiscard]] QString cell(long row, long col) { return view.grid().GetTextMatrix(row, col); }
+    [[nodiscard]] QString cell(long row, long col) { return view.grid().textMatrix(row, col); }
 
     ChannelDocument document;
     const ToneTable tones;
     test::TestPrompter prompter;
-    CHalcyonView view{document, tones, prompter};
+    ChannelView view{document, tones, prompter};
 };
 
 TEST_F(ViewSettingsCommandsTest, ModelChoiceGrowsTheGridWithTheChannelsTheImageHolds) {
     open(4);
-    ASSERT_EQ(view.grid().GetRows(), 161);
-    view.grid().SetTextMatrix(3, 1, "145.00000"); // an edit not parsed yet
-    QSignalSpy rowsChanged(&view, &CHalcyonView::channelRowsChanged);
+    ASSERT_EQ(view.grid().rows(), 161);
+    view.grid().setTextMatrix(3, 1, "145.00000"); // an edit not parsed yet
+    QSignalSpy rowsChanged(&view, &ChannelView::channelRowsChanged);
     whenDialogOpens([](QDialog& dialog) {
         test::box(dialog, 1017)->setCurrentIndex(0);
         test::clickButton(dialog, 1);
     });
-    view.runCommand(CHalcyonView::ModelInformationCommand);
+    view.runCommand(ChannelView::ModelInformationCommand);
     EXPECT_EQ(document.channelCount(), 199);
-    EXPECT_EQ(view.grid().GetRows(), 200);
+    EXPECT_EQ(view.grid().rows(), 200);
     EXPECT_EQ(cell(171, 1), "146.52500");
     EXPECT_EQ(cell(199, 0), "199");
     EXPECT_EQ(cell(3, 1), "145.00000");
@@ -65,8 +65,8 @@ TEST_F(ViewSettingsCommandsTest, CancelKeepsTheRowsAndTheDocument) {
     open(0);
     const RadioImage before = document.image();
     whenDialogOpens([](QDialog& dialog) { test::clickButton(dialog, 2); });
-    view.runCommand(CHalcyonView::ModelInformationCommand);
-    EXPECT_EQ(view.grid().GetRows(), 200);
+    view.runCommand(ChannelView::ModelInformationCommand);
+    EXPECT_EQ(view.grid().rows(), 200);
     EXPECT_EQ(document.image(), before);
     EXPECT_FALSE(document.isModified());
 }
@@ -74,11 +74,11 @@ TEST_F(ViewSettingsCommandsTest, CancelKeepsTheRowsAndTheDocument) {
 TEST_F(ViewSettingsCommandsTest, OptionalFeaturesEditTheSettingsBlock) {
     open(0);
     whenDialogOpens([](QDialog& dialog) { test::clickButton(dialog, 1); });
-    view.runCommand(CHalcyonView::OptionalFeaturesCommand);
+    view.runCommand(ChannelView::OptionalFeaturesCommand);
     // A new document's OK stores the two settings it shows but does not hold yet.
     EXPECT_NE(document.image()[0x1FE4], 0xFF);
     EXPECT_NE(document.image()[0x1FE7], 0xFF);
-    EXPECT_EQ(view.grid().GetRows(), 200);
+    EXPECT_EQ(view.grid().rows(), 200);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "tools/cli/ApplyCommand.h"
 
 #include "data/ChannelCodec.h"
+#include "data/RowDump.h"
 #include "tools/cli/ChannelTable.h"
 #include "tools/cli/ImageFile.h"
 
@@ -90,8 +91,8 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
     }
     if (!ChannelCodec::parse(table.grid, loaded->image, loaded->channelCount,
                              context.dumpDirectory))
-        context.err << "tarn-cli: warning: could not write the row dump "
-                    << ChannelCodec::DumpFileName << "\n";
+        context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
+                    << "\n";
     return ImageFile::store(arguments->output, loaded->image, context.err) ? Success : Failure;
 }
 

@@ -16,7 +16,16 @@ struct CliContext {
 };
 
 // Exit statuses of every verb.
-enum ExitStatus { Success = 0, Failure = 1, UsageError = 2 };
+enum ExitStatus {
+    Success = 0,
+    Failure = 1, // a file or data error
+    UsageError = 2,
+    NoRadio = 3,          // no radio, a communication error or a refused type; nothing written
+    WriteStopped = 4,     // a write failed or was cancelled after the radio was partly written
+    CancelledClean = 5,   // cancelled before anything was written
+    VerifyMismatch = 6,   // the radio read back differs from what was written
+    VerifyUnreadable = 7, // the radio could not be read back to verify
+};
 
 // One verb of tarn-cli.
 class CliCommand {

@@ -41,25 +41,25 @@ void exercise(const std::string& bytes, tarn::CodePage codePage) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 
     tarn::ProfileFile store(1, tarn::StdFileOps::instance(), codePage);
-    require(store.Open(path, true, !bytes.empty() && (bytes[0] & 1), false), "open");
+    require(store.open(path, true, !bytes.empty() && (bytes[0] & 1), false), "open");
     // Names taken from the input reach the lookups too.
     const std::string head = bytes.substr(0, bytes.find('\n'));
     const std::string section = head.substr(0, head.size() / 2);
     const std::string key = head.substr(head.size() / 2);
-    static_cast<void>(store.GetString(section, key, "d"));
-    static_cast<void>(store.GetString("MAIN", "LANGUAGE", ""));
-    static_cast<void>(store.GetString("", "", ""));
+    static_cast<void>(store.getString(section, key, "d"));
+    static_cast<void>(store.getString("MAIN", "LANGUAGE", ""));
+    static_cast<void>(store.getString("", "", ""));
 
-    store.SetString(section, key, "v1");
-    store.SetString("FUZZ", "K", "v2");
-    require(store.GetString("FUZZ", "K", "") == "v2", "set then get");
-    const tarn::ProfileFile::SaveResult saved = store.Save(bytes.size() % 7 == 0);
+    store.setString(section, key, "v1");
+    store.setString("FUZZ", "K", "v2");
+    require(store.getString("FUZZ", "K", "") == "v2", "set then get");
+    const tarn::ProfileFile::SaveResult saved = store.save(bytes.size() % 7 == 0);
     require(saved.status == tarn::ProfileFile::SaveResult::Status::Written, "save");
 
     tarn::ProfileFile again(4, tarn::StdFileOps::instance(), codePage);
-    require(again.Open(path, false, true, false), "reopen");
-    require(again.GetString("FUZZ", "K", "") == "v2", "saved value reads back");
-    again.Clear();
+    require(again.open(path, false, true, false), "reopen");
+    require(again.getString("FUZZ", "K", "") == "v2", "saved value reads back");
+    again.clear();
 }
 
 } // namespace

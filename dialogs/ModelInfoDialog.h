@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace tarn {
+
+class ChannelDocument;
+class DialogUnits;
+class OptionCombo;
+
+// Model family and frequency band of a document's image. Choosing a model sets the
+// document's channel count; Cancel puts the count back as it was.
+class ModelInfoDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int TemplateId = 148;
+    static constexpr int ModelTypeId = 1017;
+    static constexpr int FrequencyId = 1011;
+
+    ModelInfoDialog(ChannelDocument& document, QWidget* parent);
+
+    // Refills the band list for the chosen model and selects its first band.
+    void rebuildBandList();
+
+    void accept() override;
+    void reject() override;
+
+private:
+    void createControls();
+    void placeControls(const DialogUnits& units);
+    void loadFromImage();
+
+    ChannelDocument& m_document;
+    const int m_countAtStart;
+    QLabel* m_modelLabel;
+    OptionCombo* m_model;
+    QLabel* m_bandLabel;
+    OptionCombo* m_band;
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+};
+
+} // namespace tarn

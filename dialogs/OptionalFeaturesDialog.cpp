@@ -1,0 +1,102 @@
+#include "dialogs/OptionalFeaturesDialog.h"
+
+#include "data/ChannelDocument.h"
+#include "dialogs/OptionCombo.h"
+#include "qtsupport/DialogUnits.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace tarn {
+
+namespace {
+
+// Dialog units of the two columns and their rows.
+constexpr int LeftLabelX = 10;
+constexpr int RightLabelX = 152;
+constexpr int LabelWidth = 76;
+constexpr int RightLabelWidth = 60;
+constexpr int FirstRowY = 8;
+constexpr int RowPitch = 16;
+constexpr int LeftBoxWidth = 50;
+constexpr int RightBoxWidth = 65;
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+OptionalFeaturesDialog::OptionalFeaturesDialog(ChannelDocument& document, QWidget* parent)
+    : QDialog(parent)
+    , m_document(document) {
+    setWindowTitle(tr("Optional Features"));
+    setProperty("templateId", TemplateId);
+    setFont(QFont(QStringLiteral("Times New Roman"), 9));
+    createControls();
+    placeControls(DialogUnits(font()));
+    loadFromImage();
+}
+
+void OptionalFeaturesDialog::createControls() {
+    // Created in the order of the columns, so Tab walks down the left column first.
+    for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i) {
+        const FeatureField& field = OptionalFeatures::fields()[i];
+        m_labels[i] = new QLabel(fromView(field.label), this);
+        m_boxes[i] = new OptionCombo(field.controlId, this);
+        m_boxes[i]->setEntries(field.entries);
+        m_labels[i]->setBuddy(m_boxes[i]);
+        m_labels[i]->setVisible(!field.hidden);
+        m_boxes[i]->setVisible(!field.hidden);
+    }
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setProperty("controlId", 1);
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setProperty("controlId", 2);
+    connect(m_ok, &QPushButton::clicked, this, &OptionalFeaturesDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &OptionalFeaturesDialog::reject);
+}
+
+void OptionalFeaturesDialog::placeControls(const DialogUnits& units) {
+    for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i) {
+        const auto row = static_cast<int>(i) % OptionalFeatures::LeftColumnFields;
+        const bool left = static_cast<int>(i) < OptionalFeatures::LeftColumnFields;
+        placeField(units, i, left ? LeftLabelX : RightLabelX, FirstRowY + row * RowPitch);
+    }
+    m_ok->setGeometry(units.rect(85, 122, 50, 14));
+    m_cancel->setGeometry(units.rect(154, 122, 50, 14));
+    setFixedSize(units.size(289, 141));
+}
+
+void OptionalFeaturesDialog::placeField(const DialogUnits& units, std::size_t field, int left,
+                                        int top) {
+    const bool leftColumn = left == LeftLabelX;
+    const int labelWidth = leftColumn ? LabelWidth : RightLabelWidth;
+    const int boxWidth = leftColumn ? LeftBoxWidth : RightBoxWidth;
+    const int boxHeight = std::max(m_boxes[field]->sizeHint().height(), units.y(12));
+    // Each label is centred on the height of its box.
+    m_labels[field]->setGeometry(units.x(left), units.y(top), units.x(labelWidth), boxHeight);
+    m_labels[field]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_boxes[field]->setGeometry(units.x(left + labelWidth + 2), units.y(top), units.x(boxWidth),
+                                boxHeight);
+}
+
+void OptionalFeaturesDialog::loadFromImage() {
+    const OptionalFeatures::Selections stored = OptionalFeatures::decode(m_document.image());
+    for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i)
+        m_boxes[i]->select(stored[i]);
+}
+
+void OptionalFeaturesDialog::accept() {
+    OptionalFeatures::Selections chosen{};
+    for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i)
+        chosen[i] = m_boxes[i]->selection();
+    if (OptionalFeatures::encode(chosen, m_document.image()))
+        m_document.setModified(true);
+    QDialog::accept();
+}
+
+} // namespace tarn

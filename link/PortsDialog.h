@@ -1,0 +1,74 @@
+#pragma once
+
+#include "link/PortNames.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarn {
+
+// A serial device the system reports.
+struct SystemPort {
+    std::string path;
+    std::string description;
+    std::string usbId; // "0403:6001", empty when not a USB device
+};
+
+// Which device each of "COM1" to "COM4" opens on this machine. The choice is kept in the
+// settings; an environment variable TARN_COMn still wins and is shown as such.
+class PortsDialog : public QDialog {
+    Q_OBJECT
+public:
+    using Store = std::function<void(const std::string& key, const std::string& value)>;
+
+    static constexpr const char* Title = "Ports";
+
+    // store is given an empty value for a port that goes back to its default device.
+    PortsDialog(std::vector<SystemPort> ports, PortNames::Lookup environment,
+                PortNames::Lookup settings, Store store, QWidget* parent = nullptr);
+
+    // What the system reports now.
+    [[nodiscard]] static std::vector<SystemPort> systemPorts();
+    [[nodiscard]] static QString describe(const SystemPort& port);
+
+    [[nodiscard]] QComboBox& choice(int number) { return m_rows.at(index(number)).choice; }
+    // The device the port opens with the choice as it stands in the dialog.
+    [[nodiscard]] QString opensText(int number) const {
+        return m_rows.at(index(number)).opens.text();
+    }
+
+    void accept() override;
+
+private:
+    struct Row {
+        explicit Row(QWidget* parent);
+        QLabel name;
+        QComboBox choice;
+        QLabel opens;
+    };
+
+    [[nodiscard]] static std::size_t index(int number) {
+        return static_cast<std::size_t>(number - 1);
+    }
+    [[nodiscard]] static std::string key(int number);
+    [[nodiscard]] std::string chosenPath(int number) const;
+    void fillRow(int number);
+    void showOpens(int number);
+
+    std::vector<SystemPort> m_ports;
+    PortNames::Lookup m_environment;
+    PortNames::Lookup m_settings;
+    Store m_store;
+    QLabel m_intro;
+    std::array<Row, PortNames::Count> m_rows{Row{this}, Row{this}, Row{this}, Row{this}};
+    QDialogButtonBox m_buttons;
+};
+
+} // namespace tarn

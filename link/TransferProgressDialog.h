@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <functional>
+
+namespace tarn {
+
+// The modeless window from which a transfer is started, watched and cancelled. The object
+// lives as long as its view; its window is opened by Read or Write and closed by every
+// ending of a transfer, and each opening starts afresh.
+class TransferProgressDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int TemplateId = 133;
+    static constexpr int StartId = 1;
+    static constexpr int CancelId = 2;
+    static constexpr int ProgressBarId = 1003;
+    static constexpr int ProgressLabelId = 1004;
+    static constexpr int StatusId = 1005;
+    static constexpr const char* StartText = "Start";
+    static constexpr const char* CancelText = "Cancel";
+    static constexpr const char* ProgressText = "Progress\xEF\xBC\x9A";
+    static constexpr const char* NotStartedText = "   Not start yet";
+
+    // startRequest runs as a queued call in owner's thread when the user presses Start;
+    // it is dropped if the owner is gone by then.
+    TransferProgressDialog(QWidget* owner, std::function<void()> startRequest);
+
+    void setCaption(const QString& caption) { m_caption = caption; }
+    [[nodiscard]] const QString& caption() const { return m_caption; }
+
+    // Opens the window modeless, centred over `over`; a fresh window each time.
+    void Create(const QWidget* over);
+    void destroyWindow();
+    [[nodiscard]] bool hasWindow() const { return m_hasWindow; }
+
+    [[nodiscard]] bool cancelRequested() const { return m_cancel != 0; }
+    // Cancel as the user would press it: close when idle, flag a running transfer.
+    void onCancel();
+    // Start as the user would press it.
+    void onOk();
+
+    void setStatusText(const QString& text) { m_status.setText(text); }
+    [[nodiscard]] QString statusText() const { return m_status.text(); }
+    [[nodiscard]] QProgressBar& progressBar() { return m_bar; }
+    [[nodiscard]] const QProgressBar& progressBar() const { return m_bar; }
+    [[nodiscard]] QPushButton& startButton() { return m_start; }
+    [[nodiscard]] QPushButton& cancelButton() { return m_cancelButton; }
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onInitDialog();
+    void placeControls();
+    void centreOver(const QWidget* over);
+
+    QWidget* m_owner;
+    std::function<void()> m_startRequest;
+    int m_cancel = 0;
+    QString m_caption;
+    bool m_hasWindow = false;
+    QPushButton m_start;
+    QPushButton m_cancelButton;
+    QProgressBar m_bar;
+    QLabel m_progressLabel;
+    QLabel m_status;
+};
+
+} // namespace tarn

@@ -1,0 +1,96 @@
+#include "shell/DocumentWindow.h"
+
+#include "resources/ResourceInit.h"
+#include "shell/CommandIds.h"
+#include "shell/DocumentHost.h"
+#include "shell/PrintService.h"
+#include "shell/TarnDocument.h"
+#include "view/ChannelView.h"
+#include "view/FlexCellGrid.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMdiArea>
+
+#include <algorithm>
+
+namespace tarn {
+
+DocumentWindow::DocumentWindow(std::shared_ptr<TarnDocument> document, const ToneTable& tones,
+                               Prompter& prompter, DocumentHost& host, PrintService& printing,
+                               QWidget* parent)
+    : QMdiSubWindow(parent)
+    , m_document(std::move(document))
+    , m_view(std::make_unique<ChannelView>(*m_document, tones, prompter))
+    , m_host(host)
+    , m_printing(printing) {
+    initTarnResources();
+    setWindowIcon(QIcon(QStringLiteral(":/tarn/pictures/tarn-32.png")));
+    setWidget(m_view.get());
+    resize(InitialWidth, InitialHeight);
+    connect(m_document.get(), &TarnDocument::titleChanged, this, &DocumentWindow::updateTitle);
+    updateTitle();
+}
+
+DocumentWindow::~DocumentWindow() {
+    // Take the view back from the window; its member deletes it before the document goes.
+    setWidget(nullptr);
+}
+
+void DocumentWindow::initialUpdate() {
+    m_view->initialUpdate();
+}
+
+void DocumentWindow::setWindowNumber(int number) {
+    m_windowNumber = number;
+    updateTitle();
+}
+
+void DocumentWindow::updateTitle() {
+    QString title = m_document->title();
+    if (m_windowNumber > 0)
+        title += QStringLiteral(":%1").arg(m_windowNumber);
+    setWindowTitle(title);
+}
+
+void DocumentWindow::centreInArea() {
+    const QMdiArea* area = mdiArea();
+    if (area == nullptr)
+        return;
+    const QSize space = area->viewport()->size();
+    move(std::max(0, (space.width() - width()) / 2), std::max(0, (space.height() - height()) / 2));
+}
+
+bool DocumentWindow::handlesCommand(int id) const {
+    return id == cmd::FilePrint || id == cmd::FilePrintDirect || id == cmd::FilePrintPreview;
+}
+
+void DocumentWindow::runCommand(int id) {
+    // Pages show the grid, the working copy, including changes not yet saved.
+    const FlexCellGrid cells(m_view->grid());
+    const QString title = m_document->title();
+    if (id == cmd::FilePrint)
+        m_printing.print(this, cells, m_document->channelCount(), title, true);
+    else if (id == cmd::FilePrintDirect)
+        m_printing.print(this, cells, m_document->channelCount(), title, false);
+    else if (id == cmd::FilePrintPreview)
+        m_printing.preview(this, cells, m_document->channelCount(), title);
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+    if (m_closing || !m_host.canCloseFrame(*this)) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    event->accept();
+    deleteLater();
+    m_host.frameClosed(*this);
+}
+
+void DocumentWindow::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    centreInArea();
+}
+
+} // namespace tarn

@@ -1,0 +1,323 @@
+#include "shell/MainWindow.h"
+
+#include "common/AppTitles.h"
+#include "common/Prompter.h"
+#include "resources/ResourceInit.h"
+#include "shell/BackgroundWorkArea.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandRouter.h"
+#include "shell/CommandTable.h"
+#include "shell/DocumentWindow.h"
+#include "shell/LockKeyIndicator.h"
+#include "shell/TarnDocument.h"
+#include "shell/WindowListMenu.h"
+#include "view/ChannelView.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include <map>
+
+namespace tarn {
+
+namespace {
+
+const std::map<int, const char*>& toolbarIcons() {
+    static const std::map<int, const char*> icons{
+        {cmd::FileNew, ":/tarn/toolbar/new.png"},
+        {cmd::FileOpen, ":/tarn/toolbar/open.png"},
+        {cmd::FileSave, ":/tarn/toolbar/save.png"},
+        {cmd::ReadFromRadio, ":/tarn/toolbar/read.png"},
+        {cmd::WriteToRadio, ":/tarn/toolbar/write.png"},
+        {cmd::FilePrint, ":/tarn/toolbar/print.png"},
+        {cmd::AppAbout, ":/tarn/toolbar/about.png"},
+    };
+    return icons;
+}
+
+bool isCheckable(int id) {
+    return id == cmd::ViewToolbar || id == cmd::ViewStatusBar || id == cmd::Com1 ||
+           id == cmd::Com2 || id == cmd::Com3 || id == cmd::Com4;
+}
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent)
+    , m_prompter(prompter)
+    , m_mdi(new BackgroundWorkArea(this))
+    , m_router(new CommandRouter(this)) {
+    initTarnResources();
+    setWindowTitle(QString::fromUtf8(AppTitles::InitialCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/tarn/pictures/tarn-32.png")));
+    resize(InitialWidth, InitialHeight);
+    setAcceptDrops(true);
+    m_router->setRouteProvider([this] { return route(); });
+
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+    setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::refreshCommands);
+    // Like menus before they open, the toolbar follows the route whenever the program idles.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                [this] { m_router->refresh(CommandTable::toolbar()); });
+    refreshCommands();
+}
+
+MainWindow::~MainWindow() {
+    // Closing the document windows below must not route commands through a half-gone frame.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        disconnect(dispatcher, nullptr, this, nullptr);
+    m_router->setRouteProvider({});
+}
+
+QAction* MainWindow::makeAction(int id) {
+    const CommandInfo* info = CommandTable::find(id);
+    auto* action = new QAction(text(info->text), this);
+    action->setProperty("commandId", id);
+    action->setStatusTip(text(CommandTable::statusPrompt(*info)));
+    const QString tip = text(CommandTable::tooltip(*info));
+    action->setToolTip(tip.isEmpty() ? action->text() : tip);
+    // The key names in the texts are for show only: no key combination runs a command.
+    action->setShortcut(QKeySequence());
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setCheckable(isCheckable(id));
+    const auto icon = toolbarIcons().find(id);
+    if (icon != toolbarIcons().end())
+        action->setIcon(QIcon(QString::fromUtf8(icon->second)));
+    m_router->addAction(action);
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuInfo& menuInfo : CommandTable::menus()) {
+        QMenu* menu = menuBar()->addMenu(text(menuInfo.title));
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+        if (menuInfo.items.front() == cmd::WindowNew)
+            m_windowList = new WindowListMenu(*menu, *m_mdi);
+        for (const int id : menuInfo.items) {
+            if (id == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            menu->addAction(makeAction(id));
+            if (id != cmd::RecentFile1)
+                continue;
+            m_recentActions[0] = m_router->action(id);
+            for (int i = 1; i < cmd::RecentFileCount; ++i) {
+                auto* recent = new QAction(this);
+                recent->setProperty("commandId", cmd::RecentFile1 + i);
+                recent->setStatusTip(m_recentActions[0]->statusTip());
+                recent->setVisible(false);
+                m_router->addAction(recent);
+                menu->addAction(recent);
+                m_recentActions[static_cast<std::size_t>(i)] = recent;
+            }
+        }
+    }
+}
+
+void MainWindow::buildToolBar() {
+    m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolbar128"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (const int id : CommandTable::toolbar()) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(m_router->action(id));
+    }
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void MainWindow::buildStatusBar() {
+    m_messagePane = new QLabel(QString::fromUtf8(AppTitles::IdleMessage), this);
+    statusBar()->addWidget(m_messagePane, 1);
+    const std::array<std::pair<const char*, int>, 3> keys{
+        {{"CAP", Qt::Key_CapsLock}, {"NUM", Qt::Key_NumLock}, {"SCRL", Qt::Key_ScrollLock}}};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        m_indicators[i] =
+            new LockKeyIndicator(QString::fromUtf8(keys[i].first), keys[i].second, this);
+        statusBar()->addPermanentWidget(m_indicators[i]);
+    }
+}
+
+void MainWindow::addChildFrame(DocumentWindow* frame) {
+    // A frame made with the work area as its parent has already joined it.
+    if (!m_mdi->subWindowList().contains(frame))
+        m_mdi->addSubWindow(frame);
+    connect(&frame->view(), &ChannelView::statusText, this, &MainWindow::showStatusText);
+}
+
+DocumentWindow* MainWindow::activeChild() const {
+    auto* frame = qobject_cast<DocumentWindow*>(m_mdi->currentSubWindow());
+    return frame != nullptr && !frame->isClosing() ? frame : nullptr;
+}
+
+QList<DocumentWindow*> MainWindow::childFrames() const {
+    QList<DocumentWindow*> frames;
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        auto* frame = qobject_cast<DocumentWindow*>(window);
+        if (frame != nullptr && !frame->isClosing())
+            frames.append(frame);
+    }
+    return frames;
+}
+
+QAction* MainWindow::commandAction(int id) const {
+    return m_router->action(id);
+}
+
+void MainWindow::setRecentFiles(const QStringList& menuTexts) {
+    for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
+        QAction* action = m_recentActions[i];
+        const auto index = static_cast<qsizetype>(i);
+        if (index < menuTexts.size()) {
+            action->setText(menuTexts.at(index));
+            action->setVisible(true);
+        } else {
+            action->setText(i == 0 ? text(CommandTable::find(cmd::RecentFile1)->text) : QString());
+            action->setVisible(i == 0);
+        }
+    }
+    refreshCommands();
+}
+
+void MainWindow::showStatusText(const QString& message) {
+    statusBar()->showMessage(message);
+}
+
+void MainWindow::refreshCommands() {
+    m_router->refresh();
+}
+
+std::vector<CommandTarget*> MainWindow::route() const {
+    std::vector<CommandTarget*> targets;
+    if (DocumentWindow* frame = activeChild()) {
+        targets.push_back(&frame->view());
+        targets.push_back(&frame->document());
+        targets.push_back(frame);
+    }
+    targets.push_back(const_cast<MainWindow*>(this));
+    targets.push_back(m_appTarget);
+    return targets;
+}
+
+bool MainWindow::handlesCommand(int id) const {
+    return id == cmd::AppExit || id == cmd::ViewToolbar || id == cmd::ViewStatusBar ||
+           id == cmd::WindowCascade || id == cmd::WindowTile || id == cmd::WindowArrange;
+}
+
+void MainWindow::updateCommand(int id, CommandState& state) {
+    if (id == cmd::ViewToolbar)
+        state.checked = m_toolBar->isVisibleTo(this);
+    else if (id == cmd::ViewStatusBar)
+        state.checked = statusBar()->isVisibleTo(this);
+    else if (id == cmd::WindowCascade || id == cmd::WindowTile || id == cmd::WindowArrange)
+        state.enabled = activeChild() != nullptr;
+}
+
+void MainWindow::runCommand(int id) {
+    switch (id) {
+    case cmd::AppExit:
+        close();
+        break;
+    case cmd::ViewToolbar:
+        m_toolBar->setVisible(!m_toolBar->isVisibleTo(this));
+        break;
+    case cmd::ViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisibleTo(this));
+        break;
+    case cmd::WindowCascade:
+        m_mdi->cascadeSubWindows();
+        break;
+    case cmd::WindowTile:
+        m_mdi->tileSubWindows();
+        break;
+    case cmd::WindowArrange:
+        arrangeIcons();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::arrangeIcons() {
+    // Minimised windows line up along the bottom edge of the work area, left to right.
+    int left = 0;
+    const int bottom = m_mdi->viewport()->height();
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        window->move(left, bottom - window->height());
+        left += window->width();
+    }
+}
+
+void MainWindow::closeConfirmed() {
+    m_exitConfirmed = true;
+    close();
+    m_exitConfirmed = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const Prompt question{"Do you Exit?", "Prompt", PromptButtons::OkCancel,
+                          PromptIcon::Information};
+    if ((!m_exitConfirmed && m_prompter.ask(question) != PromptAnswer::Ok) ||
+        (m_exitGuard && !m_exitGuard())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(paths);
+}
+
+} // namespace tarn

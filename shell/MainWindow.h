@@ -1,0 +1,94 @@
+#pragma once
+
+#include "qtsupport/CommandTarget.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace tarn {
+
+class BackgroundWorkArea;
+class DocumentWindow;
+class CommandRouter;
+class LockKeyIndicator;
+class WindowListMenu;
+class Prompter;
+
+// The main window: menu 129, toolbar 128, the status bar and the tiled work area holding the
+// document windows. Leaving asks "Do you Exit?" first.
+class MainWindow : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+public:
+    static constexpr int InitialWidth = 800;
+    static constexpr int InitialHeight = 600;
+
+    explicit MainWindow(Prompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The application's place at the end of the command route.
+    void setApplicationTarget(CommandTarget* target) { m_appTarget = target; }
+    // Asked after the user confirmed leaving; false keeps the program running.
+    void setExitGuard(std::function<bool()> guard) { m_exitGuard = std::move(guard); }
+    // Leaves as a confirmed "Do you Exit?" would, asking the exit guard only.
+    void closeConfirmed();
+
+    void addChildFrame(DocumentWindow* frame);
+    [[nodiscard]] DocumentWindow* activeChild() const;
+    [[nodiscard]] QList<DocumentWindow*> childFrames() const;
+    [[nodiscard]] BackgroundWorkArea& mdiClient() { return *m_mdi; }
+    [[nodiscard]] CommandRouter& router() { return *m_router; }
+    [[nodiscard]] QToolBar& toolBar() { return *m_toolBar; }
+    [[nodiscard]] QLabel& messagePane() { return *m_messagePane; }
+    [[nodiscard]] const std::array<LockKeyIndicator*, 3>& indicators() const {
+        return m_indicators;
+    }
+    [[nodiscard]] QAction* commandAction(int id) const;
+    [[nodiscard]] WindowListMenu& windowList() { return *m_windowList; }
+    // Shows the recent-file entries (menu texts) in the File menu.
+    void setRecentFiles(const QStringList& menuTexts);
+    // Writes pane 0 of the status bar until the next prompt replaces it.
+    void showStatusText(const QString& text);
+    // Brings menu items and toolbar buttons up to date.
+    void refreshCommands();
+
+    [[nodiscard]] bool handlesCommand(int id) const override;
+    void updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+signals:
+    void filesDropped(const QStringList& paths);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    [[nodiscard]] QAction* makeAction(int id);
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void arrangeIcons();
+    [[nodiscard]] std::vector<CommandTarget*> route() const;
+
+    Prompter& m_prompter;
+    BackgroundWorkArea* m_mdi;
+    CommandRouter* m_router;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_messagePane = nullptr;
+    std::array<LockKeyIndicator*, 3> m_indicators{};
+    std::array<QAction*, 4> m_recentActions{};
+    WindowListMenu* m_windowList = nullptr;
+    CommandTarget* m_appTarget = nullptr;
+    std::function<bool()> m_exitGuard;
+    bool m_exitConfirmed = false;
+};
+
+} // namespace tarn

@@ -1,0 +1,141 @@
+#include "shell/TarnApplication.h"
+
+#include "common/AppTitles.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandLineInfo.h"
+#include "shell/CommandRouter.h"
+#include "shell/DocumentManager.h"
+#include "shell/DocumentWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/PrintService.h"
+#include "shell/ShellDialogs.h"
+
+#include <QCoreApplication>
+
+namespace tarn {
+
+TarnApplication::TarnApplication(Prompter& prompter, ShellDialogs& dialogs)
+    : m_prompter(prompter)
+    , m_dialogs(dialogs)
+    , m_printing(std::make_unique<PrintService>(dialogs, prompter)) {}
+
+TarnApplication::~TarnApplication() {
+    // Windows first: they hold views that refer to documents and to the manager.
+    m_mainFrame.reset();
+    m_documents.reset();
+}
+
+bool TarnApplication::initInstance(const QStringList& arguments) {
+    QCoreApplication::setOrganizationName(QString::fromUtf8(AppTitles::SettingsRoot));
+    QCoreApplication::setApplicationName(QString::fromUtf8(AppTitles::AppName));
+    m_recentFiles.load();
+    createMainFrame();
+    if (!processCommandLine(CommandLineInfo::parse(arguments)))
+        return false;
+    m_mainFrame->show();
+    m_mainFrame->refreshCommands();
+    return true;
+}
+
+void TarnApplication::createMainFrame() {
+    m_mainFrame = std::make_unique<MainWindow>(m_prompter);
+    m_documents = std::make_unique<DocumentManager>(DocumentManager::Services{
+        *m_mainFrame, m_template, m_tones, m_prompter, m_dialogs, *m_printing, m_recentFiles});
+    m_documents->setDumpDirectory(m_dumpDirectory);
+    m_mainFrame->setApplicationTarget(this);
+    m_mainFrame->setExitGuard([this] {
+        // A running transfer is cancelled first; leaving goes on once it has ended.
+        if (m_documents->cancelTransfersThen([this] { m_mainFrame->closeConfirmed(); }))
+            return false;
+        return m_documents->prepareExit();
+    });
+    connect(m_mainFrame.get(), &MainWindow::filesDropped, this, &TarnApplication::openFiles);
+    showRecentFiles();
+}
+
+bool TarnApplication::processCommandLine(const CommandLineInfo& command) {
+    if (command.file().isEmpty())
+        return !command.print() && m_documents->newDocument() != nullptr;
+    const std::filesystem::path file(command.file().toStdU16String());
+    if (m_documents->openDocument(file) != TarnDocument::OpenResult::Opened)
+        return false;
+    if (command.print()) {
+        // The shell's print verb: print the file as it is and end without showing a window.
+        m_exitCode = m_mainFrame->router().run(cmd::FilePrintDirect) ? 0 : 1;
+        return false;
+    }
+    return true;
+}
+
+void TarnApplication::setDumpDirectory(const std::filesystem::path& dir) {
+    m_dumpDirectory = dir;
+    if (m_documents)
+        m_documents->setDumpDirectory(dir);
+}
+
+bool TarnApplication::handlesCommand(int id) const {
+    return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
+           id == cmd::WindowNew || id == cmd::AppAbout ||
+           (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
+}
+
+void TarnApplication::updateCommand(int id, CommandState& state) {
+    if (id == cmd::WindowNew)
+        state.enabled = m_mainFrame && m_mainFrame->activeChild() != nullptr;
+    else if (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount)
+        state.enabled = id - cmd::RecentFile1 < m_recentFiles.files().size();
+}
+
+void TarnApplication::runCommand(int id) {
+    switch (id) {
+    case cmd::FileNew:
+        (void)m_documents->newDocument();
+        break;
+    case cmd::FileOpen: {
+        const QString path = m_dialogs.openFileName(m_mainFrame.get(), m_template.fileFilter());
+        if (!path.isEmpty())
+            openFiles({path});
+        break;
+    }
+    case cmd::FilePrintSetup:
+        m_printing->setup(m_mainFrame.get());
+        break;
+    case cmd::WindowNew:
+        if (DocumentWindow* frame = m_mainFrame->activeChild())
+            (void)m_documents->newWindow(*frame);
+        break;
+    case cmd::AppAbout:
+        m_dialogs.about(m_mainFrame.get());
+        break;
+    default:
+        openRecent(id - cmd::RecentFile1);
+        break;
+    }
+}
+
+void TarnApplication::openFiles(const QStringList& paths) {
+    for (const QString& path : paths)
+        (void)m_documents->openDocument(std::filesystem::path(path.toStdU16String()));
+}
+
+void TarnApplication::openRecent(int index) {
+    if (index < 0 || index >= m_recentFiles.files().size())
+        return;
+    const QString path = m_recentFiles.files().at(index);
+    // A file that can no longer be read leaves the list; a cancelled open keeps it.
+    if (m_documents->openDocument(std::filesystem::path(path.toStdU16String())) ==
+        TarnDocument::OpenResult::Failed) {
+        m_recentFiles.remove(path);
+        m_recentFiles.save();
+        showRecentFiles();
+    }
+}
+
+void TarnApplication::showRecentFiles() {
+    QStringList texts;
+    for (int i = 0; i < m_recentFiles.files().size(); ++i)
+        texts.append(m_recentFiles.menuText(i));
+    m_mainFrame->setRecentFiles(texts);
+}
+
+} // namespace tarn

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "data/ToneTable.h"
+#include "qtsupport/CommandTarget.h"
+#include "shell/DocTemplate.h"
+#include "shell/RecentFileList.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <filesystem>
+#include <memory>
+
+namespace tarn {
+
+class MainWindow;
+class CommandLineInfo;
+class DocumentManager;
+class PrintService;
+class Prompter;
+class ShellDialogs;
+
+// The program: its start-up, the tone table, the document template and the recent files;
+// New, Open, Print Setup, New Window, the recent files and About are its commands.
+class TarnApplication : public QObject, public CommandTarget {
+    Q_OBJECT
+public:
+    TarnApplication(Prompter& prompter, ShellDialogs& dialogs);
+    ~TarnApplication() override;
+
+    // Runs the start-up sequence with the program's arguments (the first is the program);
+    // false when the program should end at once.
+    [[nodiscard]] bool initInstance(const QStringList& arguments);
+    // The program's exit status when initInstance ended it: 0 after printing a file.
+    [[nodiscard]] int exitCode() const { return m_exitCode; }
+    // Where parsing a grid writes its row dump; empty (the default) is the working directory.
+    // Takes effect for windows opened after the call.
+    void setDumpDirectory(const std::filesystem::path& dir);
+
+    [[nodiscard]] MainWindow& mainFrame() { return *m_mainFrame; }
+    [[nodiscard]] DocumentManager& documents() { return *m_documents; }
+    [[nodiscard]] const ToneTable& tones() const { return m_tones; }
+    [[nodiscard]] RecentFileList& recentFiles() { return m_recentFiles; }
+    [[nodiscard]] DocTemplate& docTemplate() { return m_template; }
+    [[nodiscard]] PrintService& printing() { return *m_printing; }
+
+    [[nodiscard]] bool handlesCommand(int id) const override;
+    void updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+private:
+    void createMainFrame();
+    // Opens the new document or the named file; false when the program should end.
+    [[nodiscard]] bool processCommandLine(const CommandLineInfo& command);
+    void openFiles(const QStringList& paths);
+    void openRecent(int index);
+    void showRecentFiles();
+
+    Prompter& m_prompter;
+    ShellDialogs& m_dialogs;
+    std::filesystem::path m_dumpDirectory;
+    int m_exitCode = 1;
+    ToneTable m_tones;
+    DocTemplate m_template;
+    RecentFileList m_recentFiles;
+    std::unique_ptr<PrintService> m_printing;
+    // The manager outlives the main frame, whose windows call back into it as they go.
+    std::unique_ptr<DocumentManager> m_documents;
+    std::unique_ptr<MainWindow> m_mainFrame;
+};
+
+} // namespace tarn

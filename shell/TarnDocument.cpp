@@ -1,0 +1,84 @@
+#include "shell/TarnDocument.h"
+
+#include "common/AppTitles.h"
+#include "common/Prompter.h"
+#include "data/SinFile.h"
+#include "shell/CommandIds.h"
+#include "shell/DocumentHost.h"
+
+namespace tarn {
+
+TarnDocument::TarnDocument(DocumentHost& host, Prompter& prompter)
+    : m_host(host)
+    , m_prompter(prompter) {}
+
+bool TarnDocument::newDocument() {
+    initNew();
+    setModified(false);
+    return true;
+}
+
+TarnDocument::OpenResult TarnDocument::openDocument(const std::filesystem::path& path) {
+    try {
+        loadFile(path);
+    } catch (const SinFileError& error) {
+        const std::string text = std::string("Could not open ") + error.what() + ".";
+        (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return OpenResult::Failed;
+    }
+    const Prompt question{"Do you rewrite data?", "Prompt", PromptButtons::OkCancel,
+                          PromptIcon::Warning};
+    if (m_prompter.ask(question) != PromptAnswer::Ok)
+        return OpenResult::Cancelled;
+    setPath(path);
+    setModified(false);
+    return OpenResult::Opened;
+}
+
+bool TarnDocument::saveDocument(const std::filesystem::path& path) {
+    try {
+        storeFile(path);
+    } catch (const SinFileError& error) {
+        const std::string text = std::string("Could not save ") + error.what() +
+                                 ".\nThe file on disk has not been changed.";
+        (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return false;
+    }
+    setPath(path);
+    setModified(false);
+    return true;
+}
+
+void TarnDocument::setPath(const std::filesystem::path& path) {
+    m_path = path;
+    setTitle(QString::fromStdU16String(path.filename().u16string()));
+}
+
+void TarnDocument::setTitle(const QString& title) {
+    if (title == m_title)
+        return;
+    m_title = title;
+    emit titleChanged(m_title);
+}
+
+void TarnDocument::setModified(bool modified) {
+    const bool changed = modified != isModified();
+    ChannelDocument::setModified(modified);
+    if (changed)
+        emit modifiedChanged(modified);
+}
+
+bool TarnDocument::handlesCommand(int id) const {
+    return id == cmd::FileClose || id == cmd::FileSave || id == cmd::FileSaveAs;
+}
+
+void TarnDocument::runCommand(int id) {
+    if (id == cmd::FileClose)
+        m_host.closeDocument(*this);
+    else if (id == cmd::FileSave)
+        (void)m_host.saveDocument(*this, m_path.empty());
+    else if (id == cmd::FileSaveAs)
+        (void)m_host.saveDocument(*this, true);
+}
+
+} // namespace tarn

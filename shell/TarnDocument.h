@@ -1,0 +1,55 @@
+#pragma once
+
+#include "data/ChannelDocument.h"
+#include "qtsupport/CommandTarget.h"
+
+#include <QObject>
+#include <QString>
+
+#include <filesystem>
+
+namespace tarn {
+
+class DocumentHost;
+class Prompter;
+
+// A channel document of the program: the image with its channel count, the file it belongs
+// to and its title; Close, Save and Save As are its commands.
+class TarnDocument : public QObject, public ChannelDocument, public CommandTarget {
+    Q_OBJECT
+public:
+    enum class OpenResult { Opened, Failed, Cancelled };
+
+    TarnDocument(DocumentHost& host, Prompter& prompter);
+
+    // A new document: 199 channels, a blank image with the settings defaults.
+    bool newDocument();
+    // Loads the file, then asks "Do you rewrite data?". A failure to load is reported; the
+    // document is unchanged unless the result is Opened.
+    [[nodiscard]] OpenResult openDocument(const std::filesystem::path& path);
+    // Stores the image atomically (the caller has had the grid parsed); false after a
+    // failure, which is reported and leaves the file on disk as it was.
+    bool saveDocument(const std::filesystem::path& path);
+
+    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
+    [[nodiscard]] QString title() const { return m_title; }
+    void setTitle(const QString& title);
+    void setModified(bool modified) override;
+
+    [[nodiscard]] bool handlesCommand(int id) const override;
+    void runCommand(int id) override;
+
+signals:
+    void titleChanged(const QString& title);
+    void modifiedChanged(bool modified);
+
+private:
+    void setPath(const std::filesystem::path& path);
+
+    DocumentHost& m_host;
+    Prompter& m_prompter;
+    std::filesystem::path m_path;
+    QString m_title;
+};
+
+} // namespace tarn

@@ -1,0 +1,325 @@
+#include "launcher/LauncherDialog.h"
+
+#include "profile/ProfileFile.h"
+#include "qtsupport/DialogUnits.h"
+#include "tests/launcher/RecordingStarter.h"
+#include "tests/support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tarn {
+namespace {
+
+using test::RecordingStarter;
+using test::TempDir;
+
+class LauncherDialogTest : public ::testing::Test {
+protected:
+    // Writes the launcher profile, opens the store on it and builds the dialog.
+    void start(const std::string& profile) {
+        store.clear();
+        dir.write("halcyon.ini", profile);
+        ASSERT_TRUE(store.open(dir.file("halcyon.ini"), true, true, false));
+        build();
+    }
+
+    void build() {
+        dialog = std::make_unique<LauncherDialog>(store, starter,
+                                                  AppDirectory(dir.file("halcyon"), "unused"));
+        dialog->show();
+    }
+
+    template <typename Control> Control* control(int id) const {
+        for (Control* child : dialog->findChildren<Control*>()) {
+            if (child->property("controlId").toInt() == id)
+                return child;
+        }
+        ADD_FAILURE() << "no control " << id;
+        return nullptr;
+    }
+
+    QPushButton* button(int id) const { return control<QPushButton>(id); }
+    QCheckBox* englishBox() const { return control<QCheckBox>(1000); }
+    QCheckBox* chineseBox() const { return control<QCheckBox>(1001); }
+    QComboBox* productList() const { return control<QComboBox>(1002); }
+
+    QStringList listed() const {
+        QStringList names;
+        for (int i = 0; i < productList()->count(); ++i)
+            names.append(productList()->itemText(i));
+        return names;
+    }
+
+    void choose(int index) {
+        productList()->setCurrentIndex(index);
+        emit productList()->activated(index);
+    }
+
+    // What the user sees of the interface language.
+    QStringList labels() const {
+        return {dialog->windowTitle(),
+                control<QLabel>(1003)->text(),
+                englishBox()->text(),
+                chineseBox()->text(),
+                button(1)->text(),
+                button(2)->text(),
+                englishBox()->isChecked() ? "E" : "-",
+                chineseBox()->isChecked() ? "C" : "-"};
+    }
+
+    [[nodiscard]] std::string stored(const std::string& key) const {
+        return store.getString("MAIN", key, "<none>");
+    }
+
+    const QStringList englishLabels{
+        "Program Software", "Select Product", "English", "Chinese", "OK", "CANCEL", "E", "-"};
+    const QStringList chineseLabels{"写频软件", "请选择产品", "英文", "中文",
+                                    "确认",     "取消",       "-",    "C"};
+    const std::string products = "[MAIN]\nCH1=QX32\nCH2=Beta\nCH3=Gamma\nCH4=Delta\nCH5=Eps\n"
+                                 "CH6=Zeta\n[CH0]\nEXE=none.exe\n[CH1]\nEXE=first.exe\n"
+                                 "[CH2]\nEXE=ignored.exe\n[CH5]\nEXE=fifth.exe\n";
+
+    TempDir dir;
+    ProfileFile store{4};
+    RecordingStarter starter{dir.path() / "QX32_V.INI"};
+    std::unique_ptr<LauncherDialog> dialog;
+};
+
+TEST_F(LauncherDialogTest, ListIsSortedAndEndsAtTheFirstGap) {
+    start("[MAIN]\nCH1=b\nCH2=A\nCH3=a\nCH4=B 2\nCH6=After gap\n");
+    EXPECT_EQ(listed(), (QStringList{"A", "a", "b", "B 2"}));
+    EXPECT_TRUE(productList()->isEditable());
+}
+
+TEST_F(LauncherDialogTest, ChoosingTheFirstSortedEntryIsIndexZero) {
+    start("[MAIN]\nCH1=B\nCH2=A\n[CH1]\nEXE=b.exe\n[CH2]\nEXE=a.exe\n");
+    choose(0);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(starter.started, QStringList{"b.exe"});
+    EXPECT_EQ(stored("DEFAULT"), "0");
+}
+
+TEST_F(LauncherDialogTest, DefaultPreselection) {
+    const std::vector<std::pair<std::string, int>> cases{{"", 0},
+                                                         {"DEFAULT=2\n", 2},
+                                                         {"DEFAULT=5\n", -1},
+                                                         {"DEFAULT=-1\n", -1},
+                                                         {"DEFAULT=x\n", 0},
+                                                         {"DEFAULT= 1st\n", 1}};
+    for (const auto& [line, expected] : cases) {
+        start("[MAIN]\nCH1=c\nCH2=b\nCH3=a\n" + line);
+        EXPECT_EQ(dialog->productIndex(), expected) << line;
+        EXPECT_EQ(productList()->currentIndex(), expected) << line;
+        store.clear();
+    }
+}
+
+TEST_F(LauncherDialogTest, StoredLanguageMustBeExactlyEnglish) {
+    start("[MAIN]\nLANGUAGE=ENGLISH\n");
+    EXPECT_EQ(labels(), englishLabels);
+    EXPECT_EQ(stored("LANGUAGE"), "ENGLISH");
+    store.clear();
+
+    for (const char* other : {"[MAIN]\nLANGUAGE=english\n", "[MAIN]\n", ""}) {
+        start(other);
+        EXPECT_EQ(labels(), chineseLabels) << other;
+        EXPECT_EQ(stored("LANGUAGE"), "CHINESE") << other;
+        store.clear();
+    }
+}
+
+TEST_F(LauncherDialogTest, LanguageBoxesActAsAPair) {
+    start(products);
+    QTest::mouseClick(englishBox(), Qt::LeftButton);
+    EXPECT_EQ(labels(), englishLabels);
+    EXPECT_EQ(stored("LANGUAGE"), "ENGLISH");
+
+    QTest::mouseClick(englishBox(), Qt::LeftButton); // already set: stays set
+    EXPECT_EQ(labels(), englishLabels);
+
+    QTest::mouseClick(chineseBox(), Qt::LeftButton);
+    EXPECT_EQ(labels(), chineseLabels);
+    EXPECT_EQ(stored("LANGUAGE"), "CHINESE");
+}
+
+TEST_F(LauncherDialogTest, FirstProductGetsItsLanguageBeforeItStarts) {
+    dir.write("QX32_V.INI", "[Other]\nkeep=1\n[main]\nLANGUAGE=QX32_V_EN\n");
+    start(products);
+    choose(listed().indexOf("Beta")); // sorted first
+    ASSERT_EQ(dialog->productIndex(), 0);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+
+    ASSERT_EQ(starter.started, QStringList{"first.exe"});
+    const std::string expected = "[Other]\r\nkeep=1\r\n[main]\r\nLANGUAGE=QX32_V_CH\r\n"
+                                 "LANGUAGE_FORCE=1\r\n";
+    EXPECT_EQ(starter.profileAtStart.front(), expected);
+    EXPECT_EQ(dir.read("QX32_V.INI"), expected);
+    EXPECT_EQ(stored("DEFAULT"), "0");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(LauncherDialogTest, FirstProductInEnglishCreatesTheProductProfile) {
+    start(products);
+    QTest::mouseClick(englishBox(), Qt::LeftButton);
+    choose(0);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(starter.profileAtStart.front(),
+              "[MAIN]\r\nLANGUAGE=QX32_V_EN\r\nLANGUAGE_FORCE=1\r\n");
+}
+
+TEST_F(LauncherDialogTest, ProductsTwoToFourHaveFixedProgramNames) {
+    // Sorted: Beta Delta Eps Gamma QX32 Zeta
+    const std::vector<std::pair<QStringList, bool>> cases{
+        {{"QX520_CN.DLL", "QX520V2_CN.DLL", "QX520V3_CN.dll"}, false},
+        {{"QX520.DLL", "QX520V2.DLL", "QX520V3.dll"}, true}};
+    for (const auto& [names, english] : cases) {
+        for (int index = 1; index <= 3; ++index) {
+            start(products);
+            if (english)
+                QTest::mouseClick(englishBox(), Qt::LeftButton);
+            choose(index);
+            starter.started.clear();
+            QTest::mouseClick(button(1), Qt::LeftButton);
+            EXPECT_EQ(starter.started, QStringList{names.at(index - 1)});
+            EXPECT_EQ(stored("DEFAULT"), std::to_string(index));
+            store.clear();
+        }
+    }
+    EXPECT_FALSE(dir.has("QX32_V.INI"));
+}
+
+TEST_F(LauncherDialogTest, LaterProductsStartTheirExeKey) {
+    start(products);
+    choose(4); // QX32 sorts fifth: section CH5
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(starter.started, QStringList{"fifth.exe"});
+    EXPECT_EQ(stored("DEFAULT"), "4");
+
+    start(products);
+    choose(5); // no EXE in CH6: an empty start that fails silently
+    starter.started.clear();
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(starter.started, QStringList{""});
+    EXPECT_EQ(stored("DEFAULT"), "5");
+    EXPECT_FALSE(dir.has("QX32_V.INI"));
+}
+
+TEST_F(LauncherDialogTest, AtMostNineteenProducts) {
+    std::string profile = "[MAIN]\n";
+    for (int n = 1; n <= 20; ++n)
+        profile += "CH" + std::to_string(n) + "=P" + std::to_string(100 + n) + "\n";
+    profile += "[CH19]\nEXE=last.exe\n[CH20]\nEXE=beyond.exe\n";
+    start(profile);
+    ASSERT_EQ(productList()->count(), 19);
+    EXPECT_EQ(listed().back(), "P119");
+    choose(18);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(starter.started, QStringList{"last.exe"});
+    EXPECT_EQ(stored("DEFAULT"), "18");
+}
+
+TEST_F(LauncherDialogTest, TypedNameMeansNoSelection) {
+    start(products);
+    productList()->lineEdit()->selectAll();
+    QTest::keyClicks(productList()->lineEdit(), "Beta");
+    EXPECT_EQ(dialog->productIndex(), -1);
+    QTest::keyClick(productList()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(starter.started, QStringList{"none.exe"});
+    EXPECT_EQ(stored("DEFAULT"), "-1");
+    EXPECT_EQ(listed().size(), 6);
+}
+
+TEST_F(LauncherDialogTest, CancelKeepsTheLanguageButNotTheChoice) {
+    start("[MAIN]\nCH1=A\nCH2=B\nDEFAULT=1\n");
+    QTest::mouseClick(englishBox(), Qt::LeftButton);
+    choose(0);
+    QTest::mouseClick(button(2), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_TRUE(starter.started.isEmpty());
+    EXPECT_EQ(stored("DEFAULT"), "1");
+    // What the store's close sequence writes at exit.
+    ASSERT_EQ(store.save(false).status, ProfileFile::SaveResult::Status::Written);
+    EXPECT_EQ(dir.read("halcyon.ini"),
+              "[MAIN]\r\nCH1=A\r\nCH2=B\r\nDEFAULT=1\r\nLANGUAGE=ENGLISH\r\n");
+}
+
+TEST_F(LauncherDialogTest, EscapeCancels) {
+    start(products);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(starter.started.isEmpty());
+}
+
+TEST_F(LauncherDialogTest, UnusableProfileGivesAnEmptyChineseDialog) {
+    build(); // the store was never bound
+    EXPECT_EQ(productList()->count(), 0);
+    EXPECT_EQ(labels(), chineseLabels);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(starter.started, QStringList{""});
+    EXPECT_EQ(stored("DEFAULT"), "<none>");
+}
+
+TEST_F(LauncherDialogTest, ChineseTextsHaveGlyphs) {
+    start(products);
+    const QFontMetrics metrics(dialog->font());
+    for (const QString& text : chineseLabels) {
+        for (const QChar c : text)
+            EXPECT_TRUE(metrics.inFont(c)) << text.toStdString();
+    }
+}
+
+TEST_F(LauncherDialogTest, FixedSizeWithOkAsDefaultAndFocused) {
+    start(products);
+    const DialogUnits units(dialog->font());
+    EXPECT_EQ(dialog->minimumSize(), units.size(163, 99));
+    EXPECT_EQ(dialog->maximumSize(), units.size(163, 99));
+    EXPECT_TRUE(button(1)->isDefault());
+    EXPECT_EQ(dialog->focusWidget(), button(1));
+    EXPECT_FALSE(dialog->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+TEST_F(LauncherDialogTest, AboutEntryShowsTheAboutBox) {
+    start(products);
+    QAction* about = nullptr;
+    for (QAction* action : dialog->actions()) {
+        if (action->property("commandId").toInt() == 16)
+            about = action;
+    }
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->text(), "关于 ...");
+#ifndef Q_OS_WIN
+    EXPECT_EQ(dialog->contextMenuPolicy(), Qt::ActionsContextMenu);
+#endif
+
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        seen.append(box->windowTitle());
+        for (QLabel* label : box->findChildren<QLabel*>())
+            seen.append(label->text());
+        for (QPushButton* ok : box->findChildren<QPushButton*>())
+            QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    about->trigger();
+    EXPECT_EQ(seen.mid(0, 1), QStringList{"关于"});
+    EXPECT_TRUE(seen.contains("Halcyon 1.0 版"));
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+} // namespace
+} // namespace tarn

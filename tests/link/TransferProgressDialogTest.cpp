@@ -1,0 +1,136 @@
+#include "link/TransferProgressDialog.h"
+
+#include "link/QtTransferUi.h"
+#include "tests/support/TestPrompter.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tarn {
+namespace {
+
+class TransferProgressDialogTest : public ::testing::Test {
+protected:
+    TransferProgressDialogTest() { dialog.setCaption(QStringLiteral("Reading Data Progress")); }
+
+    void open() {
+        dialog.Create(&owner);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    }
+
+    QWidget owner;
+    int startRequests = 0;
+    TransferProgressDialog dialog{&owner, [this] { ++startRequests; }};
+};
+
+TEST_F(TransferProgressDialogTest, OpensFreshWithTheTemplateTexts) {
+    open();
+    EXPECT_EQ(dialog.windowTitle(), "Reading Data Progress");
+    EXPECT_EQ(dialog.statusText(), "   Not start yet");
+    EXPECT_EQ(dialog.startButton().text(), "Start");
+    EXPECT_EQ(dialog.cancelButton().text(), "Cancel");
+    EXPECT_TRUE(dialog.startButton().isEnabled());
+    EXPECT_EQ(dialog.progressBar().minimum(), 0);
+    EXPECT_EQ(dialog.progressBar().maximum(), 16);
+    EXPECT_EQ(dialog.progressBar().value(), 0);
+    EXPECT_FALSE(dialog.isModal());
+
+    // A window left in mid-transfer state comes back as new after it was closed.
+    QTest::mouseClick(&dialog.startButton(), Qt::LeftButton);
+    dialog.progressBar().setRange(0, 403);
+    dialog.progressBar().setValue(200);
+    dialog.setStatusText(QStringLiteral("200"));
+    dialog.onCancel();
+    dialog.destroyWindow();
+    dialog.setCaption(QStringLiteral("Writing Data Progress"));
+    open();
+    EXPECT_EQ(dialog.windowTitle(), "Writing Data Progress");
+    EXPECT_EQ(dialog.statusText(), "   Not start yet");
+    EXPECT_EQ(dialog.progressBar().maximum(), 16);
+    EXPECT_EQ(dialog.progressBar().value(), 0);
+    EXPECT_TRUE(dialog.startButton().isEnabled());
+    EXPECT_FALSE(dialog.cancelRequested());
+}
+
+TEST_F(TransferProgressDialogTest, CancelWhileIdleClosesWithoutStarting) {
+    open();
+    QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.hasWindow());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.cancelRequested());
+
+    open();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.hasWindow());
+
+    open();
+    EXPECT_TRUE(dialog.close());
+    EXPECT_FALSE(dialog.hasWindow());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(startRequests, 0);
+}
+
+TEST_F(TransferProgressDialogTest, StartPostsOneRequestAndCancelThenOnlyFlags) {
+    open();
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_FALSE(dialog.startButton().isEnabled());
+    // Posted, not called: the button's handler returns first.
+    EXPECT_EQ(startRequests, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(startRequests, 1);
+
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(startRequests, 1);
+
+    QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog.cancelRequested());
+    EXPECT_TRUE(dialog.hasWindow());
+    EXPECT_FALSE(dialog.close());
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(TransferProgressDialogTest, StartRequestIsDroppedWhenTheOwnerIsGone) {
+    int requests = 0;
+    auto view = std::make_unique<QWidget>();
+    TransferProgressDialog window(view.get(), [&requests] { ++requests; });
+    window.setParent(nullptr, Qt::Dialog);
+    window.Create(nullptr);
+    window.onOk();
+    view.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(requests, 0);
+}
+
+TEST_F(TransferProgressDialogTest, TransferUiDrivesTheWindow) {
+    test::TestPrompter prompter;
+    QtTransferUi ui(dialog, prompter);
+    open();
+    ui.setProgressRange(0, 403);
+    ui.stepProgress();
+    ui.stepProgress();
+    EXPECT_EQ(ui.progressPosition(), 2);
+    EXPECT_EQ(dialog.progressBar().value(), 2);
+    ui.setProgressPosition(403);
+    ui.stepProgress();
+    EXPECT_EQ(ui.progressPosition(), 403);
+    ui.setStatusText("Waiting the response from radio....");
+    EXPECT_EQ(dialog.statusText(), "Waiting the response from radio....");
+    EXPECT_EQ(&ui.prompter(), &prompter);
+
+    QTest::mouseClick(&dialog.startButton(), Qt::LeftButton);
+    EXPECT_FALSE(ui.cancelRequested());
+    // A Cancel press waiting in the event queue is seen after one pump pass.
+    QMetaObject::invokeMethod(&dialog.cancelButton(), &QPushButton::click, Qt::QueuedConnection);
+    ui.pump();
+    EXPECT_TRUE(ui.cancelRequested());
+    ui.closeWindow();
+    EXPECT_FALSE(dialog.hasWindow());
+}
+
+} // namespace
+} // namespace tarn

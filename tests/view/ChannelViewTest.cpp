@@ -1,0 +1,299 @@
+#include "view/ChannelView.h"
+
+#include "data/ChannelCodec.h"
+#include "data/ChannelDocument.h"
+#include "data/ToneTable.h"
+#include "qtsupport/DialogUnits.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestPrompter.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarn {
+namespace {
+
+class ChannelViewTest : public ::testing::Test {
+protected:
+    ChannelViewTest() { document.initNew(); }
+
+    // Controls inside the view carrying the given id.
+    [[nodiscard]] std::vector<QWidget*> controls(int id) const {
+        std::vector<QWidget*> found;
+        for (QWidget* w : view.findChildren<QWidget*>()) {
+            if (w->property("controlId").toInt() == id)
+                found.push_back(w);
+        }
+        return found;
+    }
+
+    [[nodiscard]] QString cell(long row, long col) { return view.grid().textMatrix(row, col); }
+
+    void showView(QSize size = {700, 520}) {
+        view.resize(size);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+
+    ChannelDocument document;
+    const ToneTable tones;
+    test::TestPrompter prompter;
+    ChannelView view{document, tones, prompter};
+};
+
+TEST_F(ChannelViewTest, RowsFollowTheChannelCount) {
+    document.setChannelCount(RadioImage::ReducedChannels);
+    view.initialUpdate();
+    EXPECT_EQ(view.grid().rows(), 161);
+    EXPECT_EQ(cell(1, 0), "  1");
+    EXPECT_EQ(cell(42, 0), " 42");
+    EXPECT_EQ(cell(160, 0), "160");
+
+    document.setChannelCount(RadioImage::MaxChannels);
+    view.numberRows();
+    EXPECT_EQ(view.grid().rows(), 200);
+    EXPECT_EQ(cell(199, 0), "199");
+}
+
+TEST_F(ChannelViewTest, FormHoldsTheGridControlAtItsPlace) {
+    EXPECT_EQ(controls(ChannelView::GridControlId), std::vector<QWidget*>{&view.grid()});
+    EXPECT_EQ(view.font().family(), "Times New Roman");
+    EXPECT_EQ(view.font().pointSize(), 9);
+    const DialogUnits units(view.font());
+    EXPECT_EQ(view.grid().geometry(), units.rect(7, 7, 326, 227));
+    EXPECT_EQ(view.sizeHint(), units.size(439, 250));
+    EXPECT_EQ(view.handlesCommand(ChannelView::EditDataCommand), true);
+    EXPECT_TRUE(view.handlesCommand(ChannelView::ModelInformationCommand));
+    EXPECT_TRUE(view.handlesCommand(ChannelView::OptionalFeaturesCommand));
+    EXPECT_FALSE(view.handlesCommand(57600)); // File New belongs to the application
+}
+
+TEST_F(ChannelViewTest, ColumnsGetHeadersWidthsAndAlignment) {
+    FlexGrid& grid = view.grid();
+    const long w = grid.colWidthTwips(2);
+    view.initialUpdate();
+    const std::vector<QString> headers = {"Channel NO.", "RX Freq",  "TX Freq", "QT/DQT Dec",
+                                          "QT/DQT Enc",  "TX Power", "CHN Lock"};
+    const std::vector<long> widths = {w, w * 3 / 2, w * 3 / 2, w * 5 / 4, w * 5 / 4, w, w};
+    for (long col = 0; col < 7; ++col) {
+        EXPECT_EQ(cell(0, col), headers[col]);
+        EXPECT_EQ(grid.twipsToPixelsX(grid.colWidthTwips(col)), grid.twipsToPixelsX(widths[col]))
+            << col;
+        EXPECT_EQ(grid.colAlignment(col), FlexGrid::CenterTop);
+    }
+    EXPECT_EQ(grid.rowHeightTwips(0) / 15, grid.rowHeightTwips(2) * 5 / 4 / 15);
+    EXPECT_EQ(grid.cols(), 7);
+}
+
+TEST_F(ChannelViewTest, EditorsAreCreatedHiddenOnTheGridWithTheirLists) {
+    EXPECT_EQ(view.toneBox(), nullptr);
+    view.initialUpdate();
+    QLineEdit* edit = view.frequencyEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(controls(ChannelView::FrequencyEditId), std::vector<QWidget*>{edit});
+    EXPECT_EQ(controls(ChannelView::PowerBoxId), std::vector<QWidget*>{view.powerBox()});
+    EXPECT_EQ(controls(ChannelView::LockBoxId), std::vector<QWidget*>{view.lockBox()});
+    EXPECT_EQ(controls(ChannelView::ToneBoxId), std::vector<QWidget*>{view.toneBox()});
+    for (QWidget* editor :
+         std::vector<QWidget*>{edit, view.powerBox(), view.lockBox(), view.toneBox()}) {
+        EXPECT_EQ(editor->parentWidget(), &view.grid());
+        EXPECT_TRUE(editor->isHidden());
+        EXPECT_EQ(editor->font(), view.font());
+    }
+    EXPECT_FALSE(view.powerBox()->isEditable());
+    EXPECT_FALSE(view.lockBox()->isEditable());
+    EXPECT_TRUE(view.toneBox()->isEditable());
+
+    // An editor open while the grid scrolls would float over the wrong cell.
+    view.toneBox()->show();
+    view.grid().scrollToBottom();
+    EXPECT_TRUE(view.toneBox()->isHidden());
+
+    const auto items = [](const QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    };
+    EXPECT_EQ(items(view.powerBox()), (QStringList{"High", "Middle", "Low"}));
+    EXPECT_EQ(items(view.lockBox()), (QStringList{"Lock", "UnLock"}));
+    const QStringList toneItems = items(view.toneBox());
+    ASSERT_EQ(toneItems.size(), ToneTable::Size);
+    for (int i = 0; i < ToneTable::Size; ++i)
+        ASSERT_EQ(toneItems[i].toStdString(), tones.at(i)) << i;
+}
+
+TEST_F(ChannelViewTest, SecondInitialUpdateCreatesNothingTwiceButRendersAgain) {
+    view.initialUpdate();
+    QComboBox* toneBox = view.toneBox();
+    view.frequencyEdit()->setText("typed");
+    view.powerBox()->show();
+    view.grid().setTextMatrix(3, 1, "edited only in the grid");
+    view.grid().setColWidthTwips(4, 2000);
+    ChannelCodec::encodeFrequency(14652500, document.image().row(4).subspan<4, 4>());
+
+    view.initialUpdate();
+    EXPECT_EQ(view.toneBox(), toneBox);
+    EXPECT_EQ(controls(ChannelView::ToneBoxId).size(), 1u);
+    EXPECT_EQ(controls(ChannelView::PowerBoxId).size(), 1u);
+    EXPECT_EQ(toneBox->count(), ToneTable::Size);
+    EXPECT_EQ(view.powerBox()->count(), 3);
+    EXPECT_TRUE(view.powerBox()->isHidden());
+    EXPECT_EQ(view.frequencyEdit()->text(), "");
+    EXPECT_EQ(cell(3, 1), "");
+    EXPECT_EQ(cell(5, 2), "146.52500");
+    EXPECT_EQ(view.grid().colWidthTwips(4), 2000 / 15 * 15) << "the layout is made once";
+}
+
+TEST_F(ChannelViewTest, GridKeepsItsCornerAndATwelvePixelMargin) {
+    const QRect before = view.grid().geometry();
+    view.resize(900, 700);
+    EXPECT_EQ(view.grid().geometry(), before) << "no sizing before the first initial update";
+
+    view.initialUpdate();
+    showView({640, 480});
+    const QPoint corner = view.grid().pos();
+    EXPECT_EQ(corner, before.topLeft());
+    for (const QSize size : {QSize(1000, 600), QSize(420, 300)}) {
+        view.resize(size);
+        EXPECT_EQ(view.grid().geometry(),
+                  QRect(corner, QSize(size.width() - corner.x() - ChannelView::GridMargin,
+                                      size.height() - corner.y() - ChannelView::GridMargin)));
+    }
+}
+
+// The frame is shrunk the way it is opened: initial update first, then shown.
+TEST_F(ChannelViewTest, InitialUpdateShrinksTheFrameToTheForm) {
+    QMdiArea area;
+    area.resize(1600, 1000);
+    auto* frame = new QMdiSubWindow;
+    auto* child = new ChannelView(document, tones, prompter);
+    frame->setWidget(child);
+    area.addSubWindow(frame);
+    frame->resize(1080, 520);
+    const QSize form = child->sizeHint();
+    ASSERT_LT(form.width(), 1080);
+    ASSERT_LT(form.height(), 520);
+
+    child->initialUpdate();
+    area.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+    EXPECT_EQ(child->size(), form);
+    EXPECT_EQ(child->grid().width(), child->width() - child->grid().x() - ChannelView::GridMargin);
+    EXPECT_EQ(child->grid().height(),
+              child->height() - child->grid().y() - ChannelView::GridMargin);
+
+    // Shrink only: a frame already smaller than the form keeps its size.
+    frame->resize(300, 200);
+    const QSize small = frame->size();
+    child->initialUpdate();
+    EXPECT_EQ(frame->size(), small);
+}
+
+TEST_F(ChannelViewTest, StatusTextFollowsThePointer) {
+    view.initialUpdate();
+    showView();
+    QSignalSpy texts(&view, &ChannelView::statusText);
+    const auto textAfterMovingTo = [&](QWidget* widget, QPoint at) {
+        texts.clear();
+        QTest::mouseMove(widget, at);
+        return texts.isEmpty() ? QString() : texts.last().at(0).toString();
+    };
+
+    const QString grid = textAfterMovingTo(view.grid().viewport(), {30, 30});
+    view.powerBox()->setGeometry(300, 60, 80, 24);
+    view.powerBox()->show();
+    const QString box = textAfterMovingTo(view.powerBox(), {10, 10});
+    view.frequencyEdit()->setGeometry(300, 120, 80, 24);
+    view.frequencyEdit()->show();
+    const QString edit = textAfterMovingTo(view.frequencyEdit(), {10, 10});
+    const QString form = textAfterMovingTo(&view, {view.width() - 4, view.height() - 4});
+
+    EXPECT_EQ(grid.toStdString(),
+              "Please Click the cell to edit or input data，For help，please press F1");
+    EXPECT_EQ(box.toStdString(),
+              "Please click the CommBox to choose value，For help，please press F1");
+    EXPECT_EQ(edit.toStdString(), "For help，please press F1");
+    EXPECT_EQ(form.toStdString(), "For help，please press F1");
+}
+
+TEST_F(ChannelViewTest, EditDataAsksForADoubleClickAndGoesToTheFirstCell) {
+    view.initialUpdate();
+    showView();
+    view.grid().setRow(17);
+    view.grid().setCol(4);
+    std::vector<std::pair<long, long>> entered;
+    QObject::connect(&view.grid(), &FlexGrid::enterCell,
+                     [&] { entered.emplace_back(view.grid().row(), view.grid().col()); });
+    view.setFocus();
+
+    prompter.answer(PromptAnswer::Ok);
+    view.runCommand(ChannelView::EditDataCommand);
+
+    ASSERT_EQ(prompter.prompts().size(), 1u);
+    EXPECT_EQ(prompter.prompts()[0].text, "Please directly double click inside the table");
+    EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
+    EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::Ok);
+    EXPECT_EQ(entered, (std::vector<std::pair<long, long>>{{17, 1}, {1, 1}}));
+    EXPECT_TRUE(view.grid().hasFocus());
+    EXPECT_TRUE(view.frequencyEdit()->isHidden());
+}
+
+TEST_F(ChannelViewTest, ParseStoresTheGridAndWritesTheDump) {
+    const test::TempDir dir;
+    view.setDumpDirectory(dir.path());
+    document.setChannelCount(RadioImage::ReducedChannels);
+    view.initialUpdate();
+    FlexGrid& grid = view.grid();
+    grid.setTextMatrix(160, 1, "146.525");
+    grid.setTextMatrix(160, 3, "D017N");
+    grid.setTextMatrix(160, 5, "High");
+
+    EXPECT_TRUE(view.parseGrid());
+    const auto row = document.image().row(159);
+    EXPECT_EQ(row[0], 0x00);
+    EXPECT_EQ(row[3], 0x14);
+    EXPECT_EQ(row[9], 0x80);
+    EXPECT_EQ(row[8], 0x17);
+    EXPECT_EQ(row[12] & 0x30, 0x20);
+
+    std::ifstream dump(dir / "1.txt");
+    int lines = 0;
+    for (std::string line; std::getline(dump, line);)
+        ++lines;
+    EXPECT_EQ(lines, 270);
+
+    view.setDumpDirectory(dir / "missing");
+    EXPECT_FALSE(view.parseGrid());
+}
+
+// Hiding and deleting the editors under the pointer raises pointer events; a view on its way
+// out must not answer them.
+TEST_F(ChannelViewTest, ClosingUnderThePointerCallsNothingBack) {
+    auto child = std::make_unique<ChannelView>(document, tones, prompter);
+    child->initialUpdate();
+    child->resize(600, 400);
+    child->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(child.get()));
+    child->powerBox()->setGeometry(100, 100, 80, 24);
+    child->powerBox()->show();
+    QTest::mouseMove(child->powerBox(), {10, 10});
+    int lateTexts = 0;
+    QObject::connect(child.get(), &ChannelView::statusText, [&] { ++lateTexts; });
+    child.reset();
+    EXPECT_EQ(lateTexts, 0);
+}
+
+} // namespace
+} // namespace tarn

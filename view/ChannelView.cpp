@@ -1,0 +1,320 @@
+#include "view/ChannelView.h"
+
+#include "dialogs/ModelInfoDialog.h"
+#include "dialogs/ModelRowSetup.h"
+#include "dialogs/OptionalFeaturesDialog.h"
+
+#include "common/Prompter.h"
+#include "data/ChannelCodec.h"
+#include "data/ChannelDocument.h"
+#include "data/ToneTable.h"
+#include "qtsupport/DialogUnits.h"
+
+#include <QChildEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+
+namespace tarn {
+
+namespace {
+
+constexpr const char* ControlIdProperty = "controlId";
+
+QFont formFont() {
+    QFont font(QStringLiteral("Times New Roman"), 9);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+QComboBox* makeListBox(QWidget* parent, int id, bool withTextField) {
+    auto* box = new QComboBox(parent);
+    box->setProperty(ControlIdProperty, id);
+    box->setEditable(withTextField);
+    if (withTextField) {
+        // Typed text is a value for the cell, never a new list item or a completion.
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+    }
+    box->setGeometry(QRect());
+    box->hide();
+    return box;
+}
+
+} // namespace
+
+ChannelView::ChannelView(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
+                         QWidget* parent)
+    : QWidget(parent)
+    , m_document(document)
+    , m_tones(tones)
+    , m_prompter(prompter)
+    , m_grid(this)
+    , m_editing(m_grid, m_cells, document, tones, prompter, ApplicationTitle) {
+    setFont(formFont());
+    m_grid.setProperty(ControlIdProperty, GridControlId);
+    m_grid.setCols(ChannelCodec::ColumnCount);
+    m_grid.setGeometry(DialogUnits(font()).rect(7, 7, 326, 227));
+    m_grid.setFocusPolicy(Qt::StrongFocus);
+    filterEventsOf(this);
+    connectGridEvents();
+}
+
+ChannelView::~ChannelView() {
+    // The grid and its editors go after this body; they must not call back into the view.
+    m_grid.disconnect(this);
+    for (QObject* child : findChildren<QObject*>())
+        child->removeEventFilter(this);
+    removeEventFilter(this);
+}
+
+void ChannelView::initialUpdate() {
+    resizeParentToFit();
+    if (!m_initialised) {
+        createEditors();
+        setUpColumns();
+        m_initialised = true;
+    }
+    m_frequencyEdit->clear();
+    m_editing.hideEditors();
+    renderGrid();
+    if (m_grid.rows() > 2)
+        m_grid.setRowHeightTwips(0, m_grid.rowHeightTwips(2) * 5 / 4);
+    layoutGrid();
+    m_grid.setFocus();
+}
+
+void ChannelView::renderGrid() {
+    m_grid.setRedraw(false);
+    ChannelCodec::render(m_document.image(), m_cells, m_document.channelCount());
+    m_grid.setRedraw(true);
+}
+
+void ChannelView::numberRows() {
+    ChannelCodec::numberRows(m_cells, m_document.channelCount());
+    m_grid.setRedraw(true);
+}
+
+void ChannelView::setUpRowsForChannelCount() {
+    ModelRowSetup::apply(m_document, m_cells);
+    m_grid.setRedraw(true);
+}
+
+bool ChannelView::parseGrid() {
+    return ChannelCodec::parse(m_cells, m_document.image(), m_document.channelCount(),
+                               m_dumpDirectory);
+}
+
+QSize ChannelView::sizeHint() const {
+    return DialogUnits(font()).size(439, 250);
+}
+
+bool ChannelView::handlesCommand(int id) const {
+    return id == EditDataCommand || id == ModelInformationCommand ||
+           id == OptionalFeaturesCommand || m_radioLink.handlesCommand(id);
+}
+
+void ChannelView::updateCommand(int id, CommandState& state) {
+    if (m_radioLink.handlesCommand(id))
+        m_radioLink.updateCommand(id, state);
+}
+
+void ChannelView::runCommand(int id) {
+    if (m_radioLink.handlesCommand(id)) {
+        m_radioLink.runCommand(id);
+        return;
+    }
+    switch (id) {
+    case EditDataCommand:
+        onEditData();
+        break;
+    case ModelInformationCommand:
+        onModelInformation();
+        break;
+    case OptionalFeaturesCommand:
+        onOptionalFeatures();
+        break;
+    default:
+        break;
+    }
+}
+
+void ChannelView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Until the first initial update the form keeps its own layout.
+    if (m_initialised)
+        layoutGrid();
+}
+
+bool ChannelView::eventFilter(QObject* watched, QEvent* event) {
+    // Only what the user does reaches the captions: the program starts under its own title.
+    if (event->isInputEvent() || event->type() == QEvent::Enter)
+        updateCaptions();
+    if (event->type() == QEvent::KeyPress && filterKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        filterEventsOf(static_cast<QChildEvent*>(event)->child());
+        break;
+    case QEvent::Enter:
+        if (watched->isWidgetType())
+            emit statusText(statusHelpFor(static_cast<QWidget*>(watched)));
+        break;
+    case QEvent::Leave:
+        // Going back to a parent raises no enter event there; a sibling's comes next.
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget != this)
+            emit statusText(statusHelpFor(widget->parentWidget()));
+        break;
+    case QEvent::MouseMove:
+        // A move that a child passed up has been answered by the child already.
+        if (auto* widget = qobject_cast<QWidget*>(watched);
+            widget && !widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            emit statusText(statusHelpFor(widget));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ChannelView::createEditors() {
+    m_frequencyEdit = new QLineEdit(&m_grid);
+    m_frequencyEdit->setProperty(ControlIdProperty, FrequencyEditId);
+    m_frequencyEdit->setGeometry(QRect());
+    m_frequencyEdit->hide();
+    m_powerBox = makeListBox(&m_grid, PowerBoxId, false);
+    m_lockBox = makeListBox(&m_grid, LockBoxId, false);
+    m_toneBox = makeListBox(&m_grid, ToneBoxId, true);
+    for (QWidget* editor :
+         std::initializer_list<QWidget*>{m_frequencyEdit, m_powerBox, m_lockBox, m_toneBox})
+        editor->setFont(font());
+
+    QStringList toneTexts;
+    toneTexts.reserve(m_tones.size());
+    for (const std::string& tone : m_tones.texts())
+        toneTexts << QString::fromStdString(tone);
+    m_toneBox->addItems(toneTexts);
+    m_powerBox->addItems({QStringLiteral("High"), QStringLiteral("Middle"), QStringLiteral("Low")});
+    m_lockBox->addItems({QStringLiteral("Lock"), QStringLiteral("UnLock")});
+    m_editing.setEditors({m_frequencyEdit, m_toneBox, m_powerBox, m_lockBox});
+}
+
+void ChannelView::setUpColumns() {
+    for (long col = 0; col < ChannelCodec::ColumnCount; ++col)
+        m_grid.setColAlignment(col, FlexGrid::CenterTop);
+
+    const long width = m_grid.colWidthTwips(ChannelCodec::TxFreqColumn);
+    m_grid.setColWidthTwips(ChannelCodec::TxFreqColumn, width * 3 / 2);
+    m_grid.setColWidthTwips(ChannelCodec::RxFreqColumn, width * 3 / 2);
+    m_grid.setColWidthTwips(ChannelCodec::NumberColumn, width);
+    m_grid.setColWidthTwips(ChannelCodec::DecColumn, width * 5 / 4);
+    m_grid.setColWidthTwips(ChannelCodec::EncColumn, width * 5 / 4);
+    m_grid.setColWidthTwips(ChannelCodec::PowerColumn, width);
+    m_grid.setColWidthTwips(ChannelCodec::LockColumn, width);
+
+    for (long col = 0; col < ChannelCodec::ColumnCount; ++col)
+        m_grid.setTextMatrix(0, col, QString::fromUtf8(ChannelCodec::Headers[col]));
+}
+
+void ChannelView::connectGridEvents() {
+    connect(&m_grid, &FlexGrid::enterCell, this, [this] { m_editing.loadEditor(); });
+    connect(&m_grid, &FlexGrid::leaveCell, this, [this] { m_editing.commitEditor(); });
+    connect(&m_grid, &FlexGrid::scrolled, this, [this] { m_editing.scrolled(); });
+    connect(&m_grid, &FlexGrid::mouseDown, this,
+            [this](short button, short, int, int) { onMouseDown(button); });
+    connect(&m_grid, &FlexGrid::keyPress, this, [this](int key) { m_editing.keyPress(key); });
+}
+
+void ChannelView::onMouseDown(short button) {
+    if (!m_editing.acceptsMouseDown(button))
+        return;
+    updateCaptions();
+    m_editing.showEditor(0);
+}
+
+void ChannelView::updateCaptions() {
+    m_captions.update(*this, m_grid.row());
+}
+
+bool ChannelView::filterKey(QObject* watched, const QKeyEvent& key) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // An open drop-down list answers its own keys.
+    if (!widget || widget->window() != window() || !m_initialised)
+        return false;
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        m_editing.enterKey(widget);
+        return true;
+    }
+    if (key.key() == Qt::Key_Delete && widget == &m_grid) {
+        m_editing.keyPress(127);
+        return true;
+    }
+    return false;
+}
+
+void ChannelView::resizeParentToFit() {
+    // Shrink only: a frame smaller than the form keeps its size.
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!frame || !frame->layout() || frame->isMaximized())
+        return;
+    frame->layout()->activate();
+    const QSize decoration = frame->size() - size();
+    frame->resize(frame->size().boundedTo(sizeHint() + decoration));
+    frame->layout()->activate();
+}
+
+void ChannelView::layoutGrid() {
+    const QRect client = rect();
+    const QPoint topLeft = m_grid.pos();
+    const int width = client.right() + 1 - topLeft.x() - client.left() - GridMargin;
+    const int height = client.bottom() + 1 - topLeft.y() - client.top() - GridMargin;
+    m_grid.setGeometry(topLeft.x(), topLeft.y(), std::max(width, 0), std::max(height, 0));
+    m_grid.update();
+}
+
+void ChannelView::onEditData() {
+    (void)m_prompter.ask({EditDataText, ApplicationTitle, PromptButtons::Ok, PromptIcon::None});
+    m_grid.setCol(1);
+    m_grid.setRow(1);
+    m_grid.setFocus();
+}
+
+void ChannelView::onModelInformation() {
+    {
+        ModelInfoDialog dialog(m_document, window());
+        dialog.exec();
+    }
+    // OK and Cancel alike: the model choice may have changed the channel count.
+    setUpRowsForChannelCount();
+    emit channelRowsChanged();
+}
+
+void ChannelView::onOptionalFeatures() {
+    OptionalFeaturesDialog dialog(m_document, window());
+    dialog.exec();
+}
+
+void ChannelView::filterEventsOf(QObject* object) {
+    if (!object->isWidgetType())
+        return;
+    object->installEventFilter(this);
+    for (QObject* child : object->children())
+        filterEventsOf(child);
+}
+
+QString ChannelView::statusHelpFor(const QWidget* widget) const {
+    for (const QWidget* w = widget; w && w != this; w = w->parentWidget()) {
+        if (w == m_powerBox || w == m_lockBox || w == m_toneBox)
+            return QString::fromUtf8(ComboBoxHelp);
+        if (w == m_frequencyEdit)
+            return QString::fromUtf8(GeneralHelp);
+        if (w == &m_grid)
+            return QString::fromUtf8(GridHelp);
+    }
+    return QString::fromUtf8(GeneralHelp);
+}
+
+} // namespace tarn
