@@ -18,6 +18,8 @@ public:
     static constexpr int NoSelection = -1;
     static constexpr std::size_t ModelOffset = RadioImage::ModelTypeOffset;
     static constexpr std::size_t BandOffset = RadioImage::BandOffset;
+    static constexpr std::string_view ModelLabel = "Model Type";
+    static constexpr std::string_view BandLabel = "Frequency";
 
     static constexpr std::array<std::string_view, 2> ModelEntries = {
         "Orvalle OV-11/OV-12/OV-15/OV-15S", "Orvalle OV-70/OV-72/OV-75/OV-78P"};

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "common/WallClock.h"
+#include "data/RadioImage.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarn {
+
+// A backup could not be kept; what() says where and why.
+class BackupError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class BackupKind { Read, Write };
+
+// The parts of a backup's file name: "YYYYMMDD-HHMMSS-read.sin", "...-write-ttyUSB0.sin",
+// and "-2", "-3" ... before ".sin" when one second saw several.
+struct BackupName {
+    LocalTime time;
+    BackupKind kind = BackupKind::Read;
+    std::string port; // a fleet write's port; empty otherwise
+    int sequence = 1;
+
+    [[nodiscard]] std::string fileName() const;
+    [[nodiscard]] static std::optional<BackupName> parse(std::string_view fileName);
+    // "2026-12-07 09:55:38"
+    [[nodiscard]] std::string timeText() const;
+    // The port as it can stand in a file name: "/dev/ttyUSB0" gives "ttyUSB0".
+    [[nodiscard]] static std::string portLabel(std::string_view port);
+};
+
+struct BackupEntry {
+    std::filesystem::path file;
+    BackupName name;
+};
+
+// What a backup holds, for the list of backups.
+struct BackupContents {
+    std::uint8_t modelType = RadioImage::Blank;
+    int channelCount = RadioImage::MaxChannels;
+    int programmedChannels = 0;
+
+    [[nodiscard]] static BackupContents of(const RadioImage& image);
+};
+
+// Every image read from or written to a radio, kept as a ".sin" in one folder. A file is
+// created exclusively, so a backup never replaces another file; the newest ones are kept.
+class BackupStore {
+public:
+    static constexpr std::size_t DefaultKeep = 200;
+
+    // $XDG_DATA_HOME/tarn/backups, else ~/.local/share/tarn/backups; empty when the
+    // environment names no home.
+    [[nodiscard]] static std::filesystem::path defaultFolder();
+
+    BackupStore(std::filesystem::path folder, const WallClock& clock,
+                std::size_t keep = DefaultKeep);
+
+    // Stores the image under the current time and prunes the oldest backups beyond the
+    // number kept. Throws BackupError; nothing is left behind then.
+    std::filesystem::path store(const RadioImage& image, BackupKind kind,
+                                std::string_view port = {});
+    // The backups in the folder, newest first; other files are not listed.
+    [[nodiscard]] std::vector<BackupEntry> list() const;
+    [[nodiscard]] const std::filesystem::path& folder() const { return m_folder; }
+
+private:
+    void prune() const;
+
+    std::filesystem::path m_folder;
+    const WallClock& m_clock;
+    std::size_t m_keep;
+};
+
+} // namespace tarn
