@@ -6,6 +6,7 @@
 #include "link/TransferUi.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tarn {
 
@@ -20,6 +21,23 @@ constexpr int WriteBlockPasses = 21;
 constexpr int ReadBlockPasses = 19;
 constexpr int ReadAckDelayMs = 15;
 
+// The radio read back after a write: a scratch image, so the document is not touched.
+class ReadBackTarget final : public TransferTarget {
+public:
+    explicit ReadBackTarget(int channelCount)
+        : m_channelCount(channelCount) {}
+    [[nodiscard]] TransferDirection direction() const override { return TransferDirection::Read; }
+    [[nodiscard]] RadioImage& image() override { return m_image; }
+    [[nodiscard]] int channelCount() const override { return m_channelCount; }
+    void setChannelCount(int count) override { m_channelCount = count; }
+    void parseGrid() override {}
+    void renderGrid() override {}
+
+private:
+    RadioImage m_image;
+    int m_channelCount;
+};
+
 } // namespace
 
 RadioTransfer::RadioTransfer(SerialLine& line, TransferUi& ui, Clock& clock)
@@ -32,6 +50,29 @@ std::array<std::uint8_t, 4> RadioTransfer::blockCommand(std::uint8_t command,
     return {command, static_cast<std::uint8_t>(address >> 8),
             static_cast<std::uint8_t>(address & 0xFF),
             static_cast<std::uint8_t>(RadioImage::BlockSize)};
+}
+
+std::string RadioTransfer::verifyFailedText(int blocks, std::uint16_t firstAddress) {
+    char text[96];
+    if (blocks == 1)
+        std::snprintf(text, sizeof text, "Verify failed: 1 block differs, at 0x%04X", firstAddress);
+    else
+        std::snprintf(text, sizeof text, "Verify failed: %d blocks differ, the first at 0x%04X",
+                      blocks, firstAddress);
+    return text;
+}
+
+bool RadioTransfer::isBlockCount(std::string_view text) {
+    if (text.starts_with(VerifyProgressPrefix))
+        text.remove_prefix(std::string_view(VerifyProgressPrefix).size());
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string RadioTransfer::partlyWrittenText(int acknowledged) {
+    return "Writing stopped after " + std::to_string(acknowledged) + " of " +
+           std::to_string(RadioImage::WriteBlocks) +
+           " blocks: the radio is partly programmed. Write again to complete it.";
 }
 
 TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& target) {
@@ -49,6 +90,9 @@ TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& 
 
 TransferOutcome RadioTransfer::runOnce(const std::string& portName, TransferTarget& target) {
     m_typeCheckPending = true;
+    m_verify.reset();
+    m_blocksSent = 0;
+    m_blocksAcknowledged = 0;
     if (target.direction() == TransferDirection::Write)
         target.parseGrid();
     if (!m_line.open(portName)) {
@@ -62,7 +106,10 @@ TransferOutcome RadioTransfer::runOnce(const std::string& portName, TransferTarg
     m_identityCount = 0;
 
     const Ending ending = session(target);
+    if (ending == Ending::WriteDone && m_verifyAfterWrite)
+        verifyWrite(target);
     finish(ending, target);
+    reportAfterWrite(ending);
     switch (ending) {
     case Ending::WriteDone:
     case Ending::ReadDone:
@@ -198,6 +245,7 @@ RadioTransfer::Ending RadioTransfer::writePhase(TransferTarget& target) {
             (void)ask(ProgramInterruptText, PromptButtons::Ok);
             return Ending::WriteInterrupted;
         }
+        ++m_blocksAcknowledged;
         stepProgress();
         if (!pumpPasses(WriteBlockPasses, 0))
             return Ending::Cancelled;
@@ -215,6 +263,8 @@ bool RadioTransfer::writeBlock(TransferTarget& target, std::uint16_t address) {
     const auto data = target.image().bytes().subspan(address, RadioImage::BlockSize);
     if (!m_line.write(data))
         return false;
+    ++m_blocksSent;
+    std::copy(data.begin(), data.end(), m_sent.bytes().begin() + address);
     return acknowledged();
 }
 
@@ -262,6 +312,50 @@ bool RadioTransfer::acknowledged() {
     return !result.failed && result.count == 1 && reply == Ack;
 }
 
+void RadioTransfer::verifyWrite(TransferTarget& target) {
+    ReadBackTarget readBack(target.channelCount());
+    m_ui.setProgressPosition(0);
+    m_ui.setStatusText(VerifyingText);
+    m_progressPrefix = VerifyProgressPrefix;
+    const Ending ending = session(readBack);
+    m_progressPrefix.clear();
+    m_verify = ending == Ending::ReadDone ? compareReadBack(readBack.image()) : VerifyResult{};
+    if (m_verify->passed())
+        m_ui.setStatusText(VerifyPassedText);
+    else if (!m_verify->readBack)
+        m_ui.setStatusText(VerifyUnreadableText);
+    else
+        m_ui.setStatusText(verifyFailedText(m_verify->differingBlocks, m_verify->firstAddress));
+}
+
+VerifyResult RadioTransfer::compareReadBack(const RadioImage& readBack) const {
+    VerifyResult result;
+    result.readBack = true;
+    for (int block = 0; block < RadioImage::ReadBlocks; ++block) {
+        const std::uint16_t address = RadioImage::blockAddress(block);
+        const auto sent = m_sent.bytes().subspan(address, RadioImage::BlockSize);
+        const auto got = readBack.bytes().subspan(address, RadioImage::BlockSize);
+        if (std::equal(sent.begin(), sent.end(), got.begin()))
+            continue;
+        if (result.differingBlocks++ == 0)
+            result.firstAddress = address;
+    }
+    return result;
+}
+
+void RadioTransfer::reportAfterWrite(Ending ending) {
+    if (m_verify && !m_verify->readBack)
+        (void)ask(VerifyUnreadableText, PromptButtons::Ok);
+    else if (m_verify && !m_verify->passed())
+        (void)ask(verifyFailedText(m_verify->differingBlocks, m_verify->firstAddress).c_str(),
+                  PromptButtons::Ok);
+    // Anything short of the whole image leaves a radio that works on a mix of old and new.
+    const bool stoppedPartWay =
+        ending == Ending::WriteInterrupted || (ending == Ending::Cancelled && m_blocksSent > 0);
+    if (stoppedPartWay)
+        (void)ask(partlyWrittenText(m_blocksAcknowledged).c_str(), PromptButtons::Ok);
+}
+
 void RadioTransfer::finish(Ending ending, TransferTarget& target) {
     m_line.close();
     if (ending == Ending::WriteDone || ending == Ending::WriteInterrupted ||
@@ -279,7 +373,7 @@ void RadioTransfer::stepProgress() {
     if (m_ui.progressPosition() >= ProgressMaximum)
         return;
     m_ui.stepProgress();
-    m_ui.setStatusText(std::to_string(m_ui.progressPosition()));
+    m_ui.setStatusText(m_progressPrefix + std::to_string(m_ui.progressPosition()));
 }
 
 bool RadioTransfer::pumpPasses(int passes, int sleepMs) {

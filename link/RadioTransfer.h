@@ -2,11 +2,14 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "data/RadioImage.h"
 #include "link/TransferTarget.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tarn {
 
@@ -20,6 +23,15 @@ enum class TransferOutcome {
     Cancelled,       // the progress window's Cancel button
     PortUnavailable, // the port could not be opened
     Busy,            // asked to start while a transfer runs; nothing was done
+};
+
+// What reading the radio back after a write found.
+struct VerifyResult {
+    bool readBack = false; // false: the radio could not be read back
+    int differingBlocks = 0;
+    std::uint16_t firstAddress = 0; // of the first differing block
+
+    [[nodiscard]] bool passed() const { return readBack && differingBlocks == 0; }
 };
 
 // One Read From Radio or Write To Radio run: wake-up handshake, then 8-byte blocks, each
@@ -41,6 +53,11 @@ public:
         " Program Interrupt\xEF\xBC\x8CPlease reset the radio and try again";
     static constexpr const char* NotEnoughText = "not received enough  byte";
     static constexpr const char* ReadAckText = "Error had happen,please try again";
+    static constexpr const char* VerifyingText = "Verifying: reading the radio back...";
+    static constexpr const char* VerifyProgressPrefix = "Verify ";
+    static constexpr const char* VerifyPassedText =
+        "Verify passed: the radio holds what was written";
+    static constexpr const char* VerifyUnreadableText = "Verify could not read the radio back";
 
     static constexpr std::uint8_t Ack = 0x06;
     static constexpr std::array<std::uint8_t, 7> WakeUp = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};
@@ -60,6 +77,21 @@ public:
 
     [[nodiscard]] TransferOutcome run(const std::string& portName, TransferTarget& target);
     [[nodiscard]] bool isRunning() const { return m_running; }
+
+    // After a complete write, read the radio back in a new session and compare.
+    void setVerifyAfterWrite(bool verify) { m_verifyAfterWrite = verify; }
+    // The last run's verify pass; empty when none ran.
+    [[nodiscard]] const std::optional<VerifyResult>& verifyResult() const { return m_verify; }
+    // Write blocks of the last run whose data went out, and those the radio acknowledged.
+    [[nodiscard]] int blocksSent() const { return m_blocksSent; }
+    [[nodiscard]] int blocksAcknowledged() const { return m_blocksAcknowledged; }
+
+    // "Verify failed: 3 blocks differ, the first at 0x0150"
+    [[nodiscard]] static std::string verifyFailedText(int blocks, std::uint16_t firstAddress);
+    // True for the status texts that only count blocks: "12", or "Verify 12" when reading back.
+    [[nodiscard]] static bool isBlockCount(std::string_view text);
+    // Shown when a write stopped after some blocks had gone out.
+    [[nodiscard]] static std::string partlyWrittenText(int acknowledged);
 
     // The 4-byte command that opens a block exchange.
     [[nodiscard]] static std::array<std::uint8_t, 4> blockCommand(std::uint8_t command,
@@ -81,7 +113,10 @@ private:
     [[nodiscard]] bool writeBlock(TransferTarget& target, std::uint16_t address);
     [[nodiscard]] Ending readPhase(TransferTarget& target);
     [[nodiscard]] bool readBlock(TransferTarget& target, std::uint16_t address);
+    void verifyWrite(TransferTarget& target);
+    [[nodiscard]] VerifyResult compareReadBack(const RadioImage& readBack) const;
     void finish(Ending ending, TransferTarget& target);
+    void reportAfterWrite(Ending ending);
     void stepProgress();
     [[nodiscard]] bool pumpPasses(int passes, int sleepMs);
     [[nodiscard]] bool writeByte(std::uint8_t byte);
@@ -95,6 +130,12 @@ private:
     bool m_typeCheckPending = true;
     std::array<std::uint8_t, IdentitySize> m_identity{};
     std::size_t m_identityCount = 0;
+    bool m_verifyAfterWrite = false;
+    std::optional<VerifyResult> m_verify;
+    RadioImage m_sent;
+    int m_blocksSent = 0;
+    int m_blocksAcknowledged = 0;
+    std::string m_progressPrefix;
 };
 
 } // namespace tarn

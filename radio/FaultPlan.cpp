@@ -55,6 +55,8 @@ void FaultPlan::add(const std::string& fault) {
         flag(wrongFinalAck);
     else if (name == "refuse-write")
         refuseWriteBlock = number();
+    else if (name == "bad-store")
+        badStoreBlock = number();
     else if (name == "short-read") {
         if (!hasValue)
             throw FaultPlanError("fault \"short-read\" needs a block number");
@@ -86,6 +88,7 @@ std::string FaultPlan::usage() {
            "  drop-identity      send no identity\n"
            "  bad-final-ack      answer the final acknowledge wrongly\n"
            "  refuse-write=K     refuse write block K\n"
+           "  bad-store=K        acknowledge write block K but store it wrongly\n"
            "  short-read=K[:LEN] reply to read block K with LEN bytes (default 11)\n"
            "  bad-read-ack=K     answer the acknowledge after read block K wrongly\n"
            "  hang-up=K          hang up at block K of a write or read\n"

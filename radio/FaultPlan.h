@@ -20,6 +20,7 @@ struct FaultPlan {
     bool dropIdentity = false;
     bool wrongFinalAck = false;
     std::optional<int> refuseWriteBlock;
+    std::optional<int> badStoreBlock; // acknowledged, but stored with every bit flipped
     std::optional<int> shortReadBlock;
     int shortReadLength = 11;
     std::optional<int> wrongReadAckBlock;
@@ -28,8 +29,8 @@ struct FaultPlan {
     int splitGapMs = 0;
 
     // Adds one fault given as on the command line: never, wake-after=N, ack-second,
-    // drop-identity, bad-final-ack, refuse-write=K, short-read=K[:LEN], bad-read-ack=K,
-    // hang-up=K, split=BYTES:GAP_MS. Throws FaultPlanError.
+    // drop-identity, bad-final-ack, refuse-write=K, bad-store=K, short-read=K[:LEN],
+    // bad-read-ack=K, hang-up=K, split=BYTES:GAP_MS. Throws FaultPlanError.
     void add(const std::string& fault);
     [[nodiscard]] static std::string usage();
 };

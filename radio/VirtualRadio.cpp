@@ -185,8 +185,9 @@ void VirtualRadio::dataByte(std::uint8_t byte, std::int64_t timeNs) {
     const bool refuse = m_faults.refuseWriteBlock == m_block;
     if (!refuse) {
         const std::size_t address = commandAddress();
+        const std::uint8_t garble = m_faults.badStoreBlock == m_block ? 0xFF : 0x00;
         for (std::size_t i = 0; i < m_data.size() && address + i < MemorySize; ++i)
-            m_memory[address + i] = m_data[i];
+            m_memory[address + i] = m_data[i] ^ garble;
         ++m_blocksWritten;
     }
     const std::uint8_t reply = refuse ? Nak : Ack;

@@ -386,10 +386,13 @@ TEST_F(RadioTransferTest, RefusedWriteBlockInterruptsAndFillsTheBar) {
     FaultPlan faults;
     faults.refuseWriteBlock = 5;
     makeRadio(faults);
-    prompter.answer(PromptAnswer::Ok);
+    prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
     EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Failed);
-    EXPECT_EQ(prompts(), std::vector<std::string>{RadioTransfer::ProgramInterruptText});
+    EXPECT_EQ(prompts(), (std::vector<std::string>{RadioTransfer::ProgramInterruptText,
+                                                   RadioTransfer::partlyWrittenText(5)}));
     EXPECT_EQ(radio.blocksWritten(), 5);
+    EXPECT_EQ(transfer.blocksSent(), 6);
+    EXPECT_EQ(transfer.blocksAcknowledged(), 5);
     EXPECT_EQ(ui.statusTexts().back(), "5");
     EXPECT_EQ(ui.progressPosition(), 403);
     expectClosedOnce();
@@ -458,9 +461,10 @@ TEST_F(RadioTransferTest, RadioHangingUpEndsAWriteWithItsMessage) {
     FaultPlan faults;
     faults.hangUpBlock = 10;
     makeRadio(faults);
-    prompter.answer(PromptAnswer::Ok);
+    prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
     EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Failed);
-    EXPECT_EQ(prompts(), std::vector<std::string>{RadioTransfer::ProgramInterruptText});
+    EXPECT_EQ(prompts(), (std::vector<std::string>{RadioTransfer::ProgramInterruptText,
+                                                   RadioTransfer::partlyWrittenText(10)}));
     EXPECT_EQ(radio.blocksWritten(), 10);
     expectClosedOnce();
 }
@@ -476,12 +480,16 @@ TEST_F(RadioTransferTest, CancelDuringTheHandshakeStopsQuietly) {
     expectClosedOnce();
 }
 
-TEST_F(RadioTransferTest, CancelDuringAWriteLeavesTheBarWhereItWas) {
+TEST_F(RadioTransferTest, CancelDuringAWriteSaysHowFarItGot) {
     ui.cancelAtPump(7 + 21 * 50 + 1);
+    prompter.answer(PromptAnswer::Ok);
     EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Cancelled);
     EXPECT_EQ(radio.blocksWritten(), 51);
     EXPECT_EQ(ui.progressPosition(), 51);
-    EXPECT_TRUE(prompts().empty());
+    EXPECT_EQ(prompts(), std::vector<std::string>{"Writing stopped after 51 of 404 blocks: the "
+                                                  "radio is partly programmed. Write again to "
+                                                  "complete it."});
+    EXPECT_EQ(ui.windowCloses(), 1) << "the message comes after the window has gone";
     expectClosedOnce();
 }
 
@@ -500,6 +508,80 @@ TEST_F(RadioTransferTest, CancelWhileWaitingAfterAcceptedTypeMismatch) {
     EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Cancelled);
     EXPECT_EQ(radio.wakeUps(), 1);
     expectClosedOnce();
+}
+
+// ---- verify after write ------------------------------------------------------------------
+
+class VerifyTest : public RadioTransferTest {
+protected:
+    void SetUp() override {
+        fillPattern(target.image().bytes(), 11);
+        transfer.setVerifyAfterWrite(true);
+    }
+};
+
+TEST_F(VerifyTest, AGoodRadioPassesInASecondSessionOfReadBlocks) {
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
+    ASSERT_TRUE(transfer.verifyResult());
+    EXPECT_TRUE(transfer.verifyResult()->passed());
+    EXPECT_TRUE(prompts().empty());
+    EXPECT_EQ(radio.wakeUps(), 2) << "the read-back wakes the radio afresh";
+    EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
+    EXPECT_EQ(ui.statusTexts().back(), RadioTransfer::VerifyPassedText);
+    EXPECT_NE(std::find(ui.statusTexts().begin(), ui.statusTexts().end(), "Verify 403"),
+              ui.statusTexts().end());
+    EXPECT_EQ(target.renders(), 0) << "the read-back never reaches the document";
+    expectClosedOnce();
+}
+
+TEST_F(VerifyTest, ABlockStoredWronglyIsCountedWithItsAddress) {
+    FaultPlan faults;
+    faults.badStoreBlock = 42;
+    makeRadio(faults);
+    prompter.answer(PromptAnswer::Ok);
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
+    ASSERT_TRUE(transfer.verifyResult());
+    EXPECT_EQ(transfer.verifyResult()->differingBlocks, 1);
+    EXPECT_EQ(transfer.verifyResult()->firstAddress, 0x0150);
+    EXPECT_EQ(prompts(), std::vector<std::string>{"Verify failed: 1 block differs, at 0x0150"});
+    EXPECT_EQ(RadioTransfer::verifyFailedText(3, 0x1FC8),
+              "Verify failed: 3 blocks differ, the first at 0x1FC8");
+}
+
+TEST_F(VerifyTest, TheLastWriteBlockIsNeverReadBack) {
+    FaultPlan faults;
+    faults.badStoreBlock = RadioImage::WriteBlocks - 1;
+    makeRadio(faults);
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
+    EXPECT_TRUE(transfer.verifyResult()->passed());
+}
+
+TEST_F(VerifyTest, AFailedReadBackIsReportedAsUnreadable) {
+    FaultPlan faults;
+    faults.shortReadBlock = 3;
+    makeRadio(faults);
+    prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
+    ASSERT_TRUE(transfer.verifyResult());
+    EXPECT_FALSE(transfer.verifyResult()->readBack);
+    EXPECT_EQ(prompts(), (std::vector<std::string>{RadioTransfer::NotEnoughText,
+                                                   RadioTransfer::VerifyUnreadableText}));
+    EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
+    expectClosedOnce();
+}
+
+TEST_F(VerifyTest, NoVerifyAfterAnInterruptedWriteOrARead) {
+    FaultPlan faults;
+    faults.refuseWriteBlock = 2;
+    makeRadio(faults);
+    prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Failed);
+    EXPECT_FALSE(transfer.verifyResult());
+    EXPECT_EQ(radio.wakeUps(), 1);
+
+    makeRadio({});
+    EXPECT_EQ(run(TransferDirection::Read), TransferOutcome::Completed);
+    EXPECT_FALSE(transfer.verifyResult());
 }
 
 } // namespace

@@ -122,6 +122,20 @@ TEST(VirtualRadioTest, HandshakeFaults) {
     EXPECT_EQ(mute.wireLog().bytes(WireDirection::ToRadio).size(), 10u);
 }
 
+TEST(VirtualRadioTest, ABadStoreIsAcknowledgedButKeptWrongly) {
+    FaultPlan faults;
+    faults.add("bad-store=1");
+    EXPECT_EQ(faults.badStoreBlock, 1);
+    VirtualRadio radio(faults);
+    (void)handshake(radio);
+    radio.receive(Bytes{'W', 0, 0, 8, 1, 2, 3, 4, 5, 6, 7, 8}, 0);
+    radio.receive(Bytes{'W', 0, 8, 8, 1, 2, 3, 4, 5, 6, 7, 8}, 0);
+    EXPECT_EQ(radio.takeOutput(0), (Bytes{0x06, 0x06}));
+    EXPECT_EQ(radio.memory()[7], 8);
+    EXPECT_EQ(radio.memory()[8], 0xFE);
+    EXPECT_EQ(radio.memory()[15], 0xF7);
+}
+
 TEST(FaultPlanTest, ParsesEveryFault) {
     FaultPlan plan;
     for (const char* fault :

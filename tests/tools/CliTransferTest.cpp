@@ -28,7 +28,7 @@ protected:
     int run(std::vector<std::string> args) {
         out.str({});
         err.str({});
-        CliContext context{out, err, dir};
+        CliContext context{out, err, dir, false, dir / "backups"};
         return CliApp().run(args, context);
     }
     [[nodiscard]] std::string path(const char* name) const { return (dir / name).string(); }
@@ -76,7 +76,7 @@ TEST_F(CliTransferTest, RadioTypePromptIsAnsweredByForceType) {
     radio.start();
     const std::string in = patternFile("in.sin", 0);
 
-    EXPECT_EQ(run({"write", "--port", radio.devicePath(), in}), 1);
+    EXPECT_EQ(run({"write", "--port", radio.devicePath(), in}), 3);
     EXPECT_NE(err.str().find(RadioTransfer::TypeMismatchText), std::string::npos) << err.str();
 
     EXPECT_EQ(run({"write", "--force-type", "--port", radio.devicePath(), in}), 0) << err.str();
@@ -89,11 +89,11 @@ TEST_F(CliTransferTest, FailuresExitNonZeroWithTheMessage) {
     faults.hangUpBlock = 5;
     PtyRadioFixture radio(faults);
     radio.start();
-    EXPECT_EQ(run({"read", "--port", radio.devicePath(), path("out.sin")}), 1);
+    EXPECT_EQ(run({"read", "--port", radio.devicePath(), path("out.sin")}), 3);
     EXPECT_NE(err.str().find(RadioTransfer::NotEnoughText), std::string::npos) << err.str();
     EXPECT_FALSE(fs::exists(path("out.sin"))) << "nothing is stored after a failed read";
 
-    EXPECT_EQ(run({"read", "--port", path("no-such-port"), path("out.sin")}), 1);
+    EXPECT_EQ(run({"read", "--port", path("no-such-port"), path("out.sin")}), 3);
     EXPECT_NE(err.str().find(RadioTransfer::OpenFailedText), std::string::npos) << err.str();
 
     EXPECT_EQ(run({"write", "--port", radio.devicePath(), path("missing.sin")}), 1);

@@ -1,6 +1,7 @@
 #include "tools/cli/CliApp.h"
 
 #include "tools/cli/ApplyCommand.h"
+#include "tools/cli/DiffCommand.h"
 #include "tools/cli/NewCommand.h"
 #include "tools/cli/PortsCommand.h"
 #include "tools/cli/ReadCommand.h"
@@ -16,6 +17,7 @@ CliApp::CliApp() {
     add(std::make_unique<NewCommand>());
     add(std::make_unique<ShowCommand>());
     add(std::make_unique<ApplyCommand>());
+    add(std::make_unique<DiffCommand>());
     add(std::make_unique<ReadCommand>());
     add(std::make_unique<WriteCommand>());
     add(std::make_unique<PortsCommand>());

@@ -13,6 +13,7 @@ struct CliContext {
     std::ostream& err;
     std::filesystem::path dumpDirectory; // empty: the current directory
     bool errIsTerminal = false;
+    std::filesystem::path backupFolder{}; // empty: the user's backups folder
 };
 
 // Exit statuses of every verb.

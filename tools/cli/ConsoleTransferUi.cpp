@@ -1,7 +1,8 @@
 #include "tools/cli/ConsoleTransferUi.h"
 
+#include "link/RadioTransfer.h"
+
 #include <algorithm>
-#include <cctype>
 #include <ostream>
 
 namespace tarn::cli {
@@ -9,11 +10,6 @@ namespace tarn::cli {
 namespace {
 
 constexpr int BarWidth = 40;
-
-bool isNumber(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                        [](unsigned char c) { return std::isdigit(c) != 0; });
-}
 
 } // namespace
 
@@ -28,9 +24,13 @@ ConsoleTransferUi::ConsoleTransferUi(std::ostream& err, bool terminal, std::stri
 
 void ConsoleTransferUi::setStatusText(const std::string& text) {
     // Block numbers are shown by the progress line; other texts once each.
-    if (isNumber(text) || text == m_lastStatus)
+    if (RadioTransfer::isBlockCount(text) || text == m_lastStatus)
         return;
     endProgressLine();
+    if (text == RadioTransfer::VerifyingText) {
+        m_label = "Verifying";
+        m_shownPercent = -1;
+    }
     m_lastStatus = text;
     m_err << text << "\n";
 }
@@ -70,6 +70,10 @@ void ConsoleTransferUi::endProgressLine() {
 }
 
 bool ConsoleTransferUi::cancelRequested() const {
+    return cancelPending();
+}
+
+bool ConsoleTransferUi::cancelPending() {
     return s_cancel.load();
 }
 

@@ -27,6 +27,7 @@ public:
     // Async-signal-safe.
     static void requestCancel();
     static void resetCancel();
+    [[nodiscard]] static bool cancelPending();
 
 private:
     void showProgress();

@@ -1,5 +1,6 @@
 #include "tools/cli/ReadCommand.h"
 
+#include "tools/cli/CliBackup.h"
 #include "tools/cli/CliTransferTarget.h"
 #include "tools/cli/ImageFile.h"
 
@@ -20,13 +21,17 @@ std::optional<CliTransferTarget> ReadCommand::prepare(const TransferOptions& /*o
                              RadioImage::MaxChannels);
 }
 
-bool ReadCommand::complete(const TransferOptions& options, CliTransferTarget& target,
-                           CliContext& context) {
+int ReadCommand::conclude(const TransferOptions& options, const TransferReport& report,
+                          CliTransferTarget& target, CliContext& context) {
+    if (report.outcome != TransferOutcome::Completed)
+        return report.exitStatus();
+    // The backup first: it keeps the radio's memory even when OUT cannot be written.
+    (void)CliBackup::keep(target.image(), BackupKind::Read, {}, context);
     if (!ImageFile::store(options.file, target.image(), context.err))
-        return false;
+        return Failure;
     context.err << "tarn-cli: read " << options.file << " (" << target.channelCount()
                 << " channels)\n";
-    return true;
+    return Success;
 }
 
 } // namespace tarn::cli

@@ -16,8 +16,8 @@ public:
 private:
     [[nodiscard]] std::optional<CliTransferTarget> prepare(const TransferOptions& options,
                                                            CliContext& context) override;
-    [[nodiscard]] bool complete(const TransferOptions& options, CliTransferTarget& target,
-                                CliContext& context) override;
+    [[nodiscard]] int conclude(const TransferOptions& options, const TransferReport& report,
+                               CliTransferTarget& target, CliContext& context) override;
     [[nodiscard]] std::string progressLabel() const override { return "Reading"; }
 };
 

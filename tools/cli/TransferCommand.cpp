@@ -53,13 +53,39 @@ std::string TransferCommand::optionsUsage() {
            "  --retry N      answer Retry to a communication error up to N times (default 0)\n"
            "  --force-type   continue when the radio reports another radio type\n"
            "\n"
-           "Every message of the radio link is printed to stderr. The exit status is 0 only\n"
-           "when the transfer completed; Ctrl-C cancels it.\n";
+           "Every message of the radio link is printed to stderr. Every image read, and every\n"
+           "image written, is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
+           "~/.local/share/tarn/backups; the newest 200 are kept); its path is printed to\n"
+           "stderr. Ctrl-C cancels the transfer.\n"
+           "\n"
+           "Exit status: 0 done; 1 a file error; 2 a usage error; 3 no radio, a communication\n"
+           "error or a refused radio type (nothing written); 4 a write stopped after the radio\n"
+           "was partly written; 5 cancelled before anything was written; 6 the radio read back\n"
+           "differs from what was written; 7 the radio could not be read back to verify.\n";
+}
+
+bool TransferCommand::accepts(const TransferOptions& options, std::string& error) const {
+    if (options.ports.size() > 1) {
+        error = name() + " takes one --port";
+        return false;
+    }
+    if (options.verify) {
+        error = "--verify belongs to write";
+        return false;
+    }
+    return true;
+}
+
+int TransferCommand::runFleet(const TransferOptions& /*options*/, CliTransferTarget& /*target*/,
+                              CliContext& /*context*/) {
+    return UsageError;
 }
 
 int TransferCommand::run(const std::vector<std::string>& args, CliContext& context) {
     std::string error;
-    const std::optional<TransferOptions> options = TransferOptions::parse(args, error);
+    std::optional<TransferOptions> options = TransferOptions::parse(args, error);
+    if (options && !accepts(*options, error))
+        options.reset();
     if (!options) {
         context.err << "tarn-cli " << name() << ": " << error << "\n\n" << usage();
         return UsageError;
@@ -67,33 +93,31 @@ int TransferCommand::run(const std::vector<std::string>& args, CliContext& conte
     std::optional<CliTransferTarget> target = prepare(*options, context);
     if (!target)
         return Failure;
-    switch (transfer(*options, *target, context)) {
-    case TransferOutcome::Completed:
-        return complete(*options, *target, context) ? Success : Failure;
-    case TransferOutcome::Cancelled:
-        context.err << "tarn-cli: cancelled\n";
-        break;
-    case TransferOutcome::Failed:
-    case TransferOutcome::PortUnavailable:
-    case TransferOutcome::Busy:
-        break;
-    }
-    return Failure;
-}
-
-TransferOutcome TransferCommand::transfer(const TransferOptions& options, CliTransferTarget& target,
-                                          CliContext& context) {
     const auto application = ensureApplication();
     const InterruptAsCancel interrupt;
+    if (options->ports.size() > 1)
+        return runFleet(*options, *target, context);
+    const TransferReport report = transfer(*options, *target, context);
+    if (report.outcome == TransferOutcome::Cancelled)
+        context.err << "tarn-cli: cancelled\n";
+    return conclude(*options, report, *target, context);
+}
+
+TransferReport TransferCommand::transfer(const TransferOptions& options, CliTransferTarget& target,
+                                         CliContext& context) {
     SerialPortLine line;
     ConsolePrompter prompter(context.err, options.retries, options.forceType);
     ConsoleTransferUi ui(context.err, context.errIsTerminal, progressLabel(), prompter);
     SystemClock clock;
     RadioTransfer radioTransfer(line, ui, clock);
-    const TransferOutcome outcome = radioTransfer.run(options.port, target);
+    radioTransfer.setVerifyAfterWrite(options.verify);
+    const TransferOutcome outcome = radioTransfer.run(options.port(), target);
     if (!line.errorText().empty())
         context.err << "tarn-cli: " << line.devicePath() << ": " << line.errorText() << "\n";
-    return outcome;
+    TransferReport report = TransferReport::collect(radioTransfer, outcome, target.direction());
+    report.port = options.port();
+    report.lineError = line.errorText();
+    return report;
 }
 
 } // namespace tarn::cli

@@ -3,6 +3,7 @@
 #include "link/RadioTransfer.h"
 #include "tools/cli/CliCommand.h"
 #include "tools/cli/TransferOptions.h"
+#include "tools/cli/TransferReport.h"
 
 namespace tarn::cli {
 
@@ -16,17 +17,22 @@ public:
 
 protected:
     [[nodiscard]] static std::string optionsUsage();
+    // Whether this verb takes the options; one port and no --verify unless it says otherwise.
+    [[nodiscard]] virtual bool accepts(const TransferOptions& options, std::string& error) const;
     // Loads or makes the image to transfer; empty after printing why not.
     [[nodiscard]] virtual std::optional<CliTransferTarget> prepare(const TransferOptions& options,
                                                                    CliContext& context) = 0;
-    // After a completed transfer; false after printing why the result could not be kept.
-    [[nodiscard]] virtual bool complete(const TransferOptions& options, CliTransferTarget& target,
-                                        CliContext& context) = 0;
+    // After the transfer has ended in any way; returns the exit status.
+    [[nodiscard]] virtual int conclude(const TransferOptions& options, const TransferReport& report,
+                                       CliTransferTarget& target, CliContext& context) = 0;
+    // Several ports at once; only for verbs that accept them.
+    [[nodiscard]] virtual int runFleet(const TransferOptions& options, CliTransferTarget& target,
+                                       CliContext& context);
     [[nodiscard]] virtual std::string progressLabel() const = 0;
 
 private:
-    [[nodiscard]] TransferOutcome transfer(const TransferOptions& options,
-                                           CliTransferTarget& target, CliContext& context);
+    [[nodiscard]] TransferReport transfer(const TransferOptions& options, CliTransferTarget& target,
+                                          CliContext& context);
 };
 
 } // namespace tarn::cli

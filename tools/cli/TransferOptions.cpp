@@ -20,6 +20,8 @@ std::optional<TransferOptions> TransferOptions::parse(const std::vector<std::str
         const std::string& arg = args[i];
         if (arg == "--force-type") {
             options.forceType = true;
+        } else if (arg == "--verify") {
+            options.verify = true;
         } else if (arg == "--port" || arg == "--retry") {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
@@ -27,7 +29,7 @@ std::optional<TransferOptions> TransferOptions::parse(const std::vector<std::str
             }
             const std::string& value = args[++i];
             if (arg == "--port") {
-                options.port = value;
+                options.ports.push_back(value);
             } else if (!parseCount(value, options.retries)) {
                 error = "--retry takes a count, not '" + value + "'";
                 return std::nullopt;
@@ -42,7 +44,7 @@ std::optional<TransferOptions> TransferOptions::parse(const std::vector<std::str
             return std::nullopt;
         }
     }
-    if (options.port.empty() || options.file.empty()) {
+    if (options.ports.empty() || options.file.empty()) {
         error = "--port and a file are required";
         return std::nullopt;
     }

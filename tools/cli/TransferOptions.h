@@ -6,12 +6,16 @@
 
 namespace tarn::cli {
 
-// The arguments shared by "read" and "write": --port P, --retry N, --force-type and a file.
+// The arguments shared by "read" and "write": --port P (repeatable), --retry N,
+// --force-type, --verify and a file. Which combinations a verb takes is the verb's business.
 struct TransferOptions {
-    std::string port;
+    std::vector<std::string> ports;
     int retries = 0;
     bool forceType = false;
+    bool verify = false;
     std::string file;
+
+    [[nodiscard]] const std::string& port() const { return ports.front(); }
 
     // Empty and an explanation in error when the arguments do not fit.
     [[nodiscard]] static std::optional<TransferOptions> parse(const std::vector<std::string>& args,

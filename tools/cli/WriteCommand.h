@@ -4,7 +4,7 @@
 
 namespace tarn::cli {
 
-// tarn-cli write --port P IN.sin
+// tarn-cli write --port P [--port P2 ...] [--verify] IN.sin
 class WriteCommand final : public TransferCommand {
 public:
     [[nodiscard]] std::string name() const override { return "write"; }
@@ -12,10 +12,13 @@ public:
     [[nodiscard]] std::string usage() const override;
 
 private:
+    [[nodiscard]] bool accepts(const TransferOptions& options, std::string& error) const override;
+    [[nodiscard]] int runFleet(const TransferOptions& options, CliTransferTarget& target,
+                               CliContext& context) override;
     [[nodiscard]] std::optional<CliTransferTarget> prepare(const TransferOptions& options,
                                                            CliContext& context) override;
-    [[nodiscard]] bool complete(const TransferOptions& options, CliTransferTarget& target,
-                                CliContext& context) override;
+    [[nodiscard]] int conclude(const TransferOptions& options, const TransferReport& report,
+                               CliTransferTarget& target, CliContext& context) override;
     [[nodiscard]] std::string progressLabel() const override { return "Writing"; }
 };
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tools/cli/CliCommand.h"
+
+namespace tarn::cli {
+
+// tarn-cli diff A.sin B.sin [--json]
+class DiffCommand final : public CliCommand {
+public:
+    [[nodiscard]] std::string name() const override { return "diff"; }
+    [[nodiscard]] std::string summary() const override {
+        return "list what differs between two memory images";
+    }
+    [[nodiscard]] std::string usage() const override;
+    [[nodiscard]] int run(const std::vector<std::string>& args, CliContext& context) override;
+};
+
+} // namespace tarn::cli
