@@ -314,18 +314,15 @@ bool RadioTransfer::acknowledged() {
 
 void RadioTransfer::verifyWrite(TransferTarget& target) {
     ReadBackTarget readBack(target.channelCount());
-    m_ui.setProgressPosition(0);
     m_ui.setStatusText(VerifyingText);
+    m_ui.setProgressPosition(0);
     m_progressPrefix = VerifyProgressPrefix;
     const Ending ending = session(readBack);
     m_progressPrefix.clear();
     m_verify = ending == Ending::ReadDone ? compareReadBack(readBack.image()) : VerifyResult{};
+    // A failure is told by a message after the transfer.
     if (m_verify->passed())
         m_ui.setStatusText(VerifyPassedText);
-    else if (!m_verify->readBack)
-        m_ui.setStatusText(VerifyUnreadableText);
-    else
-        m_ui.setStatusText(verifyFailedText(m_verify->differingBlocks, m_verify->firstAddress));
 }
 
 VerifyResult RadioTransfer::compareReadBack(const RadioImage& readBack) const {

@@ -25,6 +25,8 @@ FleetConsole::FleetConsole(std::ostream& err, bool terminal, std::vector<std::st
 void FleetConsole::setPhase(std::size_t port, const std::string& phase) {
     const std::lock_guard lock(m_mutex);
     Row& row = m_rows.at(port);
+    if (row.phase == phase)
+        return;
     row.phase = phase;
     row.percent = 0;
     row.shownTenth = -1;

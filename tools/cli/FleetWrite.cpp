@@ -4,6 +4,7 @@
 #include "link/PortNames.h"
 #include "link/PortSettings.h"
 #include "link/SerialPortLine.h"
+#include "tools/cli/CliCommand.h"
 #include "tools/cli/CliTransferTarget.h"
 #include "tools/cli/FleetConsole.h"
 #include "tools/cli/FleetTransferUi.h"
@@ -40,6 +41,7 @@ TransferReport writeOne(const std::string& device, std::size_t index, const Radi
     TransferReport report = TransferReport::collect(transfer, outcome, TransferDirection::Write);
     report.port = device;
     report.lineError = line.errorText();
+    console.setPhase(index, report.exitStatus() == Success ? "Done" : "Failed");
     return report;
 }
 
