@@ -2,6 +2,7 @@
 
 #include "common/Clock.h"
 #include "data/RadioImage.h"
+#include "link/ImageTarget.h"
 #include "link/SerialLine.h"
 #include "link/TransferUi.h"
 
@@ -20,23 +21,6 @@ constexpr int FinalAckFailedPasses = 601;
 constexpr int WriteBlockPasses = 21;
 constexpr int ReadBlockPasses = 19;
 constexpr int ReadAckDelayMs = 15;
-
-// The radio read back after a write: a scratch image, so the document is not touched.
-class ReadBackTarget final : public TransferTarget {
-public:
-    explicit ReadBackTarget(int channelCount)
-        : m_channelCount(channelCount) {}
-    [[nodiscard]] TransferDirection direction() const override { return TransferDirection::Read; }
-    [[nodiscard]] RadioImage& image() override { return m_image; }
-    [[nodiscard]] int channelCount() const override { return m_channelCount; }
-    void setChannelCount(int count) override { m_channelCount = count; }
-    void parseGrid() override {}
-    void renderGrid() override {}
-
-private:
-    RadioImage m_image;
-    int m_channelCount;
-};
 
 } // namespace
 
@@ -313,7 +297,8 @@ bool RadioTransfer::acknowledged() {
 }
 
 void RadioTransfer::verifyWrite(TransferTarget& target) {
-    ReadBackTarget readBack(target.channelCount());
+    // A scratch image, so the document is not touched.
+    ImageTarget readBack(TransferDirection::Read, RadioImage(), target.channelCount());
     m_ui.setStatusText(VerifyingText);
     m_ui.setProgressPosition(0);
     m_progressPrefix = VerifyProgressPrefix;
