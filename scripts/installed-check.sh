@@ -89,9 +89,40 @@ done
 export DISPLAY=":$(cat "$work/display")"
 openbox >/dev/null 2>&1 &
 pids+=($!)
+for _ in $(seq 100); do
+    if xdotool get_num_desktops >/dev/null 2>&1; then break; fi
+    sleep 0.1
+done
+xdotool get_num_desktops >/dev/null 2>&1 || fail "openbox did not start"
 
-# The first visible window whose title matches, waited for up to 20 seconds.
-window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Ends a program this check started and waits until it is gone.
+stop() {
+    kill "$1" 2>/dev/null || true
+    for _ in $(seq 100); do
+        if ! kill -0 "$1" 2>/dev/null; then return 0; fi
+        sleep 0.1
+    done
+    fail "process $1 did not end"
+}
+
+# The first visible window whose title matches, waited for up to 20 (or $2) seconds; empty
+# if none.
+window() {
+    timeout "${2:-20}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1 ||
+        true
+}
+
+# Presses Return in a window until a window titled $2 shows: a key sent in the instant a
+# window maps can arrive before the toolkit has taken the focus, and is lost.
+press_return_until() {
+    local found=""
+    for _ in 1 2 3 4; do
+        xdotool windowactivate --sync "$1" key Return 2>/dev/null || true
+        found=$(window "$2" 5)
+        if [ -n "$found" ]; then break; fi
+    done
+    echo "$found"
+}
 
 halcyon &
 launcher=$!
@@ -100,25 +131,30 @@ dialog=$(window '^写频软件$')
 [ -n "$dialog" ] || fail "no Halcyon window"
 profiles="$HOME/.config/halcyon"
 grep -q '^CH1=TARN' "$profiles/MAIN.ini" || fail "Halcyon's first profile lists no TARN"
-xdotool windowactivate --sync "$dialog" key Return
-main=$(window '^Davuz EduzIdoz')
+main=$(press_return_until "$dialog" '^Vizuruzu DizaRido$')
 [ -n "$main" ] || fail "Halcyon's OK started no TARN"
 pids+=("$(xdotool getwindowpid "$main")")
 wait "$launcher" || true
 grep -q '^EXE=/usr/bin/tarn' "$profiles/MAIN.ini" || fail "Halcyon lists no installed TARN"
 grep -q '^DEFAULT=0' "$profiles/MAIN.ini" || fail "Halcyon remembered no choice"
 grep -q '^LANGUAGE=QX32_V_CH' "$profiles/QX32_V.INI" || fail "Halcyon wrote no QX32_V.INI"
-kill "${pids[-1]}"
+stop "${pids[-1]}"
 
-# A file manager runs the desktop entry's command with the file.
+# A file manager runs the desktop entry's command with the file; TARN asks first, then
+# opens it and lists it among the recent files.
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/tarn.desktop | head -1)
 ${command/\%f/$work/edited.sin} &
 pids+=($!)
-question=$(window '^Vizuruzu DizaRido$')
+question=$(window '^Prompt$')
 [ -n "$question" ] || fail "TARN did not ask before opening the file"
-xdotool windowactivate --sync "$question" key Return
-[ -n "$(window 'edited.sin')" ] || fail "TARN did not open the file"
-kill "${pids[-1]}"
+[ -n "$(press_return_until "$question" '^Vizuruzu DizaRido$')" ] || fail "no TARN window for the file"
+settings="$HOME/.config/Local AppWizard-Generated Applications/Vizuruzu DizaRido.conf"
+for _ in $(seq 100); do
+    if grep -qxF "File1=$work/edited.sin" "$settings" 2>/dev/null; then break; fi
+    sleep 0.1
+done
+grep -qxF "File1=$work/edited.sin" "$settings" 2>/dev/null || fail "TARN did not open the file"
+stop "${pids[-1]}"
 cd - >/dev/null
 
 step "apt remove, apt purge"
@@ -126,11 +162,14 @@ apt-get remove -y -qq tarn >&2
 for program in tarn halcyon tarn-cli tarn-virtual-radio; do
     [ ! -e /usr/bin/$program ] || fail "/usr/bin/$program is left after remove"
 done
-apt-get purge -y -qq tarn >&2
-status=$(dpkg-query -W -f='${Status}' tarn 2>/dev/null || true)
-case "$status" in
+# With no configuration files of its own, remove leaves dpkg nothing to purge.
+package_status() { dpkg-query -W -f='${Status}' tarn 2>/dev/null || true; }
+case "$(package_status)" in
+*config-files) apt-get purge -y -qq tarn >&2 ;;
+esac
+case "$(package_status)" in
 '' | *not-installed) ;;
-*) fail "dpkg still holds the package: $status" ;;
+*) fail "dpkg still holds the package: $(package_status)" ;;
 esac
 left=$(while read -r path; do
     if [ -e "$path" ] && ! grep -qxF "$path" "$work/before"; then echo "$path"; fi
