@@ -24,6 +24,6 @@ debs=("$build"/tarn_*_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one tarn_VERSION_ARCH.deb in $build"
 
 step "lintian ${debs[0]##*/}"
-lintian --fail-on error --suppress-tags running-with-root-privileges "${debs[0]}"
+lintian --fail-on error "${debs[0]}"
 
 scripts/installed-check.sh "${debs[0]}"
