@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 deb=$(realpath "$1")
 need_root "the check installs and removes the package tarn"
 is_installed tarn && fail "a package tarn is installed already; remove it first"
-need_packages desktop-file-utils shared-mime-info xvfb xauth openbox xdotool
+need_packages desktop-file-utils shared-mime-info xvfb openbox xdotool
 
 work=$(mktemp -d)
 pids=()

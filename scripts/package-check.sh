@@ -13,6 +13,7 @@ cd "$(dirname "$0")/.."
 
 build=${1:-build}
 need_root "the check installs and removes the package tarn"
+scripts/ensure-deps.sh
 need_packages dpkg-dev lintian
 
 step "building the package in $build"
