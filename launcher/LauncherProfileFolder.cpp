@@ -26,6 +26,9 @@ std::optional<AppDirectory> configFolder(const std::string& configHome) {
         return std::nullopt;
     const fs::path folder = fs::path(configHome) / kFolderName;
     std::error_code error;
+    // A configuration home made here is the user's alone, as the base directory rules ask.
+    if (!fs::exists(configHome, error) && !error && fs::create_directories(configHome, error))
+        fs::permissions(configHome, fs::perms::owner_all, error);
     fs::create_directories(folder, error);
     if (error || !fs::is_directory(folder, error))
         return std::nullopt;

@@ -135,6 +135,13 @@ TEST_F(LauncherApplicationTest, InstalledCopyListsTheInstalledProductAtFirstStar
     EXPECT_EQ(installedBin.entries(), 0u);
 }
 
+TEST_F(LauncherApplicationTest, InstalledCopyMakesAMissingConfigHomePrivate) {
+    run(installed((config / "made/.config").string()));
+    EXPECT_TRUE(config.has("made/.config/halcyon/MAIN.ini"));
+    EXPECT_EQ(std::filesystem::status(config / "made/.config").permissions(),
+              std::filesystem::perms::owner_all);
+}
+
 TEST_F(LauncherApplicationTest, InstalledCopyKeepsAProfileItFinds) {
     std::filesystem::create_directory(config / "halcyon");
     config.write("halcyon/MAIN.ini", "[MAIN]\nCH1=Other\nLANGUAGE=ENGLISH\n");
