@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 need_root "the check installs and removes the package tarn"
 scripts/ensure-deps.sh
-need_packages dpkg-dev lintian
+need_packages dpkg-dev lintian desktop-file-utils appstream
 
 step "building the package in $build"
 cmake -S . -B "$build" -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
@@ -23,6 +23,11 @@ rm -f "$build"/tarn_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 debs=("$build"/tarn_*_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one tarn_VERSION_ARCH.deb in $build"
+
+step "desktop entries and AppStream metadata"
+desktop-file-validate "$build"/resources/generated/*.desktop
+appstreamcli validate --no-net resources/metainfo/*.metainfo.xml >/dev/null ||
+    appstreamcli validate --no-net resources/metainfo/*.metainfo.xml
 
 step "lintian ${debs[0]##*/}"
 lintian --fail-on error "${debs[0]}"
