@@ -4,6 +4,7 @@
 
 #include "common/Prompter.h"
 #include "data/ChannelCodec.h"
+#include "data/ChannelDocument.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -39,14 +40,15 @@ bool isDigit(int key) {
 
 } // namespace
 
-CellEditing::CellEditing(FlexGrid& grid, CellGrid& cells, ChannelDocument& document,
-                         const ToneTable& tones, Prompter& prompter, std::string caption)
+CellEditing::CellEditing(FlexGrid& grid, ChannelDocument& document, const ToneTable& tones,
+                         Prompter& prompter, std::string caption)
     : m_grid(grid)
-    , m_store(cells, document, tones, prompter, caption)
+    , m_document(document)
+    , m_store(document, tones, prompter, caption)
     , m_prompter(prompter)
     , m_caption(std::move(caption)) {}
 
-QWidget* CellEditing::EditorForColumn() const {
+QWidget* CellEditing::editorForColumn() const {
     switch (m_grid.col()) {
     case ChannelCodec::DecColumn:
     case ChannelCodec::EncColumn:
@@ -61,7 +63,7 @@ QWidget* CellEditing::EditorForColumn() const {
 }
 
 void CellEditing::showEditor(int key) {
-    QWidget* editor = EditorForColumn();
+    QWidget* editor = editorForColumn();
     if (!editor || m_grid.row() == 0)
         return;
     // A press on the edge of the cell being edited keeps what is being typed there.
@@ -80,7 +82,7 @@ void CellEditing::showEditor(int key) {
 }
 
 void CellEditing::loadEditor() {
-    QWidget* editor = EditorForColumn();
+    QWidget* editor = editorForColumn();
     if (!editor || m_grid.row() == 0)
         return;
     if (editor == m_editors.frequency)
@@ -89,12 +91,24 @@ void CellEditing::loadEditor() {
         loadBox(*static_cast<QComboBox*>(editor), m_grid.text());
 }
 
-void CellEditing::commitEditor() {
-    QWidget* editor = EditorForColumn();
+QWidget* CellEditing::openEditor() const {
+    QWidget* editor = editorForColumn();
     if (!editor || editor->isHidden() || m_grid.row() == 0)
+        return nullptr;
+    return editor;
+}
+
+void CellEditing::commitEditor() {
+    QWidget* editor = openEditor();
+    if (!editor)
         return;
     const int row = static_cast<int>(m_grid.row());
     const int col = static_cast<int>(m_grid.col());
+    // A row the sheet no longer has takes nothing.
+    if (!m_document.sheet().contains(row, col)) {
+        editor->hide();
+        return;
+    }
     if (editor == m_editors.tone) {
         const std::string value =
             m_store.toneValue(row, m_editors.tone->currentText().toStdString());
@@ -110,6 +124,44 @@ void CellEditing::commitEditor() {
         m_store.storeChoice(row, col, static_cast<QComboBox*>(editor)->currentText().toStdString());
     }
     editor->hide();
+}
+
+bool CellEditing::hasPendingChange() const {
+    QWidget* editor = openEditor();
+    const int row = static_cast<int>(m_grid.row());
+    const int col = static_cast<int>(m_grid.col());
+    if (!editor || !m_document.sheet().contains(row, col))
+        return false;
+    const std::optional<std::string> value = valueToStore(editor, row);
+    return !value || *value != m_document.sheet().cellText(row, col);
+}
+
+bool CellEditing::storePendingEdit() {
+    QWidget* editor = openEditor();
+    if (!editor)
+        return true;
+    // A refused value is neither stored nor emptied: it stays open for the user to mend.
+    if (editor == m_editors.frequency &&
+        !m_store.acceptsFrequency(m_editors.frequency->text().toStdString(), true)) {
+        editor->setFocus();
+        return false;
+    }
+    commitEditor();
+    return true;
+}
+
+std::optional<std::string> CellEditing::valueToStore(QWidget* editor, int row) const {
+    if (editor == m_editors.tone)
+        return m_store.toneValue(row, m_editors.tone->currentText().toStdString());
+    if (editor == m_editors.frequency) {
+        const std::string typed = m_editors.frequency->text().toStdString();
+        const std::string value = CellValueStore::frequencyValue(typed);
+        if (value.empty() && !typed.empty())
+            return std::nullopt;
+        return value;
+    }
+    const std::string chosen = static_cast<QComboBox*>(editor)->currentText().toStdString();
+    return m_store.hasFrequency(row) ? chosen : std::string();
 }
 
 bool CellEditing::acceptsMouseDown(short button) const {

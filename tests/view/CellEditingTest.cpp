@@ -2,6 +2,7 @@
 
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
+#include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/TestPrompter.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ protected:
     }
     void setRow(long row, const std::vector<std::string>& texts) {
         for (long col = 1; col <= 6; ++col)
-            grid().setTextMatrix(row, col, QString::fromStdString(texts[col - 1]));
+            document.sheet().setCellText(int(row), int(col), texts[col - 1]);
     }
 
     [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
@@ -85,7 +86,8 @@ protected:
     ChannelDocument document;
     const ToneTable tones;
     test::TestPrompter prompter;
-    ChannelView view{document, tones, prompter};
+    test::FakeDocumentDialogs dialogs;
+    ChannelView view{document, tones, prompter, dialogs};
 };
 
 TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
@@ -159,7 +161,7 @@ TEST_F(CellEditingTest, AChannelIsProgrammedWithTheKeyboardAlone) {
     EXPECT_TRUE(prompter.prompts().empty());
 
     // The lower-case code reaches the image as the code it names.
-    ASSERT_TRUE(view.parseGrid());
+    document.parseSheet();
     EXPECT_EQ(document.image().row(2)[11], 0x80);
     EXPECT_EQ(document.image().row(2)[10], 0x23);
 }
@@ -235,14 +237,14 @@ TEST_F(CellEditingTest, AToneChosenOverASelectionSetsOnlyToneColumns) {
     click(6, 3);
     type("88.5");
     grid().setRangeSelected({5, 2, 5, 3}, true);
-    view.commitEditor();
+    view.editing().commitEditor();
     EXPECT_EQ(cell(6, 3), "88.5");
     EXPECT_EQ(cell(6, 4), "88.5");
 
     click(6, 3);
     type("D023N");
     grid().setRangeSelected({5, 2, 5, 5}, true);
-    view.commitEditor();
+    view.editing().commitEditor();
     EXPECT_EQ(rowTexts(6), (std::vector<std::string>{"145.50000", "145.50000", "D023N", "88.5",
                                                      "High", "Lock"}));
 }
@@ -337,7 +339,7 @@ TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
     // Over an empty cell the editor opens empty.
     prompter.clear();
     prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
-    view.commitEditor();
+    view.editing().commitEditor();
     select(4, 1);
     type("x");
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{RangeText, NumberText}));
@@ -373,12 +375,12 @@ TEST_F(CellEditingTest, OnlyChangedValuesMarkTheDocument) {
     click(2, 1);
     enter();
     click(2, 5);
-    view.commitEditor();
-    view.commitEditor();
+    view.editing().commitEditor();
+    view.editing().commitEditor();
     EXPECT_FALSE(document.isModified());
     click(2, 2);
     type("145.505");
-    view.commitEditor();
+    view.editing().commitEditor();
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(cell(2, 2), "145.50500");
 }
@@ -397,11 +399,12 @@ TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
     document.initNew();
     const ToneTable tones;
     test::TestPrompter prompter;
+    test::FakeDocumentDialogs dialogs;
     QMainWindow main;
     auto* area = new QMdiArea(&main);
     main.setCentralWidget(area);
     main.menuBar()->addMenu(QStringLiteral("File"));
-    auto* view = new ChannelView(document, tones, prompter);
+    auto* view = new ChannelView(document, tones, prompter, dialogs);
     QMdiSubWindow* frame = area->addSubWindow(view);
     view->initialUpdate();
     main.resize(1000, 700);
