@@ -102,8 +102,8 @@ void CellEditing::commitEditor() {
     QWidget* editor = openEditor();
     if (!editor)
         return;
-    const int row = static_cast<int>(m_grid.row());
-    const int col = static_cast<int>(m_grid.col());
+    const int row = m_grid.row();
+    const int col = m_grid.col();
     // A row the sheet no longer has takes nothing.
     if (!m_document.sheet().contains(row, col)) {
         editor->hide();
@@ -114,7 +114,7 @@ void CellEditing::commitEditor() {
             m_store.toneValue(row, m_editors.tone->currentText().toStdString());
         m_store.store(row, col, value);
         // A selection across both tone columns sets both; it never reaches other columns.
-        const int farCol = static_cast<int>(m_grid.colSel());
+        const int farCol = m_grid.colSel();
         if (farCol == ChannelCodec::DecColumn || farCol == ChannelCodec::EncColumn)
             m_store.store(row, farCol, value);
     } else if (editor == m_editors.frequency) {
@@ -128,8 +128,8 @@ void CellEditing::commitEditor() {
 
 bool CellEditing::hasPendingChange() const {
     QWidget* editor = openEditor();
-    const int row = static_cast<int>(m_grid.row());
-    const int col = static_cast<int>(m_grid.col());
+    const int row = m_grid.row();
+    const int col = m_grid.col();
     if (!editor || !m_document.sheet().contains(row, col))
         return false;
     const std::optional<std::string> value = valueToStore(editor, row);
@@ -170,7 +170,7 @@ bool CellEditing::acceptsMouseDown(short button) const {
 }
 
 void CellEditing::keyPress(int key) {
-    const long col = m_grid.col();
+    const int col = m_grid.col();
     if (col == 0 || col == ChannelCodec::LockColumn || m_grid.row() == 0)
         return;
     // Backspace and Delete start a frequency over; other control keys open nothing.
@@ -211,7 +211,7 @@ void CellEditing::hideEditors() {
 }
 
 bool CellEditing::isFrequencyColumn() const {
-    const long col = m_grid.col();
+    const int col = m_grid.col();
     return col == ChannelCodec::RxFreqColumn || col == ChannelCodec::TxFreqColumn;
 }
 
@@ -280,8 +280,8 @@ void CellEditing::loadBox(QComboBox& box, const QString& text) {
 }
 
 void CellEditing::enterInFrequencyEdit() {
-    const int row = static_cast<int>(m_grid.row());
-    const int col = static_cast<int>(m_grid.col());
+    const int row = m_grid.row();
+    const int col = m_grid.col();
     m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
                            CellValueStore::Emptying::OnEnter);
     m_editors.frequency->hide();
@@ -289,9 +289,9 @@ void CellEditing::enterInFrequencyEdit() {
 }
 
 void CellEditing::enterInChoiceBox(QComboBox& box) {
-    const int row = static_cast<int>(m_grid.row());
+    const int row = m_grid.row();
     if (m_store.hasFrequency(row))
-        m_store.store(row, static_cast<int>(m_grid.col()), box.currentText().toStdString());
+        m_store.store(row, m_grid.col(), box.currentText().toStdString());
     box.hide();
     if (row + 1 < m_grid.rows()) {
         m_grid.setRow(row + 1);
@@ -308,9 +308,8 @@ void CellEditing::enterInToneField(QWidget* focus) {
         passTab(focus);
         return;
     }
-    const int row = static_cast<int>(m_grid.row());
-    m_store.store(row, static_cast<int>(m_grid.col()),
-                  m_store.toneValue(row, box.currentText().toStdString()));
+    const int row = m_grid.row();
+    m_store.store(row, m_grid.col(), m_store.toneValue(row, box.currentText().toStdString()));
     box.hide();
     openNextColumn();
 }

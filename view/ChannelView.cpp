@@ -201,10 +201,10 @@ void ChannelView::createEditors() {
 }
 
 void ChannelView::setUpColumns() {
-    for (long col = 0; col < ChannelCodec::ColumnCount; ++col)
+    for (int col = 0; col < ChannelCodec::ColumnCount; ++col)
         m_grid.setColAlignment(col, FlexGrid::CenterTop);
 
-    const long width = m_grid.colWidthTwips(ChannelCodec::TxFreqColumn);
+    const int width = m_grid.colWidthTwips(ChannelCodec::TxFreqColumn);
     m_grid.setColWidthTwips(ChannelCodec::TxFreqColumn, width * 3 / 2);
     m_grid.setColWidthTwips(ChannelCodec::RxFreqColumn, width * 3 / 2);
     m_grid.setColWidthTwips(ChannelCodec::NumberColumn, width);
@@ -213,7 +213,7 @@ void ChannelView::setUpColumns() {
     m_grid.setColWidthTwips(ChannelCodec::PowerColumn, width);
     m_grid.setColWidthTwips(ChannelCodec::LockColumn, width);
 
-    for (long col = 0; col < ChannelCodec::ColumnCount; ++col)
+    for (int col = 0; col < ChannelCodec::ColumnCount; ++col)
         m_grid.setTextMatrix(0, col, QString::fromUtf8(ChannelCodec::Headers[col]));
 }
 

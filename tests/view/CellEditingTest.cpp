@@ -41,31 +41,31 @@ protected:
     }
 
     [[nodiscard]] FlexGrid& grid() { return view.grid(); }
-    [[nodiscard]] std::string cell(long row, long col) {
+    [[nodiscard]] std::string cell(int row, int col) {
         return grid().textMatrix(row, col).toStdString();
     }
-    [[nodiscard]] std::vector<std::string> rowTexts(long row) {
+    [[nodiscard]] std::vector<std::string> rowTexts(int row) {
         std::vector<std::string> texts;
-        for (long col = 1; col <= 6; ++col)
+        for (int col = 1; col <= 6; ++col)
             texts.push_back(cell(row, col));
         return texts;
     }
-    void setRow(long row, const std::vector<std::string>& texts) {
-        for (long col = 1; col <= 6; ++col)
-            document.sheet().setCellText(int(row), int(col), texts[col - 1]);
+    void setRow(int row, const std::vector<std::string>& texts) {
+        for (int col = 1; col <= 6; ++col)
+            document.sheet().setCellText(row, col, texts[col - 1]);
     }
 
     [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
 
     // A press on the cell, as the user's mouse would give it.
-    void click(long row, long col, Qt::MouseButton button = Qt::LeftButton) {
-        grid().scrollToItem(grid().item(int(row - 1), int(col - 1)));
+    void click(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
+        grid().scrollToItem(grid().item(row - 1, col - 1));
         const QRect rect = grid().cellRect(row, col);
         const QPoint at = grid().viewport()->mapFrom(&grid(), rect.center());
         QTest::mouseClick(grid().viewport(), button, {}, at);
     }
     // Makes the cell current with the grid focused, no editor open.
-    void select(long row, long col) {
+    void select(int row, int col) {
         grid().setRow(row);
         grid().setCol(col);
         grid().setFocus();
@@ -78,7 +78,7 @@ protected:
     void key(Qt::Key k) { QTest::keyClick(focused(), k); }
     void enter() { key(Qt::Key_Return); }
     // Types a value into the cell through its editor, opened by a press.
-    void typeInto(long row, long col, const QString& text) {
+    void typeInto(int row, int col, const QString& text) {
         click(row, col);
         type(text);
     }
@@ -106,7 +106,7 @@ TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
         {"-145", "", RangeText},        {"145.0025", "", StepText},
         {"145.006259", "", StepText},
     };
-    long row = 1;
+    int row = 1;
     for (const Case& c : cases) {
         prompter.clear();
         if (!c.message.empty())
@@ -250,7 +250,7 @@ TEST_F(CellEditingTest, AToneChosenOverASelectionSetsOnlyToneColumns) {
 }
 
 TEST_F(CellEditingTest, EnterOnTheLastRowStoresAndHandsOnATab) {
-    const long last = grid().rows() - 1;
+    const int last = grid().rows() - 1;
     setRow(last, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
     click(last, 5);
     key(Qt::Key_Down);

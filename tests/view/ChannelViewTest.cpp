@@ -38,7 +38,7 @@ protected:
         return found;
     }
 
-    [[nodiscard]] QString cell(long row, long col) { return view.grid().textMatrix(row, col); }
+    [[nodiscard]] QString cell(int row, int col) { return view.grid().textMatrix(row, col); }
 
     void showView(QSize size = {700, 520}) {
         view.resize(size);
@@ -83,12 +83,12 @@ TEST_F(ChannelViewTest, FormHoldsTheGridControlAtItsPlace) {
 
 TEST_F(ChannelViewTest, ColumnsGetHeadersWidthsAndAlignment) {
     FlexGrid& grid = view.grid();
-    const long w = grid.colWidthTwips(2);
+    const int w = grid.colWidthTwips(2);
     view.initialUpdate();
     const std::vector<QString> headers = {"Channel NO.", "RX Freq",  "TX Freq", "QT/DQT Dec",
                                           "QT/DQT Enc",  "TX Power", "CHN Lock"};
-    const std::vector<long> widths = {w, w * 3 / 2, w * 3 / 2, w * 5 / 4, w * 5 / 4, w, w};
-    for (long col = 0; col < 7; ++col) {
+    const std::vector<int> widths = {w, w * 3 / 2, w * 3 / 2, w * 5 / 4, w * 5 / 4, w, w};
+    for (int col = 0; col < 7; ++col) {
         EXPECT_EQ(cell(0, col), headers[col]);
         EXPECT_EQ(grid.twipsToPixelsX(grid.colWidthTwips(col)), grid.twipsToPixelsX(widths[col]))
             << col;
@@ -236,7 +236,7 @@ TEST_F(ChannelViewTest, EditDataAsksForADoubleClickAndGoesToTheFirstCell) {
     showView();
     view.grid().setRow(17);
     view.grid().setCol(4);
-    std::vector<std::pair<long, long>> entered;
+    std::vector<std::pair<int, int>> entered;
     QObject::connect(&view.grid(), &FlexGrid::enterCell,
                      [&] { entered.emplace_back(view.grid().row(), view.grid().col()); });
     view.setFocus();
@@ -248,7 +248,7 @@ TEST_F(ChannelViewTest, EditDataAsksForADoubleClickAndGoesToTheFirstCell) {
     EXPECT_EQ(prompter.prompts()[0].text, "Please directly double click inside the table");
     EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
     EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::Ok);
-    EXPECT_EQ(entered, (std::vector<std::pair<long, long>>{{17, 1}, {1, 1}}));
+    EXPECT_EQ(entered, (std::vector<std::pair<int, int>>{{17, 1}, {1, 1}}));
     EXPECT_TRUE(view.grid().hasFocus());
     EXPECT_TRUE(view.frequencyEdit()->isHidden());
 }

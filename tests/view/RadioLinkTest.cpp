@@ -43,7 +43,7 @@ protected:
     }
 
     [[nodiscard]] TransferProgressDialog& dialog() { return link.progressDialog(); }
-    [[nodiscard]] QString cell(long row, long col) { return view.grid().textMatrix(row, col); }
+    [[nodiscard]] QString cell(int row, int col) { return view.grid().textMatrix(row, col); }
     // Start as the user presses it; the posted transfer runs to its end.
     static void start(TransferProgressDialog& window) {
         QTest::mouseClick(&window.startButton(), Qt::LeftButton);
