@@ -37,24 +37,23 @@ void ChannelSheet::removeObserver(SheetObserver& observer) {
 }
 
 void ChannelSheet::notifyCell(int row, int column) {
-    if (m_batchDepth > 0) {
-        m_batchChanged = true;
-        return;
-    }
-    // An observer may go away while it is told.
-    for (SheetObserver* observer : std::vector<SheetObserver*>(m_observers))
-        if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
-            observer->cellChanged(row, column);
+    notify([row, column](SheetObserver& observer) { observer.cellChanged(row, column); });
 }
 
 void ChannelSheet::notifyReset() {
+    notify([](SheetObserver& observer) { observer.sheetReset(); });
+}
+
+void ChannelSheet::notify(const std::function<void(SheetObserver&)>& tell) {
     if (m_batchDepth > 0) {
         m_batchChanged = true;
         return;
     }
-    for (SheetObserver* observer : std::vector<SheetObserver*>(m_observers))
+    // An observer may go away while another is told.
+    for (SheetObserver* observer : std::vector<SheetObserver*>(m_observers)) {
         if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
-            observer->sheetReset();
+            tell(*observer);
+    }
 }
 
 ChannelSheet::Batch::Batch(ChannelSheet& sheet)

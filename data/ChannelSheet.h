@@ -3,6 +3,7 @@
 #include "data/CellGrid.h"
 #include "data/TextGrid.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,7 @@ public:
 private:
     void notifyCell(int row, int column);
     void notifyReset();
+    void notify(const std::function<void(SheetObserver&)>& tell);
 
     TextGrid m_cells;
     std::vector<SheetObserver*> m_observers;
