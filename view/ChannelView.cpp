@@ -298,9 +298,12 @@ void ChannelView::onOptionalFeatures() {
 }
 
 void ChannelView::filterEventsOf(QObject* object) {
-    if (!object->isWidgetType())
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr)
         return;
-    object->installEventFilter(this);
+    widget->installEventFilter(this);
+    // Every move of the pointer renews the help text, not only crossing into a window.
+    widget->setMouseTracking(true);
     for (QObject* child : object->children())
         filterEventsOf(child);
 }
