@@ -10,9 +10,8 @@
 
 #include <QCloseEvent>
 #include <QIcon>
-#include <QMdiArea>
 
-#include <algorithm>
+#include <utility>
 
 namespace tarn {
 
@@ -53,14 +52,6 @@ void DocumentWindow::updateTitle() {
     setWindowTitle(title);
 }
 
-void DocumentWindow::centreInArea() {
-    const QMdiArea* area = mdiArea();
-    if (area == nullptr)
-        return;
-    const QSize space = area->viewport()->size();
-    move(std::max(0, (space.width() - width()) / 2), std::max(0, (space.height() - height()) / 2));
-}
-
 bool DocumentWindow::handlesCommand(int id) const {
     return id == cmd::FilePrint || id == cmd::FilePrintDirect || id == cmd::FilePrintPreview;
 }
@@ -90,7 +81,9 @@ void DocumentWindow::closeEvent(QCloseEvent* event) {
 
 void DocumentWindow::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
-    centreInArea();
+    // Shown again (restored, or the main window shown again) it stays where the user left it.
+    if (!std::exchange(m_shown, true))
+        emit firstShown();
 }
 
 } // namespace tarn
