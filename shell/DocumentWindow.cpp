@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMenu>
 
 #include <utility>
 
@@ -27,6 +28,11 @@ DocumentWindow::DocumentWindow(std::shared_ptr<TarnDocument> document, const Ton
     setWindowIcon(QIcon(QStringLiteral(":/tarn/pictures/tarn-32.png")));
     setWidget(m_view.get());
     resize(InitialWidth, InitialHeight);
+    // The window menu keeps its items but no keys: Ctrl+W and Ctrl+F4 would close the window
+    // at once, with a value still in an editor.
+    if (QMenu* menu = systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcuts({});
     connect(m_document.get(), &TarnDocument::titleChanged, this, &DocumentWindow::updateTitle);
     updateTitle();
 }

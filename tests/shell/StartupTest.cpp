@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
@@ -161,6 +162,27 @@ TEST_F(Startup, ClosingOneUnchangedDocumentWindowAsksNothing) {
     EXPECT_TRUE(active()->close());
     flushDeletes();
     EXPECT_EQ(documentCount(), 0U);
+    EXPECT_TRUE(m_prompter.prompts().empty());
+}
+
+TEST_F(Startup, NoBuiltInKeyClosesADocumentWindowOrDropsATypedValue) {
+    ASSERT_TRUE(start());
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    DocumentWindow* frame = active();
+    FlexGrid& grid = frame->view().grid();
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_1);
+    QLineEdit* editor = frame->view().frequencyEdit();
+    ASSERT_TRUE(editor->isVisible());
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)})
+        QTest::keySequence(editor, keys);
+    flushDeletes();
+    EXPECT_EQ(documentCount(), 1U);
+    EXPECT_EQ(active(), frame);
+    EXPECT_EQ(editor->text(), "1");
     EXPECT_TRUE(m_prompter.prompts().empty());
 }
 
