@@ -191,6 +191,9 @@ void ChannelView::createEditors() {
     for (QWidget* editor :
          std::initializer_list<QWidget*>{m_frequencyEdit, m_powerBox, m_lockBox, m_toneBox})
         editor->setFont(font());
+    // A file dropped on an open editor is for the main window to open, not text to type.
+    m_frequencyEdit->setAcceptDrops(false);
+    m_toneBox->lineEdit()->setAcceptDrops(false);
 
     QStringList toneTexts;
     toneTexts.reserve(m_tones.size());
