@@ -46,14 +46,18 @@ def active_title():
     return window_title(window) if window else ""
 
 
-def wait_for_window(pattern, timeout=10.0):
-    """Waits until a window titled by the pattern is shown and has the keyboard."""
-    found = wait_for(f"a window titled /{pattern}/",
-                     lambda: windows_named(f"^({pattern})$"), timeout)
-    window = found[-1]
+def activate(window, timeout=10.0):
+    """Raises the window and gives it the keyboard, as a click on its title would."""
     _run("xdotool", "windowactivate", "--sync", window, check=False)
-    wait_for(f"/{pattern}/ to take the keyboard",
+    wait_for(f"window {window} ({window_title(window)}) to take the keyboard",
              lambda: _run("xdotool", "getactivewindow", check=False).strip() == window, timeout)
+
+
+def wait_for_window(pattern, timeout=10.0):
+    """Waits until a window titled by the pattern is shown, and gives it the keyboard."""
+    window = wait_for(f"a window titled /{pattern}/",
+                      lambda: windows_named(f"^({pattern})$"), timeout)[-1]
+    activate(window, timeout)
     return window
 
 
