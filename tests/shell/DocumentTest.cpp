@@ -1,7 +1,7 @@
 // Opening, saving and closing documents, and the question for changed ones.
 #include "tests/shell/ShellFixture.h"
 
-#include "shell/CommandIds.h"
+#include "qtsupport/CommandIds.h"
 #include "shell/DocumentManager.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
@@ -10,9 +10,11 @@
 #include "view/ChannelView.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 
@@ -72,10 +74,12 @@ TEST_F(Documents, AModelChangeSetsUpTheRowsOfEveryWindowOfTheDocument) {
     trigger(cmd::WindowNew);
     DocumentWindow* second = active();
     ASSERT_NE(first, second);
-    // What Model Information leaves behind when a model is chosen in the second window.
-    second->document().setChannelCount(199);
-    second->view().setUpRowsForChannelCount();
-    emit second->view().channelRowsChanged();
+    // Model Information chooses a 199-channel model in the second window.
+    m_dialogs.windowDialogs.onModelInformation = [](ChannelDocument& document) {
+        document.setChannelCount(199);
+    };
+    trigger(cmd::ModelInformation);
+    EXPECT_EQ(m_dialogs.windowDialogs.modelInformationRuns, 1);
     EXPECT_EQ(first->view().grid().rows(), 200);
     EXPECT_EQ(first->view().grid().textMatrix(199, 0), "199");
 }
@@ -115,13 +119,13 @@ TEST_F(Documents, NewDocumentSavedAtOnceHoldsParsedBlankRowsAndDefaults) {
 
 TEST_F(Documents, SaveStoresTheGridNotJustTheImage) {
     ASSERT_TRUE(start());
-    FlexGrid& grid = active()->view().grid();
-    grid.setTextMatrix(1, 1, "145.12500");
-    grid.setTextMatrix(1, 2, "145.12500");
-    grid.setTextMatrix(1, 3, "OFF");
-    grid.setTextMatrix(1, 4, "OFF");
-    grid.setTextMatrix(1, 5, "High");
-    grid.setTextMatrix(1, 6, "UnLock");
+    TarnDocument& document = active()->document();
+    document.storeCell(1, 1, "145.12500");
+    document.storeCell(1, 2, "145.12500");
+    document.storeCell(1, 3, "OFF");
+    document.storeCell(1, 4, "OFF");
+    document.storeCell(1, 5, "High");
+    document.storeCell(1, 6, "UnLock");
     m_dialogs.saveNames.push_back(q(file("one.sin")));
     trigger(cmd::FileSaveAs);
     const auto bytes = readBytes(file("one.sin"));
@@ -139,8 +143,8 @@ TEST_F(Documents, FailedSaveLeavesTheOldFileAndSaysSo) {
     const auto before = readBytes(target);
     active()->document().setModified(true);
     m_dialogs.saveNames.push_back(q(target));
-    // The limit stops the row dump as well, which is reported after the failed save.
-    m_prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
+    // The row dump follows a successful store only.
+    m_prompter.answer(PromptAnswer::Ok);
 
     // A file-size limit stands in for a full disk, and holds even for root.
     rlimit old{};
@@ -153,7 +157,7 @@ TEST_F(Documents, FailedSaveLeavesTheOldFileAndSaysSo) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previous);
 
-    ASSERT_EQ(m_prompter.prompts().size(), 2U);
+    ASSERT_EQ(m_prompter.prompts().size(), 1U);
     EXPECT_NE(m_prompter.texts()[0].find("keep.sin"), std::string::npos);
     EXPECT_NE(m_prompter.texts()[0].find("not been changed"), std::string::npos);
     EXPECT_EQ(readBytes(target), before);
@@ -272,6 +276,39 @@ TEST(RecentFileListTest, KeepsFourNewestWithoutDuplicates) {
     EXPECT_TRUE(shown.endsWith("radio.sin"));
     EXPECT_TRUE(shown.contains("..."));
     EXPECT_LE(shown.size(), 50);
+}
+
+TEST_F(Documents, AFileDroppedOnAnOpenEditorOpensIt) {
+    ASSERT_TRUE(start());
+    const auto path = writeImage("dropped.sin", 0);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(q(path))});
+    ChannelView& view = active()->view();
+    view.grid().setCol(1);
+    view.grid().setRow(1);
+    view.editing().showEditor(0);
+    view.toneBox()->show(); // both text fields open at once: a drop on either
+    for (QWidget* editor : {static_cast<QWidget*>(view.frequencyEdit()),
+                            static_cast<QWidget*>(view.toneBox()->lineEdit())}) {
+        ASSERT_TRUE(editor->isVisible());
+        // The drop goes where the windowing system sends it: the first window from the
+        // one under the pointer outwards that takes drops.
+        QWidget* target = editor;
+        while (!target->acceptDrops() && !target->isWindow())
+            target = target->parentWidget();
+        ASSERT_EQ(target, &main());
+        const QPoint at = editor->mapTo(target, QPoint(4, 4));
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (documentCount() == 1)
+            m_prompter.answer(PromptAnswer::Ok);
+        QCoreApplication::sendEvent(target, &drop);
+        EXPECT_EQ(active()->windowTitle(), "dropped.sin");
+    }
+    EXPECT_EQ(documentCount(), 2U);
+    EXPECT_EQ(view.frequencyEdit()->text(), "");
+    EXPECT_EQ(view.toneBox()->currentText(), "OFF");
 }
 
 TEST_F(Documents, FilesDroppedOnTheMainWindowOpen) {
