@@ -313,8 +313,8 @@ def radio_read_edit_write(s):
 
 @case
 def radio_write_interrupted(s):
-    """A radio that stops acknowledging in the middle of a write: TARN says so, and the radio
-    keeps the blocks sent before it stopped."""
+    """A radio that stops acknowledging in the middle of a write: TARN says so and how far it
+    got, and the radio keeps the blocks sent before it stopped."""
     in_radio = image_with(s, "in-radio.sin", {})
     port = s.start_radio("--image", in_radio, "--save", s.path("radio-after.sin"),
                          "--fault", "refuse-write=100")
@@ -329,6 +329,9 @@ def radio_write_interrupted(s):
     answer("Writing Data Progress", "Return", main=main)
     text = answer(APP_TITLE, "Return", main=main, copy_text=True)
     if " Program Interrupt，Please reset the radio and try again" not in text:
+        raise AssertionError(f"the message box said: {text!r}")
+    text = answer(APP_TITLE, "Return", main=main, copy_text=True)
+    if "Writing stopped after 100 of 404 blocks: the radio is partly programmed." not in text:
         raise AssertionError(f"the message box said: {text!r}")
     d.wait_until_gone("Writing Data Progress")
     exit_tarn(tarn, main)
