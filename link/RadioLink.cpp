@@ -1,11 +1,16 @@
 #include "link/RadioLink.h"
 
+#include "common/AppTitles.h"
+#include "common/WallClock.h"
+#include "data/BackupStore.h"
 #include "data/ChannelDocument.h"
 #include "link/QtTransferUi.h"
 #include "link/RadioTransfer.h"
 #include "link/SerialPortLine.h"
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/DocumentDialogs.h"
+
+#include <QSettings>
 
 namespace tarn {
 
@@ -101,21 +106,53 @@ void RadioLink::onTransfer() {
         QtTransferUi ui(m_dialog, m_prompter);
         RadioTransfer transfer(*m_line, ui, *m_clock);
         const std::string port = m_portName;
+        transfer.setVerifyAfterWrite(m_direction == TransferDirection::Write && verifyAfterWrite());
         // Every ending has told the user what happened, or was the user's own Cancel.
-        (void)transfer.run(port, *this);
+        const TransferOutcome outcome = transfer.run(port, *this);
+        keepBackup(transfer, outcome);
     }
     m_running = false;
     emit transferEnded();
     runDeferred();
 }
 
-void RadioLink::cancelThen(std::function<void()> action) {
+void RadioLink::whenIdle(std::function<void()> action, const QString& note) {
     if (!m_running) {
         action();
         return;
     }
     m_deferred.push_back(std::move(action));
-    m_dialog.onCancel();
+    m_dialog.setNote(note);
+}
+
+void RadioLink::keepBackup(const RadioTransfer& transfer, TransferOutcome outcome) {
+    const bool read =
+        m_direction == TransferDirection::Read && outcome == TransferOutcome::Completed;
+    const bool written = m_direction == TransferDirection::Write && transfer.blocksSent() > 0;
+    if (!read && !written)
+        return;
+    const SystemWallClock clock;
+    BackupStore store(BackupStore::defaultFolder(), clock);
+    try {
+        // The scratch image is what was read, or what was sent.
+        (void)store.store(m_scratch, read ? BackupKind::Read : BackupKind::Write);
+    } catch (const BackupError& error) {
+        // The transfer itself went as it went; only the copy is missing.
+        (void)m_prompter.ask(Prompt{std::string(BackupFailedText) + error.what(),
+                                    AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+    }
+}
+
+bool RadioLink::verifyAfterWrite() {
+    const QSettings settings(QString::fromUtf8(AppTitles::SettingsRoot),
+                             QString::fromUtf8(AppTitles::AppName));
+    return settings.value(QLatin1String(VerifySettingKey), false).toBool();
+}
+
+void RadioLink::setVerifyAfterWrite(bool verify) {
+    QSettings settings(QString::fromUtf8(AppTitles::SettingsRoot),
+                       QString::fromUtf8(AppTitles::AppName));
+    settings.setValue(QLatin1String(VerifySettingKey), verify);
 }
 
 void RadioLink::runDeferred() {

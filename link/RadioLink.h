@@ -2,6 +2,7 @@
 
 #include "common/SystemClock.h"
 #include "data/RadioImage.h"
+#include "link/RadioTransfer.h"
 #include "link/TransferProgressDialog.h"
 #include "link/TransferTarget.h"
 #include "qtsupport/CommandTarget.h"
@@ -30,6 +31,8 @@ public:
     static constexpr const char* ReadCaption = "Reading Data Progress";
     static constexpr const char* WriteCaption = "Writing Data Progress";
     static constexpr const char* DefaultPort = "COM1";
+    static constexpr const char* VerifySettingKey = "Transfer/VerifyAfterWrite";
+    static constexpr const char* BackupFailedText = "The radio's memory was not kept as a backup: ";
 
     // The progress window belongs to owner and opens centred over `over`.
     RadioLink(ChannelDocument& document, Prompter& prompter, DocumentDialogs& dialogs,
@@ -50,8 +53,14 @@ public:
     [[nodiscard]] TransferProgressDialog& progressDialog() { return m_dialog; }
     [[nodiscard]] bool isTransferring() const { return m_running; }
 
-    // Runs action once no transfer runs any more; a running one is cancelled first.
-    void cancelThen(std::function<void()> action);
+    // Runs action once no transfer runs any more. A running one is never cancelled for it: a
+    // write stopped part-way leaves the radio half programmed. The progress window shows note
+    // meanwhile.
+    void whenIdle(std::function<void()> action, const QString& note);
+
+    // Read back and compare after every complete write; kept in the settings, off at first.
+    [[nodiscard]] static bool verifyAfterWrite();
+    static void setVerifyAfterWrite(bool verify);
 
     // The queued request of the progress window's Start.
     void onTransfer();
@@ -64,6 +73,7 @@ private:
     void startCommand(TransferDirection direction, const char* caption);
     [[nodiscard]] static const char* portOf(int id);
     void runDeferred();
+    void keepBackup(const RadioTransfer& transfer, TransferOutcome outcome);
 
     RadioImage& image() override { return m_scratch; }
     [[nodiscard]] int channelCount() const override;

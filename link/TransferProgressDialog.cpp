@@ -28,7 +28,8 @@ TransferProgressDialog::TransferProgressDialog(QWidget* owner, std::function<voi
     , m_cancelButton(QString::fromUtf8(CancelText), this)
     , m_bar(this)
     , m_progressLabel(QString::fromUtf8(ProgressText), this)
-    , m_status(this) {
+    , m_status(this)
+    , m_note(this) {
     setModal(false);
     setFont(templateFont());
     setProperty("templateId", TemplateId);
@@ -37,6 +38,8 @@ TransferProgressDialog::TransferProgressDialog(QWidget* owner, std::function<voi
     m_bar.setProperty(ControlIdProperty, ProgressBarId);
     m_progressLabel.setProperty(ControlIdProperty, ProgressLabelId);
     m_status.setProperty(ControlIdProperty, StatusId);
+    m_note.setProperty(ControlIdProperty, NoteId);
+    m_note.hide();
     m_start.setDefault(true);
     m_start.setAutoDefault(true);
     m_cancelButton.setAutoDefault(false);
@@ -49,7 +52,8 @@ TransferProgressDialog::TransferProgressDialog(QWidget* owner, std::function<voi
 
 void TransferProgressDialog::placeControls() {
     const DialogUnits units(font());
-    setFixedSize(units.size(242, 65));
+    setFixedSize(units.size(242, m_note.isHidden() ? 65 : 79));
+    m_note.setGeometry(units.rect(10, 63, 222, 10));
     m_progressLabel.setGeometry(units.rect(10, 12, 36, 10));
     m_bar.setGeometry(units.rect(48, 10, 184, 12));
     m_status.setGeometry(units.rect(10, 28, 222, 10));
@@ -73,7 +77,14 @@ void TransferProgressDialog::onInitDialog() {
     m_start.setEnabled(true);
     m_start.setDefault(true);
     m_status.setText(QString::fromUtf8(NotStartedText));
+    setNote({});
     setWindowTitle(m_caption);
+}
+
+void TransferProgressDialog::setNote(const QString& text) {
+    m_note.setText(text);
+    m_note.setHidden(text.isEmpty());
+    placeControls();
 }
 
 void TransferProgressDialog::centreOver(const QWidget* over) {

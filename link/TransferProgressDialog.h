@@ -21,6 +21,7 @@ public:
     static constexpr int ProgressBarId = 1003;
     static constexpr int ProgressLabelId = 1004;
     static constexpr int StatusId = 1005;
+    static constexpr int NoteId = 1006;
     static constexpr const char* StartText = "Start";
     static constexpr const char* CancelText = "Cancel";
     static constexpr const char* ProgressText = "Progress\xEF\xBC\x9A";
@@ -45,6 +46,9 @@ public:
     void onOk();
 
     void setStatusText(const QString& text) { m_status.setText(text); }
+    // A line under the buttons, e.g. that a close waits for the transfer; empty hides it.
+    void setNote(const QString& text);
+    [[nodiscard]] QString note() const { return m_note.text(); }
     [[nodiscard]] QString statusText() const { return m_status.text(); }
     [[nodiscard]] QProgressBar& progressBar() { return m_bar; }
     [[nodiscard]] const QProgressBar& progressBar() const { return m_bar; }
@@ -72,6 +76,7 @@ private:
     QProgressBar m_bar;
     QLabel m_progressLabel;
     QLabel m_status;
+    QLabel m_note;
 };
 
 } // namespace tarn

@@ -35,5 +35,9 @@ inline constexpr int ModelInformation = 32781;
 inline constexpr int OptionalFeatures = 32782;
 // Which device each COM name opens; not on Windows, where the names open as they are.
 inline constexpr int Ports = 32783;
+// The radio's safety net: kept images, reading back after a write, comparing with a file.
+inline constexpr int Backups = 32790;
+inline constexpr int VerifyAfterWrite = 32791;
+inline constexpr int CompareWith = 32792;
 
 } // namespace tarn::cmd

@@ -11,7 +11,7 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 27> Commands{{
+constexpr std::array<CommandInfo, 29> Commands{{
     {FileNew, "&New\tCtrl+N", "Create a new document\nNew"},
     {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {FileClose, "&Close", "Close the active document\nClose"},
@@ -27,6 +27,9 @@ constexpr std::array<CommandInfo, 27> Commands{{
     {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead"},
     {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite"},
     {EditData, "&Edit Data\tCtrl+G", "Edit channel Data \nEdit"},
+    {Backups, "&Backups...", "Open an image kept from a read or a write\nBackups"},
+    {VerifyAfterWrite, "&Verify After Write",
+     "Read the radio back after every write and compare\nVerify After Write"},
     {Com1, "COM1(&P)\tCtrl+C", "Choose Communication Port one \nCom1"},
     {Com2, "COM2(&Q)\tCtrl+D", "Choose Communication Port two \nCom2"},
     {Com3, "COM3(&S)\tCtrl+E", "Choose Communication Port three \nCom3"},
@@ -46,7 +49,8 @@ constexpr std::array FileItems{FileNew,     FileOpen,  FileClose,        FileSav
                                RecentFile1, 0,         AppExit};
 constexpr std::array ModelItems{ModelInformation};
 constexpr std::array EditItems{OptionalFeatures};
-constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio, 0, EditData};
+constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio,    0, EditData,
+                                  Backups,       0, VerifyAfterWrite};
 #ifdef _WIN32
 constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0};
 #else

@@ -70,6 +70,14 @@ TarnDocument::OpenResult DocumentManager::openDocument(const std::filesystem::pa
     return result;
 }
 
+DocumentWindow* DocumentManager::openUntitled(const std::filesystem::path& path) {
+    auto document = makeDocument();
+    if (!document->openCopy(path))
+        return nullptr;
+    document->setTitle(m_services.docTemplate.nextUntitledTitle());
+    return createFrame(std::move(document));
+}
+
 DocumentWindow* DocumentManager::newWindow(DocumentWindow& frame) {
     return createFrame(frame.sharedDocument());
 }
@@ -169,13 +177,18 @@ void DocumentManager::closeDocument(TarnDocument& document) {
         if (open.get() == &document)
             waiting = open;
     }
-    if (cancelTransfersThen(
-            [this, waiting] {
+    if (m_heldCloses.count(&document) != 0)
+        return;
+    if (holdUntilTransfersEnd(
+            [this, waiting, held = &document] {
+                m_heldCloses.erase(held);
                 if (const auto open = waiting.lock())
                     closeDocument(*open);
             },
-            &document))
+            QObject::tr("The document will close when the transfer ends."), &document)) {
+        m_heldCloses.insert(&document);
         return;
+    }
     if (!saveModified(document))
         return;
     m_closing.insert(&document);
@@ -218,17 +231,20 @@ std::vector<RadioLink*> DocumentManager::runningTransfers(const TarnDocument* on
     return running;
 }
 
-bool DocumentManager::cancelTransfersThen(std::function<void()> action, const TarnDocument* only) {
+bool DocumentManager::holdUntilTransfersEnd(std::function<void()> action, const QString& note,
+                                            const TarnDocument* only) {
     const std::vector<RadioLink*> running = runningTransfers(only);
     if (running.empty())
         return false;
     // Transfers in several windows run nested; the action waits for the last one.
     auto pending = std::make_shared<std::function<void()>>(std::move(action));
     for (RadioLink* link : running) {
-        link->cancelThen([this, only, pending] {
-            if (*pending && runningTransfers(only).empty())
-                std::exchange(*pending, nullptr)();
-        });
+        link->whenIdle(
+            [this, only, pending] {
+                if (*pending && runningTransfers(only).empty())
+                    std::exchange(*pending, nullptr)();
+            },
+            note);
     }
     return true;
 }

@@ -43,15 +43,18 @@ public:
     DocumentWindow* newDocument();
     // Opens the file in a new window, or activates the window that already shows it.
     TarnDocument::OpenResult openDocument(const std::filesystem::path& path);
+    // The file's image as a new untitled document; null after a reported failure.
+    DocumentWindow* openUntitled(const std::filesystem::path& path);
     // Another window on the document of the given one.
     DocumentWindow* newWindow(DocumentWindow& frame);
     // Asks about every changed document; false when the user cancelled. After true, windows
     // close without further questions.
     [[nodiscard]] bool prepareExit();
-    // Cancels the transfers running in the windows (of one document, or all) and runs action
-    // once all of them have ended and closed their ports; false, and nothing done, when none runs.
-    [[nodiscard]] bool cancelTransfersThen(std::function<void()> action,
-                                           const TarnDocument* only = nullptr);
+    // Holds action until the transfers running in the windows (of one document, or all) have
+    // ended and closed their ports, with note in their progress windows; nothing is cancelled.
+    // False, and nothing done, when none runs.
+    [[nodiscard]] bool holdUntilTransfersEnd(std::function<void()> action, const QString& note,
+                                             const TarnDocument* only = nullptr);
 
     [[nodiscard]] std::vector<std::shared_ptr<TarnDocument>> documents() const;
     // Where the row dump "1.txt" goes for documents opened later; empty: the working directory.
@@ -76,6 +79,8 @@ private:
     void rememberRecent(const std::filesystem::path& path);
 
     Services m_services;
+    // Documents whose close waits for a transfer; a second request adds nothing.
+    std::set<const TarnDocument*> m_heldCloses;
     // Outlives the main window and so every document window that uses it.
     ChildFrameStyle m_frameStyle;
     std::filesystem::path m_dumpDirectory;

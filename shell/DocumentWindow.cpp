@@ -96,12 +96,19 @@ void DocumentWindow::print(int id) {
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
     if (!m_closing && m_radioLink->isTransferring()) {
-        // The window goes once the transfer has let go of its port.
+        // The window goes once the transfer has ended, asked again as if asked then.
         event->ignore();
-        m_radioLink->cancelThen([window = QPointer<DocumentWindow>(this)] {
-            if (window)
-                window->close();
-        });
+        if (!m_closeHeld) {
+            m_closeHeld = true;
+            m_radioLink->whenIdle(
+                [window = QPointer<DocumentWindow>(this)] {
+                    if (!window)
+                        return;
+                    window->m_closeHeld = false;
+                    window->close();
+                },
+                tr("This window will close when the transfer ends."));
+        }
         return;
     }
     if (m_closing || !m_host.canCloseFrame(*this)) {

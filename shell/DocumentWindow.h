@@ -67,6 +67,7 @@ private:
     PrintService& m_printing;
     int m_windowNumber = 0;
     bool m_closing = false;
+    bool m_closeHeld = false;
     bool m_shown = false;
 };
 

@@ -53,7 +53,7 @@ const std::map<int, const char*>& toolbarIcons() {
 
 bool isCheckable(int id) {
     return id == cmd::ViewToolbar || id == cmd::ViewStatusBar || id == cmd::Com1 ||
-           id == cmd::Com2 || id == cmd::Com3 || id == cmd::Com4;
+           id == cmd::Com2 || id == cmd::Com3 || id == cmd::Com4 || id == cmd::VerifyAfterWrite;
 }
 
 QString text(std::string_view s) {
@@ -304,6 +304,10 @@ void MainWindow::closeConfirmed() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_closeHold && m_closeHold()) {
+        event->ignore();
+        return;
+    }
     const Prompt question{"Do you Exit?", "Prompt", PromptButtons::OkCancel,
                           PromptIcon::Information};
     if ((!m_exitConfirmed && m_prompter.ask(question) != PromptAnswer::Ok) ||

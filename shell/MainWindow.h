@@ -36,6 +36,8 @@ public:
     void setApplicationTarget(CommandTarget* target) { m_appTarget = target; }
     // Asked after the user confirmed leaving; false keeps the program running.
     void setExitGuard(std::function<bool()> guard) { m_exitGuard = std::move(guard); }
+    // Asked before anything else when the window is to close; true holds the request.
+    void setCloseHold(std::function<bool()> hold) { m_closeHold = std::move(hold); }
     // Leaves as a confirmed "Do you Exit?" would, asking the exit guard only.
     void closeConfirmed();
 
@@ -91,6 +93,7 @@ private:
     WindowListMenu* m_windowList = nullptr;
     CommandTarget* m_appTarget = nullptr;
     std::function<bool()> m_exitGuard;
+    std::function<bool()> m_closeHold;
     // Document windows in the order they were placed; later ones cascade from the newest.
     QList<QPointer<DocumentWindow>> m_placed;
     bool m_exitConfirmed = false;

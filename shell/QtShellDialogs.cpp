@@ -1,5 +1,6 @@
 #include "shell/QtShellDialogs.h"
 
+#include "dialogs/BackupsDialog.h"
 #include "dialogs/ModelInfoDialog.h"
 #include "dialogs/OptionalFeaturesDialog.h"
 #include "link/PortSettings.h"
@@ -44,6 +45,10 @@ void QtShellDialogs::preview(QWidget* parent, QPrinter& printer,
 
 void QtShellDialogs::about(QWidget* parent) {
     AboutDialog dialog(parent);
+    dialog.exec();
+}
+
+void QtShellDialogs::backups(BackupsDialog& dialog) {
     dialog.exec();
 }
 

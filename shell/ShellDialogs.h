@@ -11,6 +11,8 @@ class QWidget;
 
 namespace tarn {
 
+class BackupsDialog;
+
 // The standard dialogs of the program's frame and the dialogs of its document windows, so
 // tests can answer them.
 class ShellDialogs : public DocumentDialogs {
@@ -26,6 +28,8 @@ public:
     virtual void preview(QWidget* parent, QPrinter& printer,
                          const std::function<void(QPrinter&)>& paint) = 0;
     virtual void about(QWidget* parent) = 0;
+    // Program > Backups..., until the user closes it or opens a backup.
+    virtual void backups(BackupsDialog& dialog) = 0;
 };
 
 } // namespace tarn

@@ -1,6 +1,9 @@
 #include "shell/TarnApplication.h"
 
 #include "common/AppTitles.h"
+#include "data/BackupStore.h"
+#include "dialogs/BackupsDialog.h"
+#include "link/RadioLink.h"
 #include "qtsupport/CommandIds.h"
 #include "shell/CommandLineInfo.h"
 #include "shell/CommandRouter.h"
@@ -43,12 +46,19 @@ void TarnApplication::createMainFrame() {
         *m_mainFrame, m_template, m_tones, m_prompter, m_dialogs, *m_printing, m_recentFiles});
     m_documents->setDumpDirectory(m_dumpDirectory);
     m_mainFrame->setApplicationTarget(this);
-    m_mainFrame->setExitGuard([this] {
-        // A running transfer is cancelled first; leaving goes on once it has ended.
-        if (m_documents->cancelTransfersThen([this] { m_mainFrame->closeConfirmed(); }))
-            return false;
-        return m_documents->prepareExit();
+    m_mainFrame->setCloseHold([this] {
+        // No question while a transfer runs: Exit is asked once it has ended, as if then.
+        if (m_exitHeld)
+            return true;
+        m_exitHeld = m_documents->holdUntilTransfersEnd(
+            [this] {
+                m_exitHeld = false;
+                m_mainFrame->close();
+            },
+            tr("TARN will close when the transfer ends."));
+        return m_exitHeld;
     });
+    m_mainFrame->setExitGuard([this] { return m_documents->prepareExit(); });
     connect(m_mainFrame.get(), &MainWindow::filesDropped, this, &TarnApplication::openFiles);
     showRecentFiles();
 }
@@ -75,13 +85,16 @@ void TarnApplication::setDumpDirectory(const std::filesystem::path& dir) {
 
 bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
-           id == cmd::WindowNew || id == cmd::AppAbout ||
+           id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Backups ||
+           id == cmd::VerifyAfterWrite ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
 void TarnApplication::updateCommand(int id, CommandState& state) {
     if (id == cmd::WindowNew)
         state.enabled = m_mainFrame && m_mainFrame->activeChild() != nullptr;
+    else if (id == cmd::VerifyAfterWrite)
+        state.checked = RadioLink::verifyAfterWrite();
     else if (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount)
         state.enabled = id - cmd::RecentFile1 < m_recentFiles.files().size();
 }
@@ -107,10 +120,24 @@ void TarnApplication::runCommand(int id) {
     case cmd::AppAbout:
         m_dialogs.about(m_mainFrame.get());
         break;
+    case cmd::Backups:
+        showBackups();
+        break;
+    case cmd::VerifyAfterWrite:
+        RadioLink::setVerifyAfterWrite(!RadioLink::verifyAfterWrite());
+        break;
     default:
         openRecent(id - cmd::RecentFile1);
         break;
     }
+}
+
+void TarnApplication::showBackups() {
+    BackupsDialog dialog(BackupStore::defaultFolder(), m_mainFrame.get());
+    connect(&dialog, &BackupsDialog::openRequested, this, [this](const QString& path) {
+        (void)m_documents->openUntitled(std::filesystem::path(path.toStdU16String()));
+    });
+    m_dialogs.backups(dialog);
 }
 
 void TarnApplication::openFiles(const QStringList& paths) {

@@ -53,6 +53,8 @@ private:
     // Opens the new document or the named file; false when the program should end.
     [[nodiscard]] bool processCommandLine(const CommandLineInfo& command);
     void openFiles(const QStringList& paths);
+    // Program > Backups...: a kept image opens as a new untitled document.
+    void showBackups();
     void openRecent(int index);
     void showRecentFiles();
 
@@ -60,6 +62,7 @@ private:
     ShellDialogs& m_dialogs;
     std::filesystem::path m_dumpDirectory;
     int m_exitCode = 1;
+    bool m_exitHeld = false;
     ToneTable m_tones;
     DocTemplate m_template;
     RecentFileList m_recentFiles;

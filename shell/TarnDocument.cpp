@@ -18,14 +18,27 @@ bool TarnDocument::newDocument() {
     return true;
 }
 
-TarnDocument::OpenResult TarnDocument::openDocument(const std::filesystem::path& path) {
+bool TarnDocument::load(const std::filesystem::path& path) {
     try {
         loadFile(path);
+        return true;
     } catch (const SinFileError& error) {
         const std::string text = std::string("Could not open ") + error.what() + ".";
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
-        return OpenResult::Failed;
+        return false;
     }
+}
+
+bool TarnDocument::openCopy(const std::filesystem::path& path) {
+    if (!load(path))
+        return false;
+    setModified(false);
+    return true;
+}
+
+TarnDocument::OpenResult TarnDocument::openDocument(const std::filesystem::path& path) {
+    if (!load(path))
+        return OpenResult::Failed;
     const Prompt question{"Do you rewrite data?", "Prompt", PromptButtons::OkCancel,
                           PromptIcon::Warning};
     if (m_prompter.ask(question) != PromptAnswer::Ok)

@@ -27,6 +27,8 @@ public:
     // Loads the file, then asks "Do you rewrite data?". A failure to load is reported; the
     // document is unchanged unless the result is Opened.
     [[nodiscard]] OpenResult openDocument(const std::filesystem::path& path);
+    // Loads the file without taking its name, so Save never writes over it (a backup).
+    [[nodiscard]] bool openCopy(const std::filesystem::path& path);
     // Stores the image atomically (the caller has had the grid parsed); false after a
     // failure, which is reported and leaves the file on disk as it was.
     bool saveDocument(const std::filesystem::path& path);
@@ -44,6 +46,8 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    // Loads the file into the document; a failure is reported and changes nothing.
+    [[nodiscard]] bool load(const std::filesystem::path& path);
     void setPath(const std::filesystem::path& path);
 
     DocumentHost& m_host;

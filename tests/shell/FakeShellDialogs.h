@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/BackupsDialog.h"
 #include "shell/ShellDialogs.h"
 #include "tests/support/FakeDocumentDialogs.h"
 
@@ -29,6 +30,10 @@ public:
     void preview(QWidget* parent, QPrinter& printer,
                  const std::function<void(QPrinter&)>& paint) override;
     void about(QWidget* parent) override;
+    void backups(BackupsDialog& dialog) override {
+        if (onBackups)
+            onBackups(dialog);
+    }
 
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
@@ -39,6 +44,7 @@ public:
     int previews = 0;
     int abouts = 0;
     FakeDocumentDialogs windowDialogs;
+    std::function<void(BackupsDialog&)> onBackups; // what the user does in Backups...
 };
 
 } // namespace tarn::test

@@ -53,7 +53,8 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     EXPECT_EQ(menus[2], (QStringList{"&Optional Features|32782"}));
     EXPECT_EQ(menus[3],
               (QStringList{"&Read From Radio\tCtrl+R|32771", "-", "&Write To Radio\tCtrl+W|32772",
-                           "-", "&Edit Data\tCtrl+G|32780"}));
+                           "-", "&Edit Data\tCtrl+G|32780", "&Backups...|32790", "-",
+                           "&Verify After Write|32791"}));
     QStringList setup{"COM1(&P)\tCtrl+C|32773", "COM2(&Q)\tCtrl+D|32775", "COM3(&S)\tCtrl+E|32776",
                       "COM4(&T)\tCtrl+F|32777", "-"};
 #ifndef _WIN32
@@ -95,7 +96,7 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
     trigger(cmd::FileClose);
     ASSERT_EQ(documentCount(), 0U);
     EXPECT_EQ(enabledCommands(main()),
-              (std::set<int>{57600, 57601, 57606, 57665, 59392, 59393, 57664}));
+              (std::set<int>{57600, 57601, 57606, 57665, 59392, 59393, 57664, 32790, 32791}));
     std::set<int> toolbar;
     for (const QAction* action : main().toolBar().actions()) {
         if (!action->isSeparator() && action->isEnabled())
@@ -108,7 +109,7 @@ TEST_F(Menus, ChannelWindowBringsItsRouteIntoPlay) {
     ASSERT_TRUE(start());
     const std::set<int> on = enabledCommands(main());
     for (int id : {57600, 57601, 57602, 57603, 57604, 57607, 57609, 57606, 57665, 59392, 59393,
-                   57648, 57650, 57651, 57649, 57664, 32780})
+                   57648, 57650, 57651, 57649, 57664, 32780, 32790, 32791})
         EXPECT_EQ(on.count(id), 1U) << id;
     // Nothing on the route handles the recent-file placeholder while the list is empty.
     EXPECT_EQ(on.count(57616), 0U);

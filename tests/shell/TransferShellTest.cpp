@@ -1,18 +1,26 @@
 #include "tests/shell/ShellFixture.h"
 
 #include "data/RadioImage.h"
+#include "dialogs/BackupsDialog.h"
 #include "link/RadioLink.h"
+#include "link/RadioTransfer.h"
 #include "qtsupport/CommandIds.h"
 #include "radio/VirtualRadio.h"
 #include "shell/BackgroundWorkArea.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TarnDocument.h"
+#include "tests/dialogs/DialogControls.h"
 #include "tests/support/FakeSerialLine.h"
 #include "tests/support/VirtualClock.h"
 #include "view/ChannelView.h"
 
+#include <QAction>
+#include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
+#include <fstream>
 
 namespace tarn::test {
 namespace {
@@ -85,56 +93,152 @@ TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
 
 TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {
     std::size_t documentsDuring = 0;
+    QString note;
     duringReadBlock(5, [&] {
         trigger(cmd::FileClose);
+        trigger(cmd::FileClose);
         documentsDuring = documentCount();
+        note = active()->radioLink().progressDialog().note();
     });
     read();
     EXPECT_EQ(documentsDuring, 1U);
-    EXPECT_FALSE(line.isOpen());
-    EXPECT_EQ(radio.blocksRead(), 5);
+    EXPECT_EQ(note, "The document will close when the transfer ends.");
+    EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks) << "nothing cancels the transfer";
+    EXPECT_TRUE(m_prompter.texts().empty()) << "no question while it runs";
+    m_prompter.answer(PromptAnswer::No);
     runDeferred();
     EXPECT_EQ(documentCount(), 0U);
-    EXPECT_TRUE(m_prompter.texts().empty());
+    ASSERT_EQ(m_prompter.texts().size(), 1U) << "asked once, as if asked after the read";
+    EXPECT_EQ(m_prompter.texts()[0].rfind("Save changes to ", 0), 0U);
 }
 
-TEST_F(TransferShellTest, ClosingTheWindowDuringATransferWaitsForItsEnd) {
+TEST_F(TransferShellTest, ClosingTheWindowDuringAWriteWaitsAndThenCloses) {
     bool closedAtOnce = true;
-    duringReadBlock(5, [&] { closedAtOnce = active()->close(); });
-    read();
+    clock.onSleep([&](int) {
+        if (radio.blocksWritten() == 100 && closedAtOnce) {
+            closedAtOnce = active()->close();
+            (void)active()->close();
+        }
+    });
+    trigger(cmd::WriteToRadio);
+    QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(closedAtOnce);
-    EXPECT_EQ(documentCount(), 1U);
+    EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
     EXPECT_FALSE(line.isOpen());
     runDeferred();
     EXPECT_EQ(documentCount(), 0U);
-    EXPECT_TRUE(m_prompter.texts().empty());
+    EXPECT_TRUE(m_prompter.texts().empty()) << "nothing changed, nothing to ask";
 }
 
-TEST_F(TransferShellTest, LeavingDuringATransferCancelsItThenLeavesWithoutAskingAgain) {
+TEST_F(TransferShellTest, LeavingDuringATransferIsAskedOnceItHasEnded) {
     bool closedAtOnce = true;
+    QString note;
     duringReadBlock(5, [&] {
-        m_prompter.answer(PromptAnswer::Ok);
         closedAtOnce = main().close();
+        note = active()->radioLink().progressDialog().note();
     });
     read();
     EXPECT_FALSE(closedAtOnce);
-    EXPECT_FALSE(line.isOpen());
-    EXPECT_EQ(radio.blocksRead(), 5);
+    EXPECT_EQ(note, "TARN will close when the transfer ends.");
+    EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
+    EXPECT_TRUE(m_prompter.texts().empty());
     EXPECT_TRUE(main().isVisible());
+    m_prompter.answer({PromptAnswer::Ok, PromptAnswer::No});
     runDeferred();
     EXPECT_FALSE(main().isVisible());
+    ASSERT_EQ(m_prompter.texts().size(), 2U);
+    EXPECT_EQ(m_prompter.texts()[0], ExitQuestion);
+    EXPECT_EQ(m_prompter.texts()[1].rfind("Save changes to ", 0), 0U);
+}
+
+TEST_F(TransferShellTest, LeavingRefusedAfterTheTransferKeepsTheProgram) {
+    duringReadBlock(5, [&] { EXPECT_FALSE(main().close()); });
+    read();
+    m_prompter.answer(PromptAnswer::Cancel);
+    runDeferred();
+    EXPECT_TRUE(main().isVisible());
     EXPECT_EQ(m_prompter.texts(), std::vector<std::string>{ExitQuestion});
 }
 
-TEST_F(TransferShellTest, LeavingRefusedLetsTheTransferRunOn) {
-    duringReadBlock(5, [&] {
-        m_prompter.answer(PromptAnswer::Cancel);
-        EXPECT_FALSE(main().close());
+TEST_F(TransferShellTest, ACancelledWriteSaysHowFarItGot) {
+    clock.onSleep([&](int) {
+        if (radio.blocksWritten() == 120)
+            active()->radioLink().progressDialog().onCancel();
     });
+    trigger(cmd::WriteToRadio);
+    m_prompter.answer(PromptAnswer::Ok);
+    QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_prompter.texts(),
+              std::vector<std::string>{RadioTransfer::partlyWrittenText(radio.blocksWritten())});
+    EXPECT_LT(radio.blocksWritten(), RadioImage::WriteBlocks);
+    EXPECT_FALSE(active()->radioLink().progressDialog().hasWindow());
+}
+
+TEST_F(TransferShellTest, EveryReadAndWriteIsKeptAsABackup) {
+    const std::filesystem::path backups = file("data") / "tarn" / "backups";
     read();
+    trigger(cmd::WriteToRadio);
+    QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(backups))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(names.size(), 2U);
+    EXPECT_TRUE(names[0].ends_with("-read.sin") || names[1].ends_with("-read.sin"));
+    EXPECT_TRUE(names[0].ends_with("-write.sin") || names[1].ends_with("-write.sin"));
+    EXPECT_TRUE(m_prompter.texts().empty());
+}
+
+TEST_F(TransferShellTest, ABackupThatCannotBeKeptIsAWarningAfterTheTransfer) {
+    std::filesystem::create_directories(file("data") / "tarn");
+    std::ofstream(file("data") / "tarn" / "backups") << "in the way";
+    m_prompter.answer(PromptAnswer::Ok);
+    read();
+    ASSERT_EQ(m_prompter.texts().size(), 1U);
+    EXPECT_EQ(m_prompter.texts()[0].rfind(RadioLink::BackupFailedText, 0), 0U);
+    EXPECT_EQ(active()->view().grid().rows(), 161) << "the read itself counts";
+}
+
+TEST_F(TransferShellTest, VerifyAfterWriteIsAKeptCheckedItem) {
+    EXPECT_FALSE(main().commandAction(cmd::VerifyAfterWrite)->isChecked());
+    trigger(cmd::VerifyAfterWrite);
+    main().refreshCommands();
+    EXPECT_TRUE(main().commandAction(cmd::VerifyAfterWrite)->isChecked());
+    EXPECT_TRUE(RadioLink::verifyAfterWrite()) << "kept in the settings";
+
+    FaultPlan faults;
+    faults.badStoreBlock = 2;
+    radio = VirtualRadio(faults);
+    m_prompter.answer(PromptAnswer::Ok);
+    trigger(cmd::WriteToRadio);
+    QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
     EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
-    runDeferred();
-    EXPECT_TRUE(main().isVisible());
+    EXPECT_EQ(m_prompter.texts(),
+              std::vector<std::string>{"Verify failed: 1 block differs, at 0x0010"});
+    trigger(cmd::VerifyAfterWrite);
+    EXPECT_FALSE(RadioLink::verifyAfterWrite());
+}
+
+TEST_F(TransferShellTest, ABackupOpensAsANewUntitledDocument) {
+    radio.memory()[3] = 0x14; // channel 1 RX
+    read();
+    const int documentsBefore = static_cast<int>(documentCount());
+    m_dialogs.onBackups = [](BackupsDialog& dialog) {
+        ASSERT_EQ(dialog.backupCount(), 1);
+        QTest::mouseClick(control<QPushButton>(dialog, BackupsDialog::OpenId), Qt::LeftButton);
+    };
+    trigger(cmd::Backups);
+    ASSERT_EQ(static_cast<int>(documentCount()), documentsBefore + 1);
+    TarnDocument& opened = active()->document();
+    EXPECT_TRUE(opened.path().empty()) << "Save never writes over the backup";
+    EXPECT_EQ(opened.image()[3], 0x14);
+    EXPECT_EQ(opened.channelCount(), 160);
+    EXPECT_FALSE(opened.isModified());
+    EXPECT_TRUE(enabled(cmd::Backups));
 }
 
 } // namespace
