@@ -1,5 +1,7 @@
 #include "shell/DocumentWindow.h"
 
+#include "data/ImageDiff.h"
+#include "dialogs/CompareSettingsWindow.h"
 #include "link/RadioLink.h"
 #include "qtsupport/CommandIds.h"
 #include "resources/ResourceInit.h"
@@ -7,6 +9,7 @@
 #include "shell/PrintService.h"
 #include "shell/TarnDocument.h"
 #include "view/ChannelView.h"
+#include "view/FlexGrid.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -92,6 +95,21 @@ void DocumentWindow::print(int id) {
         m_printing.print(this, sheet, count, title, false);
     else if (id == cmd::FilePrintPreview)
         m_printing.preview(this, sheet, count, title);
+}
+
+void DocumentWindow::showComparison(const QString& comparedFile,
+                                    const ImageDifferences& differences) {
+    FlexGrid& grid = m_view->grid();
+    grid.clearMarks();
+    for (const ChannelDifference& cell : differences.channels) {
+        if (cell.channel < grid.rows())
+            grid.setCellMarked(cell.channel, cell.column, true);
+    }
+    if (m_comparison)
+        m_comparison->close();
+    m_comparison = new CompareSettingsWindow(comparedFile, differences, this);
+    m_comparison->setAttribute(Qt::WA_DeleteOnClose);
+    m_comparison->show();
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {

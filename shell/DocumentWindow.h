@@ -3,6 +3,7 @@
 #include "qtsupport/CommandTarget.h"
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -15,7 +16,9 @@ class DocumentHost;
 class RadioLink;
 class PrintService;
 class Prompter;
+class CompareSettingsWindow;
 class ToneTable;
+struct ImageDifferences;
 
 // A document window: one channel view of a document and the window's radio link. Print and
 // Print Preview are its commands; the radio link's commands reach the link through it.
@@ -43,6 +46,10 @@ public:
     void setWindowNumber(int number);
     void updateTitle();
 
+    // Marks the channel cells that differ from the compared file and lists the settings that
+    // differ beside the window; the marks stay until the next comparison or the window closes.
+    void showComparison(const QString& comparedFile, const ImageDifferences& differences);
+
     [[nodiscard]] bool handlesCommand(int id) const override;
     void updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
@@ -68,6 +75,7 @@ private:
     int m_windowNumber = 0;
     bool m_closing = false;
     bool m_closeHeld = false;
+    QPointer<CompareSettingsWindow> m_comparison;
     bool m_shown = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include "common/AppTitles.h"
 #include "data/BackupStore.h"
+#include "data/ImageDiff.h"
+#include "data/SinFile.h"
 #include "dialogs/BackupsDialog.h"
 #include "link/RadioLink.h"
 #include "qtsupport/CommandIds.h"
@@ -86,12 +88,12 @@ void TarnApplication::setDumpDirectory(const std::filesystem::path& dir) {
 bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
            id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Backups ||
-           id == cmd::VerifyAfterWrite ||
+           id == cmd::VerifyAfterWrite || id == cmd::CompareWith ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
 void TarnApplication::updateCommand(int id, CommandState& state) {
-    if (id == cmd::WindowNew)
+    if (id == cmd::WindowNew || id == cmd::CompareWith)
         state.enabled = m_mainFrame && m_mainFrame->activeChild() != nullptr;
     else if (id == cmd::VerifyAfterWrite)
         state.checked = RadioLink::verifyAfterWrite();
@@ -123,6 +125,9 @@ void TarnApplication::runCommand(int id) {
     case cmd::Backups:
         showBackups();
         break;
+    case cmd::CompareWith:
+        compareWith();
+        break;
     case cmd::VerifyAfterWrite:
         RadioLink::setVerifyAfterWrite(!RadioLink::verifyAfterWrite());
         break;
@@ -138,6 +143,29 @@ void TarnApplication::showBackups() {
         (void)m_documents->openUntitled(std::filesystem::path(path.toStdU16String()));
     });
     m_dialogs.backups(dialog);
+}
+
+void TarnApplication::compareWith() {
+    DocumentWindow* frame = m_mainFrame->activeChild();
+    if (!frame)
+        return;
+    const QString path = m_dialogs.openFileName(m_mainFrame.get(), m_template.fileFilter());
+    if (path.isEmpty())
+        return;
+    RadioImage other;
+    try {
+        other = SinFile::load(std::filesystem::path(path.toStdU16String()));
+    } catch (const SinFileError& error) {
+        const std::string text = std::string("Could not compare with ") + error.what() + ".";
+        (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return;
+    }
+    // What the grid shows, a value still being typed included, is what is compared.
+    TarnDocument& document = frame->document();
+    if (!document.storePendingEdits())
+        return;
+    document.parseSheet();
+    frame->showComparison(path, ImageDiff::compare(document.image(), other));
 }
 
 void TarnApplication::openFiles(const QStringList& paths) {

@@ -190,6 +190,33 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
         cell->setText(text);
 }
 
+namespace {
+
+const QColor MarkColour(255, 214, 150);
+
+} // namespace
+
+void FlexGrid::setCellMarked(int row, int col, bool marked) {
+    checkRow(row);
+    checkCol(col);
+    QTableWidgetItem* cell = itemForWriting(row, col);
+    cell->setBackground(marked ? QBrush(MarkColour) : QBrush());
+}
+
+void FlexGrid::clearMarks() {
+    for (int r = 0; r < rowCount(); ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            if (QTableWidgetItem* cell = item(r, c))
+                cell->setBackground(QBrush());
+        }
+    }
+}
+
+bool FlexGrid::isCellMarked(int row, int col) const {
+    const QTableWidgetItem* cell = row > 0 && col > 0 ? item(row - 1, col - 1) : nullptr;
+    return cell && cell->background().style() != Qt::NoBrush;
+}
+
 void FlexGrid::setRedraw(bool redraw) {
     m_redraw = redraw;
     setUpdatesEnabled(redraw);

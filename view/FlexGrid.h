@@ -62,6 +62,10 @@ public:
 
     [[nodiscard]] bool redraw() const { return m_redraw; }
     void setRedraw(bool redraw);
+    // A background that marks a cell on screen only; printing takes the texts alone.
+    void setCellMarked(int row, int col, bool marked);
+    void clearMarks();
+    [[nodiscard]] bool isCellMarked(int row, int col) const;
 
     [[nodiscard]] int cellLeft() const;
     [[nodiscard]] int cellTop() const;

@@ -46,7 +46,8 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     ASSERT_EQ(menus.size(), 8U);
     EXPECT_EQ(menus[0],
               (QStringList{"&New\tCtrl+N|57600", "&Open...\tCtrl+O|57601", "&Close|57602",
-                           "&Save\tCtrl+S|57603", "Save &As...|57604", "-",
+                           "&Save\tCtrl+S|57603", "Save &As...|57604",
+                           "Co&mpare With...|32792", "-",
                            "&Print...\tCtrl+P|57607", "Print Pre&view|57609",
                            "P&rint Setup...|57606", "-", "Recent File|57616", "-", "E&xit|57665"}));
     EXPECT_EQ(menus[1], (QStringList{"&Model Information|32781"}));
@@ -109,7 +110,7 @@ TEST_F(Menus, ChannelWindowBringsItsRouteIntoPlay) {
     ASSERT_TRUE(start());
     const std::set<int> on = enabledCommands(main());
     for (int id : {57600, 57601, 57602, 57603, 57604, 57607, 57609, 57606, 57665, 59392, 59393,
-                   57648, 57650, 57651, 57649, 57664, 32780, 32790, 32791})
+                   57648, 57650, 57651, 57649, 57664, 32780, 32790, 32791, 32792})
         EXPECT_EQ(on.count(id), 1U) << id;
     // Nothing on the route handles the recent-file placeholder while the list is empty.
     EXPECT_EQ(on.count(57616), 0U);
