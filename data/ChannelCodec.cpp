@@ -227,6 +227,8 @@ bool ChannelCodec::parse(const CellGrid& grid, RadioImage& image, int count,
             flags |= PowerHigh;
         else if (power == "Middle")
             flags |= PowerMiddle;
+        else if (power.empty() && isProgrammed(row))
+            flags |= row[Flags] & PowerMask; // the empty text shown for 11 is nobody's choice
         if (grid.cellText(i, LockColumn) == "Lock")
             flags |= LockBit;
         row[Flags] = flags;
