@@ -75,6 +75,14 @@ PowerCell readPower(std::string_view text) {
     return {PowerCell::Bad, {}, 0.0};
 }
 
+// The line a problem names, 0 for none.
+int lineOf(std::string_view problem) {
+    int line = 0;
+    if (problem.starts_with("line "))
+        std::from_chars(problem.data() + 5, problem.data() + problem.size(), line);
+    return line;
+}
+
 struct DataLine {
     const CsvText::Record* record = nullptr;
     std::uint64_t location = 0;
@@ -113,7 +121,8 @@ public:
         if (!readHeader(parsed.records.front()))
             return;
         const std::vector<DataLine> lines = readLocations(parsed.records);
-        if (!problems().empty() || !chooseNumbering(lines))
+        // Lines that are whole are checked even when others are not, so every problem shows.
+        if (!chooseNumbering(lines))
             return;
         rankPowerFigures(lines);
         for (const DataLine& line : lines) {
@@ -203,7 +212,8 @@ private:
 
     bool chooseNumbering(const std::vector<DataLine>& lines) {
         if (lines.empty()) {
-            problem(2, "the file holds no channels");
+            if (problems().empty())
+                problem(2, "the file holds no channels");
             return false;
         }
         const int count = m_report.channelCount;
@@ -392,6 +402,9 @@ ChannelCsvImport ChannelCsvImport::read(std::string_view text, int channelCount,
     ChannelCsvImport result;
     result.m_replace = options.replace;
     Reader(result, channelCount, options).run(text);
+    std::stable_sort(
+        result.m_problems.begin(), result.m_problems.end(),
+        [](const std::string& a, const std::string& b) { return lineOf(a) < lineOf(b); });
     if (result.m_problems.size() > MaxProblems) {
         const std::size_t more = result.m_problems.size() - MaxProblems;
         result.m_problems.resize(MaxProblems);

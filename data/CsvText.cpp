@@ -1,6 +1,7 @@
 #include "data/CsvText.h"
 
 #include <fstream>
+#include <random>
 #include <system_error>
 
 namespace tarn {
@@ -165,6 +166,34 @@ std::string CsvText::readFile(const std::filesystem::path& path) {
     if (text.size() > MaxFileBytes)
         throw CsvFileError(describe(path, "larger than 10 MB"));
     return text;
+}
+
+void CsvText::writeFile(const std::filesystem::path& path, std::string_view text) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path target = path;
+    if (fs::is_symlink(fs::symlink_status(path, error)))
+        target = fs::weakly_canonical(path, error);
+    const auto status = fs::status(target, error);
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        throw CsvFileError(describe(path, "not a regular file"));
+    fs::path temporary = target;
+    temporary += ".tmp" + std::to_string(std::random_device()() % 1000000);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        if (!out) {
+            fs::remove(temporary, error);
+            throw CsvFileError(describe(path, "cannot write the file"));
+        }
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        throw CsvFileError(describe(path, "cannot replace the file: " + error.message()));
+    }
 }
 
 } // namespace tarn

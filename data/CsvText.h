@@ -40,6 +40,9 @@ public:
 
     // The whole of a regular file of at most MaxFileBytes; throws CsvFileError.
     [[nodiscard]] static std::string readFile(const std::filesystem::path& path);
+    // Replaces a regular file (or the one a link names) through a temporary file beside it,
+    // so a failure leaves the old file whole; throws CsvFileError.
+    static void writeFile(const std::filesystem::path& path, std::string_view text);
 };
 
 } // namespace tarn

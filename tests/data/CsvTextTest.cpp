@@ -78,5 +78,19 @@ TEST(CsvTextFile, ReadsRegularFilesUpTo10MB) {
     EXPECT_THROW((void)CsvText::readFile(dir / "missing.csv"), CsvFileError);
 }
 
+TEST(CsvTextFile, WritesReplaceTheFileOrTheOneALinkNames) {
+    test::TempDir dir;
+    CsvText::writeFile(dir / "a.csv", "one\r\n");
+    CsvText::writeFile(dir / "a.csv", "two\r\n");
+    EXPECT_EQ(dir.read("a.csv"), "two\r\n");
+    std::filesystem::create_symlink("a.csv", dir / "link.csv");
+    CsvText::writeFile(dir / "link.csv", "three\r\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
+    EXPECT_EQ(dir.read("a.csv"), "three\r\n");
+    EXPECT_THROW(CsvText::writeFile(dir.path(), "x"), CsvFileError);
+    EXPECT_THROW(CsvText::writeFile(dir / "no" / "b.csv", "x"), CsvFileError);
+    EXPECT_EQ(dir.entries(), 2u); // no temporary file left behind
+}
+
 } // namespace
 } // namespace tarn
