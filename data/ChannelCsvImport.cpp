@@ -4,8 +4,8 @@
 #include "data/ChannelCsvLine.h"
 #include "data/ChannelCsvTones.h"
 #include "data/ChannelRules.h"
-#include "data/CsvNumber.h"
 #include "data/CsvText.h"
+#include "data/StrictNumber.h"
 #include "data/ToneTable.h"
 
 #include <algorithm>
@@ -32,7 +32,7 @@ bool isDefault(C::Column column, std::string_view text) {
         return value == "fm";
     if (column == C::TStep) {
         // The radio tunes in both of these steps anyway.
-        const auto step = CsvNumber::parse(value);
+        const auto step = StrictNumber::parse(value);
         return step && (*step == 5.0 || *step == 6.25);
     }
     return false;
@@ -69,7 +69,7 @@ PowerCell readPower(std::string_view text) {
         return {PowerCell::Named, "Low", 0.0};
     if (value.back() == 'w') {
         if (const auto watts =
-                CsvNumber::parse(std::string_view(value).substr(0, value.size() - 1)))
+                StrictNumber::parse(std::string_view(value).substr(0, value.size() - 1)))
             return {PowerCell::Watts, {}, *watts};
     }
     return {PowerCell::Bad, {}, 0.0};
@@ -90,7 +90,7 @@ struct DataLine {
 
 bool isBlank(const CsvText::Record& record) {
     return std::all_of(record.fields.begin(), record.fields.end(),
-                       [](const std::string& f) { return CsvNumber::trimmed(f).empty(); });
+                       [](const std::string& f) { return StrictNumber::trimmed(f).empty(); });
 }
 
 } // namespace
@@ -159,7 +159,7 @@ private:
             });
             if (known == C::Names.end()) {
                 if (!name.empty())
-                    m_report.unknownColumns.emplace_back(CsvNumber::trimmed(header.fields[i]));
+                    m_report.unknownColumns.emplace_back(StrictNumber::trimmed(header.fields[i]));
                 continue;
             }
             int& index = m_index[static_cast<std::size_t>(known - C::Names.begin())];
@@ -201,9 +201,9 @@ private:
 
     static std::optional<std::uint64_t> readLocation(ChannelCsvLine& line) {
         const std::string_view text = line.cell(C::Location);
-        if (const auto value = CsvNumber::parseWhole(text))
+        if (const auto value = StrictNumber::parseWhole(text))
             return value;
-        const std::string_view digits = CsvNumber::trimmed(text);
+        const std::string_view digits = StrictNumber::trimmed(text);
         if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos)
             return std::numeric_limits<std::uint64_t>::max(); // beyond any radio
         line.refuseValue(C::Location, "is not a whole number");
@@ -298,9 +298,9 @@ private:
             line.refuseMissing(column);
             return std::nullopt;
         }
-        const std::string_view text = CsvNumber::trimmed(line.cell(column));
-        if (!CsvNumber::isNumber(text)) {
-            line.refuseValue(column, text.empty() ? "is no frequency" : CsvNumber::Rule);
+        const std::string_view text = StrictNumber::trimmed(line.cell(column));
+        if (!StrictNumber::isNumber(text)) {
+            line.refuseValue(column, text.empty() ? "is no frequency" : StrictNumber::Rule);
             return std::nullopt;
         }
         const auto verdict = ChannelRules::checkFrequency(text);
@@ -333,9 +333,9 @@ private:
             line.refuseMissing(C::Offset);
             return {};
         }
-        const std::string_view text = CsvNumber::trimmed(line.cell(C::Offset));
-        if (!CsvNumber::isNumber(text)) {
-            line.refuseValue(C::Offset, CsvNumber::Rule);
+        const std::string_view text = StrictNumber::trimmed(line.cell(C::Offset));
+        if (!StrictNumber::isNumber(text)) {
+            line.refuseValue(C::Offset, StrictNumber::Rule);
             return {};
         }
         const std::uint64_t offset = ChannelCodec::frequencyUnits(text);

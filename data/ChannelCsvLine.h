@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/ChannelCsvColumns.h"
-#include "data/CsvNumber.h"
+#include "data/StrictNumber.h"
 
 #include <algorithm>
 #include <array>
@@ -51,7 +51,7 @@ public:
         return fold(cell(column));
     }
     [[nodiscard]] static std::string fold(std::string_view text) {
-        std::string result(CsvNumber::trimmed(text));
+        std::string result(StrictNumber::trimmed(text));
         std::transform(result.begin(), result.end(), result.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         return result;

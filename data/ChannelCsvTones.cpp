@@ -1,6 +1,6 @@
 #include "data/ChannelCsvTones.h"
 
-#include "data/CsvNumber.h"
+#include "data/StrictNumber.h"
 #include "data/ToneTable.h"
 
 #include <algorithm>
@@ -127,9 +127,9 @@ private:
     std::optional<std::string> ctcss(C::Column column) {
         if (!present(column))
             return std::nullopt;
-        const auto value = CsvNumber::parse(m_line.cell(column));
+        const auto value = StrictNumber::parse(m_line.cell(column));
         if (!value) {
-            m_line.refuseValue(column, CsvNumber::Rule);
+            m_line.refuseValue(column, StrictNumber::Rule);
             return std::nullopt;
         }
         const double tenths = std::round(*value * 10.0);
@@ -147,7 +147,7 @@ private:
     std::optional<std::string> code(C::Column column) {
         if (!present(column))
             return std::nullopt;
-        const auto value = CsvNumber::parseWhole(m_line.cell(column));
+        const auto value = StrictNumber::parseWhole(m_line.cell(column));
         if (value && *value < 1000) {
             std::string digits = std::to_string(*value);
             digits.insert(0, 3 - digits.size(), '0');

@@ -1,9 +1,9 @@
 #include "tools/cli/ImportCommand.h"
 
 #include "data/ChannelCodec.h"
-#include "data/CsvNumber.h"
 #include "data/CsvText.h"
 #include "data/RowDump.h"
+#include "data/StrictNumber.h"
 #include "data/TextGrid.h"
 #include "tools/cli/ImageFile.h"
 
@@ -36,7 +36,7 @@ ImportCommand::parseArguments(const std::vector<std::string>& args) {
         } else if (args[i] == "--replace") {
             parsed.options.replace = true;
         } else if (args[i] == "--first" && hasValue && parsed.options.firstChannel == 0) {
-            const auto first = CsvNumber::parseWhole(args[++i]);
+            const auto first = StrictNumber::parseWhole(args[++i]);
             if (!first || *first < 1 || *first > RadioImage::MaxChannels)
                 return std::nullopt;
             parsed.options.firstChannel = static_cast<int>(*first);
