@@ -17,8 +17,7 @@ std::string numbering(const ChannelCsvReport& report) {
     if (report.firstChosen)
         return "Numbering: the first " + location + " goes to " + channel + " as asked.";
     if (report.lowestLocation + 1 == first)
-        return "Numbering: the Locations start at 0, so Location 0 is channel 1 and every "
-               "Location moves up by one.";
+        return "Numbering: the list starts at Location 0, so channel = Location + 1.";
     return "Numbering: the Locations are channel numbers (the first is " + location + ").";
 }
 

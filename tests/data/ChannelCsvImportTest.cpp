@@ -38,7 +38,7 @@ TEST_F(ChannelCsvImportTest, LocationsNumberTheChannels) {
                         line({{"Location", "3"}, {"Frequency", "441"}}));
     EXPECT_EQ(channel(1), "440.00000|440.00000|||High|Lock");
     EXPECT_EQ(channel(4), "441.00000|441.00000|||High|Lock");
-    EXPECT_THAT(result.report().lines()[0], HasSubstr("start at 0"));
+    EXPECT_THAT(result.report().lines()[0], HasSubstr("starts at Location 0"));
 
     // A chosen first channel takes the lowest Location.
     result = importText(std::string(Header) + line({{"Location", "0"}, {"Frequency", "430"}}) +
@@ -339,7 +339,7 @@ TEST_F(ChannelCsvImportTest, SampleOfTheOlderLayoutNumberedFromZero) {
     EXPECT_EQ(channel(2), "146.94000|146.34000||103.5|High|Lock");
     EXPECT_EQ(channel(3), "440.50000|445.50000|D065N|D065I|High|Lock");
     EXPECT_EQ(channel(4), "145.21000|144.61000|123.0|110.9|High|Lock");
-    EXPECT_THAT(result.report().lines()[0], HasSubstr("start at 0"));
+    EXPECT_THAT(result.report().lines()[0], HasSubstr("starts at Location 0"));
 }
 
 TEST_F(ChannelCsvImportTest, SampleWithByteOrderMarkAndCrLf) {
