@@ -57,25 +57,12 @@ TEST_F(ChannelCsvExportTest, DuplexAndOffsetFollowTheTransmitFrequency) {
 }
 
 TEST_F(ChannelCsvExportTest, ToneColumnsReproduceBothTones) {
-    const char* const tones[][3] = {
-        // dec, enc, the seven tone columns
-        {"", "100.0", "Tone,100.0,88.5,023,NN,023,Tone->Tone"},
-        {"67.0", "67.0", "TSQL,88.5,67.0,023,NN,023,Tone->Tone"},
-        {"D754I", "D754N", "DTCS,88.5,88.5,754,NR,023,Tone->Tone"},
-        {"D023N", "D023N", "DTCS,88.5,88.5,023,NN,023,Tone->Tone"},
-        {"254.1", "71.9", "Cross,71.9,254.1,023,NN,023,Tone->Tone"},
-        {"D152I", "71.9", "Cross,71.9,88.5,023,NR,152,Tone->DTCS"},
-        {"88.5", "D411I", "Cross,88.5,88.5,411,RN,023,DTCS->Tone"},
-        {"D025N", "D411N", "Cross,88.5,88.5,411,NN,025,DTCS->DTCS"},
-        {"77.0", "", "Cross,88.5,77.0,023,NN,023,->Tone"},
-        {"", "D065N", "Cross,88.5,88.5,065,NN,023,DTCS->"},
-        {"D065I", "", "Cross,88.5,88.5,023,NR,065,->DTCS"},
-    };
-    for (const auto& t : tones) {
-        program(1, std::string("146.52000|146.52000|") + t[0] + "|" + t[1] + "|High|Lock");
+    for (const ToneCase& c : ToneCases) {
+        program(1, std::string("146.52000|146.52000|") + c.dec + "|" + c.enc + "|High|Lock");
         const auto lines = exported();
         ASSERT_EQ(lines.size(), 1u);
-        EXPECT_EQ(lines[0], std::string("1,,146.520000,,0.000000,") + t[2] + ",FM,5.00,,High,,,,,");
+        EXPECT_EQ(lines[0],
+                  std::string("1,,146.520000,,0.000000,") + c.columns + ",FM,5.00,,High,,,,,");
     }
 }
 

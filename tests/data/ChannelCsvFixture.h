@@ -20,6 +20,41 @@ protected:
         "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
         "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
 
+    // Both tones as the grid shows them and the seven tone columns that stand for them.
+    struct ToneCase {
+        const char* dec;
+        const char* enc;
+        const char* columns; // Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode
+    };
+    static constexpr ToneCase ToneCases[] = {
+        {"", "", ",88.5,88.5,023,NN,023,Tone->Tone"},
+        {"", "100.0", "Tone,100.0,88.5,023,NN,023,Tone->Tone"},
+        {"67.0", "67.0", "TSQL,88.5,67.0,023,NN,023,Tone->Tone"},
+        {"D754I", "D754N", "DTCS,88.5,88.5,754,NR,023,Tone->Tone"},
+        {"D023N", "D023N", "DTCS,88.5,88.5,023,NN,023,Tone->Tone"},
+        {"254.1", "71.9", "Cross,71.9,254.1,023,NN,023,Tone->Tone"},
+        {"D152I", "71.9", "Cross,71.9,88.5,023,NR,152,Tone->DTCS"},
+        {"88.5", "D411I", "Cross,88.5,88.5,411,RN,023,DTCS->Tone"},
+        {"D025N", "D411N", "Cross,88.5,88.5,411,NN,025,DTCS->DTCS"},
+        {"77.0", "", "Cross,88.5,77.0,023,NN,023,->Tone"},
+        {"", "D065N", "Cross,88.5,88.5,065,NN,023,DTCS->"},
+        {"D065I", "", "Cross,88.5,88.5,023,NR,065,->DTCS"},
+    };
+
+    // The cells of a tone case's columns, for line().
+    static std::map<std::string, std::string> toneCells(const std::string& columns) {
+        std::map<std::string, std::string> cells;
+        std::size_t start = 0;
+        for (int column = ChannelCsvColumns::Tone; column <= ChannelCsvColumns::CrossMode;
+             ++column) {
+            const std::size_t comma = columns.find(',', start);
+            cells[std::string(ChannelCsvColumns::Names[static_cast<std::size_t>(column)])] =
+                columns.substr(start, comma - start);
+            start = comma + 1;
+        }
+        return cells;
+    }
+
     // One line of all 21 columns: the given values over those of a plain simplex channel.
     static std::string line(const std::map<std::string, std::string>& values) {
         std::map<std::string, std::string> all{{"Location", "1"},
