@@ -168,6 +168,10 @@ private:
             index = static_cast<int>(i);
         }
         m_fieldCount = header.fields.size();
+        if (m_fieldCount == 1 && header.fields[0].find_first_of(";\t") != std::string::npos) {
+            problem(header.line, "not a CSV list: its columns are not separated by commas");
+            return false;
+        }
         for (const C::Column column : {C::Location, C::Frequency}) {
             if (m_index[column] < 0)
                 problem(header.line, "no " + std::string(C::Names[column]) +

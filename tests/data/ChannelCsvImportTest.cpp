@@ -219,9 +219,10 @@ TEST_F(ChannelCsvImportTest, ABadFileIsRefusedWithItsLine) {
                 ElementsAre("line 3: not a CSV text file (it holds a NUL byte)"));
     EXPECT_THAT(refused("Location,Name\n1,x\n"),
                 ElementsAre("line 1: no Frequency column (the first line names the columns)"));
-    EXPECT_THAT(refused("Location\tFrequency\n1\t146.52\n"),
-                ElementsAre(HasSubstr("line 1: no Location column"),
-                            HasSubstr("line 1: no Frequency column")));
+    EXPECT_THAT(refused("Location;Frequency\n1;146.52\n"),
+                ElementsAre("line 1: not a CSV list: its columns are not separated by commas"));
+    EXPECT_THAT(refused("\x89PNG\r\n"), ElementsAre(HasSubstr("line 1: no Location column"),
+                                                    HasSubstr("line 1: no Frequency column")));
     EXPECT_THAT(refused("Location,Frequency,Frequency\n1,146.52,146.52\n"),
                 ElementsAre("line 1: the column Frequency appears twice"));
     EXPECT_THAT(refused(std::string(Header) + row + "2,x\n" + row),
