@@ -173,7 +173,7 @@ private:
             return false;
         }
         for (const C::Column column : {C::Location, C::Frequency}) {
-            if (m_index[column] < 0)
+            if (m_index[column] < 0 && !(column == C::Location && m_options.inListOrder))
                 problem(header.line, "no " + std::string(C::Names[column]) +
                                          " column (the first line names the columns)");
         }
@@ -189,6 +189,10 @@ private:
             if (record->fields.size() != m_fieldCount) {
                 problem(record->line, std::to_string(record->fields.size()) + " fields where the " +
                                           "first line has " + std::to_string(m_fieldCount));
+                continue;
+            }
+            if (m_options.inListOrder) {
+                lines.push_back({&*record, lines.size()});
                 continue;
             }
             ChannelCsvLine line(record->line, record->fields, m_index, problems());
@@ -230,6 +234,7 @@ private:
             std::min_element(lines.begin(), lines.end(), [](auto& a, auto& b) {
                 return a.location < b.location;
             })->location;
+        m_report.inListOrder = m_options.inListOrder;
         m_report.firstChosen = m_options.firstChannel != 0;
         if (m_report.firstChosen)
             m_report.firstChannel = m_options.firstChannel;
@@ -417,6 +422,16 @@ ChannelCsvImport ChannelCsvImport::read(std::string_view text, int channelCount,
         result.m_problems.push_back("and perhaps more");
     }
     return result;
+}
+
+bool ChannelCsvImport::isChannelList(std::string_view text) {
+    const CsvText::Parsed parsed = CsvText::parse(text);
+    if (parsed.records.empty())
+        return false;
+    const auto& names = parsed.records.front().fields;
+    return std::any_of(names.begin(), names.end(), [](const std::string& name) {
+        return ChannelCsvLine::fold(name) == "frequency";
+    });
 }
 
 void ChannelCsvImport::applyTo(CellGrid& grid) const {

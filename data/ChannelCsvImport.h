@@ -14,6 +14,8 @@ struct ChannelCsvOptions {
     bool replace = false; // empty every channel first
     int firstChannel = 0; // the channel the lowest Location goes to; 0: Location 0 is channel 1,
                           // otherwise Location n is channel n
+    bool inListOrder = false; // Locations ignored: the lines go to consecutive channels from
+                              // firstChannel (or 1), as a paste places them
 };
 
 // One channel of an imported list, as the grid's cells hold it.
@@ -35,6 +37,8 @@ public:
     static constexpr const char* LockText = "Lock";
     static constexpr std::size_t MaxProblems = 200;
 
+    // Whether the text looks like a channel list: its first line names a Frequency column.
+    [[nodiscard]] static bool isChannelList(std::string_view text);
     [[nodiscard]] static ChannelCsvImport read(std::string_view text, int channelCount,
                                                const ChannelCsvOptions& options = {});
 

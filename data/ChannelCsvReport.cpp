@@ -14,6 +14,9 @@ std::string numbering(const ChannelCsvReport& report) {
     const auto first = static_cast<std::uint64_t>(report.firstChannel);
     const std::string location = "Location " + std::to_string(report.lowestLocation);
     const std::string channel = "channel " + std::to_string(report.firstChannel);
+    if (report.inListOrder)
+        return "Numbering: the lines go to channel " + std::to_string(report.firstChannel) +
+               " and on, in list order.";
     if (report.firstChosen)
         return "Numbering: the first " + location + " goes to " + channel + " as asked.";
     if (report.lowestLocation + 1 == first)
@@ -50,8 +53,8 @@ std::vector<std::string> ChannelCsvReport::lines() const {
         out.push_back("Lines left out: " + std::to_string(leftOut.size()) + ", beyond the " +
                       std::to_string(channelCount) + " channels:");
         for (std::size_t i = 0; i < leftOut.size() && i < ListedLeftOut; ++i)
-            out.push_back("  line " + std::to_string(leftOut[i].line) + ", Location " +
-                          std::to_string(leftOut[i].location));
+            out.push_back("  line " + std::to_string(leftOut[i].line) +
+                          (inListOrder ? "" : ", Location " + std::to_string(leftOut[i].location)));
         if (leftOut.size() > ListedLeftOut)
             out.push_back("  and " + std::to_string(leftOut.size() - ListedLeftOut) + " more");
     }

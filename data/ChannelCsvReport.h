@@ -25,6 +25,7 @@ struct ChannelCsvReport {
     std::uint64_t lowestLocation = 0; // of the file
     int firstChannel = 1;             // the channel lowestLocation goes to
     bool firstChosen = false;         // firstChannel was asked for, not assumed
+    bool inListOrder = false;         // Locations ignored, lines placed one after another
     bool replace = false;
     std::vector<int> placed; // channel numbers, ascending
     std::vector<LeftOut> leftOut;

@@ -49,6 +49,23 @@ TEST_F(ChannelCsvImportTest, LocationsNumberTheChannels) {
     EXPECT_EQ(result.report().placed, (std::vector<int>{150, 152}));
 }
 
+TEST_F(ChannelCsvImportTest, InListOrderTheLocationsAreIgnored) {
+    const std::string list = "Frequency,Location\n440,7\n441,3\n442,x\n\n443,3\n";
+    EXPECT_TRUE(ChannelCsvImport::isChannelList(list));
+    EXPECT_FALSE(ChannelCsvImport::isChannelList("Channel NO.\tRX Freq\n1\t146.52\n"));
+    auto result = importText(list, {false, 197, true});
+    ASSERT_TRUE(result.accepted()) << result.problems().front();
+    EXPECT_EQ(channel(197), "440.00000|440.00000|||High|Lock");
+    EXPECT_EQ(channel(198), "441.00000|441.00000|||High|Lock");
+    EXPECT_EQ(channel(199), "442.00000|442.00000|||High|Lock");
+    ASSERT_EQ(result.report().leftOut.size(), 1u);
+    EXPECT_EQ(result.report().leftOut[0].line, 6);
+    EXPECT_EQ(result.report().lines()[0],
+              "Numbering: the lines go to channel 197 and on, in list order.");
+    result = importText("Frequency\n430\n", {false, 0, true});
+    EXPECT_EQ(channel(1), "430.00000|430.00000|||High|Lock");
+}
+
 TEST_F(ChannelCsvImportTest, LocationsBeyondTheDocumentAreLeftOutAndReported) {
     count = RadioImage::ReducedChannels;
     const auto result = importText(std::string(Header) + line({{"Location", "160"}}) +
