@@ -84,10 +84,14 @@ int ImportCommand::run(const std::vector<std::string>& args, CliContext& context
     TextGrid grid;
     ChannelCodec::render(loaded->image, grid, loaded->channelCount);
     imported.applyTo(grid);
-    if (!ChannelCodec::parse(grid, loaded->image, loaded->channelCount, context.dumpDirectory))
+    ChannelCodec::parse(grid, loaded->image, loaded->channelCount);
+    if (!ImageFile::store(arguments->output, loaded->image, context.err))
+        return Failure;
+    // As apply does: the dump follows the stored file.
+    if (!RowDump::writeInto(loaded->image, context.dumpDirectory))
         context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
                     << "\n";
-    return ImageFile::store(arguments->output, loaded->image, context.err) ? Success : Failure;
+    return Success;
 }
 
 } // namespace tarn::cli
