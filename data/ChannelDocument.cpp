@@ -1,6 +1,7 @@
 #include "data/ChannelDocument.h"
 
 #include "data/ChannelCodec.h"
+#include "data/ChannelCsvImport.h"
 #include "data/PendingEdit.h"
 #include "data/RowDump.h"
 #include "data/SinFile.h"
@@ -88,6 +89,20 @@ void ChannelDocument::storeCell(int row, int column, const std::string& text) {
         return;
     m_sheet.setCellText(row, column, text);
     setModified(true);
+}
+
+void ChannelDocument::importChannels(const ChannelCsvImport& list) {
+    {
+        const ChannelSheet::Batch batch(m_sheet);
+        list.applyTo(m_sheet);
+    }
+    setModified(true);
+}
+
+RadioImage ChannelDocument::currentImage() const {
+    RadioImage image = m_image;
+    ChannelCodec::parse(m_sheet, image, std::min(m_channelCount, m_sheet.channelCount()));
+    return image;
 }
 
 bool ChannelDocument::writeRowDump() const {

@@ -35,5 +35,8 @@ inline constexpr int ModelInformation = 32781;
 inline constexpr int OptionalFeatures = 32782;
 // Which device each COM name opens; not on Windows, where the names open as they are.
 inline constexpr int Ports = 32783;
+// Channel lists in CHIRP's CSV format, in and out of the active document.
+inline constexpr int FileImportChannels = 32790;
+inline constexpr int FileExportChannels = 32791;
 
 } // namespace tarn::cmd
