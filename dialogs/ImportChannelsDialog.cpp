@@ -27,6 +27,8 @@ ImportChannelsDialog::ImportChannelsDialog(std::string listText, int channelCoun
     setWindowTitle(tr("Import Channels"));
     createControls(channelCount);
     refresh();
+    // Enter applies at once; the options are a choice, not a step.
+    m_ok->setFocus();
     connect(m_first, &QSpinBox::valueChanged, this, [this] { refresh(); });
     connect(m_replace, &QCheckBox::toggled, this, [this] { refresh(); });
 }
