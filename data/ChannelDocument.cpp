@@ -92,11 +92,23 @@ void ChannelDocument::storeCell(int row, int column, const std::string& text) {
 }
 
 void ChannelDocument::importChannels(const ChannelCsvImport& list) {
+    const auto texts = [this] {
+        std::vector<std::string> all;
+        for (int row = 1; row < m_sheet.rowCount(); ++row) {
+            for (int column = ChannelCodec::RxFreqColumn; column < ChannelCodec::ColumnCount;
+                 ++column)
+                all.push_back(m_sheet.cellText(row, column));
+        }
+        return all;
+    };
+    const auto before = texts();
     {
         const ChannelSheet::Batch batch(m_sheet);
         list.applyTo(m_sheet);
     }
-    setModified(true);
+    // As for a stored cell: a list that changes nothing leaves the document unchanged.
+    if (texts() != before)
+        setModified(true);
 }
 
 RadioImage ChannelDocument::currentImage() const {

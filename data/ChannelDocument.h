@@ -54,7 +54,7 @@ public:
     // A value stored by the user; a text that differs from the cell's marks the document changed.
     void storeCell(int row, int column, const std::string& text);
     // Places an accepted channel list into the sheet as one change; the document counts as
-    // changed.
+    // changed when a text changed.
     void importChannels(const ChannelCsvImport& list);
     // The image as a save would store it: the sheet parsed into a copy.
     [[nodiscard]] RadioImage currentImage() const;

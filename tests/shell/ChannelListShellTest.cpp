@@ -61,6 +61,12 @@ TEST_F(ChannelLists, ImportShowsItsReportAndOkChangesEveryWindowOfTheDocument) {
     for (DocumentWindow* window : {first, second})
         EXPECT_EQ(row(*window, 1), "145.29000|144.69000|OFF|100.0|High|Lock");
     EXPECT_TRUE(first->document().isModified());
+
+    // The same list again changes no text, so a saved document stays unchanged.
+    first->document().setModified(false);
+    m_dialogs.openNames.push_back(QString::fromStdString(file("list.csv").string()));
+    trigger(cmd::FileImportChannels);
+    EXPECT_FALSE(first->document().isModified());
 }
 
 TEST_F(ChannelLists, CancelAtTheReportChangesNothing) {
