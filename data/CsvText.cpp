@@ -188,6 +188,8 @@ void CsvText::writeFile(const std::filesystem::path& path, std::string_view text
             throw CsvFileError(describe(path, "cannot write the file"));
         }
     }
+    if (fs::exists(status)) // the new file keeps the old one's permissions
+        fs::permissions(temporary, status.permissions(), error);
     fs::rename(temporary, target, error);
     if (error) {
         std::error_code ignored;

@@ -81,8 +81,12 @@ TEST(CsvTextFile, ReadsRegularFilesUpTo10MB) {
 TEST(CsvTextFile, WritesReplaceTheFileOrTheOneALinkNames) {
     test::TempDir dir;
     CsvText::writeFile(dir / "a.csv", "one\r\n");
+    std::filesystem::permissions(dir / "a.csv", std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::owner_write);
     CsvText::writeFile(dir / "a.csv", "two\r\n");
     EXPECT_EQ(dir.read("a.csv"), "two\r\n");
+    EXPECT_EQ(std::filesystem::status(dir / "a.csv").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     std::filesystem::create_symlink("a.csv", dir / "link.csv");
     CsvText::writeFile(dir / "link.csv", "three\r\n");
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
