@@ -114,6 +114,24 @@ TEST_F(CliTest, ApplyRefusesBadCellsOneLineEachAndWritesNothing) {
     EXPECT_FALSE(fs::exists(dir / "b.sin"));
 }
 
+TEST_F(CliTest, ApplyTakesAFrequencyOnlyWhenTheWholeCellIsANumber) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    for (const char* cell : {"146,525", "146.525abc", "146.525.5", "1.46525e2", "+146.525"}) {
+        writeText("t.tsv", tableWith(path("a.sin"), 12,
+                                     std::string(" 11\t") + cell + "\t146.525\t\t\tHigh\tLock"));
+        EXPECT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 1) << cell;
+        EXPECT_NE(err.str().find(std::string("line 12, column RX Freq: \"") + cell +
+                                 "\" is not a number"),
+                  std::string::npos)
+            << err.str();
+        EXPECT_FALSE(fs::exists(dir / "b.sin"));
+    }
+    writeText("t.tsv", tableWith(path("a.sin"), 12, " 11\t 146.525 \t146\t\t\tHigh\tLock"));
+    ASSERT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 0) << err.str();
+    ASSERT_EQ(run({"show", path("b.sin")}), 0);
+    EXPECT_NE(out.str().find(" 11\t146.52500\t146.00000\t"), std::string::npos);
+}
+
 TEST_F(CliTest, ApplyRefusesMalformedTables) {
     ASSERT_EQ(run({"new", path("a.sin")}), 0);
     const std::pair<std::string, std::string> cases[] = {
