@@ -214,6 +214,11 @@ void ChannelCodec::render(const RadioImage& image, CellGrid& grid, int count) {
 
 bool ChannelCodec::parse(const CellGrid& grid, RadioImage& image, int count,
                          const std::filesystem::path& dumpDirectory) {
+    parseRows(grid, image, count);
+    return RowDump::writeInto(image, dumpDirectory);
+}
+
+void ChannelCodec::parseRows(const CellGrid& grid, RadioImage& image, int count) {
     for (int i = 1; i <= count; ++i) {
         auto row = image.row(static_cast<std::size_t>(i - 1));
         encodeFrequency(frequencyUnits(grid.cellText(i, RxFreqColumn)), row.subspan<RxFreq, 4>());
@@ -231,7 +236,6 @@ bool ChannelCodec::parse(const CellGrid& grid, RadioImage& image, int count,
             flags |= LockBit;
         row[Flags] = flags;
     }
-    return RowDump::writeInto(image, dumpDirectory);
 }
 
 } // namespace tarn

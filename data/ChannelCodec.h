@@ -36,6 +36,9 @@ public:
     // dumpDirectory (empty: the current directory). Returns false only if the dump failed.
     static bool parse(const CellGrid& grid, RadioImage& image, int count,
                       const std::filesystem::path& dumpDirectory = {});
+    // The parse without the dump, for callers that write the dump only once the image is
+    // stored.
+    static void parseRows(const CellGrid& grid, RadioImage& image, int count);
 
     // Field codings, shared with the cell editor and the command line.
     [[nodiscard]] static std::string renderFrequency(std::span<const std::uint8_t, 4> bytes);

@@ -19,6 +19,9 @@ public:
     // Reads the first 8192 bytes; a shorter or unreadable file throws SinFileError.
     [[nodiscard]] static RadioImage load(const std::filesystem::path& path);
     // Replaces the file atomically: a failure throws and leaves any old file as it was.
+    // Refuses, before writing, a path that names anything but a regular file or a link to
+    // one, and a file the user may not write. A link stays and its file is replaced; owner,
+    // group and mode are kept where the user may keep them.
     static void store(const std::filesystem::path& path, const RadioImage& image);
 };
 

@@ -1,3 +1,4 @@
+#include "data/RowDump.h"
 #include "data/SinFile.h"
 #include "tests/support/TempDir.h"
 #include "tools/cli/CliApp.h"
@@ -6,6 +7,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarn::cli {
@@ -130,6 +132,21 @@ TEST_F(CliTest, ApplyTakesAFrequencyOnlyWhenTheWholeCellIsANumber) {
     ASSERT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 0) << err.str();
     ASSERT_EQ(run({"show", path("b.sin")}), 0);
     EXPECT_NE(out.str().find(" 11\t146.52500\t146.00000\t"), std::string::npos);
+}
+
+TEST_F(CliTest, ApplyWritesTheDumpOnlyAfterTheStoreSucceeded) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    writeText("t.tsv", tableWith(path("a.sin"), 2, "  1\t146.525\t146.525\t\t\tHigh\tLock"));
+    writeText("1.txt", "old dump\n");
+    ASSERT_EQ(::mkfifo(path("pipe.sin").c_str(), 0600), 0);
+    EXPECT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("pipe.sin")}), 1);
+    EXPECT_NE(err.str().find("pipe.sin\": a pipe"), std::string::npos) << err.str();
+    EXPECT_EQ(fs::status(dir / "pipe.sin").type(), fs::file_type::fifo);
+    std::ifstream dump(dir / "1.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dump), {}), "old dump\n");
+
+    ASSERT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 0);
+    EXPECT_EQ(fs::file_size(dir / "1.txt"), RowDump::text(SinFile::load(dir / "b.sin")).size());
 }
 
 TEST_F(CliTest, ApplyRefusesMalformedTables) {

@@ -89,11 +89,14 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
         context.err << "tarn-cli: nothing written\n";
         return Failure;
     }
-    if (!ChannelCodec::parse(table.grid, loaded->image, loaded->channelCount,
-                             context.dumpDirectory))
+    ChannelCodec::parseRows(table.grid, loaded->image, loaded->channelCount);
+    if (!ImageFile::store(arguments->output, loaded->image, context.err))
+        return Failure;
+    // The dump follows the stored file, so a failed store leaves the old dump too.
+    if (!RowDump::writeInto(loaded->image, context.dumpDirectory))
         context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
                     << "\n";
-    return ImageFile::store(arguments->output, loaded->image, context.err) ? Success : Failure;
+    return Success;
 }
 
 } // namespace tarn::cli
