@@ -77,10 +77,12 @@ private:
     [[nodiscard]] Step checkRadioType(TransferTarget& target);
     [[nodiscard]] bool acknowledged();
     [[nodiscard]] bool retryAfterCommError();
+    [[nodiscard]] bool reopenIfLost();
     [[nodiscard]] Ending writePhase(TransferTarget& target);
     [[nodiscard]] bool writeBlock(TransferTarget& target, std::uint16_t address);
     [[nodiscard]] Ending readPhase(TransferTarget& target);
-    [[nodiscard]] bool readBlock(TransferTarget& target, std::uint16_t address);
+    [[nodiscard]] bool readReply(std::uint16_t address);
+    [[nodiscard]] bool surplusIsTheRadiosHabit(int block, std::size_t surplus);
     void finish(Ending ending, TransferTarget& target);
     void stepProgress();
     [[nodiscard]] bool pumpPasses(int passes, int sleepMs);
@@ -91,10 +93,13 @@ private:
     SerialLine& m_line;
     TransferUi& m_ui;
     Clock& m_clock;
+    std::string m_portName;
     bool m_running = false;
     bool m_typeCheckPending = true;
     std::array<std::uint8_t, IdentitySize> m_identity{};
     std::size_t m_identityCount = 0;
+    std::array<std::uint8_t, ReplySize> m_reply{};
+    std::size_t m_habitualSurplus = 0; // bytes after block 0's reply; every block must match
 };
 
 } // namespace tarn

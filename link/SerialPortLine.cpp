@@ -177,11 +177,19 @@ void SerialPortLine::purgeAll() {
     purge();
 }
 
-void SerialPortLine::purge() {
+std::size_t SerialPortLine::purge() {
     // Writes return only once drained, so there is no output left to drop; flushing output
     // would also throw away bytes a pseudo-terminal has not handed over yet.
-    if (usable())
-        m_port.clear(QSerialPort::Input);
+    if (!usable())
+        return 0;
+    auto dropped = static_cast<std::size_t>(m_port.bytesAvailable());
+#ifdef __linux__
+    int queued = 0;
+    if (::ioctl(static_cast<int>(m_port.handle()), FIONREAD, &queued) == 0 && queued > 0)
+        dropped += static_cast<std::size_t>(queued);
+#endif
+    m_port.clear(QSerialPort::Input);
+    return dropped;
 }
 
 void SerialPortLine::close() {

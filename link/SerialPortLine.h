@@ -24,9 +24,10 @@ public:
     [[nodiscard]] ReadResult read(std::span<std::uint8_t> buffer) override;
     [[nodiscard]] bool write(std::span<const std::uint8_t> bytes) override;
     void purgeAll() override;
-    void purge() override;
+    std::size_t purge() override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
+    [[nodiscard]] bool isLost() const override { return m_dead; }
 
     // Why the last open failed or the port died; empty when nothing went wrong.
     [[nodiscard]] std::string errorText() const { return m_errorText; }
