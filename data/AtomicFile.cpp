@@ -124,6 +124,13 @@ private:
 
 } // namespace
 
+std::optional<std::string> AtomicFile::probe(const path& entry) {
+    const TemporaryFile temporary(entry);
+    if (!temporary.error().empty())
+        return temporary.error();
+    return std::nullopt;
+}
+
 std::optional<std::string> AtomicFile::replace(const path& entry,
                                                std::span<const std::uint8_t> bytes,
                                                const std::optional<Keep>& keep) {

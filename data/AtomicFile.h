@@ -19,6 +19,10 @@ public:
     };
 
     // Empty on success, otherwise why nothing was replaced.
+    // Empty when a replace of entry could create its new file; otherwise why not. Leaves
+    // nothing behind.
+    [[nodiscard]] static std::optional<std::string> probe(const std::filesystem::path& entry);
+
     [[nodiscard]] static std::optional<std::string>
     replace(const std::filesystem::path& entry, std::span<const std::uint8_t> bytes,
             const std::optional<Keep>& keep = std::nullopt);

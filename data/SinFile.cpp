@@ -113,6 +113,11 @@ RadioImage SinFile::load(const path& file) {
     return image;
 }
 
+void SinFile::checkStorable(const path& file) {
+    if (const auto failure = AtomicFile::probe(checkedTarget(file)))
+        throw SinFileError(describe(file, *failure));
+}
+
 void SinFile::store(const path& file, const RadioImage& image) {
     const path target = checkedTarget(file);
     std::error_code error;

@@ -23,6 +23,9 @@ public:
     // one, and a file the user may not write. A link stays and its file is replaced; owner,
     // group and mode are kept where the user may keep them.
     static void store(const std::filesystem::path& path, const RadioImage& image);
+    // Throws what store would throw before writing anything, for callers that must know
+    // before a long transfer; writes nothing.
+    static void checkStorable(const std::filesystem::path& path);
 };
 
 } // namespace tarn

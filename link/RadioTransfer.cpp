@@ -49,6 +49,7 @@ TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& 
 
 TransferOutcome RadioTransfer::runOnce(const std::string& portName, TransferTarget& target) {
     m_typeCheckPending = true;
+    m_wroteToRadio = false;
     m_portName = portName;
     if (target.direction() == TransferDirection::Write)
         target.parseGrid();
@@ -228,6 +229,7 @@ bool RadioTransfer::writeBlock(TransferTarget& target, std::uint16_t address) {
     m_clock.sleep(1);
     m_line.purge();
     const auto data = target.image().bytes().subspan(address, RadioImage::BlockSize);
+    m_wroteToRadio = true;
     if (!m_line.write(data))
         return false;
     return acknowledged();

@@ -60,6 +60,8 @@ public:
 
     [[nodiscard]] TransferOutcome run(const std::string& portName, TransferTarget& target);
     [[nodiscard]] bool isRunning() const { return m_running; }
+    // Whether the last run sent the radio any block data, so its memory may have changed.
+    [[nodiscard]] bool wroteToRadio() const { return m_wroteToRadio; }
 
     // The 4-byte command that opens a block exchange.
     [[nodiscard]] static std::array<std::uint8_t, 4> blockCommand(std::uint8_t command,
@@ -95,6 +97,7 @@ private:
     Clock& m_clock;
     std::string m_portName;
     bool m_running = false;
+    bool m_wroteToRadio = false;
     bool m_typeCheckPending = true;
     std::array<std::uint8_t, IdentitySize> m_identity{};
     std::size_t m_identityCount = 0;

@@ -149,6 +149,33 @@ TEST_F(CliTest, ApplyWritesTheDumpOnlyAfterTheStoreSucceeded) {
     EXPECT_EQ(fs::file_size(dir / "1.txt"), RowDump::text(SinFile::load(dir / "b.sin")).size());
 }
 
+TEST_F(CliTest, ApplyReadsTheTableFromStandardInputAndWritesTheImageToStandardOutput) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    std::istringstream table(tableWith(path("a.sin"), 2, "  1\t146.525\t146.525\t\t\tHigh\tLock"));
+    out.str({});
+    err.str({});
+    CliContext piped{out, err, dir.path(), false, &table, false};
+    ASSERT_EQ(CliApp().run({"apply", path("a.sin"), "-", "-o", "-"}, piped), 0) << err.str();
+    const std::string image = out.str();
+    ASSERT_EQ(image.size(), 8192u);
+    EXPECT_EQ(static_cast<std::uint8_t>(image[3]), 0x14) << "146.525 MHz in BCD";
+    EXPECT_EQ(SinFile::load(dir / "a.sin"), RadioImage::newDocument()) << "the input stays";
+
+    CliContext terminal{out, err, dir.path(), false, &table, true};
+    EXPECT_EQ(CliApp().run({"apply", path("a.sin"), "-", "-o", "-"}, terminal), UsageError);
+    EXPECT_NE(err.str().find("terminal"), std::string::npos);
+}
+
+TEST_F(CliTest, EveryVerbDocumentsItsExitStatuses) {
+    for (const char* verb : {"new", "show", "apply", "read", "write", "ports"}) {
+        ASSERT_EQ(run({verb, "--help"}), 0);
+        EXPECT_NE(out.str().find("Exit status:\n  0    done\n"), std::string::npos) << verb;
+    }
+    ASSERT_EQ(run({"write", "--help"}), 0);
+    EXPECT_NE(out.str().find("  4    the write stopped"), std::string::npos);
+    EXPECT_NE(out.str().find("  5    cancelled before anything"), std::string::npos);
+}
+
 TEST_F(CliTest, ApplyRefusesMalformedTables) {
     ASSERT_EQ(run({"new", path("a.sin")}), 0);
     const std::pair<std::string, std::string> cases[] = {
