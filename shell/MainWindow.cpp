@@ -8,6 +8,7 @@
 #include "shell/CommandRouter.h"
 #include "shell/CommandTable.h"
 #include "shell/DocumentWindow.h"
+#include "shell/FramePlacement.h"
 #include "shell/LockKeyIndicator.h"
 #include "shell/TarnDocument.h"
 #include "shell/WindowListMenu.h"
@@ -21,14 +22,17 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 
 #include <map>
+#include <optional>
 
 namespace tarn {
 
@@ -170,6 +174,22 @@ void MainWindow::addChildFrame(DocumentWindow* frame) {
     if (!m_mdi->subWindowList().contains(frame))
         m_mdi->addSubWindow(frame);
     connect(&frame->view(), &ChannelView::statusText, this, &MainWindow::showStatusText);
+    connect(frame, &DocumentWindow::firstShown, this, [this, frame] { placeFrame(*frame); });
+}
+
+void MainWindow::placeFrame(DocumentWindow& frame) {
+    m_placed.removeAll(nullptr);
+    std::optional<QPoint> newest;
+    for (const QPointer<DocumentWindow>& placed : m_placed)
+        if (!placed->isClosing())
+            newest = placed->pos();
+    // The area's size is only known once the main window has laid itself out.
+    if (QLayout* mainLayout = layout())
+        mainLayout->activate();
+    const int step = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame);
+    const FramePlacement placement(m_mdi->viewport()->size(), step);
+    frame.setGeometry(placement.place(frame.size(), newest));
+    m_placed.append(&frame);
 }
 
 DocumentWindow* MainWindow::activeChild() const {
