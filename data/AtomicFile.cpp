@@ -1,5 +1,7 @@
 #include "data/AtomicFile.h"
 
+#include "data/FileHandle.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,14 +24,6 @@ using std::filesystem::path;
 std::string lastError() {
     return std::strerror(errno);
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const {
-        if (f)
-            std::fclose(f);
-    }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string randomSuffix() {
     static std::mt19937 generator{std::random_device{}()};

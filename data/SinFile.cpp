@@ -1,6 +1,7 @@
 #include "data/SinFile.h"
 
 #include "data/AtomicFile.h"
+#include "data/FileHandle.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -28,15 +29,6 @@ std::string describe(const path& file, const std::string& reason) {
 std::string lastError() {
     return std::strerror(errno);
 }
-
-// Closes the stream on every path.
-struct FileCloser {
-    void operator()(std::FILE* f) const {
-        if (f)
-            std::fclose(f);
-    }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 const char* kindOf(fs::file_type type) {
     switch (type) {
