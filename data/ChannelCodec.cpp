@@ -1,12 +1,9 @@
 #include "data/ChannelCodec.h"
 
-#include "data/RowDump.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <limits>
 #include <tuple>
 
@@ -212,13 +209,7 @@ void ChannelCodec::render(const RadioImage& image, CellGrid& grid, int count) {
     }
 }
 
-bool ChannelCodec::parse(const CellGrid& grid, RadioImage& image, int count,
-                         const std::filesystem::path& dumpDirectory) {
-    parseRows(grid, image, count);
-    return RowDump::writeInto(image, dumpDirectory);
-}
-
-void ChannelCodec::parseRows(const CellGrid& grid, RadioImage& image, int count) {
+void ChannelCodec::parse(const CellGrid& grid, RadioImage& image, int count) {
     for (int i = 1; i <= count; ++i) {
         auto row = image.row(static_cast<std::size_t>(i - 1));
         encodeFrequency(frequencyUnits(grid.cellText(i, RxFreqColumn)), row.subspan<RxFreq, 4>());
@@ -227,7 +218,8 @@ void ChannelCodec::parseRows(const CellGrid& grid, RadioImage& image, int count)
         std::tie(row[TxToneLow + 1], row[TxToneLow]) = encodeTone(grid.cellText(i, EncColumn));
 
         const std::string power = grid.cellText(i, PowerColumn);
-        std::uint8_t flags = row[Flags] & ~(PowerMask | LockBit);
+        const bool keepPower = power.empty() && isProgrammed(row);
+        std::uint8_t flags = row[Flags] & ~((keepPower ? 0 : PowerMask) | LockBit);
         if (power == "High")
             flags |= PowerHigh;
         else if (power == "Middle")

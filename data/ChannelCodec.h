@@ -4,7 +4,6 @@
 #include "data/RadioImage.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,13 +31,9 @@ public:
     static void numberRows(CellGrid& grid, int count);
     // Numbers the rows, then fills columns 1-6 of rows 1..count from the image.
     static void render(const RadioImage& image, CellGrid& grid, int count);
-    // Reads columns 1-6 of rows 1..count into the image, then writes the row dump into
-    // dumpDirectory (empty: the current directory). Returns false only if the dump failed.
-    static bool parse(const CellGrid& grid, RadioImage& image, int count,
-                      const std::filesystem::path& dumpDirectory = {});
-    // The parse without the dump, for callers that write the dump only once the image is
-    // stored.
-    static void parseRows(const CellGrid& grid, RadioImage& image, int count);
+    // Reads columns 1-6 of rows 1..count into the image. An empty TX Power cell of a
+    // programmed row keeps the power bits the image holds (the fourth value has no text).
+    static void parse(const CellGrid& grid, RadioImage& image, int count);
 
     // Field codings, shared with the cell editor and the command line.
     [[nodiscard]] static std::string renderFrequency(std::span<const std::uint8_t, 4> bytes);

@@ -2,9 +2,9 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "qtsupport/CommandIds.h"
 #include "resources/ResourceInit.h"
 #include "shell/BackgroundWorkArea.h"
-#include "shell/CommandIds.h"
 #include "shell/CommandRouter.h"
 #include "shell/CommandTable.h"
 #include "shell/DocumentWindow.h"

@@ -1,5 +1,9 @@
 #include "shell/QtShellDialogs.h"
 
+#include "dialogs/ModelInfoDialog.h"
+#include "dialogs/OptionalFeaturesDialog.h"
+#include "link/PortSettings.h"
+#include "link/PortsDialog.h"
 #include "shell/AboutDialog.h"
 
 #include <QFileDialog>
@@ -40,6 +44,22 @@ void QtShellDialogs::preview(QWidget* parent, QPrinter& printer,
 
 void QtShellDialogs::about(QWidget* parent) {
     AboutDialog dialog(parent);
+    dialog.exec();
+}
+
+void QtShellDialogs::modelInformation(ChannelDocument& document, QWidget* parent) {
+    ModelInfoDialog dialog(document, parent);
+    dialog.exec();
+}
+
+void QtShellDialogs::optionalFeatures(ChannelDocument& document, QWidget* parent) {
+    OptionalFeaturesDialog dialog(document, parent);
+    dialog.exec();
+}
+
+void QtShellDialogs::ports(QWidget* parent) {
+    PortsDialog dialog(PortsDialog::systemPorts(), &PortNames::processEnvironment,
+                       &PortSettings::lookup, &PortSettings::store, parent);
     dialog.exec();
 }
 

@@ -1,9 +1,10 @@
 #include "tests/shell/ShellFixture.h"
 
 #include "data/RadioImage.h"
+#include "link/RadioLink.h"
+#include "qtsupport/CommandIds.h"
 #include "radio/VirtualRadio.h"
 #include "shell/BackgroundWorkArea.h"
-#include "shell/CommandIds.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TarnDocument.h"
@@ -27,14 +28,14 @@ protected:
         ASSERT_TRUE(start());
         radio.setRadioType(0xFF);
         radio.memory()[RadioImage::ModelTypeOffset] = 4;
-        view().radioLink().useDevices(line, clock);
+        active()->radioLink().useDevices(line, clock);
     }
 
     [[nodiscard]] ChannelView& view() { return active()->view(); }
     // Read From Radio from the menu, Start pressed; returns once the transfer has ended.
     void read() {
         trigger(cmd::ReadFromRadio);
-        QTest::mouseClick(&view().radioLink().progressDialog().startButton(), Qt::LeftButton);
+        QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
     void duringReadBlock(int block, std::function<void()> action) {

@@ -126,10 +126,10 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
         context.err << "tarn-cli: nothing written\n";
         return Failure;
     }
-    ChannelCodec::parseRows(table.grid, loaded->image, loaded->channelCount);
+    ChannelCodec::parse(table.grid, loaded->image, loaded->channelCount);
     if (!writeImage(arguments->output, loaded->image, context))
         return Failure;
-    // The dump follows the stored file, so a failed store leaves the old dump too.
+    // As a save does: the dump follows the stored file, so a failed store leaves the old one.
     if (!RowDump::writeInto(loaded->image, context.dumpDirectory))
         context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
                     << "\n";
