@@ -1,7 +1,10 @@
 #include "data/CsvText.h"
 
+#include "data/AtomicFile.h"
+
 #include <fstream>
-#include <random>
+#include <optional>
+#include <span>
 #include <system_error>
 
 namespace tarn {
@@ -177,25 +180,12 @@ void CsvText::writeFile(const std::filesystem::path& path, std::string_view text
     const auto status = fs::status(target, error);
     if (fs::exists(status) && !fs::is_regular_file(status))
         throw CsvFileError(describe(path, "not a regular file"));
-    fs::path temporary = target;
-    temporary += ".tmp" + std::to_string(std::random_device()() % 1000000);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, error);
-            throw CsvFileError(describe(path, "cannot write the file"));
-        }
-    }
-    if (fs::exists(status)) // the new file keeps the old one's permissions
-        fs::permissions(temporary, status.permissions(), error);
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        throw CsvFileError(describe(path, "cannot replace the file: " + error.message()));
-    }
+    std::optional<AtomicFile::Keep> keep;
+    if (fs::exists(status))
+        keep = AtomicFile::Keep{target};
+    const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    if (const auto failure = AtomicFile::replace(target, bytes, keep))
+        throw CsvFileError(describe(path, *failure));
 }
 
 } // namespace tarn

@@ -2,6 +2,7 @@
 
 #include "data/ChannelCsvExport.h"
 #include "data/CsvText.h"
+#include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
 #include <ostream>
@@ -13,8 +14,8 @@ std::string ExportCommand::usage() const {
            "Writes every channel of FILE.sin that has an RX frequency, in channel order, as a\n"
            "channel list in CHIRP's CSV format: to LIST.csv, or to standard output without it\n"
            "or with '-'. A channel with only a TX frequency cannot be written; it is left out\n"
-           "and named on standard error.\n\n"
-           "Exit status: 0 done, 1 a file error, 2 usage.\n";
+           "and named on standard error.\n" +
+           ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 int ExportCommand::run(const std::vector<std::string>& args, CliContext& context) {

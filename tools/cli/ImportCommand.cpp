@@ -2,9 +2,9 @@
 
 #include "data/ChannelCodec.h"
 #include "data/CsvText.h"
-#include "data/RowDump.h"
 #include "data/StrictNumber.h"
 #include "data/TextGrid.h"
+#include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
 #include <ostream>
@@ -21,8 +21,9 @@ std::string ImportCommand::usage() const {
            "Every cell is checked as the channel grid checks a typed value. If anything is\n"
            "wrong, each bad cell is reported and nothing is written, not even 1.txt. Otherwise\n"
            "the report goes to standard error, and the image and the row dump 1.txt in the\n"
-           "current folder are written as 'tarn-cli apply' writes them.\n\n"
-           "Exit status: 0 done, 1 a file or data error (nothing written), 2 usage.\n";
+           "current folder are written as 'tarn-cli apply' writes them (-o - writes the image\n"
+           "to standard output, refused when that is a terminal).\n" +
+           ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 std::optional<ImportCommand::Arguments>
@@ -61,6 +62,10 @@ int ImportCommand::run(const std::vector<std::string>& args, CliContext& context
         context.err << usage();
         return UsageError;
     }
+    if (arguments->output == "-" && context.outIsTerminal) {
+        context.err << "tarn-cli: will not write a memory image to a terminal; redirect it\n";
+        return UsageError;
+    }
     auto loaded = ImageFile::load(arguments->image, context.err);
     if (!loaded)
         return Failure;
@@ -85,13 +90,7 @@ int ImportCommand::run(const std::vector<std::string>& args, CliContext& context
     ChannelCodec::render(loaded->image, grid, loaded->channelCount);
     imported.applyTo(grid);
     ChannelCodec::parse(grid, loaded->image, loaded->channelCount);
-    if (!ImageFile::store(arguments->output, loaded->image, context.err))
-        return Failure;
-    // As apply does: the dump follows the stored file.
-    if (!RowDump::writeInto(loaded->image, context.dumpDirectory))
-        context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
-                    << "\n";
-    return Success;
+    return ImageFile::storeEdited(arguments->output, loaded->image, context) ? Success : Failure;
 }
 
 } // namespace tarn::cli
