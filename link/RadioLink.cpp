@@ -128,7 +128,7 @@ void RadioLink::whenIdle(std::function<void()> action, const QString& note) {
 void RadioLink::keepBackup(const RadioTransfer& transfer, TransferOutcome outcome) {
     const bool read =
         m_direction == TransferDirection::Read && outcome == TransferOutcome::Completed;
-    const bool written = m_direction == TransferDirection::Write && transfer.blocksSent() > 0;
+    const bool written = m_direction == TransferDirection::Write && transfer.wroteToRadio();
     if (!read && !written)
         return;
     const SystemWallClock clock;

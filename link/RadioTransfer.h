@@ -77,6 +77,8 @@ public:
 
     [[nodiscard]] TransferOutcome run(const std::string& portName, TransferTarget& target);
     [[nodiscard]] bool isRunning() const { return m_running; }
+    // Whether the last run sent the radio any block data, so its memory may have changed.
+    [[nodiscard]] bool wroteToRadio() const { return m_wroteToRadio; }
 
     // After a complete write, read the radio back in a new session and compare.
     void setVerifyAfterWrite(bool verify) { m_verifyAfterWrite = verify; }
@@ -109,12 +111,14 @@ private:
     [[nodiscard]] Step checkRadioType(TransferTarget& target);
     [[nodiscard]] bool acknowledged();
     [[nodiscard]] bool retryAfterCommError();
+    [[nodiscard]] bool reopenIfLost();
     [[nodiscard]] Ending writePhase(TransferTarget& target);
     [[nodiscard]] bool writeBlock(TransferTarget& target, std::uint16_t address);
     [[nodiscard]] Ending readPhase(TransferTarget& target);
-    [[nodiscard]] bool readBlock(TransferTarget& target, std::uint16_t address);
     void verifyWrite(TransferTarget& target);
     [[nodiscard]] VerifyResult compareReadBack(const RadioImage& readBack) const;
+    [[nodiscard]] bool readReply(std::uint16_t address);
+    [[nodiscard]] bool surplusIsTheRadiosHabit(int block, std::size_t surplus);
     void finish(Ending ending, TransferTarget& target);
     void reportAfterWrite(Ending ending);
     void stepProgress();
@@ -126,7 +130,9 @@ private:
     SerialLine& m_line;
     TransferUi& m_ui;
     Clock& m_clock;
+    std::string m_portName;
     bool m_running = false;
+    bool m_wroteToRadio = false;
     bool m_typeCheckPending = true;
     std::array<std::uint8_t, IdentitySize> m_identity{};
     std::size_t m_identityCount = 0;
@@ -136,6 +142,8 @@ private:
     int m_blocksSent = 0;
     int m_blocksAcknowledged = 0;
     std::string m_progressPrefix;
+    std::array<std::uint8_t, ReplySize> m_reply{};
+    std::size_t m_habitualSurplus = 0; // bytes after block 0's reply; every block must match
 };
 
 } // namespace tarn

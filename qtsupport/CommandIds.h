@@ -35,9 +35,12 @@ inline constexpr int ModelInformation = 32781;
 inline constexpr int OptionalFeatures = 32782;
 // Which device each COM name opens; not on Windows, where the names open as they are.
 inline constexpr int Ports = 32783;
+// Channel lists in CHIRP's CSV format, in and out of the active document.
+inline constexpr int FileImportChannels = 32790;
+inline constexpr int FileExportChannels = 32791;
 // The radio's safety net: kept images, reading back after a write, comparing with a file.
-inline constexpr int Backups = 32790;
-inline constexpr int VerifyAfterWrite = 32791;
-inline constexpr int CompareWith = 32792;
+inline constexpr int Backups = 32795;
+inline constexpr int VerifyAfterWrite = 32796;
+inline constexpr int CompareWith = 32797;
 
 } // namespace tarn::cmd

@@ -11,12 +11,16 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 30> Commands{{
+constexpr std::array<CommandInfo, 32> Commands{{
     {FileNew, "&New\tCtrl+N", "Create a new document\nNew"},
     {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {FileClose, "&Close", "Close the active document\nClose"},
     {FileSave, "&Save\tCtrl+S", "Save the active document\nSave"},
     {FileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"},
+    {FileImportChannels, "&Import Channels...",
+     "Place the channels of a CHIRP CSV channel list into the active document\nImport Channels"},
+    {FileExportChannels, "&Export Channels...",
+     "Write the channels of the active document as a CHIRP CSV channel list\nExport Channels"},
     {CompareWith, "Co&mpare With...", "Mark what differs from a .sin file\nCompare"},
     {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint"},
     {FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"},
@@ -45,9 +49,22 @@ constexpr std::array<CommandInfo, 30> Commands{{
     {AppAbout, "&About ...", "Display program information, version number and copyright\nAbout"},
 }};
 
-constexpr std::array FileItems{
-    FileNew,   FileOpen,         FileClose,      FileSave, FileSaveAs,  CompareWith, 0,
-    FilePrint, FilePrintPreview, FilePrintSetup, 0,        RecentFile1, 0,           AppExit};
+constexpr std::array FileItems{FileNew,
+                               FileOpen,
+                               FileClose,
+                               FileSave,
+                               FileSaveAs,
+                               FileImportChannels,
+                               FileExportChannels,
+                               CompareWith,
+                               0,
+                               FilePrint,
+                               FilePrintPreview,
+                               FilePrintSetup,
+                               0,
+                               RecentFile1,
+                               0,
+                               AppExit};
 constexpr std::array ModelItems{ModelInformation};
 constexpr std::array EditItems{OptionalFeatures};
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio,    0, EditData,

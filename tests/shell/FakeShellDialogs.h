@@ -34,6 +34,12 @@ public:
         if (onBackups)
             onBackups(dialog);
     }
+    [[nodiscard]] QString importFileName(QWidget* parent) override;
+    [[nodiscard]] QString exportFileName(QWidget* parent, const QString& suggested) override;
+    [[nodiscard]] std::optional<ChannelCsvOptions> confirmImport(QWidget* parent,
+                                                                 const std::string& listText,
+                                                                 int channelCount,
+                                                                 const QString& fileName) override;
 
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
@@ -45,6 +51,10 @@ public:
     int abouts = 0;
     FakeDocumentDialogs windowDialogs;
     std::function<void(BackupsDialog&)> onBackups; // what the user does in Backups...
+    // Import Channels and Export Channels take their names from openNames and saveNames; the
+    // import's report answers importAnswer (empty: Cancel) and records what it showed.
+    std::optional<ChannelCsvOptions> importAnswer = ChannelCsvOptions{};
+    QStringList importReports; // file name, then the report's lines
 };
 
 } // namespace tarn::test

@@ -46,16 +46,16 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     ASSERT_EQ(menus.size(), 8U);
     EXPECT_EQ(menus[0],
               (QStringList{"&New\tCtrl+N|57600", "&Open...\tCtrl+O|57601", "&Close|57602",
-                           "&Save\tCtrl+S|57603", "Save &As...|57604",
-                           "Co&mpare With...|32792", "-",
+                           "&Save\tCtrl+S|57603", "Save &As...|57604", "&Import Channels...|32790",
+                           "&Export Channels...|32791", "Co&mpare With...|32797", "-",
                            "&Print...\tCtrl+P|57607", "Print Pre&view|57609",
                            "P&rint Setup...|57606", "-", "Recent File|57616", "-", "E&xit|57665"}));
     EXPECT_EQ(menus[1], (QStringList{"&Model Information|32781"}));
     EXPECT_EQ(menus[2], (QStringList{"&Optional Features|32782"}));
     EXPECT_EQ(menus[3],
               (QStringList{"&Read From Radio\tCtrl+R|32771", "-", "&Write To Radio\tCtrl+W|32772",
-                           "-", "&Edit Data\tCtrl+G|32780", "&Backups...|32790", "-",
-                           "&Verify After Write|32791"}));
+                           "-", "&Edit Data\tCtrl+G|32780", "&Backups...|32795", "-",
+                           "&Verify After Write|32796"}));
     QStringList setup{"COM1(&P)\tCtrl+C|32773", "COM2(&Q)\tCtrl+D|32775", "COM3(&S)\tCtrl+E|32776",
                       "COM4(&T)\tCtrl+F|32777", "-"};
 #ifndef _WIN32
@@ -97,7 +97,7 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
     trigger(cmd::FileClose);
     ASSERT_EQ(documentCount(), 0U);
     EXPECT_EQ(enabledCommands(main()),
-              (std::set<int>{57600, 57601, 57606, 57665, 59392, 59393, 57664, 32790, 32791}));
+              (std::set<int>{57600, 57601, 57606, 57665, 59392, 59393, 57664, 32795, 32796}));
     std::set<int> toolbar;
     for (const QAction* action : main().toolBar().actions()) {
         if (!action->isSeparator() && action->isEnabled())
@@ -109,8 +109,8 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
 TEST_F(Menus, ChannelWindowBringsItsRouteIntoPlay) {
     ASSERT_TRUE(start());
     const std::set<int> on = enabledCommands(main());
-    for (int id : {57600, 57601, 57602, 57603, 57604, 57607, 57609, 57606, 57665, 59392, 59393,
-                   57648, 57650, 57651, 57649, 57664, 32780, 32790, 32791, 32792})
+    for (int id : {57600, 57601, 57602, 57603, 57604, 57607, 57609, 57606, 57665, 59392,
+                   59393, 57648, 57650, 57651, 57649, 57664, 32780, 32795, 32796, 32797})
         EXPECT_EQ(on.count(id), 1U) << id;
     // Nothing on the route handles the recent-file placeholder while the list is empty.
     EXPECT_EQ(on.count(57616), 0U);

@@ -22,7 +22,8 @@ protected:
     int run(std::vector<std::string> args) {
         out.str({});
         err.str({});
-        CliContext context{out, err, dir.path(), false, backups()};
+        CliContext context{
+            .out = out, .err = err, .dumpDirectory = dir.path(), .backupFolder = backups()};
         return CliApp().run(args, context);
     }
     [[nodiscard]] fs::path backups() const { return dir / "backups"; }

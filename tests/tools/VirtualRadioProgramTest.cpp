@@ -24,7 +24,8 @@ protected:
     int cli(std::vector<std::string> args) {
         err.str({});
         std::ostringstream out;
-        cli::CliContext context{out, err, dir, false, dir / "backups"};
+        cli::CliContext context{
+            .out = out, .err = err, .dumpDirectory = dir, .backupFolder = dir / "backups"};
         return cli::CliApp().run(args, context);
     }
     [[nodiscard]] std::string path(const char* name) const { return (dir / name).string(); }
@@ -50,7 +51,8 @@ TEST_F(VirtualRadioProgramTest, ServesAnImageAndStoresItsMemoryWhenStopped) {
 
     // The identity names type 5; a file of another model asks first.
     SinFile::store(path("other.sin"), RadioImage::newDocument());
-    EXPECT_EQ(cli({"write", "--port", radio.devicePath(), path("other.sin")}), 3);
+    EXPECT_EQ(cli({"write", "--port", radio.devicePath(), path("other.sin")}), 3)
+        << "a refused radio type, nothing written";
     EXPECT_NE(err.str().find(RadioTransfer::TypeMismatchText), std::string::npos);
 
     EXPECT_EQ(radio.stop(), 0);

@@ -1,8 +1,8 @@
 #include "tools/cli/ApplyCommand.h"
 
 #include "data/ChannelCodec.h"
-#include "data/RowDump.h"
 #include "tools/cli/ChannelTable.h"
+#include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
 #include <fstream>
@@ -15,12 +15,9 @@ namespace {
 
 constexpr std::size_t MaxTableBytes = 1 << 20;
 
-std::optional<std::string> readTable(const std::string& path, std::ostream& err) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << "tarn-cli: \"" << path << "\": cannot open\n";
-        return std::nullopt;
-    }
+constexpr const char* StandardStream = "-";
+
+std::optional<std::string> readTable(std::istream& in, const std::string& path, std::ostream& err) {
     std::string text(MaxTableBytes + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (in.bad()) {
@@ -35,6 +32,22 @@ std::optional<std::string> readTable(const std::string& path, std::ostream& err)
     return text;
 }
 
+std::optional<std::string> readTable(const std::string& path, CliContext& context) {
+    if (path == StandardStream) {
+        if (context.in == nullptr) {
+            context.err << "tarn-cli: no standard input to read the table from\n";
+            return std::nullopt;
+        }
+        return readTable(*context.in, "standard input", context.err);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        context.err << "tarn-cli: \"" << path << "\": cannot open\n";
+        return std::nullopt;
+    }
+    return readTable(in, path, context.err);
+}
+
 } // namespace
 
 std::string ApplyCommand::usage() const {
@@ -43,7 +56,12 @@ std::string ApplyCommand::usage() const {
            "of FILE.sin (or of a copy written to OUT.sin), exactly as saving from the channel\n"
            "grid does, including the row dump 1.txt in the current folder. Every cell is\n"
            "checked as the grid's editor would check it; if anything is wrong, each bad cell\n"
-           "is reported and nothing is written.\n";
+           "is reported and nothing is written. A number cell must be a number as a whole:\n"
+           "digits, optionally a point and more digits (no sign, exponent or comma).\n\n"
+           "TABLE.tsv '-' reads the table from standard input; -o - writes the image to\n"
+           "standard output (refused when that is a terminal). The row dump is written only\n"
+           "once the image is stored.\n" +
+           ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 std::optional<ApplyCommand::Arguments>
@@ -55,7 +73,7 @@ ApplyCommand::parseArguments(const std::vector<std::string>& args) {
             if (i + 1 >= args.size() || !parsed.output.empty())
                 return std::nullopt;
             parsed.output = args[++i];
-        } else if (args[i].starts_with("-")) {
+        } else if (args[i].starts_with("-") && args[i] != StandardStream) {
             return std::nullopt;
         } else {
             positional.push_back(args[i]);
@@ -76,10 +94,14 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
         context.err << usage();
         return UsageError;
     }
+    if (arguments->output == StandardStream && context.outIsTerminal) {
+        context.err << "tarn-cli: will not write a memory image to a terminal; redirect it\n";
+        return UsageError;
+    }
     auto loaded = ImageFile::load(arguments->image, context.err);
     if (!loaded)
         return Failure;
-    const auto text = readTable(arguments->table, context.err);
+    const auto text = readTable(arguments->table, context);
     if (!text)
         return Failure;
     const ChannelTable::Parsed table = ChannelTable::parse(*text, loaded->channelCount);
@@ -90,13 +112,7 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
         return Failure;
     }
     ChannelCodec::parse(table.grid, loaded->image, loaded->channelCount);
-    if (!ImageFile::store(arguments->output, loaded->image, context.err))
-        return Failure;
-    // As a save does: the dump follows the stored file.
-    if (!RowDump::writeInto(loaded->image, context.dumpDirectory))
-        context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
-                    << "\n";
-    return Success;
+    return ImageFile::storeEdited(arguments->output, loaded->image, context) ? Success : Failure;
 }
 
 } // namespace tarn::cli

@@ -2,6 +2,7 @@
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelRules.h"
+#include "data/StrictNumber.h"
 #include "data/ToneTable.h"
 
 #include <algorithm>
@@ -113,6 +114,11 @@ private:
     void checkFrequency(int column, const std::string& text) {
         if (text.empty())
             return;
+        // The grid reads the leading number of any text; a batch cell must be one whole.
+        if (!StrictNumber::isNumber(text)) {
+            fail(column, StrictNumber::refusal(text));
+            return;
+        }
         switch (ChannelRules::checkFrequency(text)) {
         case ChannelRules::Frequency::Valid:
             return;

@@ -53,15 +53,11 @@ std::string TransferCommand::optionsUsage() {
            "  --retry N      answer Retry to a communication error up to N times (default 0)\n"
            "  --force-type   continue when the radio reports another radio type\n"
            "\n"
-           "Every message of the radio link is printed to stderr. Every image read, and every\n"
-           "image written, is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
+           "Every message of the radio link is printed to stderr. Ctrl-C cancels the\n"
+           "transfer and closes the port properly. Every image read, and every image written,\n"
+           "is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
            "~/.local/share/tarn/backups; the newest 200 are kept); its path is printed to\n"
-           "stderr. Ctrl-C cancels the transfer.\n"
-           "\n"
-           "Exit status: 0 done; 1 a file error; 2 a usage error; 3 no radio, a communication\n"
-           "error or a refused radio type (nothing written); 4 a write stopped after the radio\n"
-           "was partly written; 5 cancelled before anything was written; 6 the radio read back\n"
-           "differs from what was written; 7 the radio could not be read back to verify.\n";
+           "stderr.\n";
 }
 
 bool TransferCommand::accepts(const TransferOptions& options, std::string& error) const {

@@ -35,6 +35,7 @@ TransferReport TransferReport::collect(const RadioTransfer& transfer, TransferOu
     TransferReport report;
     report.direction = direction;
     report.outcome = outcome;
+    report.wroteToRadio = transfer.wroteToRadio();
     report.blocksSent = transfer.blocksSent();
     report.blocksAcknowledged = transfer.blocksAcknowledged();
     report.verify = transfer.verifyResult();
@@ -42,7 +43,7 @@ TransferReport TransferReport::collect(const RadioTransfer& transfer, TransferOu
 }
 
 int TransferReport::exitStatus() const {
-    const bool touched = direction == TransferDirection::Write && blocksSent > 0;
+    const bool touched = direction == TransferDirection::Write && wroteToRadio;
     switch (outcome) {
     case TransferOutcome::Completed:
         if (verify && !verify->readBack)
@@ -63,7 +64,7 @@ int TransferReport::exitStatus() const {
 }
 
 std::string TransferReport::summary() const {
-    const bool touched = direction == TransferDirection::Write && blocksSent > 0;
+    const bool touched = direction == TransferDirection::Write && wroteToRadio;
     switch (outcome) {
     case TransferOutcome::Completed:
         if (!verify)

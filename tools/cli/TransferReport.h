@@ -14,6 +14,7 @@ struct TransferReport {
     std::string port;
     TransferDirection direction = TransferDirection::Write;
     TransferOutcome outcome = TransferOutcome::Failed;
+    bool wroteToRadio = false; // block data went out, so the radio's memory may have changed
     int blocksSent = 0;
     int blocksAcknowledged = 0;
     std::optional<VerifyResult> verify;

@@ -2,6 +2,7 @@
 
 #include "tools/cli/CliBackup.h"
 #include "tools/cli/CliTransferTarget.h"
+#include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/FleetConsole.h"
 #include "tools/cli/FleetWrite.h"
 #include "tools/cli/ImageFile.h"
@@ -43,7 +44,9 @@ std::string WriteCommand::usage() const {
            "                 a progress line and a backup of its own; a table of the outcomes\n"
            "                 goes to stdout and the exit status is the gravest one met, in the\n"
            "                 order 4, 6, 7, 3, 5, 1\n" +
-           optionsUsage();
+           optionsUsage() +
+           ExitStatusHelp::describe({Success, Failure, UsageError, NoRadio, WriteStopped,
+                                     CancelledClean, VerifyMismatch, VerifyUnreadable});
 }
 
 bool WriteCommand::accepts(const TransferOptions& options, std::string& error) const {
@@ -61,7 +64,7 @@ std::optional<CliTransferTarget> WriteCommand::prepare(const TransferOptions& op
 int WriteCommand::conclude(const TransferOptions& options, const TransferReport& report,
                            CliTransferTarget& target, CliContext& context) {
     // Whatever reached the radio is kept, even from a write that stopped part-way.
-    if (report.blocksSent > 0)
+    if (report.wroteToRadio)
         (void)CliBackup::keep(target.image(), BackupKind::Write, {}, context);
     if (report.outcome == TransferOutcome::Completed)
         context.err << "tarn-cli: wrote " << options.file
@@ -84,7 +87,7 @@ int WriteCommand::runFleet(const TransferOptions& options, CliTransferTarget& ta
                         {options.retries, options.forceType, options.verify}, console);
     std::vector<int> statuses;
     for (TransferReport& report : reports) {
-        if (report.blocksSent > 0)
+        if (report.wroteToRadio)
             report.backup = CliBackup::keep(target.image(), BackupKind::Write, report.port, context)
                                 .value_or(std::filesystem::path());
         statuses.push_back(report.exitStatus());
