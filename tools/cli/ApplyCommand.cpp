@@ -1,8 +1,8 @@
 #include "tools/cli/ApplyCommand.h"
 
 #include "data/ChannelCodec.h"
+#include "data/ChannelTable.h"
 #include "data/RowDump.h"
-#include "tools/cli/ChannelTable.h"
 #include "tools/cli/ImageFile.h"
 
 #include <fstream>

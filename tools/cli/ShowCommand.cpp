@@ -1,8 +1,8 @@
 #include "tools/cli/ShowCommand.h"
 
 #include "data/ChannelCodec.h"
+#include "data/ChannelTable.h"
 #include "data/TextGrid.h"
-#include "tools/cli/ChannelTable.h"
 #include "tools/cli/ImageFile.h"
 
 #include <ostream>

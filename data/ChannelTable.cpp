@@ -1,4 +1,4 @@
-#include "tools/cli/ChannelTable.h"
+#include "data/ChannelTable.h"
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelRules.h"
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <sstream>
 
-namespace tarn::cli {
+namespace tarn {
 
 namespace {
 
@@ -202,4 +202,4 @@ ChannelTable::Parsed ChannelTable::parse(std::string_view text, int count) {
     return result;
 }
 
-} // namespace tarn::cli
+} // namespace tarn

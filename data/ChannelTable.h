@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tarn::cli {
+namespace tarn {
 
 // The channel table as tab-separated text: a header line, then one line per channel.
 class ChannelTable {
@@ -23,4 +23,4 @@ public:
     [[nodiscard]] static Parsed parse(std::string_view text, int count);
 };
 
-} // namespace tarn::cli
+} // namespace tarn
