@@ -18,6 +18,7 @@ inline constexpr int WindowNew = 57648;
 inline constexpr int WindowArrange = 57649;
 inline constexpr int WindowCascade = 57650;
 inline constexpr int WindowTile = 57651;
+inline constexpr int EditCopy = 57634;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
 inline constexpr int ViewToolbar = 59392;

@@ -12,26 +12,26 @@ namespace {
 using namespace cmd;
 
 constexpr std::array<CommandInfo, 27> Commands{{
-    {FileNew, "&New\tCtrl+N", "Create a new document\nNew"},
-    {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
+    {FileNew, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
+    {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
     {FileClose, "&Close", "Close the active document\nClose"},
-    {FileSave, "&Save\tCtrl+S", "Save the active document\nSave"},
+    {FileSave, "&Save\tCtrl+S", "Save the active document\nSave", "Ctrl+S"},
     {FileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"},
-    {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint"},
+    {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", "Ctrl+P"},
     {FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"},
     {FilePrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
     {RecentFile1, "Recent File", "Open this document"},
     {AppExit, "E&xit", "Quit the application; prompts to save documents\nExit"},
     {ModelInformation, "&Model Information", ""},
     {OptionalFeatures, "&Optional Features", ""},
-    {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead"},
-    {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite"},
-    {EditData, "&Edit Data\tCtrl+G", "Edit channel Data \nEdit"},
-    {Com1, "COM1(&P)\tCtrl+C", "Choose Communication Port one \nCom1"},
-    {Com2, "COM2(&Q)\tCtrl+D", "Choose Communication Port two \nCom2"},
-    {Com3, "COM3(&S)\tCtrl+E", "Choose Communication Port three \nCom3"},
-    {Com4, "COM4(&T)\tCtrl+F", "Choose Communication Port four \nCom4"},
-    {Ports, "&Ports...", "Choose the device each communication port opens\nPorts"},
+    {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead", "Ctrl+R"},
+    {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite", "Ctrl+W"},
+    {EditData, "&Edit Data\tCtrl+G", "Edit channel Data \nEdit", "Ctrl+G"},
+    {Com1, "COM1(&P)", "Choose Communication Port one \nCom1"},
+    {Com2, "COM2(&Q)", "Choose Communication Port two \nCom2"},
+    {Com3, "COM3(&S)", "Choose Communication Port three \nCom3"},
+    {Com4, "COM4(&T)", "Choose Communication Port four \nCom4"},
+    {Ports, "P&orts...", "Choose the device each communication port opens\nPorts"},
     {ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
     {ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
     {WindowNew, "&New Window", "Open another window for the active document\nNew Window"},
@@ -82,6 +82,18 @@ std::span<const CommandInfo> CommandTable::commands() {
 
 std::span<const int> CommandTable::toolbar() {
     return Toolbar;
+}
+
+std::span<const int> CommandTable::keyed() {
+    static const std::vector<int> ids = [] {
+        std::vector<int> found;
+        for (const CommandInfo& command : Commands) {
+            if (!command.keys.empty())
+                found.push_back(command.id);
+        }
+        return found;
+    }();
+    return ids;
 }
 
 const CommandInfo* CommandTable::find(int id) {

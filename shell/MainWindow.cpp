@@ -10,6 +10,7 @@
 #include "shell/DocumentWindow.h"
 #include "shell/LockKeyIndicator.h"
 #include "shell/TarnDocument.h"
+#include "shell/WindowKeys.h"
 #include "shell/WindowListMenu.h"
 #include "view/ChannelView.h"
 
@@ -74,11 +75,15 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
     buildToolBar();
     buildStatusBar();
     setCentralWidget(m_mdi);
+    new WindowKeys(*this, *m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::refreshCommands);
-    // Like menus before they open, the toolbar follows the route whenever the program idles.
+    // Like menus before they open, the toolbar and the keys follow the route whenever the
+    // program idles.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-                [this] { m_router->refresh(CommandTable::toolbar()); });
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            m_router->refresh(CommandTable::toolbar());
+            m_router->refresh(CommandTable::keyed());
+        });
     refreshCommands();
 }
 
@@ -97,9 +102,12 @@ QAction* MainWindow::makeAction(int id) {
     action->setStatusTip(text(CommandTable::statusPrompt(*info)));
     const QString tip = text(CommandTable::tooltip(*info));
     action->setToolTip(tip.isEmpty() ? action->text() : tip);
-    // The key names in the texts are for show only: no key combination runs a command.
-    action->setShortcut(QKeySequence());
-    action->setShortcutContext(Qt::WidgetShortcut);
+    // The keys work wherever the focus is in this window, the grid and its editors included;
+    // an editor keeps the keys that edit its own text.
+    action->setShortcuts(
+        QKeySequence::listFromString(text(info->keys), QKeySequence::PortableText));
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
     action->setCheckable(isCheckable(id));
     const auto icon = toolbarIcons().find(id);
     if (icon != toolbarIcons().end())
@@ -169,7 +177,12 @@ void MainWindow::addChildFrame(DocumentWindow* frame) {
     // A frame made with the work area as its parent has already joined it.
     if (!m_mdi->subWindowList().contains(frame))
         m_mdi->addSubWindow(frame);
+    WindowKeys::quieten(*frame);
     connect(&frame->view(), &ChannelView::statusText, this, &MainWindow::showStatusText);
+    // Read and Write are unavailable while a transfer runs, in every window.
+    const ViewRadioLink& link = frame->view().radioLink();
+    connect(&link, &ViewRadioLink::transferStarted, this, &MainWindow::refreshCommands);
+    connect(&link, &ViewRadioLink::transferEnded, this, &MainWindow::refreshCommands);
 }
 
 DocumentWindow* MainWindow::activeChild() const {

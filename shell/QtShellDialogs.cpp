@@ -1,5 +1,8 @@
 #include "shell/QtShellDialogs.h"
 
+#include "link/PortNames.h"
+#include "link/PortSettings.h"
+#include "link/PortsDialog.h"
 #include "shell/AboutDialog.h"
 
 #include <QFileDialog>
@@ -40,6 +43,12 @@ void QtShellDialogs::preview(QWidget* parent, QPrinter& printer,
 
 void QtShellDialogs::about(QWidget* parent) {
     AboutDialog dialog(parent);
+    dialog.exec();
+}
+
+void QtShellDialogs::ports(QWidget* parent) {
+    PortsDialog dialog(PortsDialog::systemPorts(), &PortNames::processEnvironment,
+                       &PortSettings::lookup, &PortSettings::store, parent);
     dialog.exec();
 }
 

@@ -15,6 +15,7 @@ public:
     void preview(QWidget* parent, QPrinter& printer,
                  const std::function<void(QPrinter&)>& paint) override;
     void about(QWidget* parent) override;
+    void ports(QWidget* parent) override;
 };
 
 } // namespace tarn

@@ -24,6 +24,8 @@ public:
     virtual void preview(QWidget* parent, QPrinter& printer,
                          const std::function<void(QPrinter&)>& paint) = 0;
     virtual void about(QWidget* parent) = 0;
+    // Which device each COM name opens.
+    virtual void ports(QWidget* parent) = 0;
 };
 
 } // namespace tarn

@@ -75,7 +75,7 @@ void TarnApplication::setDumpDirectory(const std::filesystem::path& dir) {
 
 bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
-           id == cmd::WindowNew || id == cmd::AppAbout ||
+           id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Ports ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
@@ -106,6 +106,9 @@ void TarnApplication::runCommand(int id) {
         break;
     case cmd::AppAbout:
         m_dialogs.about(m_mainFrame.get());
+        break;
+    case cmd::Ports:
+        m_dialogs.ports(m_mainFrame.get());
         break;
     default:
         openRecent(id - cmd::RecentFile1);

@@ -3,8 +3,6 @@
 #include "view/ChannelView.h"
 
 #include "data/ChannelDocument.h"
-#include "link/PortSettings.h"
-#include "link/PortsDialog.h"
 #include "link/QtTransferUi.h"
 #include "link/RadioTransfer.h"
 #include "link/SerialPortLine.h"
@@ -24,15 +22,12 @@ ViewRadioLink::~ViewRadioLink() {
 }
 
 bool ViewRadioLink::handlesCommand(int id) const {
-#ifndef _WIN32
-    if (id == PortsCommand)
-        return true;
-#endif
     return id == ReadCommand || id == WriteCommand || portOf(id) != nullptr;
 }
 
 void ViewRadioLink::updateCommand(int id, CommandState& state) {
-    state.enabled = true;
+    // A key pressed during a transfer must never start another or turn a read into a write.
+    state.enabled = (id != ReadCommand && id != WriteCommand) || !anyTransferring();
     if (const char* port = portOf(id))
         state.checked = m_portName == port;
 }
@@ -49,9 +44,6 @@ void ViewRadioLink::runCommand(int id) {
         break;
     case WriteCommand:
         startCommand(TransferDirection::Write, WriteCaption);
-        break;
-    case PortsCommand:
-        choosePorts();
         break;
     default:
         break;
@@ -90,12 +82,6 @@ void ViewRadioLink::startCommand(TransferDirection direction, const char* captio
         m_dialog.Create(&m_view.grid());
 }
 
-void ViewRadioLink::choosePorts() {
-    PortsDialog dialog(PortsDialog::systemPorts(), &PortNames::processEnvironment,
-                       &PortSettings::lookup, &PortSettings::store, m_view.window());
-    dialog.exec();
-}
-
 void ViewRadioLink::onTransfer() {
     if (m_running || !m_dialog.hasWindow())
         return;
@@ -104,7 +90,9 @@ void ViewRadioLink::onTransfer() {
         m_line = m_ownLine.get();
     }
     m_running = true;
+    ++s_running;
     watchFrame(true);
+    emit transferStarted();
     {
         QtTransferUi ui(m_dialog, m_view.prompter());
         RadioTransfer transfer(*m_line, ui, *m_clock);
@@ -114,6 +102,7 @@ void ViewRadioLink::onTransfer() {
     }
     watchFrame(false);
     m_running = false;
+    --s_running;
     emit transferEnded();
     runDeferred();
 }

@@ -32,7 +32,6 @@ public:
     static constexpr int Com2Command = 32775;
     static constexpr int Com3Command = 32776;
     static constexpr int Com4Command = 32777;
-    static constexpr int PortsCommand = 32783;
     static constexpr const char* ReadCaption = "Reading Data Progress";
     static constexpr const char* WriteCaption = "Writing Data Progress";
     static constexpr const char* DefaultPort = "COM1";
@@ -53,6 +52,8 @@ public:
     [[nodiscard]] TransferDirection direction() const override { return m_direction; }
     [[nodiscard]] TransferProgressDialog& progressDialog() { return m_dialog; }
     [[nodiscard]] bool isTransferring() const { return m_running; }
+    // Whether a transfer runs in any window: they share one pump, so another cannot start.
+    [[nodiscard]] static bool anyTransferring() { return s_running > 0; }
 
     // Runs action once no transfer runs any more; a running one is cancelled first.
     void cancelThen(std::function<void()> action);
@@ -61,6 +62,8 @@ public:
     void onTransfer();
 
 signals:
+    // Start was pressed: Read and Write are unavailable until transferEnded.
+    void transferStarted();
     // The transfer has ended and its port is closed.
     void transferEnded();
     // A completed read replaced the document's image: other windows of it must show it too.
@@ -71,7 +74,6 @@ protected:
 
 private:
     void startCommand(TransferDirection direction, const char* caption);
-    void choosePorts();
     [[nodiscard]] static const char* portOf(int id);
     void watchFrame(bool watch);
     void runDeferred();
@@ -94,6 +96,7 @@ private:
     bool m_running = false;
     QPointer<QMdiSubWindow> m_frame;
     std::vector<std::function<void()>> m_deferred;
+    static inline int s_running = 0;
 };
 
 } // namespace tarn

@@ -49,4 +49,8 @@ void FakeShellDialogs::about(QWidget*) {
     ++abouts;
 }
 
+void FakeShellDialogs::ports(QWidget*) {
+    ++portDialogs;
+}
+
 } // namespace tarn::test

@@ -19,6 +19,7 @@ public:
     void preview(QWidget* parent, QPrinter& printer,
                  const std::function<void(QPrinter&)>& paint) override;
     void about(QWidget* parent) override;
+    void ports(QWidget* parent) override;
 
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
@@ -28,6 +29,7 @@ public:
     int printerDialogs = 0;
     int previews = 0;
     int abouts = 0;
+    int portDialogs = 0;
 };
 
 } // namespace tarn::test

@@ -4,6 +4,7 @@
 #include "radio/VirtualRadio.h"
 #include "shell/BackgroundWorkArea.h"
 #include "shell/CommandIds.h"
+#include "shell/CommandRouter.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TarnDocument.h"
@@ -80,6 +81,33 @@ TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
     // Saving from the other window must not put its older grid over what was read.
     EXPECT_EQ(other.grid().rows(), 161);
     EXPECT_EQ(other.grid().textMatrix(1, 1), "146.52500");
+}
+
+TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
+    trigger(cmd::FileNew);
+    ChannelView& other = active()->view();
+    main().mdiClient().setActiveSubWindow(main().childFrames().front());
+    bool checked = false;
+    duringReadBlock(20, [&] {
+        checked = true;
+        for (const int id : {cmd::ReadFromRadio, cmd::WriteToRadio}) {
+            EXPECT_FALSE(main().commandAction(id)->isEnabled()) << id;
+            EXPECT_FALSE(main().router().run(id)) << id;
+        }
+        // Keys, in this window and in another, can neither start a transfer nor turn this one.
+        view().grid().setFocus();
+        QTest::keyClick(&view().grid(), Qt::Key_W, Qt::ControlModifier);
+        main().mdiClient().setActiveSubWindow(main().childFrames().back());
+        QTest::keyClick(&other.grid(), Qt::Key_R, Qt::ControlModifier);
+        main().mdiClient().setActiveSubWindow(main().childFrames().front());
+    });
+    read();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(view().radioLink().direction(), TransferDirection::Read);
+    EXPECT_FALSE(other.radioLink().progressDialog().hasWindow());
+    EXPECT_EQ(view().grid().rows(), 161) << "the read completed";
+    EXPECT_TRUE(enabled(cmd::ReadFromRadio));
+    EXPECT_TRUE(enabled(cmd::WriteToRadio));
 }
 
 TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {
