@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarn {
+
+// Numbers in batch input (command-line tables, imported files, pasted cells): a cell counts as
+// a number only when all of it is one, because nobody sees the value before it is stored.
+// Accepted: digits, optionally a point and more digits, blanks around ignored. No sign,
+// exponent, comma, leading point or trailing text. The grid's editor keeps its own lax rule.
+class StrictNumber {
+public:
+    // What a refused cell is told, after its line and column.
+    static constexpr const char* Rule = "is not a number (digits, optionally a point and digits)";
+
+    [[nodiscard]] static bool isNumber(std::string_view text);
+    // The value of a cell that is a number; nothing otherwise.
+    [[nodiscard]] static std::optional<double> parse(std::string_view text);
+    // The value of a cell of digits only; nothing for a fraction, any other text or a value
+    // beyond 64 bits.
+    [[nodiscard]] static std::optional<std::uint64_t> parseWhole(std::string_view text);
+    // "\"text\" " + Rule, for a message that names line and column before it.
+    [[nodiscard]] static std::string refusal(std::string_view text);
+
+    // The text without its surrounding blanks (spaces and tabs).
+    [[nodiscard]] static std::string_view trimmed(std::string_view text);
+};
+
+} // namespace tarn

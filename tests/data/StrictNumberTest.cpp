@@ -1,0 +1,38 @@
+#include "data/StrictNumber.h"
+
+#include <gtest/gtest.h>
+
+namespace tarn {
+namespace {
+
+TEST(StrictNumberTest, TakesDigitsWithAnOptionalFraction) {
+    EXPECT_EQ(StrictNumber::parse("146.525"), 146.525);
+    EXPECT_EQ(StrictNumber::parse("146"), 146.0);
+    EXPECT_EQ(StrictNumber::parse("  146.52500\t"), 146.525);
+    EXPECT_EQ(StrictNumber::parse("0007.5"), 7.5);
+    EXPECT_EQ(StrictNumber::parse("0"), 0.0);
+}
+
+TEST(StrictNumberTest, RefusesEverythingTheGridWouldReadPartly) {
+    for (const char* text :
+         {"146,525", "146.525abc", "146.525.5", "1.46525e2", "+146.5", "-146.5", "146.", ".525", "",
+          "  ", "1 46", "0x92", "inf", "nan", "146.5 MHz", "١٤٦", "146\n"})
+        EXPECT_FALSE(StrictNumber::parse(text)) << '"' << text << '"';
+}
+
+TEST(StrictNumberTest, WholeNumbersRefuseFractionsAndOverflow) {
+    EXPECT_EQ(StrictNumber::parseWhole(" 199 "), 199u);
+    EXPECT_EQ(StrictNumber::parseWhole("18446744073709551615"), 18446744073709551615u);
+    EXPECT_FALSE(StrictNumber::parseWhole("18446744073709551616"));
+    EXPECT_FALSE(StrictNumber::parseWhole("1.0"));
+    EXPECT_FALSE(StrictNumber::parseWhole("-1"));
+    EXPECT_FALSE(StrictNumber::parseWhole(""));
+}
+
+TEST(StrictNumberTest, RefusalQuotesTheCell) {
+    EXPECT_EQ(StrictNumber::refusal("146,525"),
+              "\"146,525\" is not a number (digits, optionally a point and digits)");
+}
+
+} // namespace
+} // namespace tarn
