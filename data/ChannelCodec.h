@@ -36,6 +36,8 @@ public:
     // dumpDirectory (empty: the current directory). Returns false only if the dump failed.
     static bool parse(const CellGrid& grid, RadioImage& image, int count,
                       const std::filesystem::path& dumpDirectory = {});
+    // Columns 1-6 of one grid row into its channel's image row; the bits no cell shows stay.
+    static void parseRow(const CellGrid& grid, int channel, RadioImage& image);
 
     // Field codings, shared with the cell editor and the command line.
     [[nodiscard]] static std::string renderFrequency(std::span<const std::uint8_t, 4> bytes);

@@ -1,26 +1,50 @@
 #pragma once
 
 #include "data/CellGrid.h"
-#include "data/TextGrid.h"
+#include "data/ChannelCodec.h"
 
+#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarn {
 
-// The channel table as tab-separated text: a header line, then one line per channel.
+// The channel table as tab-separated text: a header line with the grid's column names, then one
+// line per channel. tarn-cli prints and reads it; the clipboard carries it, so spreadsheets take
+// it as it is.
 class ChannelTable {
 public:
-    [[nodiscard]] static std::string format(const CellGrid& grid, int count);
-
-    struct Parsed {
-        TextGrid grid;
+    using Cells = std::array<std::string, ChannelCodec::ColumnCount>;
+    // One channel line: where it stood in the text and its cells; cells[0] is the channel
+    // number as written.
+    struct Row {
+        int line = 0;
+        Cells cells;
+    };
+    struct Rows {
+        std::vector<Row> rows;
         std::vector<std::string> errors; // "line N, column NAME: reason" and the like
     };
-    // Reads a table for count channels and checks every cell as the grid's editor would
-    // accept it; tone texts come back in the tone table's spelling.
-    [[nodiscard]] static Parsed parse(std::string_view text, int count);
+
+    [[nodiscard]] static std::string headerLine();
+    // The header and channels 1..count.
+    [[nodiscard]] static std::string format(const CellGrid& grid, int count);
+    // The header and the given channels, in that order.
+    [[nodiscard]] static std::string format(const CellGrid& grid, std::span<const int> channels);
+
+    // The channel lines after the header, each cell checked as the grid's editor would accept
+    // it but numbers by the strict batch rule; tone texts come back in the tone table's
+    // spelling. Column 0 is the caller's to judge.
+    [[nodiscard]] static Rows read(std::string_view text);
+    struct Applied {
+        std::vector<int> channels; // the channels the table listed, in increasing order
+        std::vector<std::string> errors;
+    };
+    // Each line goes to the channel its Channel NO. names, 1..count and once only; channels not
+    // listed keep what the grid holds. With any error the grid is untouched.
+    [[nodiscard]] static Applied apply(std::string_view text, CellGrid& grid, int count);
 };
 
 } // namespace tarn

@@ -3,6 +3,7 @@
 #include "data/ChannelCodec.h"
 #include "data/ChannelTable.h"
 #include "data/RowDump.h"
+#include "data/TextGrid.h"
 #include "tools/cli/ImageFile.h"
 
 #include <fstream>
@@ -41,9 +42,11 @@ std::string ApplyCommand::usage() const {
     return "Usage: tarn-cli apply FILE.sin TABLE.tsv [-o OUT.sin]\n\n"
            "Stores a channel table in the layout 'tarn-cli show' prints into the memory image\n"
            "of FILE.sin (or of a copy written to OUT.sin), exactly as saving from the channel\n"
-           "grid does, including the row dump 1.txt in the current folder. Every cell is\n"
-           "checked as the grid's editor would check it; if anything is wrong, each bad cell\n"
-           "is reported and nothing is written.\n";
+           "grid does, including the row dump 1.txt in the current folder. The table may list\n"
+           "some channels only, in any order: each line goes to the channel its Channel NO.\n"
+           "names, and channels not listed keep every byte they had. Every cell is checked as\n"
+           "the grid's editor would check it, numbers strictly (digits, optionally a point and\n"
+           "digits); if anything is wrong, each bad cell is reported and nothing is written.\n";
 }
 
 std::optional<ApplyCommand::Arguments>
@@ -82,15 +85,19 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
     const auto text = readTable(arguments->table, context.err);
     if (!text)
         return Failure;
-    const ChannelTable::Parsed table = ChannelTable::parse(*text, loaded->channelCount);
+    // Channels the table leaves out keep what the file holds.
+    TextGrid grid;
+    ChannelCodec::render(loaded->image, grid, loaded->channelCount);
+    const ChannelTable::Applied table = ChannelTable::apply(*text, grid, loaded->channelCount);
     if (!table.errors.empty()) {
         for (const std::string& error : table.errors)
             context.err << arguments->table << ": " << error << "\n";
         context.err << "tarn-cli: nothing written\n";
         return Failure;
     }
-    if (!ChannelCodec::parse(table.grid, loaded->image, loaded->channelCount,
-                             context.dumpDirectory))
+    for (const int channel : table.channels)
+        ChannelCodec::parseRow(grid, channel, loaded->image);
+    if (!RowDump::writeInto(loaded->image, context.dumpDirectory))
         context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
                     << "\n";
     return ImageFile::store(arguments->output, loaded->image, context.err) ? Success : Failure;
