@@ -119,8 +119,12 @@ bool CellEditing::acceptsMouseDown(short button) const {
 
 void CellEditing::keyPress(int key) {
     const long col = m_grid.col();
-    if (col == 0 || col == ChannelCodec::LockColumn || m_grid.row() == 0)
+    if (col == 0 || m_grid.row() == 0)
         return;
+    if (col == ChannelCodec::LockColumn) {
+        chooseLock(key);
+        return;
+    }
     // Backspace and Delete start a frequency over; other control keys open nothing.
     const bool erases = key == BackspaceKey || key == DeleteKey;
     if ((erases && isFrequencyColumn()) || (key >= 32 && key != DeleteKey))
@@ -130,6 +134,28 @@ void CellEditing::keyPress(int key) {
 void CellEditing::scrolled() {
     hideEditors();
     // The editor no longer covers its cell; a value being typed is given up.
+    loadEditor();
+}
+
+bool CellEditing::cancelEditor() {
+    QWidget* editor = EditorForColumn();
+    if (!editor || editor->isHidden())
+        return false;
+    editor->hide();
+    loadEditor();
+    m_grid.setFocus();
+    return true;
+}
+
+void CellEditing::chooseLock(int key) {
+    const char* value = nullptr;
+    if (key == 'l' || key == 'L')
+        value = "Lock";
+    else if (key == 'u' || key == 'U')
+        value = "UnLock";
+    if (!value)
+        return;
+    m_store.storeChoice(static_cast<int>(m_grid.row()), ChannelCodec::LockColumn, value);
     loadEditor();
 }
 

@@ -49,12 +49,16 @@ public:
     void keyPress(int key);
     // Scrolling hides the editors and drops what was typed.
     void scrolled();
+    // Escape: the open editor closes, its cell keeps the stored value; false when none is open.
+    bool cancelEditor();
     // Enter pressed while focus was in the grid or one of its editors.
     void enterKey(QWidget* focus);
     void hideEditors();
 
 private:
     [[nodiscard]] bool isFrequencyColumn() const;
+    // L or U over CHN Lock stores Lock or UnLock at once.
+    void chooseLock(int key);
     void showFrequencyEdit(int key);
     void showBox(QComboBox& box, int key);
     // The current cell's rectangle in grid pixels, where an editor goes.

@@ -248,6 +248,8 @@ bool ChannelView::filterKey(QObject* watched, const QKeyEvent& key) {
         m_editing.enterKey(widget);
         return true;
     }
+    if (key.key() == Qt::Key_Escape && widget != &m_grid && m_editing.cancelEditor())
+        return true;
     if (key.key() == Qt::Key_Delete && widget == &m_grid) {
         m_editing.keyPress(127);
         return true;
