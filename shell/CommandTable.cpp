@@ -11,7 +11,7 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 27> Commands{{
+constexpr std::array<CommandInfo, 28> Commands{{
     {FileNew, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
     {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
     {FileClose, "&Close", "Close the active document\nClose"},
@@ -23,6 +23,7 @@ constexpr std::array<CommandInfo, 27> Commands{{
     {RecentFile1, "Recent File", "Open this document"},
     {AppExit, "E&xit", "Quit the application; prompts to save documents\nExit"},
     {ModelInformation, "&Model Information", ""},
+    {EditCopy, "&Copy\tCtrl+C", "Copy the selected channels to the clipboard\nCopy", "Ctrl+C"},
     {OptionalFeatures, "&Optional Features", ""},
     {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead", "Ctrl+R"},
     {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite", "Ctrl+W"},
@@ -45,7 +46,7 @@ constexpr std::array FileItems{FileNew,     FileOpen,  FileClose,        FileSav
                                0,           FilePrint, FilePrintPreview, FilePrintSetup, 0,
                                RecentFile1, 0,         AppExit};
 constexpr std::array ModelItems{ModelInformation};
-constexpr std::array EditItems{OptionalFeatures};
+constexpr std::array EditItems{EditCopy, 0, OptionalFeatures};
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio, 0, EditData};
 #ifdef _WIN32
 constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0};

@@ -9,6 +9,7 @@
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
 #include "qtsupport/DialogUnits.h"
+#include "view/ChannelClipboard.h"
 
 #include <QChildEvent>
 #include <QComboBox>
@@ -114,7 +115,7 @@ QSize ChannelView::sizeHint() const {
 
 bool ChannelView::handlesCommand(int id) const {
     return id == EditDataCommand || id == ModelInformationCommand ||
-           id == OptionalFeaturesCommand || m_radioLink.handlesCommand(id);
+           id == OptionalFeaturesCommand || id == CopyCommand || m_radioLink.handlesCommand(id);
 }
 
 void ChannelView::updateCommand(int id, CommandState& state) {
@@ -136,6 +137,9 @@ void ChannelView::runCommand(int id) {
         break;
     case OptionalFeaturesCommand:
         onOptionalFeatures();
+        break;
+    case CopyCommand:
+        onCopy();
         break;
     default:
         break;
@@ -297,6 +301,21 @@ void ChannelView::onModelInformation() {
 void ChannelView::onOptionalFeatures() {
     OptionalFeaturesDialog dialog(m_document, window());
     dialog.exec();
+}
+
+std::vector<int> ChannelView::chosenChannels() const {
+    std::vector<int> channels;
+    for (const long row : m_grid.selectedRows())
+        channels.push_back(static_cast<int>(row));
+    if (channels.empty() && m_grid.row() >= 1)
+        channels.push_back(static_cast<int>(m_grid.row()));
+    return channels;
+}
+
+void ChannelView::onCopy() {
+    // What is copied is what the user sees, a value still open in an editor included.
+    commitEditor();
+    ChannelClipboard::put(ChannelClip::of(m_cells, m_document.image(), chosenChannels()));
 }
 
 void ChannelView::filterEventsOf(QObject* object) {

@@ -35,6 +35,7 @@ public:
     static constexpr int EditDataCommand = 32780;
     static constexpr int ModelInformationCommand = 32781;
     static constexpr int OptionalFeaturesCommand = 32782;
+    static constexpr int CopyCommand = 57634;
     // Room the grid leaves to the right and bottom edges of the view, in pixels.
     static constexpr int GridMargin = 12;
 
@@ -66,6 +67,8 @@ public:
     // the radio transfers call it first, so they see what the user sees.
     void commitEditor() { m_editing.commitEditor(); }
     [[nodiscard]] CellEditing& editing() { return m_editing; }
+    // What Copy takes: the channels the selection spans, else the current channel.
+    [[nodiscard]] std::vector<int> chosenChannels() const;
     void setDumpDirectory(const std::filesystem::path& dir) { m_dumpDirectory = dir; }
 
     [[nodiscard]] FlexGrid& grid() { return m_grid; }
@@ -112,6 +115,7 @@ private:
     void onEditData();
     void onModelInformation();
     void onOptionalFeatures();
+    void onCopy();
     // The view sees the events of all its windows, as a message filter would.
     void filterEventsOf(QObject* object);
     [[nodiscard]] QString statusHelpFor(const QWidget* widget) const;

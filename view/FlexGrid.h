@@ -54,6 +54,9 @@ public:
     void setCol(long col);
     // Far column of the selection that holds the current cell; the current column if none.
     [[nodiscard]] long colSel() const;
+    // Rows the selection spans, in increasing order; a press or drag on the row numbers
+    // selects whole rows.
+    [[nodiscard]] std::vector<long> selectedRows() const;
 
     [[nodiscard]] QString text() const;
     void setText(const QString& text);

@@ -60,6 +60,10 @@ TEST_F(Keys, MenuKeysRunTheirCommandsFromTheGrid) {
     EXPECT_EQ(m_prompter.texts(), std::vector<std::string>{EditDataText});
     EXPECT_EQ(grid().row(), 1);
 
+    press(Qt::CTRL | Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text().section('\n', 1),
+              QStringLiteral("  1\t\t\t\t\t\t\n"));
+
     press(Qt::CTRL | Qt::Key_S);
     press(Qt::CTRL | Qt::Key_O);
     EXPECT_EQ(m_dialogs.filters.size(), 2);
