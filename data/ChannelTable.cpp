@@ -167,20 +167,32 @@ std::string ChannelTable::format(const CellGrid& grid, std::span<const int> chan
     return out.str();
 }
 
-ChannelTable::Rows ChannelTable::read(std::string_view text) {
+bool ChannelTable::isTable(std::string_view text) {
+    if (!isValidUtf8(text))
+        return false;
+    const std::vector<std::string> lines = splitLines(text);
+    if (lines.empty() || lines[0] == headerLine())
+        return !lines.empty();
+    return std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return splitCells(line).size() == static_cast<std::size_t>(Columns);
+    });
+}
+
+ChannelTable::Rows ChannelTable::read(std::string_view text, bool headerOptional) {
     Rows result;
     if (!isValidUtf8(text)) {
         result.errors.push_back("not a text file");
         return result;
     }
     const std::vector<std::string> lines = splitLines(text);
-    if (lines.empty() || lines[0] != headerLine()) {
+    const bool header = !lines.empty() && lines[0] == headerLine();
+    if (!header && !headerOptional) {
         result.errors.push_back("line 1: expected the header line \"" + headerLine() + "\"");
         return result;
     }
     const ToneTable tones;
     RowChecker checker(tones, result.errors);
-    for (std::size_t i = 1; i < lines.size(); ++i) {
+    for (std::size_t i = header ? 1 : 0; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i + 1);
         std::vector<std::string> cells = splitCells(lines[i]);
         if (cells.size() != static_cast<std::size_t>(Columns)) {

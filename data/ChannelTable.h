@@ -34,10 +34,14 @@ public:
     // The header and the given channels, in that order.
     [[nodiscard]] static std::string format(const CellGrid& grid, std::span<const int> channels);
 
+    // Whether the text is a table: it starts with the header line, or every line of it has the
+    // seven cells (as rows copied from a spreadsheet without their header do).
+    [[nodiscard]] static bool isTable(std::string_view text);
     // The channel lines after the header, each cell checked as the grid's editor would accept
     // it but numbers by the strict batch rule; tone texts come back in the tone table's
-    // spelling. Column 0 is the caller's to judge.
-    [[nodiscard]] static Rows read(std::string_view text);
+    // spelling. Column 0 is the caller's to judge. Without the header line, when headerOptional,
+    // every line is a channel line.
+    [[nodiscard]] static Rows read(std::string_view text, bool headerOptional = false);
     struct Applied {
         std::vector<int> channels; // the channels the table listed, in increasing order
         std::vector<std::string> errors;

@@ -1,0 +1,104 @@
+#include "data/ChannelEdits.h"
+
+#include "data/ChannelCodec.h"
+#include "data/ChannelTable.h"
+
+#include <algorithm>
+#include <set>
+
+namespace tarn {
+
+namespace {
+
+constexpr int Columns = ChannelCodec::ColumnCount;
+
+std::size_t rowOf(int channel) {
+    return static_cast<std::size_t>(channel - 1);
+}
+
+} // namespace
+
+ChannelEdits::ChannelEdits(CellGrid& cells, RadioImage& image, int count)
+    : m_cells(cells)
+    , m_image(image)
+    , m_count(count) {}
+
+void ChannelEdits::clear(std::span<const int> channels) {
+    for (const int channel : channels)
+        emptyChannel(channel);
+}
+
+void ChannelEdits::insert(int channel) {
+    for (int to = m_count; to > channel; --to)
+        copyChannel(to - 1, to);
+    emptyChannel(channel);
+}
+
+void ChannelEdits::remove(std::span<const int> channels) {
+    const std::set<int> going(channels.begin(), channels.end());
+    int to = 1;
+    for (int from = 1; from <= m_count; ++from) {
+        if (going.count(from) != 0)
+            continue;
+        if (from != to)
+            copyChannel(from, to);
+        ++to;
+    }
+    for (; to <= m_count; ++to)
+        emptyChannel(to);
+}
+
+ChannelEdits::Pasted ChannelEdits::paste(int channel, const ChannelClip& clip) {
+    Pasted result;
+    if (!ChannelTable::isTable(clip.text)) {
+        result.errors.emplace_back(NothingToPaste);
+        return result;
+    }
+    const ChannelTable::Rows table = ChannelTable::read(clip.text, true);
+    if (!table.errors.empty()) {
+        result.errors = table.errors;
+        return result;
+    }
+    const int count = static_cast<int>(table.rows.size());
+    if (count == 0) {
+        result.errors.emplace_back(NothingToPaste);
+        return result;
+    }
+    const int room = m_count - channel + 1;
+    if (count > room) {
+        result.errors.push_back("The clipboard holds " + std::to_string(count) +
+                                " channels; from channel " + std::to_string(channel) + " only " +
+                                std::to_string(room) + " fit.");
+        return result;
+    }
+    // Whole rows only when they are the rows of this very text, as TARN put them there.
+    const bool wholeRows = clip.channelCount() == static_cast<std::size_t>(count);
+    for (int i = 0; i < count; ++i) {
+        const int target = channel + i;
+        for (int c = 1; c < Columns; ++c)
+            m_cells.setCellText(target, c, table.rows[static_cast<std::size_t>(i)].cells[c]);
+        if (wholeRows) {
+            const auto from = std::span(clip.rows).subspan(
+                static_cast<std::size_t>(i) * RadioImage::RowSize, RadioImage::RowSize);
+            std::copy(from.begin(), from.end(), m_image.row(rowOf(target)).begin());
+        }
+    }
+    result.count = count;
+    return result;
+}
+
+void ChannelEdits::copyChannel(int from, int to) {
+    for (int c = 1; c < Columns; ++c)
+        m_cells.setCellText(to, c, m_cells.cellText(from, c));
+    const auto source = m_image.row(rowOf(from));
+    std::copy(source.begin(), source.end(), m_image.row(rowOf(to)).begin());
+}
+
+void ChannelEdits::emptyChannel(int channel) {
+    for (int c = 1; c < Columns; ++c)
+        m_cells.setCellText(channel, c, {});
+    const auto row = m_image.row(rowOf(channel));
+    std::fill(row.begin(), row.end(), RadioImage::Blank);
+}
+
+} // namespace tarn
