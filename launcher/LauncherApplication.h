@@ -1,21 +1,12 @@
 #pragma once
 
-#include "profile/AppDirectory.h"
+#include "launcher/LauncherEnvironment.h"
+#include "launcher/LauncherProfileFolder.h"
 #include "profile/ProfileFile.h"
-
-#include <string>
 
 namespace tarn {
 
 class ProcessStarter;
-
-// Where the launcher runs from: its own executable, how it was named on the command
-// line, and the working directory.
-struct LauncherEnvironment {
-    std::string executablePath;
-    std::string argv0;
-    std::string currentDirectory;
-};
 
 // The launcher program: opens its profile, runs the selection dialog, and saves the
 // profile when it is destroyed.
@@ -27,11 +18,15 @@ public:
     [[nodiscard]] bool initInstance();
 
     [[nodiscard]] const ProfileFile& store() const { return m_store; }
-    [[nodiscard]] const AppDirectory& appDirectory() const { return m_appDirectory; }
+    [[nodiscard]] const LauncherProfileFolder& profileFolder() const { return m_folder; }
 
 private:
+    void bindStore();
+    // An installed copy's first profile lists the installed product, so OK leads somewhere.
+    void listInstalledProduct();
+
     LauncherEnvironment m_environment;
-    AppDirectory m_appDirectory;
+    LauncherProfileFolder m_folder;
     ProcessStarter& m_starter;
     ProfileFile m_store{4};
 };

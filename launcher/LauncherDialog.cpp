@@ -82,7 +82,7 @@ template <typename Control> Control* withId(Control* control, int id) {
 } // namespace
 
 LauncherDialog::LauncherDialog(ProfileFile& store, ProcessStarter& starter,
-                               AppDirectory appDirectory, QWidget* parent)
+                               std::optional<AppDirectory> appDirectory, QWidget* parent)
     : QDialog(parent)
     , m_store(store)
     , m_starter(starter)
@@ -230,7 +230,8 @@ std::string LauncherDialog::prepareProduct(int index, ProfileFile& productProfil
     const std::string program = m_store.getString("CH" + std::to_string(index + 1), "EXE", "");
     const bool english = m_english->isChecked();
     if (index == 0) {
-        if (productProfile.openInAppDir("QX32_V.INI", true, true, false, m_appDirectory)) {
+        if (m_appDirectory &&
+            productProfile.openInAppDir("QX32_V.INI", true, true, false, *m_appDirectory)) {
             productProfile.setString(kMain, "LANGUAGE", english ? "QX32_V_EN" : "QX32_V_CH");
             productProfile.setString(kMain, "LANGUAGE_FORCE", "1");
         }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <optional>
 #include <string>
 
 class QAction;
@@ -24,8 +25,9 @@ class LauncherDialog : public QDialog {
     Q_OBJECT
 
 public:
-    LauncherDialog(ProfileFile& store, ProcessStarter& starter, AppDirectory appDirectory,
-                   QWidget* parent = nullptr);
+    // appDirectory holds the first product's profile; without one it is not written.
+    LauncherDialog(ProfileFile& store, ProcessStarter& starter,
+                   std::optional<AppDirectory> appDirectory, QWidget* parent = nullptr);
 
     // Position of the chosen entry in the displayed list; -1 when none is chosen or a
     // name was typed.
@@ -54,7 +56,7 @@ private:
 
     ProfileFile& m_store;
     ProcessStarter& m_starter;
-    AppDirectory m_appDirectory;
+    std::optional<AppDirectory> m_appDirectory;
     bool m_nameTyped = false;
 
     QPushButton* m_ok = nullptr;

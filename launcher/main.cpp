@@ -1,9 +1,12 @@
 #include "launcher/LauncherApplication.h"
 #include "launcher/LauncherIcon.h"
+#include "launcher/LauncherProfileFolder.h"
 #include "qtsupport/ProcessStarter.h"
 
 #include <QApplication>
 #include <QDir>
+
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -13,7 +16,9 @@ int main(int argc, char** argv) {
     const tarn::LauncherEnvironment environment{
         QCoreApplication::applicationFilePath().toLocal8Bit().toStdString(),
         argc > 0 ? std::string(argv[0]) : std::string(),
-        QDir::currentPath().toLocal8Bit().toStdString()};
+        QDir::currentPath().toLocal8Bit().toStdString(),
+        tarn::userConfigHome(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
+        TARN_INSTALLED_BINDIR};
     tarn::DetachedProcessStarter starter(QCoreApplication::applicationDirPath());
     tarn::LauncherApplication launcher(environment, starter);
     static_cast<void>(launcher.initInstance());

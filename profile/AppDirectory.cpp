@@ -13,6 +13,10 @@ AppDirectory::AppDirectory(std::string argv0, std::string currentDirectory)
         m_directory = argv0.substr(0, last);
 }
 
+AppDirectory AppDirectory::at(std::string directory) {
+    return AppDirectory(std::string(), std::move(directory));
+}
+
 std::string AppDirectory::pathOf(const std::string& fileName) const {
     return m_directory + separator + fileName;
 }

@@ -9,6 +9,8 @@ namespace tarn {
 class AppDirectory {
 public:
     AppDirectory(std::string argv0, std::string currentDirectory);
+    // A folder named outright.
+    [[nodiscard]] static AppDirectory at(std::string directory);
 
     [[nodiscard]] const std::string& directory() const { return m_directory; }
     [[nodiscard]] std::string pathOf(const std::string& fileName) const;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and tests need, when any is missing.
-# As root it runs apt-get; otherwise it prints the one command to run and fails.
+# As root it runs apt-get; otherwise it prints the commands to run as root and fails.
 set -euo pipefail
 
 packages=(
@@ -27,7 +27,15 @@ if [ "$(id -u)" -eq 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 else
-  echo "Missing packages. Run:" >&2
-  echo "  sudo apt-get install -y ${missing[*]}" >&2
+  install="apt-get install -y --no-install-recommends ${missing[*]}"
+  cat >&2 <<EOF
+Missing Debian packages: ${missing[*]}
+Run these two commands as root:
+  apt-get update
+  $install
+To become root, run  su -  (it asks for the root password), or put  sudo  before each
+command if your user may use sudo. Or in one line:
+  su -c 'apt-get update && $install'
+EOF
   exit 1
 fi

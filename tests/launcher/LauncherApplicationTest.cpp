@@ -1,15 +1,18 @@
 #include "launcher/LauncherApplication.h"
 
 #include "launcher/LauncherDialog.h"
+#include "launcher/LauncherProfileFolder.h"
 #include "launcher/LauncherProfileName.h"
 #include "tests/launcher/RecordingStarter.h"
 #include "tests/support/TempDir.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 namespace tarn {
@@ -26,6 +29,13 @@ TEST(LauncherProfileName, OwnNameWithIniInPlaceOfTheExtension) {
     EXPECT_EQ(launcherProfileName(""), "MAIN.ini");
     const std::string deep = sep + std::string(300, 'd') + sep + "Long.exe";
     EXPECT_EQ(launcherProfileName(deep), "Long.ini");
+}
+
+void clickEnglish(LauncherDialog& dialog) {
+    for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+        if (box->property("controlId").toInt() == 1000)
+            box->click();
+    }
 }
 
 class LauncherApplicationTest : public ::testing::Test {
@@ -47,10 +57,20 @@ protected:
     }
 
     [[nodiscard]] LauncherEnvironment besideItself(const std::string& exeName) const {
-        return {dir.file(exeName), dir.file(exeName), "/nonexistent"};
+        return {dir.file(exeName), dir.file(exeName), "/nonexistent", config.path().string(),
+                installedBin.path().string()};
+    }
+
+    // The bin folder of an installation, holding the launcher as installed.
+    [[nodiscard]] LauncherEnvironment installed(const std::string& configHome) const {
+        const std::string exe = installedBin.file("halcyon");
+        return {exe, "halcyon", current.path().string(), configHome, installedBin.path().string()};
     }
 
     TempDir dir;
+    TempDir current;
+    TempDir config;
+    TempDir installedBin;
     RecordingStarter starter;
 };
 
@@ -69,8 +89,8 @@ TEST_F(LauncherApplicationTest, NameWithoutDotUsesMainIni) {
 }
 
 TEST_F(LauncherApplicationTest, BareArgv0UsesTheCurrentDirectory) {
-    TempDir current;
-    run({dir.file("Halcyon.exe"), "Halcyon.exe", current.path().string()});
+    run({dir.file("Halcyon.exe"), "Halcyon.exe", current.path().string(), config.path().string(),
+         installedBin.path().string()});
     EXPECT_FALSE(dir.has("Halcyon.ini"));
     EXPECT_EQ(current.read("Halcyon.ini"), "[MAIN]\r\nLANGUAGE=CHINESE\r\n");
 }
@@ -88,10 +108,87 @@ TEST_F(LauncherApplicationTest, LowerCaseSectionIsReadAndUpdatedInPlace) {
 }
 
 TEST_F(LauncherApplicationTest, UnusableProfileDirectoryPassesSilently) {
-    run({dir.file("missing/Halcyon.exe"), dir.file("missing/Halcyon.exe"), ""},
+    run({dir.file("missing/Halcyon.exe"), dir.file("missing/Halcyon.exe"), "", "", ""},
         [](LauncherDialog& dialog) { dialog.accept(); });
     EXPECT_EQ(starter.started, QStringList{""});
     EXPECT_EQ(dir.entries(), 0u);
+}
+
+TEST_F(LauncherApplicationTest, InstalledCopyListsTheInstalledProductAtFirstStart) {
+    const std::string tarn = (installedBin / "tarn").string();
+    std::string whileOpen;
+    run(installed(config.path().string()), [&](LauncherDialog& dialog) {
+        whileOpen = config.read("halcyon/MAIN.ini");
+        EXPECT_EQ(dialog.productIndex(), 0);
+        clickEnglish(dialog);
+        dialog.accept();
+    });
+    EXPECT_EQ(whileOpen, "[MAIN]\r\nCH1=TARN\r\n[CH1]\r\nEXE=" + tarn + "\r\n");
+    EXPECT_EQ(starter.started, QStringList{QString::fromStdString(tarn)});
+    EXPECT_EQ(config.read("halcyon/MAIN.ini"),
+              "[MAIN]\r\nCH1=TARN\r\nLANGUAGE=ENGLISH\r\nDEFAULT=0\r\n"
+              "[CH1]\r\nEXE=" +
+                  tarn + "\r\n");
+    EXPECT_EQ(config.read("halcyon/QX32_V.INI"),
+              "[MAIN]\r\nLANGUAGE=QX32_V_EN\r\nLANGUAGE_FORCE=1\r\n");
+    EXPECT_EQ(current.entries(), 0u);
+    EXPECT_EQ(installedBin.entries(), 0u);
+}
+
+TEST_F(LauncherApplicationTest, InstalledCopyMakesAMissingConfigHomePrivate) {
+    run(installed((config / "made/.config").string()));
+    EXPECT_TRUE(config.has("made/.config/halcyon/MAIN.ini"));
+    EXPECT_EQ(std::filesystem::status(config / "made/.config").permissions(),
+              std::filesystem::perms::owner_all);
+}
+
+TEST_F(LauncherApplicationTest, InstalledCopyKeepsAProfileItFinds) {
+    std::filesystem::create_directory(config / "halcyon");
+    config.write("halcyon/MAIN.ini", "[MAIN]\nCH1=Other\nLANGUAGE=ENGLISH\n");
+    run(installed(config.path().string()));
+    EXPECT_EQ(config.read("halcyon/MAIN.ini"), "[MAIN]\nCH1=Other\nLANGUAGE=ENGLISH\n");
+}
+
+TEST_F(LauncherApplicationTest, InstalledCopyWithoutAConfigFolderIsUnbound) {
+    config.write("file", "not a folder");
+    for (const std::string& home : {config.file("file"), std::string()}) {
+        run(installed(home), [](LauncherDialog& dialog) {
+            EXPECT_EQ(dialog.productIndex(), -1);
+            dialog.accept();
+        });
+    }
+    EXPECT_EQ(starter.started, (QStringList{"", ""}));
+    EXPECT_EQ(config.read("file"), "not a folder");
+    EXPECT_EQ(current.entries(), 0u);
+    EXPECT_EQ(installedBin.entries(), 0u);
+}
+
+TEST_F(LauncherApplicationTest, CopyOutsideTheInstallationKeepsItsProfileBesideItself) {
+    run(besideItself("halcyon"));
+    EXPECT_TRUE(dir.has("MAIN.ini"));
+    EXPECT_EQ(config.entries(), 0u);
+}
+
+TEST(LauncherProfileFolder, InstalledCopiesAreThoseInTheBinFolder) {
+    TempDir root;
+    std::filesystem::create_directories(root / "usr/bin");
+    std::filesystem::create_directory_symlink("usr/bin", root / "bin");
+    const std::string bin = root.file("usr/bin");
+    EXPECT_TRUE(liesIn(root.file("usr/bin/halcyon"), bin));
+    EXPECT_TRUE(liesIn(root.file("bin/halcyon"), bin));
+    EXPECT_TRUE(liesIn(root.file("usr/bin/halcyon"), root.file("bin/")));
+    EXPECT_FALSE(liesIn(root.file("usr/bin/sub/halcyon"), bin));
+    EXPECT_FALSE(liesIn(root.file("usr/halcyon"), bin));
+    EXPECT_FALSE(liesIn(root.file("usr/bin/halcyon"), ""));
+}
+
+TEST(LauncherProfileFolder, ConfigHomeFollowsTheBaseDirectoryRules) {
+    EXPECT_EQ(userConfigHome("/xdg", "/home/u"), "/xdg");
+    EXPECT_EQ(userConfigHome("relative", "/home/u"), "/home/u/.config");
+    EXPECT_EQ(userConfigHome("", "/home/u"), "/home/u/.config");
+    EXPECT_EQ(userConfigHome(nullptr, "/home/u"), "/home/u/.config");
+    EXPECT_EQ(userConfigHome(nullptr, ""), "");
+    EXPECT_EQ(userConfigHome(nullptr, nullptr), "");
 }
 
 } // namespace
