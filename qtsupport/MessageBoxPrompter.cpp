@@ -1,5 +1,9 @@
 #include "qtsupport/MessageBoxPrompter.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -57,6 +61,17 @@ PromptAnswer answerFor(int button, PromptButtons buttons) {
     }
 }
 
+// What Ctrl+C in a message box puts on the clipboard, laid out as the system this program came
+// from does it, so a message can be pasted into a mail or a report as it stood.
+QString copiedText(const QMessageBox& box) {
+    const QString rule = QStringLiteral("---------------------------\n");
+    QString buttons;
+    for (const QAbstractButton* button : box.buttons())
+        buttons += QString(button->text()).remove(QLatin1Char('&')) + QStringLiteral("   ");
+    return rule + box.windowTitle() + QLatin1Char('\n') + rule + box.text() + QLatin1Char('\n') +
+           rule + buttons + QLatin1Char('\n') + rule;
+}
+
 } // namespace
 
 MessageBoxPrompter::MessageBoxPrompter(QWidget* parent)
@@ -65,6 +80,11 @@ MessageBoxPrompter::MessageBoxPrompter(QWidget* parent)
 PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
     QMessageBox box(iconFor(prompt.icon), QString::fromStdString(prompt.caption),
                     QString::fromStdString(prompt.text), buttonsFor(prompt.buttons), m_parent);
+    QAction copy(&box);
+    copy.setShortcut(QKeySequence::Copy);
+    QObject::connect(&copy, &QAction::triggered, &box,
+                     [&box] { QGuiApplication::clipboard()->setText(copiedText(box)); });
+    box.addAction(&copy);
     return answerFor(box.exec(), prompt.buttons);
 }
 

@@ -6,7 +6,8 @@ class QWidget;
 
 namespace tarn {
 
-// Shows each prompt as a modal QMessageBox over the given parent (or none).
+// Shows each prompt as a modal QMessageBox over the given parent (or none). Ctrl+C copies the
+// box, caption, text and buttons, to the clipboard.
 class MessageBoxPrompter final : public Prompter {
 public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr);

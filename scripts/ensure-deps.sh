@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest
   clang-14 libclang-rt-14-dev
   fonts-wqy-microhei
-  xvfb xdotool
+  xvfb xdotool openbox x11-utils x11-apps xclip python3
 )
 
 missing=()

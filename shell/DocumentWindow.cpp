@@ -10,9 +10,9 @@
 
 #include <QCloseEvent>
 #include <QIcon>
-#include <QMdiArea>
+#include <QMenu>
 
-#include <algorithm>
+#include <utility>
 
 namespace tarn {
 
@@ -28,6 +28,11 @@ DocumentWindow::DocumentWindow(std::shared_ptr<TarnDocument> document, const Ton
     setWindowIcon(QIcon(QStringLiteral(":/tarn/pictures/tarn-32.png")));
     setWidget(m_view.get());
     resize(InitialWidth, InitialHeight);
+    // The window menu keeps its items but no keys: Ctrl+W and Ctrl+F4 would close the window
+    // at once, with a value still in an editor.
+    if (QMenu* menu = systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcuts({});
     connect(m_document.get(), &TarnDocument::titleChanged, this, &DocumentWindow::updateTitle);
     updateTitle();
 }
@@ -51,14 +56,6 @@ void DocumentWindow::updateTitle() {
     if (m_windowNumber > 0)
         title += QStringLiteral(":%1").arg(m_windowNumber);
     setWindowTitle(title);
-}
-
-void DocumentWindow::centreInArea() {
-    const QMdiArea* area = mdiArea();
-    if (area == nullptr)
-        return;
-    const QSize space = area->viewport()->size();
-    move(std::max(0, (space.width() - width()) / 2), std::max(0, (space.height() - height()) / 2));
 }
 
 bool DocumentWindow::handlesCommand(int id) const {
@@ -90,7 +87,9 @@ void DocumentWindow::closeEvent(QCloseEvent* event) {
 
 void DocumentWindow::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
-    centreInArea();
+    // Shown again (restored, or the main window shown again) it stays where the user left it.
+    if (!std::exchange(m_shown, true))
+        emit firstShown();
 }
 
 } // namespace tarn

@@ -39,11 +39,13 @@ public:
     // 0: the document's only window; otherwise its number among the document's windows.
     void setWindowNumber(int number);
     void updateTitle();
-    // Places the frame in the middle of the main window's work area.
-    void centreInArea();
 
     [[nodiscard]] bool handlesCommand(int id) const override;
     void runCommand(int id) override;
+
+signals:
+    // The frame is about to be seen for the first time: the moment to give it its place.
+    void firstShown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +59,7 @@ private:
     PrintService& m_printing;
     int m_windowNumber = 0;
     bool m_closing = false;
+    bool m_shown = false;
 };
 
 } // namespace tarn

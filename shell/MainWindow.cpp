@@ -8,6 +8,7 @@
 #include "shell/CommandRouter.h"
 #include "shell/CommandTable.h"
 #include "shell/DocumentWindow.h"
+#include "shell/FramePlacement.h"
 #include "shell/LockKeyIndicator.h"
 #include "shell/TarnDocument.h"
 #include "shell/WindowKeys.h"
@@ -22,14 +23,17 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 
 #include <map>
+#include <optional>
 
 namespace tarn {
 
@@ -177,12 +181,27 @@ void MainWindow::addChildFrame(DocumentWindow* frame) {
     // A frame made with the work area as its parent has already joined it.
     if (!m_mdi->subWindowList().contains(frame))
         m_mdi->addSubWindow(frame);
-    WindowKeys::quieten(*frame);
     connect(&frame->view(), &ChannelView::statusText, this, &MainWindow::showStatusText);
     // Read and Write are unavailable while a transfer runs, in every window.
     const ViewRadioLink& link = frame->view().radioLink();
     connect(&link, &ViewRadioLink::transferStarted, this, &MainWindow::refreshCommands);
     connect(&link, &ViewRadioLink::transferEnded, this, &MainWindow::refreshCommands);
+    connect(frame, &DocumentWindow::firstShown, this, [this, frame] { placeFrame(*frame); });
+}
+
+void MainWindow::placeFrame(DocumentWindow& frame) {
+    m_placed.removeAll(nullptr);
+    std::optional<QPoint> newest;
+    for (const QPointer<DocumentWindow>& placed : m_placed)
+        if (!placed->isClosing())
+            newest = placed->pos();
+    // The area's size is only known once the main window has laid itself out.
+    if (QLayout* mainLayout = layout())
+        mainLayout->activate();
+    const int step = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame);
+    const FramePlacement placement(m_mdi->viewport()->size(), step);
+    frame.setGeometry(placement.place(frame.size(), newest));
+    m_placed.append(&frame);
 }
 
 DocumentWindow* MainWindow::activeChild() const {

@@ -3,6 +3,7 @@
 #include "qtsupport/CommandTarget.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -76,6 +77,8 @@ private:
     void buildToolBar();
     void buildStatusBar();
     void arrangeIcons();
+    // Gives a document window its first place and size in the work area.
+    void placeFrame(DocumentWindow& frame);
     [[nodiscard]] std::vector<CommandTarget*> route() const;
 
     Prompter& m_prompter;
@@ -88,6 +91,8 @@ private:
     WindowListMenu* m_windowList = nullptr;
     CommandTarget* m_appTarget = nullptr;
     std::function<bool()> m_exitGuard;
+    // Document windows in the order they were placed; later ones cascade from the newest.
+    QList<QPointer<DocumentWindow>> m_placed;
     bool m_exitConfirmed = false;
 };
 

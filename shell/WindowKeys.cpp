@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 
 namespace tarn {
 
@@ -18,13 +17,6 @@ WindowKeys::WindowKeys(QMainWindow& window, QMdiArea& area)
     addKey(window, QKeySequence(Qt::CTRL | Qt::Key_Tab), &WindowKeys::next);
     addKey(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &WindowKeys::previous);
     addKey(window, QKeySequence(Qt::CTRL | Qt::Key_Backtab), &WindowKeys::previous);
-}
-
-void WindowKeys::quieten(QMdiSubWindow& frame) {
-    if (QMenu* menu = frame.systemMenu()) {
-        for (QAction* action : menu->actions())
-            action->setShortcuts({});
-    }
 }
 
 void WindowKeys::addKey(QMainWindow& window, const QKeySequence& key, void (WindowKeys::*slot)()) {

@@ -10,15 +10,11 @@ namespace tarn {
 
 // The keys that move between document windows and close one: Ctrl+F4 closes the active window
 // (through its save question), Ctrl+Tab and Ctrl+F6 bring the next one forward, with Shift the
-// previous one. The document windows' own keys go, so Ctrl+W stays Write To Radio and no other
-// key closes a window.
+// previous one. (The document windows' own keys are gone, so Ctrl+W is Write To Radio.)
 class WindowKeys : public QObject {
     Q_OBJECT
 public:
     WindowKeys(QMainWindow& window, QMdiArea& area);
-
-    // Takes the built-in keys off a document window's system menu.
-    static void quieten(QMdiSubWindow& frame);
 
 private:
     void addKey(QMainWindow& window, const QKeySequence& key, void (WindowKeys::*slot)());

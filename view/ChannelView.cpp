@@ -195,6 +195,9 @@ void ChannelView::createEditors() {
     for (QWidget* editor :
          std::initializer_list<QWidget*>{m_frequencyEdit, m_powerBox, m_lockBox, m_toneBox})
         editor->setFont(font());
+    // A file dropped on an open editor is for the main window to open, not text to type.
+    m_frequencyEdit->setAcceptDrops(false);
+    m_toneBox->lineEdit()->setAcceptDrops(false);
 
     QStringList toneTexts;
     toneTexts.reserve(m_tones.size());
@@ -319,9 +322,12 @@ void ChannelView::onCopy() {
 }
 
 void ChannelView::filterEventsOf(QObject* object) {
-    if (!object->isWidgetType())
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr)
         return;
-    object->installEventFilter(this);
+    widget->installEventFilter(this);
+    // Every move of the pointer renews the help text, not only crossing into a window.
+    widget->setMouseTracking(true);
     for (QObject* child : object->children())
         filterEventsOf(child);
 }

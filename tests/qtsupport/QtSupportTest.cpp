@@ -2,8 +2,10 @@
 #include "qtsupport/MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -46,6 +48,29 @@ TEST(MessageBoxPrompter, ShowsTextsAndMapsTheClickedButton) {
     EXPECT_EQ(
         prompter.ask({"Do you Exit?", "Prompt", PromptButtons::OkCancel, PromptIcon::Information}),
         PromptAnswer::Cancel);
+}
+
+} // namespace
+} // namespace tarn
+
+namespace tarn {
+namespace {
+
+TEST(MessageBoxPrompter, CtrlCCopiesTheWholeBox) {
+    MessageBoxPrompter prompter;
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        QTest::keySequence(box, QKeySequence::Copy);
+        box->button(QMessageBox::Ok)->click();
+    });
+    (void)prompter.ask(
+        {"Error Data Format，Please input again", "Vizuruzu DizaRido", PromptButtons::Ok});
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              "---------------------------\nVizuruzu DizaRido\n---------------------------\n"
+              "Error Data Format，Please input again\n---------------------------\n"
+              "OK   \n---------------------------\n");
 }
 
 } // namespace

@@ -10,9 +10,11 @@
 #include "view/ChannelView.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 
@@ -272,6 +274,39 @@ TEST(RecentFileListTest, KeepsFourNewestWithoutDuplicates) {
     EXPECT_TRUE(shown.endsWith("radio.sin"));
     EXPECT_TRUE(shown.contains("..."));
     EXPECT_LE(shown.size(), 50);
+}
+
+TEST_F(Documents, AFileDroppedOnAnOpenEditorOpensIt) {
+    ASSERT_TRUE(start());
+    const auto path = writeImage("dropped.sin", 0);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(q(path))});
+    ChannelView& view = active()->view();
+    view.grid().setCol(1);
+    view.grid().setRow(1);
+    view.editing().showEditor(0);
+    view.toneBox()->show(); // both text fields open at once: a drop on either
+    for (QWidget* editor : {static_cast<QWidget*>(view.frequencyEdit()),
+                            static_cast<QWidget*>(view.toneBox()->lineEdit())}) {
+        ASSERT_TRUE(editor->isVisible());
+        // The drop goes where the windowing system sends it: the first window from the
+        // one under the pointer outwards that takes drops.
+        QWidget* target = editor;
+        while (!target->acceptDrops() && !target->isWindow())
+            target = target->parentWidget();
+        ASSERT_EQ(target, &main());
+        const QPoint at = editor->mapTo(target, QPoint(4, 4));
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (documentCount() == 1)
+            m_prompter.answer(PromptAnswer::Ok);
+        QCoreApplication::sendEvent(target, &drop);
+        EXPECT_EQ(active()->windowTitle(), "dropped.sin");
+    }
+    EXPECT_EQ(documentCount(), 2U);
+    EXPECT_EQ(view.frequencyEdit()->text(), "");
+    EXPECT_EQ(view.toneBox()->currentText(), "OFF");
 }
 
 TEST_F(Documents, FilesDroppedOnTheMainWindowOpen) {

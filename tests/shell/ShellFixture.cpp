@@ -7,6 +7,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 
 #include <fstream>
@@ -19,6 +22,9 @@ void ShellFixture::SetUp() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
     m_app = std::make_unique<TarnApplication>(m_prompter, m_dialogs);
     m_app->setDumpDirectory(m_dir.path().toStdString());
+    // On a real display the pointer would otherwise rest over the new windows, and its moves
+    // count as the user's.
+    QCursor::setPos(QGuiApplication::primaryScreen()->geometry().topLeft());
 }
 
 void ShellFixture::TearDown() {

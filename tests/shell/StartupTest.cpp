@@ -14,7 +14,9 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -50,16 +52,35 @@ TEST_F(Startup, OpensCentredMainWindowWithOneNewDocument) {
     EXPECT_EQ(QCoreApplication::applicationName(), "Vizuruzu DizaRido");
 }
 
-TEST_F(Startup, NewDocumentsAreNumberedOnAndChildWindowsCentreInTheWorkArea) {
+TEST_F(Startup, FirstWindowFitsTheWorkAreaCentredAndLaterOnesCascade) {
     ASSERT_TRUE(start());
+    const QSize area = main().mdiClient().viewport()->size();
+    DocumentWindow* first = active();
+    EXPECT_LE(first->width(), area.width()) << "the form is wider than 800 pixels";
+    EXPECT_LE(first->height(), area.height());
+    const QSize room = area - first->size();
+    EXPECT_EQ(first->pos(), QPoint(room.width() / 2, room.height() / 2));
+
+    // Room for cascading: later windows step down and right from the newest, numbered on.
+    first->resize(first->width() / 2, first->height() / 2);
+    first->move(10, 10);
     trigger(cmd::FileNew);
-    ASSERT_EQ(documentCount(), 2U);
     DocumentWindow* second = active();
     EXPECT_EQ(second->windowTitle(), "Edit Channel Data2");
-    const QSize area = main().mdiClient().viewport()->size();
-    const int expectedX = std::max(0, (area.width() - second->width()) / 2);
-    const int expectedY = std::max(0, (area.height() - second->height()) / 2);
-    EXPECT_EQ(second->pos(), QPoint(expectedX, expectedY));
+    const int step = second->pos().x() - 10;
+    EXPECT_GT(step, 10);
+    EXPECT_EQ(second->pos(), QPoint(10 + step, 10 + step));
+    trigger(cmd::WindowNew);
+    EXPECT_EQ(active()->pos(), QPoint(10 + 2 * step, 10 + 2 * step));
+
+    // Shown again, a window stays where it was.
+    second->move(40, 25);
+    second->showMinimized();
+    second->showNormal();
+    main().hide();
+    main().show();
+    EXPECT_EQ(second->pos(), QPoint(40, 25));
+    EXPECT_EQ(first->pos(), QPoint(10, 10));
 }
 
 TEST_F(Startup, FileOnTheCommandLineOpensAfterTheQuestion) {
@@ -143,6 +164,31 @@ TEST_F(Startup, ClosingOneUnchangedDocumentWindowAsksNothing) {
     flushDeletes();
     EXPECT_EQ(documentCount(), 0U);
     EXPECT_TRUE(m_prompter.prompts().empty());
+}
+
+TEST_F(Startup, NoBuiltInKeyClosesADocumentWindowOrDropsATypedValue) {
+    ASSERT_TRUE(start());
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    DocumentWindow* frame = active();
+    FlexGrid& grid = frame->view().grid();
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_1);
+    QLineEdit* editor = frame->view().frequencyEdit();
+    ASSERT_TRUE(editor->isVisible());
+
+    // Ctrl+W is Write To Radio and Ctrl+F4 closes through the save question; Ctrl+Q and
+    // Alt+F4 are nobody's inside the window.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)})
+        QTest::keySequence(editor, keys);
+    flushDeletes();
+    EXPECT_EQ(documentCount(), 1U);
+    EXPECT_EQ(active(), frame);
+    EXPECT_EQ(editor->text(), "1");
+    EXPECT_TRUE(m_prompter.prompts().empty());
+    for (QAction* action : frame->systemMenu()->actions())
+        EXPECT_TRUE(action->shortcuts().isEmpty()) << action->text().toStdString();
 }
 
 TEST_F(Startup, ToolbarHasTheButtonsAndGapsOfTheOriginalBar) {
