@@ -1,12 +1,9 @@
 #include "data/ChannelCodec.h"
 
-#include "data/RowDump.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <limits>
 #include <tuple>
 
@@ -212,11 +209,9 @@ void ChannelCodec::render(const RadioImage& image, CellGrid& grid, int count) {
     }
 }
 
-bool ChannelCodec::parse(const CellGrid& grid, RadioImage& image, int count,
-                         const std::filesystem::path& dumpDirectory) {
+void ChannelCodec::parse(const CellGrid& grid, RadioImage& image, int count) {
     for (int i = 1; i <= count; ++i)
         parseRow(grid, i, image);
-    return RowDump::writeInto(image, dumpDirectory);
 }
 
 void ChannelCodec::parseRow(const CellGrid& grid, int channel, RadioImage& image) {
@@ -227,7 +222,8 @@ void ChannelCodec::parseRow(const CellGrid& grid, int channel, RadioImage& image
     std::tie(row[TxToneLow + 1], row[TxToneLow]) = encodeTone(grid.cellText(channel, EncColumn));
 
     const std::string power = grid.cellText(channel, PowerColumn);
-    std::uint8_t flags = row[Flags] & ~(PowerMask | LockBit);
+    const bool keepPower = power.empty() && isProgrammed(row);
+    std::uint8_t flags = row[Flags] & ~((keepPower ? 0 : PowerMask) | LockBit);
     if (power == "High")
         flags |= PowerHigh;
     else if (power == "Middle")

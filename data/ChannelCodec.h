@@ -4,7 +4,6 @@
 #include "data/RadioImage.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,11 +31,10 @@ public:
     static void numberRows(CellGrid& grid, int count);
     // Numbers the rows, then fills columns 1-6 of rows 1..count from the image.
     static void render(const RadioImage& image, CellGrid& grid, int count);
-    // Reads columns 1-6 of rows 1..count into the image, then writes the row dump into
-    // dumpDirectory (empty: the current directory). Returns false only if the dump failed.
-    static bool parse(const CellGrid& grid, RadioImage& image, int count,
-                      const std::filesystem::path& dumpDirectory = {});
-    // Columns 1-6 of one grid row into its channel's image row; the bits no cell shows stay.
+    // Reads columns 1-6 of rows 1..count into the image. An empty TX Power cell of a
+    // programmed row keeps the power bits the image holds (the fourth value has no text).
+    static void parse(const CellGrid& grid, RadioImage& image, int count);
+    // The same for one channel; the bits no cell shows stay as the image holds them.
     static void parseRow(const CellGrid& grid, int channel, RadioImage& image);
 
     // Field codings, shared with the cell editor and the command line.

@@ -1,17 +1,50 @@
 #include "data/ChannelDocument.h"
 
+#include "data/ChannelCodec.h"
+#include "data/PendingEdit.h"
+#include "data/RowDump.h"
 #include "data/SinFile.h"
+#include "data/TextGrid.h"
+
+#include <algorithm>
 
 namespace tarn {
+
+namespace {
+
+// The ranges a read fills: the channel rows and the settings bytes up to the last read block.
+void copyReadBlocks(const RadioImage& from, RadioImage& to) {
+    for (int block = 0; block < RadioImage::ReadBlocks; ++block) {
+        const std::size_t address = RadioImage::blockAddress(block);
+        const auto source = from.bytes().subspan(address, RadioImage::BlockSize);
+        std::copy(source.begin(), source.end(), to.bytes().begin() + address);
+    }
+}
+
+} // namespace
+
+ChannelDocument::ChannelDocument() {
+    renderSheet();
+}
 
 void ChannelDocument::initNew() {
     m_channelCount = RadioImage::MaxChannels;
     m_image = RadioImage::newDocument();
+    renderSheet();
 }
 
 void ChannelDocument::takeImage(const RadioImage& image) {
     m_image = image;
     updateChannelCountFromModel();
+    renderSheet();
+}
+
+void ChannelDocument::takeReceived(const RadioImage& received) {
+    copyReadBlocks(received, m_image);
+    updateChannelCountFromModel();
+    renderSheet();
+    // What was read is new to the document: closing it asks to save.
+    setModified(true);
 }
 
 void ChannelDocument::loadFile(const std::filesystem::path& path) {
@@ -24,6 +57,63 @@ void ChannelDocument::storeFile(const std::filesystem::path& path) const {
 
 void ChannelDocument::updateChannelCountFromModel() {
     m_channelCount = channelCountForModel(m_image.modelType(), m_channelCount);
+}
+
+void ChannelDocument::renderSheet() {
+    const ChannelSheet::Batch batch(m_sheet);
+    ChannelCodec::render(m_image, m_sheet, m_channelCount);
+}
+
+void ChannelDocument::parseSheet() {
+    ChannelCodec::parse(m_sheet, m_image, std::min(m_channelCount, m_sheet.channelCount()));
+}
+
+void ChannelDocument::setUpRowsForChannelCount() {
+    const int shown = m_sheet.channelCount();
+    const ChannelSheet::Batch batch(m_sheet);
+    ChannelCodec::numberRows(m_sheet, m_channelCount);
+    if (m_channelCount <= shown)
+        return;
+    // Rendered aside, so only the added rows are copied.
+    TextGrid rendered;
+    ChannelCodec::render(m_image, rendered, m_channelCount);
+    for (int row = shown + 1; row <= m_channelCount; ++row) {
+        for (int column = ChannelCodec::RxFreqColumn; column < ChannelCodec::ColumnCount; ++column)
+            m_sheet.setCellText(row, column, rendered.cellText(row, column));
+    }
+}
+
+void ChannelDocument::storeCell(int row, int column, const std::string& text) {
+    if (m_sheet.cellText(row, column) == text)
+        return;
+    m_sheet.setCellText(row, column, text);
+    setModified(true);
+}
+
+bool ChannelDocument::writeRowDump() const {
+    return RowDump::writeInto(m_image, m_dumpDirectory);
+}
+
+void ChannelDocument::addPendingEdit(PendingEdit& edit) {
+    if (std::find(m_pendingEdits.begin(), m_pendingEdits.end(), &edit) == m_pendingEdits.end())
+        m_pendingEdits.push_back(&edit);
+}
+
+void ChannelDocument::removePendingEdit(PendingEdit& edit) {
+    std::erase(m_pendingEdits, &edit);
+}
+
+bool ChannelDocument::storePendingEdits() {
+    for (PendingEdit* edit : std::vector<PendingEdit*>(m_pendingEdits)) {
+        if (!edit->storePendingEdit())
+            return false;
+    }
+    return true;
+}
+
+bool ChannelDocument::hasPendingChanges() const {
+    return std::any_of(m_pendingEdits.begin(), m_pendingEdits.end(),
+                       [](const PendingEdit* edit) { return edit->hasPendingChange(); });
 }
 
 } // namespace tarn

@@ -1,24 +1,35 @@
 #pragma once
 
+#include "data/ChannelSheet.h"
 #include "data/RadioImage.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace tarn {
 
-// The data half of a channel document: one image, its channel count and whether it has
-// changed since it was created, loaded or saved. Windows and views live above it.
+class PendingEdit;
+
+// A channel document: its image, its channel count, the channel sheet every window shows,
+// the values still open in its windows' editors, and whether it has changed since it was
+// created, loaded or saved. The image and the sheet meet at fixed moments only: a render
+// when the document gets an image (new, opened, read from the radio), a parse before the
+// image is stored or written to the radio.
 class ChannelDocument {
 public:
-    ChannelDocument() = default;
+    ChannelDocument();
     virtual ~ChannelDocument() = default;
     ChannelDocument(const ChannelDocument&) = delete;
     ChannelDocument& operator=(const ChannelDocument&) = delete;
 
     // A new document: 199 channels, a blank image with the settings defaults.
     void initNew();
-    // Takes a loaded or received image; the channel count follows its model type byte.
+    // Takes a loaded image; the channel count follows its model type byte.
     void takeImage(const RadioImage& image);
+    // What a completed read received: the transferred blocks of `received` replace the
+    // image's, the count follows the model byte and the document counts as changed.
+    void takeReceived(const RadioImage& received);
     // ".sin" file load and atomic store; throw SinFileError, leaving the document as it was.
     void loadFile(const std::filesystem::path& path);
     void storeFile(const std::filesystem::path& path) const;
@@ -30,12 +41,40 @@ public:
     // Sets the count from the model type byte (above 7: unchanged).
     void updateChannelCountFromModel();
 
+    [[nodiscard]] ChannelSheet& sheet() { return m_sheet; }
+    [[nodiscard]] const ChannelSheet& sheet() const { return m_sheet; }
+    // Image -> sheet for the channel count.
+    void renderSheet();
+    // Sheet -> image.
+    void parseSheet();
+    // Sets the sheet's rows up for the channel count after a model change: rows that stay
+    // keep their texts (edits not yet parsed); added rows show what the image holds.
+    void setUpRowsForChannelCount();
+    // A value stored by the user; a text that differs from the cell's marks the document changed.
+    void storeCell(int row, int column, const std::string& text);
+
+    // Where the row dump goes (empty: the current directory); false when it failed.
+    void setDumpDirectory(const std::filesystem::path& directory) { m_dumpDirectory = directory; }
+    [[nodiscard]] bool writeRowDump() const;
+
+    // Open editors of the document's windows.
+    void addPendingEdit(PendingEdit& edit);
+    void removePendingEdit(PendingEdit& edit);
+    // Stores every open editor; false at the first one whose value was refused.
+    [[nodiscard]] bool storePendingEdits();
+    [[nodiscard]] bool hasPendingChanges() const;
+
     [[nodiscard]] bool isModified() const { return m_modified; }
     virtual void setModified(bool modified) { m_modified = modified; }
+    // Modified, or a value typed but not yet stored: closing asks first.
+    [[nodiscard]] bool isChanged() const { return isModified() || hasPendingChanges(); }
 
 private:
     RadioImage m_image;
     int m_channelCount = RadioImage::MaxChannels;
+    ChannelSheet m_sheet;
+    std::vector<PendingEdit*> m_pendingEdits;
+    std::filesystem::path m_dumpDirectory;
     bool m_modified = false;
 };
 

@@ -57,7 +57,7 @@ void TransferProgressDialog::placeControls() {
     m_cancelButton.setGeometry(units.rect(132, 44, 50, 14));
 }
 
-void TransferProgressDialog::Create(const QWidget* over) {
+void TransferProgressDialog::openWindow(const QWidget* over) {
     onInitDialog();
     m_hasWindow = true;
     centreOver(over);

@@ -34,7 +34,7 @@ public:
     [[nodiscard]] const QString& caption() const { return m_caption; }
 
     // Opens the window modeless, centred over `over`; a fresh window each time.
-    void Create(const QWidget* over);
+    void openWindow(const QWidget* over);
     void destroyWindow();
     [[nodiscard]] bool hasWindow() const { return m_hasWindow; }
 

@@ -18,7 +18,8 @@ public:
     virtual void setChannelCount(int count) = 0;
     // Brings the edited channel table into the image before a write.
     virtual void parseGrid() = 0;
-    // Shows the image and channel count after a completed read.
+    // A read has completed: what image() received becomes the document's and is shown.
+    // A read that ends any other way leaves the target to drop what it received.
     virtual void renderGrid() = 0;
 };
 

@@ -1,6 +1,6 @@
 #include "shell/CommandTable.h"
 
-#include "shell/CommandIds.h"
+#include "qtsupport/CommandIds.h"
 
 #include <algorithm>
 #include <array>

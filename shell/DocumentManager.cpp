@@ -2,8 +2,8 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
-#include "data/ChannelCodec.h"
 #include "data/RowDump.h"
+#include "link/RadioLink.h"
 #include "shell/BackgroundWorkArea.h"
 #include "shell/DocTemplate.h"
 #include "shell/DocumentWindow.h"
@@ -36,8 +36,14 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 DocumentManager::DocumentManager(const Services& services)
     : m_services(services) {}
 
-DocumentWindow* DocumentManager::newDocument() {
+std::shared_ptr<TarnDocument> DocumentManager::makeDocument() {
     auto document = std::make_shared<TarnDocument>(*this, m_services.prompter);
+    document->setDumpDirectory(m_dumpDirectory);
+    return document;
+}
+
+DocumentWindow* DocumentManager::newDocument() {
+    auto document = makeDocument();
     if (!document->newDocument())
         return nullptr;
     document->setTitle(m_services.docTemplate.nextUntitledTitle());
@@ -51,7 +57,7 @@ TarnDocument::OpenResult DocumentManager::openDocument(const std::filesystem::pa
             return TarnDocument::OpenResult::Opened;
         }
     }
-    auto document = std::make_shared<TarnDocument>(*this, m_services.prompter);
+    auto document = makeDocument();
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(path, error);
     if (error)
@@ -70,25 +76,10 @@ DocumentWindow* DocumentManager::newWindow(DocumentWindow& frame) {
 
 DocumentWindow* DocumentManager::createFrame(std::shared_ptr<TarnDocument> document) {
     MainWindow& main = m_services.mainFrame;
-    auto* frame = new DocumentWindow(std::move(document), m_services.tones, m_services.prompter,
-                                     *this, m_services.printing, &main.mdiClient());
+    auto* frame =
+        new DocumentWindow(std::move(document), m_services.tones, m_services.prompter,
+                           m_services.dialogs, *this, m_services.printing, &main.mdiClient());
     frame->setStyle(&m_frameStyle);
-    frame->view().setDumpDirectory(m_dumpDirectory);
-    // A model change in one window changes the channel count every window of it shows.
-    QObject::connect(&frame->view(), &ChannelView::channelRowsChanged, frame, [this, frame] {
-        for (DocumentWindow* other : framesOf(frame->document()))
-            if (other != frame)
-                other->view().setUpRowsForChannelCount();
-    });
-    // A read replaces the image; another window's older grid must not be saved over it.
-    QObject::connect(&frame->view().radioLink(), &ViewRadioLink::imageReceived, frame,
-                     [this, frame] {
-                         for (DocumentWindow* other : framesOf(frame->document()))
-                             if (other != frame) {
-                                 other->view().numberRows();
-                                 other->view().renderGrid();
-                             }
-                     });
     main.addChildFrame(frame);
     frame->initialUpdate();
     frame->show();
@@ -117,14 +108,6 @@ std::vector<DocumentWindow*> DocumentManager::framesOf(const TarnDocument& docum
     return frames;
 }
 
-DocumentWindow* DocumentManager::saveFrameFor(TarnDocument& document) const {
-    DocumentWindow* active = m_services.mainFrame.activeChild();
-    if (active != nullptr && &active->document() == &document)
-        return active;
-    const auto frames = framesOf(document);
-    return frames.empty() ? nullptr : frames.front();
-}
-
 std::filesystem::path DocumentManager::askSavePath(const TarnDocument& document) {
     const QString extension = m_services.docTemplate.field(DocTemplate::FilterExt);
     QString suggested =
@@ -140,20 +123,22 @@ std::filesystem::path DocumentManager::askSavePath(const TarnDocument& document)
 }
 
 bool DocumentManager::saveDocument(TarnDocument& document, bool askForName) {
+    // What is being typed in any window of the document belongs in the file; a value refused
+    // on the way stops the save before anything is asked or written.
+    if (!document.storePendingEdits())
+        return false;
     std::filesystem::path path = document.path();
     if (askForName || path.empty()) {
         path = askSavePath(document);
         if (path.empty())
             return false;
     }
-    // The grid is the working copy: bring it into the image before the file is written.
-    DocumentWindow* frame = saveFrameFor(document);
-    const bool dumped = frame == nullptr || frame->view().parseGrid();
-    const bool saved = document.saveDocument(path);
-    if (!dumped)
-        reportDumpFailure();
-    if (!saved)
+    // The sheet is the working copy: bring it into the image before the file is written.
+    document.parseSheet();
+    if (!document.saveDocument(path))
         return false;
+    if (!document.writeRowDump())
+        reportDumpFailure();
     rememberRecent(document.path());
     return true;
 }
@@ -167,7 +152,7 @@ void DocumentManager::reportDumpFailure() {
 }
 
 bool DocumentManager::saveModified(TarnDocument& document) {
-    if (!document.isModified())
+    if (!document.isChanged())
         return true;
     const std::string text = "Save changes to " + document.title().toStdString() + "?";
     const PromptAnswer answer = m_services.prompter.ask(
@@ -201,8 +186,11 @@ void DocumentManager::closeDocument(TarnDocument& document) {
 
 bool DocumentManager::canCloseFrame(DocumentWindow& frame) {
     TarnDocument& document = frame.document();
-    if (m_exiting || m_closing.count(&document) > 0 || framesOf(document).size() > 1)
+    if (m_exiting || m_closing.count(&document) > 0)
         return true;
+    // The document stays open in another window: what this one is typing goes into it.
+    if (framesOf(document).size() > 1)
+        return frame.view().editing().storePendingEdit();
     return saveModified(document);
 }
 
@@ -220,10 +208,10 @@ bool DocumentManager::prepareExit() {
     return true;
 }
 
-std::vector<ViewRadioLink*> DocumentManager::runningTransfers(const TarnDocument* only) const {
-    std::vector<ViewRadioLink*> running;
+std::vector<RadioLink*> DocumentManager::runningTransfers(const TarnDocument* only) const {
+    std::vector<RadioLink*> running;
     for (DocumentWindow* frame : m_services.mainFrame.childFrames()) {
-        ViewRadioLink& link = frame->view().radioLink();
+        RadioLink& link = frame->radioLink();
         if (link.isTransferring() && (only == nullptr || &frame->document() == only))
             running.push_back(&link);
     }
@@ -231,12 +219,12 @@ std::vector<ViewRadioLink*> DocumentManager::runningTransfers(const TarnDocument
 }
 
 bool DocumentManager::cancelTransfersThen(std::function<void()> action, const TarnDocument* only) {
-    const std::vector<ViewRadioLink*> running = runningTransfers(only);
+    const std::vector<RadioLink*> running = runningTransfers(only);
     if (running.empty())
         return false;
     // Transfers in several windows run nested; the action waits for the last one.
     auto pending = std::make_shared<std::function<void()>>(std::move(action));
-    for (ViewRadioLink* link : running) {
+    for (RadioLink* link : running) {
         link->cancelThen([this, only, pending] {
             if (*pending && runningTransfers(only).empty())
                 std::exchange(*pending, nullptr)();

@@ -21,8 +21,8 @@ class PrintService;
 class Prompter;
 class RecentFileList;
 class ShellDialogs;
+class RadioLink;
 class ToneTable;
-class ViewRadioLink;
 
 // The open documents and their windows: New, Open, Save, Close, New Window and the save
 // question for changed documents.
@@ -54,7 +54,7 @@ public:
                                            const TarnDocument* only = nullptr);
 
     [[nodiscard]] std::vector<std::shared_ptr<TarnDocument>> documents() const;
-    // Where the grid dump "1.txt" goes; empty: the working directory.
+    // Where the row dump "1.txt" goes for documents opened later; empty: the working directory.
     void setDumpDirectory(const std::filesystem::path& dir) { m_dumpDirectory = dir; }
 
     bool saveDocument(TarnDocument& document, bool askForName) override;
@@ -65,10 +65,11 @@ public:
 private:
     DocumentWindow* createFrame(std::shared_ptr<TarnDocument> document);
     [[nodiscard]] std::vector<DocumentWindow*> framesOf(const TarnDocument& document) const;
-    [[nodiscard]] std::vector<ViewRadioLink*> runningTransfers(const TarnDocument* only) const;
-    [[nodiscard]] DocumentWindow* saveFrameFor(TarnDocument& document) const;
+    [[nodiscard]] std::vector<RadioLink*> runningTransfers(const TarnDocument* only) const;
+    [[nodiscard]] std::shared_ptr<TarnDocument> makeDocument();
     [[nodiscard]] std::filesystem::path askSavePath(const TarnDocument& document);
-    // Asks whether to save a changed document; false when the user cancelled or the save failed.
+    // Asks whether to save a changed document (one with a value still being typed included);
+    // false when the user cancelled or the save failed.
     [[nodiscard]] bool saveModified(TarnDocument& document);
     void reportDumpFailure();
     void renumberWindows();

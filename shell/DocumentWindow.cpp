@@ -1,27 +1,30 @@
 #include "shell/DocumentWindow.h"
 
+#include "link/RadioLink.h"
+#include "qtsupport/CommandIds.h"
 #include "resources/ResourceInit.h"
-#include "shell/CommandIds.h"
 #include "shell/DocumentHost.h"
 #include "shell/PrintService.h"
 #include "shell/TarnDocument.h"
 #include "view/ChannelView.h"
-#include "view/FlexCellGrid.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
+#include <QPointer>
 
 #include <utility>
 
 namespace tarn {
 
 DocumentWindow::DocumentWindow(std::shared_ptr<TarnDocument> document, const ToneTable& tones,
-                               Prompter& prompter, DocumentHost& host, PrintService& printing,
-                               QWidget* parent)
+                               Prompter& prompter, DocumentDialogs& dialogs, DocumentHost& host,
+                               PrintService& printing, QWidget* parent)
     : QMdiSubWindow(parent)
     , m_document(std::move(document))
-    , m_view(std::make_unique<ChannelView>(*m_document, tones, prompter))
+    , m_view(std::make_unique<ChannelView>(*m_document, tones, prompter, dialogs))
+    , m_radioLink(
+          std::make_unique<RadioLink>(*m_document, prompter, dialogs, *m_view, m_view->grid()))
     , m_host(host)
     , m_printing(printing) {
     initTarnResources();
@@ -38,6 +41,7 @@ DocumentWindow::DocumentWindow(std::shared_ptr<TarnDocument> document, const Ton
 }
 
 DocumentWindow::~DocumentWindow() {
+    m_radioLink.reset();
     // Take the view back from the window; its member deletes it before the document goes.
     setWidget(nullptr);
 }
@@ -59,22 +63,47 @@ void DocumentWindow::updateTitle() {
 }
 
 bool DocumentWindow::handlesCommand(int id) const {
-    return id == cmd::FilePrint || id == cmd::FilePrintDirect || id == cmd::FilePrintPreview;
+    return id == cmd::FilePrint || id == cmd::FilePrintDirect || id == cmd::FilePrintPreview ||
+           m_radioLink->handlesCommand(id);
+}
+
+void DocumentWindow::updateCommand(int id, CommandState& state) {
+    if (m_radioLink->handlesCommand(id))
+        m_radioLink->updateCommand(id, state);
 }
 
 void DocumentWindow::runCommand(int id) {
-    // Pages show the grid, the working copy, including changes not yet saved.
-    const FlexCellGrid cells(m_view->grid());
+    if (m_radioLink->handlesCommand(id))
+        m_radioLink->runCommand(id);
+    else
+        print(id);
+}
+
+void DocumentWindow::print(int id) {
+    // Pages show the sheet, the working copy, with what is still being typed in any window.
+    if (!m_document->storePendingEdits())
+        return;
+    const ChannelSheet& sheet = m_document->sheet();
+    const int count = m_document->channelCount();
     const QString title = m_document->title();
     if (id == cmd::FilePrint)
-        m_printing.print(this, cells, m_document->channelCount(), title, true);
+        m_printing.print(this, sheet, count, title, true);
     else if (id == cmd::FilePrintDirect)
-        m_printing.print(this, cells, m_document->channelCount(), title, false);
+        m_printing.print(this, sheet, count, title, false);
     else if (id == cmd::FilePrintPreview)
-        m_printing.preview(this, cells, m_document->channelCount(), title);
+        m_printing.preview(this, sheet, count, title);
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closing && m_radioLink->isTransferring()) {
+        // The window goes once the transfer has let go of its port.
+        event->ignore();
+        m_radioLink->cancelThen([window = QPointer<DocumentWindow>(this)] {
+            if (window)
+                window->close();
+        });
+        return;
+    }
     if (m_closing || !m_host.canCloseFrame(*this)) {
         event->ignore();
         return;

@@ -10,13 +10,15 @@ namespace tarn {
 
 class TarnDocument;
 class ChannelView;
+class DocumentDialogs;
 class DocumentHost;
+class RadioLink;
 class PrintService;
 class Prompter;
 class ToneTable;
 
-// A document window: one channel view of a document. Print and Print Preview are its
-// commands.
+// A document window: one channel view of a document and the window's radio link. Print and
+// Print Preview are its commands; the radio link's commands reach the link through it.
 class DocumentWindow : public QMdiSubWindow, public CommandTarget {
     Q_OBJECT
 public:
@@ -24,13 +26,14 @@ public:
     static constexpr int InitialHeight = 520;
 
     DocumentWindow(std::shared_ptr<TarnDocument> document, const ToneTable& tones,
-                   Prompter& prompter, DocumentHost& host, PrintService& printing,
-                   QWidget* parent = nullptr);
+                   Prompter& prompter, DocumentDialogs& dialogs, DocumentHost& host,
+                   PrintService& printing, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
     [[nodiscard]] TarnDocument& document() { return *m_document; }
     [[nodiscard]] const std::shared_ptr<TarnDocument>& sharedDocument() const { return m_document; }
     [[nodiscard]] ChannelView& view() { return *m_view; }
+    [[nodiscard]] RadioLink& radioLink() { return *m_radioLink; }
     // Has accepted a close and waits to be deleted.
     [[nodiscard]] bool isClosing() const { return m_closing; }
 
@@ -41,6 +44,7 @@ public:
     void updateTitle();
 
     [[nodiscard]] bool handlesCommand(int id) const override;
+    void updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
 signals:
@@ -52,9 +56,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void print(int id);
+
     // Declared before the view, so the view goes first: it refers to the document.
     std::shared_ptr<TarnDocument> m_document;
     std::unique_ptr<ChannelView> m_view;
+    // Its progress window belongs to the view; it goes first.
+    std::unique_ptr<RadioLink> m_radioLink;
     DocumentHost& m_host;
     PrintService& m_printing;
     int m_windowNumber = 0;

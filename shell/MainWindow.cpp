@@ -2,9 +2,10 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "link/RadioLink.h"
+#include "qtsupport/CommandIds.h"
 #include "resources/ResourceInit.h"
 #include "shell/BackgroundWorkArea.h"
-#include "shell/CommandIds.h"
 #include "shell/CommandRouter.h"
 #include "shell/CommandTable.h"
 #include "shell/DocumentWindow.h"
@@ -183,9 +184,9 @@ void MainWindow::addChildFrame(DocumentWindow* frame) {
         m_mdi->addSubWindow(frame);
     connect(&frame->view(), &ChannelView::statusText, this, &MainWindow::showStatusText);
     // Read and Write are unavailable while a transfer runs, in every window.
-    const ViewRadioLink& link = frame->view().radioLink();
-    connect(&link, &ViewRadioLink::transferStarted, this, &MainWindow::refreshCommands);
-    connect(&link, &ViewRadioLink::transferEnded, this, &MainWindow::refreshCommands);
+    const RadioLink& link = frame->radioLink();
+    connect(&link, &RadioLink::transferStarted, this, &MainWindow::refreshCommands);
+    connect(&link, &RadioLink::transferEnded, this, &MainWindow::refreshCommands);
     connect(frame, &DocumentWindow::firstShown, this, [this, frame] { placeFrame(*frame); });
 }
 

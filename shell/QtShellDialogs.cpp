@@ -1,5 +1,7 @@
 #include "shell/QtShellDialogs.h"
 
+#include "dialogs/ModelInfoDialog.h"
+#include "dialogs/OptionalFeaturesDialog.h"
 #include "link/PortNames.h"
 #include "link/PortSettings.h"
 #include "link/PortsDialog.h"
@@ -43,6 +45,16 @@ void QtShellDialogs::preview(QWidget* parent, QPrinter& printer,
 
 void QtShellDialogs::about(QWidget* parent) {
     AboutDialog dialog(parent);
+    dialog.exec();
+}
+
+void QtShellDialogs::modelInformation(ChannelDocument& document, QWidget* parent) {
+    ModelInfoDialog dialog(document, parent);
+    dialog.exec();
+}
+
+void QtShellDialogs::optionalFeatures(ChannelDocument& document, QWidget* parent) {
+    OptionalFeaturesDialog dialog(document, parent);
     dialog.exec();
 }
 

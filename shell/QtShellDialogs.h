@@ -4,7 +4,7 @@
 
 namespace tarn {
 
-// The real file, printer, preview and About dialogs.
+// The real file, printer, preview and About dialogs, and those of the document windows.
 class QtShellDialogs final : public ShellDialogs {
 public:
     [[nodiscard]] QString openFileName(QWidget* parent, const QString& filter) override;
@@ -15,6 +15,8 @@ public:
     void preview(QWidget* parent, QPrinter& printer,
                  const std::function<void(QPrinter&)>& paint) override;
     void about(QWidget* parent) override;
+    void modelInformation(ChannelDocument& document, QWidget* parent) override;
+    void optionalFeatures(ChannelDocument& document, QWidget* parent) override;
     void ports(QWidget* parent) override;
 };
 

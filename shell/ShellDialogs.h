@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qtsupport/DocumentDialogs.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,10 +11,10 @@ class QWidget;
 
 namespace tarn {
 
-// The standard dialogs of the program's frame, so tests can answer them.
-class ShellDialogs {
+// The standard dialogs of the program's frame and the dialogs of its document windows, so
+// tests can answer them.
+class ShellDialogs : public DocumentDialogs {
 public:
-    virtual ~ShellDialogs() = default;
     // Empty when cancelled.
     [[nodiscard]] virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
     [[nodiscard]] virtual QString saveFileName(QWidget* parent, const QString& suggested,
@@ -24,8 +26,6 @@ public:
     virtual void preview(QWidget* parent, QPrinter& printer,
                          const std::function<void(QPrinter&)>& paint) = 0;
     virtual void about(QWidget* parent) = 0;
-    // Which device each COM name opens.
-    virtual void ports(QWidget* parent) = 0;
 };
 
 } // namespace tarn

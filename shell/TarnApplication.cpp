@@ -1,7 +1,7 @@
 #include "shell/TarnApplication.h"
 
 #include "common/AppTitles.h"
-#include "shell/CommandIds.h"
+#include "qtsupport/CommandIds.h"
 #include "shell/CommandLineInfo.h"
 #include "shell/CommandRouter.h"
 #include "shell/DocumentManager.h"

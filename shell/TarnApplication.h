@@ -33,8 +33,8 @@ public:
     [[nodiscard]] bool initInstance(const QStringList& arguments);
     // The program's exit status when initInstance ended it: 0 after printing a file.
     [[nodiscard]] int exitCode() const { return m_exitCode; }
-    // Where parsing a grid writes its row dump; empty (the default) is the working directory.
-    // Takes effect for windows opened after the call.
+    // Where the row dump "1.txt" goes; empty (the default) is the working directory.
+    // Takes effect for documents opened after the call.
     void setDumpDirectory(const std::filesystem::path& dir);
 
     [[nodiscard]] MainWindow& mainFrame() { return *m_mainFrame; }

@@ -3,7 +3,7 @@
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
 #include "data/SinFile.h"
-#include "shell/CommandIds.h"
+#include "qtsupport/CommandIds.h"
 #include "shell/DocumentHost.h"
 
 namespace tarn {

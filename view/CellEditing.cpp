@@ -4,6 +4,7 @@
 
 #include "common/Prompter.h"
 #include "data/ChannelCodec.h"
+#include "data/ChannelDocument.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -39,14 +40,15 @@ bool isDigit(int key) {
 
 } // namespace
 
-CellEditing::CellEditing(FlexGrid& grid, CellGrid& cells, ChannelDocument& document,
-                         const ToneTable& tones, Prompter& prompter, std::string caption)
+CellEditing::CellEditing(FlexGrid& grid, ChannelDocument& document, const ToneTable& tones,
+                         Prompter& prompter, std::string caption)
     : m_grid(grid)
-    , m_store(cells, document, tones, prompter, caption)
+    , m_document(document)
+    , m_store(document, tones, prompter, caption)
     , m_prompter(prompter)
     , m_caption(std::move(caption)) {}
 
-QWidget* CellEditing::EditorForColumn() const {
+QWidget* CellEditing::editorForColumn() const {
     switch (m_grid.col()) {
     case ChannelCodec::DecColumn:
     case ChannelCodec::EncColumn:
@@ -61,7 +63,7 @@ QWidget* CellEditing::EditorForColumn() const {
 }
 
 void CellEditing::showEditor(int key) {
-    QWidget* editor = EditorForColumn();
+    QWidget* editor = editorForColumn();
     if (!editor || m_grid.row() == 0)
         return;
     // A press on the edge of the cell being edited keeps what is being typed there.
@@ -80,7 +82,7 @@ void CellEditing::showEditor(int key) {
 }
 
 void CellEditing::loadEditor() {
-    QWidget* editor = EditorForColumn();
+    QWidget* editor = editorForColumn();
     if (!editor || m_grid.row() == 0)
         return;
     if (editor == m_editors.frequency)
@@ -89,18 +91,30 @@ void CellEditing::loadEditor() {
         loadBox(*static_cast<QComboBox*>(editor), m_grid.text());
 }
 
-void CellEditing::commitEditor() {
-    QWidget* editor = EditorForColumn();
+QWidget* CellEditing::openEditor() const {
+    QWidget* editor = editorForColumn();
     if (!editor || editor->isHidden() || m_grid.row() == 0)
+        return nullptr;
+    return editor;
+}
+
+void CellEditing::commitEditor() {
+    QWidget* editor = openEditor();
+    if (!editor)
         return;
-    const int row = static_cast<int>(m_grid.row());
-    const int col = static_cast<int>(m_grid.col());
+    const int row = m_grid.row();
+    const int col = m_grid.col();
+    // A row the sheet no longer has takes nothing.
+    if (!m_document.sheet().contains(row, col)) {
+        editor->hide();
+        return;
+    }
     if (editor == m_editors.tone) {
         const std::string value =
             m_store.toneValue(row, m_editors.tone->currentText().toStdString());
         m_store.store(row, col, value);
         // A selection across both tone columns sets both; it never reaches other columns.
-        const int farCol = static_cast<int>(m_grid.colSel());
+        const int farCol = m_grid.colSel();
         if (farCol == ChannelCodec::DecColumn || farCol == ChannelCodec::EncColumn)
             m_store.store(row, farCol, value);
     } else if (editor == m_editors.frequency) {
@@ -112,13 +126,51 @@ void CellEditing::commitEditor() {
     editor->hide();
 }
 
+bool CellEditing::hasPendingChange() const {
+    QWidget* editor = openEditor();
+    const int row = m_grid.row();
+    const int col = m_grid.col();
+    if (!editor || !m_document.sheet().contains(row, col))
+        return false;
+    const std::optional<std::string> value = valueToStore(editor, row);
+    return !value || *value != m_document.sheet().cellText(row, col);
+}
+
+bool CellEditing::storePendingEdit() {
+    QWidget* editor = openEditor();
+    if (!editor)
+        return true;
+    // A refused value is neither stored nor emptied: it stays open for the user to mend.
+    if (editor == m_editors.frequency &&
+        !m_store.acceptsFrequency(m_editors.frequency->text().toStdString(), true)) {
+        editor->setFocus();
+        return false;
+    }
+    commitEditor();
+    return true;
+}
+
+std::optional<std::string> CellEditing::valueToStore(QWidget* editor, int row) const {
+    if (editor == m_editors.tone)
+        return m_store.toneValue(row, m_editors.tone->currentText().toStdString());
+    if (editor == m_editors.frequency) {
+        const std::string typed = m_editors.frequency->text().toStdString();
+        const std::string value = CellValueStore::frequencyValue(typed);
+        if (value.empty() && !typed.empty())
+            return std::nullopt;
+        return value;
+    }
+    const std::string chosen = static_cast<QComboBox*>(editor)->currentText().toStdString();
+    return m_store.hasFrequency(row) ? chosen : std::string();
+}
+
 bool CellEditing::acceptsMouseDown(short button) const {
     return button != FlexGrid::RightButton && m_grid.row() != 0 && m_grid.col() != 0 &&
            m_editors.frequency;
 }
 
 void CellEditing::keyPress(int key) {
-    const long col = m_grid.col();
+    const int col = m_grid.col();
     if (col == 0 || m_grid.row() == 0)
         return;
     if (col == ChannelCodec::LockColumn) {
@@ -138,7 +190,7 @@ void CellEditing::scrolled() {
 }
 
 bool CellEditing::cancelEditor() {
-    QWidget* editor = EditorForColumn();
+    QWidget* editor = editorForColumn();
     if (!editor || editor->isHidden())
         return false;
     editor->hide();
@@ -155,7 +207,7 @@ void CellEditing::chooseLock(int key) {
         value = "UnLock";
     if (!value)
         return;
-    m_store.storeChoice(static_cast<int>(m_grid.row()), ChannelCodec::LockColumn, value);
+    m_store.storeChoice(m_grid.row(), ChannelCodec::LockColumn, value);
     loadEditor();
 }
 
@@ -185,7 +237,7 @@ void CellEditing::hideEditors() {
 }
 
 bool CellEditing::isFrequencyColumn() const {
-    const long col = m_grid.col();
+    const int col = m_grid.col();
     return col == ChannelCodec::RxFreqColumn || col == ChannelCodec::TxFreqColumn;
 }
 
@@ -254,8 +306,8 @@ void CellEditing::loadBox(QComboBox& box, const QString& text) {
 }
 
 void CellEditing::enterInFrequencyEdit() {
-    const int row = static_cast<int>(m_grid.row());
-    const int col = static_cast<int>(m_grid.col());
+    const int row = m_grid.row();
+    const int col = m_grid.col();
     m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
                            CellValueStore::Emptying::OnEnter);
     m_editors.frequency->hide();
@@ -263,9 +315,9 @@ void CellEditing::enterInFrequencyEdit() {
 }
 
 void CellEditing::enterInChoiceBox(QComboBox& box) {
-    const int row = static_cast<int>(m_grid.row());
+    const int row = m_grid.row();
     if (m_store.hasFrequency(row))
-        m_store.store(row, static_cast<int>(m_grid.col()), box.currentText().toStdString());
+        m_store.store(row, m_grid.col(), box.currentText().toStdString());
     box.hide();
     if (row + 1 < m_grid.rows()) {
         m_grid.setRow(row + 1);
@@ -282,9 +334,8 @@ void CellEditing::enterInToneField(QWidget* focus) {
         passTab(focus);
         return;
     }
-    const int row = static_cast<int>(m_grid.row());
-    m_store.store(row, static_cast<int>(m_grid.col()),
-                  m_store.toneValue(row, box.currentText().toStdString()));
+    const int row = m_grid.row();
+    m_store.store(row, m_grid.col(), m_store.toneValue(row, box.currentText().toStdString()));
     box.hide();
     openNextColumn();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "view/CellValueStore.h"
+#include "data/CellValueStore.h"
+#include "data/PendingEdit.h"
 
 #include <QRect>
 
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -13,12 +15,12 @@ class QWidget;
 namespace tarn {
 
 class FlexGrid;
-class CellGrid;
 
 // In-place editing of the channel grid: opens the editor of the current column over the current
-// cell, loads it when a cell is entered, stores its value when the cell is left or Enter is
-// pressed, and walks a row with Enter.
-class CellEditing {
+// cell, loads it when a cell is entered, stores its value into the document's sheet when the
+// cell is left or Enter is pressed, and walks a row with Enter. An open editor is pending
+// state of the document, stored before anything goes to the disk or the radio.
+class CellEditing final : public PendingEdit {
 public:
     static constexpr const char* NumberMessage = "Please input Number";
 
@@ -29,13 +31,15 @@ public:
         QComboBox* lock = nullptr;
     };
 
-    CellEditing(FlexGrid& grid, CellGrid& cells, ChannelDocument& document, const ToneTable& tones,
+    CellEditing(FlexGrid& grid, ChannelDocument& document, const ToneTable& tones,
                 Prompter& prompter, std::string caption);
 
     void setEditors(const Editors& editors) { m_editors = editors; }
 
     // The editor of the current column; null before the editors exist.
-    [[nodiscard]] QWidget* EditorForColumn() const;
+    [[nodiscard]] QWidget* editorForColumn() const;
+    // The editor open over the current cell; null when none is.
+    [[nodiscard]] QWidget* openEditor() const;
     // key: 0 for a mouse press, 13 after Enter, otherwise the character typed over the grid.
     void showEditor(int key);
     // The current cell's text into its (hidden) editor.
@@ -55,10 +59,15 @@ public:
     void enterKey(QWidget* focus);
     void hideEditors();
 
+    [[nodiscard]] bool hasPendingChange() const override;
+    [[nodiscard]] bool storePendingEdit() override;
+
 private:
     [[nodiscard]] bool isFrequencyColumn() const;
     // L or U over CHN Lock stores Lock or UnLock at once.
     void chooseLock(int key);
+    // What leaving the cell would store into it; nothing for a refused frequency.
+    [[nodiscard]] std::optional<std::string> valueToStore(QWidget* editor, int row) const;
     void showFrequencyEdit(int key);
     void showBox(QComboBox& box, int key);
     // The current cell's rectangle in grid pixels, where an editor goes.
@@ -72,6 +81,7 @@ private:
     void passRight();
 
     FlexGrid& m_grid;
+    ChannelDocument& m_document;
     CellValueStore m_store;
     Prompter& m_prompter;
     std::string m_caption;

@@ -1,14 +1,12 @@
 #include "view/ChannelView.h"
 
-#include "dialogs/ModelInfoDialog.h"
-#include "dialogs/ModelRowSetup.h"
-#include "dialogs/OptionalFeaturesDialog.h"
-
 #include "common/Prompter.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
+#include "qtsupport/CommandIds.h"
 #include "qtsupport/DialogUnits.h"
+#include "qtsupport/DocumentDialogs.h"
 #include "view/ChannelClipboard.h"
 
 #include <QChildEvent>
@@ -48,13 +46,14 @@ QComboBox* makeListBox(QWidget* parent, int id, bool withTextField) {
 } // namespace
 
 ChannelView::ChannelView(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
-                         QWidget* parent)
+                         DocumentDialogs& dialogs, QWidget* parent)
     : QWidget(parent)
     , m_document(document)
     , m_tones(tones)
     , m_prompter(prompter)
+    , m_dialogs(dialogs)
     , m_grid(this)
-    , m_editing(m_grid, m_cells, document, tones, prompter, ApplicationTitle) {
+    , m_editing(m_grid, document, tones, prompter, ApplicationTitle) {
     setFont(formFont());
     m_grid.setProperty(ControlIdProperty, GridControlId);
     m_grid.setCols(ChannelCodec::ColumnCount);
@@ -62,9 +61,13 @@ ChannelView::ChannelView(ChannelDocument& document, const ToneTable& tones, Prom
     m_grid.setFocusPolicy(Qt::StrongFocus);
     filterEventsOf(this);
     connectGridEvents();
+    m_document.sheet().addObserver(*this);
+    m_document.addPendingEdit(m_editing);
 }
 
 ChannelView::~ChannelView() {
+    m_document.removePendingEdit(m_editing);
+    m_document.sheet().removeObserver(*this);
     // The grid and its editors go after this body; they must not call back into the view.
     m_grid.disconnect(this);
     for (QObject* child : findChildren<QObject*>())
@@ -81,32 +84,37 @@ void ChannelView::initialUpdate() {
     }
     m_frequencyEdit->clear();
     m_editing.hideEditors();
-    renderGrid();
+    showSheet();
     if (m_grid.rows() > 2)
         m_grid.setRowHeightTwips(0, m_grid.rowHeightTwips(2) * 5 / 4);
     layoutGrid();
     m_grid.setFocus();
 }
 
-void ChannelView::renderGrid() {
+void ChannelView::cellChanged(int row, int column) {
+    // The header row is the view's own.
+    if (row > 0 && row < m_grid.rows() && column < m_grid.cols())
+        m_grid.setTextMatrix(row, column,
+                             QString::fromStdString(m_document.sheet().cellText(row, column)));
+}
+
+void ChannelView::sheetReset() {
+    showSheet();
+}
+
+void ChannelView::showSheet() {
+    const ChannelSheet& sheet = m_document.sheet();
+    const int rows = std::max(sheet.rowCount(), 1);
+    // An editor over a row that goes has nothing left to store into.
+    if (m_grid.row() >= rows)
+        m_editing.hideEditors();
     m_grid.setRedraw(false);
-    ChannelCodec::render(m_document.image(), m_cells, m_document.channelCount());
+    m_grid.setRows(rows);
+    for (int row = 1; row < rows; ++row) {
+        for (int column = 0; column < ChannelSheet::Columns && column < m_grid.cols(); ++column)
+            m_grid.setTextMatrix(row, column, QString::fromStdString(sheet.cellText(row, column)));
+    }
     m_grid.setRedraw(true);
-}
-
-void ChannelView::numberRows() {
-    ChannelCodec::numberRows(m_cells, m_document.channelCount());
-    m_grid.setRedraw(true);
-}
-
-void ChannelView::setUpRowsForChannelCount() {
-    ModelRowSetup::apply(m_document, m_cells);
-    m_grid.setRedraw(true);
-}
-
-bool ChannelView::parseGrid() {
-    return ChannelCodec::parse(m_cells, m_document.image(), m_document.channelCount(),
-                               m_dumpDirectory);
 }
 
 QSize ChannelView::sizeHint() const {
@@ -114,31 +122,22 @@ QSize ChannelView::sizeHint() const {
 }
 
 bool ChannelView::handlesCommand(int id) const {
-    return id == EditDataCommand || id == ModelInformationCommand ||
-           id == OptionalFeaturesCommand || id == CopyCommand || m_radioLink.handlesCommand(id);
-}
-
-void ChannelView::updateCommand(int id, CommandState& state) {
-    if (m_radioLink.handlesCommand(id))
-        m_radioLink.updateCommand(id, state);
+    return id == cmd::EditData || id == cmd::ModelInformation || id == cmd::OptionalFeatures ||
+           id == cmd::EditCopy;
 }
 
 void ChannelView::runCommand(int id) {
-    if (m_radioLink.handlesCommand(id)) {
-        m_radioLink.runCommand(id);
-        return;
-    }
     switch (id) {
-    case EditDataCommand:
+    case cmd::EditData:
         onEditData();
         break;
-    case ModelInformationCommand:
+    case cmd::ModelInformation:
         onModelInformation();
         break;
-    case OptionalFeaturesCommand:
+    case cmd::OptionalFeatures:
         onOptionalFeatures();
         break;
-    case CopyCommand:
+    case cmd::EditCopy:
         onCopy();
         break;
     default:
@@ -210,10 +209,10 @@ void ChannelView::createEditors() {
 }
 
 void ChannelView::setUpColumns() {
-    for (long col = 0; col < ChannelCodec::ColumnCount; ++col)
+    for (int col = 0; col < ChannelCodec::ColumnCount; ++col)
         m_grid.setColAlignment(col, FlexGrid::CenterTop);
 
-    const long width = m_grid.colWidthTwips(ChannelCodec::TxFreqColumn);
+    const int width = m_grid.colWidthTwips(ChannelCodec::TxFreqColumn);
     m_grid.setColWidthTwips(ChannelCodec::TxFreqColumn, width * 3 / 2);
     m_grid.setColWidthTwips(ChannelCodec::RxFreqColumn, width * 3 / 2);
     m_grid.setColWidthTwips(ChannelCodec::NumberColumn, width);
@@ -222,7 +221,7 @@ void ChannelView::setUpColumns() {
     m_grid.setColWidthTwips(ChannelCodec::PowerColumn, width);
     m_grid.setColWidthTwips(ChannelCodec::LockColumn, width);
 
-    for (long col = 0; col < ChannelCodec::ColumnCount; ++col)
+    for (int col = 0; col < ChannelCodec::ColumnCount; ++col)
         m_grid.setTextMatrix(0, col, QString::fromUtf8(ChannelCodec::Headers[col]));
 }
 
@@ -292,33 +291,29 @@ void ChannelView::onEditData() {
 }
 
 void ChannelView::onModelInformation() {
-    {
-        ModelInfoDialog dialog(m_document, window());
-        dialog.exec();
-    }
-    // OK and Cancel alike: the model choice may have changed the channel count.
-    setUpRowsForChannelCount();
-    emit channelRowsChanged();
+    m_dialogs.modelInformation(m_document, window());
+    // OK and Cancel alike: the model choice may have changed the channel count, which every
+    // window of the document shows.
+    m_document.setUpRowsForChannelCount();
 }
 
 void ChannelView::onOptionalFeatures() {
-    OptionalFeaturesDialog dialog(m_document, window());
-    dialog.exec();
+    m_dialogs.optionalFeatures(m_document, window());
 }
 
 std::vector<int> ChannelView::chosenChannels() const {
-    std::vector<int> channels;
-    for (const long row : m_grid.selectedRows())
-        channels.push_back(static_cast<int>(row));
+    std::vector<int> channels = m_grid.selectedRows();
     if (channels.empty() && m_grid.row() >= 1)
-        channels.push_back(static_cast<int>(m_grid.row()));
+        channels.push_back(m_grid.row());
     return channels;
 }
 
 void ChannelView::onCopy() {
     // What is copied is what the user sees, a value still open in an editor included.
-    commitEditor();
-    ChannelClipboard::put(ChannelClip::of(m_cells, m_document.image(), chosenChannels()));
+    if (!m_document.storePendingEdits())
+        return;
+    ChannelClipboard::put(
+        ChannelClip::of(m_document.sheet(), m_document.image(), chosenChannels()));
 }
 
 void ChannelView::filterEventsOf(QObject* object) {

@@ -1,16 +1,13 @@
 #pragma once
 
 #include "common/AppTitles.h"
+#include "data/ChannelSheet.h"
 #include "qtsupport/CommandTarget.h"
 #include "view/CellEditing.h"
-#include "view/FlexCellGrid.h"
 #include "view/FlexGrid.h"
-#include "view/ViewRadioLink.h"
 #include "view/WindowCaptions.h"
 
 #include <QWidget>
-
-#include <filesystem>
 
 class QComboBox;
 class QKeyEvent;
@@ -19,12 +16,14 @@ class QLineEdit;
 namespace tarn {
 
 class ChannelDocument;
+class DocumentDialogs;
 class Prompter;
 class ToneTable;
 
-// The channel form: one grid row per channel of the document, edited in place through four
-// hidden editors that live on the grid.
-class ChannelView : public QWidget, public CommandTarget {
+// The channel form: a view of the document's channel sheet, one grid row per channel, edited
+// in place through four hidden editors that live on the grid. What an editor stores goes into
+// the sheet, and from there into every window of the document.
+class ChannelView : public QWidget, public CommandTarget, private SheetObserver {
     Q_OBJECT
 public:
     static constexpr int GridControlId = 1007;
@@ -32,10 +31,6 @@ public:
     static constexpr int PowerBoxId = 61448;
     static constexpr int LockBoxId = 61449;
     static constexpr int ToneBoxId = 1000;
-    static constexpr int EditDataCommand = 32780;
-    static constexpr int ModelInformationCommand = 32781;
-    static constexpr int OptionalFeaturesCommand = 32782;
-    static constexpr int CopyCommand = 57634;
     // Room the grid leaves to the right and bottom edges of the view, in pixels.
     static constexpr int GridMargin = 12;
 
@@ -48,28 +43,15 @@ public:
     static constexpr const char* GeneralHelp = "For help，please press F1";
 
     ChannelView(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
-                QWidget* parent = nullptr);
+                DocumentDialogs& dialogs, QWidget* parent = nullptr);
     ~ChannelView() override;
 
-    // The first call creates the editors and the column layout; every call renders the
-    // document's image into the grid again.
+    // The first call creates the editors and the column layout; every call hides the editors
+    // and shows the sheet as it stands.
     void initialUpdate();
-    // Image -> grid for the document's channel count (also after a read from the radio).
-    void renderGrid();
-    // Row set-up alone, for a channel count that has changed.
-    void numberRows();
-    // Row set-up after a model change: rows that stay keep their texts (they may hold edits
-    // not yet parsed); rows that are added show what the image holds for them.
-    void setUpRowsForChannelCount();
-    // Grid -> image, with the row dump; false when the dump could not be written.
-    [[nodiscard]] bool parseGrid();
-    // Stores a value still open in an editor into its cell; safe when none is open. Saving and
-    // the radio transfers call it first, so they see what the user sees.
-    void commitEditor() { m_editing.commitEditor(); }
     [[nodiscard]] CellEditing& editing() { return m_editing; }
     // What Copy takes: the channels the selection spans, else the current channel.
     [[nodiscard]] std::vector<int> chosenChannels() const;
-    void setDumpDirectory(const std::filesystem::path& dir) { m_dumpDirectory = dir; }
 
     [[nodiscard]] FlexGrid& grid() { return m_grid; }
     [[nodiscard]] ChannelDocument& document() { return m_document; }
@@ -86,23 +68,22 @@ public:
     // The form's own size.
     [[nodiscard]] QSize sizeHint() const override;
 
-    [[nodiscard]] ViewRadioLink& radioLink() { return m_radioLink; }
-
     [[nodiscard]] bool handlesCommand(int id) const override;
-    void updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
 signals:
     // Pointer help for the status bar's message pane.
     void statusText(const QString& text);
-    // The document's channel count may have changed: its other views set their rows up again.
-    void channelRowsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void cellChanged(int row, int column) override;
+    void sheetReset() override;
+    // Copies the whole sheet into the grid.
+    void showSheet();
     void createEditors();
     void setUpColumns();
     void connectGridEvents();
@@ -123,17 +104,15 @@ private:
     ChannelDocument& m_document;
     const ToneTable& m_tones;
     Prompter& m_prompter;
+    DocumentDialogs& m_dialogs;
     FlexGrid m_grid;
-    FlexCellGrid m_cells{m_grid};
     QLineEdit* m_frequencyEdit = nullptr;
     QComboBox* m_powerBox = nullptr;
     QComboBox* m_lockBox = nullptr;
     QComboBox* m_toneBox = nullptr;
     CellEditing m_editing;
     WindowCaptions m_captions{QString::fromUtf8(ApplicationTitle)};
-    std::filesystem::path m_dumpDirectory;
     bool m_initialised = false;
-    ViewRadioLink m_radioLink{*this, [this] { commitEditor(); }};
 };
 
 } // namespace tarn

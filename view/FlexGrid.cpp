@@ -17,9 +17,9 @@ namespace tarn {
 
 namespace {
 
-constexpr long TwipsPerInch = 1440;
+constexpr int TwipsPerInch = 1440;
 // A new grid's columns are two thirds of an inch wide, or wider for a large font.
-constexpr long DefaultColWidthTwips = 960;
+constexpr int DefaultColWidthTwips = 960;
 constexpr int DefaultColWidthChars = 14;
 
 short mouseButton(Qt::MouseButton button) {
@@ -96,11 +96,11 @@ FlexGrid::FlexGrid(QWidget* parent)
 
 FlexGrid::~FlexGrid() = default;
 
-long FlexGrid::rows() const {
+int FlexGrid::rows() const {
     return rowCount() + 1;
 }
 
-void FlexGrid::setRows(long rows) {
+void FlexGrid::setRows(int rows) {
     if (rows < 1)
         throw std::out_of_range("grid rows " + std::to_string(rows));
     // Leave a row that is about to go while it still exists.
@@ -108,41 +108,41 @@ void FlexGrid::setRows(long rows) {
     if (rows > 1 && m_row >= rows && currentIndex().isValid())
         moveTo(rows - 1, m_col);
     const int oldCount = rowCount();
-    setRowCount(static_cast<int>(rows - 1));
+    setRowCount(rows - 1);
     for (int r = oldCount; r < rowCount(); ++r)
         setVerticalHeaderItem(r, new QTableWidgetItem);
     keepCurrentCellValid();
 }
 
-long FlexGrid::cols() const {
+int FlexGrid::cols() const {
     return columnCount() + 1;
 }
 
-void FlexGrid::setCols(long cols) {
+void FlexGrid::setCols(int cols) {
     if (cols < 1)
         throw std::out_of_range("grid columns " + std::to_string(cols));
     syncCurrentIndex();
     if (cols > 1 && m_col >= cols && currentIndex().isValid())
         moveTo(m_row, cols - 1);
     const int oldCount = columnCount();
-    setColumnCount(static_cast<int>(cols - 1));
+    setColumnCount(cols - 1);
     m_alignments.resize(static_cast<std::size_t>(cols), General);
     for (int c = oldCount; c < columnCount(); ++c)
         setHorizontalHeaderItem(c, new QTableWidgetItem);
     keepCurrentCellValid();
 }
 
-void FlexGrid::setRow(long row) {
+void FlexGrid::setRow(int row) {
     moveTo(row, m_col);
 }
 
-void FlexGrid::setCol(long col) {
+void FlexGrid::setCol(int col) {
     moveTo(m_row, col);
 }
 
-long FlexGrid::colSel() const {
-    const int row = static_cast<int>(m_row - 1);
-    const int col = static_cast<int>(m_col - 1);
+int FlexGrid::colSel() const {
+    const int row = m_row - 1;
+    const int col = m_col - 1;
     for (const QTableWidgetSelectionRange& range : selectedRanges()) {
         if (row < range.topRow() || row > range.bottomRow() || col < range.leftColumn() ||
             col > range.rightColumn())
@@ -152,8 +152,8 @@ long FlexGrid::colSel() const {
     return m_col;
 }
 
-std::vector<long> FlexGrid::selectedRows() const {
-    std::vector<long> rows;
+std::vector<int> FlexGrid::selectedRows() const {
+    std::vector<int> rows;
     for (const QTableWidgetSelectionRange& range : selectedRanges()) {
         for (int r = range.topRow(); r <= range.bottomRow(); ++r)
             rows.push_back(r + 1);
@@ -171,22 +171,22 @@ void FlexGrid::setText(const QString& text) {
     setTextMatrix(m_row, m_col, text);
 }
 
-QString FlexGrid::textMatrix(long row, long col) const {
+QString FlexGrid::textMatrix(int row, int col) const {
     checkRow(row);
     checkCol(col);
     const QTableWidgetItem* cell = nullptr;
     if (row == 0 && col == 0)
         return m_corner->text();
     if (row == 0)
-        cell = horizontalHeaderItem(static_cast<int>(col - 1));
+        cell = horizontalHeaderItem(col - 1);
     else if (col == 0)
-        cell = verticalHeaderItem(static_cast<int>(row - 1));
+        cell = verticalHeaderItem(row - 1);
     else
-        cell = item(static_cast<int>(row - 1), static_cast<int>(col - 1));
+        cell = item(row - 1, col - 1);
     return cell ? cell->text() : QString();
 }
 
-void FlexGrid::setTextMatrix(long row, long col, const QString& text) {
+void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
     checkRow(row);
     checkCol(col);
     if (row == 0 && col == 0) {
@@ -194,8 +194,7 @@ void FlexGrid::setTextMatrix(long row, long col, const QString& text) {
         return;
     }
     // Blank cells stay without an item, which keeps a large empty grid cheap.
-    if (text.isEmpty() && row != 0 && col != 0 &&
-        !item(static_cast<int>(row - 1), static_cast<int>(col - 1)))
+    if (text.isEmpty() && row != 0 && col != 0 && !item(row - 1, col - 1))
         return;
     QTableWidgetItem* cell = itemForWriting(row, col);
     if (cell->text() != text)
@@ -207,28 +206,28 @@ void FlexGrid::setRedraw(bool redraw) {
     setUpdatesEnabled(redraw);
 }
 
-long FlexGrid::cellLeft() const {
+int FlexGrid::cellLeft() const {
     return pixelsToTwipsX(cellRect(m_row, m_col).left());
 }
 
-long FlexGrid::cellTop() const {
+int FlexGrid::cellTop() const {
     return pixelsToTwipsY(cellRect(m_row, m_col).top());
 }
 
-long FlexGrid::cellWidth() const {
+int FlexGrid::cellWidth() const {
     return pixelsToTwipsX(cellRect(m_row, m_col).width());
 }
 
-long FlexGrid::cellHeight() const {
+int FlexGrid::cellHeight() const {
     return pixelsToTwipsY(cellRect(m_row, m_col).height());
 }
 
-short FlexGrid::colAlignment(long col) const {
+short FlexGrid::colAlignment(int col) const {
     checkCol(col);
     return m_alignments.at(static_cast<std::size_t>(col));
 }
 
-void FlexGrid::setColAlignment(long col, short alignment) {
+void FlexGrid::setColAlignment(int col, short alignment) {
     checkCol(col);
     if (alignment < LeftTop || alignment > General)
         throw std::out_of_range("grid alignment " + std::to_string(alignment));
@@ -236,74 +235,70 @@ void FlexGrid::setColAlignment(long col, short alignment) {
     applyAlignment(col);
 }
 
-long FlexGrid::colWidthTwips(long col) const {
+int FlexGrid::colWidthTwips(int col) const {
     checkCol(col);
-    const int pixels =
-        col == 0 ? verticalHeader()->maximumWidth() : columnWidth(static_cast<int>(col - 1));
+    const int pixels = col == 0 ? verticalHeader()->maximumWidth() : columnWidth(col - 1);
     return pixelsToTwipsX(pixels);
 }
 
-void FlexGrid::setColWidthTwips(long col, long twips) {
+void FlexGrid::setColWidthTwips(int col, int twips) {
     checkCol(col);
     const int pixels = twipsToPixelsX(twips < 0 ? 0 : twips);
     if (col == 0)
         verticalHeader()->setFixedWidth(pixels);
     else
-        setColumnWidth(static_cast<int>(col - 1), pixels);
+        setColumnWidth(col - 1, pixels);
 }
 
-long FlexGrid::rowHeightTwips(long row) const {
+int FlexGrid::rowHeightTwips(int row) const {
     checkRow(row);
-    const int pixels =
-        row == 0 ? horizontalHeader()->maximumHeight() : rowHeight(static_cast<int>(row - 1));
+    const int pixels = row == 0 ? horizontalHeader()->maximumHeight() : rowHeight(row - 1);
     return pixelsToTwipsY(pixels);
 }
 
-void FlexGrid::setRowHeightTwips(long row, long twips) {
+void FlexGrid::setRowHeightTwips(int row, int twips) {
     checkRow(row);
     const int pixels = twipsToPixelsY(twips < 0 ? 0 : twips);
     if (row == 0)
         horizontalHeader()->setFixedHeight(pixels);
     else
-        setRowHeight(static_cast<int>(row - 1), pixels);
+        setRowHeight(row - 1, pixels);
 }
 
-long FlexGrid::pixelsToTwipsX(int pixels) const {
-    const long dpi = logicalDpiX();
+int FlexGrid::pixelsToTwipsX(int pixels) const {
+    const int dpi = logicalDpiX();
     return (pixels * TwipsPerInch + dpi - 1) / dpi;
 }
 
-long FlexGrid::pixelsToTwipsY(int pixels) const {
-    const long dpi = logicalDpiY();
+int FlexGrid::pixelsToTwipsY(int pixels) const {
+    const int dpi = logicalDpiY();
     return (pixels * TwipsPerInch + dpi - 1) / dpi;
 }
 
-int FlexGrid::twipsToPixelsX(long twips) const {
-    return static_cast<int>(twips * logicalDpiX() / TwipsPerInch);
+int FlexGrid::twipsToPixelsX(int twips) const {
+    return twips * logicalDpiX() / TwipsPerInch;
 }
 
-int FlexGrid::twipsToPixelsY(long twips) const {
-    return static_cast<int>(twips * logicalDpiY() / TwipsPerInch);
+int FlexGrid::twipsToPixelsY(int twips) const {
+    return twips * logicalDpiY() / TwipsPerInch;
 }
 
-QRect FlexGrid::cellRect(long row, long col) const {
+QRect FlexGrid::cellRect(int row, int col) const {
     checkRow(row);
     checkCol(col);
     const QRect area = viewport()->geometry();
     const int left = col == 0 ? verticalHeader()->geometry().left()
-                              : area.left() + columnViewportPosition(static_cast<int>(col - 1));
-    const int top = row == 0 ? horizontalHeader()->geometry().top()
-                             : area.top() + rowViewportPosition(static_cast<int>(row - 1));
-    const int width =
-        col == 0 ? verticalHeader()->maximumWidth() : columnWidth(static_cast<int>(col - 1));
-    const int height =
-        row == 0 ? horizontalHeader()->maximumHeight() : rowHeight(static_cast<int>(row - 1));
+                              : area.left() + columnViewportPosition(col - 1);
+    const int top =
+        row == 0 ? horizontalHeader()->geometry().top() : area.top() + rowViewportPosition(row - 1);
+    const int width = col == 0 ? verticalHeader()->maximumWidth() : columnWidth(col - 1);
+    const int height = row == 0 ? horizontalHeader()->maximumHeight() : rowHeight(row - 1);
     return {left, top, width, height};
 }
 
 void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    const long row = current.isValid() ? current.row() + 1 : 0;
-    const long col = current.isValid() ? current.column() + 1 : 0;
+    const int row = current.isValid() ? current.row() + 1 : 0;
+    const int col = current.isValid() ? current.column() + 1 : 0;
     if (m_extending || (row == m_row && col == m_col)) {
         QTableWidget::currentChanged(current, previous);
         return;
@@ -382,31 +377,30 @@ void FlexGrid::updateGeometries() {
     placeCorner();
 }
 
-void FlexGrid::checkRow(long row) const {
+void FlexGrid::checkRow(int row) const {
     if (row < 0 || row >= rows())
         throw std::out_of_range("grid row " + std::to_string(row));
 }
 
-void FlexGrid::checkCol(long col) const {
+void FlexGrid::checkCol(int col) const {
     if (col < 0 || col >= cols())
         throw std::out_of_range("grid column " + std::to_string(col));
 }
 
-void FlexGrid::moveTo(long row, long col) {
+void FlexGrid::moveTo(int row, int col) {
     checkRow(row);
     checkCol(col);
     if (row == 0 || col == 0)
         throw std::out_of_range("the fixed row and column cannot be current");
     syncCurrentIndex();
-    setCurrentCell(static_cast<int>(row - 1), static_cast<int>(col - 1));
+    setCurrentCell(row - 1, col - 1);
 }
 
 void FlexGrid::syncCurrentIndex() {
     // After extending a selection the view's cursor sits at the far end of the range.
     if (!currentIndex().isValid() || m_row < 1 || m_col < 1)
         return;
-    const QModelIndex current =
-        model()->index(static_cast<int>(m_row - 1), static_cast<int>(m_col - 1));
+    const QModelIndex current = model()->index(m_row - 1, m_col - 1);
     if (current == currentIndex())
         return;
     const bool extending = std::exchange(m_extending, true);
@@ -418,34 +412,33 @@ void FlexGrid::keepCurrentCellValid() {
     if (rowCount() == 0 || columnCount() == 0 || currentIndex().isValid())
         return;
     // A grid always has a current cell; gaining one after having none is no move.
-    const long row = std::clamp(m_row, 1L, static_cast<long>(rowCount()));
-    const long col = std::clamp(m_col, 1L, static_cast<long>(columnCount()));
+    const int row = std::clamp(m_row, 1, rowCount());
+    const int col = std::clamp(m_col, 1, columnCount());
     m_row = row;
     m_col = col;
-    selectionModel()->setCurrentIndex(
-        model()->index(static_cast<int>(row - 1), static_cast<int>(col - 1)),
-        QItemSelectionModel::NoUpdate);
+    selectionModel()->setCurrentIndex(model()->index(row - 1, col - 1),
+                                      QItemSelectionModel::NoUpdate);
 }
 
-void FlexGrid::applyAlignment(long col) {
+void FlexGrid::applyAlignment(int col) {
     // Fixed cells keep their own centred look; the setting is for the data cells.
     if (col == 0)
         return;
     const Qt::Alignment alignment = toQt(m_alignments.at(static_cast<std::size_t>(col)));
-    const int column = static_cast<int>(col - 1);
+    const int column = col - 1;
     for (int r = 0; r < rowCount(); ++r) {
         if (QTableWidgetItem* cell = item(r, column))
             cell->setTextAlignment(alignment);
     }
 }
 
-QTableWidgetItem* FlexGrid::itemForWriting(long row, long col) {
+QTableWidgetItem* FlexGrid::itemForWriting(int row, int col) {
     if (row == 0)
-        return horizontalHeaderItem(static_cast<int>(col - 1));
+        return horizontalHeaderItem(col - 1);
     if (col == 0)
-        return verticalHeaderItem(static_cast<int>(row - 1));
-    const int r = static_cast<int>(row - 1);
-    const int c = static_cast<int>(col - 1);
+        return verticalHeaderItem(row - 1);
+    const int r = row - 1;
+    const int c = col - 1;
     if (QTableWidgetItem* cell = item(r, c))
         return cell;
     auto* cell = new QTableWidgetItem;

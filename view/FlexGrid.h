@@ -43,51 +43,51 @@ public:
     explicit FlexGrid(QWidget* parent = nullptr);
     ~FlexGrid() override;
 
-    [[nodiscard]] long rows() const;
-    void setRows(long rows);
-    [[nodiscard]] long cols() const;
-    void setCols(long cols);
+    [[nodiscard]] int rows() const;
+    void setRows(int rows);
+    [[nodiscard]] int cols() const;
+    void setCols(int cols);
 
-    [[nodiscard]] long row() const { return m_row; }
-    void setRow(long row);
-    [[nodiscard]] long col() const { return m_col; }
-    void setCol(long col);
+    [[nodiscard]] int row() const { return m_row; }
+    void setRow(int row);
+    [[nodiscard]] int col() const { return m_col; }
+    void setCol(int col);
     // Far column of the selection that holds the current cell; the current column if none.
-    [[nodiscard]] long colSel() const;
+    [[nodiscard]] int colSel() const;
     // Rows the selection spans, in increasing order; a press or drag on the row numbers
     // selects whole rows.
-    [[nodiscard]] std::vector<long> selectedRows() const;
+    [[nodiscard]] std::vector<int> selectedRows() const;
 
     [[nodiscard]] QString text() const;
     void setText(const QString& text);
-    [[nodiscard]] QString textMatrix(long row, long col) const;
-    void setTextMatrix(long row, long col, const QString& text);
+    [[nodiscard]] QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
 
     [[nodiscard]] bool redraw() const { return m_redraw; }
     void setRedraw(bool redraw);
 
-    [[nodiscard]] long cellLeft() const;
-    [[nodiscard]] long cellTop() const;
-    [[nodiscard]] long cellWidth() const;
-    [[nodiscard]] long cellHeight() const;
+    [[nodiscard]] int cellLeft() const;
+    [[nodiscard]] int cellTop() const;
+    [[nodiscard]] int cellWidth() const;
+    [[nodiscard]] int cellHeight() const;
 
     // Alignment of the column's data cells; the fixed cells stay centred.
-    [[nodiscard]] short colAlignment(long col) const;
-    void setColAlignment(long col, short alignment);
-    [[nodiscard]] long colWidthTwips(long col) const;
-    void setColWidthTwips(long col, long twips);
-    [[nodiscard]] long rowHeightTwips(long row) const;
-    void setRowHeightTwips(long row, long twips);
+    [[nodiscard]] short colAlignment(int col) const;
+    void setColAlignment(int col, short alignment);
+    [[nodiscard]] int colWidthTwips(int col) const;
+    void setColWidthTwips(int col, int twips);
+    [[nodiscard]] int rowHeightTwips(int row) const;
+    void setRowHeightTwips(int row, int twips);
 
     // Twips <-> pixels at this widget's density. Pixels go up to whole twips so that the
     // truncating way back gives the same pixel count.
-    [[nodiscard]] long pixelsToTwipsX(int pixels) const;
-    [[nodiscard]] long pixelsToTwipsY(int pixels) const;
-    [[nodiscard]] int twipsToPixelsX(long twips) const;
-    [[nodiscard]] int twipsToPixelsY(long twips) const;
+    [[nodiscard]] int pixelsToTwipsX(int pixels) const;
+    [[nodiscard]] int pixelsToTwipsY(int pixels) const;
+    [[nodiscard]] int twipsToPixelsX(int twips) const;
+    [[nodiscard]] int twipsToPixelsY(int twips) const;
 
     // Pixel rectangle of any cell, fixed ones included, relative to this widget.
-    [[nodiscard]] QRect cellRect(long row, long col) const;
+    [[nodiscard]] QRect cellRect(int row, int col) const;
 
 signals:
     void enterCell();
@@ -108,13 +108,13 @@ protected:
     void updateGeometries() override;
 
 private:
-    void checkRow(long row) const;
-    void checkCol(long col) const;
-    void moveTo(long row, long col);
+    void checkRow(int row) const;
+    void checkCol(int col) const;
+    void moveTo(int row, int col);
     void syncCurrentIndex();
     void keepCurrentCellValid();
-    void applyAlignment(long col);
-    [[nodiscard]] QTableWidgetItem* itemForWriting(long row, long col);
+    void applyAlignment(int col);
+    [[nodiscard]] QTableWidgetItem* itemForWriting(int row, int col);
     [[nodiscard]] static Qt::Alignment toQt(short alignment);
     void placeCorner();
     [[nodiscard]] int fontRowHeight() const;
@@ -124,8 +124,8 @@ private:
     std::vector<short> m_alignments;
     int m_defaultRowHeight = 0;
     int m_defaultColWidth = 0;
-    long m_row = 1;
-    long m_col = 1;
+    int m_row = 1;
+    int m_col = 1;
     bool m_redraw = true;
     // Set while the user extends a selection: the cursor moves, the current cell stays.
     bool m_extending = false;

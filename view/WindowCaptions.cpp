@@ -9,7 +9,7 @@ namespace tarn {
 
 namespace {
 
-constexpr long LastChannel = 199;
+constexpr int LastChannel = 199;
 
 QMdiSubWindow* documentWindowOf(QWidget& widget) {
     for (QWidget* w = widget.parentWidget(); w; w = w->parentWidget()) {
@@ -29,7 +29,7 @@ void setTitle(QWidget& window, const QString& title) {
 WindowCaptions::WindowCaptions(QString applicationTitle)
     : m_applicationTitle(std::move(applicationTitle)) {}
 
-void WindowCaptions::update(QWidget& view, long row) const {
+void WindowCaptions::update(QWidget& view, int row) const {
     QMdiSubWindow* frame = documentWindowOf(view);
     QWidget& main = *view.window();
     // A maximized document window shows its title inside the main window's, and puts it back
@@ -42,7 +42,7 @@ void WindowCaptions::update(QWidget& view, long row) const {
         setTitle(*frame, channelCaption(row));
 }
 
-QString WindowCaptions::channelCaption(long row) const {
+QString WindowCaptions::channelCaption(int row) const {
     if (row == 0)
         row = 1;
     if (row < 1 || row > LastChannel)

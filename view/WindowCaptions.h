@@ -13,9 +13,9 @@ public:
     explicit WindowCaptions(QString applicationTitle);
 
     // view: a widget inside the document window; row: the grid's current row.
-    void update(QWidget& view, long row) const;
+    void update(QWidget& view, int row) const;
 
-    [[nodiscard]] QString channelCaption(long row) const;
+    [[nodiscard]] QString channelCaption(int row) const;
 
 private:
     const QString m_applicationTitle;

@@ -1,4 +1,5 @@
 #include "data/ChannelCodec.h"
+#include "data/RowDump.h"
 #include "data/TextGrid.h"
 #include "data/ToneTable.h"
 #include "tests/support/TempDir.h"
@@ -16,9 +17,10 @@ namespace fs = std::filesystem;
 
 class ChannelCodecTest : public ::testing::Test {
 protected:
-    // Parses the grid into image with the dump in the test's folder.
+    // Parses the grid into image, then dumps it into the test's folder.
     void parse(int count = 199) {
-        ASSERT_TRUE(ChannelCodec::parse(grid, image, count, dir.path()));
+        ChannelCodec::parse(grid, image, count);
+        ASSERT_TRUE(RowDump::writeInto(image, dir.path()));
     }
 
     test::TempDir dir;
@@ -162,11 +164,34 @@ TEST_F(ChannelCodecTest, DumpHas270LinesOfTheRowBytes) {
         EXPECT_TRUE(std::regex_match(line, format)) << line;
 }
 
-TEST_F(ChannelCodecTest, UnwritableDumpLeavesTheParseStanding) {
+TEST_F(ChannelCodecTest, UnwritableDumpIsReported) {
+    EXPECT_FALSE(RowDump::writeInto(image, dir / "missing" / "folder"));
+}
+
+// The fourth power value shows as an empty cell; a parse keeps it, and a chosen power
+// replaces it.
+TEST_F(ChannelCodecTest, PowerBitsElevenSurviveAnEmptyPowerCell) {
+    ChannelCodec::encodeFrequency(14652500, image.row(0).subspan<0, 4>());
+    ChannelCodec::encodeFrequency(14652500, image.row(1).subspan<4, 4>());
+    image.row(0)[12] = 0x38;
+    image.row(1)[12] = 0x30;
     ChannelCodec::render(image, grid, 199);
-    grid.setCellText(1, 1, "145");
-    EXPECT_FALSE(ChannelCodec::parse(grid, image, 199, dir / "missing" / "folder"));
-    EXPECT_EQ(image.row(0)[3], 0x14);
+    EXPECT_EQ(grid.cellText(1, ChannelCodec::PowerColumn), "");
+    parse();
+    EXPECT_EQ(image.row(0)[12], 0x38);
+    EXPECT_EQ(image.row(1)[12], 0x30);
+
+    grid.setCellText(1, ChannelCodec::PowerColumn, "Low");
+    grid.setCellText(2, ChannelCodec::PowerColumn, "High");
+    parse();
+    EXPECT_EQ(image.row(0)[12], 0x08);
+    EXPECT_EQ(image.row(1)[12], 0x20);
+
+    // Without frequencies the row is blank, and its power bits go with it.
+    image.row(2)[12] = 0x30;
+    ChannelCodec::render(image, grid, 199);
+    parse();
+    EXPECT_EQ(image.row(2)[12], 0x00);
 }
 
 // Random images whose channel bytes hold any value: whatever the codec does not own survives

@@ -2,10 +2,7 @@
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ModelSettings.h"
-#include "data/TextGrid.h"
-#include "dialogs/ModelRowSetup.h"
 #include "tests/dialogs/DialogControls.h"
-#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -168,7 +165,8 @@ TEST_F(ModelInfoDialogTest, LabelsStandLeftOfTheirBoxesAboveTheButtons) {
     EXPECT_TRUE(dialog.rect().contains(test::control<QWidget>(dialog, Cancel)->geometry()));
 }
 
-// What the view does once the dialog has closed: rows for the count, added rows from the image.
+// What follows once the dialog has closed: the sheet's rows for the count, added rows from the
+// image.
 class ModelRowSetupTest : public ModelInfoDialogTest {
 protected:
     static void programChannel(RadioImage& image, int channel) {
@@ -177,9 +175,7 @@ protected:
         auto row = image.row(static_cast<std::size_t>(channel - 1));
         std::copy(std::begin(bytes), std::end(bytes), row.begin());
     }
-
-    test::TempDir dumpDir;
-    TextGrid grid;
+    [[nodiscard]] ChannelSheet& sheet() { return document.sheet(); }
 };
 
 TEST_F(ModelRowSetupTest, RowsAddedBy160To199ShowTheImageAndSurviveASave) {
@@ -188,36 +184,33 @@ TEST_F(ModelRowSetupTest, RowsAddedBy160To199ShowTheImageAndSurviveASave) {
     programChannel(image, 3);
     programChannel(image, 170);
     document.takeImage(image);
-    ChannelCodec::render(document.image(), grid, document.channelCount());
-    grid.setCellText(3, ChannelCodec::RxFreqColumn, "150.00000"); // edited, not yet parsed
+    document.storeCell(3, ChannelCodec::RxFreqColumn, "150.00000"); // edited, not yet parsed
 
     ModelInfoDialog dialog(document, nullptr);
     QTest::keyClick(box(dialog, Model), Qt::Key_Down);
     clickButton(dialog, Ok);
-    ModelRowSetup::apply(document, grid);
+    document.setUpRowsForChannelCount();
 
-    ASSERT_EQ(grid.rowCount(), 200);
-    EXPECT_EQ(grid.cellText(199, 0), "199");
-    EXPECT_EQ(grid.cellText(3, ChannelCodec::RxFreqColumn), "150.00000");
-    EXPECT_EQ(grid.cellText(170, ChannelCodec::RxFreqColumn), "146.52500");
-    EXPECT_EQ(grid.cellText(170, ChannelCodec::LockColumn), "Lock");
-    EXPECT_EQ(grid.cellText(171, ChannelCodec::RxFreqColumn), "");
+    ASSERT_EQ(sheet().rowCount(), 200);
+    EXPECT_EQ(sheet().cellText(199, 0), "199");
+    EXPECT_EQ(sheet().cellText(3, ChannelCodec::RxFreqColumn), "150.00000");
+    EXPECT_EQ(sheet().cellText(170, ChannelCodec::RxFreqColumn), "146.52500");
+    EXPECT_EQ(sheet().cellText(170, ChannelCodec::LockColumn), "Lock");
+    EXPECT_EQ(sheet().cellText(171, ChannelCodec::RxFreqColumn), "");
 
     const RadioImage beforeSave = document.image();
-    ASSERT_TRUE(
-        ChannelCodec::parse(grid, document.image(), document.channelCount(), dumpDir.path()));
+    document.parseSheet();
     EXPECT_TRUE(std::ranges::equal(document.image().row(169), beforeSave.row(169)));
 }
 
 TEST_F(ModelRowSetupTest, UnchangedCountKeepsEveryCellText) {
-    ChannelCodec::render(document.image(), grid, 199);
-    grid.setCellText(199, ChannelCodec::TxFreqColumn, "440.00000");
+    document.storeCell(199, ChannelCodec::TxFreqColumn, "440.00000");
     ModelInfoDialog dialog(document, nullptr);
     clickButton(dialog, Cancel);
-    ModelRowSetup::apply(document, grid);
-    EXPECT_EQ(grid.rowCount(), 200);
-    EXPECT_EQ(grid.cellText(199, ChannelCodec::TxFreqColumn), "440.00000");
-    EXPECT_EQ(grid.cellText(1, 0), "  1");
+    document.setUpRowsForChannelCount();
+    EXPECT_EQ(sheet().rowCount(), 200);
+    EXPECT_EQ(sheet().cellText(199, ChannelCodec::TxFreqColumn), "440.00000");
+    EXPECT_EQ(sheet().cellText(1, 0), "  1");
 }
 
 } // namespace

@@ -418,13 +418,7 @@ def halcyon_starts_a_product(s):
 
 
 # Cases that wait for a fix elsewhere: reported as skipped, with the reason, until then.
-WAITING = {
-    "pending_value_saved_through_menu":
-        "waits for the document model (issue 11): a value in an open editor is lost by a save "
-        "from the menu",
-    "two_windows_of_one_document":
-        "waits for the document model (issue 11): each window keeps its own grid",
-}
+WAITING = {}
 
 
 def run(name):

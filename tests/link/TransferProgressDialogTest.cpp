@@ -18,7 +18,7 @@ protected:
     TransferProgressDialogTest() { dialog.setCaption(QStringLiteral("Reading Data Progress")); }
 
     void open() {
-        dialog.Create(&owner);
+        dialog.openWindow(&owner);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
 
@@ -99,7 +99,7 @@ TEST_F(TransferProgressDialogTest, StartRequestIsDroppedWhenTheOwnerIsGone) {
     auto view = std::make_unique<QWidget>();
     TransferProgressDialog window(view.get(), [&requests] { ++requests; });
     window.setParent(nullptr, Qt::Dialog);
-    window.Create(nullptr);
+    window.openWindow(nullptr);
     window.onOk();
     view.reset();
     QCoreApplication::processEvents();

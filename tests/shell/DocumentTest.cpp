@@ -1,7 +1,7 @@
 // Opening, saving and closing documents, and the question for changed ones.
 #include "tests/shell/ShellFixture.h"
 
-#include "shell/CommandIds.h"
+#include "qtsupport/CommandIds.h"
 #include "shell/DocumentManager.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
@@ -74,10 +74,12 @@ TEST_F(Documents, AModelChangeSetsUpTheRowsOfEveryWindowOfTheDocument) {
     trigger(cmd::WindowNew);
     DocumentWindow* second = active();
     ASSERT_NE(first, second);
-    // What Model Information leaves behind when a model is chosen in the second window.
-    second->document().setChannelCount(199);
-    second->view().setUpRowsForChannelCount();
-    emit second->view().channelRowsChanged();
+    // Model Information chooses a 199-channel model in the second window.
+    m_dialogs.windowDialogs.onModelInformation = [](ChannelDocument& document) {
+        document.setChannelCount(199);
+    };
+    trigger(cmd::ModelInformation);
+    EXPECT_EQ(m_dialogs.windowDialogs.modelInformationRuns, 1);
     EXPECT_EQ(first->view().grid().rows(), 200);
     EXPECT_EQ(first->view().grid().textMatrix(199, 0), "199");
 }
@@ -117,13 +119,13 @@ TEST_F(Documents, NewDocumentSavedAtOnceHoldsParsedBlankRowsAndDefaults) {
 
 TEST_F(Documents, SaveStoresTheGridNotJustTheImage) {
     ASSERT_TRUE(start());
-    FlexGrid& grid = active()->view().grid();
-    grid.setTextMatrix(1, 1, "145.12500");
-    grid.setTextMatrix(1, 2, "145.12500");
-    grid.setTextMatrix(1, 3, "OFF");
-    grid.setTextMatrix(1, 4, "OFF");
-    grid.setTextMatrix(1, 5, "High");
-    grid.setTextMatrix(1, 6, "UnLock");
+    TarnDocument& document = active()->document();
+    document.storeCell(1, 1, "145.12500");
+    document.storeCell(1, 2, "145.12500");
+    document.storeCell(1, 3, "OFF");
+    document.storeCell(1, 4, "OFF");
+    document.storeCell(1, 5, "High");
+    document.storeCell(1, 6, "UnLock");
     m_dialogs.saveNames.push_back(q(file("one.sin")));
     trigger(cmd::FileSaveAs);
     const auto bytes = readBytes(file("one.sin"));
@@ -141,8 +143,8 @@ TEST_F(Documents, FailedSaveLeavesTheOldFileAndSaysSo) {
     const auto before = readBytes(target);
     active()->document().setModified(true);
     m_dialogs.saveNames.push_back(q(target));
-    // The limit stops the row dump as well, which is reported after the failed save.
-    m_prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
+    // The row dump follows a successful store only.
+    m_prompter.answer(PromptAnswer::Ok);
 
     // A file-size limit stands in for a full disk, and holds even for root.
     rlimit old{};
@@ -155,7 +157,7 @@ TEST_F(Documents, FailedSaveLeavesTheOldFileAndSaysSo) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previous);
 
-    ASSERT_EQ(m_prompter.prompts().size(), 2U);
+    ASSERT_EQ(m_prompter.prompts().size(), 1U);
     EXPECT_NE(m_prompter.texts()[0].find("keep.sin"), std::string::npos);
     EXPECT_NE(m_prompter.texts()[0].find("not been changed"), std::string::npos);
     EXPECT_EQ(readBytes(target), before);

@@ -49,8 +49,4 @@ void FakeShellDialogs::about(QWidget*) {
     ++abouts;
 }
 
-void FakeShellDialogs::ports(QWidget*) {
-    ++portDialogs;
-}
-
 } // namespace tarn::test

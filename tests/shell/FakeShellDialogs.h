@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/ShellDialogs.h"
+#include "tests/support/FakeDocumentDialogs.h"
 
 #include <QStringList>
 
@@ -8,9 +9,18 @@
 
 namespace tarn::test {
 
-// File names come from queues (empty: cancelled); printing goes to a PDF file.
+// File names come from queues (empty: cancelled); printing goes to a PDF file; a document
+// window's dialogs run the hooks of FakeDocumentDialogs.
 class FakeShellDialogs final : public ShellDialogs {
 public:
+    void modelInformation(ChannelDocument& document, QWidget* parent) override {
+        windowDialogs.modelInformation(document, parent);
+    }
+    void optionalFeatures(ChannelDocument& document, QWidget* parent) override {
+        windowDialogs.optionalFeatures(document, parent);
+    }
+    void ports(QWidget* parent) override { windowDialogs.ports(parent); }
+
     [[nodiscard]] QString openFileName(QWidget* parent, const QString& filter) override;
     [[nodiscard]] QString saveFileName(QWidget* parent, const QString& suggested,
                                        const QString& filter,
@@ -19,7 +29,6 @@ public:
     void preview(QWidget* parent, QPrinter& printer,
                  const std::function<void(QPrinter&)>& paint) override;
     void about(QWidget* parent) override;
-    void ports(QWidget* parent) override;
 
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
@@ -29,7 +38,7 @@ public:
     int printerDialogs = 0;
     int previews = 0;
     int abouts = 0;
-    int portDialogs = 0;
+    FakeDocumentDialogs windowDialogs;
 };
 
 } // namespace tarn::test

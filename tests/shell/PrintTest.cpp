@@ -2,8 +2,8 @@
 #include "tests/shell/ShellFixture.h"
 
 #include "data/TextGrid.h"
+#include "qtsupport/CommandIds.h"
 #include "shell/ChannelTablePrinter.h"
-#include "shell/CommandIds.h"
 #include "shell/CommandLineInfo.h"
 #include "shell/CommandRouter.h"
 #include "shell/MainWindow.h"

@@ -3,7 +3,8 @@
 #include "tests/shell/ShellFixture.h"
 
 #include "shell/BackgroundWorkArea.h"
-#include "shell/CommandIds.h"
+#include "link/RadioLink.h"
+#include "qtsupport/CommandIds.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TarnDocument.h"
@@ -69,7 +70,7 @@ TEST_F(Keys, MenuKeysRunTheirCommandsFromTheGrid) {
     press(Qt::CTRL | Qt::Key_P);
     EXPECT_EQ(m_dialogs.printerDialogs, 1);
 
-    ViewRadioLink& link = view().radioLink();
+    RadioLink& link = active()->radioLink();
     press(Qt::CTRL | Qt::Key_R);
     ASSERT_TRUE(link.progressDialog().hasWindow());
     EXPECT_EQ(link.direction(), TransferDirection::Read);

@@ -1,10 +1,10 @@
 // Start-up, the main window's furniture and leaving the program.
 #include "tests/shell/ShellFixture.h"
 
+#include "qtsupport/CommandIds.h"
 #include "resources/ResourceInit.h"
 #include "shell/AboutDialog.h"
 #include "shell/BackgroundWorkArea.h"
-#include "shell/CommandIds.h"
 #include "shell/DocumentWindow.h"
 #include "shell/LockKeyIndicator.h"
 #include "shell/MainWindow.h"

@@ -1,9 +1,10 @@
 #include "tests/shell/ShellFixture.h"
 
 #include "data/RadioImage.h"
+#include "link/RadioLink.h"
+#include "qtsupport/CommandIds.h"
 #include "radio/VirtualRadio.h"
 #include "shell/BackgroundWorkArea.h"
-#include "shell/CommandIds.h"
 #include "shell/CommandRouter.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
@@ -28,14 +29,14 @@ protected:
         ASSERT_TRUE(start());
         radio.setRadioType(0xFF);
         radio.memory()[RadioImage::ModelTypeOffset] = 4;
-        view().radioLink().useDevices(line, clock);
+        active()->radioLink().useDevices(line, clock);
     }
 
     [[nodiscard]] ChannelView& view() { return active()->view(); }
     // Read From Radio from the menu, Start pressed; returns once the transfer has ended.
     void read() {
         trigger(cmd::ReadFromRadio);
-        QTest::mouseClick(&view().radioLink().progressDialog().startButton(), Qt::LeftButton);
+        QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
     void duringReadBlock(int block, std::function<void()> action) {
@@ -84,9 +85,10 @@ TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
 }
 
 TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
+    DocumentWindow* first = active();
     trigger(cmd::FileNew);
-    ChannelView& other = active()->view();
-    main().mdiClient().setActiveSubWindow(main().childFrames().front());
+    DocumentWindow* other = active();
+    main().mdiClient().setActiveSubWindow(first);
     bool checked = false;
     duringReadBlock(20, [&] {
         checked = true;
@@ -98,13 +100,13 @@ TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
         view().grid().setFocus();
         QTest::keyClick(&view().grid(), Qt::Key_W, Qt::ControlModifier);
         main().mdiClient().setActiveSubWindow(main().childFrames().back());
-        QTest::keyClick(&other.grid(), Qt::Key_R, Qt::ControlModifier);
+        QTest::keyClick(&other->view().grid(), Qt::Key_R, Qt::ControlModifier);
         main().mdiClient().setActiveSubWindow(main().childFrames().front());
     });
     read();
     EXPECT_TRUE(checked);
-    EXPECT_EQ(view().radioLink().direction(), TransferDirection::Read);
-    EXPECT_FALSE(other.radioLink().progressDialog().hasWindow());
+    EXPECT_EQ(first->radioLink().direction(), TransferDirection::Read);
+    EXPECT_FALSE(other->radioLink().progressDialog().hasWindow());
     EXPECT_EQ(view().grid().rows(), 161) << "the read completed";
     EXPECT_TRUE(enabled(cmd::ReadFromRadio));
     EXPECT_TRUE(enabled(cmd::WriteToRadio));

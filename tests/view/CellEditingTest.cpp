@@ -2,6 +2,7 @@
 
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
+#include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/TestPrompter.h"
 
 #include <QApplication>
@@ -40,31 +41,31 @@ protected:
     }
 
     [[nodiscard]] FlexGrid& grid() { return view.grid(); }
-    [[nodiscard]] std::string cell(long row, long col) {
+    [[nodiscard]] std::string cell(int row, int col) {
         return grid().textMatrix(row, col).toStdString();
     }
-    [[nodiscard]] std::vector<std::string> rowTexts(long row) {
+    [[nodiscard]] std::vector<std::string> rowTexts(int row) {
         std::vector<std::string> texts;
-        for (long col = 1; col <= 6; ++col)
+        for (int col = 1; col <= 6; ++col)
             texts.push_back(cell(row, col));
         return texts;
     }
-    void setRow(long row, const std::vector<std::string>& texts) {
-        for (long col = 1; col <= 6; ++col)
-            grid().setTextMatrix(row, col, QString::fromStdString(texts[col - 1]));
+    void setRow(int row, const std::vector<std::string>& texts) {
+        for (int col = 1; col <= 6; ++col)
+            document.sheet().setCellText(row, col, texts[col - 1]);
     }
 
     [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
 
     // A press on the cell, as the user's mouse would give it.
-    void click(long row, long col, Qt::MouseButton button = Qt::LeftButton) {
-        grid().scrollToItem(grid().item(int(row - 1), int(col - 1)));
+    void click(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
+        grid().scrollToItem(grid().item(row - 1, col - 1));
         const QRect rect = grid().cellRect(row, col);
         const QPoint at = grid().viewport()->mapFrom(&grid(), rect.center());
         QTest::mouseClick(grid().viewport(), button, {}, at);
     }
     // Makes the cell current with the grid focused, no editor open.
-    void select(long row, long col) {
+    void select(int row, int col) {
         grid().setRow(row);
         grid().setCol(col);
         grid().setFocus();
@@ -77,7 +78,7 @@ protected:
     void key(Qt::Key k) { QTest::keyClick(focused(), k); }
     void enter() { key(Qt::Key_Return); }
     // Types a value into the cell through its editor, opened by a press.
-    void typeInto(long row, long col, const QString& text) {
+    void typeInto(int row, int col, const QString& text) {
         click(row, col);
         type(text);
     }
@@ -85,7 +86,8 @@ protected:
     ChannelDocument document;
     const ToneTable tones;
     test::TestPrompter prompter;
-    ChannelView view{document, tones, prompter};
+    test::FakeDocumentDialogs dialogs;
+    ChannelView view{document, tones, prompter, dialogs};
 };
 
 TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
@@ -104,7 +106,7 @@ TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
         {"-145", "", RangeText},        {"145.0025", "", StepText},
         {"145.006259", "", StepText},
     };
-    long row = 1;
+    int row = 1;
     for (const Case& c : cases) {
         prompter.clear();
         if (!c.message.empty())
@@ -159,7 +161,7 @@ TEST_F(CellEditingTest, AChannelIsProgrammedWithTheKeyboardAlone) {
     EXPECT_TRUE(prompter.prompts().empty());
 
     // The lower-case code reaches the image as the code it names.
-    ASSERT_TRUE(view.parseGrid());
+    document.parseSheet();
     EXPECT_EQ(document.image().row(2)[11], 0x80);
     EXPECT_EQ(document.image().row(2)[10], 0x23);
 }
@@ -235,20 +237,20 @@ TEST_F(CellEditingTest, AToneChosenOverASelectionSetsOnlyToneColumns) {
     click(6, 3);
     type("88.5");
     grid().setRangeSelected({5, 2, 5, 3}, true);
-    view.commitEditor();
+    view.editing().commitEditor();
     EXPECT_EQ(cell(6, 3), "88.5");
     EXPECT_EQ(cell(6, 4), "88.5");
 
     click(6, 3);
     type("D023N");
     grid().setRangeSelected({5, 2, 5, 5}, true);
-    view.commitEditor();
+    view.editing().commitEditor();
     EXPECT_EQ(rowTexts(6), (std::vector<std::string>{"145.50000", "145.50000", "D023N", "88.5",
                                                      "High", "Lock"}));
 }
 
 TEST_F(CellEditingTest, EnterOnTheLastRowStoresAndHandsOnATab) {
-    const long last = grid().rows() - 1;
+    const int last = grid().rows() - 1;
     setRow(last, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
     click(last, 5);
     key(Qt::Key_Down);
@@ -297,7 +299,7 @@ TEST_F(CellEditingTest, LOrUOverChnLockStoresItAtOnce) {
     type("U");
     click(2, 6);
     EXPECT_EQ(view.lockBox()->currentText(), "UnLock") << "the box shows what was stored";
-    view.commitEditor();
+    view.editing().commitEditor();
     // A row without frequencies keeps its lock cell empty.
     select(3, 6);
     type("l");
@@ -380,7 +382,7 @@ TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
     // Over an empty cell the editor opens empty.
     prompter.clear();
     prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
-    view.commitEditor();
+    view.editing().commitEditor();
     select(4, 1);
     type("x");
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{RangeText, NumberText}));
@@ -416,12 +418,12 @@ TEST_F(CellEditingTest, OnlyChangedValuesMarkTheDocument) {
     click(2, 1);
     enter();
     click(2, 5);
-    view.commitEditor();
-    view.commitEditor();
+    view.editing().commitEditor();
+    view.editing().commitEditor();
     EXPECT_FALSE(document.isModified());
     click(2, 2);
     type("145.505");
-    view.commitEditor();
+    view.editing().commitEditor();
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(cell(2, 2), "145.50500");
 }
@@ -440,11 +442,12 @@ TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
     document.initNew();
     const ToneTable tones;
     test::TestPrompter prompter;
+    test::FakeDocumentDialogs dialogs;
     QMainWindow main;
     auto* area = new QMdiArea(&main);
     main.setCentralWidget(area);
     main.menuBar()->addMenu(QStringLiteral("File"));
-    auto* view = new ChannelView(document, tones, prompter);
+    auto* view = new ChannelView(document, tones, prompter, dialogs);
     QMdiSubWindow* frame = area->addSubWindow(view);
     view->initialUpdate();
     main.resize(1000, 700);

@@ -4,6 +4,8 @@
 #include "data/ChannelDocument.h"
 #include "data/ChannelTable.h"
 #include "data/ToneTable.h"
+#include "qtsupport/CommandIds.h"
+#include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/TestPrompter.h"
 #include "view/ChannelClipboard.h"
 
@@ -30,12 +32,12 @@ protected:
     }
 
     [[nodiscard]] FlexGrid& grid() { return view.grid(); }
-    void setRow(long row, const std::vector<const char*>& texts) {
-        for (long col = 1; col <= 6; ++col)
-            grid().setTextMatrix(row, col, QString::fromUtf8(texts[col - 1]));
+    void setRow(int row, const std::vector<const char*>& texts) {
+        for (int col = 1; col <= 6; ++col)
+            document.sheet().setCellText(row, col, texts[static_cast<std::size_t>(col - 1)]);
     }
     // A press on a channel number, as the mouse gives it.
-    void pressNumber(long row, Qt::KeyboardModifiers modifiers = {}) {
+    void pressNumber(int row, Qt::KeyboardModifiers modifiers = {}) {
         QHeaderView* numbers = grid().verticalHeader();
         const int section = int(row - 1);
         const int y = numbers->sectionViewportPosition(section) + numbers->sectionSize(section) / 2;
@@ -45,7 +47,8 @@ protected:
     ChannelDocument document;
     const ToneTable tones;
     test::TestPrompter prompter;
-    ChannelView view{document, tones, prompter};
+    test::FakeDocumentDialogs dialogs;
+    ChannelView view{document, tones, prompter, dialogs};
 };
 
 TEST_F(ChannelCopyTest, TheRowNumbersChooseWholeChannels) {
@@ -75,7 +78,7 @@ TEST_F(ChannelCopyTest, CopyPutsTheTableAndTheWholeRowsOnTheClipboard) {
     setRow(3, {"433.12500", "433.12500", "OFF", "OFF", "High", "Lock"});
     pressNumber(2);
     pressNumber(3, Qt::ShiftModifier);
-    view.runCommand(ChannelView::CopyCommand);
+    view.runCommand(cmd::EditCopy);
 
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               ChannelTable::headerLine() + "\n" +
@@ -96,7 +99,7 @@ TEST_F(ChannelCopyTest, CopyStoresAValueStillBeingTypedFirst) {
     for (const char c : std::string("146.5"))
         QTest::keyClick(QApplication::focusWidget(), c);
     ASSERT_FALSE(view.frequencyEdit()->isHidden());
-    view.runCommand(ChannelView::CopyCommand);
+    view.runCommand(cmd::EditCopy);
     EXPECT_TRUE(view.frequencyEdit()->isHidden());
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               ChannelTable::headerLine() + "\n  4\t146.50000\t146.50000\tOFF\tOFF\tHigh\tLock\n");

@@ -3,8 +3,9 @@
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
+#include "qtsupport/CommandIds.h"
 #include "qtsupport/DialogUnits.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/TestPrompter.h"
 
 #include <QComboBox>
@@ -16,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,7 +38,7 @@ protected:
         return found;
     }
 
-    [[nodiscard]] QString cell(long row, long col) { return view.grid().textMatrix(row, col); }
+    [[nodiscard]] QString cell(int row, int col) { return view.grid().textMatrix(row, col); }
 
     void showView(QSize size = {700, 520}) {
         view.resize(size);
@@ -49,11 +49,13 @@ protected:
     ChannelDocument document;
     const ToneTable tones;
     test::TestPrompter prompter;
-    ChannelView view{document, tones, prompter};
+    test::FakeDocumentDialogs dialogs;
+    ChannelView view{document, tones, prompter, dialogs};
 };
 
 TEST_F(ChannelViewTest, RowsFollowTheChannelCount) {
     document.setChannelCount(RadioImage::ReducedChannels);
+    document.setUpRowsForChannelCount();
     view.initialUpdate();
     EXPECT_EQ(view.grid().rows(), 161);
     EXPECT_EQ(cell(1, 0), "  1");
@@ -61,7 +63,7 @@ TEST_F(ChannelViewTest, RowsFollowTheChannelCount) {
     EXPECT_EQ(cell(160, 0), "160");
 
     document.setChannelCount(RadioImage::MaxChannels);
-    view.numberRows();
+    document.setUpRowsForChannelCount();
     EXPECT_EQ(view.grid().rows(), 200);
     EXPECT_EQ(cell(199, 0), "199");
 }
@@ -73,20 +75,20 @@ TEST_F(ChannelViewTest, FormHoldsTheGridControlAtItsPlace) {
     const DialogUnits units(view.font());
     EXPECT_EQ(view.grid().geometry(), units.rect(7, 7, 326, 227));
     EXPECT_EQ(view.sizeHint(), units.size(439, 250));
-    EXPECT_EQ(view.handlesCommand(ChannelView::EditDataCommand), true);
-    EXPECT_TRUE(view.handlesCommand(ChannelView::ModelInformationCommand));
-    EXPECT_TRUE(view.handlesCommand(ChannelView::OptionalFeaturesCommand));
+    EXPECT_EQ(view.handlesCommand(cmd::EditData), true);
+    EXPECT_TRUE(view.handlesCommand(cmd::ModelInformation));
+    EXPECT_TRUE(view.handlesCommand(cmd::OptionalFeatures));
     EXPECT_FALSE(view.handlesCommand(57600)); // File New belongs to the application
 }
 
 TEST_F(ChannelViewTest, ColumnsGetHeadersWidthsAndAlignment) {
     FlexGrid& grid = view.grid();
-    const long w = grid.colWidthTwips(2);
+    const int w = grid.colWidthTwips(2);
     view.initialUpdate();
     const std::vector<QString> headers = {"Channel NO.", "RX Freq",  "TX Freq", "QT/DQT Dec",
                                           "QT/DQT Enc",  "TX Power", "CHN Lock"};
-    const std::vector<long> widths = {w, w * 3 / 2, w * 3 / 2, w * 5 / 4, w * 5 / 4, w, w};
-    for (long col = 0; col < 7; ++col) {
+    const std::vector<int> widths = {w, w * 3 / 2, w * 3 / 2, w * 5 / 4, w * 5 / 4, w, w};
+    for (int col = 0; col < 7; ++col) {
         EXPECT_EQ(cell(0, col), headers[col]);
         EXPECT_EQ(grid.twipsToPixelsX(grid.colWidthTwips(col)), grid.twipsToPixelsX(widths[col]))
             << col;
@@ -134,12 +136,13 @@ TEST_F(ChannelViewTest, EditorsAreCreatedHiddenOnTheGridWithTheirLists) {
         ASSERT_EQ(toneItems[i].toStdString(), tones.at(i)) << i;
 }
 
-TEST_F(ChannelViewTest, SecondInitialUpdateCreatesNothingTwiceButRendersAgain) {
+// A later initial update shows the document's sheet as it stands: it renders nothing anew.
+TEST_F(ChannelViewTest, SecondInitialUpdateCreatesNothingTwiceAndShowsTheSheet) {
     view.initialUpdate();
     QComboBox* toneBox = view.toneBox();
     view.frequencyEdit()->setText("typed");
     view.powerBox()->show();
-    view.grid().setTextMatrix(3, 1, "edited only in the grid");
+    document.storeCell(3, 1, "145.00000");
     view.grid().setColWidthTwips(4, 2000);
     ChannelCodec::encodeFrequency(14652500, document.image().row(4).subspan<4, 4>());
 
@@ -151,8 +154,8 @@ TEST_F(ChannelViewTest, SecondInitialUpdateCreatesNothingTwiceButRendersAgain) {
     EXPECT_EQ(view.powerBox()->count(), 3);
     EXPECT_TRUE(view.powerBox()->isHidden());
     EXPECT_EQ(view.frequencyEdit()->text(), "");
-    EXPECT_EQ(cell(3, 1), "");
-    EXPECT_EQ(cell(5, 2), "146.52500");
+    EXPECT_EQ(cell(3, 1), "145.00000");
+    EXPECT_EQ(cell(5, 2), "") << "the image reaches the sheet only when rendered";
     EXPECT_EQ(view.grid().colWidthTwips(4), 2000 / 15 * 15) << "the layout is made once";
 }
 
@@ -178,7 +181,7 @@ TEST_F(ChannelViewTest, InitialUpdateShrinksTheFrameToTheForm) {
     QMdiArea area;
     area.resize(1600, 1000);
     auto* frame = new QMdiSubWindow;
-    auto* child = new ChannelView(document, tones, prompter);
+    auto* child = new ChannelView(document, tones, prompter, dialogs);
     frame->setWidget(child);
     area.addSubWindow(frame);
     frame->resize(1080, 520);
@@ -235,56 +238,28 @@ TEST_F(ChannelViewTest, EditDataAsksForADoubleClickAndGoesToTheFirstCell) {
     showView();
     view.grid().setRow(17);
     view.grid().setCol(4);
-    std::vector<std::pair<long, long>> entered;
+    std::vector<std::pair<int, int>> entered;
     QObject::connect(&view.grid(), &FlexGrid::enterCell,
                      [&] { entered.emplace_back(view.grid().row(), view.grid().col()); });
     view.setFocus();
 
     prompter.answer(PromptAnswer::Ok);
-    view.runCommand(ChannelView::EditDataCommand);
+    view.runCommand(cmd::EditData);
 
     ASSERT_EQ(prompter.prompts().size(), 1u);
     EXPECT_EQ(prompter.prompts()[0].text, "Please directly double click inside the table");
     EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
     EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::Ok);
-    EXPECT_EQ(entered, (std::vector<std::pair<long, long>>{{17, 1}, {1, 1}}));
+    EXPECT_EQ(entered, (std::vector<std::pair<int, int>>{{17, 1}, {1, 1}}));
     // Where the keyboard goes once the window is active (no window manager may activate it).
     EXPECT_EQ(view.focusWidget(), &view.grid());
     EXPECT_TRUE(view.frequencyEdit()->isHidden());
 }
 
-TEST_F(ChannelViewTest, ParseStoresTheGridAndWritesTheDump) {
-    const test::TempDir dir;
-    view.setDumpDirectory(dir.path());
-    document.setChannelCount(RadioImage::ReducedChannels);
-    view.initialUpdate();
-    FlexGrid& grid = view.grid();
-    grid.setTextMatrix(160, 1, "146.525");
-    grid.setTextMatrix(160, 3, "D017N");
-    grid.setTextMatrix(160, 5, "High");
-
-    EXPECT_TRUE(view.parseGrid());
-    const auto row = document.image().row(159);
-    EXPECT_EQ(row[0], 0x00);
-    EXPECT_EQ(row[3], 0x14);
-    EXPECT_EQ(row[9], 0x80);
-    EXPECT_EQ(row[8], 0x17);
-    EXPECT_EQ(row[12] & 0x30, 0x20);
-
-    std::ifstream dump(dir / "1.txt");
-    int lines = 0;
-    for (std::string line; std::getline(dump, line);)
-        ++lines;
-    EXPECT_EQ(lines, 270);
-
-    view.setDumpDirectory(dir / "missing");
-    EXPECT_FALSE(view.parseGrid());
-}
-
 // Hiding and deleting the editors under the pointer raises pointer events; a view on its way
 // out must not answer them.
 TEST_F(ChannelViewTest, ClosingUnderThePointerCallsNothingBack) {
-    auto child = std::make_unique<ChannelView>(document, tones, prompter);
+    auto child = std::make_unique<ChannelView>(document, tones, prompter, dialogs);
     child->initialUpdate();
     child->resize(600, 400);
     child->show();

@@ -33,7 +33,7 @@ protected:
                          std::to_string(grid.col()));
     }
 
-    [[nodiscard]] QPoint centreOf(long row, long col) const {
+    [[nodiscard]] QPoint centreOf(int row, int col) const {
         return grid.viewport()->mapFrom(&grid, grid.cellRect(row, col).center());
     }
 

@@ -3,27 +3,14 @@
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
-#include "tests/dialogs/DialogControls.h"
+#include "qtsupport/CommandIds.h"
+#include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/TestPrompter.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QSignalSpy>
-#include <QTimer>
-
-#include <functional>
+#include <gtest/gtest.h>
 
 namespace tarn {
 namespace {
-
-// Runs the action on the modal dialog that the next command opens.
-void whenDialogOpens(std::function<void(QDialog&)> action) {
-    QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        action(*dialog);
-    });
-}
 
 class ViewSettingsCommandsTest : public ::testing::Test {
 protected:
@@ -33,51 +20,58 @@ protected:
         ChannelCodec::encodeFrequency(14652500, image.row(170).subspan<0, 4>());
         document.takeImage(image);
         view.initialUpdate();
+        other.initialUpdate();
     }
-    [[nodiscard]] QString cell(long row, long col) { return view.grid().textMatrix(row, col); }
+    [[nodiscard]] QString cell(const ChannelView& v, int row, int col) const {
+        return const_cast<ChannelView&>(v).grid().textMatrix(row, col);
+    }
 
     ChannelDocument document;
     const ToneTable tones;
     test::TestPrompter prompter;
-    ChannelView view{document, tones, prompter};
+    test::FakeDocumentDialogs dialogs;
+    ChannelView view{document, tones, prompter, dialogs};
+    // Another window of the same document.
+    ChannelView other{document, tones, prompter, dialogs};
 };
 
-TEST_F(ViewSettingsCommandsTest, ModelChoiceGrowsTheGridWithTheChannelsTheImageHolds) {
+TEST_F(ViewSettingsCommandsTest, ModelChoiceGrowsEveryWindowWithTheChannelsTheImageHolds) {
     open(4);
     ASSERT_EQ(view.grid().rows(), 161);
-    view.grid().setTextMatrix(3, 1, "145.00000"); // an edit not parsed yet
-    QSignalSpy rowsChanged(&view, &ChannelView::channelRowsChanged);
-    whenDialogOpens([](QDialog& dialog) {
-        test::box(dialog, 1017)->setCurrentIndex(0);
-        test::clickButton(dialog, 1);
-    });
-    view.runCommand(ChannelView::ModelInformationCommand);
-    EXPECT_EQ(document.channelCount(), 199);
-    EXPECT_EQ(view.grid().rows(), 200);
-    EXPECT_EQ(cell(171, 1), "146.52500");
-    EXPECT_EQ(cell(199, 0), "199");
-    EXPECT_EQ(cell(3, 1), "145.00000");
-    EXPECT_EQ(rowsChanged.count(), 1);
-    EXPECT_TRUE(document.isModified());
+    document.storeCell(3, 1, "145.00000"); // an edit not parsed yet
+    dialogs.onModelInformation = [](ChannelDocument& d) {
+        d.image()[RadioImage::ModelTypeOffset] = 0;
+        d.setChannelCount(199);
+    };
+    view.runCommand(cmd::ModelInformation);
+    EXPECT_EQ(dialogs.modelInformationRuns, 1);
+    for (const ChannelView* v : {&view, &other}) {
+        EXPECT_EQ(const_cast<ChannelView*>(v)->grid().rows(), 200);
+        EXPECT_EQ(cell(*v, 171, 1), "146.52500");
+        EXPECT_EQ(cell(*v, 199, 0), "199");
+        EXPECT_EQ(cell(*v, 3, 1), "145.00000");
+    }
 }
 
-TEST_F(ViewSettingsCommandsTest, CancelKeepsTheRowsAndTheDocument) {
+TEST_F(ViewSettingsCommandsTest, ModelChoiceShrinksEveryWindowAndAnEditorOnALostRowCloses) {
     open(0);
-    const RadioImage before = document.image();
-    whenDialogOpens([](QDialog& dialog) { test::clickButton(dialog, 2); });
-    view.runCommand(ChannelView::ModelInformationCommand);
-    EXPECT_EQ(view.grid().rows(), 200);
-    EXPECT_EQ(document.image(), before);
-    EXPECT_FALSE(document.isModified());
+    view.grid().setRow(180);
+    view.editing().showEditor(0);
+    ASSERT_NE(view.editing().openEditor(), nullptr);
+    dialogs.onModelInformation = [](ChannelDocument& d) { d.setChannelCount(160); };
+    view.runCommand(cmd::ModelInformation);
+    EXPECT_EQ(view.grid().rows(), 161);
+    EXPECT_EQ(other.grid().rows(), 161);
+    EXPECT_EQ(view.editing().openEditor(), nullptr);
+    EXPECT_EQ(document.sheet().rowCount(), 161);
 }
 
-TEST_F(ViewSettingsCommandsTest, OptionalFeaturesEditTheSettingsBlock) {
+TEST_F(ViewSettingsCommandsTest, OptionalFeaturesOpenOnTheDocument) {
     open(0);
-    whenDialogOpens([](QDialog& dialog) { test::clickButton(dialog, 1); });
-    view.runCommand(ChannelView::OptionalFeaturesCommand);
-    // A new document's OK stores the two settings it shows but does not hold yet.
-    EXPECT_NE(document.image()[0x1FE4], 0xFF);
-    EXPECT_NE(document.image()[0x1FE7], 0xFF);
+    ChannelDocument* seen = nullptr;
+    dialogs.onOptionalFeatures = [&](ChannelDocument& d) { seen = &d; };
+    view.runCommand(cmd::OptionalFeatures);
+    EXPECT_EQ(seen, &document);
     EXPECT_EQ(view.grid().rows(), 200);
 }
 

@@ -97,10 +97,13 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
     }
     for (const int channel : table.channels)
         ChannelCodec::parseRow(grid, channel, loaded->image);
+    if (!ImageFile::store(arguments->output, loaded->image, context.err))
+        return Failure;
+    // As a save does: the dump follows the stored file.
     if (!RowDump::writeInto(loaded->image, context.dumpDirectory))
         context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
                     << "\n";
-    return ImageFile::store(arguments->output, loaded->image, context.err) ? Success : Failure;
+    return Success;
 }
 
 } // namespace tarn::cli

@@ -4,14 +4,14 @@
 
 namespace tarn {
 
-class CellGrid;
 class ChannelDocument;
 class Prompter;
 class ToneTable;
 
-// Stores edited values into a channel row with the rules that keep the row consistent: checked
-// frequencies, defaults for a new channel, and the cells that go with an emptied frequency.
-// Any stored text that differs from what the cell held marks the document changed.
+// Stores edited values into a channel row of a document's sheet with the rules that keep the
+// row consistent: checked frequencies, defaults for a new channel, and the cells that go with
+// an emptied frequency. Any stored text that differs from what the cell held marks the
+// document changed.
 class CellValueStore {
 public:
     // What else an emptied frequency takes with it: leaving the cell empties TX Power and
@@ -23,12 +23,17 @@ public:
     static constexpr const char* NewLock = "Lock";
 
     // Refusals are shown with the given caption.
-    CellValueStore(CellGrid& cells, ChannelDocument& document, const ToneTable& tones,
-                   Prompter& prompter, std::string caption);
+    CellValueStore(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
+                   std::string caption);
 
     // The text to store for a typed frequency: the reformatted value, or empty after telling
     // the user why it was refused.
     [[nodiscard]] std::string checkedFrequency(const std::string& typed);
+    // Whether a typed frequency would be stored as it is typed (empty, or passing its
+    // check); tells the user why not when asked to.
+    [[nodiscard]] bool acceptsFrequency(const std::string& typed, bool tellWhyNot);
+    // The text a typed frequency is stored as; empty for a refused one.
+    [[nodiscard]] static std::string frequencyValue(const std::string& typed);
     void storeFrequency(int row, int col, const std::string& typed, Emptying emptying);
     // Empty for a row without frequencies; "OFF" for a text that names no tone; otherwise the
     // text as the user wrote it.
@@ -38,13 +43,13 @@ public:
     void store(int row, int col, const std::string& text);
 
     [[nodiscard]] bool hasFrequency(int row) const;
+    [[nodiscard]] std::string cellText(int row, int col) const;
 
 private:
     [[nodiscard]] bool isEmpty(int row, int col) const;
     [[nodiscard]] bool isNewChannel(int row) const;
     void emptyFrequency(int row, int col, Emptying emptying);
 
-    CellGrid& m_cells;
     ChannelDocument& m_document;
     const ToneTable& m_tones;
     Prompter& m_prompter;

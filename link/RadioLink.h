@@ -1,45 +1,42 @@
 #pragma once
 
 #include "common/SystemClock.h"
+#include "data/RadioImage.h"
 #include "link/TransferProgressDialog.h"
 #include "link/TransferTarget.h"
 #include "qtsupport/CommandTarget.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-class QMdiSubWindow;
-
 namespace tarn {
 
-class ChannelView;
+class ChannelDocument;
 class Clock;
+class DocumentDialogs;
+class Prompter;
 class SerialLine;
 
-// A channel view's side of the radio link: its port, its direction, its progress window,
-// the Read and Write commands and the transfer they start.
-class ViewRadioLink : public QObject, public CommandTarget, private TransferTarget {
+// A document window's side of the radio link: its port, its direction, its progress window,
+// the Read, Write and port commands and the transfer they start. A read fills a scratch copy
+// of the document's image, which replaces the document's only once the read has completed.
+class RadioLink : public QObject, public CommandTarget, private TransferTarget {
     Q_OBJECT
 public:
-    static constexpr int ReadCommand = 32771;
-    static constexpr int WriteCommand = 32772;
-    static constexpr int Com1Command = 32773;
-    static constexpr int Com2Command = 32775;
-    static constexpr int Com3Command = 32776;
-    static constexpr int Com4Command = 32777;
     static constexpr const char* ReadCaption = "Reading Data Progress";
     static constexpr const char* WriteCaption = "Writing Data Progress";
     static constexpr const char* DefaultPort = "COM1";
 
-    ViewRadioLink(ChannelView& view, std::function<void()> commitEditor);
-    ~ViewRadioLink() override;
-    ViewRadioLink(const ViewRadioLink&) = delete;
-    ViewRadioLink& operator=(const ViewRadioLink&) = delete;
+    // The progress window belongs to owner and opens centred over `over`.
+    RadioLink(ChannelDocument& document, Prompter& prompter, DocumentDialogs& dialogs,
+              QWidget& owner, const QWidget& over);
+    ~RadioLink() override;
+    RadioLink(const RadioLink&) = delete;
+    RadioLink& operator=(const RadioLink&) = delete;
 
     [[nodiscard]] bool handlesCommand(int id) const override;
     void updateCommand(int id, CommandState& state) override;
@@ -66,35 +63,33 @@ signals:
     void transferStarted();
     // The transfer has ended and its port is closed.
     void transferEnded();
-    // A completed read replaced the document's image: other windows of it must show it too.
-    void imageReceived();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void startCommand(TransferDirection direction, const char* caption);
     [[nodiscard]] static const char* portOf(int id);
-    void watchFrame(bool watch);
     void runDeferred();
 
-    RadioImage& image() override;
+    RadioImage& image() override { return m_scratch; }
     [[nodiscard]] int channelCount() const override;
     void setChannelCount(int count) override;
     void parseGrid() override;
     void renderGrid() override;
 
-    ChannelView& m_view;
-    std::function<void()> m_commitEditor;
+    ChannelDocument& m_document;
+    Prompter& m_prompter;
+    DocumentDialogs& m_dialogs;
+    QWidget& m_owner;
+    const QWidget& m_over;
     std::string m_portName = DefaultPort;
     TransferDirection m_direction = TransferDirection::Read;
     TransferProgressDialog m_dialog;
+    // What the transfer reads into and writes from.
+    RadioImage m_scratch;
     std::unique_ptr<SerialLine> m_ownLine;
     SystemClock m_systemClock;
     SerialLine* m_line = nullptr;
     Clock* m_clock = &m_systemClock;
     bool m_running = false;
-    QPointer<QMdiSubWindow> m_frame;
     std::vector<std::function<void()>> m_deferred;
     static inline int s_running = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
-// Numeric command ids of menu 129 and toolbar 128; dialogs and tests address commands by them.
+// Numeric command ids of menu 129 and toolbar 128, the one place they are defined; every
+// command target, the menus and the tests address commands by them.
 namespace tarn::cmd {
 
 inline constexpr int FileNew = 57600;

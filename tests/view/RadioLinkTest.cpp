@@ -1,14 +1,17 @@
-#include "view/ChannelView.h"
+#include "link/RadioLink.h"
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
 #include "link/RadioTransfer.h"
+#include "qtsupport/CommandIds.h"
 #include "radio/VirtualRadio.h"
+#include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/FakeSerialLine.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPrompter.h"
 #include "tests/support/VirtualClock.h"
+#include "view/ChannelView.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -28,19 +31,19 @@ std::span<std::uint8_t, 4> rxBytes(std::span<std::uint8_t> memory, int channel) 
         .subspan<0, 4>();
 }
 
-class ViewRadioLinkTest : public ::testing::Test {
+class RadioLinkTest : public ::testing::Test {
 protected:
-    ViewRadioLinkTest() {
+    RadioLinkTest() {
         document.initNew();
+        document.setDumpDirectory(dumpDir.path());
         radio.setRadioType(RadioTransfer::NoRadioType);
         ChannelCodec::encodeFrequency(Freq145_5, rxBytes(radio.memory(), 1));
-        view.setDumpDirectory(dumpDir.path());
         view.initialUpdate();
-        view.radioLink().useDevices(line, clock);
+        link.useDevices(line, clock);
     }
 
-    [[nodiscard]] TransferProgressDialog& dialog() { return view.radioLink().progressDialog(); }
-    [[nodiscard]] QString cell(long row, long col) { return view.grid().textMatrix(row, col); }
+    [[nodiscard]] TransferProgressDialog& dialog() { return link.progressDialog(); }
+    [[nodiscard]] QString cell(int row, int col) { return view.grid().textMatrix(row, col); }
     // Start as the user presses it; the posted transfer runs to its end.
     static void start(TransferProgressDialog& window) {
         QTest::mouseClick(&window.startButton(), Qt::LeftButton);
@@ -59,7 +62,7 @@ protected:
         EXPECT_FALSE(dialog().hasWindow());
         EXPECT_FALSE(dialog().isVisible());
         EXPECT_TRUE(prompter.texts().empty());
-        EXPECT_FALSE(view.radioLink().isTransferring());
+        EXPECT_FALSE(link.isTransferring());
     }
 
     VirtualRadio radio;
@@ -69,13 +72,15 @@ protected:
     ChannelDocument document;
     const ToneTable tones;
     test::TestPrompter prompter;
-    ChannelView view{document, tones, prompter};
+    test::FakeDocumentDialogs dialogs;
+    ChannelView view{document, tones, prompter, dialogs};
+    RadioLink link{document, prompter, dialogs, view, view.grid()};
     int readBlocks = 0;
 };
 
-TEST_F(ViewRadioLinkTest, ReadFillsTheGridAndMarksTheDocument) {
+TEST_F(RadioLinkTest, ReadFillsTheGridAndMarksTheDocument) {
     EXPECT_EQ(cell(1, 1), "");
-    view.runCommand(ViewRadioLink::ReadCommand);
+    link.runCommand(cmd::ReadFromRadio);
     ASSERT_TRUE(dialog().hasWindow());
     EXPECT_EQ(dialog().windowTitle(), "Reading Data Progress");
     EXPECT_EQ(line.openCount(), 0);
@@ -89,10 +94,10 @@ TEST_F(ViewRadioLinkTest, ReadFillsTheGridAndMarksTheDocument) {
     EXPECT_EQ(dialog().progressBar().value(), RadioTransfer::ProgressMaximum);
 }
 
-TEST_F(ViewRadioLinkTest, ReadOfAReducedModelShows160Channels) {
+TEST_F(RadioLinkTest, ReadOfAReducedModelShows160Channels) {
     radio.memory()[RadioImage::ModelTypeOffset] = 4;
-    view.runCommand(ViewRadioLink::Com3Command);
-    view.runCommand(ViewRadioLink::ReadCommand);
+    link.runCommand(cmd::Com3);
+    link.runCommand(cmd::ReadFromRadio);
     start(dialog());
     expectEndedQuietly();
     EXPECT_EQ(line.openedName(), "COM3");
@@ -101,8 +106,8 @@ TEST_F(ViewRadioLinkTest, ReadOfAReducedModelShows160Channels) {
     EXPECT_EQ(cell(160, 0), "160");
 }
 
-TEST_F(ViewRadioLinkTest, WriteSendsWhatTheGridShowsIncludingAValueStillBeingTyped) {
-    view.grid().setTextMatrix(3, ChannelCodec::RxFreqColumn, "146.02500");
+TEST_F(RadioLinkTest, WriteSendsWhatTheGridShowsIncludingAValueStillBeingTyped) {
+    document.storeCell(3, ChannelCodec::RxFreqColumn, "146.02500");
     view.resize(760, 560);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
@@ -113,7 +118,7 @@ TEST_F(ViewRadioLinkTest, WriteSendsWhatTheGridShowsIncludingAValueStillBeingTyp
     ASSERT_TRUE(view.frequencyEdit()->isVisible());
     QTest::keyClicks(view.frequencyEdit(), "147");
 
-    view.runCommand(ViewRadioLink::WriteCommand);
+    link.runCommand(cmd::WriteToRadio);
     EXPECT_EQ(dialog().windowTitle(), "Writing Data Progress");
     EXPECT_EQ(cell(5, 1), "147.00000");
     start(dialog());
@@ -129,8 +134,8 @@ TEST_F(ViewRadioLinkTest, WriteSendsWhatTheGridShowsIncludingAValueStillBeingTyp
     EXPECT_TRUE(dumpDir.has("1.txt"));
 }
 
-TEST_F(ViewRadioLinkTest, CancelBeforeStartTouchesNoPort) {
-    view.runCommand(ViewRadioLink::WriteCommand);
+TEST_F(RadioLinkTest, CancelBeforeStartTouchesNoPort) {
+    link.runCommand(cmd::WriteToRadio);
     QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_FALSE(dialog().hasWindow());
@@ -138,26 +143,82 @@ TEST_F(ViewRadioLinkTest, CancelBeforeStartTouchesNoPort) {
     EXPECT_TRUE(prompter.texts().empty());
 }
 
-TEST_F(ViewRadioLinkTest, CancelDuringAReadClosesThePortAndTheWindowWithNoMessage) {
+TEST_F(RadioLinkTest, CancelDuringAReadClosesThePortAndTheWindowWithNoMessage) {
     duringReadBlock(10, [this] { QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton); });
-    view.runCommand(ViewRadioLink::ReadCommand);
+    link.runCommand(cmd::ReadFromRadio);
     start(dialog());
     expectEndedQuietly();
     EXPECT_EQ(radio.blocksRead(), 10);
-    // What came in stays in the image; the grid and the document are as they were.
-    EXPECT_EQ(ChannelCodec::renderFrequency(rxBytes(document.image().bytes(), 1)), "145.50000");
-    EXPECT_EQ(cell(1, 1), "");
-    EXPECT_FALSE(document.isModified());
 
     // The next command opens a fresh window.
-    view.runCommand(ViewRadioLink::ReadCommand);
+    link.runCommand(cmd::ReadFromRadio);
     EXPECT_EQ(dialog().statusText(), "   Not start yet");
     EXPECT_TRUE(dialog().startButton().isEnabled());
 }
 
-TEST_F(ViewRadioLinkTest, WriteChosenOverAnIdleReadWindowKeepsItsCaptionButWrites) {
-    view.runCommand(ViewRadioLink::ReadCommand);
-    view.runCommand(ViewRadioLink::WriteCommand);
+// A read that does not complete leaves the document byte for byte as it was: its image,
+// channel count, sheet and changed mark.
+TEST_F(RadioLinkTest, AReadThatFailsOrIsCancelledLeavesTheDocumentAsItWas) {
+    radio.memory()[RadioImage::ModelTypeOffset] = 4;
+    document.storeCell(2, ChannelCodec::TxFreqColumn, "440.00000");
+    document.setModified(false);
+    const RadioImage image = document.image();
+    const auto unchanged = [&] {
+        EXPECT_EQ(document.image(), image);
+        EXPECT_EQ(document.channelCount(), 199);
+        EXPECT_EQ(view.grid().rows(), 200);
+        EXPECT_EQ(cell(1, 1), "");
+        EXPECT_EQ(cell(2, 2), "440.00000");
+        EXPECT_FALSE(document.isModified());
+    };
+
+    // A radio whose reply to block 200 comes short: the read fails with its message.
+    FaultPlan faults;
+    faults.shortReadBlock = 200;
+    faults.shortReadLength = 5;
+    VirtualRadio failing(faults);
+    std::copy(radio.memory().begin(), radio.memory().end(), failing.memory().begin());
+    failing.setRadioType(RadioTransfer::NoRadioType);
+    test::FakeSerialLine failingLine{failing, clock};
+    link.useDevices(failingLine, clock);
+    prompter.answer(PromptAnswer::Ok);
+    link.runCommand(cmd::ReadFromRadio);
+    start(dialog());
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{RadioTransfer::NotEnoughText});
+    EXPECT_EQ(failing.blocksRead(), 201);
+    unchanged();
+    link.useDevices(line, clock);
+
+    prompter.clear();
+    readBlocks = 0;
+    duringReadBlock(400, [this] { QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton); });
+    link.runCommand(cmd::ReadFromRadio);
+    start(dialog());
+    expectEndedQuietly();
+    unchanged();
+}
+
+TEST_F(RadioLinkTest, ARefusedValueBeingTypedStopsAWriteBeforeItStarts) {
+    view.resize(760, 560);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.grid().setRow(4);
+    view.grid().setCol(1);
+    view.editing().showEditor('9');
+    ASSERT_TRUE(view.frequencyEdit()->isVisible());
+    prompter.answer(PromptAnswer::Ok);
+    link.runCommand(cmd::WriteToRadio);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Error Data Format，Please input again"});
+    EXPECT_FALSE(dialog().hasWindow());
+    EXPECT_TRUE(view.frequencyEdit()->isVisible());
+    EXPECT_EQ(view.frequencyEdit()->text(), "9");
+    EXPECT_EQ(cell(4, 1), "");
+    EXPECT_EQ(line.openCount(), 0);
+}
+
+TEST_F(RadioLinkTest, WriteChosenOverAnIdleReadWindowKeepsItsCaptionButWrites) {
+    link.runCommand(cmd::ReadFromRadio);
+    link.runCommand(cmd::WriteToRadio);
     EXPECT_EQ(dialog().windowTitle(), "Reading Data Progress");
     start(dialog());
     EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
@@ -165,9 +226,9 @@ TEST_F(ViewRadioLinkTest, WriteChosenOverAnIdleReadWindowKeepsItsCaptionButWrite
     expectEndedQuietly();
 }
 
-TEST_F(ViewRadioLinkTest, APortThatWillNotOpenIsReported) {
+TEST_F(RadioLinkTest, APortThatWillNotOpenIsReported) {
     line.failOpen(true);
-    view.runCommand(ViewRadioLink::ReadCommand);
+    link.runCommand(cmd::ReadFromRadio);
     prompter.answer(PromptAnswer::Ok);
     start(dialog());
     ASSERT_EQ(prompter.prompts().size(), 1U);
@@ -177,29 +238,29 @@ TEST_F(ViewRadioLinkTest, APortThatWillNotOpenIsReported) {
     EXPECT_FALSE(document.isModified());
 }
 
-TEST_F(ViewRadioLinkTest, EachViewKeepsItsOwnPortAndStartsOnCom1) {
-    ChannelView second(document, tones, prompter);
-    view.runCommand(ViewRadioLink::Com3Command);
-    const auto checked = [](ChannelView& v) {
+TEST_F(RadioLinkTest, EachLinkKeepsItsOwnPortAndStartsOnCom1) {
+    RadioLink second{document, prompter, dialogs, view, view.grid()};
+    link.runCommand(cmd::Com3);
+    const auto checked = [](RadioLink& l) {
         std::vector<int> ids;
-        for (int id : {ViewRadioLink::Com1Command, ViewRadioLink::Com2Command,
-                       ViewRadioLink::Com3Command, ViewRadioLink::Com4Command}) {
+        for (int id : {cmd::Com1, cmd::Com2, cmd::Com3, cmd::Com4}) {
             CommandState state{false, false};
-            EXPECT_TRUE(v.handlesCommand(id));
-            v.updateCommand(id, state);
+            EXPECT_TRUE(l.handlesCommand(id));
+            l.updateCommand(id, state);
             EXPECT_TRUE(state.enabled);
             if (state.checked)
                 ids.push_back(id);
         }
         return ids;
     };
-    EXPECT_EQ(checked(view), std::vector<int>{ViewRadioLink::Com3Command});
-    EXPECT_EQ(checked(second), std::vector<int>{ViewRadioLink::Com1Command});
+    EXPECT_EQ(checked(link), std::vector<int>{cmd::Com3});
+    EXPECT_EQ(checked(second), std::vector<int>{cmd::Com1});
+    EXPECT_EQ(second.portName(), "COM1");
     EXPECT_EQ(line.openCount(), 0);
-    ChannelView third(document, tones, prompter);
-    EXPECT_EQ(third.radioLink().portName(), "COM1");
-    for (int id : {ViewRadioLink::ReadCommand, ViewRadioLink::WriteCommand})
-        EXPECT_TRUE(view.handlesCommand(id));
+    for (int id : {cmd::ReadFromRadio, cmd::WriteToRadio})
+        EXPECT_TRUE(link.handlesCommand(id));
+    // The devices behind the names are the program's setting, not a window's.
+    EXPECT_FALSE(link.handlesCommand(cmd::Ports));
 }
 
 } // namespace

@@ -1,21 +1,23 @@
-#include "view/ChannelView.h"
+#include "link/RadioLink.h"
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
-#include "data/ToneTable.h"
+#include "qtsupport/CommandIds.h"
+#include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/PtyRadioFixture.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPrompter.h"
 
 #include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 namespace tarn {
 namespace {
 
-// The real view with its real serial port, against the virtual radio on a pseudo-terminal.
-TEST(ViewRadioLinkPtyTest, ReadEditAndWriteBack) {
+// A window's link with its real serial port, against the virtual radio on a pseudo-terminal.
+TEST(RadioLinkPtyTest, ReadEditAndWriteBack) {
     test::PtyRadioFixture radio;
     radio.radio().setRadioType(0xFF);
     ChannelCodec::encodeFrequency(43512500, radio.radio().memory().subspan<0, 4>());
@@ -25,27 +27,27 @@ TEST(ViewRadioLinkPtyTest, ReadEditAndWriteBack) {
     test::TempDir dumpDir;
     ChannelDocument document;
     document.initNew();
-    const ToneTable tones;
+    document.setDumpDirectory(dumpDir.path());
     test::TestPrompter prompter;
-    ChannelView view(document, tones, prompter);
-    view.setDumpDirectory(dumpDir.path());
-    view.initialUpdate();
-    view.show();
-    TransferProgressDialog& dialog = view.radioLink().progressDialog();
+    test::FakeDocumentDialogs dialogs;
+    QWidget window;
+    window.show();
+    RadioLink link(document, prompter, dialogs, window, window);
+    TransferProgressDialog& dialog = link.progressDialog();
     const auto transfer = [&](int command) {
-        view.runCommand(command);
+        link.runCommand(command);
         QTest::mouseClick(&dialog.startButton(), Qt::LeftButton);
         QCoreApplication::processEvents();
         EXPECT_FALSE(dialog.hasWindow());
         EXPECT_TRUE(prompter.texts().empty());
     };
 
-    view.runCommand(ViewRadioLink::Com2Command);
-    transfer(ViewRadioLink::ReadCommand);
-    EXPECT_EQ(view.grid().textMatrix(1, ChannelCodec::RxFreqColumn), "435.12500");
+    link.runCommand(cmd::Com2);
+    transfer(cmd::ReadFromRadio);
+    EXPECT_EQ(document.sheet().cellText(1, ChannelCodec::RxFreqColumn), "435.12500");
 
-    view.grid().setTextMatrix(2, ChannelCodec::RxFreqColumn, "438.50000");
-    transfer(ViewRadioLink::WriteCommand);
+    document.storeCell(2, ChannelCodec::RxFreqColumn, "438.50000");
+    transfer(cmd::WriteToRadio);
     radio.stop();
     qunsetenv("TARN_COM2");
     std::array<std::uint8_t, 4> expected{};

@@ -1,7 +1,6 @@
-#include "view/CellValueStore.h"
+#include "data/CellValueStore.h"
 
 #include "common/Prompter.h"
-#include "data/CellGrid.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ChannelRules.h"
@@ -11,19 +10,24 @@
 
 namespace tarn {
 
-CellValueStore::CellValueStore(CellGrid& cells, ChannelDocument& document, const ToneTable& tones,
+CellValueStore::CellValueStore(ChannelDocument& document, const ToneTable& tones,
                                Prompter& prompter, std::string caption)
-    : m_cells(cells)
-    , m_document(document)
+    : m_document(document)
     , m_tones(tones)
     , m_prompter(prompter)
     , m_caption(std::move(caption)) {}
 
 std::string CellValueStore::checkedFrequency(const std::string& typed) {
+    return acceptsFrequency(typed, true) ? frequencyValue(typed) : std::string();
+}
+
+bool CellValueStore::acceptsFrequency(const std::string& typed, bool tellWhyNot) {
+    if (typed.empty())
+        return true;
     const char* refusal = nullptr;
     switch (ChannelRules::checkFrequency(typed)) {
     case ChannelRules::Frequency::Valid:
-        return ChannelRules::storedFrequency(typed);
+        return true;
     case ChannelRules::Frequency::OutOfRange:
         refusal = ChannelRules::RangeMessage;
         break;
@@ -31,8 +35,15 @@ std::string CellValueStore::checkedFrequency(const std::string& typed) {
         refusal = ChannelRules::StepMessage;
         break;
     }
-    (void)m_prompter.ask({refusal, m_caption, PromptButtons::Ok, PromptIcon::None});
-    return {};
+    if (tellWhyNot)
+        (void)m_prompter.ask({refusal, m_caption, PromptButtons::Ok, PromptIcon::None});
+    return false;
+}
+
+std::string CellValueStore::frequencyValue(const std::string& typed) {
+    if (typed.empty() || ChannelRules::checkFrequency(typed) != ChannelRules::Frequency::Valid)
+        return {};
+    return ChannelRules::storedFrequency(typed);
 }
 
 void CellValueStore::storeFrequency(int row, int col, const std::string& typed, Emptying emptying) {
@@ -63,10 +74,11 @@ void CellValueStore::storeChoice(int row, int col, const std::string& chosen) {
 }
 
 void CellValueStore::store(int row, int col, const std::string& text) {
-    if (m_cells.cellText(row, col) == text)
-        return;
-    m_cells.setCellText(row, col, text);
-    m_document.setModified(true);
+    m_document.storeCell(row, col, text);
+}
+
+std::string CellValueStore::cellText(int row, int col) const {
+    return m_document.sheet().cellText(row, col);
 }
 
 bool CellValueStore::hasFrequency(int row) const {
@@ -74,7 +86,7 @@ bool CellValueStore::hasFrequency(int row) const {
 }
 
 bool CellValueStore::isEmpty(int row, int col) const {
-    return m_cells.cellText(row, col).empty();
+    return cellText(row, col).empty();
 }
 
 bool CellValueStore::isNewChannel(int row) const {
