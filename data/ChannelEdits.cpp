@@ -87,6 +87,19 @@ ChannelEdits::Pasted ChannelEdits::paste(int channel, const ChannelClip& clip) {
     return result;
 }
 
+std::string ChannelEdits::refusal(const std::vector<std::string>& errors) {
+    constexpr std::size_t MaxListed = 20;
+    // The clipboard as a whole is wrong: one sentence says so.
+    if (errors.size() == 1 && errors.front().find("line ") != 0)
+        return errors.front();
+    std::string text = "Nothing was pasted: the clipboard holds bad cells.";
+    for (std::size_t i = 0; i < errors.size() && i < MaxListed; ++i)
+        text += "\n" + errors[i];
+    if (errors.size() > MaxListed)
+        text += "\n... and " + std::to_string(errors.size() - MaxListed) + " more";
+    return text;
+}
+
 void ChannelEdits::copyChannel(int from, int to) {
     for (int c = 1; c < Columns; ++c)
         m_cells.setCellText(to, c, m_cells.cellText(from, c));

@@ -32,6 +32,8 @@ public:
         // Why nothing was pasted; empty after a paste.
         std::vector<std::string> errors;
     };
+    // What the user is told about a refused paste.
+    [[nodiscard]] static std::string refusal(const std::vector<std::string>& errors);
     // The clip's channels from the given channel on, in order; the numbers they carry are not
     // looked at. Every cell is checked first: with one problem, or too many channels to fit,
     // nothing changes. Rows that came from TARN replace whole image rows; text from elsewhere

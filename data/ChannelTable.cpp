@@ -74,8 +74,8 @@ public:
 
     ChannelTable::Cells check(int lineNumber, std::vector<std::string> cells) {
         m_line = lineNumber;
-        checkFrequency(1, cells[1]);
-        checkFrequency(2, cells[2]);
+        cells[1] = checkFrequency(1, cells[1]);
+        cells[2] = checkFrequency(2, cells[2]);
         cells[3] = checkTone(3, cells[3]);
         cells[4] = checkTone(4, cells[4]);
         checkChoice(5, cells[5], {"High", "Middle", "Low"},
@@ -97,23 +97,25 @@ public:
     }
 
 private:
-    void checkFrequency(int column, const std::string& text) {
+    // The text the grid stores for a frequency.
+    std::string checkFrequency(int column, const std::string& text) {
         if (text.empty())
-            return;
+            return text;
         if (!StrictNumber::isNumber(text)) {
             fail(column, StrictNumber::refusal(text));
-            return;
+            return text;
         }
         switch (ChannelRules::checkFrequency(text)) {
         case ChannelRules::Frequency::Valid:
-            return;
+            return ChannelRules::storedFrequency(text);
         case ChannelRules::Frequency::OutOfRange:
             fail(column, "\"" + text + "\" is not a frequency from 100 to 600 MHz");
-            return;
+            break;
         case ChannelRules::Frequency::OffStep:
             fail(column, "\"" + text + "\" is on neither the 6.25 kHz nor the 5 kHz step");
-            return;
+            break;
         }
+        return text;
     }
 
     std::string checkTone(int column, const std::string& text) {

@@ -11,7 +11,7 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 28> Commands{{
+constexpr std::array<CommandInfo, 35> Commands{{
     {FileNew, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
     {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
     {FileClose, "&Close", "Close the active document\nClose"},
@@ -23,7 +23,16 @@ constexpr std::array<CommandInfo, 28> Commands{{
     {RecentFile1, "Recent File", "Open this document"},
     {AppExit, "E&xit", "Quit the application; prompts to save documents\nExit"},
     {ModelInformation, "&Model Information", ""},
+    {EditUndo, "&Undo\tCtrl+Z", "Undo the last change\nUndo", "Ctrl+Z"},
+    {EditRedo, "&Redo\tCtrl+Y", "Redo the change last undone\nRedo", "Ctrl+Y; Ctrl+Shift+Z"},
+    {EditCut, "Cu&t\tCtrl+X", "Cut the selected channels and put them on the clipboard\nCut",
+     "Ctrl+X"},
     {EditCopy, "&Copy\tCtrl+C", "Copy the selected channels to the clipboard\nCopy", "Ctrl+C"},
+    {EditPaste, "&Paste\tCtrl+V", "Paste channels from the clipboard\nPaste", "Ctrl+V"},
+    {EditClear, "C&lear Channels\tDel", "Empty the selected channels\nClear Channels", "Del"},
+    {InsertChannel, "&Insert Channel",
+     "Insert an empty channel at the current channel\nInsert Channel"},
+    {DeleteChannel, "&Delete Channel", "Delete the selected channels\nDelete Channel"},
     {OptionalFeatures, "&Optional Features", ""},
     {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead", "Ctrl+R"},
     {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite", "Ctrl+W"},
@@ -46,7 +55,9 @@ constexpr std::array FileItems{FileNew,     FileOpen,  FileClose,        FileSav
                                0,           FilePrint, FilePrintPreview, FilePrintSetup, 0,
                                RecentFile1, 0,         AppExit};
 constexpr std::array ModelItems{ModelInformation};
-constexpr std::array EditItems{EditCopy, 0, OptionalFeatures};
+constexpr std::array EditItems{EditUndo,      EditRedo,      0,         EditCut,
+                               EditCopy,      EditPaste,     EditClear, 0,
+                               InsertChannel, DeleteChannel, 0,         OptionalFeatures};
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio, 0, EditData};
 #ifdef _WIN32
 constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0};

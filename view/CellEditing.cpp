@@ -189,6 +189,11 @@ void CellEditing::scrolled() {
     loadEditor();
 }
 
+bool CellEditing::isEditorOpen() const {
+    const QWidget* editor = editorForColumn();
+    return editor && !editor->isHidden();
+}
+
 bool CellEditing::cancelEditor() {
     QWidget* editor = editorForColumn();
     if (!editor || editor->isHidden())

@@ -53,6 +53,7 @@ public:
     void keyPress(int key);
     // Scrolling hides the editors and drops what was typed.
     void scrolled();
+    [[nodiscard]] bool isEditorOpen() const;
     // Escape: the open editor closes, its cell keeps the stored value; false when none is open.
     bool cancelEditor();
     // Enter pressed while focus was in the grid or one of its editors.

@@ -7,7 +7,6 @@
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/DialogUnits.h"
 #include "qtsupport/DocumentDialogs.h"
-#include "view/ChannelClipboard.h"
 
 #include <QChildEvent>
 #include <QComboBox>
@@ -53,7 +52,8 @@ ChannelView::ChannelView(ChannelDocument& document, const ToneTable& tones, Prom
     , m_prompter(prompter)
     , m_dialogs(dialogs)
     , m_grid(this)
-    , m_editing(m_grid, document, tones, prompter, ApplicationTitle) {
+    , m_editing(m_grid, document, tones, prompter, ApplicationTitle)
+    , m_commands(document, m_grid, m_editing, prompter) {
     setFont(formFont());
     m_grid.setProperty(ControlIdProperty, GridControlId);
     m_grid.setCols(ChannelCodec::ColumnCount);
@@ -123,10 +123,19 @@ QSize ChannelView::sizeHint() const {
 
 bool ChannelView::handlesCommand(int id) const {
     return id == cmd::EditData || id == cmd::ModelInformation || id == cmd::OptionalFeatures ||
-           id == cmd::EditCopy;
+           m_commands.handlesCommand(id);
+}
+
+void ChannelView::updateCommand(int id, CommandState& state) {
+    if (m_commands.handlesCommand(id))
+        m_commands.updateCommand(id, state);
 }
 
 void ChannelView::runCommand(int id) {
+    if (m_commands.handlesCommand(id)) {
+        m_commands.runCommand(id);
+        return;
+    }
     switch (id) {
     case cmd::EditData:
         onEditData();
@@ -136,9 +145,6 @@ void ChannelView::runCommand(int id) {
         break;
     case cmd::OptionalFeatures:
         onOptionalFeatures();
-        break;
-    case cmd::EditCopy:
-        onCopy();
         break;
     default:
         break;
@@ -291,6 +297,7 @@ void ChannelView::onEditData() {
 }
 
 void ChannelView::onModelInformation() {
+    const ChannelDocument::Change change(m_document, "Model Information");
     m_dialogs.modelInformation(m_document, window());
     // OK and Cancel alike: the model choice may have changed the channel count, which every
     // window of the document shows.
@@ -298,22 +305,8 @@ void ChannelView::onModelInformation() {
 }
 
 void ChannelView::onOptionalFeatures() {
+    const ChannelDocument::Change change(m_document, "Optional Features");
     m_dialogs.optionalFeatures(m_document, window());
-}
-
-std::vector<int> ChannelView::chosenChannels() const {
-    std::vector<int> channels = m_grid.selectedRows();
-    if (channels.empty() && m_grid.row() >= 1)
-        channels.push_back(m_grid.row());
-    return channels;
-}
-
-void ChannelView::onCopy() {
-    // What is copied is what the user sees, a value still open in an editor included.
-    if (!m_document.storePendingEdits())
-        return;
-    ChannelClipboard::put(
-        ChannelClip::of(m_document.sheet(), m_document.image(), chosenChannels()));
 }
 
 void ChannelView::filterEventsOf(QObject* object) {

@@ -4,6 +4,7 @@
 #include "data/ChannelSheet.h"
 #include "qtsupport/CommandTarget.h"
 #include "view/CellEditing.h"
+#include "view/ChannelCommands.h"
 #include "view/FlexGrid.h"
 #include "view/WindowCaptions.h"
 
@@ -51,7 +52,7 @@ public:
     void initialUpdate();
     [[nodiscard]] CellEditing& editing() { return m_editing; }
     // What Copy takes: the channels the selection spans, else the current channel.
-    [[nodiscard]] std::vector<int> chosenChannels() const;
+    [[nodiscard]] std::vector<int> chosenChannels() const { return m_commands.chosenChannels(); }
 
     [[nodiscard]] FlexGrid& grid() { return m_grid; }
     [[nodiscard]] ChannelDocument& document() { return m_document; }
@@ -69,6 +70,7 @@ public:
     [[nodiscard]] QSize sizeHint() const override;
 
     [[nodiscard]] bool handlesCommand(int id) const override;
+    void updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
 signals:
@@ -96,7 +98,6 @@ private:
     void onEditData();
     void onModelInformation();
     void onOptionalFeatures();
-    void onCopy();
     // The view sees the events of all its windows, as a message filter would.
     void filterEventsOf(QObject* object);
     [[nodiscard]] QString statusHelpFor(const QWidget* widget) const;
@@ -111,6 +112,7 @@ private:
     QComboBox* m_lockBox = nullptr;
     QComboBox* m_toneBox = nullptr;
     CellEditing m_editing;
+    ChannelCommands m_commands;
     WindowCaptions m_captions{QString::fromUtf8(ApplicationTitle)};
     bool m_initialised = false;
 };

@@ -50,7 +50,11 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
                            "&Print...\tCtrl+P|57607", "Print Pre&view|57609",
                            "P&rint Setup...|57606", "-", "Recent File|57616", "-", "E&xit|57665"}));
     EXPECT_EQ(menus[1], (QStringList{"&Model Information|32781"}));
-    EXPECT_EQ(menus[2], (QStringList{"&Copy\tCtrl+C|57634", "-", "&Optional Features|32782"}));
+    EXPECT_EQ(menus[2],
+              (QStringList{"&Undo\tCtrl+Z|57643", "&Redo\tCtrl+Y|57644", "-", "Cu&t\tCtrl+X|57635",
+                           "&Copy\tCtrl+C|57634", "&Paste\tCtrl+V|57637",
+                           "C&lear Channels\tDel|57632", "-", "&Insert Channel|32784",
+                           "&Delete Channel|32785", "-", "&Optional Features|32782"}));
     EXPECT_EQ(menus[3],
               (QStringList{"&Read From Radio\tCtrl+R|32771", "-", "&Write To Radio\tCtrl+W|32772",
                            "-", "&Edit Data\tCtrl+G|32780"}));
@@ -111,8 +115,9 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
 TEST_F(Menus, ChannelWindowBringsItsRouteIntoPlay) {
     ASSERT_TRUE(start());
     const std::set<int> on = enabledCommands(main());
-    for (int id : {57600, 57601, 57602, 57603, 57604, 57607, 57609, 57606, 57665, 59392, 59393,
-                   57648, 57650, 57651, 57649, 57664, 32780, 57634})
+    for (int id :
+         {57600, 57601, 57602, 57603, 57604, 57607, 57609, 57606, 57665, 59392, 59393, 57648,
+          57650, 57651, 57649, 57664, 32780, 57635, 57634, 57637, 57632, 32784, 32785})
         EXPECT_EQ(on.count(id), 1U) << id;
     // Nothing on the route handles the recent-file placeholder while the list is empty.
     EXPECT_EQ(on.count(57616), 0U);

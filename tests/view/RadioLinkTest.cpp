@@ -244,7 +244,7 @@ TEST_F(RadioLinkTest, EachLinkKeepsItsOwnPortAndStartsOnCom1) {
     const auto checked = [](RadioLink& l) {
         std::vector<int> ids;
         for (int id : {cmd::Com1, cmd::Com2, cmd::Com3, cmd::Com4}) {
-            CommandState state{false, false};
+            CommandState state{false, false, {}};
             EXPECT_TRUE(l.handlesCommand(id));
             l.updateCommand(id, state);
             EXPECT_TRUE(state.enabled);
