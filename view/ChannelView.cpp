@@ -164,6 +164,13 @@ bool ChannelView::eventFilter(QObject* watched, QEvent* event) {
         updateCaptions();
     if (event->type() == QEvent::KeyPress && filterKey(watched, *static_cast<QKeyEvent*>(event)))
         return true;
+    // An open box keeps Del: it clears no channels from under the box.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && watched != &m_grid &&
+        m_editing.isEditorOpen()) {
+        event->accept();
+        return true;
+    }
     switch (event->type()) {
     case QEvent::ChildAdded:
         filterEventsOf(static_cast<QChildEvent*>(event)->child());
@@ -260,13 +267,7 @@ bool ChannelView::filterKey(QObject* watched, const QKeyEvent& key) {
         m_editing.enterKey(widget);
         return true;
     }
-    if (key.key() == Qt::Key_Escape && widget != &m_grid && m_editing.cancelEditor())
-        return true;
-    if (key.key() == Qt::Key_Delete && widget == &m_grid) {
-        m_editing.keyPress(127);
-        return true;
-    }
-    return false;
+    return key.key() == Qt::Key_Escape && widget != &m_grid && m_editing.cancelEditor();
 }
 
 void ChannelView::resizeParentToFit() {

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -195,6 +196,17 @@ TEST_F(EditCommands, DelClearsChannelsButEditsTextInAnEditor) {
     press(Qt::Key_Delete);
     EXPECT_EQ(edit->text(), "45.5");
     EXPECT_EQ(cell(2, 1), "145.50000");
+
+    // An open box keeps Del too.
+    QTest::keyClick(edit, Qt::Key_Escape);
+    focusGrid(2, 5);
+    QTest::keyClick(&grid(), Qt::Key_M);
+    ASSERT_TRUE(active()->view().powerBox()->isVisible());
+    press(Qt::Key_Delete);
+    EXPECT_EQ(cell(2, 1), "145.50000");
+    focusGrid(2, 1);
+    QTest::keyClick(&grid(), Qt::Key_4);
+    edit->setText("145.5");
 
     // Undo from the menu drops the open editor first, as Escape does; here it has nothing more
     // to undo.

@@ -2,9 +2,9 @@
 // between and close document windows; nothing else closes a window.
 #include "tests/shell/ShellFixture.h"
 
-#include "shell/BackgroundWorkArea.h"
 #include "link/RadioLink.h"
 #include "qtsupport/CommandIds.h"
+#include "shell/BackgroundWorkArea.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TarnDocument.h"

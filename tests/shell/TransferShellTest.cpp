@@ -68,6 +68,20 @@ TEST_F(TransferShellTest, CompletedReadMarksTheDocumentSoClosingAsks) {
     EXPECT_EQ(documentCount(), 0U);
 }
 
+TEST_F(TransferShellTest, ACompletedReadIsOneStepThatUndoTakesBack) {
+    const RadioImage before = active()->document().image();
+    read();
+    ASSERT_EQ(view().grid().rows(), 161);
+    const RadioImage received = active()->document().image();
+    trigger(cmd::EditUndo);
+    EXPECT_EQ(active()->document().image(), before);
+    EXPECT_EQ(view().grid().rows(), 200);
+    EXPECT_FALSE(active()->document().isModified());
+    trigger(cmd::EditRedo);
+    EXPECT_EQ(active()->document().image(), received);
+    EXPECT_EQ(view().grid().rows(), 161);
+}
+
 TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
     DocumentWindow* first = active();
     radio.memory()[0] = 0x00;
