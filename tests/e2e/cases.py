@@ -308,6 +308,37 @@ def keys_do_what_the_menus_say(s):
     exit_tarn(tarn, main)
 
 
+@case
+def spreadsheet_rows_pasted_and_undone(s):
+    """Rows copied in a spreadsheet (no header) are pasted from channel 3 on with Ctrl+V; the
+    second paste, of a bad cell, is refused and changes nothing; Ctrl+Z takes the first back
+    and Ctrl+Y brings it again; the file saved holds the pasted channels."""
+    source = image_with(s, "source.sin", {1: ["145.50000", "145.50000", *FREQ_DEFAULTS]})
+    tarn, main = open_file_at_start(s, source)
+    edit_data(main)
+    d.key("Escape", "Down", "Down")  # channel 3, no editor open
+    d.set_clipboard("9\t433.125\t438.125\tD023N\tOFF\tLow\tUnLock\n"
+                    "10\t146.52\t146.52\t67.0\t67.0\tMiddle\tLock\n")
+    d.key("ctrl+v")
+    d.set_clipboard("1\t146,525\t\t\t\t\t\n")
+    d.key("ctrl+v")
+    refusal = answer(APP_TITLE, "Return", main=main, copy_text=True)
+    if "146,525" not in refusal:
+        raise AssertionError(f"the refusal names no bad cell: {refusal!r}")
+    d.activate(main)
+    d.key("ctrl+z", "ctrl+y")
+    before = os.path.getmtime(source)
+    d.key("ctrl+s")
+    d.wait_for("the file to be saved", lambda: os.path.getmtime(source) != before)
+    expected = image_with(s, "expected.sin", {
+        1: ["145.50000", "145.50000", *FREQ_DEFAULTS],
+        3: ["433.12500", "438.12500", "D023N", "OFF", "Low", "UnLock"],
+        4: ["146.52000", "146.52000", "67.0", "67.0", "Middle", "Lock"],
+    })
+    expect_same_bytes(source, expected)
+    exit_tarn(tarn, main)
+
+
 def transfer(main, title):
     """Presses Start in the progress window and waits until the transfer has closed it."""
     answer(title, "Return", main=main)
