@@ -101,6 +101,7 @@ private:
     std::string checkFrequency(int column, const std::string& text) {
         if (text.empty())
             return text;
+        // The grid reads the leading number of any text; a batch cell must be one whole.
         if (!StrictNumber::isNumber(text)) {
             fail(column, StrictNumber::refusal(text));
             return text;

@@ -1,22 +1,26 @@
 #include "data/RowDump.h"
 
-#include <fstream>
+#include "data/AtomicFile.h"
+
 #include <string>
 
 namespace tarn {
 
-bool RowDump::write(const RadioImage& image, const std::filesystem::path& file) {
-    std::ofstream out(file, std::ios::out | std::ios::trunc);
-    if (!out)
-        return false;
+std::string RowDump::text(const RadioImage& image) {
+    std::string text;
     for (std::size_t r = 0; r < static_cast<std::size_t>(Rows); ++r) {
-        std::string line;
         for (const std::uint8_t byte : image.row(r))
-            line += "|" + std::to_string(byte);
-        out << line << '\n';
+            text += "|" + std::to_string(byte);
+        text += LineEnd;
     }
-    out.close();
-    return static_cast<bool>(out);
+    return text;
+}
+
+bool RowDump::write(const RadioImage& image, const std::filesystem::path& file) {
+    const std::string dump = text(image);
+    // The entry itself is replaced: a link named like the dump is never written through.
+    return !AtomicFile::replace(file,
+                                {reinterpret_cast<const std::uint8_t*>(dump.data()), dump.size()});
 }
 
 bool RowDump::writeInto(const RadioImage& image, const std::filesystem::path& directory) {

@@ -3,6 +3,7 @@
 #include "data/RadioImage.h"
 
 #include <filesystem>
+#include <string>
 
 namespace tarn {
 
@@ -11,8 +12,16 @@ class RowDump {
 public:
     static constexpr int Rows = 270;
     static constexpr const char* FileName = "1.txt";
+#ifdef _WIN32
+    static constexpr const char* LineEnd = "\r\n";
+#else
+    static constexpr const char* LineEnd = "\n";
+#endif
 
-    // Writes the dump to file; false when it could not be written whole.
+    [[nodiscard]] static std::string text(const RadioImage& image);
+
+    // Replaces file with the dump in one step; false when it could not, and then any old
+    // file is left whole.
     [[nodiscard]] static bool write(const RadioImage& image, const std::filesystem::path& file);
     // Writes FileName into directory (empty: the current directory).
     [[nodiscard]] static bool writeInto(const RadioImage& image,

@@ -1,14 +1,17 @@
 #include "data/SinFile.h"
 
+#include "data/AtomicFile.h"
+#include "data/FileHandle.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <random>
 #include <string>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -17,6 +20,7 @@ namespace tarn {
 namespace {
 
 using std::filesystem::path;
+namespace fs = std::filesystem;
 
 std::string describe(const path& file, const std::string& reason) {
     return "\"" + file.string() + "\": " + reason;
@@ -26,87 +30,60 @@ std::string lastError() {
     return std::strerror(errno);
 }
 
-// Closes the stream on every path.
-struct FileCloser {
-    void operator()(std::FILE* f) const {
-        if (f)
-            std::fclose(f);
+const char* kindOf(fs::file_type type) {
+    switch (type) {
+    case fs::file_type::directory:
+        return "a folder";
+    case fs::file_type::block:
+    case fs::file_type::character:
+        return "a device";
+    case fs::file_type::fifo:
+        return "a pipe";
+    case fs::file_type::socket:
+        return "a socket";
+    default:
+        break;
     }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-// A temporary file beside the target that is removed unless it is committed.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const path& target) {
-        std::random_device random;
-        for (int attempt = 0; attempt < 16 && !m_file; ++attempt) {
-            m_path = target;
-            m_path += ".tmp" + std::to_string(random() % 1000000);
-            m_file.reset(std::fopen(m_path.string().c_str(), "wbx"));
-            if (!m_file && errno != EEXIST)
-                break;
-        }
-        if (!m_file)
-            throw SinFileError(
-                describe(target, "cannot create a file in its folder: " + lastError()));
-    }
-    ~TemporaryFile() {
-        m_file.reset();
-        if (!m_committed) {
-            std::error_code ignored;
-            std::filesystem::remove(m_path, ignored);
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    void write(const path& target, std::span<const std::uint8_t> bytes) {
-        if (std::fwrite(bytes.data(), 1, bytes.size(), m_file.get()) != bytes.size() ||
-            std::fflush(m_file.get()) != 0)
-            throw SinFileError(describe(target, "cannot write: " + lastError()));
-#if defined(__unix__) || defined(__APPLE__)
-        if (::fsync(::fileno(m_file.get())) != 0)
-            throw SinFileError(describe(target, "cannot write: " + lastError()));
-#endif
-        if (std::fclose(m_file.release()) != 0)
-            throw SinFileError(describe(target, "cannot write: " + lastError()));
-    }
-
-    void commit(const path& target) {
-        std::error_code error;
-        std::filesystem::rename(m_path, target, error);
-        if (error)
-            throw SinFileError(describe(target, "cannot replace the file: " + error.message()));
-        m_committed = true;
-    }
-
-    [[nodiscard]] const path& location() const {
-        return m_path;
-    }
-
-private:
-    path m_path;
-    FileHandle m_file;
-    bool m_committed = false;
-};
-
-// Saving through a symbolic link replaces the file it points to, not the link.
-path resolveTarget(const path& file) {
-    std::error_code error;
-    if (std::filesystem::is_symlink(file, error)) {
-        const path resolved = std::filesystem::weakly_canonical(file, error);
-        if (!error)
-            return resolved;
-    }
-    return file;
+    return "not a regular file";
 }
 
-void keepPermissions(const path& from, const path& to) {
+bool mayWrite(const path& file) {
+#if defined(__unix__) || defined(__APPLE__)
+    // Root passes every permission test, yet a file nobody may write is meant to stay.
+    if (::geteuid() == 0) {
+        struct stat info {};
+        return ::stat(file.c_str(), &info) == 0 && (info.st_mode & 0222) != 0;
+    }
+    return ::access(file.c_str(), W_OK) == 0;
+#else
     std::error_code error;
-    const auto status = std::filesystem::status(from, error);
-    if (!error && std::filesystem::exists(status))
-        std::filesystem::permissions(to, status.permissions(), error);
+    return (fs::status(file, error).permissions() & fs::perms::owner_write) != fs::perms::none;
+#endif
+}
+
+// The file a store replaces: the path itself, or the regular file a link leads to. Anything
+// else would be destroyed by the rename, so it is refused before a byte is written.
+path checkedTarget(const path& file) {
+    std::error_code error;
+    const fs::file_status entry = fs::symlink_status(file, error);
+    if (entry.type() == fs::file_type::not_found)
+        return file;
+    if (error)
+        throw SinFileError(describe(file, "cannot look at it: " + error.message()));
+    path target = file;
+    if (fs::is_symlink(entry)) {
+        target = fs::canonical(file, error);
+        if (error)
+            throw SinFileError(
+                describe(file, "a link that leads to no file (" + error.message() + ")"));
+    }
+    const fs::file_status status = fs::status(target, error);
+    if (error || !fs::is_regular_file(status))
+        throw SinFileError(describe(file, std::string(kindOf(status.type())) +
+                                              ", not a channel file; nothing written"));
+    if (!mayWrite(target))
+        throw SinFileError(describe(file, "the file is read-only for you; nothing written"));
+    return target;
 }
 
 } // namespace
@@ -128,12 +105,19 @@ RadioImage SinFile::load(const path& file) {
     return image;
 }
 
+void SinFile::checkStorable(const path& file) {
+    if (const auto failure = AtomicFile::probe(checkedTarget(file)))
+        throw SinFileError(describe(file, *failure));
+}
+
 void SinFile::store(const path& file, const RadioImage& image) {
-    const path target = resolveTarget(file);
-    TemporaryFile temporary(target);
-    temporary.write(target, image.bytes());
-    keepPermissions(target, temporary.location());
-    temporary.commit(target);
+    const path target = checkedTarget(file);
+    std::error_code error;
+    std::optional<AtomicFile::Keep> keep;
+    if (fs::exists(target, error))
+        keep = AtomicFile::Keep{target};
+    if (const auto failure = AtomicFile::replace(target, image.bytes(), keep))
+        throw SinFileError(describe(file, *failure));
 }
 
 } // namespace tarn

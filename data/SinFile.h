@@ -19,7 +19,13 @@ public:
     // Reads the first 8192 bytes; a shorter or unreadable file throws SinFileError.
     [[nodiscard]] static RadioImage load(const std::filesystem::path& path);
     // Replaces the file atomically: a failure throws and leaves any old file as it was.
+    // Refuses, before writing, a path that names anything but a regular file or a link to
+    // one, and a file the user may not write. A link stays and its file is replaced; owner,
+    // group and mode are kept where the user may keep them.
     static void store(const std::filesystem::path& path, const RadioImage& image);
+    // Throws what store would throw before writing anything, for callers that must know
+    // before a long transfer; writes nothing.
+    static void checkStorable(const std::filesystem::path& path);
 };
 
 } // namespace tarn

@@ -49,6 +49,8 @@ TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& 
 
 TransferOutcome RadioTransfer::runOnce(const std::string& portName, TransferTarget& target) {
     m_typeCheckPending = true;
+    m_wroteToRadio = false;
+    m_portName = portName;
     if (target.direction() == TransferDirection::Write)
         target.parseGrid();
     if (!m_line.open(portName)) {
@@ -110,8 +112,22 @@ RadioTransfer::Ending RadioTransfer::session(TransferTarget& target) {
         }
         if (!retryAfterCommError())
             return Ending::Failed;
+        // A device that is still missing asks again rather than failing fifteen times at once.
+        while (!reopenIfLost())
+            if (!retryAfterCommError())
+                return Ending::Failed;
         attempt = 1;
     }
+}
+
+bool RadioTransfer::reopenIfLost() {
+    if (!m_line.isLost())
+        return true;
+    m_line.close();
+    if (!m_line.open(m_portName))
+        return false;
+    configureLine();
+    return true;
 }
 
 RadioTransfer::Step RadioTransfer::wakeUp() {
@@ -213,6 +229,7 @@ bool RadioTransfer::writeBlock(TransferTarget& target, std::uint16_t address) {
     m_clock.sleep(1);
     m_line.purge();
     const auto data = target.image().bytes().subspan(address, RadioImage::BlockSize);
+    m_wroteToRadio = true;
     if (!m_line.write(data))
         return false;
     return acknowledged();
@@ -221,15 +238,23 @@ bool RadioTransfer::writeBlock(TransferTarget& target, std::uint16_t address) {
 RadioTransfer::Ending RadioTransfer::readPhase(TransferTarget& target) {
     for (int block = 0; block < RadioImage::ReadBlocks; ++block) {
         const std::uint16_t address = RadioImage::blockAddress(block);
-        if (!readBlock(target, address)) {
+        if (!readReply(address)) {
             (void)ask(NotEnoughText, PromptButtons::Ok);
             return Ending::Failed;
         }
+        std::size_t surplus = m_line.purge();
         if (block == 0)
             m_ui.setProgressRange(0, ProgressMaximum);
         stepProgress();
         m_clock.sleep(ReadAckDelayMs);
-        m_line.purge();
+        surplus += m_line.purge();
+        // A reply shifted by a stray byte is as unusable as a short one.
+        if (!surplusIsTheRadiosHabit(block, surplus)) {
+            (void)ask(NotEnoughText, PromptButtons::Ok);
+            return Ending::Failed;
+        }
+        std::copy_n(m_reply.begin() + ReplyDataOffset, RadioImage::BlockSize,
+                    target.image().bytes().begin() + address);
         if (!writeByte(Ack) || !acknowledged()) {
             (void)ask(ReadAckText, PromptButtons::Ok);
             return Ending::Failed;
@@ -241,19 +266,20 @@ RadioTransfer::Ending RadioTransfer::readPhase(TransferTarget& target) {
     return Ending::ReadDone;
 }
 
-bool RadioTransfer::readBlock(TransferTarget& target, std::uint16_t address) {
+bool RadioTransfer::readReply(std::uint16_t address) {
     m_line.purge();
     if (!m_line.write(blockCommand(ReadCommand, address)))
         return false;
-    std::array<std::uint8_t, ReplySize> reply{};
-    const ReadResult result = m_line.read(reply);
+    const ReadResult result = m_line.read(m_reply);
     // Only a whole reply is taken, so no byte of an earlier reply reaches the image.
-    if (result.failed || result.count < ReplySize)
-        return false;
-    m_line.purge();
-    std::copy_n(reply.begin() + ReplyDataOffset, RadioImage::BlockSize,
-                target.image().bytes().begin() + address);
-    return true;
+    return !result.failed && result.count == ReplySize;
+}
+
+bool RadioTransfer::surplusIsTheRadiosHabit(int block, std::size_t surplus) {
+    // Some radios end every reply with an extra byte; what block 0 shows is their habit.
+    if (block == 0)
+        m_habitualSurplus = surplus;
+    return surplus == m_habitualSurplus;
 }
 
 bool RadioTransfer::acknowledged() {

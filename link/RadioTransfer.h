@@ -60,6 +60,8 @@ public:
 
     [[nodiscard]] TransferOutcome run(const std::string& portName, TransferTarget& target);
     [[nodiscard]] bool isRunning() const { return m_running; }
+    // Whether the last run sent the radio any block data, so its memory may have changed.
+    [[nodiscard]] bool wroteToRadio() const { return m_wroteToRadio; }
 
     // The 4-byte command that opens a block exchange.
     [[nodiscard]] static std::array<std::uint8_t, 4> blockCommand(std::uint8_t command,
@@ -77,10 +79,12 @@ private:
     [[nodiscard]] Step checkRadioType(TransferTarget& target);
     [[nodiscard]] bool acknowledged();
     [[nodiscard]] bool retryAfterCommError();
+    [[nodiscard]] bool reopenIfLost();
     [[nodiscard]] Ending writePhase(TransferTarget& target);
     [[nodiscard]] bool writeBlock(TransferTarget& target, std::uint16_t address);
     [[nodiscard]] Ending readPhase(TransferTarget& target);
-    [[nodiscard]] bool readBlock(TransferTarget& target, std::uint16_t address);
+    [[nodiscard]] bool readReply(std::uint16_t address);
+    [[nodiscard]] bool surplusIsTheRadiosHabit(int block, std::size_t surplus);
     void finish(Ending ending, TransferTarget& target);
     void stepProgress();
     [[nodiscard]] bool pumpPasses(int passes, int sleepMs);
@@ -91,10 +95,14 @@ private:
     SerialLine& m_line;
     TransferUi& m_ui;
     Clock& m_clock;
+    std::string m_portName;
     bool m_running = false;
+    bool m_wroteToRadio = false;
     bool m_typeCheckPending = true;
     std::array<std::uint8_t, IdentitySize> m_identity{};
     std::size_t m_identityCount = 0;
+    std::array<std::uint8_t, ReplySize> m_reply{};
+    std::size_t m_habitualSurplus = 0; // bytes after block 0's reply; every block must match
 };
 
 } // namespace tarn

@@ -49,10 +49,12 @@ public:
     [[nodiscard]] virtual bool write(std::span<const std::uint8_t> bytes) = 0;
     // Discards pending bytes and aborts pending operations in both directions.
     virtual void purgeAll() = 0;
-    // Discards pending bytes in both directions.
-    virtual void purge() = 0;
+    // Discards pending bytes in both directions; returns how many received bytes it dropped.
+    virtual std::size_t purge() = 0;
     virtual void close() = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
+    // The device went away (unplugged, hung up); only a new open can bring it back.
+    [[nodiscard]] virtual bool isLost() const { return false; }
 };
 
 } // namespace tarn

@@ -7,6 +7,7 @@
 
 #ifdef __linux__
 #include <linux/serial.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #endif
@@ -46,14 +47,15 @@ const char* errorName(QSerialPort::SerialPortError error) {
     return "i/o error";
 }
 
-int remainingMs(SteadyClock::time_point until) {
-    const auto left = std::chrono::ceil<milliseconds>(until - SteadyClock::now()).count();
+int remainingMs(SteadyClock::time_point until, SteadyClock::time_point now) {
+    const auto left = std::chrono::ceil<milliseconds>(until - now).count();
     return static_cast<int>(std::max<std::int64_t>(left, 0));
 }
 
 } // namespace
 
-SerialPortLine::SerialPortLine() = default;
+SerialPortLine::SerialPortLine(TimeSource now)
+    : m_now(std::move(now)) {}
 
 SerialPortLine::~SerialPortLine() {
     close();
@@ -67,6 +69,11 @@ bool SerialPortLine::open(const std::string& portName) {
     m_port.setPortName(QString::fromStdString(m_devicePath));
     if (!m_port.open(QIODevice::ReadWrite)) {
         m_errorText = m_port.errorString().toStdString();
+        m_port.clearError();
+        return false;
+    }
+    if (!holdExclusively()) {
+        m_port.close();
         m_port.clearError();
         return false;
     }
@@ -101,8 +108,8 @@ ReadResult SerialPortLine::read(std::span<std::uint8_t> buffer) {
         return result;
     }
     const auto n = static_cast<int>(buffer.size());
-    const Deadline total = SteadyClock::now() + milliseconds(m_timeouts.readTotalMultiplierMs * n +
-                                                             m_timeouts.readTotalConstantMs);
+    const Deadline total = m_now() + milliseconds(m_timeouts.readTotalMultiplierMs * n +
+                                                  m_timeouts.readTotalConstantMs);
     const milliseconds interval(m_timeouts.readIntervalMs);
     Deadline until = total;
     while (result.count < buffer.size()) {
@@ -119,16 +126,16 @@ ReadResult SerialPortLine::read(std::span<std::uint8_t> buffer) {
         }
         result.count += static_cast<std::size_t>(got);
         if (got > 0)
-            until = std::min(total, SteadyClock::now() + interval);
+            until = std::min(total, m_now() + interval);
     }
     return result;
 }
 
 bool SerialPortLine::waitForBytes(Deadline until) {
     while (m_port.bytesAvailable() == 0) {
-        const int wait = remainingMs(until);
+        const int wait = remainingMs(until, m_now());
         if (wait == 0)
-            return false;
+            return takeWhatArrived();
         if (m_port.waitForReadyRead(wait))
             continue;
         const QSerialPort::SerialPortError error = m_port.error();
@@ -140,6 +147,19 @@ bool SerialPortLine::waitForBytes(Deadline until) {
         m_port.clearError();
     }
     return true;
+}
+
+bool SerialPortLine::takeWhatArrived() {
+    // Finding the deadline passed may only mean this process woke late: bytes that came
+    // meanwhile are no silence on the line.
+    (void)m_port.waitForReadyRead(0);
+    const QSerialPort::SerialPortError error = m_port.error();
+    if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError) {
+        markDead();
+        return false;
+    }
+    m_port.clearError();
+    return m_port.bytesAvailable() > 0;
 }
 
 bool SerialPortLine::write(std::span<const std::uint8_t> bytes) {
@@ -177,17 +197,49 @@ void SerialPortLine::purgeAll() {
     purge();
 }
 
-void SerialPortLine::purge() {
+std::size_t SerialPortLine::purge() {
     // Writes return only once drained, so there is no output left to drop; flushing output
     // would also throw away bytes a pseudo-terminal has not handed over yet.
-    if (usable())
-        m_port.clear(QSerialPort::Input);
+    if (!usable())
+        return 0;
+    auto dropped = static_cast<std::size_t>(m_port.bytesAvailable());
+#ifdef __linux__
+    int queued = 0;
+    if (::ioctl(static_cast<int>(m_port.handle()), FIONREAD, &queued) == 0 && queued > 0)
+        dropped += static_cast<std::size_t>(queued);
+#endif
+    m_port.clear(QSerialPort::Input);
+    return dropped;
 }
 
 void SerialPortLine::close() {
-    if (m_port.isOpen())
+    if (m_port.isOpen()) {
+        releaseExclusivity();
         m_port.close();
+    }
     m_port.clearError();
+}
+
+bool SerialPortLine::holdExclusively() {
+#ifdef __linux__
+    // TIOCEXCL keeps other users out; root passes it, so an advisory lock on the open device
+    // stops every program that asks first, this one in another window included.
+    const int fd = static_cast<int>(m_port.handle());
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        m_errorText = "in use by another program";
+        return false;
+    }
+    (void)::ioctl(fd, TIOCEXCL);
+#endif
+    return true;
+}
+
+void SerialPortLine::releaseExclusivity() {
+#ifdef __linux__
+    // The exclusive flag belongs to the terminal, not to this descriptor: left set, it would
+    // outlive the close while anything else holds the device open and lock out the next open.
+    (void)::ioctl(static_cast<int>(m_port.handle()), TIOCNXCL);
+#endif
 }
 
 bool SerialPortLine::isOpen() const {

@@ -5,14 +5,19 @@
 #include <QSerialPort>
 
 #include <chrono>
+#include <functional>
 
 namespace tarn {
 
 // The real serial port. Reads follow the radio's timeout rule; an error other than a
-// time-out marks the port dead, and every later read or write fails at once.
+// time-out marks the port dead, and every later read or write fails at once. The port is
+// held exclusively while open, against other programs and root alike.
 class SerialPortLine final : public SerialLine {
 public:
-    SerialPortLine();
+    using TimeSource = std::function<std::chrono::steady_clock::time_point()>;
+
+    // now: where the read deadlines take their time from (tests make it jump).
+    explicit SerialPortLine(TimeSource now = &std::chrono::steady_clock::now);
     ~SerialPortLine() override;
     SerialPortLine(const SerialPortLine&) = delete;
     SerialPortLine& operator=(const SerialPortLine&) = delete;
@@ -24,9 +29,10 @@ public:
     [[nodiscard]] ReadResult read(std::span<std::uint8_t> buffer) override;
     [[nodiscard]] bool write(std::span<const std::uint8_t> bytes) override;
     void purgeAll() override;
-    void purge() override;
+    std::size_t purge() override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
+    [[nodiscard]] bool isLost() const override { return m_dead; }
 
     // Why the last open failed or the port died; empty when nothing went wrong.
     [[nodiscard]] std::string errorText() const { return m_errorText; }
@@ -38,10 +44,14 @@ private:
 
     [[nodiscard]] bool usable() const;
     [[nodiscard]] bool waitForBytes(Deadline until);
+    [[nodiscard]] bool takeWhatArrived();
+    [[nodiscard]] bool holdExclusively();
+    void releaseExclusivity();
     void markDead();
     void requestLowLatency();
     void drainOutput();
 
+    TimeSource m_now;
     QSerialPort m_port;
     SerialTimeouts m_timeouts;
     bool m_dead = false;

@@ -21,7 +21,11 @@ public:
     [[nodiscard]] virtual bool exists(const std::string& path) = 0;
     // Creates an empty file when none exists; never shortens an existing one.
     [[nodiscard]] virtual bool createEmpty(const std::string& path) = 0;
-    // The whole file, or nothing when opening or any read fails.
+    // Larger files are no settings file of this program and are not read.
+    static constexpr std::size_t MaxReadBytes = 16 * 1024 * 1024;
+
+    // The whole file, or nothing when opening or any read fails, or when the path names no
+    // regular file (a pipe would block, a device never end) or one over MaxReadBytes.
     [[nodiscard]] virtual std::optional<std::string> readAll(const std::string& path) = 0;
     // Whether an existing file can be opened for writing.
     [[nodiscard]] virtual bool isWritable(const std::string& path) = 0;

@@ -242,7 +242,8 @@ void ProfileFile::createTables() {
 int ProfileFile::addSection(const std::string& name) {
     ++m_lastSection;
     if (m_lastSection >= m_tableSlots) {
-        m_tableSlots += m_growthStep;
+        // Doubling keeps a load of many sections linear; the step only sets the least growth.
+        m_tableSlots = std::max(m_tableSlots + m_growthStep, m_tableSlots * 2);
         m_keyLists.reserve(static_cast<std::size_t>(m_tableSlots));
         m_valueLists.reserve(static_cast<std::size_t>(m_tableSlots));
     }
@@ -262,7 +263,8 @@ void ProfileFile::setSectionName(int index, const std::string& name) {
 std::string ProfileFile::render() const {
     std::string text;
     for (std::size_t i = 0; i < m_sectionNames.size(); ++i) {
-        if (!m_sectionNames[i].empty())
+        // Only the leading section goes without a header; a "[]" section keeps its own.
+        if (i > 0 || !m_sectionNames[i].empty())
             text += '[' + m_sectionNames[i] + ']' + kLineEnd;
         for (std::size_t j = 0; j < m_keyLists[i].size(); ++j) {
             text += m_keyLists[i][j];

@@ -6,6 +6,10 @@
 #include <memory>
 #include <random>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
 namespace tarn {
 
 namespace fs = std::filesystem;
@@ -29,6 +33,16 @@ bool closeChecked(FileHandle file) {
 bool writeAll(std::FILE* file, std::string_view content) {
     return std::fwrite(content.data(), 1, content.size(), file) == content.size() &&
            std::fflush(file) == 0;
+}
+
+// The rename that follows must never show a name whose bytes are not on the disk yet.
+bool syncToDisk(std::FILE* file) {
+#if defined(__unix__) || defined(__APPLE__)
+    return ::fsync(::fileno(file)) == 0;
+#else
+    (void)file;
+    return true;
+#endif
 }
 
 // A link is replaced through to the file it names, so the link itself survives.
@@ -66,14 +80,22 @@ bool StdFileOps::createEmpty(const std::string& path) {
 }
 
 std::optional<std::string> StdFileOps::readAll(const std::string& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error || !fs::is_regular_file(status) || fs::file_size(path, error) > MaxReadBytes || error)
+        return std::nullopt;
     FileHandle file = openFile(path, "rb");
     if (!file)
         return std::nullopt;
     std::string content;
     char buffer[8192];
     std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
         content.append(buffer, count);
+        // The file may have grown since it was measured.
+        if (content.size() > MaxReadBytes)
+            return std::nullopt;
+    }
     if (std::ferror(file.get()))
         return std::nullopt;
     return content;
@@ -96,7 +118,7 @@ WriteOutcome StdFileOps::writeTemporary(const std::string& target, std::string_v
     }
     if (!file)
         return WriteOutcome::CannotCreate;
-    const bool written = writeAll(file.get(), content);
+    const bool written = writeAll(file.get(), content) && syncToDisk(file.get());
     if (!closeChecked(std::move(file)) || !written) {
         remove(tempPath);
         return WriteOutcome::Failed;

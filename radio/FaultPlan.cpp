@@ -65,6 +65,12 @@ void FaultPlan::add(const std::string& fault) {
         shortReadLength = length;
     } else if (name == "bad-read-ack")
         wrongReadAckBlock = number();
+    else if (name == "stray")
+        strayBeforeReadBlock = number();
+    else if (name == "trailing-byte")
+        flag(trailingByte);
+    else if (name == "hang-up-wake")
+        flag(hangUpOnWakeUp);
     else if (name == "hang-up")
         hangUpBlock = number();
     else if (name == "split") {
@@ -88,7 +94,10 @@ std::string FaultPlan::usage() {
            "  refuse-write=K     refuse write block K\n"
            "  short-read=K[:LEN] reply to read block K with LEN bytes (default 11)\n"
            "  bad-read-ack=K     answer the acknowledge after read block K wrongly\n"
+           "  stray=K            send a stray 0x06 ahead of the reply to read block K\n"
+           "  trailing-byte      end every read reply with one byte more\n"
            "  hang-up=K          hang up at block K of a write or read\n"
+           "  hang-up-wake       hang up as the first wake-up arrives\n"
            "  split=BYTES[:MS]   send replies in pieces of BYTES with MS between them\n";
 }
 

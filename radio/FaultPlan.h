@@ -23,13 +23,16 @@ struct FaultPlan {
     std::optional<int> shortReadBlock;
     int shortReadLength = 11;
     std::optional<int> wrongReadAckBlock;
+    std::optional<int> strayBeforeReadBlock; // one extra 0x06 ahead of that block's reply
+    bool trailingByte = false;               // every read reply carries one byte more
     std::optional<int> hangUpBlock;
-    int splitPieceBytes = 0; // 0: replies go out whole
+    bool hangUpOnWakeUp = false; // the device goes away as a wake-up arrives
+    int splitPieceBytes = 0;     // 0: replies go out whole
     int splitGapMs = 0;
 
     // Adds one fault given as on the command line: never, wake-after=N, ack-second,
     // drop-identity, bad-final-ack, refuse-write=K, short-read=K[:LEN], bad-read-ack=K,
-    // hang-up=K, split=BYTES:GAP_MS. Throws FaultPlanError.
+    // hang-up=K, split=BYTES:GAP_MS, stray=K, trailing-byte, hang-up-wake. Throws FaultPlanError.
     void add(const std::string& fault);
     [[nodiscard]] static std::string usage();
 };

@@ -121,6 +121,11 @@ void VirtualRadio::feedWakeUp(std::uint8_t byte, std::int64_t timeNs) {
 void VirtualRadio::onWakeUp(std::int64_t timeNs) {
     ++m_wakeUps;
     m_block = 0;
+    if (m_faults.hangUpOnWakeUp) {
+        m_hungUp = true;
+        m_output.clear();
+        return;
+    }
     m_modeSeen = false;
     if (m_wakeUps <= m_faults.ignoredWakeUps) {
         m_state = State::Idle;
@@ -172,6 +177,10 @@ void VirtualRadio::onCommand(std::int64_t timeNs) {
         reply.push_back(address + i < MemorySize ? m_memory[address + i] : 0xFF);
     if (m_faults.shortReadBlock == m_block)
         reply.resize(std::min(reply.size(), static_cast<std::size_t>(m_faults.shortReadLength)));
+    if (m_faults.strayBeforeReadBlock == m_block)
+        reply.insert(reply.begin(), Ack);
+    if (m_faults.trailingByte)
+        reply.push_back(Stray);
     send(reply, timeNs);
     ++m_block;
     ++m_blocksRead;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the profile store's fuzz target with clang and runs it for 60 seconds on a copy
-# of the checked-in seed corpus. Exits non-zero when the fuzzer finds a crash; the input
-# is left in build-fuzz/artifacts/.
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (default 60) on a
+# copy of its checked-in seed corpus: the profile store, the batch table reader, and a .sin
+# through show -> apply -> show. Exits non-zero when a fuzzer finds a fault; the input is
+# left in build-fuzz/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,12 +11,7 @@ seconds="${FUZZ_SECONDS:-60}"
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -DTARN_FUZZ=ON -DTARN_WERROR=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target profile_fuzz
-
-corpus="$build/corpus"
-rm -rf "$corpus"
-mkdir -p "$corpus" "$build/artifacts"
-cp tests/profile/fuzz/corpus/* "$corpus/"
+cmake --build "$build" -j2 --target profile_fuzz table_fuzz sin_fuzz
 
 # Replacing a file by rename flushes it on most disk file systems; keep the work in memory.
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
@@ -23,5 +19,19 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then
 fi
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-"$build/tests/profile/fuzz/profile_fuzz" -max_total_time="$seconds" -timeout=10 \
-  -artifact_prefix="$build/artifacts/" -print_final_stats=1 "$corpus"
+mkdir -p "$build/artifacts"
+
+# fuzz TARGET BINARY SEEDS
+fuzz() {
+  local corpus="$build/corpus/$1"
+  rm -rf "$corpus"
+  mkdir -p "$corpus"
+  cp "$3"/* "$corpus/"
+  echo "== $1: ${seconds} s"
+  "$2" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$build/artifacts/$1-" -print_final_stats=1 "$corpus"
+}
+
+fuzz profile "$build/tests/profile/fuzz/profile_fuzz" tests/profile/fuzz/corpus
+fuzz table "$build/tests/tools/fuzz/table_fuzz" tests/tools/fuzz/table-corpus
+fuzz sin "$build/tests/tools/fuzz/sin_fuzz" tests/tools/fuzz/sin-corpus

@@ -267,7 +267,14 @@ bool ChannelView::filterKey(QObject* watched, const QKeyEvent& key) {
         m_editing.enterKey(widget);
         return true;
     }
-    return key.key() == Qt::Key_Escape && widget != &m_grid && m_editing.cancelEditor();
+    if (key.key() == Qt::Key_Escape && widget != &m_grid && m_editing.cancelEditor())
+        return true;
+    // Only reached when no Clear Channels command takes the key first.
+    if (key.key() == Qt::Key_Delete && widget == &m_grid) {
+        m_editing.keyPress(127);
+        return true;
+    }
+    return false;
 }
 
 void ChannelView::resizeParentToFit() {

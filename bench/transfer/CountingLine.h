@@ -19,9 +19,10 @@ public:
     [[nodiscard]] ReadResult read(std::span<std::uint8_t> buffer) override;
     [[nodiscard]] bool write(std::span<const std::uint8_t> bytes) override;
     void purgeAll() override { m_line.purgeAll(); }
-    void purge() override { m_line.purge(); }
+    std::size_t purge() override { return m_line.purge(); }
     void close() override { m_line.close(); }
     [[nodiscard]] bool isOpen() const override { return m_line.isOpen(); }
+    [[nodiscard]] bool isLost() const override { return m_line.isLost(); }
 
     [[nodiscard]] std::size_t wireBytes() const { return m_wireBytes; }
 

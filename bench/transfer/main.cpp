@@ -1,8 +1,10 @@
 // Times a write and a read through the virtual radio paced at 9600 baud and compares each
 // with its physical limit: the bytes on the wire at 10 bits a byte plus the protocol's sleeps.
+#include "bench/transfer/BenchTarget.h"
 #include "bench/transfer/BenchTransferUi.h"
 #include "bench/transfer/CountingClock.h"
 #include "bench/transfer/CountingLine.h"
+#include "bench/transfer/FailingPrompter.h"
 #include "common/Prompter.h"
 #include "data/RadioImage.h"
 #include "link/RadioTransfer.h"
@@ -19,42 +21,13 @@ namespace {
 
 constexpr double ByteSeconds = 10.0 / 9600.0;
 
-// Any message box means the run is not a clean measurement.
-class FailingPrompter final : public tarn::Prompter {
-public:
-    [[nodiscard]] tarn::PromptAnswer ask(const tarn::Prompt& prompt) override {
-        std::cerr << "unexpected message: " << prompt.text << "\n";
-        return tarn::PromptAnswer::Cancel;
-    }
-};
-
-class BenchTarget final : public tarn::TransferTarget {
-public:
-    explicit BenchTarget(tarn::TransferDirection direction)
-        : m_direction(direction) {
-        for (std::size_t i = 0; i < tarn::RadioImage::Size; ++i)
-            m_image[i] = static_cast<std::uint8_t>(i * 31 + 3);
-    }
-    [[nodiscard]] tarn::TransferDirection direction() const override { return m_direction; }
-    [[nodiscard]] tarn::RadioImage& image() override { return m_image; }
-    [[nodiscard]] int channelCount() const override { return m_count; }
-    void setChannelCount(int count) override { m_count = count; }
-    void parseGrid() override {}
-    void renderGrid() override {}
-
-private:
-    tarn::TransferDirection m_direction;
-    tarn::RadioImage m_image;
-    int m_count = tarn::RadioImage::MaxChannels;
-};
-
 bool measure(const std::string& device, tarn::TransferDirection direction, const char* label) {
     tarn::SerialPortLine port;
     tarn::bench::CountingLine line(port);
     tarn::bench::CountingClock clock;
-    FailingPrompter prompter;
+    tarn::bench::FailingPrompter prompter;
     tarn::bench::BenchTransferUi ui(prompter);
-    BenchTarget target(direction);
+    tarn::bench::BenchTarget target(direction, tarn::bench::BenchTarget::pattern());
     tarn::RadioTransfer transfer(line, ui, clock);
 
     const auto start = std::chrono::steady_clock::now();

@@ -361,6 +361,27 @@ TEST_F(RadioTransferTest, DeadPortDuringTheWakeUpPromptsWithoutFifteenAttempts) 
     expectClosedOnce();
 }
 
+TEST_F(RadioTransferTest, RetryAfterTheDeviceWasLostOpensThePortAgain) {
+    line.loseAtRead(2);
+    prompter.answer(PromptAnswer::Retry);
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
+    EXPECT_EQ(prompts(), std::vector<std::string>{RadioTransfer::CommErrorText});
+    EXPECT_EQ(line.openCount(), 2);
+    EXPECT_EQ(line.openedName(), "COM3");
+    EXPECT_EQ(line.timeouts().readIntervalMs, 30) << "the new port is set up like the first";
+    EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
+}
+
+TEST_F(RadioTransferTest, RetryWhileTheDeviceIsStillMissingAsksAgain) {
+    line.loseAtRead(1, true);
+    prompter.answer({PromptAnswer::Retry, PromptAnswer::Retry, PromptAnswer::Cancel});
+    EXPECT_EQ(run(TransferDirection::Read), TransferOutcome::Failed);
+    EXPECT_EQ(prompts(), std::vector<std::string>(3, RadioTransfer::CommErrorText));
+    EXPECT_EQ(line.readSizes().size(), 1u) << "no read on a port that is gone";
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_EQ(ui.windowCloses(), 1);
+}
+
 TEST_F(RadioTransferTest, WrongFinalAcknowledgeWaitsThenPrompts) {
     FaultPlan faults;
     faults.wrongFinalAck = true;
@@ -428,6 +449,39 @@ TEST_F(ReadFailureTest, ShortReplyEvenOfElevenBytesKeepsTheImageClean) {
     expectPartialImage(7);
     EXPECT_EQ(ui.progressPosition(), 7) << "the bar stays where it was";
     expectClosedOnce();
+}
+
+TEST_F(ReadFailureTest, AStrayByteThatShiftsAReplyFailsAndKeepsNothingOfIt) {
+    // Paced: the 13th byte is still on the wire at the first purge; the second one sees it.
+    FaultPlan faults;
+    faults.strayBeforeReadBlock = 20;
+    makeRadio(faults);
+    radio.setPacing(true);
+    SetUp();
+    prompter.answer(PromptAnswer::Ok);
+    EXPECT_EQ(run(TransferDirection::Read), TransferOutcome::Failed);
+    EXPECT_EQ(prompts(), std::vector<std::string>{RadioTransfer::NotEnoughText});
+    expectPartialImage(20);
+    expectClosedOnce();
+}
+
+TEST_F(ReadFailureTest, ARadioThatAlwaysAppendsAByteKeepsWorkingUnlessOneReplyDiffers) {
+    FaultPlan faults;
+    faults.trailingByte = true;
+    makeRadio(faults);
+    SetUp();
+    ASSERT_EQ(run(TransferDirection::Read), TransferOutcome::Completed);
+    for (std::size_t offset = 0; offset < RadioImage::Size; ++offset)
+        ASSERT_EQ(target.image()[offset],
+                  inTransferredRange(offset, 403) ? radio.memory()[offset] : before[offset]);
+    EXPECT_TRUE(prompts().empty());
+
+    faults.strayBeforeReadBlock = 1;
+    makeRadio(faults);
+    SetUp();
+    prompter.answer(PromptAnswer::Ok);
+    EXPECT_EQ(run(TransferDirection::Read), TransferOutcome::Failed);
+    EXPECT_EQ(prompts(), std::vector<std::string>{RadioTransfer::NotEnoughText});
 }
 
 TEST_F(ReadFailureTest, WrongAcknowledgeAfterABlockKeepsThatBlock) {

@@ -7,9 +7,16 @@
 #include "tests/support/RecordingTransferUi.h"
 #include "tests/support/TestPrompter.h"
 
+#include "tests/support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace tarn {
 namespace {
@@ -18,6 +25,49 @@ using test::ImageTransferTarget;
 using test::PtyRadioFixture;
 using test::RecordingTransferUi;
 using test::TestPrompter;
+
+// A bare pseudo-terminal: the test talks through the master and watches the slave side
+// through a descriptor of its own.
+class PtyPair {
+public:
+    PtyPair() {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
+            throw std::runtime_error("no pseudo-terminal");
+        m_path = ::ptsname(m_master);
+        m_watch = ::open(m_path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    }
+    ~PtyPair() {
+        ::close(m_watch);
+        ::close(m_master);
+    }
+    PtyPair(const PtyPair&) = delete;
+    PtyPair& operator=(const PtyPair&) = delete;
+
+    [[nodiscard]] const std::string& path() const { return m_path; }
+    // Sends bytes towards the port and returns once they wait in its input queue.
+    void send(std::span<const std::uint8_t> bytes) const {
+        ASSERT_EQ(::write(m_master, bytes.data(), bytes.size()),
+                  static_cast<ssize_t>(bytes.size()));
+        for (int queued = 0; queued < static_cast<int>(bytes.size());)
+            if (::ioctl(m_watch, FIONREAD, &queued) != 0)
+                break;
+    }
+    // Takes the advisory lock another serial program would take.
+    [[nodiscard]] bool lockAsAnotherProgram() const {
+        return ::flock(m_watch, LOCK_EX | LOCK_NB) == 0;
+    }
+    void unlock() const { (void)::flock(m_watch, LOCK_UN); }
+    [[nodiscard]] bool exclusive() const {
+        int flag = 0;
+        return ::ioctl(m_watch, TIOCGEXCL, &flag) == 0 && flag != 0;
+    }
+
+private:
+    int m_master = -1;
+    int m_watch = -1;
+    std::string m_path;
+};
 
 class SerialPortLineTest : public ::testing::Test {
 protected:
@@ -120,6 +170,86 @@ TEST_F(SerialPortLineTest, SilentLineTimesOutWithoutFailing) {
     line.setTimeouts(SerialTimeouts{});
     EXPECT_EQ(line.read(std::span(buffer).first(1)).count, 1u);
     EXPECT_EQ(buffer[0], 0x06);
+}
+
+TEST_F(SerialPortLineTest, ALateWakeUpStillTakesTheBytesThatArrivedMeanwhile) {
+    PtyPair pty;
+    // Every look at the clock finds it an hour later, as on a machine too busy to run us.
+    auto now = std::chrono::steady_clock::now();
+    SerialPortLine line([&] { return now += std::chrono::hours(1); });
+    ASSERT_TRUE(line.open(pty.path())) << line.errorText();
+    line.setTimeouts(SerialTimeouts{});
+    line.setLineSettings(LineSettings{});
+    const std::array<std::uint8_t, 12> reply = {'W', 0, 0x08, 8, 1, 2, 3, 4, 5, 6, 7, 8};
+    pty.send(reply);
+    std::array<std::uint8_t, 12> got{};
+    const ReadResult result = line.read(got);
+    EXPECT_FALSE(result.failed);
+    ASSERT_EQ(result.count, 12u);
+    EXPECT_EQ(got, reply);
+    // Nothing there: the passed deadline still ends the read, without failing the port.
+    EXPECT_EQ(line.read(got).count, 0u);
+    EXPECT_FALSE(line.isLost());
+}
+
+TEST_F(SerialPortLineTest, ThePortIsHeldExclusivelyAndReleasedOnClose) {
+    PtyPair pty;
+    SerialPortLine first;
+    SerialPortLine second;
+    ASSERT_TRUE(first.open(pty.path())) << first.errorText();
+    EXPECT_TRUE(pty.exclusive());
+    EXPECT_FALSE(second.open(pty.path())) << "a second opener, root included, is kept out";
+    EXPECT_FALSE(second.isOpen());
+    first.close();
+    EXPECT_FALSE(pty.exclusive()) << "the flag would outlive the close and lock out users";
+
+    // A program that locked the device first keeps it, whoever runs this one.
+    ASSERT_TRUE(pty.lockAsAnotherProgram());
+    EXPECT_FALSE(second.open(pty.path()));
+    EXPECT_EQ(second.errorText(), "in use by another program");
+    pty.unlock();
+    ASSERT_TRUE(second.open(pty.path())) << second.errorText();
+    EXPECT_FALSE(pty.lockAsAnotherProgram());
+    second.close();
+}
+
+TEST_F(SerialPortLineTest, TwoTransfersInARowOnOnePortBothSucceed) {
+    PtyRadioFixture radio;
+    radio.start();
+    for (int run = 0; run < 2; ++run) {
+        ImageTransferTarget writer(TransferDirection::Write);
+        ASSERT_EQ(transfer(radio, writer), TransferOutcome::Completed) << "run " << run;
+    }
+    EXPECT_TRUE(prompter.texts().empty());
+}
+
+TEST_F(SerialPortLineTest, RetryReopensAPortWhoseDeviceWasLostAndCameBack) {
+    test::TempDir dir;
+    const std::filesystem::path link = dir / "ttyRADIO";
+    FaultPlan vanishing;
+    vanishing.hangUpOnWakeUp = true;
+    PtyRadioFixture lost(vanishing);
+    PtyRadioFixture back;
+    back.radio().memory()[5] = 0x42;
+    lost.start();
+    back.start();
+    std::filesystem::create_symlink(lost.devicePath(), link);
+    SerialPortLine line;
+    RecordingTransferUi ui(prompter);
+    // Once the port is open, the name already leads to the device plugged in next.
+    ui.onPump([&](int pass) {
+        if (pass != 1)
+            return;
+        std::filesystem::remove(link);
+        std::filesystem::create_symlink(back.devicePath(), link);
+    });
+    SystemClock clock;
+    ImageTransferTarget reader(TransferDirection::Read);
+    RadioTransfer run(line, ui, clock);
+    prompter.answer(PromptAnswer::Retry);
+    EXPECT_EQ(run.run(link.string(), reader), TransferOutcome::Completed);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{RadioTransfer::CommErrorText});
+    EXPECT_EQ(reader.image()[5], 0x42);
 }
 
 TEST_F(SerialPortLineTest, MissingDeviceCannotBeOpened) {

@@ -159,10 +159,22 @@ TEST_F(ProfileFileTest, ClearUnbindsAndKeepsFlags) {
 TEST_F(ProfileFileTest, EmptySectionNamesAndTheLeadingSection) {
     ProfileFile store;
     load(store, "");
-    store.setString("", "k", "v"); // no section named "" yet: a new, headerless one
+    store.setString("", "k", "v"); // no section named "" yet: a new one after the leading one
     store.setString("S", "a", "1");
     ASSERT_EQ(store.save(false).status, Status::Written);
-    EXPECT_EQ(dir.read("A.ini"), "k=v\r\n[S]\r\na=1\r\n");
+    EXPECT_EQ(dir.read("A.ini"), "[]\r\nk=v\r\n[S]\r\na=1\r\n");
+}
+
+TEST_F(ProfileFileTest, AnEmptyHeaderKeepsItsKeysThroughASave) {
+    ProfileFile store;
+    load(store, "a=1\r\n[]\r\nb=2\r\n[S]\r\nc=3\r\n");
+    store.setString("S", "c", "4");
+    ASSERT_EQ(store.save(false).status, Status::Written);
+    EXPECT_EQ(dir.read("A.ini"), "a=1\r\n[]\r\nb=2\r\n[S]\r\nc=4\r\n");
+    ProfileFile again;
+    ASSERT_TRUE(again.open(dir.file("A.ini"), false, true, false));
+    EXPECT_EQ(again.getString("", "b", "unreachable"), "unreachable")
+        << "b stays in the second section named \"\", behind the leading one";
 }
 
 TEST_F(ProfileFileTest, ManySectionsGrowTheTables) {

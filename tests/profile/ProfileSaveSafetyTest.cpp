@@ -5,9 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iostream>
+
 #ifndef _WIN32
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #endif
 
 namespace tarn {
@@ -15,6 +20,7 @@ namespace {
 
 using test::FaultyFileOps;
 using test::TempDir;
+namespace fs = std::filesystem;
 using Status = ProfileFile::SaveResult::Status;
 
 const std::string kOld = "[MAIN]\r\nold=a rather long line that the new text will not cover\r\n";
@@ -83,6 +89,29 @@ TEST_F(ProfileSaveSafetyTest, ReadFailureLeavesTheStoreUnbound) {
 }
 
 #ifndef _WIN32
+TEST_F(ProfileSaveSafetyTest, OpenRefusesPipesDevicesAndHugeFilesAtOnce) {
+    ASSERT_EQ(::mkfifo(dir.file("pipe.ini").c_str(), 0600), 0);
+    std::vector<std::string> refused = {dir.file("pipe.ini"), dir.file("huge.ini")};
+    dir.write("huge.ini", "");
+    fs::resize_file(dir / "huge.ini", FileOps::MaxReadBytes + 1);
+    if (::mknod(dir.file("zero.ini").c_str(), S_IFCHR | 0666, ::makedev(1, 5)) == 0)
+        refused.push_back(dir.file("zero.ini"));
+    else
+        std::cout << "[ SKIPPED  ] device node case: mknod not permitted here\n";
+    for (const std::string& path : refused) {
+        ProfileFile store;
+        EXPECT_FALSE(store.open(path, true, true, false)) << path;
+        EXPECT_FALSE(store.isBound());
+        store.setString("MAIN", "k", "v");
+    }
+    EXPECT_EQ(fs::status(dir / "pipe.ini").type(), fs::file_type::fifo);
+    EXPECT_EQ(fs::file_size(dir / "huge.ini"), FileOps::MaxReadBytes + 1);
+
+    dir.write("max.ini", std::string(FileOps::MaxReadBytes, 'k'));
+    ProfileFile store;
+    EXPECT_TRUE(store.open(dir.file("max.ini"), false, true, false)) << "the limit itself loads";
+}
+
 // Lets no file grow past a few bytes while it lives, as a full disk would.
 class FileSizeLimit {
 public:

@@ -126,7 +126,8 @@ TEST(FaultPlanTest, ParsesEveryFault) {
     FaultPlan plan;
     for (const char* fault :
          {"never", "wake-after=3", "ack-second", "drop-identity", "bad-final-ack", "refuse-write=7",
-          "short-read=9:4", "bad-read-ack=2", "hang-up=100", "split=4:12"})
+          "short-read=9:4", "bad-read-ack=2", "hang-up=100", "split=4:12", "stray=20",
+          "trailing-byte", "hang-up-wake"})
         plan.add(fault);
     EXPECT_TRUE(plan.neverAnswer);
     EXPECT_EQ(plan.ignoredWakeUps, 3);
@@ -138,6 +139,8 @@ TEST(FaultPlanTest, ParsesEveryFault) {
     EXPECT_EQ(plan.hangUpBlock, 100);
     EXPECT_EQ(plan.splitPieceBytes, 4);
     EXPECT_EQ(plan.splitGapMs, 12);
+    EXPECT_EQ(plan.strayBeforeReadBlock, 20);
+    EXPECT_TRUE(plan.trailingByte && plan.hangUpOnWakeUp);
 
     FaultPlan defaults;
     defaults.add("short-read=1");
@@ -145,8 +148,9 @@ TEST(FaultPlanTest, ParsesEveryFault) {
 }
 
 TEST(FaultPlanTest, RejectsMalformedFaults) {
-    for (const char* fault : {"", "bogus", "never=1", "hang-up", "hang-up=", "hang-up=-1",
-                              "hang-up=x", "short-read=1:12", "split=0:5", "refuse-write=3x"}) {
+    for (const char* fault :
+         {"", "bogus", "never=1", "hang-up", "hang-up=", "hang-up=-1", "hang-up=x",
+          "short-read=1:12", "split=0:5", "refuse-write=3x", "stray", "trailing-byte=1"}) {
         FaultPlan plan;
         EXPECT_THROW(plan.add(fault), FaultPlanError) << fault;
     }

@@ -17,8 +17,9 @@ FakeSerialLine::FakeSerialLine(VirtualRadio& radio, VirtualClock& clock)
 
 bool FakeSerialLine::open(const std::string& portName) {
     m_openedName = portName;
-    if (m_failOpen)
+    if (m_failOpen || m_unplugged)
         return false;
+    m_lost = false;
     ++m_openCount;
     m_open = true;
     return true;
@@ -53,7 +54,11 @@ void FakeSerialLine::waitUntilNs(std::int64_t timeNs) {
 ReadResult FakeSerialLine::read(std::span<std::uint8_t> buffer) {
     m_readSizes.push_back(buffer.size());
     ReadResult result;
-    if (!m_open || m_radio.hungUp() || ++m_reads == m_failRead) {
+    if (++m_reads == m_loseAtRead) {
+        m_lost = true;
+        m_unplugged = m_staysUnplugged;
+    }
+    if (!m_open || m_lost || m_radio.hungUp() || m_reads == m_failRead) {
         result.failed = true;
         return result;
     }
@@ -81,22 +86,22 @@ ReadResult FakeSerialLine::read(std::span<std::uint8_t> buffer) {
 }
 
 bool FakeSerialLine::write(std::span<const std::uint8_t> bytes) {
-    if (!m_open || ++m_writes == m_failWrite || m_radio.hungUp())
+    if (!m_open || m_lost || ++m_writes == m_failWrite || m_radio.hungUp())
         return false;
     m_radio.receive(bytes, nowNs());
     return true;
 }
 
-void FakeSerialLine::discardArrived() {
-    (void)m_radio.takeOutput(nowNs());
+std::size_t FakeSerialLine::discardArrived() {
+    return m_radio.takeOutput(nowNs()).size();
 }
 
 void FakeSerialLine::purgeAll() {
     discardArrived();
 }
 
-void FakeSerialLine::purge() {
-    discardArrived();
+std::size_t FakeSerialLine::purge() {
+    return discardArrived();
 }
 
 void FakeSerialLine::close() {

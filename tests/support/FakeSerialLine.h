@@ -27,14 +27,21 @@ public:
     [[nodiscard]] ReadResult read(std::span<std::uint8_t> buffer) override;
     [[nodiscard]] bool write(std::span<const std::uint8_t> bytes) override;
     void purgeAll() override;
-    void purge() override;
+    std::size_t purge() override;
     void close() override;
     [[nodiscard]] bool isOpen() const override { return m_open; }
+    [[nodiscard]] bool isLost() const override { return m_lost; }
 
     void failOpen(bool fail) { m_failOpen = fail; }
     // The n-th read or write (1-based, counted from the first open) fails.
     void failRead(int n) { m_failRead = n; }
     void failWrite(int n) { m_failWrite = n; }
+    // From the n-th read on the device is gone: everything fails until it is opened again;
+    // a device that stays unplugged cannot be opened at all.
+    void loseAtRead(int n, bool staysUnplugged = false) {
+        m_loseAtRead = n;
+        m_staysUnplugged = staysUnplugged;
+    }
 
     [[nodiscard]] const std::string& openedName() const { return m_openedName; }
     [[nodiscard]] int openCount() const { return m_openCount; }
@@ -49,7 +56,7 @@ public:
 private:
     [[nodiscard]] std::int64_t nowNs() const;
     void waitUntilNs(std::int64_t timeNs);
-    void discardArrived();
+    std::size_t discardArrived();
 
     VirtualRadio& m_radio;
     VirtualClock& m_clock;
@@ -57,6 +64,10 @@ private:
     bool m_failOpen = false;
     int m_failRead = 0;
     int m_failWrite = 0;
+    int m_loseAtRead = 0;
+    bool m_lost = false;
+    bool m_staysUnplugged = false;
+    bool m_unplugged = false;
     int m_reads = 0;
     int m_writes = 0;
     std::string m_openedName;

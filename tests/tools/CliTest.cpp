@@ -1,3 +1,4 @@
+#include "data/RowDump.h"
 #include "data/SinFile.h"
 #include "tests/support/TempDir.h"
 #include "tools/cli/CliApp.h"
@@ -6,6 +7,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarn::cli {
@@ -135,6 +137,66 @@ TEST_F(CliTest, ApplyTakesAPartialTableKeyedByChannelNumber) {
     ASSERT_EQ(run({"show", path("b.sin")}), 0);
     EXPECT_NE(out.str().find("  9\t433.50000\t433.50000\t\t67.0\tLow\tUnLock\n"),
               std::string::npos);
+}
+
+TEST_F(CliTest, ApplyTakesAFrequencyOnlyWhenTheWholeCellIsANumber) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    for (const char* cell : {"146,525", "146.525abc", "146.525.5", "1.46525e2", "+146.525"}) {
+        writeText("t.tsv", tableWith(path("a.sin"), 12,
+                                     std::string(" 11\t") + cell + "\t146.525\t\t\tHigh\tLock"));
+        EXPECT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 1) << cell;
+        EXPECT_NE(err.str().find(std::string("line 12, column RX Freq: \"") + cell +
+                                 "\" is not a number"),
+                  std::string::npos)
+            << err.str();
+        EXPECT_FALSE(fs::exists(dir / "b.sin"));
+    }
+    writeText("t.tsv", tableWith(path("a.sin"), 12, " 11\t 146.525 \t146\t\t\tHigh\tLock"));
+    ASSERT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 0) << err.str();
+    ASSERT_EQ(run({"show", path("b.sin")}), 0);
+    EXPECT_NE(out.str().find(" 11\t146.52500\t146.00000\t"), std::string::npos);
+}
+
+TEST_F(CliTest, ApplyWritesTheDumpOnlyAfterTheStoreSucceeded) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    writeText("t.tsv", tableWith(path("a.sin"), 2, "  1\t146.525\t146.525\t\t\tHigh\tLock"));
+    writeText("1.txt", "old dump\n");
+    ASSERT_EQ(::mkfifo(path("pipe.sin").c_str(), 0600), 0);
+    EXPECT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("pipe.sin")}), 1);
+    EXPECT_NE(err.str().find("pipe.sin\": a pipe"), std::string::npos) << err.str();
+    EXPECT_EQ(fs::status(dir / "pipe.sin").type(), fs::file_type::fifo);
+    std::ifstream dump(dir / "1.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dump), {}), "old dump\n");
+
+    ASSERT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 0);
+    EXPECT_EQ(fs::file_size(dir / "1.txt"), RowDump::text(SinFile::load(dir / "b.sin")).size());
+}
+
+TEST_F(CliTest, ApplyReadsTheTableFromStandardInputAndWritesTheImageToStandardOutput) {
+    ASSERT_EQ(run({"new", path("a.sin")}), 0);
+    std::istringstream table(tableWith(path("a.sin"), 2, "  1\t146.525\t146.525\t\t\tHigh\tLock"));
+    out.str({});
+    err.str({});
+    CliContext piped{out, err, dir.path(), false, &table, false};
+    ASSERT_EQ(CliApp().run({"apply", path("a.sin"), "-", "-o", "-"}, piped), 0) << err.str();
+    const std::string image = out.str();
+    ASSERT_EQ(image.size(), 8192u);
+    EXPECT_EQ(static_cast<std::uint8_t>(image[3]), 0x14) << "146.525 MHz in BCD";
+    EXPECT_EQ(SinFile::load(dir / "a.sin"), RadioImage::newDocument()) << "the input stays";
+
+    CliContext terminal{out, err, dir.path(), false, &table, true};
+    EXPECT_EQ(CliApp().run({"apply", path("a.sin"), "-", "-o", "-"}, terminal), UsageError);
+    EXPECT_NE(err.str().find("terminal"), std::string::npos);
+}
+
+TEST_F(CliTest, EveryVerbDocumentsItsExitStatuses) {
+    for (const char* verb : {"new", "show", "apply", "read", "write", "ports"}) {
+        ASSERT_EQ(run({verb, "--help"}), 0);
+        EXPECT_NE(out.str().find("Exit status:\n  0    done\n"), std::string::npos) << verb;
+    }
+    ASSERT_EQ(run({"write", "--help"}), 0);
+    EXPECT_NE(out.str().find("  4    the write stopped"), std::string::npos);
+    EXPECT_NE(out.str().find("  5    cancelled before anything"), std::string::npos);
 }
 
 TEST_F(CliTest, ApplyRefusesMalformedTables) {

@@ -2,11 +2,16 @@
 #include "link/RadioTransfer.h"
 #include "tests/support/PtyRadioFixture.h"
 #include "tools/cli/CliApp.h"
+#include "tools/cli/ConsoleTransferUi.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <sstream>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tarn::cli {
@@ -76,7 +81,7 @@ TEST_F(CliTransferTest, RadioTypePromptIsAnsweredByForceType) {
     radio.start();
     const std::string in = patternFile("in.sin", 0);
 
-    EXPECT_EQ(run({"write", "--port", radio.devicePath(), in}), 1);
+    EXPECT_EQ(run({"write", "--port", radio.devicePath(), in}), NoRadio);
     EXPECT_NE(err.str().find(RadioTransfer::TypeMismatchText), std::string::npos) << err.str();
 
     EXPECT_EQ(run({"write", "--force-type", "--port", radio.devicePath(), in}), 0) << err.str();
@@ -84,20 +89,85 @@ TEST_F(CliTransferTest, RadioTypePromptIsAnsweredByForceType) {
     EXPECT_EQ(radio.radio().blocksWritten(), RadioImage::WriteBlocks);
 }
 
-TEST_F(CliTransferTest, FailuresExitNonZeroWithTheMessage) {
+TEST_F(CliTransferTest, FailuresExitWithTheirStatusAndTheMessage) {
     FaultPlan faults;
     faults.hangUpBlock = 5;
     PtyRadioFixture radio(faults);
     radio.start();
-    EXPECT_EQ(run({"read", "--port", radio.devicePath(), path("out.sin")}), 1);
+    EXPECT_EQ(run({"read", "--port", radio.devicePath(), path("out.sin")}), NoRadio);
     EXPECT_NE(err.str().find(RadioTransfer::NotEnoughText), std::string::npos) << err.str();
     EXPECT_FALSE(fs::exists(path("out.sin"))) << "nothing is stored after a failed read";
 
-    EXPECT_EQ(run({"read", "--port", path("no-such-port"), path("out.sin")}), 1);
+    EXPECT_EQ(run({"read", "--port", path("no-such-port"), path("out.sin")}), NoRadio);
     EXPECT_NE(err.str().find(RadioTransfer::OpenFailedText), std::string::npos) << err.str();
 
-    EXPECT_EQ(run({"write", "--port", radio.devicePath(), path("missing.sin")}), 1);
+    EXPECT_EQ(run({"write", "--port", radio.devicePath(), path("missing.sin")}), Failure);
     EXPECT_NE(err.str().find("missing.sin"), std::string::npos) << err.str();
+}
+
+TEST_F(CliTransferTest, AWriteThatStopsPartWayExitsWithItsOwnStatus) {
+    FaultPlan faults;
+    faults.hangUpBlock = 5;
+    PtyRadioFixture radio(faults);
+    radio.start();
+    EXPECT_EQ(run({"write", "--port", radio.devicePath(), patternFile("in.sin", 0)}), WriteStopped);
+    EXPECT_NE(err.str().find("partly written"), std::string::npos) << err.str();
+}
+
+TEST_F(CliTransferTest, CancelBeforeAnythingWasWrittenExitsCleanly) {
+    FaultPlan faults;
+    faults.neverAnswer = true;
+    PtyRadioFixture radio(faults);
+    radio.start();
+    // Ctrl-C pressed again and again until the command gives up, whenever it looks.
+    std::atomic<bool> done{false};
+    std::thread presser([&] {
+        while (!done)
+            ConsoleTransferUi::requestCancel();
+    });
+    const int status = run({"write", "--port", radio.devicePath(), patternFile("in.sin", 0)});
+    done = true;
+    presser.join();
+    EXPECT_EQ(status, CancelledClean) << err.str();
+}
+
+TEST_F(CliTransferTest, AReadThatCannotBeStoredAfterAllIsKeptInTheTemporaryFolder) {
+    PtyRadioFixture radio;
+    radio.radio().memory()[3] = 0x33;
+    radio.start();
+    fs::create_directories(dir / "gone");
+    fs::create_directories(dir / "tmp");
+    // Once the read has checked its output folder, the folder goes away.
+    const int watch = ::inotify_init1(IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, (dir / "gone").c_str(), IN_DELETE), 0);
+    std::thread remover([&] {
+        alignas(inotify_event) char events[4096];
+        if (::read(watch, events, sizeof events) > 0)
+            fs::remove_all(dir / "gone");
+    });
+    ::setenv("TMPDIR", (dir / "tmp").c_str(), 1);
+    const int status = run({"read", "--port", radio.devicePath(), path("gone/out.sin")});
+    ::unsetenv("TMPDIR");
+    remover.join();
+    ::close(watch);
+    EXPECT_EQ(status, Failure);
+    ASSERT_EQ(std::distance(fs::directory_iterator(dir / "tmp"), {}), 1);
+    const fs::path kept = fs::directory_iterator(dir / "tmp")->path();
+    EXPECT_NE(err.str().find(kept.string()), std::string::npos) << err.str();
+    EXPECT_EQ(SinFile::load(kept)[3], 0x33);
+}
+
+TEST_F(CliTransferTest, ReadRefusesAnOutputItCouldNotStoreBeforeTouchingTheRadio) {
+    PtyRadioFixture radio;
+    radio.start();
+    ASSERT_EQ(::mkfifo(path("pipe.sin").c_str(), 0600), 0);
+    EXPECT_EQ(run({"read", "--port", radio.devicePath(), path("pipe.sin")}), Failure);
+    EXPECT_NE(err.str().find("a pipe"), std::string::npos) << err.str();
+    EXPECT_EQ(run({"read", "--port", radio.devicePath(), path("no/such/folder.sin")}), Failure);
+    EXPECT_NE(err.str().find("cannot create a file in its folder"), std::string::npos);
+    radio.stop();
+    EXPECT_EQ(radio.radio().wakeUps(), 0);
 }
 
 TEST_F(CliTransferTest, BadArgumentsAreUsageErrors) {

@@ -50,7 +50,8 @@ TEST_F(VirtualRadioProgramTest, ServesAnImageAndStoresItsMemoryWhenStopped) {
 
     // The identity names type 5; a file of another model asks first.
     SinFile::store(path("other.sin"), RadioImage::newDocument());
-    EXPECT_EQ(cli({"write", "--port", radio.devicePath(), path("other.sin")}), 1);
+    EXPECT_EQ(cli({"write", "--port", radio.devicePath(), path("other.sin")}), 3)
+        << "a refused radio type, nothing written";
     EXPECT_NE(err.str().find(RadioTransfer::TypeMismatchText), std::string::npos);
 
     EXPECT_EQ(radio.stop(), 0);

@@ -4,6 +4,7 @@
 #include "data/ChannelTable.h"
 #include "data/RowDump.h"
 #include "data/TextGrid.h"
+#include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
 #include <fstream>
@@ -16,12 +17,9 @@ namespace {
 
 constexpr std::size_t MaxTableBytes = 1 << 20;
 
-std::optional<std::string> readTable(const std::string& path, std::ostream& err) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << "tarn-cli: \"" << path << "\": cannot open\n";
-        return std::nullopt;
-    }
+constexpr const char* StandardStream = "-";
+
+std::optional<std::string> readTable(std::istream& in, const std::string& path, std::ostream& err) {
     std::string text(MaxTableBytes + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (in.bad()) {
@@ -36,6 +34,36 @@ std::optional<std::string> readTable(const std::string& path, std::ostream& err)
     return text;
 }
 
+std::optional<std::string> readTable(const std::string& path, CliContext& context) {
+    if (path == StandardStream) {
+        if (context.in == nullptr) {
+            context.err << "tarn-cli: no standard input to read the table from\n";
+            return std::nullopt;
+        }
+        return readTable(*context.in, "standard input", context.err);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        context.err << "tarn-cli: \"" << path << "\": cannot open\n";
+        return std::nullopt;
+    }
+    return readTable(in, path, context.err);
+}
+
+bool writeImage(const std::string& output, const RadioImage& image, CliContext& context) {
+    if (output != StandardStream)
+        return ImageFile::store(output, image, context.err);
+    const auto bytes = image.bytes();
+    context.out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
+    context.out.flush();
+    if (!context.out) {
+        context.err << "tarn-cli: cannot write the image to standard output\n";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string ApplyCommand::usage() const {
@@ -45,8 +73,13 @@ std::string ApplyCommand::usage() const {
            "grid does, including the row dump 1.txt in the current folder. The table may list\n"
            "some channels only, in any order: each line goes to the channel its Channel NO.\n"
            "names, and channels not listed keep every byte they had. Every cell is checked as\n"
-           "the grid's editor would check it, numbers strictly (digits, optionally a point and\n"
-           "digits); if anything is wrong, each bad cell is reported and nothing is written.\n";
+           "the grid's editor would check it; if anything is wrong, each bad cell is reported\n"
+           "and nothing is written. A number cell must be a number as a whole: digits,\n"
+           "optionally a point and more digits (no sign, exponent or comma).\n\n"
+           "TABLE.tsv '-' reads the table from standard input; -o - writes the image to\n"
+           "standard output (refused when that is a terminal). The row dump is written only\n"
+           "once the image is stored.\n" +
+           ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 std::optional<ApplyCommand::Arguments>
@@ -58,7 +91,7 @@ ApplyCommand::parseArguments(const std::vector<std::string>& args) {
             if (i + 1 >= args.size() || !parsed.output.empty())
                 return std::nullopt;
             parsed.output = args[++i];
-        } else if (args[i].starts_with("-")) {
+        } else if (args[i].starts_with("-") && args[i] != StandardStream) {
             return std::nullopt;
         } else {
             positional.push_back(args[i]);
@@ -79,10 +112,14 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
         context.err << usage();
         return UsageError;
     }
+    if (arguments->output == StandardStream && context.outIsTerminal) {
+        context.err << "tarn-cli: will not write a memory image to a terminal; redirect it\n";
+        return UsageError;
+    }
     auto loaded = ImageFile::load(arguments->image, context.err);
     if (!loaded)
         return Failure;
-    const auto text = readTable(arguments->table, context.err);
+    const auto text = readTable(arguments->table, context);
     if (!text)
         return Failure;
     // Channels the table leaves out keep what the file holds.
@@ -97,9 +134,9 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
     }
     for (const int channel : table.channels)
         ChannelCodec::parseRow(grid, channel, loaded->image);
-    if (!ImageFile::store(arguments->output, loaded->image, context.err))
+    if (!writeImage(arguments->output, loaded->image, context))
         return Failure;
-    // As a save does: the dump follows the stored file.
+    // As a save does: the dump follows the stored file, so a failed store leaves the old one.
     if (!RowDump::writeInto(loaded->image, context.dumpDirectory))
         context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
                     << "\n";

@@ -13,6 +13,8 @@ struct CliContext {
     std::ostream& err;
     std::filesystem::path dumpDirectory; // empty: the current directory
     bool errIsTerminal = false;
+    std::istream* in = nullptr; // standard input, for "-" as a file; none: refused
+    bool outIsTerminal = false;
 };
 
 // Exit statuses of every verb.

@@ -1,5 +1,7 @@
 #include "tools/cli/NewCommand.h"
 
+#include "tools/cli/ExitStatusHelp.h"
+
 #include "tools/cli/ImageFile.h"
 
 #include <ostream>
@@ -9,7 +11,8 @@ namespace tarn::cli {
 std::string NewCommand::usage() const {
     return "Usage: tarn-cli new FILE.sin\n\n"
            "Writes the memory image of a new document: no channels programmed, 199 channels,\n"
-           "the default radio settings. An existing FILE is replaced.\n";
+           "the default radio settings. An existing FILE is replaced.\n" +
+           ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 int NewCommand::run(const std::vector<std::string>& args, CliContext& context) {

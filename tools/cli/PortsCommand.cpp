@@ -1,5 +1,7 @@
 #include "tools/cli/PortsCommand.h"
 
+#include "tools/cli/ExitStatusHelp.h"
+
 #include "link/PortNames.h"
 #include "link/PortSettings.h"
 
@@ -30,7 +32,8 @@ std::string PortsCommand::usage() const {
     return "Usage: tarn-cli ports\n\n"
            "Lists the serial ports the system reports, one a line, tab-separated: device path,\n"
            "description, USB vendor:product ids, manufacturer, serial number (\"-\" where\n"
-           "unknown). Where COM1 to COM4 lead goes to stderr.\n";
+           "unknown). Where COM1 to COM4 lead goes to stderr.\n" +
+           ExitStatusHelp::describe({Success, UsageError});
 }
 
 int PortsCommand::run(const std::vector<std::string>& args, CliContext& context) {

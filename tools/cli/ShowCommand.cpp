@@ -1,5 +1,7 @@
 #include "tools/cli/ShowCommand.h"
 
+#include "tools/cli/ExitStatusHelp.h"
+
 #include "data/ChannelCodec.h"
 #include "data/ChannelTable.h"
 #include "data/TextGrid.h"
@@ -13,7 +15,8 @@ std::string ShowCommand::usage() const {
     return "Usage: tarn-cli show FILE.sin\n\n"
            "Prints the channel table as the channel grid shows it: a header line with the\n"
            "seven column names, then one tab-separated line per channel (199, or 160 for the\n"
-           "models that have 160). Empty cells stay empty.\n";
+           "models that have 160). Empty cells stay empty.\n" +
+           ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 int ShowCommand::run(const std::vector<std::string>& args, CliContext& context) {

@@ -53,8 +53,8 @@ std::string TransferCommand::optionsUsage() {
            "  --retry N      answer Retry to a communication error up to N times (default 0)\n"
            "  --force-type   continue when the radio reports another radio type\n"
            "\n"
-           "Every message of the radio link is printed to stderr. The exit status is 0 only\n"
-           "when the transfer completed; Ctrl-C cancels it.\n";
+           "Every message of the radio link is printed to stderr. Ctrl-C cancels the\n"
+           "transfer and closes the port properly.\n";
 }
 
 int TransferCommand::run(const std::vector<std::string>& args, CliContext& context) {
@@ -67,22 +67,35 @@ int TransferCommand::run(const std::vector<std::string>& args, CliContext& conte
     std::optional<CliTransferTarget> target = prepare(*options, context);
     if (!target)
         return Failure;
-    switch (transfer(*options, *target, context)) {
-    case TransferOutcome::Completed:
+    const Result result = transfer(*options, *target, context);
+    if (result.outcome == TransferOutcome::Completed)
         return complete(*options, *target, context) ? Success : Failure;
-    case TransferOutcome::Cancelled:
+    if (result.outcome == TransferOutcome::Cancelled)
         context.err << "tarn-cli: cancelled\n";
-        break;
+    if (result.wroteToRadio)
+        context.err << "tarn-cli: the radio was partly written; write it again before use\n";
+    return exitStatus(result);
+}
+
+int TransferCommand::exitStatus(const Result& result) {
+    if (result.wroteToRadio)
+        return WriteStopped;
+    switch (result.outcome) {
+    case TransferOutcome::Completed:
+        return Success;
+    case TransferOutcome::Cancelled:
+        return CancelledClean;
     case TransferOutcome::Failed:
     case TransferOutcome::PortUnavailable:
+        return NoRadio;
     case TransferOutcome::Busy:
         break;
     }
     return Failure;
 }
 
-TransferOutcome TransferCommand::transfer(const TransferOptions& options, CliTransferTarget& target,
-                                          CliContext& context) {
+TransferCommand::Result TransferCommand::transfer(const TransferOptions& options,
+                                                  CliTransferTarget& target, CliContext& context) {
     const auto application = ensureApplication();
     const InterruptAsCancel interrupt;
     SerialPortLine line;
@@ -93,7 +106,7 @@ TransferOutcome TransferCommand::transfer(const TransferOptions& options, CliTra
     const TransferOutcome outcome = radioTransfer.run(options.port, target);
     if (!line.errorText().empty())
         context.err << "tarn-cli: " << line.devicePath() << ": " << line.errorText() << "\n";
-    return outcome;
+    return {outcome, radioTransfer.wroteToRadio()};
 }
 
 } // namespace tarn::cli

@@ -25,8 +25,13 @@ protected:
     [[nodiscard]] virtual std::string progressLabel() const = 0;
 
 private:
-    [[nodiscard]] TransferOutcome transfer(const TransferOptions& options,
-                                           CliTransferTarget& target, CliContext& context);
+    struct Result {
+        TransferOutcome outcome;
+        bool wroteToRadio;
+    };
+    [[nodiscard]] Result transfer(const TransferOptions& options, CliTransferTarget& target,
+                                  CliContext& context);
+    [[nodiscard]] static int exitStatus(const Result& result);
 };
 
 } // namespace tarn::cli

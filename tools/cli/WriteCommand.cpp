@@ -1,6 +1,7 @@
 #include "tools/cli/WriteCommand.h"
 
 #include "tools/cli/CliTransferTarget.h"
+#include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
 #include <ostream>
@@ -11,7 +12,9 @@ std::string WriteCommand::usage() const {
     return "Usage: tarn-cli write --port P [--retry N] [--force-type] IN.sin\n\n"
            "Writes the channels and settings of IN.sin, as the file holds them, into the\n"
            "radio.\n\n" +
-           optionsUsage();
+           optionsUsage() +
+           ExitStatusHelp::describe(
+               {Success, Failure, UsageError, NoRadio, WriteStopped, CancelledClean});
 }
 
 std::optional<CliTransferTarget> WriteCommand::prepare(const TransferOptions& options,

@@ -5,7 +5,9 @@
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    tarn::cli::CliContext context{std::cout, std::cerr, {}, ::isatty(STDERR_FILENO) == 1};
+    tarn::cli::CliContext context{std::cout, std::cerr,
+                                  {},        ::isatty(STDERR_FILENO) == 1,
+                                  &std::cin, ::isatty(STDOUT_FILENO) == 1};
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = tarn::cli::CliApp().run(args, context);
     std::cout.flush();

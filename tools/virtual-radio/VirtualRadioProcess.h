@@ -17,6 +17,7 @@ public:
     VirtualRadioProcess& operator=(const VirtualRadioProcess&) = delete;
 
     [[nodiscard]] const std::string& devicePath() const { return m_devicePath; }
+    [[nodiscard]] pid_t pid() const { return m_pid; }
     // Sends SIGTERM and waits; the exit status, or -1 when it did not exit normally.
     int stop();
 

@@ -1,0 +1,57 @@
+// Takes arbitrary bytes as a .sin image and runs it through show, apply and show again, as a
+// user editing nothing would: where the shown table is accepted, applying it must change
+// nothing that show prints.
+#include "data/ChannelCodec.h"
+#include "data/RadioImage.h"
+#include "data/TextGrid.h"
+#include "tools/cli/ChannelTable.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using tarn::ChannelCodec;
+using tarn::RadioImage;
+using tarn::cli::ChannelTable;
+
+void require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+std::string show(const RadioImage& image, int count, tarn::TextGrid& grid) {
+    ChannelCodec::render(image, grid, count);
+    return ChannelTable::format(grid, count);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    RadioImage image;
+    std::fill(image.bytes().begin(), image.bytes().end(), RadioImage::Blank);
+    std::copy_n(data, std::min<std::size_t>(size, RadioImage::Size), image.bytes().begin());
+    const int count = tarn::channelCountForModel(image.modelType(), RadioImage::MaxChannels);
+
+    tarn::TextGrid shownGrid;
+    const std::string shown = show(image, count, shownGrid);
+    const ChannelTable::Parsed table = ChannelTable::parse(shown, count);
+    if (!table.errors.empty())
+        return 0; // the image holds what no cell may: nothing is applied
+    RadioImage applied = image;
+    ChannelCodec::parse(table.grid, applied, count);
+
+    tarn::TextGrid againGrid;
+    (void)show(applied, count, againGrid);
+    for (int row = 1; row <= count; ++row)
+        for (int column = 0; column < ChannelCodec::ColumnCount; ++column) {
+            require(againGrid.cellText(row, column) == shownGrid.cellText(row, column),
+                    "show after apply differs");
+        }
+    return 0;
+}
