@@ -58,16 +58,5 @@ TEST(ChannelTableTest, CellsAreCheckedStrictlyAndTonesTakeTheListSpelling) {
     EXPECT_EQ(read.rows[0].cells[6], "Lock") << "a CR LF line end is no part of the cell";
 }
 
-TEST(ChannelTableTest, ApplyLeavesAGridWithProblemsUntouched) {
-    TextGrid grid = gridWith({{"", "145.50000", "145.50000", "", "", "High", "Lock"}});
-    const std::string before = ChannelTable::format(grid, 199);
-    const auto applied = ChannelTable::apply(Header + "2\t146.5\t146.5\tOFF\tOFF\tLow\tLock\n"
-                                                      "1\t99\t\t\t\t\t\n",
-                                             grid, 199);
-    EXPECT_EQ(applied.errors.size(), 1U);
-    EXPECT_TRUE(applied.channels.empty());
-    EXPECT_EQ(ChannelTable::format(grid, 199), before);
-}
-
 } // namespace
 } // namespace tarn

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -90,19 +89,6 @@ TEST_F(ChannelCopyTest, CopyPutsTheTableAndTheWholeRowsOnTheClipboard) {
     EXPECT_EQ(clip.rows[3], 0x14);
     EXPECT_EQ(clip.rows[14], 0x5A);
     EXPECT_FALSE(document.isModified());
-}
-
-TEST_F(ChannelCopyTest, CopyStoresAValueStillBeingTypedFirst) {
-    grid().setRow(4);
-    grid().setCol(1);
-    grid().setFocus();
-    for (const char c : std::string("146.5"))
-        QTest::keyClick(QApplication::focusWidget(), c);
-    ASSERT_FALSE(view.frequencyEdit()->isHidden());
-    view.runCommand(cmd::EditCopy);
-    EXPECT_TRUE(view.frequencyEdit()->isHidden());
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-              ChannelTable::headerLine() + "\n  4\t146.50000\t146.50000\tOFF\tOFF\tHigh\tLock\n");
 }
 
 } // namespace
