@@ -128,6 +128,9 @@ void ChannelCommands::paste() {
     }
     if (!pasted.errors.empty())
         tell(ChannelEdits::refusal(pasted.errors));
+    else
+        // What came in stays chosen, ready for another command.
+        m_grid.selectRows(at, at + pasted.count - 1);
 }
 
 void ChannelCommands::clear() {

@@ -163,6 +163,13 @@ std::vector<int> FlexGrid::selectedRows() const {
     return rows;
 }
 
+void FlexGrid::selectRows(int first, int last) {
+    checkRow(first);
+    checkRow(last);
+    clearSelection();
+    setRangeSelected(QTableWidgetSelectionRange(first - 1, 0, last - 1, columnCount() - 1), true);
+}
+
 QString FlexGrid::text() const {
     return textMatrix(m_row, m_col);
 }

@@ -57,6 +57,8 @@ public:
     // Rows the selection spans, in increasing order; a press or drag on the row numbers
     // selects whole rows.
     [[nodiscard]] std::vector<int> selectedRows() const;
+    // Selects rows first..last whole; the current cell stays.
+    void selectRows(int first, int last);
 
     [[nodiscard]] QString text() const;
     void setText(const QString& text);

@@ -1,6 +1,6 @@
 // Undo and redo, and moving channels with cut, paste, insert and delete, as a user drives them:
 // menu items and their keys on the running program.
-#include "tests/shell/ShellFixture.h"
+#include "tests/shell/KeyboardFixture.h"
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelTable.h"
@@ -24,17 +24,9 @@ namespace {
 const ChannelTable::Cells Programmed{"",     "145.50000", "145.50000", "D023N",
                                      "67.0", "Middle",    "UnLock"};
 
-class EditCommands : public ShellFixture {
+class EditCommands : public KeyboardFixture {
 protected:
-    void SetUp() override {
-        ShellFixture::SetUp();
-        ASSERT_TRUE(start());
-        main().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-    }
-
     [[nodiscard]] TarnDocument& document() { return active()->document(); }
-    [[nodiscard]] FlexGrid& grid() { return active()->view().grid(); }
     [[nodiscard]] std::string cell(int row, int col) {
         return document().sheet().cellText(row, col);
     }
@@ -48,14 +40,6 @@ protected:
             document().sheet().setCellText(2, c, Programmed[static_cast<std::size_t>(c)]);
         document().parseSheet();
         document().image()[16 + 14] = 0x5A;
-    }
-    void focusGrid(int row, int col = 1) {
-        grid().setRow(row);
-        grid().setCol(col);
-        grid().setFocus();
-    }
-    void press(QKeyCombination key) {
-        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     }
     // Types a value over the current cell and stores it with Enter.
     void store(const char* text) {

@@ -1,6 +1,6 @@
 // The keys named in the menus run their commands wherever the focus is; window keys move
 // between and close document windows; nothing else closes a window.
-#include "tests/shell/ShellFixture.h"
+#include "tests/shell/KeyboardFixture.h"
 
 #include "link/RadioLink.h"
 #include "qtsupport/CommandIds.h"
@@ -20,38 +20,7 @@ namespace {
 
 const std::string EditDataText = "Please directly double click inside the table";
 
-class Keys : public ShellFixture {
-protected:
-    void SetUp() override {
-        ShellFixture::SetUp();
-        ASSERT_TRUE(start());
-        main().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-    }
-
-    [[nodiscard]] ChannelView& view() { return active()->view(); }
-    [[nodiscard]] FlexGrid& grid() { return view().grid(); }
-    [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
-    // The key goes where the focus is, as a user's key press does.
-    void press(QKeyCombination key) {
-        QWidget* target = focused() != nullptr ? focused() : &main();
-        QTest::keyClick(target, key.key(), key.keyboardModifiers());
-        flushDeletes();
-    }
-    void focusGrid(long row = 1, long col = 1) {
-        grid().setRow(row);
-        grid().setCol(col);
-        grid().setFocus();
-        ASSERT_EQ(focused(), &grid());
-    }
-    // Opens the frequency editor over RX Freq of the row by typing the value there.
-    QLineEdit& typeFrequency(long row, const char* text) {
-        focusGrid(row, 1);
-        for (const char* c = text; *c != '\0'; ++c)
-            QTest::keyClick(focused(), *c);
-        return *view().frequencyEdit();
-    }
-};
+using Keys = KeyboardFixture;
 
 TEST_F(Keys, MenuKeysRunTheirCommandsFromTheGrid) {
     focusGrid(4, 3);
