@@ -1,6 +1,7 @@
 #include "data/ChannelDocument.h"
 
 #include "data/ChannelCodec.h"
+#include "data/ChannelCsvImport.h"
 #include "data/PendingEdit.h"
 #include "data/RowDump.h"
 #include "data/SinFile.h"
@@ -143,6 +144,33 @@ void ChannelDocument::restore(const DocumentState& state) {
         state.restoreCells(m_sheet);
     }
     setModified(!m_history.isAtSaved());
+}
+
+void ChannelDocument::importChannels(const ChannelCsvImport& list) {
+    const Change change(*this, "Import Channels");
+    const auto texts = [this] {
+        std::vector<std::string> all;
+        for (int row = 1; row < m_sheet.rowCount(); ++row) {
+            for (int column = ChannelCodec::RxFreqColumn; column < ChannelCodec::ColumnCount;
+                 ++column)
+                all.push_back(m_sheet.cellText(row, column));
+        }
+        return all;
+    };
+    const auto before = texts();
+    {
+        const ChannelSheet::Batch batch(m_sheet);
+        list.applyTo(m_sheet);
+    }
+    // As for a stored cell: a list that changes nothing leaves the document unchanged.
+    if (texts() != before)
+        setModified(true);
+}
+
+RadioImage ChannelDocument::currentImage() const {
+    RadioImage image = m_image;
+    ChannelCodec::parse(m_sheet, image, std::min(m_channelCount, m_sheet.channelCount()));
+    return image;
 }
 
 bool ChannelDocument::writeRowDump() const {

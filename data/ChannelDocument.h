@@ -12,6 +12,7 @@
 
 namespace tarn {
 
+class ChannelCsvImport;
 class PendingEdit;
 
 // A channel document: its image, its channel count, the channel sheet every window shows,
@@ -55,6 +56,11 @@ public:
     void setUpRowsForChannelCount();
     // A value stored by the user; a text that differs from the cell's marks the document changed.
     void storeCell(int row, int column, const std::string& text);
+    // Places an accepted channel list into the sheet as one change; the document counts as
+    // changed when a text changed.
+    void importChannels(const ChannelCsvImport& list);
+    // The image as a save would store it: the sheet parsed into a copy.
+    [[nodiscard]] RadioImage currentImage() const;
 
     // Where the row dump goes (empty: the current directory); false when it failed.
     void setDumpDirectory(const std::filesystem::path& directory) { m_dumpDirectory = directory; }

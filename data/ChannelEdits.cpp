@@ -1,6 +1,7 @@
 #include "data/ChannelEdits.h"
 
 #include "data/ChannelCodec.h"
+#include "data/ChannelCsvImport.h"
 #include "data/ChannelTable.h"
 
 #include <algorithm>
@@ -50,6 +51,8 @@ void ChannelEdits::remove(std::span<const int> channels) {
 
 ChannelEdits::Pasted ChannelEdits::paste(int channel, const ChannelClip& clip) {
     Pasted result;
+    if (ChannelCsvImport::isChannelList(clip.text))
+        return pasteChannelList(channel, clip.text);
     if (!ChannelTable::isTable(clip.text)) {
         result.errors.emplace_back(NothingToPaste);
         return result;
@@ -64,11 +67,8 @@ ChannelEdits::Pasted ChannelEdits::paste(int channel, const ChannelClip& clip) {
         result.errors.emplace_back(NothingToPaste);
         return result;
     }
-    const int room = m_count - channel + 1;
-    if (count > room) {
-        result.errors.push_back("The clipboard holds " + std::to_string(count) +
-                                " channels; from channel " + std::to_string(channel) + " only " +
-                                std::to_string(room) + " fit.");
+    if (count > m_count - channel + 1) {
+        result.errors.push_back(tooMany(count, channel));
         return result;
     }
     // Whole rows only when they are the rows of this very text, as TARN put them there.
@@ -85,6 +85,34 @@ ChannelEdits::Pasted ChannelEdits::paste(int channel, const ChannelClip& clip) {
     }
     result.count = count;
     return result;
+}
+
+ChannelEdits::Pasted ChannelEdits::pasteChannelList(int channel, std::string_view text) {
+    Pasted result;
+    ChannelCsvOptions options;
+    options.firstChannel = channel;
+    options.inListOrder = true;
+    const ChannelCsvImport list = ChannelCsvImport::read(text, m_count, options);
+    if (!list.accepted()) {
+        result.errors = list.problems();
+        return result;
+    }
+    const ChannelCsvReport& report = list.report();
+    const int count = static_cast<int>(report.placed.size() + report.leftOut.size());
+    if (count == 0)
+        result.errors.emplace_back(NothingToPaste);
+    else if (!report.leftOut.empty())
+        result.errors.push_back(tooMany(count, channel));
+    if (!result.errors.empty())
+        return result;
+    list.applyTo(m_cells);
+    result.count = count;
+    return result;
+}
+
+std::string ChannelEdits::tooMany(int count, int channel) const {
+    return "The clipboard holds " + std::to_string(count) + " channels; from channel " +
+           std::to_string(channel) + " only " + std::to_string(m_count - channel + 1) + " fit.";
 }
 
 std::string ChannelEdits::refusal(const std::vector<std::string>& errors) {

@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarn {
@@ -34,13 +35,16 @@ public:
     };
     // What the user is told about a refused paste.
     [[nodiscard]] static std::string refusal(const std::vector<std::string>& errors);
-    // The clip's channels from the given channel on, in order; the numbers they carry are not
-    // looked at. Every cell is checked first: with one problem, or too many channels to fit,
-    // nothing changes. Rows that came from TARN replace whole image rows; text from elsewhere
-    // keeps the bits of the target rows that no cell shows.
+    // The clip's channels from the given channel on, in order; the numbers they carry (or a
+    // CHIRP channel list's Locations) are not looked at. Every cell is checked first: with one
+    // problem, or too many channels to fit, nothing changes. Rows that came from TARN replace
+    // whole image rows; text from elsewhere keeps the bits of the target rows that no cell
+    // shows.
     [[nodiscard]] Pasted paste(int channel, const ChannelClip& clip);
 
 private:
+    [[nodiscard]] Pasted pasteChannelList(int channel, std::string_view text);
+    [[nodiscard]] std::string tooMany(int count, int channel) const;
     void copyChannel(int from, int to);
     void emptyChannel(int channel);
 

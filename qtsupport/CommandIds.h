@@ -43,5 +43,8 @@ inline constexpr int OptionalFeatures = 32782;
 inline constexpr int Ports = 32783;
 inline constexpr int InsertChannel = 32784;
 inline constexpr int DeleteChannel = 32785;
+// Channel lists in CHIRP's CSV format, in and out of the active document.
+inline constexpr int FileImportChannels = 32790;
+inline constexpr int FileExportChannels = 32791;
 
 } // namespace tarn::cmd

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (default 60) on a
-# copy of its checked-in seed corpus: the profile store, the batch table reader, and a .sin
-# through show -> apply -> show. Exits non-zero when a fuzzer finds a fault; the input is
-# left in build-fuzz/artifacts/.
+# copy of its checked-in seed corpus: the profile store, the batch table reader, a .sin
+# through show -> apply -> show, and the CSV channel list import with export -> import.
+# Exits non-zero when a fuzzer finds a fault; the input is left in build-fuzz/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,7 +11,7 @@ seconds="${FUZZ_SECONDS:-60}"
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -DTARN_FUZZ=ON -DTARN_WERROR=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target profile_fuzz table_fuzz sin_fuzz
+cmake --build "$build" -j2 --target profile_fuzz table_fuzz sin_fuzz channel_csv_fuzz
 
 # Replacing a file by rename flushes it on most disk file systems; keep the work in memory.
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
@@ -35,3 +35,4 @@ fuzz() {
 fuzz profile "$build/tests/profile/fuzz/profile_fuzz" tests/profile/fuzz/corpus
 fuzz table "$build/tests/tools/fuzz/table_fuzz" tests/tools/fuzz/table-corpus
 fuzz sin "$build/tests/tools/fuzz/sin_fuzz" tests/tools/fuzz/sin-corpus
+fuzz csv "$build/tests/data/fuzz/channel_csv_fuzz" tests/data/fuzz/corpus

@@ -11,12 +11,16 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 35> Commands{{
+constexpr std::array<CommandInfo, 37> Commands{{
     {FileNew, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
     {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
     {FileClose, "&Close", "Close the active document\nClose"},
     {FileSave, "&Save\tCtrl+S", "Save the active document\nSave", "Ctrl+S"},
     {FileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"},
+    {FileImportChannels, "&Import Channels...",
+     "Place the channels of a CHIRP CSV channel list into the active document\nImport Channels"},
+    {FileExportChannels, "&Export Channels...",
+     "Write the channels of the active document as a CHIRP CSV channel list\nExport Channels"},
     {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", "Ctrl+P"},
     {FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"},
     {FilePrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
@@ -51,9 +55,21 @@ constexpr std::array<CommandInfo, 35> Commands{{
     {AppAbout, "&About ...", "Display program information, version number and copyright\nAbout"},
 }};
 
-constexpr std::array FileItems{FileNew,     FileOpen,  FileClose,        FileSave,       FileSaveAs,
-                               0,           FilePrint, FilePrintPreview, FilePrintSetup, 0,
-                               RecentFile1, 0,         AppExit};
+constexpr std::array FileItems{FileNew,
+                               FileOpen,
+                               FileClose,
+                               FileSave,
+                               FileSaveAs,
+                               FileImportChannels,
+                               FileExportChannels,
+                               0,
+                               FilePrint,
+                               FilePrintPreview,
+                               FilePrintSetup,
+                               0,
+                               RecentFile1,
+                               0,
+                               AppExit};
 constexpr std::array ModelItems{ModelInformation};
 constexpr std::array EditItems{EditUndo,      EditRedo,      0,         EditCut,
                                EditCopy,      EditPaste,     EditClear, 0,

@@ -11,6 +11,9 @@ public:
     virtual ~DocumentHost() = default;
     // Save (or Save As); false when cancelled or failed.
     virtual bool saveDocument(TarnDocument& document, bool askForName) = 0;
+    // File > Import Channels and Export Channels on the document.
+    virtual void importChannels(TarnDocument& document) = 0;
+    virtual void exportChannels(TarnDocument& document) = 0;
     // Closes every window of the document, asking first if it has changed.
     virtual void closeDocument(TarnDocument& document) = 0;
     // Whether a window may close now: closing a changed document's last window asks first.

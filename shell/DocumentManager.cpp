@@ -34,7 +34,8 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 } // namespace
 
 DocumentManager::DocumentManager(const Services& services)
-    : m_services(services) {}
+    : m_services(services)
+    , m_channelLists(services.prompter, services.dialogs) {}
 
 std::shared_ptr<TarnDocument> DocumentManager::makeDocument() {
     auto document = std::make_shared<TarnDocument>(*this, m_services.prompter);
@@ -141,6 +142,20 @@ bool DocumentManager::saveDocument(TarnDocument& document, bool askForName) {
         reportDumpFailure();
     rememberRecent(document.path());
     return true;
+}
+
+void DocumentManager::importChannels(TarnDocument& document) {
+    m_channelLists.importInto(document, &m_services.mainFrame);
+}
+
+void DocumentManager::exportChannels(TarnDocument& document) {
+    // Beside the document's own file, named after it.
+    std::filesystem::path suggested = document.path();
+    suggested.replace_extension(".csv");
+    m_channelLists.exportFrom(document,
+                              document.path().empty() ? document.title() + QStringLiteral(".csv")
+                                                      : toQString(suggested),
+                              &m_services.mainFrame);
 }
 
 void DocumentManager::reportDumpFailure() {

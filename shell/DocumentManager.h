@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ChannelListFiles.h"
 #include "shell/ChildFrameStyle.h"
 #include "shell/DocumentHost.h"
 #include "shell/TarnDocument.h"
@@ -58,6 +59,8 @@ public:
     void setDumpDirectory(const std::filesystem::path& dir) { m_dumpDirectory = dir; }
 
     bool saveDocument(TarnDocument& document, bool askForName) override;
+    void importChannels(TarnDocument& document) override;
+    void exportChannels(TarnDocument& document) override;
     void closeDocument(TarnDocument& document) override;
     [[nodiscard]] bool canCloseFrame(DocumentWindow& frame) override;
     void frameClosed(DocumentWindow& frame) override;
@@ -76,6 +79,7 @@ private:
     void rememberRecent(const std::filesystem::path& path);
 
     Services m_services;
+    ChannelListFiles m_channelLists;
     // Outlives the main window and so every document window that uses it.
     ChildFrameStyle m_frameStyle;
     std::filesystem::path m_dumpDirectory;

@@ -1,5 +1,6 @@
 #include "shell/QtShellDialogs.h"
 
+#include "dialogs/ImportChannelsDialog.h"
 #include "dialogs/ModelInfoDialog.h"
 #include "dialogs/OptionalFeaturesDialog.h"
 #include "link/PortNames.h"
@@ -20,7 +21,13 @@ QString QtShellDialogs::openFileName(QWidget* parent, const QString& filter) {
 
 QString QtShellDialogs::saveFileName(QWidget* parent, const QString& suggested,
                                      const QString& filter, const QString& defaultSuffix) {
-    QFileDialog dialog(parent, QStringLiteral("Save As"), suggested, filter);
+    return askSaveName(parent, QStringLiteral("Save As"), suggested, filter, defaultSuffix);
+}
+
+QString QtShellDialogs::askSaveName(QWidget* parent, const QString& caption,
+                                    const QString& suggested, const QString& filter,
+                                    const QString& defaultSuffix) {
+    QFileDialog dialog(parent, caption, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.selectFile(suggested);
@@ -62,6 +69,30 @@ void QtShellDialogs::ports(QWidget* parent) {
     PortsDialog dialog(PortsDialog::systemPorts(), &PortNames::processEnvironment,
                        &PortSettings::lookup, &PortSettings::store, parent);
     dialog.exec();
+}
+
+namespace {
+const QString ChannelListFilter = QStringLiteral("Channel lists (*.csv);;All files (*)");
+}
+
+QString QtShellDialogs::importFileName(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import Channels"), QString(),
+                                        ChannelListFilter);
+}
+
+QString QtShellDialogs::exportFileName(QWidget* parent, const QString& suggested) {
+    return askSaveName(parent, QStringLiteral("Export Channels"), suggested, ChannelListFilter,
+                       QStringLiteral("csv"));
+}
+
+std::optional<ChannelCsvOptions> QtShellDialogs::confirmImport(QWidget* parent,
+                                                               const std::string& listText,
+                                                               int channelCount,
+                                                               const QString& fileName) {
+    ImportChannelsDialog dialog(listText, channelCount, fileName, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.options();
 }
 
 } // namespace tarn

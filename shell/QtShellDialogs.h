@@ -18,6 +18,17 @@ public:
     void modelInformation(ChannelDocument& document, QWidget* parent) override;
     void optionalFeatures(ChannelDocument& document, QWidget* parent) override;
     void ports(QWidget* parent) override;
+    [[nodiscard]] QString importFileName(QWidget* parent) override;
+    [[nodiscard]] QString exportFileName(QWidget* parent, const QString& suggested) override;
+    [[nodiscard]] std::optional<ChannelCsvOptions> confirmImport(QWidget* parent,
+                                                                 const std::string& listText,
+                                                                 int channelCount,
+                                                                 const QString& fileName) override;
+
+private:
+    [[nodiscard]] static QString askSaveName(QWidget* parent, const QString& caption,
+                                             const QString& suggested, const QString& filter,
+                                             const QString& defaultSuffix);
 };
 
 } // namespace tarn

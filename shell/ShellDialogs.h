@@ -1,6 +1,7 @@
 #pragma once
 
 #include "qtsupport/DocumentDialogs.h"
+#include "shell/ChannelListDialogs.h"
 
 #include <QString>
 
@@ -13,7 +14,7 @@ namespace tarn {
 
 // The standard dialogs of the program's frame and the dialogs of its document windows, so
 // tests can answer them.
-class ShellDialogs : public DocumentDialogs {
+class ShellDialogs : public DocumentDialogs, public ChannelListDialogs {
 public:
     // Empty when cancelled.
     [[nodiscard]] virtual QString openFileName(QWidget* parent, const QString& filter) = 0;

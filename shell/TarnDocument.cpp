@@ -70,7 +70,8 @@ void TarnDocument::setModified(bool modified) {
 }
 
 bool TarnDocument::handlesCommand(int id) const {
-    return id == cmd::FileClose || id == cmd::FileSave || id == cmd::FileSaveAs;
+    return id == cmd::FileClose || id == cmd::FileSave || id == cmd::FileSaveAs ||
+           id == cmd::FileImportChannels || id == cmd::FileExportChannels;
 }
 
 void TarnDocument::runCommand(int id) {
@@ -80,6 +81,10 @@ void TarnDocument::runCommand(int id) {
         (void)m_host.saveDocument(*this, m_path.empty());
     else if (id == cmd::FileSaveAs)
         (void)m_host.saveDocument(*this, true);
+    else if (id == cmd::FileImportChannels)
+        m_host.importChannels(*this);
+    else if (id == cmd::FileExportChannels)
+        m_host.exportChannels(*this);
 }
 
 } // namespace tarn

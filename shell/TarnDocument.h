@@ -14,7 +14,7 @@ class DocumentHost;
 class Prompter;
 
 // A channel document of the program: the image with its channel count, the file it belongs
-// to and its title; Close, Save and Save As are its commands.
+// to and its title; Close, Save, Save As, Import Channels and Export Channels are its commands.
 class TarnDocument : public QObject, public ChannelDocument, public CommandTarget {
     Q_OBJECT
 public:

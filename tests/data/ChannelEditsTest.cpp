@@ -120,6 +120,25 @@ TEST_F(ChannelEditsTest, PastedTextKeepsTheTargetsHiddenBitsAndTarnRowsBringThei
     EXPECT_EQ(rowBytes(61), rowBytes(40));
 }
 
+TEST_F(ChannelEditsTest, AChirpListPastesInListOrderOverTheTargetsHiddenBits) {
+    const std::string header = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                               "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power\n";
+    const std::string list = header +
+                             "40,A,146.520000,,0.000000,,88.5,88.5,023,NN,023,,FM,5.00,,High\n"
+                             "7,B,442.100000,+,5.000000,,88.5,88.5,023,NN,023,,FM,6.25,,Low\n";
+    const auto target = rowBytes(198);
+    ASSERT_EQ(edits.paste(198, {list, {}}).count, 2);
+    EXPECT_EQ(cells.cellText(198, 1), "146.52000");
+    EXPECT_EQ(cells.cellText(199, 2), "447.10000");
+    EXPECT_EQ(rowBytes(198), target);
+
+    const DocumentState before = state();
+    const ChannelEdits::Pasted refused = edits.paste(199, {list, {}});
+    EXPECT_EQ(refused.errors, std::vector<std::string>{
+                                  "The clipboard holds 2 channels; from channel 199 only 1 fit."});
+    EXPECT_EQ(state(), before);
+}
+
 TEST_F(ChannelEditsTest, ARefusedPasteChangesNothing) {
     const DocumentState before = state();
     const std::string header = ChannelTable::headerLine() + "\n";

@@ -49,4 +49,27 @@ void FakeShellDialogs::about(QWidget*) {
     ++abouts;
 }
 
+QString FakeShellDialogs::importFileName(QWidget*) {
+    filters.append(QStringLiteral("*.csv"));
+    return take(openNames);
+}
+
+QString FakeShellDialogs::exportFileName(QWidget*, const QString& suggested) {
+    filters.append(QStringLiteral("*.csv"));
+    suggestions.append(suggested);
+    return take(saveNames);
+}
+
+std::optional<ChannelCsvOptions> FakeShellDialogs::confirmImport(QWidget*,
+                                                                 const std::string& listText,
+                                                                 int channelCount,
+                                                                 const QString& fileName) {
+    const auto shown =
+        ChannelCsvImport::read(listText, channelCount, importAnswer.value_or(ChannelCsvOptions{}));
+    importReports.append(fileName);
+    for (const std::string& line : shown.report().lines())
+        importReports.append(QString::fromStdString(line));
+    return importAnswer;
+}
+
 } // namespace tarn::test

@@ -29,6 +29,12 @@ public:
     void preview(QWidget* parent, QPrinter& printer,
                  const std::function<void(QPrinter&)>& paint) override;
     void about(QWidget* parent) override;
+    [[nodiscard]] QString importFileName(QWidget* parent) override;
+    [[nodiscard]] QString exportFileName(QWidget* parent, const QString& suggested) override;
+    [[nodiscard]] std::optional<ChannelCsvOptions> confirmImport(QWidget* parent,
+                                                                 const std::string& listText,
+                                                                 int channelCount,
+                                                                 const QString& fileName) override;
 
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
@@ -39,6 +45,10 @@ public:
     int previews = 0;
     int abouts = 0;
     FakeDocumentDialogs windowDialogs;
+    // Import Channels and Export Channels take their names from openNames and saveNames; the
+    // import's report answers importAnswer (empty: Cancel) and records what it showed.
+    std::optional<ChannelCsvOptions> importAnswer = ChannelCsvOptions{};
+    QStringList importReports; // file name, then the report's lines
 };
 
 } // namespace tarn::test

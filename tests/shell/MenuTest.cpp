@@ -46,9 +46,10 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     ASSERT_EQ(menus.size(), 8U);
     EXPECT_EQ(menus[0],
               (QStringList{"&New\tCtrl+N|57600", "&Open...\tCtrl+O|57601", "&Close|57602",
-                           "&Save\tCtrl+S|57603", "Save &As...|57604", "-",
-                           "&Print...\tCtrl+P|57607", "Print Pre&view|57609",
-                           "P&rint Setup...|57606", "-", "Recent File|57616", "-", "E&xit|57665"}));
+                           "&Save\tCtrl+S|57603", "Save &As...|57604", "&Import Channels...|32790",
+                           "&Export Channels...|32791", "-", "&Print...\tCtrl+P|57607",
+                           "Print Pre&view|57609", "P&rint Setup...|57606", "-",
+                           "Recent File|57616", "-", "E&xit|57665"}));
     EXPECT_EQ(menus[1], (QStringList{"&Model Information|32781"}));
     EXPECT_EQ(menus[2],
               (QStringList{"&Undo\tCtrl+Z|57643", "&Redo\tCtrl+Y|57644", "-", "Cu&t\tCtrl+X|57635",

@@ -50,20 +50,6 @@ std::optional<std::string> readTable(const std::string& path, CliContext& contex
     return readTable(in, path, context.err);
 }
 
-bool writeImage(const std::string& output, const RadioImage& image, CliContext& context) {
-    if (output != StandardStream)
-        return ImageFile::store(output, image, context.err);
-    const auto bytes = image.bytes();
-    context.out.write(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<std::streamsize>(bytes.size()));
-    context.out.flush();
-    if (!context.out) {
-        context.err << "tarn-cli: cannot write the image to standard output\n";
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::string ApplyCommand::usage() const {
@@ -134,13 +120,7 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
     }
     for (const int channel : table.channels)
         ChannelCodec::parseRow(grid, channel, loaded->image);
-    if (!writeImage(arguments->output, loaded->image, context))
-        return Failure;
-    // As a save does: the dump follows the stored file, so a failed store leaves the old one.
-    if (!RowDump::writeInto(loaded->image, context.dumpDirectory))
-        context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
-                    << "\n";
-    return Success;
+    return ImageFile::storeEdited(arguments->output, loaded->image, context) ? Success : Failure;
 }
 
 } // namespace tarn::cli

@@ -1,6 +1,8 @@
 #include "tools/cli/CliApp.h"
 
 #include "tools/cli/ApplyCommand.h"
+#include "tools/cli/ExportCommand.h"
+#include "tools/cli/ImportCommand.h"
 #include "tools/cli/NewCommand.h"
 #include "tools/cli/PortsCommand.h"
 #include "tools/cli/ReadCommand.h"
@@ -16,6 +18,8 @@ CliApp::CliApp() {
     add(std::make_unique<NewCommand>());
     add(std::make_unique<ShowCommand>());
     add(std::make_unique<ApplyCommand>());
+    add(std::make_unique<ImportCommand>());
+    add(std::make_unique<ExportCommand>());
     add(std::make_unique<ReadCommand>());
     add(std::make_unique<WriteCommand>());
     add(std::make_unique<PortsCommand>());

@@ -1,5 +1,6 @@
 #include "tools/cli/ImageFile.h"
 
+#include "data/RowDump.h"
 #include "data/SinFile.h"
 
 #include <ostream>
@@ -26,6 +27,27 @@ bool ImageFile::store(const std::filesystem::path& path, const RadioImage& image
         err << "tarn-cli: " << e.what() << "\n";
         return false;
     }
+}
+
+bool ImageFile::storeEdited(const std::string& output, const RadioImage& image,
+                            CliContext& context) {
+    if (output != "-") {
+        if (!store(output, image, context.err))
+            return false;
+    } else {
+        const auto bytes = image.bytes();
+        context.out.write(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<std::streamsize>(bytes.size()));
+        context.out.flush();
+        if (!context.out) {
+            context.err << "tarn-cli: cannot write the image to standard output\n";
+            return false;
+        }
+    }
+    if (!RowDump::writeInto(image, context.dumpDirectory))
+        context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName
+                    << "\n";
+    return true;
 }
 
 } // namespace tarn::cli

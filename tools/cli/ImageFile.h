@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/RadioImage.h"
+#include "tools/cli/CliCommand.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -21,6 +22,10 @@ public:
                                                          std::ostream& err);
     [[nodiscard]] static bool store(const std::filesystem::path& path, const RadioImage& image,
                                     std::ostream& err);
+    // Writes an edited image to output ("-": standard output), then the row dump as a save
+    // does, so a failed store leaves the old dump; false when the image was not written.
+    [[nodiscard]] static bool storeEdited(const std::string& output, const RadioImage& image,
+                                          CliContext& context);
 };
 
 } // namespace tarn::cli

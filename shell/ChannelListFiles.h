@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class QWidget;
+
+namespace tarn {
+
+class ChannelDocument;
+class ChannelListDialogs;
+class Prompter;
+
+// File > Import Channels and Export Channels: channel lists in CHIRP's CSV format into and
+// out of a document. Both first store what is being typed in the document's windows.
+class ChannelListFiles {
+public:
+    static constexpr int ListedProblems = 20;
+
+    ChannelListFiles(Prompter& prompter, ChannelListDialogs& dialogs);
+
+    // Asks for a list and shows what importing it would do; OK places it into the document
+    // as one change, Cancel changes nothing. A list with a bad cell is refused whole.
+    void importInto(ChannelDocument& document, QWidget* parent);
+    // Writes every channel of the document that has an RX frequency.
+    void exportFrom(ChannelDocument& document, const QString& suggestedName, QWidget* parent);
+
+private:
+    void tell(const std::string& text, bool warning);
+
+    Prompter& m_prompter;
+    ChannelListDialogs& m_dialogs;
+};
+
+} // namespace tarn
