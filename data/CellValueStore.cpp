@@ -47,6 +47,8 @@ std::string CellValueStore::frequencyValue(const std::string& typed) {
 }
 
 void CellValueStore::storeFrequency(int row, int col, const std::string& typed, Emptying emptying) {
+    // The cells a frequency fills in or empties belong to its step.
+    const ChannelDocument::Change change(m_document, stepName(row));
     const std::string value = typed.empty() ? std::string() : checkedFrequency(typed);
     if (value.empty()) {
         emptyFrequency(row, col, emptying);
@@ -74,7 +76,12 @@ void CellValueStore::storeChoice(int row, int col, const std::string& chosen) {
 }
 
 void CellValueStore::store(int row, int col, const std::string& text) {
+    const ChannelDocument::Change change(m_document, stepName(row));
     m_document.storeCell(row, col, text);
+}
+
+std::string CellValueStore::stepName(int row) {
+    return "Edit Channel " + std::to_string(row);
 }
 
 std::string CellValueStore::cellText(int row, int col) const {

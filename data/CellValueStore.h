@@ -46,6 +46,8 @@ public:
     [[nodiscard]] std::string cellText(int row, int col) const;
 
 private:
+    // What Undo calls a stored value.
+    [[nodiscard]] static std::string stepName(int row);
     [[nodiscard]] bool isEmpty(int row, int col) const;
     [[nodiscard]] bool isNewChannel(int row) const;
     void emptyFrequency(int row, int col, Emptying emptying);

@@ -210,24 +210,27 @@ void ChannelCodec::render(const RadioImage& image, CellGrid& grid, int count) {
 }
 
 void ChannelCodec::parse(const CellGrid& grid, RadioImage& image, int count) {
-    for (int i = 1; i <= count; ++i) {
-        auto row = image.row(static_cast<std::size_t>(i - 1));
-        encodeFrequency(frequencyUnits(grid.cellText(i, RxFreqColumn)), row.subspan<RxFreq, 4>());
-        encodeFrequency(frequencyUnits(grid.cellText(i, TxFreqColumn)), row.subspan<TxFreq, 4>());
-        std::tie(row[RxToneLow + 1], row[RxToneLow]) = encodeTone(grid.cellText(i, DecColumn));
-        std::tie(row[TxToneLow + 1], row[TxToneLow]) = encodeTone(grid.cellText(i, EncColumn));
+    for (int i = 1; i <= count; ++i)
+        parseRow(grid, i, image);
+}
 
-        const std::string power = grid.cellText(i, PowerColumn);
-        const bool keepPower = power.empty() && isProgrammed(row);
-        std::uint8_t flags = row[Flags] & ~((keepPower ? 0 : PowerMask) | LockBit);
-        if (power == "High")
-            flags |= PowerHigh;
-        else if (power == "Middle")
-            flags |= PowerMiddle;
-        if (grid.cellText(i, LockColumn) == "Lock")
-            flags |= LockBit;
-        row[Flags] = flags;
-    }
+void ChannelCodec::parseRow(const CellGrid& grid, int channel, RadioImage& image) {
+    auto row = image.row(static_cast<std::size_t>(channel - 1));
+    encodeFrequency(frequencyUnits(grid.cellText(channel, RxFreqColumn)), row.subspan<RxFreq, 4>());
+    encodeFrequency(frequencyUnits(grid.cellText(channel, TxFreqColumn)), row.subspan<TxFreq, 4>());
+    std::tie(row[RxToneLow + 1], row[RxToneLow]) = encodeTone(grid.cellText(channel, DecColumn));
+    std::tie(row[TxToneLow + 1], row[TxToneLow]) = encodeTone(grid.cellText(channel, EncColumn));
+
+    const std::string power = grid.cellText(channel, PowerColumn);
+    const bool keepPower = power.empty() && isProgrammed(row);
+    std::uint8_t flags = row[Flags] & ~((keepPower ? 0 : PowerMask) | LockBit);
+    if (power == "High")
+        flags |= PowerHigh;
+    else if (power == "Middle")
+        flags |= PowerMiddle;
+    if (grid.cellText(channel, LockColumn) == "Lock")
+        flags |= LockBit;
+    row[Flags] = flags;
 }
 
 } // namespace tarn

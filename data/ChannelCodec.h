@@ -34,6 +34,8 @@ public:
     // Reads columns 1-6 of rows 1..count into the image. An empty TX Power cell of a
     // programmed row keeps the power bits the image holds (the fourth value has no text).
     static void parse(const CellGrid& grid, RadioImage& image, int count);
+    // The same for one channel; the bits no cell shows stay as the image holds them.
+    static void parseRow(const CellGrid& grid, int channel, RadioImage& image);
 
     // Field codings, shared with the cell editor and the command line.
     [[nodiscard]] static std::string renderFrequency(std::span<const std::uint8_t, 4> bytes);

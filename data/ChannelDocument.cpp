@@ -8,6 +8,7 @@
 #include "data/TextGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tarn {
 
@@ -32,15 +33,18 @@ void ChannelDocument::initNew() {
     m_channelCount = RadioImage::MaxChannels;
     m_image = RadioImage::newDocument();
     renderSheet();
+    startHistory();
 }
 
 void ChannelDocument::takeImage(const RadioImage& image) {
     m_image = image;
     updateChannelCountFromModel();
     renderSheet();
+    startHistory();
 }
 
 void ChannelDocument::takeReceived(const RadioImage& received) {
+    const Change change(*this, "Read From Radio");
     copyReadBlocks(received, m_image);
     updateChannelCountFromModel();
     renderSheet();
@@ -91,7 +95,59 @@ void ChannelDocument::storeCell(int row, int column, const std::string& text) {
     setModified(true);
 }
 
+ChannelDocument::Change::Change(ChannelDocument& document, std::string name)
+    : m_document(document)
+    , m_outermost(document.m_changeDepth == 0) {
+    ++m_document.m_changeDepth;
+    if (!m_outermost)
+        return;
+    m_document.m_changeName = std::move(name);
+    m_document.m_changeStart = m_document.state();
+}
+
+ChannelDocument::Change::~Change() {
+    if (--m_document.m_changeDepth > 0 || !m_document.m_changeStart)
+        return;
+    const DocumentState start = *std::exchange(m_document.m_changeStart, std::nullopt);
+    if (m_document.m_history.record(std::move(m_document.m_changeName), start, m_document.state()))
+        m_document.setModified(true);
+}
+
+void ChannelDocument::Change::rename(std::string name) {
+    if (m_outermost)
+        m_document.m_changeName = std::move(name);
+}
+
+bool ChannelDocument::undo() {
+    if (!m_history.canUndo())
+        return false;
+    restore(m_history.undo());
+    return true;
+}
+
+bool ChannelDocument::redo() {
+    if (!m_history.canRedo())
+        return false;
+    restore(m_history.redo());
+    return true;
+}
+
+DocumentState ChannelDocument::state() const {
+    return DocumentState::capture(m_sheet, m_image, m_channelCount);
+}
+
+void ChannelDocument::restore(const DocumentState& state) {
+    m_image = state.image;
+    m_channelCount = state.channelCount;
+    {
+        const ChannelSheet::Batch batch(m_sheet);
+        state.restoreCells(m_sheet);
+    }
+    setModified(!m_history.isAtSaved());
+}
+
 void ChannelDocument::importChannels(const ChannelCsvImport& list) {
+    const Change change(*this, "Import Channels");
     const auto texts = [this] {
         std::vector<std::string> all;
         for (int row = 1; row < m_sheet.rowCount(); ++row) {

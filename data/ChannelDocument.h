@@ -1,9 +1,12 @@
 #pragma once
 
 #include "data/ChannelSheet.h"
+#include "data/DocumentState.h"
 #include "data/RadioImage.h"
+#include "data/UndoHistory.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,18 +73,51 @@ public:
     [[nodiscard]] bool storePendingEdits();
     [[nodiscard]] bool hasPendingChanges() const;
 
+    // Makes what changes while it lives one undo step with the given name; a scope opened
+    // inside another joins it. A step that changes nothing is no step.
+    class Change {
+    public:
+        Change(ChannelDocument& document, std::string name);
+        ~Change();
+        // For a step whose name depends on what it did; only the outermost scope names it.
+        void rename(std::string name);
+        Change(const Change&) = delete;
+        Change& operator=(const Change&) = delete;
+
+    private:
+        ChannelDocument& m_document;
+        bool m_outermost;
+    };
+    [[nodiscard]] const UndoHistory& history() const { return m_history; }
+    // Puts back the state before the last step, or after the step last undone; false when
+    // there is none. Back at the state last saved, the document counts as unchanged.
+    bool undo();
+    bool redo();
+    // The file now holds what the document holds.
+    void markSaved() { m_history.markSaved(); }
+
     [[nodiscard]] bool isModified() const { return m_modified; }
     virtual void setModified(bool modified) { m_modified = modified; }
     // Modified, or a value typed but not yet stored: closing asks first.
     [[nodiscard]] bool isChanged() const { return isModified() || hasPendingChanges(); }
 
 private:
+    [[nodiscard]] DocumentState state() const;
+    void restore(const DocumentState& state);
+    // A new image: nothing to undo, and the state is the one in the file.
+    void startHistory() { m_history.clear(); }
+
     RadioImage m_image;
     int m_channelCount = RadioImage::MaxChannels;
     ChannelSheet m_sheet;
     std::vector<PendingEdit*> m_pendingEdits;
     std::filesystem::path m_dumpDirectory;
     bool m_modified = false;
+    UndoHistory m_history;
+    // The open step: how deep its scopes nest, its name and the state it started from.
+    int m_changeDepth = 0;
+    std::string m_changeName;
+    std::optional<DocumentState> m_changeStart;
 };
 
 } // namespace tarn

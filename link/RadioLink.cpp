@@ -26,15 +26,12 @@ RadioLink::RadioLink(ChannelDocument& document, Prompter& prompter, DocumentDial
 RadioLink::~RadioLink() = default;
 
 bool RadioLink::handlesCommand(int id) const {
-#ifndef _WIN32
-    if (id == cmd::Ports)
-        return true;
-#endif
     return id == cmd::ReadFromRadio || id == cmd::WriteToRadio || portOf(id) != nullptr;
 }
 
 void RadioLink::updateCommand(int id, CommandState& state) {
-    state.enabled = true;
+    // A key pressed during a transfer must never start another or turn a read into a write.
+    state.enabled = (id != cmd::ReadFromRadio && id != cmd::WriteToRadio) || !anyTransferring();
     if (const char* port = portOf(id))
         state.checked = m_portName == port;
 }
@@ -51,9 +48,6 @@ void RadioLink::runCommand(int id) {
         break;
     case cmd::WriteToRadio:
         startCommand(TransferDirection::Write, WriteCaption);
-        break;
-    case cmd::Ports:
-        m_dialogs.ports(m_owner.window());
         break;
     default:
         break;
@@ -101,6 +95,8 @@ void RadioLink::onTransfer() {
         m_line = m_ownLine.get();
     }
     m_running = true;
+    ++s_running;
+    emit transferStarted();
     m_scratch = m_document.image();
     {
         QtTransferUi ui(m_dialog, m_prompter);
@@ -112,6 +108,7 @@ void RadioLink::onTransfer() {
         keepBackup(transfer, outcome);
     }
     m_running = false;
+    --s_running;
     emit transferEnded();
     runDeferred();
 }

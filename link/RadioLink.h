@@ -52,6 +52,8 @@ public:
     [[nodiscard]] TransferDirection direction() const override { return m_direction; }
     [[nodiscard]] TransferProgressDialog& progressDialog() { return m_dialog; }
     [[nodiscard]] bool isTransferring() const { return m_running; }
+    // Whether a transfer runs in any window: they share one pump, so another cannot start.
+    [[nodiscard]] static bool anyTransferring() { return s_running > 0; }
 
     // Runs action once no transfer runs any more. A running one is never cancelled for it: a
     // write stopped part-way leaves the radio half programmed. The progress window shows note
@@ -66,6 +68,8 @@ public:
     void onTransfer();
 
 signals:
+    // Start was pressed: Read and Write are unavailable until transferEnded.
+    void transferStarted();
     // The transfer has ended and its port is closed.
     void transferEnded();
 
@@ -97,6 +101,7 @@ private:
     Clock* m_clock = &m_systemClock;
     bool m_running = false;
     std::vector<std::function<void()>> m_deferred;
+    static inline int s_running = 0;
 };
 
 } // namespace tarn

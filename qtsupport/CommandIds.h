@@ -19,6 +19,12 @@ inline constexpr int WindowNew = 57648;
 inline constexpr int WindowArrange = 57649;
 inline constexpr int WindowCascade = 57650;
 inline constexpr int WindowTile = 57651;
+inline constexpr int EditClear = 57632;
+inline constexpr int EditCopy = 57634;
+inline constexpr int EditCut = 57635;
+inline constexpr int EditPaste = 57637;
+inline constexpr int EditUndo = 57643;
+inline constexpr int EditRedo = 57644;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
 inline constexpr int ViewToolbar = 59392;
@@ -35,6 +41,8 @@ inline constexpr int ModelInformation = 32781;
 inline constexpr int OptionalFeatures = 32782;
 // Which device each COM name opens; not on Windows, where the names open as they are.
 inline constexpr int Ports = 32783;
+inline constexpr int InsertChannel = 32784;
+inline constexpr int DeleteChannel = 32785;
 // Channel lists in CHIRP's CSV format, in and out of the active document.
 inline constexpr int FileImportChannels = 32790;
 inline constexpr int FileExportChannels = 32791;

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <string>
+
 namespace tarn {
 
 // What a command's menu item and toolbar button show.
 struct CommandState {
     bool enabled = true;
     bool checked = false;
+    // Replaces the item's text (UTF-8, with its key name after a tab); empty keeps the own text.
+    std::string text;
 };
 
 // Something on the command route (view, document, frame, application) that may handle

@@ -64,11 +64,18 @@ void CommandRouter::refresh(std::span<const int> ids) {
     }
 }
 
-void CommandRouter::refreshAction(int id, QAction& action) const {
+void CommandRouter::refreshAction(int id, QAction& action) {
     const CommandState s = state(id);
     action.setEnabled(s.enabled);
     if (action.isCheckable())
         action.setChecked(s.checked);
+    if (!s.text.empty()) {
+        m_ownTexts.try_emplace(id, action.text());
+        action.setText(QString::fromStdString(s.text));
+    } else if (const auto own = m_ownTexts.find(id); own != m_ownTexts.end()) {
+        action.setText(own->second);
+        m_ownTexts.erase(own);
+    }
 }
 
 } // namespace tarn

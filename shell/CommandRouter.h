@@ -37,11 +37,13 @@ public:
     void refresh(std::span<const int> ids);
 
 private:
-    void refreshAction(int id, QAction& action) const;
+    void refreshAction(int id, QAction& action);
     [[nodiscard]] CommandTarget* handlerFor(int id, const std::vector<CommandTarget*>& route) const;
 
     RouteProvider m_route;
     std::map<int, QAction*> m_actions;
+    // The own texts of the actions whose text a target has replaced.
+    std::map<int, QString> m_ownTexts;
 };
 
 } // namespace tarn

@@ -11,35 +11,45 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 32> Commands{{
-    {FileNew, "&New\tCtrl+N", "Create a new document\nNew"},
-    {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
+constexpr std::array<CommandInfo, 40> Commands{{
+    {FileNew, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
+    {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
     {FileClose, "&Close", "Close the active document\nClose"},
-    {FileSave, "&Save\tCtrl+S", "Save the active document\nSave"},
+    {FileSave, "&Save\tCtrl+S", "Save the active document\nSave", "Ctrl+S"},
     {FileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"},
     {FileImportChannels, "&Import Channels...",
      "Place the channels of a CHIRP CSV channel list into the active document\nImport Channels"},
     {FileExportChannels, "&Export Channels...",
      "Write the channels of the active document as a CHIRP CSV channel list\nExport Channels"},
     {CompareWith, "Co&mpare With...", "Mark what differs from a .sin file\nCompare"},
-    {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint"},
+    {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", "Ctrl+P"},
     {FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"},
     {FilePrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
     {RecentFile1, "Recent File", "Open this document"},
     {AppExit, "E&xit", "Quit the application; prompts to save documents\nExit"},
     {ModelInformation, "&Model Information", ""},
+    {EditUndo, "&Undo\tCtrl+Z", "Undo the last change\nUndo", "Ctrl+Z"},
+    {EditRedo, "&Redo\tCtrl+Y", "Redo the change last undone\nRedo", "Ctrl+Y; Ctrl+Shift+Z"},
+    {EditCut, "Cu&t\tCtrl+X", "Cut the selected channels and put them on the clipboard\nCut",
+     "Ctrl+X"},
+    {EditCopy, "&Copy\tCtrl+C", "Copy the selected channels to the clipboard\nCopy", "Ctrl+C"},
+    {EditPaste, "&Paste\tCtrl+V", "Paste channels from the clipboard\nPaste", "Ctrl+V"},
+    {EditClear, "C&lear Channels\tDel", "Empty the selected channels\nClear Channels", "Del"},
+    {InsertChannel, "&Insert Channel",
+     "Insert an empty channel at the current channel\nInsert Channel"},
+    {DeleteChannel, "&Delete Channel", "Delete the selected channels\nDelete Channel"},
     {OptionalFeatures, "&Optional Features", ""},
-    {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead"},
-    {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite"},
-    {EditData, "&Edit Data\tCtrl+G", "Edit channel Data \nEdit"},
+    {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead", "Ctrl+R"},
+    {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite", "Ctrl+W"},
+    {EditData, "&Edit Data\tCtrl+G", "Edit channel Data \nEdit", "Ctrl+G"},
     {Backups, "&Backups...", "Open an image kept from a read or a write\nBackups"},
     {VerifyAfterWrite, "&Verify After Write",
      "Read the radio back after every write and compare\nVerify After Write"},
-    {Com1, "COM1(&P)\tCtrl+C", "Choose Communication Port one \nCom1"},
-    {Com2, "COM2(&Q)\tCtrl+D", "Choose Communication Port two \nCom2"},
-    {Com3, "COM3(&S)\tCtrl+E", "Choose Communication Port three \nCom3"},
-    {Com4, "COM4(&T)\tCtrl+F", "Choose Communication Port four \nCom4"},
-    {Ports, "&Ports...", "Choose the device each communication port opens\nPorts"},
+    {Com1, "COM1(&P)", "Choose Communication Port one \nCom1"},
+    {Com2, "COM2(&Q)", "Choose Communication Port two \nCom2"},
+    {Com3, "COM3(&S)", "Choose Communication Port three \nCom3"},
+    {Com4, "COM4(&T)", "Choose Communication Port four \nCom4"},
+    {Ports, "P&orts...", "Choose the device each communication port opens\nPorts"},
     {ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
     {ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
     {WindowNew, "&New Window", "Open another window for the active document\nNew Window"},
@@ -66,7 +76,9 @@ constexpr std::array FileItems{FileNew,
                                0,
                                AppExit};
 constexpr std::array ModelItems{ModelInformation};
-constexpr std::array EditItems{OptionalFeatures};
+constexpr std::array EditItems{EditUndo,      EditRedo,      0,         EditCut,
+                               EditCopy,      EditPaste,     EditClear, 0,
+                               InsertChannel, DeleteChannel, 0,         OptionalFeatures};
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio,    0, EditData,
                                   Backups,       0, VerifyAfterWrite};
 #ifdef _WIN32
@@ -104,6 +116,18 @@ std::span<const CommandInfo> CommandTable::commands() {
 
 std::span<const int> CommandTable::toolbar() {
     return Toolbar;
+}
+
+std::span<const int> CommandTable::keyed() {
+    static const std::vector<int> ids = [] {
+        std::vector<int> found;
+        for (const CommandInfo& command : Commands) {
+            if (!command.keys.empty())
+                found.push_back(command.id);
+        }
+        return found;
+    }();
+    return ids;
 }
 
 const CommandInfo* CommandTable::find(int id) {

@@ -2,15 +2,17 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace tarn {
 
-// One command of menu 129: its text (with the key names that stay text only) and its prompt
-// (status-bar text, then "\n" and the tooltip).
+// One command of menu 129: its text (with the name of its key after a tab), its prompt
+// (status-bar text, then "\n" and the tooltip) and the keys that run it, "; " between two.
 struct CommandInfo {
     int id;
     std::string_view text;
     std::string_view prompt;
+    std::string_view keys = {};
 };
 
 // A menu of the bar; id 0 stands for a separator.
@@ -26,6 +28,8 @@ public:
     [[nodiscard]] static std::span<const CommandInfo> commands();
     // Toolbar buttons left to right; 0 is a gap.
     [[nodiscard]] static std::span<const int> toolbar();
+    // Commands that a key runs.
+    [[nodiscard]] static std::span<const int> keyed();
     // nullptr for an unknown id.
     [[nodiscard]] static const CommandInfo* find(int id);
     [[nodiscard]] static std::string_view statusPrompt(const CommandInfo& info);

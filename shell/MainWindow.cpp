@@ -2,6 +2,7 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "link/RadioLink.h"
 #include "qtsupport/CommandIds.h"
 #include "resources/ResourceInit.h"
 #include "shell/BackgroundWorkArea.h"
@@ -11,6 +12,7 @@
 #include "shell/FramePlacement.h"
 #include "shell/LockKeyIndicator.h"
 #include "shell/TarnDocument.h"
+#include "shell/WindowKeys.h"
 #include "shell/WindowListMenu.h"
 #include "view/ChannelView.h"
 
@@ -78,11 +80,15 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
     buildToolBar();
     buildStatusBar();
     setCentralWidget(m_mdi);
+    new WindowKeys(*this, *m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::refreshCommands);
-    // Like menus before they open, the toolbar follows the route whenever the program idles.
+    // Like menus before they open, the toolbar and the keys follow the route whenever the
+    // program idles.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-                [this] { m_router->refresh(CommandTable::toolbar()); });
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            m_router->refresh(CommandTable::toolbar());
+            m_router->refresh(CommandTable::keyed());
+        });
     refreshCommands();
 }
 
@@ -101,9 +107,12 @@ QAction* MainWindow::makeAction(int id) {
     action->setStatusTip(text(CommandTable::statusPrompt(*info)));
     const QString tip = text(CommandTable::tooltip(*info));
     action->setToolTip(tip.isEmpty() ? action->text() : tip);
-    // The key names in the texts are for show only: no key combination runs a command.
-    action->setShortcut(QKeySequence());
-    action->setShortcutContext(Qt::WidgetShortcut);
+    // The keys work wherever the focus is in this window, the grid and its editors included;
+    // an editor keeps the keys that edit its own text.
+    action->setShortcuts(
+        QKeySequence::listFromString(text(info->keys), QKeySequence::PortableText));
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
     action->setCheckable(isCheckable(id));
     const auto icon = toolbarIcons().find(id);
     if (icon != toolbarIcons().end())
@@ -174,6 +183,10 @@ void MainWindow::addChildFrame(DocumentWindow* frame) {
     if (!m_mdi->subWindowList().contains(frame))
         m_mdi->addSubWindow(frame);
     connect(&frame->view(), &ChannelView::statusText, this, &MainWindow::showStatusText);
+    // Read and Write are unavailable while a transfer runs, in every window.
+    const RadioLink& link = frame->radioLink();
+    connect(&link, &RadioLink::transferStarted, this, &MainWindow::refreshCommands);
+    connect(&link, &RadioLink::transferEnded, this, &MainWindow::refreshCommands);
     connect(frame, &DocumentWindow::firstShown, this, [this, frame] { placeFrame(*frame); });
 }
 

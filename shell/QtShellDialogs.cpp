@@ -4,6 +4,7 @@
 #include "dialogs/ImportChannelsDialog.h"
 #include "dialogs/ModelInfoDialog.h"
 #include "dialogs/OptionalFeaturesDialog.h"
+#include "link/PortNames.h"
 #include "link/PortSettings.h"
 #include "link/PortsDialog.h"
 #include "shell/AboutDialog.h"

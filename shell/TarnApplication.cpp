@@ -87,7 +87,7 @@ void TarnApplication::setDumpDirectory(const std::filesystem::path& dir) {
 
 bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
-           id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Backups ||
+           id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Ports || id == cmd::Backups ||
            id == cmd::VerifyAfterWrite || id == cmd::CompareWith ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
@@ -130,6 +130,9 @@ void TarnApplication::runCommand(int id) {
         break;
     case cmd::VerifyAfterWrite:
         RadioLink::setVerifyAfterWrite(!RadioLink::verifyAfterWrite());
+        break;
+    case cmd::Ports:
+        m_dialogs.ports(m_mainFrame.get());
         break;
     default:
         openRecent(id - cmd::RecentFile1);

@@ -21,7 +21,7 @@ class Prompter;
 class ShellDialogs;
 
 // The program: its start-up, the tone table, the document template and the recent files;
-// New, Open, Print Setup, New Window, the recent files and About are its commands.
+// New, Open, Print Setup, New Window, the recent files, Ports and About are its commands.
 class TarnApplication : public QObject, public CommandTarget {
     Q_OBJECT
 public:

@@ -58,6 +58,7 @@ bool TarnDocument::saveDocument(const std::filesystem::path& path) {
         return false;
     }
     setPath(path);
+    markSaved();
     setModified(false);
     return true;
 }

@@ -171,8 +171,12 @@ bool CellEditing::acceptsMouseDown(short button) const {
 
 void CellEditing::keyPress(int key) {
     const int col = m_grid.col();
-    if (col == 0 || col == ChannelCodec::LockColumn || m_grid.row() == 0)
+    if (col == 0 || m_grid.row() == 0)
         return;
+    if (col == ChannelCodec::LockColumn) {
+        chooseLock(key);
+        return;
+    }
     // Backspace and Delete start a frequency over; other control keys open nothing.
     const bool erases = key == BackspaceKey || key == DeleteKey;
     if ((erases && isFrequencyColumn()) || (key >= 32 && key != DeleteKey))
@@ -182,6 +186,33 @@ void CellEditing::keyPress(int key) {
 void CellEditing::scrolled() {
     hideEditors();
     // The editor no longer covers its cell; a value being typed is given up.
+    loadEditor();
+}
+
+bool CellEditing::isEditorOpen() const {
+    const QWidget* editor = editorForColumn();
+    return editor && !editor->isHidden();
+}
+
+bool CellEditing::cancelEditor() {
+    QWidget* editor = editorForColumn();
+    if (!editor || editor->isHidden())
+        return false;
+    editor->hide();
+    loadEditor();
+    m_grid.setFocus();
+    return true;
+}
+
+void CellEditing::chooseLock(int key) {
+    const char* value = nullptr;
+    if (key == 'l' || key == 'L')
+        value = "Lock";
+    else if (key == 'u' || key == 'U')
+        value = "UnLock";
+    if (!value)
+        return;
+    m_store.storeChoice(m_grid.row(), ChannelCodec::LockColumn, value);
     loadEditor();
 }
 

@@ -53,6 +53,9 @@ public:
     void keyPress(int key);
     // Scrolling hides the editors and drops what was typed.
     void scrolled();
+    [[nodiscard]] bool isEditorOpen() const;
+    // Escape: the open editor closes, its cell keeps the stored value; false when none is open.
+    bool cancelEditor();
     // Enter pressed while focus was in the grid or one of its editors.
     void enterKey(QWidget* focus);
     void hideEditors();
@@ -62,6 +65,8 @@ public:
 
 private:
     [[nodiscard]] bool isFrequencyColumn() const;
+    // L or U over CHN Lock stores Lock or UnLock at once.
+    void chooseLock(int key);
     // What leaving the cell would store into it; nothing for a refused frequency.
     [[nodiscard]] std::optional<std::string> valueToStore(QWidget* editor, int row) const;
     void showFrequencyEdit(int key);

@@ -52,7 +52,8 @@ ChannelView::ChannelView(ChannelDocument& document, const ToneTable& tones, Prom
     , m_prompter(prompter)
     , m_dialogs(dialogs)
     , m_grid(this)
-    , m_editing(m_grid, document, tones, prompter, ApplicationTitle) {
+    , m_editing(m_grid, document, tones, prompter, ApplicationTitle)
+    , m_commands(document, m_grid, m_editing, prompter) {
     setFont(formFont());
     m_grid.setProperty(ControlIdProperty, GridControlId);
     m_grid.setCols(ChannelCodec::ColumnCount);
@@ -121,10 +122,20 @@ QSize ChannelView::sizeHint() const {
 }
 
 bool ChannelView::handlesCommand(int id) const {
-    return id == cmd::EditData || id == cmd::ModelInformation || id == cmd::OptionalFeatures;
+    return id == cmd::EditData || id == cmd::ModelInformation || id == cmd::OptionalFeatures ||
+           m_commands.handlesCommand(id);
+}
+
+void ChannelView::updateCommand(int id, CommandState& state) {
+    if (m_commands.handlesCommand(id))
+        m_commands.updateCommand(id, state);
 }
 
 void ChannelView::runCommand(int id) {
+    if (m_commands.handlesCommand(id)) {
+        m_commands.runCommand(id);
+        return;
+    }
     switch (id) {
     case cmd::EditData:
         onEditData();
@@ -153,6 +164,13 @@ bool ChannelView::eventFilter(QObject* watched, QEvent* event) {
         updateCaptions();
     if (event->type() == QEvent::KeyPress && filterKey(watched, *static_cast<QKeyEvent*>(event)))
         return true;
+    // An open box keeps Del: it clears no channels from under the box.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && watched != &m_grid &&
+        m_editing.isEditorOpen()) {
+        event->accept();
+        return true;
+    }
     switch (event->type()) {
     case QEvent::ChildAdded:
         filterEventsOf(static_cast<QChildEvent*>(event)->child());
@@ -249,6 +267,9 @@ bool ChannelView::filterKey(QObject* watched, const QKeyEvent& key) {
         m_editing.enterKey(widget);
         return true;
     }
+    if (key.key() == Qt::Key_Escape && widget != &m_grid && m_editing.cancelEditor())
+        return true;
+    // Only reached when no Clear Channels command takes the key first.
     if (key.key() == Qt::Key_Delete && widget == &m_grid) {
         m_editing.keyPress(127);
         return true;
@@ -284,6 +305,7 @@ void ChannelView::onEditData() {
 }
 
 void ChannelView::onModelInformation() {
+    const ChannelDocument::Change change(m_document, "Model Information");
     m_dialogs.modelInformation(m_document, window());
     // OK and Cancel alike: the model choice may have changed the channel count, which every
     // window of the document shows.
@@ -291,6 +313,7 @@ void ChannelView::onModelInformation() {
 }
 
 void ChannelView::onOptionalFeatures() {
+    const ChannelDocument::Change change(m_document, "Optional Features");
     m_dialogs.optionalFeatures(m_document, window());
 }
 

@@ -4,6 +4,7 @@
 #include "data/ChannelSheet.h"
 #include "qtsupport/CommandTarget.h"
 #include "view/CellEditing.h"
+#include "view/ChannelCommands.h"
 #include "view/FlexGrid.h"
 #include "view/WindowCaptions.h"
 
@@ -50,6 +51,8 @@ public:
     // and shows the sheet as it stands.
     void initialUpdate();
     [[nodiscard]] CellEditing& editing() { return m_editing; }
+    // What Copy takes: the channels the selection spans, else the current channel.
+    [[nodiscard]] std::vector<int> chosenChannels() const { return m_commands.chosenChannels(); }
 
     [[nodiscard]] FlexGrid& grid() { return m_grid; }
     [[nodiscard]] ChannelDocument& document() { return m_document; }
@@ -67,6 +70,7 @@ public:
     [[nodiscard]] QSize sizeHint() const override;
 
     [[nodiscard]] bool handlesCommand(int id) const override;
+    void updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
 signals:
@@ -108,6 +112,7 @@ private:
     QComboBox* m_lockBox = nullptr;
     QComboBox* m_toneBox = nullptr;
     CellEditing m_editing;
+    ChannelCommands m_commands;
     WindowCaptions m_captions{QString::fromUtf8(ApplicationTitle)};
     bool m_initialised = false;
 };

@@ -75,8 +75,8 @@ FlexGrid::FlexGrid(QWidget* parent)
 
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
         header->setSectionResizeMode(QHeaderView::Fixed);
-        header->setSectionsClickable(false);
-        header->setHighlightSections(false);
+        header->setSectionsClickable(header == verticalHeader());
+        header->setHighlightSections(header == verticalHeader());
         header->setMinimumSectionSize(1);
         header->setDefaultAlignment(Qt::AlignCenter);
     }
@@ -150,6 +150,24 @@ int FlexGrid::colSel() const {
         return (range.leftColumn() == col ? range.rightColumn() : range.leftColumn()) + 1;
     }
     return m_col;
+}
+
+std::vector<int> FlexGrid::selectedRows() const {
+    std::vector<int> rows;
+    for (const QTableWidgetSelectionRange& range : selectedRanges()) {
+        for (int r = range.topRow(); r <= range.bottomRow(); ++r)
+            rows.push_back(r + 1);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void FlexGrid::selectRows(int first, int last) {
+    checkRow(first);
+    checkRow(last);
+    clearSelection();
+    setRangeSelected(QTableWidgetSelectionRange(first - 1, 0, last - 1, columnCount() - 1), true);
 }
 
 QString FlexGrid::text() const {

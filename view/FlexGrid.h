@@ -54,6 +54,11 @@ public:
     void setCol(int col);
     // Far column of the selection that holds the current cell; the current column if none.
     [[nodiscard]] int colSel() const;
+    // Rows the selection spans, in increasing order; a press or drag on the row numbers
+    // selects whole rows.
+    [[nodiscard]] std::vector<int> selectedRows() const;
+    // Selects rows first..last whole; the current cell stays.
+    void selectRows(int first, int last);
 
     [[nodiscard]] QString text() const;
     void setText(const QString& text);

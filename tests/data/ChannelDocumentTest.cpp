@@ -1,5 +1,6 @@
 #include "data/ChannelDocument.h"
 #include "data/ChannelCodec.h"
+#include "data/ChannelCsvImport.h"
 #include "data/PendingEdit.h"
 #include "data/ToneTable.h"
 
@@ -156,6 +157,28 @@ TEST(ChannelDocumentPending, OpenEditsCountAsChangesAndAreStoredInTurn) {
     document.removePendingEdit(second);
     EXPECT_TRUE(document.storePendingEdits());
     EXPECT_EQ(second.stores, 1);
+}
+
+TEST(ChannelDocumentUndo, AnImportAndANestedStoreAreOneStepEach) {
+    ChannelDocument document;
+    document.initNew();
+    const ChannelCsvImport list =
+        ChannelCsvImport::read("Location,Frequency\n3,146.52\n", document.channelCount());
+    ASSERT_TRUE(list.accepted());
+    document.importChannels(list);
+    {
+        const ChannelDocument::Change outer(document, "Both");
+        document.storeCell(5, ChannelCodec::RxFreqColumn, "145.50000");
+        document.storeCell(5, ChannelCodec::TxFreqColumn, "145.50000");
+    }
+    EXPECT_EQ(document.history().undoName(), "Both");
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.sheet().cellText(5, ChannelCodec::TxFreqColumn), "");
+    EXPECT_EQ(document.history().undoName(), "Import Channels");
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.sheet().cellText(3, ChannelCodec::RxFreqColumn), "");
+    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(document.undo());
 }
 
 } // namespace

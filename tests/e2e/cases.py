@@ -204,10 +204,8 @@ def keyboard_programming(s):
     d.type_text("D023N")
     d.key("Return")
     d.key("Down", "Return")  # TX Power: Middle; Enter goes on to channel 2
-    # Channel 2: a frequency alone fills in the rest; the window keys must neither close the
-    # window nor drop what is being typed.
+    # Channel 2: a frequency alone fills in the rest.
     d.type_text("430.025")
-    d.key("ctrl+w", "ctrl+F4")
     d.key("Return", "Return", "Return", "Return", "Return")
     # File > Save of a new document asks for a name; the extension comes by itself.
     d.key("alt+f", "s")
@@ -275,6 +273,68 @@ def two_windows_of_one_document(s):
     d.key("alt+f", "s")
     d.wait_for("the file to be saved", lambda: os.path.getmtime(source) != before)
     expected = image_with(s, "expected.sin", {1: ["160.50000", "145.50000", *FREQ_DEFAULTS]})
+    expect_same_bytes(source, expected)
+    exit_tarn(tarn, main)
+
+
+@case
+def keys_do_what_the_menus_say(s):
+    """The keys the menus name run their commands from the grid and its editors: Ctrl+W writes
+    (storing the value being typed first) and closes nothing, Ctrl+C copies channels from the
+    grid but the editor's own text inside an editor, Ctrl+S saves."""
+    tarn = s.start_tarn()
+    main = s.main_window()
+    edit_data(main)
+    d.type_text("145.5")
+    d.key("ctrl+w")
+    answer("Writing Data Progress", "Escape", main=main)
+    d.wait_until_gone("Writing Data Progress")
+    d.activate(main)
+    d.key("ctrl+c")
+    d.wait_for("the channel on the clipboard",
+               lambda: "  1\t145.50000\t145.50000\tOFF\tOFF\tHigh\tLock" in d.clipboard())
+    d.key("Right")
+    d.type_text("146.5")
+    d.key("ctrl+a", "ctrl+c")
+    d.wait_for("the editor's text on the clipboard", lambda: d.clipboard() == "146.5")
+    d.key("Escape")  # the editor closes; TX Freq keeps 145.50000
+    d.key("ctrl+s")
+    answer("Save As", "ctrl+a", main=main)
+    d.type_text(s.path("keys"))
+    d.key("Return")
+    wait_for_file(s.path("keys.sin"))
+    expected = image_with(s, "expected.sin", {1: ["145.50000", "145.50000", *FREQ_DEFAULTS]})
+    expect_same_bytes(s.path("keys.sin"), expected)
+    exit_tarn(tarn, main)
+
+
+@case
+def spreadsheet_rows_pasted_and_undone(s):
+    """Rows copied in a spreadsheet (no header) are pasted from channel 3 on with Ctrl+V; the
+    second paste, of a bad cell, is refused and changes nothing; Ctrl+Z takes the first back
+    and Ctrl+Y brings it again; the file saved holds the pasted channels."""
+    source = image_with(s, "source.sin", {1: ["145.50000", "145.50000", *FREQ_DEFAULTS]})
+    tarn, main = open_file_at_start(s, source)
+    edit_data(main)
+    d.key("Escape", "Down", "Down")  # channel 3, no editor open
+    d.set_clipboard("9\t433.125\t438.125\tD023N\tOFF\tLow\tUnLock\n"
+                    "10\t146.52\t146.52\t67.0\t67.0\tMiddle\tLock\n")
+    d.key("ctrl+v")
+    d.set_clipboard("1\t146,525\t\t\t\t\t\n")
+    d.key("ctrl+v")
+    refusal = answer(APP_TITLE, "Return", main=main, copy_text=True)
+    if "146,525" not in refusal:
+        raise AssertionError(f"the refusal names no bad cell: {refusal!r}")
+    d.activate(main)
+    d.key("ctrl+z", "ctrl+y")
+    before = os.path.getmtime(source)
+    d.key("ctrl+s")
+    d.wait_for("the file to be saved", lambda: os.path.getmtime(source) != before)
+    expected = image_with(s, "expected.sin", {
+        1: ["145.50000", "145.50000", *FREQ_DEFAULTS],
+        3: ["433.12500", "438.12500", "D023N", "OFF", "Low", "UnLock"],
+        4: ["146.52000", "146.52000", "67.0", "67.0", "Middle", "Lock"],
+    })
     expect_same_bytes(source, expected)
     exit_tarn(tarn, main)
 

@@ -92,6 +92,11 @@ def clipboard():
     return _run("xclip", "-selection", "clipboard", "-o", check=False)
 
 
+def set_clipboard(text):
+    """Puts text on the clipboard, as another program's copy does."""
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode(), check=True)
+
+
 def screenshot(path):
     """Writes the whole screen as a PNG file."""
     raw = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout

@@ -7,6 +7,7 @@
 #include "qtsupport/CommandIds.h"
 #include "radio/VirtualRadio.h"
 #include "shell/BackgroundWorkArea.h"
+#include "shell/CommandRouter.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TarnDocument.h"
@@ -75,6 +76,20 @@ TEST_F(TransferShellTest, CompletedReadMarksTheDocumentSoClosingAsks) {
     EXPECT_EQ(documentCount(), 0U);
 }
 
+TEST_F(TransferShellTest, ACompletedReadIsOneStepThatUndoTakesBack) {
+    const RadioImage before = active()->document().image();
+    read();
+    ASSERT_EQ(view().grid().rows(), 161);
+    const RadioImage received = active()->document().image();
+    trigger(cmd::EditUndo);
+    EXPECT_EQ(active()->document().image(), before);
+    EXPECT_EQ(view().grid().rows(), 200);
+    EXPECT_FALSE(active()->document().isModified());
+    trigger(cmd::EditRedo);
+    EXPECT_EQ(active()->document().image(), received);
+    EXPECT_EQ(view().grid().rows(), 161);
+}
+
 TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
     DocumentWindow* first = active();
     radio.memory()[0] = 0x00;
@@ -89,6 +104,34 @@ TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
     // Saving from the other window must not put its older grid over what was read.
     EXPECT_EQ(other.grid().rows(), 161);
     EXPECT_EQ(other.grid().textMatrix(1, 1), "146.52500");
+}
+
+TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
+    DocumentWindow* first = active();
+    trigger(cmd::FileNew);
+    DocumentWindow* other = active();
+    main().mdiClient().setActiveSubWindow(first);
+    bool checked = false;
+    duringReadBlock(20, [&] {
+        checked = true;
+        for (const int id : {cmd::ReadFromRadio, cmd::WriteToRadio}) {
+            EXPECT_FALSE(main().commandAction(id)->isEnabled()) << id;
+            EXPECT_FALSE(main().router().run(id)) << id;
+        }
+        // Keys, in this window and in another, can neither start a transfer nor turn this one.
+        view().grid().setFocus();
+        QTest::keyClick(&view().grid(), Qt::Key_W, Qt::ControlModifier);
+        main().mdiClient().setActiveSubWindow(main().childFrames().back());
+        QTest::keyClick(&other->view().grid(), Qt::Key_R, Qt::ControlModifier);
+        main().mdiClient().setActiveSubWindow(main().childFrames().front());
+    });
+    read();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(first->radioLink().direction(), TransferDirection::Read);
+    EXPECT_FALSE(other->radioLink().progressDialog().hasWindow());
+    EXPECT_EQ(view().grid().rows(), 161) << "the read completed";
+    EXPECT_TRUE(enabled(cmd::ReadFromRadio));
+    EXPECT_TRUE(enabled(cmd::WriteToRadio));
 }
 
 TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {

@@ -116,6 +116,29 @@ TEST_F(CliTest, ApplyRefusesBadCellsOneLineEachAndWritesNothing) {
     EXPECT_FALSE(fs::exists(dir / "b.sin"));
 }
 
+TEST_F(CliTest, ApplyTakesAPartialTableKeyedByChannelNumber) {
+    RadioImage image = RadioImage::newDocument();
+    // Channel 5 holds bits no cell shows: power 11 and a spare byte.
+    image[4 * 16 + 3] = 0x14;
+    image[4 * 16 + 12] = 0x30;
+    image[4 * 16 + 14] = 0x5A;
+    SinFile::store(dir / "a.sin", image);
+    writeText("t.tsv", "Channel NO.\tRX Freq\tTX Freq\tQT/DQT Dec\tQT/DQT Enc\tTX Power\tCHN Lock\n"
+                       "9\t433.5\t433.5\tOFF\t67.0\tLow\tUnLock\n"
+                       "  3\t145.5\t145.5\tOFF\tOFF\tHigh\tLock\n");
+    ASSERT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 0) << err.str();
+    const RadioImage applied = SinFile::load(dir / "b.sin");
+    for (std::size_t r = 0; r < RadioImage::RowCount; ++r) {
+        const bool listed = r == 2 || r == 8;
+        const auto before = image.row(r);
+        const auto after = applied.row(r);
+        EXPECT_EQ(std::equal(before.begin(), before.end(), after.begin()), !listed) << "row " << r;
+    }
+    ASSERT_EQ(run({"show", path("b.sin")}), 0);
+    EXPECT_NE(out.str().find("  9\t433.50000\t433.50000\t\t67.0\tLow\tUnLock\n"),
+              std::string::npos);
+}
+
 TEST_F(CliTest, ApplyTakesAFrequencyOnlyWhenTheWholeCellIsANumber) {
     ASSERT_EQ(run({"new", path("a.sin")}), 0);
     for (const char* cell : {"146,525", "146.525abc", "146.525.5", "1.46525e2", "+146.525"}) {
@@ -180,12 +203,15 @@ TEST_F(CliTest, ApplyRefusesMalformedTables) {
     ASSERT_EQ(run({"new", path("a.sin")}), 0);
     const std::pair<std::string, std::string> cases[] = {
         {tableWith(path("a.sin"), 4, "  3\t\t\t"), "line 4: expected 7 columns, found 4"},
-        {tableWith(path("a.sin"), 200, ""), "missing channel 199"},
         {tableWith(path("a.sin"), 7, "  9\t\t\t\t\t\t"),
-         "line 7, column Channel NO.: expected channel 6"},
+         "line 10, column Channel NO.: channel 9 is already on line 7"},
         {tableWith(path("a.sin"), 1, "Channel\tRX"), "line 1: expected the header line"},
         {tableWith(path("a.sin"), 200, "199\t\t\t\t\t\t\n200\t\t\t\t\t\t"),
-         "line 201: more rows than the 199 channels"},
+         "line 201, column Channel NO.: \"200\" is no channel of the file (1 to 199)"},
+        {tableWith(path("a.sin"), 3, "+2\t\t\t\t\t\t"),
+         "line 3, column Channel NO.: \"+2\" is no channel of the file"},
+        {tableWith(path("a.sin"), 3, "  2\t146,525\t\t\t\t\t"),
+         "line 3, column RX Freq: \"146,525\" is not a number"},
         {std::string("\x7f"
                      "ELF\0\0\0",
                      7),

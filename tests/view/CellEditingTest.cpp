@@ -275,7 +275,7 @@ TEST_F(CellEditingTest, SomePressesAndKeysOpenNothing) {
     setRow(2, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
     click(2, 2, Qt::RightButton);
     select(2, 6);
-    type("u");
+    type("x");
     select(2, 1);
     key(Qt::Key_Escape);
     select(2, 3);
@@ -284,6 +284,49 @@ TEST_F(CellEditingTest, SomePressesAndKeysOpenNothing) {
                                                  view.powerBox(), view.lockBox()})
         EXPECT_TRUE(editor->isHidden());
     EXPECT_TRUE(grid().hasFocus());
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(CellEditingTest, LOrUOverChnLockStoresItAtOnce) {
+    setRow(2, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    select(2, 6);
+    type("u");
+    EXPECT_EQ(cell(2, 6), "UnLock");
+    EXPECT_TRUE(view.lockBox()->isHidden());
+    EXPECT_TRUE(document.isModified());
+    type("L");
+    EXPECT_EQ(cell(2, 6), "Lock");
+    type("U");
+    click(2, 6);
+    EXPECT_EQ(view.lockBox()->currentText(), "UnLock") << "the box shows what was stored";
+    view.editing().commitEditor();
+    // A row without frequencies keeps its lock cell empty.
+    select(3, 6);
+    type("l");
+    EXPECT_EQ(cell(3, 6), "");
+}
+
+TEST_F(CellEditingTest, EscapeClosesTheEditorAndKeepsTheStoredValue) {
+    setRow(2, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    typeInto(2, 1, "433.5");
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(view.frequencyEdit()->isHidden());
+    EXPECT_EQ(focused(), &grid());
+    EXPECT_EQ(cell(2, 1), "145.50000");
+    click(2, 1);
+    EXPECT_EQ(view.frequencyEdit()->text(), "145.50000");
+    key(Qt::Key_Escape);
+
+    typeInto(2, 4, "D023N");
+    key(Qt::Key_Escape);
+    click(2, 5);
+    key(Qt::Key_Down);
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(view.toneBox()->isHidden());
+    EXPECT_TRUE(view.powerBox()->isHidden());
+    grid().setRow(3);
+    EXPECT_EQ(rowTexts(2),
+              (std::vector<std::string>{"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"}));
     EXPECT_FALSE(document.isModified());
 }
 

@@ -1,7 +1,9 @@
 #include "tools/cli/ApplyCommand.h"
 
 #include "data/ChannelCodec.h"
-#include "tools/cli/ChannelTable.h"
+#include "data/ChannelTable.h"
+#include "data/RowDump.h"
+#include "data/TextGrid.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
@@ -54,10 +56,12 @@ std::string ApplyCommand::usage() const {
     return "Usage: tarn-cli apply FILE.sin TABLE.tsv [-o OUT.sin]\n\n"
            "Stores a channel table in the layout 'tarn-cli show' prints into the memory image\n"
            "of FILE.sin (or of a copy written to OUT.sin), exactly as saving from the channel\n"
-           "grid does, including the row dump 1.txt in the current folder. Every cell is\n"
-           "checked as the grid's editor would check it; if anything is wrong, each bad cell\n"
-           "is reported and nothing is written. A number cell must be a number as a whole:\n"
-           "digits, optionally a point and more digits (no sign, exponent or comma).\n\n"
+           "grid does, including the row dump 1.txt in the current folder. The table may list\n"
+           "some channels only, in any order: each line goes to the channel its Channel NO.\n"
+           "names, and channels not listed keep every byte they had. Every cell is checked as\n"
+           "the grid's editor would check it; if anything is wrong, each bad cell is reported\n"
+           "and nothing is written. A number cell must be a number as a whole: digits,\n"
+           "optionally a point and more digits (no sign, exponent or comma).\n\n"
            "TABLE.tsv '-' reads the table from standard input; -o - writes the image to\n"
            "standard output (refused when that is a terminal). The row dump is written only\n"
            "once the image is stored.\n" +
@@ -104,14 +108,18 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
     const auto text = readTable(arguments->table, context);
     if (!text)
         return Failure;
-    const ChannelTable::Parsed table = ChannelTable::parse(*text, loaded->channelCount);
+    // Channels the table leaves out keep what the file holds.
+    TextGrid grid;
+    ChannelCodec::render(loaded->image, grid, loaded->channelCount);
+    const ChannelTable::Applied table = ChannelTable::apply(*text, grid, loaded->channelCount);
     if (!table.errors.empty()) {
         for (const std::string& error : table.errors)
             context.err << arguments->table << ": " << error << "\n";
         context.err << "tarn-cli: nothing written\n";
         return Failure;
     }
-    ChannelCodec::parse(table.grid, loaded->image, loaded->channelCount);
+    for (const int channel : table.channels)
+        ChannelCodec::parseRow(grid, channel, loaded->image);
     return ImageFile::storeEdited(arguments->output, loaded->image, context) ? Success : Failure;
 }
 

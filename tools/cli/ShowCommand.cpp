@@ -3,8 +3,8 @@
 #include "tools/cli/ExitStatusHelp.h"
 
 #include "data/ChannelCodec.h"
+#include "data/ChannelTable.h"
 #include "data/TextGrid.h"
-#include "tools/cli/ChannelTable.h"
 #include "tools/cli/ImageFile.h"
 
 #include <ostream>

@@ -2,9 +2,9 @@
 // user editing nothing would: where the shown table is accepted, applying it must change
 // nothing that show prints.
 #include "data/ChannelCodec.h"
+#include "data/ChannelTable.h"
 #include "data/RadioImage.h"
 #include "data/TextGrid.h"
-#include "tools/cli/ChannelTable.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,8 +15,8 @@
 namespace {
 
 using tarn::ChannelCodec;
+using tarn::ChannelTable;
 using tarn::RadioImage;
-using tarn::cli::ChannelTable;
 
 void require(bool condition, const char* what) {
     if (!condition) {
@@ -40,11 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     tarn::TextGrid shownGrid;
     const std::string shown = show(image, count, shownGrid);
-    const ChannelTable::Parsed table = ChannelTable::parse(shown, count);
+    tarn::TextGrid grid;
+    ChannelCodec::render(image, grid, count);
+    const ChannelTable::Applied table = ChannelTable::apply(shown, grid, count);
     if (!table.errors.empty())
         return 0; // the image holds what no cell may: nothing is applied
     RadioImage applied = image;
-    ChannelCodec::parse(table.grid, applied, count);
+    for (const int channel : table.channels)
+        ChannelCodec::parseRow(grid, channel, applied);
 
     tarn::TextGrid againGrid;
     (void)show(applied, count, againGrid);

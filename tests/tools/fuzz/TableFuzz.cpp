@@ -1,8 +1,9 @@
 // Reads arbitrary text as a channel table. A table the reader takes must come back the same
 // when printed and read again, and every number it took must be a whole-cell number.
 #include "data/ChannelCodec.h"
+#include "data/ChannelTable.h"
 #include "data/StrictNumber.h"
-#include "tools/cli/ChannelTable.h"
+#include "data/TextGrid.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -18,21 +19,27 @@ void require(bool condition, const char* what) {
     }
 }
 
+// A table applied to a grid of empty channels.
+tarn::ChannelTable::Applied applyToEmpty(std::string_view text, int count, tarn::TextGrid& grid) {
+    tarn::ChannelCodec::numberRows(grid, count);
+    return tarn::ChannelTable::apply(text, grid, count);
+}
+
 void exercise(std::string_view text, int count) {
-    using tarn::cli::ChannelTable;
-    const ChannelTable::Parsed parsed = ChannelTable::parse(text, count);
-    if (!parsed.errors.empty())
+    using tarn::ChannelTable;
+    tarn::TextGrid grid;
+    if (!applyToEmpty(text, count, grid).errors.empty())
         return;
     for (int row = 1; row <= count; ++row)
         for (const int column :
              {tarn::ChannelCodec::RxFreqColumn, tarn::ChannelCodec::TxFreqColumn}) {
-            const std::string cell = parsed.grid.cellText(row, column);
+            const std::string cell = grid.cellText(row, column);
             require(cell.empty() || tarn::StrictNumber::isNumber(cell), "lax number taken");
         }
-    const std::string printed = ChannelTable::format(parsed.grid, count);
-    const ChannelTable::Parsed again = ChannelTable::parse(printed, count);
-    require(again.errors.empty(), "printed table refused");
-    require(ChannelTable::format(again.grid, count) == printed, "table not stable");
+    const std::string printed = ChannelTable::format(grid, count);
+    tarn::TextGrid again;
+    require(applyToEmpty(printed, count, again).errors.empty(), "printed table refused");
+    require(ChannelTable::format(again, count) == printed, "table not stable");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "tools/cli/ChannelTable.h"
+#include "data/ChannelTable.h"
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelRules.h"
@@ -6,9 +6,10 @@
 #include "data/ToneTable.h"
 
 #include <algorithm>
+#include <map>
 #include <sstream>
 
-namespace tarn::cli {
+namespace tarn {
 
 namespace {
 
@@ -42,13 +43,6 @@ std::vector<std::string> splitCells(const std::string& line) {
     }
 }
 
-std::string trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // Text files only: no NUL bytes and well-formed UTF-8.
 bool isValidUtf8(std::string_view text) {
     constexpr std::size_t Bad = 4;
@@ -71,13 +65,6 @@ bool isValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string headerLine() {
-    std::string line;
-    for (int c = 0; c < Columns; ++c)
-        line += std::string(c ? "\t" : "") + ChannelCodec::Headers[c];
-    return line;
-}
-
 // Checks one channel line and stores its cells; problems go to errors.
 class RowChecker {
 public:
@@ -85,12 +72,10 @@ public:
         : m_tones(tones)
         , m_errors(errors) {}
 
-    void check(int lineNumber, int channel, std::vector<std::string> cells, TextGrid& grid) {
+    ChannelTable::Cells check(int lineNumber, std::vector<std::string> cells) {
         m_line = lineNumber;
-        if (trim(cells[0]) != std::to_string(channel))
-            fail(0, "expected channel " + std::to_string(channel));
-        checkFrequency(1, cells[1]);
-        checkFrequency(2, cells[2]);
+        cells[1] = checkFrequency(1, cells[1]);
+        cells[2] = checkFrequency(2, cells[2]);
         cells[3] = checkTone(3, cells[3]);
         cells[4] = checkTone(4, cells[4]);
         checkChoice(5, cells[5], {"High", "Middle", "Low"},
@@ -101,34 +86,37 @@ public:
                 if (!cells[static_cast<std::size_t>(c)].empty())
                     fail(c, "a channel without frequencies holds nothing else");
         }
-        for (int c = 1; c < Columns; ++c)
-            grid.setCellText(channel, c, cells[static_cast<std::size_t>(c)]);
+        ChannelTable::Cells checked;
+        std::move(cells.begin(), cells.end(), checked.begin());
+        return checked;
     }
 
-private:
     void fail(int column, const std::string& reason) {
         m_errors.push_back("line " + std::to_string(m_line) + ", column " +
                            ChannelCodec::Headers[column] + ": " + reason);
     }
 
-    void checkFrequency(int column, const std::string& text) {
+private:
+    // The text the grid stores for a frequency.
+    std::string checkFrequency(int column, const std::string& text) {
         if (text.empty())
-            return;
+            return text;
         // The grid reads the leading number of any text; a batch cell must be one whole.
         if (!StrictNumber::isNumber(text)) {
             fail(column, StrictNumber::refusal(text));
-            return;
+            return text;
         }
         switch (ChannelRules::checkFrequency(text)) {
         case ChannelRules::Frequency::Valid:
-            return;
+            return ChannelRules::storedFrequency(text);
         case ChannelRules::Frequency::OutOfRange:
             fail(column, "\"" + text + "\" is not a frequency from 100 to 600 MHz");
-            return;
+            break;
         case ChannelRules::Frequency::OffStep:
             fail(column, "\"" + text + "\" is on neither the 6.25 kHz nor the 5 kHz step");
-            return;
+            break;
         }
+        return text;
     }
 
     std::string checkTone(int column, const std::string& text) {
@@ -157,10 +145,24 @@ private:
 
 } // namespace
 
+std::string ChannelTable::headerLine() {
+    std::string line;
+    for (int c = 0; c < Columns; ++c)
+        line += std::string(c ? "\t" : "") + ChannelCodec::Headers[c];
+    return line;
+}
+
 std::string ChannelTable::format(const CellGrid& grid, int count) {
+    std::vector<int> channels(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i)
+        channels[static_cast<std::size_t>(i)] = i + 1;
+    return format(grid, channels);
+}
+
+std::string ChannelTable::format(const CellGrid& grid, std::span<const int> channels) {
     std::ostringstream out;
     out << headerLine() << "\n";
-    for (int row = 1; row <= count; ++row) {
+    for (const int row : channels) {
         for (int c = 0; c < Columns; ++c)
             out << (c ? "\t" : "") << grid.cellText(row, c);
         out << "\n";
@@ -168,30 +170,33 @@ std::string ChannelTable::format(const CellGrid& grid, int count) {
     return out.str();
 }
 
-ChannelTable::Parsed ChannelTable::parse(std::string_view text, int count) {
-    Parsed result;
+bool ChannelTable::isTable(std::string_view text) {
+    if (!isValidUtf8(text))
+        return false;
+    const std::vector<std::string> lines = splitLines(text);
+    if (lines.empty() || lines[0] == headerLine())
+        return !lines.empty();
+    return std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return splitCells(line).size() == static_cast<std::size_t>(Columns);
+    });
+}
+
+ChannelTable::Rows ChannelTable::read(std::string_view text, bool headerOptional) {
+    Rows result;
     if (!isValidUtf8(text)) {
         result.errors.push_back("not a text file");
         return result;
     }
     const std::vector<std::string> lines = splitLines(text);
-    if (lines.empty() || lines[0] != headerLine()) {
+    const bool header = !lines.empty() && lines[0] == headerLine();
+    if (!header && !headerOptional) {
         result.errors.push_back("line 1: expected the header line \"" + headerLine() + "\"");
         return result;
     }
-    ChannelCodec::numberRows(result.grid, count);
     const ToneTable tones;
     RowChecker checker(tones, result.errors);
-    int channel = 0;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
+    for (std::size_t i = header ? 1 : 0; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i + 1);
-        if (lines[i].empty() && i + 1 == lines.size())
-            break;
-        if (++channel > count) {
-            result.errors.push_back("line " + std::to_string(lineNumber) + ": more rows than the " +
-                                    std::to_string(count) + " channels of the file");
-            break;
-        }
         std::vector<std::string> cells = splitCells(lines[i]);
         if (cells.size() != static_cast<std::size_t>(Columns)) {
             result.errors.push_back("line " + std::to_string(lineNumber) + ": expected " +
@@ -199,13 +204,40 @@ ChannelTable::Parsed ChannelTable::parse(std::string_view text, int count) {
                                     std::to_string(cells.size()));
             continue;
         }
-        checker.check(lineNumber, channel, std::move(cells), result.grid);
+        result.rows.push_back({lineNumber, checker.check(lineNumber, std::move(cells))});
     }
-    if (channel < count)
-        result.errors.push_back("line " + std::to_string(channel + 2) + ": missing channel " +
-                                std::to_string(channel + 1) + " (the file has " +
-                                std::to_string(count) + " channels)");
     return result;
 }
 
-} // namespace tarn::cli
+ChannelTable::Applied ChannelTable::apply(std::string_view text, CellGrid& grid, int count) {
+    Rows table = read(text);
+    std::map<int, const Row*> rowOf;
+    for (const Row& row : table.rows) {
+        const std::string where =
+            "line " + std::to_string(row.line) + ", column " + ChannelCodec::Headers[0] + ": ";
+        const auto channel = StrictNumber::parseWhole(row.cells[0]);
+        if (!channel || *channel < 1 || *channel > static_cast<std::uint64_t>(count)) {
+            table.errors.push_back(where + "\"" + row.cells[0] +
+                                   "\" is no channel of the file (1 to " + std::to_string(count) +
+                                   ")");
+            continue;
+        }
+        const auto [seen, added] = rowOf.emplace(static_cast<int>(*channel), &row);
+        if (!added)
+            table.errors.push_back(where + "channel " + std::to_string(*channel) +
+                                   " is already on line " + std::to_string(seen->second->line));
+    }
+    Applied applied;
+    if (!table.errors.empty()) {
+        applied.errors = std::move(table.errors);
+        return applied;
+    }
+    for (const auto& [channel, row] : rowOf) {
+        for (int c = 1; c < Columns; ++c)
+            grid.setCellText(channel, c, row->cells[static_cast<std::size_t>(c)]);
+        applied.channels.push_back(channel);
+    }
+    return applied;
+}
+
+} // namespace tarn

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "data/CellGrid.h"
+#include "data/ChannelClip.h"
+#include "data/RadioImage.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarn {
+
+// Whole-channel edits of a document: a channel's cells and its 16-byte image row move
+// together, so a channel moved inside TARN keeps the bits no cell shows.
+class ChannelEdits {
+public:
+    static constexpr const char* NothingToPaste =
+        "Nothing to paste: the clipboard holds no channels";
+
+    ChannelEdits(CellGrid& cells, RadioImage& image, int count);
+
+    // Empties the channels: no cell text, a blank image row.
+    void clear(std::span<const int> channels);
+    // An empty channel at the given one; the channels from there move down one and the last
+    // falls off.
+    void insert(int channel);
+    // The channels go; those below move up and empty channels fill the end.
+    void remove(std::span<const int> channels);
+
+    struct Pasted {
+        int count = 0;
+        // Why nothing was pasted; empty after a paste.
+        std::vector<std::string> errors;
+    };
+    // What the user is told about a refused paste.
+    [[nodiscard]] static std::string refusal(const std::vector<std::string>& errors);
+    // The clip's channels from the given channel on, in order; the numbers they carry (or a
+    // CHIRP channel list's Locations) are not looked at. Every cell is checked first: with one
+    // problem, or too many channels to fit, nothing changes. Rows that came from TARN replace
+    // whole image rows; text from elsewhere keeps the bits of the target rows that no cell
+    // shows.
+    [[nodiscard]] Pasted paste(int channel, const ChannelClip& clip);
+
+private:
+    [[nodiscard]] Pasted pasteChannelList(int channel, std::string_view text);
+    [[nodiscard]] std::string tooMany(int count, int channel) const;
+    void copyChannel(int from, int to);
+    void emptyChannel(int channel);
+
+    CellGrid& m_cells;
+    RadioImage& m_image;
+    int m_count;
+};
+
+} // namespace tarn

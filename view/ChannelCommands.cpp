@@ -1,0 +1,171 @@
+#include "view/ChannelCommands.h"
+
+#include "common/AppTitles.h"
+#include "common/Prompter.h"
+#include "data/ChannelDocument.h"
+#include "data/ChannelEdits.h"
+#include "qtsupport/CommandIds.h"
+#include "view/CellEditing.h"
+#include "view/ChannelClipboard.h"
+#include "view/FlexGrid.h"
+
+#include <algorithm>
+
+namespace tarn {
+
+namespace {
+
+std::string channels(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " Channel" : " Channels");
+}
+
+// The menu text of Undo or Redo, naming the step it would take.
+std::string stepText(const char* verb, const std::string& step, const char* key) {
+    return step.empty() ? std::string() : std::string(verb) + " " + step + "\t" + key;
+}
+
+} // namespace
+
+ChannelCommands::ChannelCommands(ChannelDocument& document, FlexGrid& grid, CellEditing& editing,
+                                 Prompter& prompter)
+    : m_document(document)
+    , m_grid(grid)
+    , m_editing(editing)
+    , m_prompter(prompter) {}
+
+std::vector<int> ChannelCommands::chosenChannels() const {
+    std::vector<int> chosen = m_grid.selectedRows();
+    if (chosen.empty() && m_grid.row() >= 1)
+        chosen.push_back(m_grid.row());
+    return chosen;
+}
+
+bool ChannelCommands::handlesCommand(int id) const {
+    return id == cmd::EditUndo || id == cmd::EditRedo || id == cmd::EditCut ||
+           id == cmd::EditCopy || id == cmd::EditPaste || id == cmd::EditClear ||
+           id == cmd::InsertChannel || id == cmd::DeleteChannel;
+}
+
+void ChannelCommands::updateCommand(int id, CommandState& state) {
+    const UndoHistory& history = m_document.history();
+    if (id == cmd::EditUndo) {
+        // An open editor is undone first, as Escape does.
+        state.enabled = history.canUndo() || m_editing.isEditorOpen();
+        state.text = stepText("&Undo", history.undoName(), "Ctrl+Z");
+    } else if (id == cmd::EditRedo) {
+        state.enabled = history.canRedo();
+        state.text = stepText("&Redo", history.redoName(), "Ctrl+Y");
+    }
+}
+
+void ChannelCommands::runCommand(int id) {
+    switch (id) {
+    case cmd::EditUndo:
+        undo(true);
+        break;
+    case cmd::EditRedo:
+        undo(false);
+        break;
+    case cmd::EditCut:
+        cut();
+        break;
+    case cmd::EditCopy:
+        copy();
+        break;
+    case cmd::EditPaste:
+        paste();
+        break;
+    case cmd::EditClear:
+        clear();
+        break;
+    case cmd::InsertChannel:
+        insert();
+        break;
+    case cmd::DeleteChannel:
+        remove();
+        break;
+    default:
+        break;
+    }
+}
+
+void ChannelCommands::undo(bool back) {
+    (void)m_editing.cancelEditor();
+    (void)(back ? m_document.undo() : m_document.redo());
+}
+
+void ChannelCommands::copy() {
+    // What is copied is what the user sees, a value still open in an editor included.
+    if (!storeEditors())
+        return;
+    ChannelClipboard::put(
+        ChannelClip::of(m_document.sheet(), m_document.image(), chosenChannels()));
+}
+
+void ChannelCommands::cut() {
+    if (!storeEditors())
+        return;
+    const std::vector<int> chosen = chosenChannels();
+    ChannelClipboard::put(ChannelClip::of(m_document.sheet(), m_document.image(), chosen));
+    const ChannelDocument::Change change(m_document, "Cut " + channels(chosen.size()));
+    const ChannelSheet::Batch batch(m_document.sheet());
+    ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount()).clear(chosen);
+}
+
+void ChannelCommands::paste() {
+    if (!storeEditors())
+        return;
+    const std::vector<int> selected = m_grid.selectedRows();
+    const int at = selected.empty() ? m_grid.row() : selected.front();
+    const ChannelClip clip = ChannelClipboard::get();
+    ChannelEdits::Pasted pasted;
+    {
+        ChannelDocument::Change change(m_document, "Paste");
+        const ChannelSheet::Batch batch(m_document.sheet());
+        pasted = ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount())
+                     .paste(at, clip);
+        change.rename("Paste " + channels(static_cast<std::size_t>(pasted.count)));
+    }
+    if (!pasted.errors.empty())
+        tell(ChannelEdits::refusal(pasted.errors));
+    else
+        // What came in stays chosen, ready for another command.
+        m_grid.selectRows(at, at + pasted.count - 1);
+}
+
+void ChannelCommands::clear() {
+    if (!storeEditors())
+        return;
+    const std::vector<int> chosen = chosenChannels();
+    const ChannelDocument::Change change(m_document, "Clear " + channels(chosen.size()));
+    const ChannelSheet::Batch batch(m_document.sheet());
+    ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount()).clear(chosen);
+}
+
+void ChannelCommands::insert() {
+    if (!storeEditors())
+        return;
+    const ChannelDocument::Change change(m_document, "Insert Channel");
+    const ChannelSheet::Batch batch(m_document.sheet());
+    ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount())
+        .insert(m_grid.row());
+}
+
+void ChannelCommands::remove() {
+    if (!storeEditors())
+        return;
+    const std::vector<int> chosen = chosenChannels();
+    const ChannelDocument::Change change(m_document, "Delete " + channels(chosen.size()));
+    const ChannelSheet::Batch batch(m_document.sheet());
+    ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount()).remove(chosen);
+}
+
+bool ChannelCommands::storeEditors() {
+    return m_document.storePendingEdits();
+}
+
+void ChannelCommands::tell(const std::string& text) {
+    (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+}
+
+} // namespace tarn

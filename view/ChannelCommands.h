@@ -1,0 +1,48 @@
+#pragma once
+
+#include "qtsupport/CommandTarget.h"
+
+#include <string>
+#include <vector>
+
+namespace tarn {
+
+class CellEditing;
+class ChannelDocument;
+class FlexGrid;
+class Prompter;
+
+// The Edit menu's commands on a view's channels: Undo and Redo of the document's steps, Cut,
+// Copy and Paste through the clipboard, Clear, Insert and Delete. Each change is one undo step.
+class ChannelCommands final : public CommandTarget {
+public:
+    ChannelCommands(ChannelDocument& document, FlexGrid& grid, CellEditing& editing,
+                    Prompter& prompter);
+
+    // What Copy, Cut, Clear and Delete take: the channels the selection spans, else the current
+    // channel.
+    [[nodiscard]] std::vector<int> chosenChannels() const;
+
+    [[nodiscard]] bool handlesCommand(int id) const override;
+    void updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+private:
+    void undo(bool back);
+    void copy();
+    void cut();
+    void paste();
+    void clear();
+    void insert();
+    void remove();
+    // Values still being typed are stored first; false when one was refused.
+    [[nodiscard]] bool storeEditors();
+    void tell(const std::string& text);
+
+    ChannelDocument& m_document;
+    FlexGrid& m_grid;
+    CellEditing& m_editing;
+    Prompter& m_prompter;
+};
+
+} // namespace tarn
