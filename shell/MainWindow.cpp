@@ -75,6 +75,7 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
     resize(InitialWidth, InitialHeight);
     setAcceptDrops(true);
     m_router->setRouteProvider([this] { return route(); });
+    m_router->setBusyProvider([] { return RadioLink::anyTransferring(); });
 
     buildMenus();
     buildToolBar();
@@ -341,7 +342,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
+    // Opening a file asks a question, which would stall a running transfer.
+    if (event->mimeData()->hasUrls() && !RadioLink::anyTransferring())
         event->acceptProposedAction();
 }
 
@@ -351,7 +353,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
         if (url.isLocalFile())
             paths.append(url.toLocalFile());
     }
-    if (paths.isEmpty())
+    if (paths.isEmpty() || RadioLink::anyTransferring())
         return;
     event->acceptProposedAction();
     emit filesDropped(paths);

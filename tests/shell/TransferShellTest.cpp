@@ -134,6 +134,29 @@ TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
     EXPECT_TRUE(enabled(cmd::WriteToRadio));
 }
 
+TEST_F(TransferShellTest, NothingThatOpensAWindowRunsWhileATransferRuns) {
+    bool checked = false;
+    duringReadBlock(20, [&] {
+        checked = true;
+        // Each of these opens a modal window, which would hold the transfer inside it.
+        for (const int id : {cmd::FileOpen, cmd::FileSaveAs, cmd::FileSave, cmd::FilePrint,
+                             cmd::FilePrintSetup, cmd::FileImportChannels, cmd::CompareWith,
+                             cmd::ModelInformation, cmd::OptionalFeatures, cmd::Ports, cmd::Backups,
+                             cmd::AppAbout, cmd::EditPaste, cmd::EditUndo}) {
+            EXPECT_FALSE(main().router().state(id).enabled) << id;
+            EXPECT_FALSE(main().router().run(id)) << id;
+        }
+        for (const int id : {cmd::FileClose, cmd::AppExit, cmd::WindowNew, cmd::WindowCascade})
+            EXPECT_TRUE(CommandRouter::availableWhileBusy(id)) << id;
+    });
+    read();
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(m_prompter.texts().empty());
+    EXPECT_EQ(view().grid().rows(), 161) << "the read completed";
+    EXPECT_TRUE(enabled(cmd::FileOpen));
+    EXPECT_TRUE(enabled(cmd::ModelInformation));
+}
+
 TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {
     std::size_t documentsDuring = 0;
     QString note;
