@@ -29,7 +29,7 @@ TEST(ImageDiffTest, ChannelFieldsAreListedAsTheGridShowsThem) {
     RadioImage a = RadioImage::newDocument();
     program(a, 12);
     RadioImage b = a;
-    b.row(11)[1] = 0x25;  // RX 146.52500
+    b.row(11)[1] = 0x25;   // RX 146.52500
     b.row(11)[12] ^= 0x30; // High -> Middle
     program(b, 199);
 

@@ -24,8 +24,8 @@ RadioImage imported(const RadioImage& start, const ChannelCsvImport& list, int c
 void checkRecordsRoundTrip(std::string_view text) {
     const auto parsed = CsvText::parse(text);
     // A second byte-order mark opens the first field; written back it would read as the mark.
-    if (parsed.errorLine > 0 || (!parsed.records.empty() &&
-                                 parsed.records[0].fields[0].starts_with("\xEF\xBB\xBF")))
+    if (parsed.errorLine > 0 ||
+        (!parsed.records.empty() && parsed.records[0].fields[0].starts_with("\xEF\xBB\xBF")))
         return;
     std::string written;
     for (const auto& record : parsed.records)
