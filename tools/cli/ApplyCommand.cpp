@@ -98,10 +98,8 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
         context.err << usage();
         return UsageError;
     }
-    if (arguments->output == StandardStream && context.outIsTerminal) {
-        context.err << "tarn-cli: will not write a memory image to a terminal; redirect it\n";
+    if (ImageFile::refusesTerminal(arguments->output, context))
         return UsageError;
-    }
     auto loaded = ImageFile::load(arguments->image, context.err);
     if (!loaded)
         return Failure;

@@ -50,4 +50,11 @@ bool ImageFile::storeEdited(const std::string& output, const RadioImage& image,
     return true;
 }
 
+bool ImageFile::refusesTerminal(const std::string& output, CliContext& context) {
+    if (output != "-" || !context.outIsTerminal)
+        return false;
+    context.err << "tarn-cli: will not write a memory image to a terminal; redirect it\n";
+    return true;
+}
+
 } // namespace tarn::cli

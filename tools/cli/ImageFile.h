@@ -24,6 +24,8 @@ public:
                                     std::ostream& err);
     // Writes an edited image to output ("-": standard output), then the row dump as a save
     // does, so a failed store leaves the old dump; false when the image was not written.
+    // True, after saying why, when output names standard output and that is a terminal.
+    [[nodiscard]] static bool refusesTerminal(const std::string& output, CliContext& context);
     [[nodiscard]] static bool storeEdited(const std::string& output, const RadioImage& image,
                                           CliContext& context);
 };
