@@ -1,6 +1,5 @@
 #include "data/SinFile.h"
-#include "tests/support/TempDir.h"
-#include "tools/cli/CliApp.h"
+#include "tests/tools/CliFixture.h"
 
 #include <gmock/gmock.h>
 
@@ -15,14 +14,8 @@ constexpr const char* Header =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
 
-class CliCsvTest : public ::testing::Test {
+class CliCsvTest : public CliFixture {
 protected:
-    int run(std::vector<std::string> args) {
-        out.str({});
-        err.str({});
-        CliContext context{out, err, dir.path()};
-        return CliApp().run(args, context);
-    }
     std::string path(const char* name) const { return dir.file(name); }
     // A file "a.sin" whose channel 1 is programmed through the table, with power bits 11.
     void makeImage() {
@@ -33,10 +26,6 @@ protected:
         std::copy(std::begin(row), std::end(row), image.row(0).begin());
         SinFile::store(dir / "a.sin", image);
     }
-
-    test::TempDir dir;
-    std::ostringstream out;
-    std::ostringstream err;
 };
 
 TEST_F(CliCsvTest, ImportWritesImageAndDumpThenExportGivesTheListBack) {

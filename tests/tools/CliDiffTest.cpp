@@ -1,6 +1,5 @@
 #include "data/SinFile.h"
-#include "tests/support/TempDir.h"
-#include "tools/cli/CliApp.h"
+#include "tests/tools/CliFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +8,12 @@
 namespace tarn::cli {
 namespace {
 
-class CliDiffTest : public ::testing::Test {
+class CliDiffTest : public CliFixture {
 protected:
-    int run(std::vector<std::string> args) {
-        out.str({});
-        err.str({});
-        CliContext context{out, err, dir.path()};
-        return CliApp().run(args, context);
-    }
     std::string store(const char* name, const RadioImage& image) {
         SinFile::store(dir / name, image);
         return dir.file(name);
     }
-
-    test::TempDir dir;
-    std::ostringstream out;
-    std::ostringstream err;
 };
 
 TEST_F(CliDiffTest, ListsChannelsSettingsAndOtherBytesAndExitsAsDiffDoes) {

@@ -1,7 +1,6 @@
 #include "data/RowDump.h"
 #include "data/SinFile.h"
-#include "tests/support/TempDir.h"
-#include "tools/cli/CliApp.h"
+#include "tests/tools/CliFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CliTest : public ::testing::Test {
+class CliTest : public CliFixture {
 protected:
-    int run(std::vector<std::string> args) {
-        out.str({});
-        err.str({});
-        CliContext context{out, err, dir.path()};
-        return CliApp().run(args, context);
-    }
     std::string path(const char* name) const { return (dir / name).string(); }
     void writeText(const char* name, const std::string& text) {
         std::ofstream(dir / name, std::ios::binary) << text;
@@ -37,10 +30,6 @@ protected:
             result += (++n == line ? replacement : l) + "\n";
         return result;
     }
-
-    test::TempDir dir;
-    std::ostringstream out;
-    std::ostringstream err;
 };
 
 TEST_F(CliTest, ShowOfANewImagePrintsTheEmptyGrid) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "tests/support/TempDir.h"
+#include "tools/cli/CliApp.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tarn::cli {
+
+// Runs tarn-cli verbs in process, with their output caught and the row dump kept in a
+// temporary folder.
+class CliFixture : public ::testing::Test {
+protected:
+    int run(std::vector<std::string> args) {
+        out.str({});
+        err.str({});
+        CliContext context{out, err, dir.path()};
+        return CliApp().run(args, context);
+    }
+
+    test::TempDir dir;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+} // namespace tarn::cli
