@@ -18,7 +18,6 @@ public:
     [[nodiscard]] bool initInstance();
 
     [[nodiscard]] const ProfileFile& store() const { return m_store; }
-    [[nodiscard]] const LauncherProfileFolder& profileFolder() const { return m_folder; }
 
 private:
     void bindStore();

@@ -52,7 +52,6 @@ public:
         return m_indicators;
     }
     [[nodiscard]] QAction* commandAction(int id) const;
-    [[nodiscard]] WindowListMenu& windowList() { return *m_windowList; }
     // Shows the recent-file entries (menu texts) in the File menu.
     void setRecentFiles(const QStringList& menuTexts);
     // Writes pane 0 of the status bar until the next prompt replaces it.

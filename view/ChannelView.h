@@ -58,7 +58,6 @@ public:
     [[nodiscard]] ChannelDocument& document() { return m_document; }
     [[nodiscard]] const ToneTable& tones() const { return m_tones; }
     [[nodiscard]] Prompter& prompter() { return m_prompter; }
-    [[nodiscard]] bool isInitialised() const { return m_initialised; }
 
     // The in-place editors; null until the first initial update.
     [[nodiscard]] QLineEdit* frequencyEdit() const { return m_frequencyEdit; }
