@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkgconf
+  cmake g++ make pkgconf ccache
   qt6-base-dev qt6-serialport-dev libqt6serialport6 libgl-dev
   libgtest-dev libgmock-dev googletest
   clang-14 libclang-rt-14-dev
