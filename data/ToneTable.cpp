@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 
 namespace tarn {
 
@@ -96,14 +95,11 @@ std::optional<int> ToneTable::match(std::string_view typed) const {
 }
 
 std::optional<int> ToneTable::matchTone(std::string_view number) const {
-    const auto value = StrictNumber::parse(number);
-    if (!value)
-        return std::nullopt;
     // Only a value the list holds exactly: 88 is not 88.5.
-    const double tenths = *value * 10.0;
-    if (std::abs(tenths - std::round(tenths)) > 1e-6)
+    const auto value = StrictNumber::parse(number);
+    if (!value || !value->isWholeAt(1))
         return std::nullopt;
-    const std::string text = std::to_string(static_cast<long long>(std::round(tenths)));
+    const std::string text = std::to_string(value->scaled(1, DecimalNumber::Rounding::TowardZero));
     const std::string listed =
         text.size() < 2 ? std::string() : text.substr(0, text.size() - 1) + "." + text.back();
     for (int i = FirstCtcss; i < FirstNormalDcs; ++i) {
