@@ -584,6 +584,7 @@ void TransferSession::pause(int ms, Stage next) {
         return;
     m_wait = Wait::Pause;
     m_pauseUntil = m_now + ms;
+    m_pausedMs += ms;
 }
 
 void TransferSession::readBytes(std::size_t count, Stage next) {

@@ -101,6 +101,8 @@ public:
     [[nodiscard]] const std::optional<VerifyResult>& verifyResult() const { return m_verify; }
     [[nodiscard]] const std::string& statusText() const { return m_statusText; }
     [[nodiscard]] int progressPosition() const { return m_position; }
+    // The protocol's own waits so far, for the lower bound of a transfer's time.
+    [[nodiscard]] double pausedMs() const { return m_pausedMs; }
 
 private:
     enum class Stage {
@@ -233,6 +235,7 @@ private:
     std::string m_statusText;
     std::string m_progressPrefix;
     int m_position = 0;
+    double m_pausedMs = 0;
 };
 
 } // namespace tarn

@@ -1,6 +1,7 @@
 #include "tools/cli/SessionLoop.h"
 
 #include "link/SerialPortLine.h"
+#include "link/TransferObserver.h"
 #include "link/TransferUi.h"
 
 #include <algorithm>
@@ -112,6 +113,8 @@ void SessionLoop::performOne(Entry& entry, const SessionAction& action) {
         entry.line.close();
         return;
     case Kind::Write:
+        if (m_observer)
+            m_observer->bytesOut(action.bytes, nowMs(), entry.session.step());
         if (entry.line.writeWithoutDrain(action.bytes)) {
             entry.draining = true;
             checkDrained(entry);
@@ -156,8 +159,12 @@ void SessionLoop::takeInput(Entry& entry) {
     std::array<std::uint8_t, 256> buffer{};
     for (;;) {
         const ReadResult got = entry.line.readArrived(buffer);
-        if (got.count > 0)
-            entry.session.bytesReceived({buffer.data(), got.count}, nowMs());
+        if (got.count > 0) {
+            const std::span<const std::uint8_t> bytes{buffer.data(), got.count};
+            if (m_observer)
+                m_observer->bytesIn(bytes, nowMs(), entry.session.step());
+            entry.session.bytesReceived(bytes, nowMs());
+        }
         if (got.failed) {
             entry.session.lineLost(nowMs());
             return;

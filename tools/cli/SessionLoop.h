@@ -9,6 +9,7 @@
 
 namespace tarn {
 class SerialPortLine;
+class TransferObserver;
 class TransferUi;
 } // namespace tarn
 
@@ -28,6 +29,8 @@ public:
     // line and ui must outlive run(). Returns the session's index.
     std::size_t add(std::string port, SerialPortLine& line, TransferUi& ui,
                     TransferDirection direction, const RadioImage& image, SessionOptions options);
+    // Sees every byte of every session; may be null.
+    void setObserver(TransferObserver* observer) { m_observer = observer; }
     // Returns once every session has ended.
     void run();
     [[nodiscard]] const TransferSession& session(std::size_t index) const;
@@ -44,6 +47,7 @@ private:
     [[nodiscard]] static double nowMs();
 
     std::vector<std::unique_ptr<Entry>> m_entries;
+    TransferObserver* m_observer = nullptr;
 };
 
 } // namespace tarn::cli
