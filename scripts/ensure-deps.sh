@@ -10,7 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-wqy-microhei
   xvfb xdotool openbox x11-utils x11-apps xclip python3
-  emscripten node-acorn nodejs npm chromium
+  emscripten node-acorn nodejs chromium
 )
 
 # The browser suite's one npm package, at the version its lock file pins; no browser download.
@@ -30,6 +30,9 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+
+# A Node.js from elsewhere brings its own npm, which Debian's npm would conflict with.
+command -v npm >/dev/null || missing+=(npm)
 
 [ ${#missing[@]} -eq 0 ] && exit 0
 
