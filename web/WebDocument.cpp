@@ -92,20 +92,17 @@ WebResult WebDocument::storeCell(int row, int column, const std::string& text, b
     CellValueStore store(m_document, m_tones, m_prompter, AppTitles::AppName);
     switch (column) {
     case ChannelCodec::RxFreqColumn:
-    case ChannelCodec::TxFreqColumn: {
-        const bool accepted = text.empty() || !CellValueStore::frequencyValue(text).empty();
-        if (!accepted) {
-            (void)store.acceptsFrequency(text, true);
+    case ChannelCodec::TxFreqColumn:
+        // A refused value has told the user why and stored nothing.
+        if (!store.storeFrequency(row, column, text,
+                                  enter ? CellValueStore::Emptying::OnEnter
+                                        : CellValueStore::Emptying::OnLeave))
             return result(false);
-        }
-        store.storeFrequency(row, column, text,
-                             enter ? CellValueStore::Emptying::OnEnter
-                                   : CellValueStore::Emptying::OnLeave);
         break;
-    }
     case ChannelCodec::DecColumn:
     case ChannelCodec::EncColumn:
-        store.store(row, column, store.toneValue(row, text));
+        if (!store.storeTone(row, {column}, text))
+            return result(false);
         break;
     default:
         store.storeChoice(row, column, text);
