@@ -10,7 +10,10 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace tarn {
 
@@ -28,10 +31,11 @@ std::string translated(const char* text, const std::string& value = {}) {
     return message.toStdString();
 }
 
+// The core's refusal, its own lines in the interface language.
 std::string refusal(const std::filesystem::path& path, const std::vector<std::string>& problems) {
     std::string text = translated(
         QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "Could not import \"%1\":"), path.string());
-    const auto listed = std::min<std::size_t>(problems.size(), ChannelListFiles::ListedProblems);
+    const auto listed = std::min(problems.size(), ChannelCsvImport::ListedProblems);
     for (std::size_t i = 0; i < listed; ++i)
         text += "\n" + problems[i];
     if (problems.size() > listed)

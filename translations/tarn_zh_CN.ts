@@ -117,6 +117,13 @@
     </message>
 </context>
 <context>
+    <name>tarn::ChannelView</name>
+    <message>
+        <source>Outside the band of the model (%1): the radio cannot use this channel</source>
+        <translation>超出本机型的频段（%1）：电台无法使用此信道</translation>
+    </message>
+</context>
+<context>
     <name>tarn::CommandTable</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -677,6 +684,14 @@ About</source>
     <message>
         <source>Standard</source>
         <translation>标准</translation>
+    </message>
+    <message>
+        <source>1 channel outside the band</source>
+        <translation>1 个信道超出频段</translation>
+    </message>
+    <message>
+        <source>%1 channels outside the band</source>
+        <translation>%1 个信道超出频段</translation>
     </message>
 </context>
 <context>
