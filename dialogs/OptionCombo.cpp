@@ -1,5 +1,6 @@
 #include "dialogs/OptionCombo.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <string>
@@ -19,8 +20,10 @@ OptionCombo::OptionCombo(int controlId, QWidget* parent)
 
 void OptionCombo::setEntries(std::span<const std::string_view> entries) {
     clear();
+    // Word entries of the options are marked in the core for this context; numbers and
+    // names show as they are.
     for (const std::string_view entry : entries)
-        addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+        addItem(QCoreApplication::translate("tarn::OptionalFeatures", std::string(entry).c_str()));
     select(NoSelection);
 }
 

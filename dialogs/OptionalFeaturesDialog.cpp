@@ -6,10 +6,12 @@
 #include "dialogs/OptionCombo.h"
 #include "qtsupport/DialogUnits.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
+#include <string>
 
 namespace tarn {
 
@@ -25,8 +27,9 @@ constexpr int RowPitch = 16;
 constexpr int LeftBoxWidth = 50;
 constexpr int RightBoxWidth = 65;
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// A label marked in the core, in the interface language.
+QString translatedLabel(std::string_view text) {
+    return QCoreApplication::translate("tarn::OptionalFeatures", std::string(text).c_str());
 }
 
 } // namespace
@@ -48,7 +51,7 @@ void OptionalFeaturesDialog::createControls() {
     // Created in the order of the columns, so Tab walks down the left column first.
     for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i) {
         const FeatureField& field = OptionalFeatures::fields()[i];
-        m_labels[i] = new QLabel(fromView(field.label), this);
+        m_labels[i] = new QLabel(translatedLabel(field.label), this);
         m_boxes[i] = new OptionCombo(field.controlId, this);
         m_boxes[i]->setEntries(field.entries);
         m_labels[i]->setBuddy(m_boxes[i]);

@@ -8,7 +8,12 @@
 #include "data/CsvText.h"
 #include "shell/ChannelListDialogs.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace tarn {
 
@@ -16,6 +21,28 @@ namespace {
 
 std::filesystem::path toPath(const QString& name) {
     return std::filesystem::path(name.toStdU16String());
+}
+
+// A message in the interface language, with its value in place of %1.
+std::string translated(const char* text, const std::string& value = {}) {
+    QString message = QCoreApplication::translate("tarn::ChannelListFiles", text);
+    if (message.contains(QLatin1String("%1")))
+        message = message.arg(QString::fromStdString(value));
+    return message.toStdString();
+}
+
+// The core's refusal, its own lines in the interface language.
+std::string refusal(const std::filesystem::path& path, const std::vector<std::string>& problems) {
+    std::string text = translated(
+        QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "Could not import \"%1\":"), path.string());
+    const auto listed = std::min(problems.size(), ChannelCsvImport::ListedProblems);
+    for (std::size_t i = 0; i < listed; ++i)
+        text += "\n" + problems[i];
+    if (problems.size() > listed)
+        text += "\n" + translated(QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "and %1 more."),
+                                  std::to_string(problems.size() - listed));
+    return text + "\n" +
+           translated(QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "Nothing has been changed."));
 }
 
 } // namespace
@@ -36,12 +63,14 @@ void ChannelListFiles::importInto(ChannelDocument& document, QWidget* parent) {
     try {
         text = CsvText::readFile(path);
     } catch (const CsvFileError& error) {
-        tell(std::string("Could not import ") + error.what() + ".", true);
+        tell(translated(QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "Could not import %1."),
+                        error.what()),
+             true);
         return;
     }
     const int count = document.channelCount();
     if (const auto list = ChannelCsvImport::read(text, count); !list.accepted()) {
-        tell(ChannelCsvImport::refusal(path.string(), list.problems()), true);
+        tell(refusal(path, list.problems()), true);
         return;
     }
     const auto options = m_dialogs.confirmImport(
@@ -67,7 +96,9 @@ void ChannelListFiles::exportFrom(ChannelDocument& document, const QString& sugg
     try {
         CsvText::writeFile(path, result.text);
     } catch (const CsvFileError& error) {
-        tell(std::string("Could not export ") + error.what() + ".", true);
+        tell(translated(QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "Could not export %1."),
+                        error.what()),
+             true);
         return;
     }
     if (result.leftOut.empty())

@@ -7,6 +7,10 @@
 
 #include <array>
 #include <functional>
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QMenu;
@@ -69,6 +73,7 @@ signals:
     void filesDropped(const QStringList& paths);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -77,6 +82,9 @@ protected:
 private:
     [[nodiscard]] QAction* makeAction(int id);
     void buildMenus();
+    void addItems(QMenu& menu, std::span<const int> items);
+    // Sets every text of the menus, the toolbar and the status bar in the current language.
+    void retranslate();
     void buildToolBar();
     void buildStatusBar();
     void updateBandPane();
@@ -94,6 +102,8 @@ private:
     std::array<LockKeyIndicator*, 3> m_indicators{};
     std::array<QAction*, 4> m_recentActions{};
     WindowListMenu* m_windowList = nullptr;
+    // The menus with their untranslated titles.
+    std::vector<std::pair<QMenu*, std::string_view>> m_menus;
     CommandTarget* m_appTarget = nullptr;
     std::function<bool()> m_exitGuard;
     std::function<bool()> m_closeHold;

@@ -2,6 +2,7 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "common/Translate.h"
 #include "data/SinFile.h"
 #include "qtsupport/CommandIds.h"
 #include "shell/DocumentHost.h"
@@ -23,7 +24,8 @@ bool TarnDocument::load(const std::filesystem::path& path) {
         loadFile(path);
         return true;
     } catch (const SinFileError& error) {
-        const std::string text = std::string("Could not open ") + error.what() + ".";
+        const std::string text =
+            tr("Could not open %1.").arg(QString::fromStdString(error.what())).toStdString();
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return false;
     }
@@ -39,7 +41,8 @@ bool TarnDocument::openCopy(const std::filesystem::path& path) {
 TarnDocument::OpenResult TarnDocument::openDocument(const std::filesystem::path& path) {
     if (!load(path))
         return OpenResult::Failed;
-    const Prompt question{"Do you rewrite data?", "Prompt", PromptButtons::OkCancel,
+    const Prompt question{TARN_TRANSLATE_NOOP("tarn::Prompt", "Do you rewrite data?"),
+                          TARN_TRANSLATE_NOOP("tarn::Prompt", "Prompt"), PromptButtons::OkCancel,
                           PromptIcon::Warning};
     if (m_prompter.ask(question) != PromptAnswer::Ok)
         return OpenResult::Cancelled;
@@ -52,8 +55,9 @@ bool TarnDocument::saveDocument(const std::filesystem::path& path) {
     try {
         storeFile(path);
     } catch (const SinFileError& error) {
-        const std::string text = std::string("Could not save ") + error.what() +
-                                 ".\nThe file on disk has not been changed.";
+        const std::string text = tr("Could not save %1.\nThe file on disk has not been changed.")
+                                     .arg(QString::fromStdString(error.what()))
+                                     .toStdString();
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return false;
     }

@@ -63,13 +63,14 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     // Ctrl+C is Copy: the ports keep their letters only.
     QStringList setup{"COM1(&P)|32773", "COM2(&Q)|32775", "COM3(&S)|32776", "COM4(&T)|32777", "-"};
 #ifndef _WIN32
-    setup.append("P&orts...|32783");
+    setup.append({"P&orts...|32783", "-"});
 #endif
+    setup.append("&Language|32800");
     EXPECT_EQ(menus[4], setup);
     EXPECT_EQ(menus[5], (QStringList{"&Toolbar|59392", "&Status Bar|59393"}));
     EXPECT_EQ(menus[6], (QStringList{"&New Window|57648", "&Cascade|57650", "&Tile|57651",
                                      "&Arrange Icons|57649"}));
-    EXPECT_EQ(menus[7], (QStringList{"&About ...|57664"}));
+    EXPECT_EQ(menus[7], (QStringList{"TARN &Help\tF1|57670", "-", "&About ...|57664"}));
 }
 
 TEST_F(Menus, PromptsSplitIntoStatusTextAndTooltip) {
@@ -100,7 +101,8 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
     ASSERT_TRUE(start());
     trigger(cmd::FileClose);
     ASSERT_EQ(documentCount(), 0U);
-    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393, 57664, 32795, 32796};
+    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393,
+                           57664, 32795, 32796, 32800, 57670};
 #ifndef _WIN32
     // The ports are the program's setting, not a document's.
     expected.insert(32783);
