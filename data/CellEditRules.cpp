@@ -5,6 +5,7 @@
 #include "data/ChannelDocument.h"
 
 #include <cctype>
+#include <optional>
 #include <utility>
 
 namespace tarn {
@@ -143,26 +144,26 @@ int CellEditRules::itemStartingWith(const std::vector<std::string>& items,
 }
 
 CellEditRules::Result CellEditRules::leave(Cell cell, int farColumn, const std::string& text) {
+    Result result;
     // A row the sheet no longer has takes nothing.
     if (!isEditable(cell.row, cell.column))
-        return {};
+        return result;
     switch (editorFor(cell.column)) {
-    case Editor::Tone: {
-        const std::string value = m_store.toneValue(cell.row, text);
-        m_store.store(cell.row, cell.column, value);
+    case Editor::Tone:
         // A selection across both tone columns sets both; it never reaches other columns.
-        if (farColumn != cell.column && isToneColumn(farColumn))
-            m_store.store(cell.row, farColumn, value);
+        result.refused = farColumn != cell.column && isToneColumn(farColumn)
+                             ? !m_store.storeTone(cell.row, {cell.column, farColumn}, text)
+                             : !m_store.storeTone(cell.row, {cell.column}, text);
         break;
-    }
     case Editor::Frequency:
-        m_store.storeFrequency(cell.row, cell.column, text, CellValueStore::Emptying::OnLeave);
+        result.refused =
+            !m_store.storeFrequency(cell.row, cell.column, text, CellValueStore::Emptying::OnLeave);
         break;
     default:
         m_store.storeChoice(cell.row, cell.column, text);
         break;
     }
-    return {};
+    return result;
 }
 
 CellEditRules::Result CellEditRules::enter(Cell cell, const std::string& text) {
@@ -171,30 +172,43 @@ CellEditRules::Result CellEditRules::enter(Cell cell, const std::string& text) {
         return result;
     switch (editorFor(cell.column)) {
     case Editor::Frequency:
-        m_store.storeFrequency(cell.row, cell.column, text, CellValueStore::Emptying::OnEnter);
-        result.next = {cell.row, cell.column + 1};
+        result.refused =
+            !m_store.storeFrequency(cell.row, cell.column, text, CellValueStore::Emptying::OnEnter);
         break;
     case Editor::Tone:
-        m_store.store(cell.row, cell.column, m_store.toneValue(cell.row, text));
-        result.next = {cell.row, cell.column + 1};
+        result.refused = !m_store.storeTone(cell.row, {cell.column}, text);
         break;
     default:
         // A row without frequencies keeps what its cell held.
         if (m_store.hasFrequency(cell.row))
-            m_store.store(cell.row, cell.column, text);
+            m_store.storeChoice(cell.row, cell.column, text);
         if (cell.row + 1 < m_document.sheet().rowCount())
             result.next = {cell.row + 1, ChannelCodec::RxFreqColumn};
         else
             result.leavesGrid = true;
-        break;
+        return result;
     }
+    if (!result.refused)
+        result.next = {cell.row, cell.column + 1};
     return result;
+}
+
+bool CellEditRules::mayLeave(Cell cell, const std::string& text, bool tellWhyNot) {
+    if (!isEditable(cell.row, cell.column))
+        return true;
+    switch (editorFor(cell.column)) {
+    case Editor::Frequency:
+        return m_store.acceptsFrequency(text, tellWhyNot);
+    case Editor::Tone:
+        return m_store.acceptsTone(cell.row, text, tellWhyNot);
+    default:
+        return true;
+    }
 }
 
 CellEditRules::Result CellEditRules::storePending(Cell cell, int farColumn,
                                                   const std::string& text) {
-    if (editorFor(cell.column) == Editor::Frequency && isEditable(cell.row, cell.column) &&
-        !m_store.acceptsFrequency(text, true)) {
+    if (!mayLeave(cell, text, true)) {
         Result refused;
         refused.refused = true;
         return refused;
@@ -205,10 +219,9 @@ CellEditRules::Result CellEditRules::storePending(Cell cell, int farColumn,
 bool CellEditRules::differs(Cell cell, const std::string& text) const {
     if (!isEditable(cell.row, cell.column))
         return false;
-    if (editorFor(cell.column) == Editor::Frequency && !text.empty() &&
-        CellValueStore::frequencyValue(text).empty())
-        return true;
-    return valueFor(cell, text) != cellText(cell);
+    // A value that would be refused always differs: it is the user's, not the cell's.
+    const std::optional<std::string> value = valueFor(cell, text);
+    return !value || *value != cellText(cell);
 }
 
 CellEditRules::Cell CellEditRules::tabFrom(Cell cell, bool backward) const {
@@ -229,14 +242,16 @@ CellEditRules::Cell CellEditRules::enterOnGrid(Cell cell) const {
     return tabFrom(cell, false);
 }
 
-std::string CellEditRules::valueFor(Cell cell, const std::string& text) const {
+std::optional<std::string> CellEditRules::valueFor(Cell cell, const std::string& text) const {
     switch (editorFor(cell.column)) {
     case Editor::Tone:
         return m_store.toneValue(cell.row, text);
     case Editor::Frequency:
+        if (!text.empty() && CellValueStore::frequencyValue(text).empty())
+            return std::nullopt;
         return CellValueStore::frequencyValue(text);
     default:
-        return m_store.hasFrequency(cell.row) ? text : std::string();
+        return m_store.choiceValue(cell.row, cell.column, text);
     }
 }
 

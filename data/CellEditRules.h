@@ -2,6 +2,7 @@
 
 #include "data/CellValueStore.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,13 +72,17 @@ public:
     [[nodiscard]] static int itemStartingWith(const std::vector<std::string>& items,
                                               const std::string& typed);
 
+    // Whether the cell may be left with this text open over it: false for a frequency or a tone
+    // its check refuses, told first when asked to.
+    [[nodiscard]] bool mayLeave(Cell cell, const std::string& text, bool tellWhyNot);
     // Leaving the cell stores the editor's text; a tone also goes into the far column of the
-    // selection when that is the other tone column.
+    // selection when that is the other tone column. A refused value is told and stores nothing.
     Result leave(Cell cell, int farColumn, const std::string& text);
     // Enter inside an editor: stores as leaving does (a frequency emptied by it keeps CHN Lock,
-    // a choice on a row without frequencies is kept out) and names the next cell.
+    // a choice on a row without frequencies is kept out) and names the next cell; a refused
+    // value is told, stores nothing and names none.
     Result enter(Cell cell, const std::string& text);
-    // Stores a value still open before a save, a transfer or a command; a frequency that its
+    // Stores a value still open before a save, a transfer or a command; a value that its
     // check refuses is told, left open and stored nowhere.
     Result storePending(Cell cell, int farColumn, const std::string& text);
     // Whether the open text would change its cell (a refused frequency always would).
@@ -92,7 +97,8 @@ public:
     [[nodiscard]] CellValueStore& store() { return m_store; }
 
 private:
-    [[nodiscard]] std::string valueFor(Cell cell, const std::string& text) const;
+    // What leaving would store; nothing for a value that would be refused.
+    [[nodiscard]] std::optional<std::string> valueFor(Cell cell, const std::string& text) const;
     [[nodiscard]] std::string cellText(Cell cell) const;
 
     ChannelDocument& m_document;

@@ -3,6 +3,7 @@
 #include "data/AtomicFile.h"
 #include "data/FileHandle.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -95,13 +96,18 @@ RadioImage SinFile::load(const path& file) {
     RadioImage image;
     const auto bytes = image.bytes();
     const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), in.get());
-    if (got != bytes.size()) {
-        if (std::ferror(in.get()))
-            throw SinFileError(describe(file, "cannot read: " + lastError()));
-        throw SinFileError(describe(file, "not a channel file: it holds " + std::to_string(got) +
-                                              " bytes, a channel file holds " +
-                                              std::to_string(RadioImage::Size)));
-    }
+    if (got != bytes.size() && std::ferror(in.get()))
+        throw SinFileError(describe(file, "cannot read: " + lastError()));
+    return fromBytes(std::span<const std::uint8_t>(bytes.data(), got), file);
+}
+
+RadioImage SinFile::fromBytes(std::span<const std::uint8_t> bytes, const path& name) {
+    if (bytes.size() < RadioImage::Size)
+        throw SinFileError(
+            describe(name, "not a channel file: it holds " + std::to_string(bytes.size()) +
+                               " bytes, a channel file holds " + std::to_string(RadioImage::Size)));
+    RadioImage image;
+    std::copy_n(bytes.begin(), RadioImage::Size, image.bytes().begin());
     return image;
 }
 

@@ -2,7 +2,9 @@
 
 #include "data/RadioImage.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <stdexcept>
 
 namespace tarn {
@@ -18,6 +20,9 @@ class SinFile {
 public:
     // Reads the first 8192 bytes; a shorter or unreadable file throws SinFileError.
     [[nodiscard]] static RadioImage load(const std::filesystem::path& path);
+    // The same for a file's bytes already read (a browser's file); name only for messages.
+    [[nodiscard]] static RadioImage fromBytes(std::span<const std::uint8_t> bytes,
+                                              const std::filesystem::path& name);
     // Replaces the file atomically: a failure throws and leaves any old file as it was.
     // Refuses, before writing, a path that names anything but a regular file or a link to
     // one, and a file the user may not write. A link stays and its file is replaced; owner,

@@ -43,17 +43,10 @@ bool StrictNumber::isNumber(std::string_view text) {
     return fraction > 0 && whole + 1 + fraction == text.size();
 }
 
-std::optional<double> StrictNumber::parse(std::string_view text) {
+std::optional<DecimalNumber> StrictNumber::parse(std::string_view text) {
     if (!isNumber(text))
         return std::nullopt;
-    text = trimmed(text);
-    double value = 0.0;
-    // from_chars ignores the C locale, which a Qt program may have set to a decimal comma.
-    const auto result =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    return DecimalNumber::parse(trimmed(text));
 }
 
 std::optional<std::uint64_t> StrictNumber::parseWhole(std::string_view text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DecimalNumber.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,8 +19,8 @@ public:
     static constexpr const char* Rule = "is not a number (digits, optionally a point and digits)";
 
     [[nodiscard]] static bool isNumber(std::string_view text);
-    // The value of a cell that is a number; nothing otherwise.
-    [[nodiscard]] static std::optional<double> parse(std::string_view text);
+    // The exact value of a cell that is a number; nothing otherwise.
+    [[nodiscard]] static std::optional<DecimalNumber> parse(std::string_view text);
     // The value of a cell of digits only; nothing for a fraction, any other text or a value
     // beyond 64 bits.
     [[nodiscard]] static std::optional<std::uint64_t> parseWhole(std::string_view text);

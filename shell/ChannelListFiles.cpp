@@ -18,16 +18,6 @@ std::filesystem::path toPath(const QString& name) {
     return std::filesystem::path(name.toStdU16String());
 }
 
-std::string refusal(const std::filesystem::path& path, const std::vector<std::string>& problems) {
-    std::string text = "Could not import \"" + path.string() + "\":";
-    const auto listed = std::min<std::size_t>(problems.size(), ChannelListFiles::ListedProblems);
-    for (std::size_t i = 0; i < listed; ++i)
-        text += "\n" + problems[i];
-    if (problems.size() > listed)
-        text += "\nand " + std::to_string(problems.size() - listed) + " more.";
-    return text + "\nNothing has been changed.";
-}
-
 } // namespace
 
 ChannelListFiles::ChannelListFiles(Prompter& prompter, ChannelListDialogs& dialogs)
@@ -51,7 +41,7 @@ void ChannelListFiles::importInto(ChannelDocument& document, QWidget* parent) {
     }
     const int count = document.channelCount();
     if (const auto list = ChannelCsvImport::read(text, count); !list.accepted()) {
-        tell(refusal(path, list.problems()), true);
+        tell(ChannelCsvImport::refusal(path.string(), list.problems()), true);
         return;
     }
     const auto options = m_dialogs.confirmImport(

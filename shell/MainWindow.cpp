@@ -89,6 +89,7 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
             m_router->refresh(CommandTable::toolbar());
             m_router->refresh(CommandTable::keyed());
+            updateBandPane();
         });
     refreshCommands();
 }
@@ -170,6 +171,10 @@ void MainWindow::buildToolBar() {
 void MainWindow::buildStatusBar() {
     m_messagePane = new QLabel(QString::fromUtf8(AppTitles::IdleMessage), this);
     statusBar()->addWidget(m_messagePane, 1);
+    m_bandPane = new QLabel(this);
+    m_bandPane->setObjectName(QStringLiteral("bandPane"));
+    statusBar()->addPermanentWidget(m_bandPane);
+    m_bandPane->hide();
     const std::array<std::pair<const char*, int>, 3> keys{
         {{"CAP", Qt::Key_CapsLock}, {"NUM", Qt::Key_NumLock}, {"SCRL", Qt::Key_ScrollLock}}};
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -246,6 +251,17 @@ void MainWindow::showStatusText(const QString& message) {
 
 void MainWindow::refreshCommands() {
     m_router->refresh();
+    updateBandPane();
+}
+
+void MainWindow::updateBandPane() {
+    DocumentWindow* frame = activeChild();
+    const int count = frame ? frame->view().outOfBandChannels() : 0;
+    const QString text = count == 1 ? tr("1 channel outside the band")
+                                    : tr("%1 channels outside the band").arg(count);
+    if (m_bandPane->text() != text)
+        m_bandPane->setText(text);
+    m_bandPane->setVisible(count != 0);
 }
 
 std::vector<CommandTarget*> MainWindow::route() const {

@@ -48,6 +48,8 @@ public:
     [[nodiscard]] CommandRouter& router() { return *m_router; }
     [[nodiscard]] QToolBar& toolBar() { return *m_toolBar; }
     [[nodiscard]] QLabel& messagePane() { return *m_messagePane; }
+    // Counts the active window's channels outside its model's band; hidden at none.
+    [[nodiscard]] QLabel& bandPane() { return *m_bandPane; }
     [[nodiscard]] const std::array<LockKeyIndicator*, 3>& indicators() const {
         return m_indicators;
     }
@@ -77,6 +79,7 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
+    void updateBandPane();
     void arrangeIcons();
     // Gives a document window its first place and size in the work area.
     void placeFrame(DocumentWindow& frame);
@@ -87,6 +90,7 @@ private:
     CommandRouter* m_router;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
+    QLabel* m_bandPane = nullptr;
     std::array<LockKeyIndicator*, 3> m_indicators{};
     std::array<QAction*, 4> m_recentActions{};
     WindowListMenu* m_windowList = nullptr;

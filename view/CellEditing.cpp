@@ -72,8 +72,25 @@ void CellEditing::showEditor(int key) {
 }
 
 void CellEditing::commitEditor() {
-    if (openEditor())
+    if (openEditor() && mayLeaveCell())
         m_view.finishEditing(true);
+}
+
+bool CellEditing::mayLeaveCell() {
+    QWidget* editor = openEditor();
+    if (!editor || m_rules.mayLeave(m_view.currentCell(), editorText(*editor).toStdString(), true))
+        return true;
+    keepForMending(*editor);
+    return false;
+}
+
+void CellEditing::keepForMending(QWidget& editor) {
+    // The refused text stays over its cell, selected, so typing replaces it.
+    editor.setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(&editor))
+        edit->selectAll();
+    else if (QLineEdit* line = static_cast<QComboBox&>(editor).lineEdit())
+        line->selectAll();
 }
 
 void CellEditing::loadInto(QWidget& editor, const QString& text) const {
@@ -148,6 +165,8 @@ void CellEditing::enterKey(QWidget* focus) {
 void CellEditing::tabKey(bool backward) {
     const CellEditRules::Cell cell = m_view.currentCell();
     const bool editing = openEditor() != nullptr;
+    if (editing && !mayLeaveCell())
+        return;
     if (editing)
         m_view.finishEditing(true);
     const CellEditRules::Cell next = m_rules.tabFrom(cell, backward);
@@ -184,7 +203,7 @@ bool CellEditing::storePendingEdit() {
     const CellEditRules::Result result = m_rules.storePending(
         m_view.currentCell(), m_view.farColumn(), editorText(*editor).toStdString());
     if (result.refused) {
-        editor->setFocus();
+        keepForMending(*editor);
         return false;
     }
     m_view.finishEditing(false);
@@ -224,6 +243,10 @@ void CellEditing::seedBox(QComboBox& box, int key) {
 void CellEditing::enterInEditor(QWidget& editor) {
     const CellEditRules::Result result =
         m_rules.enter(m_view.currentCell(), editorText(editor).toStdString());
+    if (result.refused) {
+        keepForMending(editor);
+        return;
+    }
     m_view.finishEditing(false);
     followEnter(result);
 }

@@ -44,8 +44,11 @@ public:
     // key: 0 for a mouse press, 13 after Enter, otherwise the character typed over the table.
     void showEditor(int key);
     // Stores a value still open in the current cell's editor and closes it; nothing when no
-    // editor is open.
+    // editor is open. A refused value stays open over its cell, selected.
     void commitEditor();
+    // Whether the current cell may be left: false, after telling why, while its open editor
+    // holds a value that would be refused; the editor then stays open with the text selected.
+    [[nodiscard]] bool mayLeaveCell();
 
     // The delegate's side: a cell's text into its opening editor, an editor's value into
     // the cell it was open over.
@@ -76,6 +79,7 @@ private:
     void seedFrequency(const CellEditRules::Opening& opening);
     void seedBox(QComboBox& box, int key);
     void enterInEditor(QWidget& editor);
+    void keepForMending(QWidget& editor);
     // Opens the editor of the cell Enter named, or hands the focus on.
     void followEnter(const CellEditRules::Result& result);
     void moveTo(CellEditRules::Cell cell);

@@ -2,12 +2,23 @@
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
+#include "data/ModelBand.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include <optional>
 
 namespace tarn {
 
 namespace {
 
 constexpr Qt::Alignment CellAlignment = Qt::AlignHCenter | Qt::AlignTop;
+const QColor WarningColour(200, 0, 0);
+
+bool isFrequencyColumn(int column) {
+    return column == ChannelCodec::RxFreqColumn || column == ChannelCodec::TxFreqColumn;
+}
 
 QString headerText(int column) {
     return QString::fromUtf8(ChannelCodec::Headers[column]);
@@ -19,6 +30,7 @@ ChannelTableModel::ChannelTableModel(ChannelDocument& document, QObject* parent)
     : QAbstractTableModel(parent)
     , m_document(document) {
     m_document.sheet().addObserver(*this);
+    markBand();
 }
 
 ChannelTableModel::~ChannelTableModel() {
@@ -44,6 +56,14 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
             m_document.sheet().cellText(sheetRow(index), sheetColumn(index)));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(CellAlignment);
+    case Qt::ForegroundRole:
+        if (isOutOfBand(sheetRow(index), sheetColumn(index)))
+            return QBrush(WarningColour);
+        return {};
+    case Qt::ToolTipRole:
+        if (isOutOfBand(sheetRow(index), sheetColumn(index)))
+            return bandWarning();
+        return {};
     default:
         return {};
     }
@@ -85,6 +105,45 @@ QString ChannelTableModel::cornerText() {
     return headerText(ChannelCodec::NumberColumn);
 }
 
+bool ChannelTableModel::isOutOfBand(int sheetRow, int sheetColumn) const {
+    if (!isFrequencyColumn(sheetColumn) || m_outOfBand.count(sheetRow) == 0)
+        return false;
+    const std::optional<ModelBand> band = ModelBand::of(m_document.image());
+    return band && band->excludes(m_document.sheet().cellText(sheetRow, sheetColumn));
+}
+
+void ChannelTableModel::markBand() {
+    recountBand();
+    if (rowCount() > 0)
+        emit dataChanged(index(0, ChannelCodec::RxFreqColumn - 1),
+                         index(rowCount() - 1, ChannelCodec::TxFreqColumn - 1),
+                         {Qt::ForegroundRole, Qt::ToolTipRole});
+}
+
+void ChannelTableModel::recountBand() {
+    m_outOfBand.clear();
+    for (int row = 1; row <= rowCount(); ++row) {
+        if (excludes(row))
+            m_outOfBand.insert(row);
+    }
+}
+
+bool ChannelTableModel::excludes(int sheetRow) const {
+    const std::optional<ModelBand> band = ModelBand::of(m_document.image());
+    if (!band)
+        return false;
+    const ChannelSheet& sheet = m_document.sheet();
+    return band->excludes(sheet.cellText(sheetRow, ChannelCodec::RxFreqColumn)) ||
+           band->excludes(sheet.cellText(sheetRow, ChannelCodec::TxFreqColumn));
+}
+
+QString ChannelTableModel::bandWarning() const {
+    const std::optional<ModelBand> band = ModelBand::of(m_document.image());
+    const std::string_view name = band ? band->name() : std::string_view();
+    return tr("Outside the band of the model (%1): the radio cannot use this channel")
+        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
 void ChannelTableModel::cellChanged(int row, int column) {
     // The sheet's header row is the model's horizontal header, which never changes.
     if (row < 1 || row > rowCount())
@@ -94,13 +153,26 @@ void ChannelTableModel::cellChanged(int row, int column) {
         return;
     }
     const QModelIndex cell = indexOf(row, column);
-    if (cell.isValid())
+    if (!cell.isValid())
+        return;
+    if (!isFrequencyColumn(column)) {
         emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole, Qt::AccessibleTextRole});
+        return;
+    }
+    if (excludes(row))
+        m_outOfBand.insert(row);
+    else
+        m_outOfBand.erase(row);
+    // Each frequency cell carries its own warning; the other one's is unchanged.
+    emit dataChanged(cell, cell,
+                     {Qt::DisplayRole, Qt::EditRole, Qt::AccessibleTextRole, Qt::ForegroundRole,
+                      Qt::ToolTipRole});
 }
 
 void ChannelTableModel::sheetReset() {
     // The sheet has changed already; views drop their editors and ask afresh.
     beginResetModel();
+    recountBand();
     endResetModel();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+#include <set>
+
 namespace tarn {
 
 class ChannelDocument;
@@ -36,11 +38,23 @@ public:
     // The text of the corner where the two headers meet.
     [[nodiscard]] static QString cornerText();
 
+    // Channels with a frequency outside the band of the document's model: kept and written,
+    // but the radio cannot use them, so their cells carry a warning of their own.
+    [[nodiscard]] int outOfBandChannels() const { return static_cast<int>(m_outOfBand.size()); }
+    [[nodiscard]] bool isOutOfBand(int sheetRow, int sheetColumn) const;
+    // Looks at every channel again, after the model's band may have changed.
+    void markBand();
+
 private:
     void cellChanged(int row, int column) override;
     void sheetReset() override;
+    void recountBand();
+    // Whether the channel has a frequency outside the band; false when the band is unknown.
+    [[nodiscard]] bool excludes(int sheetRow) const;
+    [[nodiscard]] QString bandWarning() const;
 
     ChannelDocument& m_document;
+    std::set<int> m_outOfBand;
 };
 
 } // namespace tarn

@@ -191,6 +191,11 @@ void ChannelTableView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex pressed = indexAt(event->position().toPoint());
     const bool keeps = event->button() == Qt::RightButton &&
                        (!pressed.isValid() || selectionModel()->isSelected(pressed));
+    // A refused value keeps its cell and its editor; the press goes nowhere.
+    if (!keeps && pressed.isValid() && !mayLeave(currentCellIndex(), pressed)) {
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton || (event->button() == Qt::RightButton && !keeps)) {
         const bool extending = std::exchange(m_extending, event->modifiers() & Qt::ShiftModifier);
         QTableView::mousePressEvent(event);
@@ -207,11 +212,23 @@ void ChannelTableView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ChannelTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (current.isValid() && !mayLeave(previous, current)) {
+        // Back to the cell that keeps its editor; this move never happened.
+        selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
+        return;
+    }
     QTableView::currentChanged(current, previous);
     if (m_extending || !current.isValid())
         return;
     const auto [row, column] = m_channels.sheetCell(current);
     m_current = {row, column};
+}
+
+bool ChannelTableView::mayLeave(const QModelIndex& from, const QModelIndex& to) const {
+    if (!m_mayLeave || !from.isValid() || from == to)
+        return true;
+    const QWidget* editor = indexWidget(from);
+    return !editor || editor->isHidden() || m_mayLeave();
 }
 
 void ChannelTableView::changeEvent(QEvent* event) {

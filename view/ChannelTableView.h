@@ -5,6 +5,7 @@
 #include <QTableView>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace tarn {
@@ -51,6 +52,8 @@ public:
     void finishEditing(bool store);
     // The focus goes to the next (previous) widget after the table.
     void leaveTable(bool backward);
+    // Asked before a cell with an open editor is left; a false answer keeps the cell current.
+    void setLeaveCheck(std::function<bool()> mayLeave) { m_mayLeave = std::move(mayLeave); }
 
     // Relative widths of the data columns and of the number column, in that order.
     [[nodiscard]] std::array<double, 7> columnShares() const { return m_shares; }
@@ -81,6 +84,9 @@ private:
     [[nodiscard]] int padding() const;
     [[nodiscard]] int minimumNumberWidth() const;
     void placeCorner();
+    // Whether the current cell may be left for another; asks the leave check while an editor
+    // is open.
+    [[nodiscard]] bool mayLeave(const QModelIndex& from, const QModelIndex& to) const;
 
     ChannelProxyModel& m_channels;
     FixedCornerCell* m_corner = nullptr;
@@ -91,6 +97,7 @@ private:
     Cell m_current;
     bool m_extending = false;
     bool m_fitting = false;
+    std::function<bool()> m_mayLeave;
 };
 
 } // namespace tarn

@@ -202,6 +202,7 @@ void ChannelView::createEditors() {
 }
 
 void ChannelView::connectGridEvents() {
+    m_grid.setLeaveCheck([this] { return m_editing.mayLeaveCell(); });
     connect(&m_grid, &ChannelTableView::scrolled, this, [this] { m_editing.scrolled(); });
     connect(&m_grid, &ChannelTableView::mouseDown, this,
             [this](Qt::MouseButton button) { onMouseDown(button); });
@@ -317,12 +318,17 @@ void ChannelView::onEditData() {
     m_grid.setFocus();
 }
 
+int ChannelView::outOfBandChannels() const {
+    return m_proxy.channels().outOfBandChannels();
+}
+
 void ChannelView::onModelInformation() {
     const ChannelDocument::Change change(m_document, "Model Information");
     m_dialogs.modelInformation(m_document, window());
     // OK and Cancel alike: the model choice may have changed the channel count, which every
     // window of the document shows.
     m_document.setUpRowsForChannelCount();
+    m_proxy.channels().markBand();
 }
 
 void ChannelView::onOptionalFeatures() {

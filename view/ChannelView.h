@@ -73,6 +73,10 @@ public:
     [[nodiscard]] QComboBox* lockBox() const { return m_lockBox; }
     [[nodiscard]] QComboBox* toneBox() const { return m_toneBox; }
 
+    // Channels with a frequency outside the band of the document's model: kept and written,
+    // but the radio cannot use them, so their cells carry a warning.
+    [[nodiscard]] int outOfBandChannels() const;
+
     // The form's own size.
     [[nodiscard]] QSize sizeHint() const override;
 

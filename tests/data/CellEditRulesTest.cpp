@@ -15,7 +15,9 @@ namespace {
 using Cell = CellEditRules::Cell;
 using Row = std::vector<std::string>;
 
-const std::string RangeText = "Error Data Format，Please input again";
+const std::string RangeText =
+    "Error Data Format，Please input again\nThe frequency must lie between 100 and 600 MHz.";
+const std::string ToneText = "Please choose a tone or code from the list";
 const std::string NumberText = "Please input Number";
 const Row Blank = {"", "", "", "", "", ""};
 const Row Programmed = {"145.50000", "145.50000", "88.5", "OFF", "Low", "UnLock"};
@@ -110,6 +112,7 @@ TEST_F(CellEditRulesTest, LeavingACellStoresByItsColumnsRules) {
         int farColumn;
         std::string text;
         Row after;
+        bool refused = false;
     };
     const std::vector<Case> cases = {
         {"a new channel fills in",
@@ -124,12 +127,13 @@ TEST_F(CellEditRulesTest, LeavingACellStoresByItsColumnsRules) {
          2,
          "146.52", //
          {"", "146.52000", "OFF", "OFF", "High", "Lock"}},
-        {"a refused frequency empties",
+        {"a refused frequency stores and empties nothing",
          Programmed,
          {1, 1},
          1,
-         "99", //
-         {"", "145.50000", "", "OFF", "Low", "UnLock"}},
+         "99",
+         Programmed,
+         true},
         {"emptying the last frequency empties power and lock", //
          {"", "145.50000", "", "", "Low", "UnLock"},
          {1, 2},
@@ -148,12 +152,32 @@ TEST_F(CellEditRulesTest, LeavingACellStoresByItsColumnsRules) {
          5,
          "67.0", //
          {"145.50000", "145.50000", "88.5", "67.0", "Low", "UnLock"}},
-        {"an unknown tone is OFF",
+        {"a tone the list lacks stores nothing", Programmed, {1, 3}, 3, "12", Programmed, true},
+        {"a code without polarity stores nothing, in neither column",
+         Programmed,
+         {1, 3},
+         4,
+         "D023",
+         Programmed,
+         true},
+        {"a tone by value in the list's spelling",
+         Programmed,
+         {1, 4},
+         4,
+         " 100 ", //
+         {"145.50000", "145.50000", "88.5", "100.0", "Low", "UnLock"}},
+        {"an empty tone is OFF",
          Programmed,
          {1, 3},
          3,
-         "12", //
+         "", //
          {"145.50000", "145.50000", "OFF", "OFF", "Low", "UnLock"}},
+        {"a choice in any case is stored in the list's spelling",
+         Programmed,
+         {1, 5},
+         5,
+         "middle", //
+         {"145.50000", "145.50000", "88.5", "OFF", "Middle", "UnLock"}},
         {"a tone on a row without frequencies is empty", Blank, {1, 3}, 3, "67.0", Blank},
         {"a choice on a row without frequencies is empty", Blank, {1, 5}, 5, "Low", Blank},
         {"a choice is stored",
@@ -168,9 +192,9 @@ TEST_F(CellEditRulesTest, LeavingACellStoresByItsColumnsRules) {
         prompter.clear();
         prompter.answer(PromptAnswer::Ok);
         const CellEditRules::Result result = rules.leave(c.cell, c.farColumn, c.text);
-        EXPECT_FALSE(result.refused) << c.what;
+        EXPECT_EQ(result.refused, c.refused) << c.what;
         EXPECT_EQ(rowTexts(1), c.after) << c.what;
-        EXPECT_EQ(prompter.pendingAnswers(), c.text == "99" ? 0U : 1U) << c.what;
+        EXPECT_EQ(prompter.pendingAnswers(), c.refused ? 0U : 1U) << c.what;
     }
     EXPECT_NO_THROW((void)rules.leave({200, 1}, 1, "145")) << "a row that went takes nothing";
 }
@@ -221,6 +245,21 @@ TEST_F(CellEditRulesTest, EnterStoresAndNamesTheNextCell) {
          {"", "", "", "", "", "Lock"},
          {6, 1},
          false},
+        {"a refused frequency names no cell",
+         Programmed,
+         {5, 1},
+         "146.523",
+         Programmed,
+         {0, 0},
+         false},
+        {"a refused tone names no cell", Programmed, {5, 3}, "abc", Programmed, {0, 0}, false},
+        {"a power name in any case",
+         Programmed,
+         {5, 5},
+         "HIGH", //
+         {"145.50000", "145.50000", "88.5", "OFF", "High", "UnLock"},
+         {6, 1},
+         false},
         {"the last row hands the focus on",
          Programmed,
          {199, 6},
@@ -231,7 +270,12 @@ TEST_F(CellEditRulesTest, EnterStoresAndNamesTheNextCell) {
     };
     for (const Case& c : cases) {
         setRow(c.cell.row, c.before);
+        prompter.clear();
+        prompter.answer(PromptAnswer::Ok);
         const CellEditRules::Result result = rules.enter(c.cell, c.text);
+        // Only a refusal names no cell and keeps the focus: it stays with the editor.
+        EXPECT_EQ(result.refused, c.next.row == 0 && !c.leavesGrid) << c.what;
+        EXPECT_EQ(prompter.pendingAnswers(), result.refused ? 0U : 1U) << c.what;
         EXPECT_EQ(rowTexts(c.cell.row), c.after) << c.what;
         EXPECT_EQ(result.next, c.next) << c.what;
         EXPECT_EQ(result.leavesGrid, c.leavesGrid) << c.what;
@@ -249,6 +293,14 @@ TEST_F(CellEditRulesTest, APendingRefusedFrequencyIsToldAndStoredNowhere) {
 
     EXPECT_FALSE(rules.storePending({1, 1}, 1, "146").refused);
     EXPECT_EQ(document.sheet().cellText(1, 1), "146.00000");
+
+    // A tone the list lacks is held back the same way, in both columns of the selection.
+    prompter.clear();
+    prompter.answer(PromptAnswer::Ok);
+    EXPECT_TRUE(rules.storePending({1, 3}, 4, "23").refused);
+    EXPECT_EQ(prompter.texts(), std::vector{ToneText});
+    EXPECT_EQ(document.sheet().cellText(1, 3), "88.5");
+    EXPECT_EQ(document.sheet().cellText(1, 4), "OFF");
 }
 
 TEST_F(CellEditRulesTest, OnlyTextsThatChangeTheirCellDiffer) {
@@ -260,10 +312,11 @@ TEST_F(CellEditRulesTest, OnlyTextsThatChangeTheirCellDiffer) {
         bool differs;
     };
     const std::vector<Case> cases = {
-        {{1, 1}, "145.5", false}, {{1, 1}, "145.6", true}, {{1, 1}, "abc", true},
-        {{1, 3}, "88.5", false},  {{1, 3}, "12", true},    {{1, 4}, "nonsense", false},
-        {{1, 5}, "Low", false},   {{1, 5}, "High", true},  {{2, 5}, "High", false},
-        {{2, 3}, "67.0", false},  {{0, 1}, "1", false},    {{1, 0}, "2", false},
+        {{1, 1}, "145.5", false}, {{1, 1}, "145.6", true},  {{1, 1}, "abc", true},
+        {{1, 3}, "88.5", false},  {{1, 3}, "12", true},     {{1, 4}, "nonsense", true},
+        {{1, 5}, "Low", false},   {{1, 5}, "High", true},   {{2, 5}, "High", false},
+        {{2, 3}, "67.0", false},  {{0, 1}, "1", false},     {{1, 0}, "2", false},
+        {{1, 3}, "88.50", false}, {{1, 5}, " low ", false}, {{1, 5}, "Ultra", true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(rules.differs(c.cell, c.text), c.differs)

@@ -261,6 +261,9 @@ TEST(AboutDialog, ShowsIconVersionAndOrnamentWithDefaultOk) {
     AboutDialog about;
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.versionLabel().text(), " Communication Software - 4.0 ");
+    EXPECT_EQ(about.packageVersionLabel().text(), "Version 1.0.0");
+    EXPECT_FALSE(
+        about.packageVersionLabel().geometry().intersects(about.versionLabel().geometry()));
     EXPECT_EQ(about.ornamentLabel().text(), "══════════════★═══★═══★═══════════════");
     EXPECT_FALSE(about.icon().pixmap().isNull());
     EXPECT_TRUE(about.okButton().isDefault());
