@@ -1,5 +1,7 @@
 #include "shell/TarnDocument.h"
 
+#include "view/ChannelTableModel.h"
+
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
 #include "common/Translate.h"
@@ -12,6 +14,14 @@ namespace tarn {
 TarnDocument::TarnDocument(DocumentHost& host, Prompter& prompter)
     : m_host(host)
     , m_prompter(prompter) {}
+
+TarnDocument::~TarnDocument() = default;
+
+ChannelTableModel& TarnDocument::channelModel() {
+    if (!m_channelModel)
+        m_channelModel = std::make_unique<ChannelTableModel>(*this);
+    return *m_channelModel;
+}
 
 bool TarnDocument::newDocument() {
     initNew();

@@ -7,9 +7,11 @@
 #include <QString>
 
 #include <filesystem>
+#include <memory>
 
 namespace tarn {
 
+class ChannelTableModel;
 class DocumentHost;
 class Prompter;
 
@@ -21,6 +23,10 @@ public:
     enum class OpenResult { Opened, Failed, Cancelled };
 
     TarnDocument(DocumentHost& host, Prompter& prompter);
+    ~TarnDocument() override;
+
+    // The channel table every window of the document views.
+    [[nodiscard]] ChannelTableModel& channelModel();
 
     // A new document: 199 channels, a blank image with the settings defaults.
     bool newDocument();
@@ -54,6 +60,7 @@ private:
     Prompter& m_prompter;
     std::filesystem::path m_path;
     QString m_title;
+    std::unique_ptr<ChannelTableModel> m_channelModel;
 };
 
 } // namespace tarn
