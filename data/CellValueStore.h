@@ -1,5 +1,9 @@
 #pragma once
 
+#include "data/BandPlan.h"
+
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace tarn {
@@ -26,6 +30,18 @@ public:
     CellValueStore(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
                    std::string caption);
 
+    // Where the band plan for "+" and "-" in TX Freq comes from (the user's setting).
+    void setBandPlan(std::function<BandPlan::Region()> region) { m_region = std::move(region); }
+    // "+" or "-" alone in TX Freq of a row with an RX frequency: the repeater shift.
+    [[nodiscard]] bool isRepeaterShift(int row, int col, const std::string& typed) const;
+    // What a typed frequency is stored as in this cell, the repeater shift included; nothing
+    // when it would be refused.
+    [[nodiscard]] std::optional<std::string> frequencyValueAt(int row, int col,
+                                                              const std::string& typed) const;
+    // As acceptsFrequency, for this cell.
+    [[nodiscard]] bool acceptsFrequencyAt(int row, int col, const std::string& typed,
+                                          bool tellWhyNot);
+
     // The text to store for a typed frequency: the reformatted value, or empty after telling
     // the user why it was refused.
     [[nodiscard]] std::string checkedFrequency(const std::string& typed);
@@ -51,11 +67,14 @@ private:
     [[nodiscard]] bool isEmpty(int row, int col) const;
     [[nodiscard]] bool isNewChannel(int row) const;
     void emptyFrequency(int row, int col, Emptying emptying);
+    [[nodiscard]] BandPlan::Tx repeaterTx(int row, const std::string& typed) const;
+    void tell(const std::string& text);
 
     ChannelDocument& m_document;
     const ToneTable& m_tones;
     Prompter& m_prompter;
     std::string m_caption;
+    std::function<BandPlan::Region()> m_region = [] { return BandPlan::DefaultRegion; };
 };
 
 } // namespace tarn

@@ -50,5 +50,19 @@ inline constexpr int FileExportChannels = 32791;
 inline constexpr int Backups = 32795;
 inline constexpr int VerifyAfterWrite = 32796;
 inline constexpr int CompareWith = 32797;
+// Managing channels: sort, move, edit many, fill a run.
+inline constexpr int SortChannels = 32801;
+inline constexpr int MoveUp = 32802;
+inline constexpr int MoveDown = 32803;
+inline constexpr int EditSelected = 32804;
+inline constexpr int FillChannels = 32805;
+// File > Channel Lists: a submenu of the ready-made lists, one id each.
+inline constexpr int ChannelLists = 32810;
+inline constexpr int ChannelList1 = 32811;
+inline constexpr int ChannelListCount = 7;
+// Setup > Band Plan: a submenu of the regions, one id each.
+inline constexpr int BandPlan = 32820;
+inline constexpr int BandPlanRegion1 = 32821;
+inline constexpr int BandPlanRegionCount = 3;
 
 } // namespace tarn::cmd

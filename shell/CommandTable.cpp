@@ -1,9 +1,11 @@
 #include "shell/CommandTable.h"
 
+#include "data/StockChannelLists.h"
 #include "qtsupport/CommandIds.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tarn {
 
@@ -11,7 +13,10 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 40> Commands{{
+constexpr std::string_view StockPrompt =
+    "Place this ready-made channel list into the active document";
+
+constexpr std::array<CommandInfo, 57> Commands{{
     {FileNew, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
     {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
     {FileClose, "&Close", "Close the active document\nClose"},
@@ -22,6 +27,15 @@ constexpr std::array<CommandInfo, 40> Commands{{
     {FileExportChannels, "&Export Channels...",
      "Write the channels of the active document as a CHIRP CSV channel list\nExport Channels"},
     {CompareWith, "Co&mpare With...", "Mark what differs from a .sin file\nCompare"},
+    {ChannelLists, "Channel &Lists",
+     "Place a ready-made channel list into the active document\nChannel Lists"},
+    {ChannelList1, StockChannelLists[0].title, StockPrompt},
+    {ChannelList1 + 1, StockChannelLists[1].title, StockPrompt},
+    {ChannelList1 + 2, StockChannelLists[2].title, StockPrompt},
+    {ChannelList1 + 3, StockChannelLists[3].title, StockPrompt},
+    {ChannelList1 + 4, StockChannelLists[4].title, StockPrompt},
+    {ChannelList1 + 5, StockChannelLists[5].title, StockPrompt},
+    {ChannelList1 + 6, StockChannelLists[6].title, StockPrompt},
     {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", "Ctrl+P"},
     {FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"},
     {FilePrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
@@ -38,6 +52,15 @@ constexpr std::array<CommandInfo, 40> Commands{{
     {InsertChannel, "&Insert Channel",
      "Insert an empty channel at the current channel\nInsert Channel"},
     {DeleteChannel, "&Delete Channel", "Delete the selected channels\nDelete Channel"},
+    {SortChannels, "Sort C&hannels...", "Reorder the channels by a column\nSort Channels"},
+    {MoveUp, "Mo&ve Up\tCtrl+Shift+Up", "Move the selected channels up by one\nMove Up",
+     "Ctrl+Shift+Up"},
+    {MoveDown, "Move Do&wn\tCtrl+Shift+Down", "Move the selected channels down by one\nMove Down",
+     "Ctrl+Shift+Down"},
+    {EditSelected, "Edit &Selected Channels...",
+     "Set TX offset, tones, power or lock on all selected channels\nEdit Selected Channels"},
+    {FillChannels, "Fill Chann&els...",
+     "Program a run of channels at stepped frequencies\nFill Channels"},
     {OptionalFeatures, "&Optional Features", ""},
     {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead", "Ctrl+R"},
     {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite", "Ctrl+W"},
@@ -50,6 +73,13 @@ constexpr std::array<CommandInfo, 40> Commands{{
     {Com3, "COM3(&S)", "Choose Communication Port three \nCom3"},
     {Com4, "COM4(&T)", "Choose Communication Port four \nCom4"},
     {Ports, "P&orts...", "Choose the device each communication port opens\nPorts"},
+    {BandPlan, "Band Pla&n", "Choose the band plan of the repeater offsets\nBand Plan"},
+    {BandPlanRegion1, "IARU Region &1",
+     "Repeater offsets of IARU Region 1: 0.6 MHz on 2 m, 7.6 MHz on 70 cm"},
+    {BandPlanRegion1 + 1, "IARU Region &2 / US",
+     "Repeater offsets of IARU Region 2 and the US: 0.6 MHz on 2 m, 5 MHz on 70 cm"},
+    {BandPlanRegion1 + 2, "IARU Region &3",
+     "Repeater offsets of IARU Region 3: 0.6 MHz on 2 m, 5 MHz on 70 cm"},
     {ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
     {ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
     {WindowNew, "&New Window", "Open another window for the active document\nNew Window"},
@@ -66,6 +96,7 @@ constexpr std::array FileItems{FileNew,
                                FileSaveAs,
                                FileImportChannels,
                                FileExportChannels,
+                               ChannelLists,
                                CompareWith,
                                0,
                                FilePrint,
@@ -76,16 +107,27 @@ constexpr std::array FileItems{FileNew,
                                0,
                                AppExit};
 constexpr std::array ModelItems{ModelInformation};
-constexpr std::array EditItems{EditUndo,      EditRedo,      0,         EditCut,
-                               EditCopy,      EditPaste,     EditClear, 0,
-                               InsertChannel, DeleteChannel, 0,         OptionalFeatures};
+constexpr std::array EditItems{EditUndo,      EditRedo, 0,
+                               EditCut,       EditCopy, EditPaste,
+                               EditClear,     0,        InsertChannel,
+                               DeleteChannel, MoveUp,   MoveDown,
+                               SortChannels,  0,        EditSelected,
+                               FillChannels,  0,        OptionalFeatures};
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio,    0, EditData,
                                   Backups,       0, VerifyAfterWrite};
 #ifdef _WIN32
-constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0};
+constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, BandPlan};
 #else
-constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, Ports};
+constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, Ports, 0, BandPlan};
 #endif
+constexpr std::array ChannelListItems{ChannelList1,     ChannelList1 + 1, ChannelList1 + 2,
+                                      ChannelList1 + 3, ChannelList1 + 4, 0,
+                                      ChannelList1 + 5, ChannelList1 + 6};
+constexpr std::array BandPlanItems{BandPlanRegion1, BandPlanRegion1 + 1, BandPlanRegion1 + 2};
+constexpr std::array<std::pair<int, std::span<const int>>, 2> Submenus{{
+    {ChannelLists, ChannelListItems},
+    {BandPlan, BandPlanItems},
+}};
 constexpr std::array ViewItems{ViewToolbar, ViewStatusBar};
 constexpr std::array WindowItems{WindowNew, WindowCascade, WindowTile, WindowArrange};
 constexpr std::array HelpItems{AppAbout};
@@ -108,6 +150,14 @@ constexpr std::array Toolbar{FileNew,      FileOpen, FileSave,  0,       ReadFro
 
 std::span<const MenuInfo> CommandTable::menus() {
     return Menus;
+}
+
+std::span<const int> CommandTable::submenu(int id) {
+    for (const auto& [owner, items] : Submenus) {
+        if (owner == id)
+            return items;
+    }
+    return {};
 }
 
 std::span<const CommandInfo> CommandTable::commands() {

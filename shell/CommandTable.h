@@ -25,6 +25,8 @@ struct MenuInfo {
 class CommandTable {
 public:
     [[nodiscard]] static std::span<const MenuInfo> menus();
+    // The items of the submenu a menu item opens; empty for a plain item.
+    [[nodiscard]] static std::span<const int> submenu(int id);
     [[nodiscard]] static std::span<const CommandInfo> commands();
     // Toolbar buttons left to right; 0 is a gap.
     [[nodiscard]] static std::span<const int> toolbar();

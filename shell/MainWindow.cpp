@@ -33,6 +33,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -55,7 +56,8 @@ const std::map<int, const char*>& toolbarIcons() {
 
 bool isCheckable(int id) {
     return id == cmd::ViewToolbar || id == cmd::ViewStatusBar || id == cmd::Com1 ||
-           id == cmd::Com2 || id == cmd::Com3 || id == cmd::Com4 || id == cmd::VerifyAfterWrite;
+           id == cmd::Com2 || id == cmd::Com3 || id == cmd::Com4 || id == cmd::VerifyAfterWrite ||
+           (id >= cmd::BandPlanRegion1 && id < cmd::BandPlanRegion1 + cmd::BandPlanRegionCount);
 }
 
 QString text(std::string_view s) {
@@ -133,6 +135,10 @@ void MainWindow::buildMenus() {
                 menu->addSeparator();
                 continue;
             }
+            if (const std::span<const int> items = CommandTable::submenu(id); !items.empty()) {
+                addSubmenu(*menu, id, items);
+                continue;
+            }
             menu->addAction(makeAction(id));
             if (id != cmd::RecentFile1)
                 continue;
@@ -147,6 +153,20 @@ void MainWindow::buildMenus() {
                 m_recentActions[static_cast<std::size_t>(i)] = recent;
             }
         }
+    }
+}
+
+void MainWindow::addSubmenu(QMenu& menu, int id, std::span<const int> items) {
+    QMenu* submenu = menu.addMenu(text(CommandTable::find(id)->text));
+    submenu->menuAction()->setProperty("commandId", id);
+    submenu->menuAction()->setStatusTip(text(CommandTable::statusPrompt(*CommandTable::find(id))));
+    m_submenus.push_back(submenu);
+    connect(submenu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+    for (const int item : items) {
+        if (item == 0)
+            submenu->addSeparator();
+        else
+            submenu->addAction(makeAction(item));
     }
 }
 
@@ -246,6 +266,12 @@ void MainWindow::showStatusText(const QString& message) {
 
 void MainWindow::refreshCommands() {
     m_router->refresh();
+    // A submenu is grey when none of its items is available.
+    for (QMenu* submenu : m_submenus) {
+        const QList<QAction*> items = submenu->actions();
+        submenu->menuAction()->setEnabled(std::any_of(
+            items.begin(), items.end(), [](const QAction* a) { return a->isEnabled(); }));
+    }
 }
 
 std::vector<CommandTarget*> MainWindow::route() const {

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <functional>
+#include <span>
+#include <vector>
 
 class QLabel;
 class QMenu;
@@ -75,6 +77,7 @@ protected:
 private:
     [[nodiscard]] QAction* makeAction(int id);
     void buildMenus();
+    void addSubmenu(QMenu& menu, int id, std::span<const int> items);
     void buildToolBar();
     void buildStatusBar();
     void arrangeIcons();
@@ -89,6 +92,7 @@ private:
     QLabel* m_messagePane = nullptr;
     std::array<LockKeyIndicator*, 3> m_indicators{};
     std::array<QAction*, 4> m_recentActions{};
+    std::vector<QMenu*> m_submenus;
     WindowListMenu* m_windowList = nullptr;
     CommandTarget* m_appTarget = nullptr;
     std::function<bool()> m_exitGuard;

@@ -14,6 +14,7 @@
 #include "shell/MainWindow.h"
 #include "shell/PrintService.h"
 #include "shell/ShellDialogs.h"
+#include "view/BandPlanSetting.h"
 
 #include <QCoreApplication>
 
@@ -85,10 +86,22 @@ void TarnApplication::setDumpDirectory(const std::filesystem::path& dir) {
         m_documents->setDumpDirectory(dir);
 }
 
+namespace {
+
+// The region a Setup > Band Plan item stands for.
+std::optional<BandPlan::Region> bandPlanRegion(int id) {
+    const int index = id - cmd::BandPlanRegion1;
+    if (index < 0 || index >= cmd::BandPlanRegionCount)
+        return std::nullopt;
+    return BandPlan::Regions[index];
+}
+
+} // namespace
+
 bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
            id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Ports || id == cmd::Backups ||
-           id == cmd::VerifyAfterWrite || id == cmd::CompareWith ||
+           id == cmd::VerifyAfterWrite || id == cmd::CompareWith || bandPlanRegion(id) ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
@@ -97,6 +110,8 @@ void TarnApplication::updateCommand(int id, CommandState& state) {
         state.enabled = m_mainFrame && m_mainFrame->activeChild() != nullptr;
     else if (id == cmd::VerifyAfterWrite)
         state.checked = RadioLink::verifyAfterWrite();
+    else if (const auto region = bandPlanRegion(id))
+        state.checked = *region == BandPlanSetting::region();
     else if (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount)
         state.enabled = id - cmd::RecentFile1 < m_recentFiles.files().size();
 }
@@ -135,7 +150,10 @@ void TarnApplication::runCommand(int id) {
         m_dialogs.ports(m_mainFrame.get());
         break;
     default:
-        openRecent(id - cmd::RecentFile1);
+        if (const auto region = bandPlanRegion(id))
+            BandPlanSetting::setRegion(*region);
+        else
+            openRecent(id - cmd::RecentFile1);
         break;
     }
 }

@@ -1,5 +1,6 @@
 #include "view/CellEditing.h"
 
+#include "view/BandPlanSetting.h"
 #include "view/FlexGrid.h"
 
 #include "common/Prompter.h"
@@ -46,7 +47,9 @@ CellEditing::CellEditing(FlexGrid& grid, ChannelDocument& document, const ToneTa
     , m_document(document)
     , m_store(document, tones, prompter, caption)
     , m_prompter(prompter)
-    , m_caption(std::move(caption)) {}
+    , m_caption(std::move(caption)) {
+    m_store.setBandPlan([] { return BandPlanSetting::region(); });
+}
 
 QWidget* CellEditing::editorForColumn() const {
     switch (m_grid.col()) {
@@ -142,7 +145,8 @@ bool CellEditing::storePendingEdit() {
         return true;
     // A refused value is neither stored nor emptied: it stays open for the user to mend.
     if (editor == m_editors.frequency &&
-        !m_store.acceptsFrequency(m_editors.frequency->text().toStdString(), true)) {
+        !m_store.acceptsFrequencyAt(m_grid.row(), m_grid.col(),
+                                    m_editors.frequency->text().toStdString(), true)) {
         editor->setFocus();
         return false;
     }
@@ -153,13 +157,9 @@ bool CellEditing::storePendingEdit() {
 std::optional<std::string> CellEditing::valueToStore(QWidget* editor, int row) const {
     if (editor == m_editors.tone)
         return m_store.toneValue(row, m_editors.tone->currentText().toStdString());
-    if (editor == m_editors.frequency) {
-        const std::string typed = m_editors.frequency->text().toStdString();
-        const std::string value = CellValueStore::frequencyValue(typed);
-        if (value.empty() && !typed.empty())
-            return std::nullopt;
-        return value;
-    }
+    if (editor == m_editors.frequency)
+        return m_store.frequencyValueAt(row, m_grid.col(),
+                                        m_editors.frequency->text().toStdString());
     const std::string chosen = static_cast<QComboBox*>(editor)->currentText().toStdString();
     return m_store.hasFrequency(row) ? chosen : std::string();
 }
@@ -253,7 +253,9 @@ void CellEditing::showFrequencyEdit(int key) {
     QString text;
     if (!isSeedKey(key)) {
         text = m_grid.text();
-    } else if (isDigit(key)) {
+    } else if (isDigit(key) ||
+               (key < 128 && m_store.isRepeaterShift(m_grid.row(), m_grid.col(),
+                                                     std::string(1, static_cast<char>(key))))) {
         text = QChar(key);
     } else if (key >= 32 && key != DeleteKey) {
         (void)m_prompter.ask({NumberMessage, m_caption, PromptButtons::Ok, PromptIcon::None});

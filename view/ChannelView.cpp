@@ -53,7 +53,7 @@ ChannelView::ChannelView(ChannelDocument& document, const ToneTable& tones, Prom
     , m_dialogs(dialogs)
     , m_grid(this)
     , m_editing(m_grid, document, tones, prompter, ApplicationTitle)
-    , m_commands(document, m_grid, m_editing, prompter) {
+    , m_commands(document, m_grid, m_editing, prompter, dialogs) {
     setFont(formFont());
     m_grid.setProperty(ControlIdProperty, GridControlId);
     m_grid.setCols(ChannelCodec::ColumnCount);

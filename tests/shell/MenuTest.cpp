@@ -44,18 +44,22 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     EXPECT_EQ(titles, (QStringList{"&File", "&Model", "&Edit", "&Program", "&Setup", "&View",
                                    "&Window", "&Help"}));
     ASSERT_EQ(menus.size(), 8U);
-    EXPECT_EQ(menus[0],
-              (QStringList{"&New\tCtrl+N|57600", "&Open...\tCtrl+O|57601", "&Close|57602",
-                           "&Save\tCtrl+S|57603", "Save &As...|57604", "&Import Channels...|32790",
-                           "&Export Channels...|32791", "Co&mpare With...|32797", "-",
-                           "&Print...\tCtrl+P|57607", "Print Pre&view|57609",
-                           "P&rint Setup...|57606", "-", "Recent File|57616", "-", "E&xit|57665"}));
+    EXPECT_EQ(
+        menus[0],
+        (QStringList{"&New\tCtrl+N|57600", "&Open...\tCtrl+O|57601", "&Close|57602",
+                     "&Save\tCtrl+S|57603", "Save &As...|57604", "&Import Channels...|32790",
+                     "&Export Channels...|32791", "Channel &Lists|32810", "Co&mpare With...|32797",
+                     "-", "&Print...\tCtrl+P|57607", "Print Pre&view|57609",
+                     "P&rint Setup...|57606", "-", "Recent File|57616", "-", "E&xit|57665"}));
     EXPECT_EQ(menus[1], (QStringList{"&Model Information|32781"}));
-    EXPECT_EQ(menus[2],
-              (QStringList{"&Undo\tCtrl+Z|57643", "&Redo\tCtrl+Y|57644", "-", "Cu&t\tCtrl+X|57635",
-                           "&Copy\tCtrl+C|57634", "&Paste\tCtrl+V|57637",
-                           "C&lear Channels\tDel|57632", "-", "&Insert Channel|32784",
-                           "&Delete Channel|32785", "-", "&Optional Features|32782"}));
+    EXPECT_EQ(
+        menus[2],
+        (QStringList{"&Undo\tCtrl+Z|57643", "&Redo\tCtrl+Y|57644", "-", "Cu&t\tCtrl+X|57635",
+                     "&Copy\tCtrl+C|57634", "&Paste\tCtrl+V|57637", "C&lear Channels\tDel|57632",
+                     "-", "&Insert Channel|32784", "&Delete Channel|32785",
+                     "Mo&ve Up\tCtrl+Shift+Up|32802", "Move Do&wn\tCtrl+Shift+Down|32803",
+                     "Sort C&hannels...|32801", "-", "Edit &Selected Channels...|32804",
+                     "Fill Chann&els...|32805", "-", "&Optional Features|32782"}));
     EXPECT_EQ(menus[3],
               (QStringList{"&Read From Radio\tCtrl+R|32771", "-", "&Write To Radio\tCtrl+W|32772",
                            "-", "&Edit Data\tCtrl+G|32780", "&Backups...|32795", "-",
@@ -64,7 +68,9 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     QStringList setup{"COM1(&P)|32773", "COM2(&Q)|32775", "COM3(&S)|32776", "COM4(&T)|32777", "-"};
 #ifndef _WIN32
     setup.append("P&orts...|32783");
+    setup.append("-");
 #endif
+    setup.append("Band Pla&n|32820");
     EXPECT_EQ(menus[4], setup);
     EXPECT_EQ(menus[5], (QStringList{"&Toolbar|59392", "&Status Bar|59393"}));
     EXPECT_EQ(menus[6], (QStringList{"&New Window|57648", "&Cascade|57650", "&Tile|57651",
@@ -100,7 +106,8 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
     ASSERT_TRUE(start());
     trigger(cmd::FileClose);
     ASSERT_EQ(documentCount(), 0U);
-    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393, 57664, 32795, 32796};
+    // The band plan is the program's setting too.
+    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393, 57664, 32795, 32796, 32820};
 #ifndef _WIN32
     // The ports are the program's setting, not a document's.
     expected.insert(32783);
