@@ -269,8 +269,9 @@ void MainWindow::refreshCommands() {
     // A submenu is grey when none of its items is available.
     for (QMenu* submenu : m_submenus) {
         const QList<QAction*> items = submenu->actions();
-        submenu->menuAction()->setEnabled(std::any_of(
-            items.begin(), items.end(), [](const QAction* a) { return a->isEnabled(); }));
+        submenu->menuAction()->setEnabled(
+            std::any_of(items.begin(), items.end(),
+                        [](const QAction* a) { return !a->isSeparator() && a->isEnabled(); }));
     }
 }
 
