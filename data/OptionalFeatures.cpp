@@ -122,6 +122,8 @@ OptionalFeatures::Selections OptionalFeatures::decode(const RadioImage& image) {
 }
 
 void OptionalFeatures::encode(const FeatureField& field, int selection, RadioImage& image) {
+    if (selection == Unchanged)
+        return;
     std::uint8_t& byte = image[field.offset];
     switch (field.coding) {
     case FeatureCoding::Index:

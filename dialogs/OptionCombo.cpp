@@ -1,5 +1,10 @@
 #include "dialogs/OptionCombo.h"
 
+#include <QLineEdit>
+
+#include <string>
+#include <vector>
+
 namespace tarn {
 
 OptionCombo::OptionCombo(int controlId, QWidget* parent)
@@ -28,8 +33,21 @@ int OptionCombo::selection() const {
     const QString shown = currentText();
     if (current >= 0 && itemText(current) == shown)
         return current;
-    // The user typed over the entry: the text counts only when it names one exactly.
-    return findText(shown, Qt::MatchFixedString);
+    // The user typed over the entry: the text counts when it names one, in any case.
+    return findText(shown.trimmed(), Qt::MatchFixedString);
+}
+
+ListName::Choice OptionCombo::choice() const {
+    std::vector<std::string> texts;
+    for (int i = 0; i < count(); ++i)
+        texts.push_back(itemText(i).toStdString());
+    const std::vector<std::string_view> entries(texts.begin(), texts.end());
+    return ListName::choose(entries, currentText().toStdString(), m_openedEmpty);
+}
+
+void OptionCombo::focusForMending() {
+    setFocus();
+    lineEdit()->selectAll();
 }
 
 void OptionCombo::checkSelection() {

@@ -34,6 +34,14 @@ public:
     [[nodiscard]] bool isOpen() const override;
     [[nodiscard]] bool isLost() const override { return m_dead; }
 
+    // For a loop that polls the port itself (no Qt event loop may run meanwhile): the device's
+    // descriptor (-1 when closed), what arrived by now without waiting, a write handed to
+    // the driver without waiting for it to leave, and whether it has left.
+    [[nodiscard]] int descriptor() const;
+    [[nodiscard]] ReadResult readArrived(std::span<std::uint8_t> buffer);
+    [[nodiscard]] bool writeWithoutDrain(std::span<const std::uint8_t> bytes);
+    [[nodiscard]] bool outputDrained();
+
     // Why the last open failed or the port died; empty when nothing went wrong.
     [[nodiscard]] std::string errorText() const { return m_errorText; }
     // The device path the last open used.

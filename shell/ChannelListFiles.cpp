@@ -23,16 +23,6 @@ std::filesystem::path toPath(const QString& name) {
     return std::filesystem::path(name.toStdU16String());
 }
 
-std::string refusal(const std::filesystem::path& path, const std::vector<std::string>& problems) {
-    std::string text = "Could not import \"" + path.string() + "\":";
-    const auto listed = std::min<std::size_t>(problems.size(), ChannelListFiles::ListedProblems);
-    for (std::size_t i = 0; i < listed; ++i)
-        text += "\n" + problems[i];
-    if (problems.size() > listed)
-        text += "\nand " + std::to_string(problems.size() - listed) + " more.";
-    return text + "\nNothing has been changed.";
-}
-
 } // namespace
 
 ChannelListFiles::ChannelListFiles(Prompter& prompter, ChannelListDialogs& dialogs)
@@ -80,14 +70,15 @@ void ChannelListFiles::importFile(ChannelDocument& document, const std::filesyst
     const int count = document.channelCount();
     const auto checked = ChannelCsvImport::read(text, count);
     if (!checked.accepted()) {
-        tell(refusal(path, checked.problems()), true);
+        tell(ChannelCsvImport::refusal(path.string(), checked.problems()), true);
         return;
     }
     // A ready-made list the radio cannot hold whole is no use, wherever it would start.
     const std::size_t listed = checked.report().placed.size() + checked.report().leftOut.size();
     if (whole && listed > static_cast<std::size_t>(count)) {
-        tell(refusal(path, {"The list holds " + std::to_string(listed) +
-                            " channels; the radio has " + std::to_string(count) + "."}),
+        tell(ChannelCsvImport::refusal(path.string(),
+                                       {"The list holds " + std::to_string(listed) +
+                                        " channels; the radio has " + std::to_string(count) + "."}),
              true);
         return;
     }

@@ -91,6 +91,7 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
             m_router->refresh(CommandTable::toolbar());
             m_router->refresh(CommandTable::keyed());
+            updateBandPane();
         });
     refreshCommands();
 }
@@ -190,6 +191,10 @@ void MainWindow::buildToolBar() {
 void MainWindow::buildStatusBar() {
     m_messagePane = new QLabel(QString::fromUtf8(AppTitles::IdleMessage), this);
     statusBar()->addWidget(m_messagePane, 1);
+    m_bandPane = new QLabel(this);
+    m_bandPane->setObjectName(QStringLiteral("bandPane"));
+    statusBar()->addPermanentWidget(m_bandPane);
+    m_bandPane->hide();
     const std::array<std::pair<const char*, int>, 3> keys{
         {{"CAP", Qt::Key_CapsLock}, {"NUM", Qt::Key_NumLock}, {"SCRL", Qt::Key_ScrollLock}}};
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -273,6 +278,17 @@ void MainWindow::refreshCommands() {
             std::any_of(items.begin(), items.end(),
                         [](const QAction* a) { return !a->isSeparator() && a->isEnabled(); }));
     }
+    updateBandPane();
+}
+
+void MainWindow::updateBandPane() {
+    DocumentWindow* frame = activeChild();
+    const int count = frame ? frame->view().outOfBandChannels() : 0;
+    const QString text = count == 1 ? tr("1 channel outside the band")
+                                    : tr("%1 channels outside the band").arg(count);
+    if (m_bandPane->text() != text)
+        m_bandPane->setText(text);
+    m_bandPane->setVisible(count != 0);
 }
 
 std::vector<CommandTarget*> MainWindow::route() const {

@@ -50,6 +50,8 @@ public:
     [[nodiscard]] CommandRouter& router() { return *m_router; }
     [[nodiscard]] QToolBar& toolBar() { return *m_toolBar; }
     [[nodiscard]] QLabel& messagePane() { return *m_messagePane; }
+    // Counts the active window's channels outside its model's band; hidden at none.
+    [[nodiscard]] QLabel& bandPane() { return *m_bandPane; }
     [[nodiscard]] const std::array<LockKeyIndicator*, 3>& indicators() const {
         return m_indicators;
     }
@@ -80,6 +82,7 @@ private:
     void addSubmenu(QMenu& menu, int id, std::span<const int> items);
     void buildToolBar();
     void buildStatusBar();
+    void updateBandPane();
     void arrangeIcons();
     // Gives a document window its first place and size in the work area.
     void placeFrame(DocumentWindow& frame);
@@ -90,6 +93,7 @@ private:
     CommandRouter* m_router;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
+    QLabel* m_bandPane = nullptr;
     std::array<LockKeyIndicator*, 3> m_indicators{};
     std::array<QAction*, 4> m_recentActions{};
     std::vector<QMenu*> m_submenus;

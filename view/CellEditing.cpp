@@ -112,21 +112,55 @@ void CellEditing::commitEditor() {
         editor->hide();
         return;
     }
+    bool stored = true;
     if (editor == m_editors.tone) {
-        const std::string value =
-            m_store.toneValue(row, m_editors.tone->currentText().toStdString());
-        m_store.store(row, col, value);
         // A selection across both tone columns sets both; it never reaches other columns.
         const int farCol = m_grid.colSel();
-        if (farCol == ChannelCodec::DecColumn || farCol == ChannelCodec::EncColumn)
-            m_store.store(row, farCol, value);
+        const bool both = farCol != col &&
+                          (farCol == ChannelCodec::DecColumn || farCol == ChannelCodec::EncColumn);
+        const std::string typed = m_editors.tone->currentText().toStdString();
+        stored = both ? m_store.storeTone(row, {col, farCol}, typed)
+                      : m_store.storeTone(row, {col}, typed);
     } else if (editor == m_editors.frequency) {
-        m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
-                               CellValueStore::Emptying::OnLeave);
+        stored = m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
+                                        CellValueStore::Emptying::OnLeave);
     } else {
         m_store.storeChoice(row, col, static_cast<QComboBox*>(editor)->currentText().toStdString());
     }
-    editor->hide();
+    if (stored)
+        editor->hide();
+    else
+        keepForMending(editor);
+}
+
+bool CellEditing::mayLeaveCell() {
+    QWidget* editor = openEditor();
+    if (!editor || !m_document.sheet().contains(m_grid.row(), m_grid.col()))
+        return true;
+    if (acceptsOpenValue(editor, true))
+        return true;
+    keepForMending(editor);
+    return false;
+}
+
+bool CellEditing::acceptsOpenValue(QWidget* editor, bool tellWhyNot) {
+    if (editor == m_editors.frequency)
+        return m_store.acceptsFrequencyAt(m_grid.row(), m_grid.col(),
+                                          m_editors.frequency->text().toStdString(), tellWhyNot);
+    if (editor == m_editors.tone)
+        return m_store.acceptsTone(m_grid.row(), m_editors.tone->currentText().toStdString(),
+                                   tellWhyNot);
+    return true;
+}
+
+void CellEditing::keepForMending(QWidget* editor) {
+    // The refused text stays over its cell, selected, so typing replaces it.
+    editor->show();
+    editor->setFocus();
+    if (editor == m_editors.frequency)
+        m_editors.frequency->selectAll();
+    else if (editor == m_editors.tone)
+        m_editors.tone->lineEdit()->selectAll();
 }
 
 bool CellEditing::hasPendingChange() const {
@@ -144,12 +178,8 @@ bool CellEditing::storePendingEdit() {
     if (!editor)
         return true;
     // A refused value is neither stored nor emptied: it stays open for the user to mend.
-    if (editor == m_editors.frequency &&
-        !m_store.acceptsFrequencyAt(m_grid.row(), m_grid.col(),
-                                    m_editors.frequency->text().toStdString(), true)) {
-        editor->setFocus();
+    if (!mayLeaveCell())
         return false;
-    }
     commitEditor();
     return true;
 }
@@ -161,7 +191,7 @@ std::optional<std::string> CellEditing::valueToStore(QWidget* editor, int row) c
         return m_store.frequencyValueAt(row, m_grid.col(),
                                         m_editors.frequency->text().toStdString());
     const std::string chosen = static_cast<QComboBox*>(editor)->currentText().toStdString();
-    return m_store.hasFrequency(row) ? chosen : std::string();
+    return m_store.choiceValue(row, m_grid.col(), chosen);
 }
 
 bool CellEditing::acceptsMouseDown(short button) const {
@@ -315,8 +345,11 @@ void CellEditing::loadBox(QComboBox& box, const QString& text) {
 void CellEditing::enterInFrequencyEdit() {
     const int row = m_grid.row();
     const int col = m_grid.col();
-    m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
-                           CellValueStore::Emptying::OnEnter);
+    if (!m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
+                                CellValueStore::Emptying::OnEnter)) {
+        keepForMending(m_editors.frequency);
+        return;
+    }
     m_editors.frequency->hide();
     openNextColumn();
 }
@@ -324,7 +357,7 @@ void CellEditing::enterInFrequencyEdit() {
 void CellEditing::enterInChoiceBox(QComboBox& box) {
     const int row = m_grid.row();
     if (m_store.hasFrequency(row))
-        m_store.store(row, m_grid.col(), box.currentText().toStdString());
+        m_store.storeChoice(row, m_grid.col(), box.currentText().toStdString());
     box.hide();
     if (row + 1 < m_grid.rows()) {
         m_grid.setRow(row + 1);
@@ -341,8 +374,10 @@ void CellEditing::enterInToneField(QWidget* focus) {
         passTab(focus);
         return;
     }
-    const int row = m_grid.row();
-    m_store.store(row, m_grid.col(), m_store.toneValue(row, box.currentText().toStdString()));
+    if (!m_store.storeTone(m_grid.row(), {m_grid.col()}, box.currentText().toStdString())) {
+        keepForMending(&box);
+        return;
+    }
     box.hide();
     openNextColumn();
 }

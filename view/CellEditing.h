@@ -45,8 +45,11 @@ public:
     // The current cell's text into its (hidden) editor.
     void loadEditor();
     // Stores a value still open in the current cell's editor and hides it; nothing when no
-    // editor is open.
+    // editor is open. A refused value stays open over its cell, selected.
     void commitEditor();
+    // Whether the current cell may be left: false, after telling why, while its open editor
+    // holds a value that would be refused; the editor then stays open with the text selected.
+    [[nodiscard]] bool mayLeaveCell();
 
     // Whether a press of this button opens the editor over the current cell.
     [[nodiscard]] bool acceptsMouseDown(short button) const;
@@ -69,6 +72,8 @@ private:
     void chooseLock(int key);
     // What leaving the cell would store into it; nothing for a refused frequency.
     [[nodiscard]] std::optional<std::string> valueToStore(QWidget* editor, int row) const;
+    [[nodiscard]] bool acceptsOpenValue(QWidget* editor, bool tellWhyNot);
+    void keepForMending(QWidget* editor);
     void showFrequencyEdit(int key);
     void showBox(QComboBox& box, int key);
     // The current cell's rectangle in grid pixels, where an editor goes.

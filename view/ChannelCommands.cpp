@@ -167,10 +167,16 @@ void ChannelCommands::clear() {
 void ChannelCommands::insert() {
     if (!storeEditors())
         return;
-    const ChannelDocument::Change change(m_document, "Insert Channel");
-    const ChannelSheet::Batch batch(m_document.sheet());
-    ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount())
-        .insert(m_grid.row());
+    const int at = m_grid.row();
+    ChannelEdits::Inserted inserted = ChannelEdits::Inserted::Done;
+    {
+        const ChannelDocument::Change change(m_document, "Insert Channel");
+        const ChannelSheet::Batch batch(m_document.sheet());
+        inserted = ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount())
+                       .insert(at);
+    }
+    if (inserted == ChannelEdits::Inserted::NoRoom)
+        tell(ChannelEdits::noRoom(at));
 }
 
 void ChannelCommands::remove() {

@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
+#include "data/ModelBand.h"
 #include "data/ToneTable.h"
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/DialogUnits.h"
@@ -10,6 +11,7 @@
 
 #include <QChildEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -93,9 +95,38 @@ void ChannelView::initialUpdate() {
 
 void ChannelView::cellChanged(int row, int column) {
     // The header row is the view's own.
-    if (row > 0 && row < m_grid.rows() && column < m_grid.cols())
+    if (row > 0 && row < m_grid.rows() && column < m_grid.cols()) {
         m_grid.setTextMatrix(row, column,
                              QString::fromStdString(m_document.sheet().cellText(row, column)));
+        if (column == ChannelCodec::RxFreqColumn || column == ChannelCodec::TxFreqColumn)
+            markBand(row);
+    }
+}
+
+void ChannelView::markBand(int row) {
+    const std::optional<ModelBand> band = ModelBand::of(m_document.image());
+    bool outside = false;
+    for (const int col : {ChannelCodec::RxFreqColumn, ChannelCodec::TxFreqColumn}) {
+        const std::string text = m_document.sheet().cellText(row, col);
+        const bool excluded = band && band->excludes(text);
+        outside = outside || excluded;
+        m_grid.setCellWarning(
+            row, col,
+            excluded ? tr("Outside the band of the model (%1): the radio cannot use this channel")
+                           .arg(QString::fromUtf8(band->name().data(),
+                                                  static_cast<qsizetype>(band->name().size())))
+                     : QString());
+    }
+    if (outside)
+        m_outOfBand.insert(row);
+    else
+        m_outOfBand.erase(row);
+}
+
+void ChannelView::markBandEverywhere() {
+    m_outOfBand.clear();
+    for (int row = 1; row < m_grid.rows() && row < m_document.sheet().rowCount(); ++row)
+        markBand(row);
 }
 
 void ChannelView::sheetReset() {
@@ -114,6 +145,7 @@ void ChannelView::showSheet() {
         for (int column = 0; column < ChannelSheet::Columns && column < m_grid.cols(); ++column)
             m_grid.setTextMatrix(row, column, QString::fromStdString(sheet.cellText(row, column)));
     }
+    markBandEverywhere();
     m_grid.setRedraw(true);
 }
 
@@ -241,6 +273,7 @@ void ChannelView::setUpColumns() {
 void ChannelView::connectGridEvents() {
     connect(&m_grid, &FlexGrid::enterCell, this, [this] { m_editing.loadEditor(); });
     connect(&m_grid, &FlexGrid::leaveCell, this, [this] { m_editing.commitEditor(); });
+    m_grid.setLeaveCheck([this] { return m_editing.mayLeaveCell(); });
     connect(&m_grid, &FlexGrid::scrolled, this, [this] { m_editing.scrolled(); });
     connect(&m_grid, &FlexGrid::mouseDown, this,
             [this](short button, short, int, int) { onMouseDown(button); });
@@ -269,6 +302,16 @@ bool ChannelView::filterKey(QObject* watched, const QKeyEvent& key) {
     }
     if (key.key() == Qt::Key_Escape && widget != &m_grid && m_editing.cancelEditor())
         return true;
+    const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+    if (tab && widget != &m_grid && m_editing.isEditorOpen()) {
+        // Tab leaves the cell as it does in the grid; a refused value keeps the cell.
+        if (m_editing.mayLeaveCell()) {
+            m_grid.setFocus();
+            QKeyEvent moved(QEvent::KeyPress, key.key(), key.modifiers());
+            QCoreApplication::sendEvent(&m_grid, &moved);
+        }
+        return true;
+    }
     // Only reached when no Clear Channels command takes the key first.
     if (key.key() == Qt::Key_Delete && widget == &m_grid) {
         m_editing.keyPress(127);
@@ -310,6 +353,7 @@ void ChannelView::onModelInformation() {
     // OK and Cancel alike: the model choice may have changed the channel count, which every
     // window of the document shows.
     m_document.setUpRowsForChannelCount();
+    markBandEverywhere();
 }
 
 void ChannelView::onOptionalFeatures() {

@@ -10,6 +10,8 @@
 
 #include <QWidget>
 
+#include <set>
+
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
@@ -65,6 +67,10 @@ public:
     [[nodiscard]] QComboBox* lockBox() const { return m_lockBox; }
     [[nodiscard]] QComboBox* toneBox() const { return m_toneBox; }
 
+    // Channels with a frequency outside the band of the document's model: kept and written,
+    // but the radio cannot use them, so their cells carry a warning.
+    [[nodiscard]] int outOfBandChannels() const { return static_cast<int>(m_outOfBand.size()); }
+
     // The form's own size.
     [[nodiscard]] QSize sizeHint() const override;
 
@@ -85,6 +91,8 @@ private:
     void sheetReset() override;
     // Copies the whole sheet into the grid.
     void showSheet();
+    void markBand(int row);
+    void markBandEverywhere();
     void createEditors();
     void setUpColumns();
     void connectGridEvents();
@@ -114,6 +122,7 @@ private:
     ChannelCommands m_commands;
     WindowCaptions m_captions{QString::fromUtf8(ApplicationTitle)};
     bool m_initialised = false;
+    std::set<int> m_outOfBand;
 };
 
 } // namespace tarn

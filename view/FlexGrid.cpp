@@ -211,6 +211,7 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
 namespace {
 
 const QColor MarkColour(255, 214, 150);
+const QColor WarningColour(200, 0, 0);
 
 } // namespace
 
@@ -233,6 +234,22 @@ void FlexGrid::clearMarks() {
 bool FlexGrid::isCellMarked(int row, int col) const {
     const QTableWidgetItem* cell = row > 0 && col > 0 ? item(row - 1, col - 1) : nullptr;
     return cell && cell->background().style() != Qt::NoBrush;
+}
+
+void FlexGrid::setCellWarning(int row, int col, const QString& why) {
+    checkRow(row);
+    checkCol(col);
+    QTableWidgetItem* cell = item(row - 1, col - 1);
+    if (!cell && why.isEmpty())
+        return;
+    cell = itemForWriting(row, col);
+    cell->setForeground(why.isEmpty() ? QBrush() : QBrush(WarningColour));
+    cell->setToolTip(why);
+}
+
+bool FlexGrid::hasCellWarning(int row, int col) const {
+    const QTableWidgetItem* cell = row > 0 && col > 0 ? item(row - 1, col - 1) : nullptr;
+    return cell && !cell->toolTip().isEmpty();
 }
 
 void FlexGrid::setRedraw(bool redraw) {
@@ -340,8 +357,15 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     // The old cell is left before the grid scrolls to the new one, so a value open over it
     // is stored rather than dropped by the scroll. A cell that went with its row or column
     // cannot be left any more.
-    if (m_row >= 1 && m_row < rows() && m_col >= 1 && m_col < cols())
+    if (m_row >= 1 && m_row < rows() && m_col >= 1 && m_col < cols()) {
+        if (m_mayLeave && !m_mayLeave()) {
+            // Back to the cell that keeps its editor; this move never happened.
+            const QModelIndex stay = model()->index(m_row - 1, m_col - 1);
+            selectionModel()->setCurrentIndex(stay, QItemSelectionModel::ClearAndSelect);
+            return;
+        }
         emit leaveCell();
+    }
     QTableWidget::currentChanged(current, previous);
     m_row = row;
     m_col = col;

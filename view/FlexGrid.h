@@ -2,6 +2,8 @@
 
 #include <QTableWidget>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 class QHeaderView;
@@ -71,6 +73,10 @@ public:
     void setCellMarked(int row, int col, bool marked);
     void clearMarks();
     [[nodiscard]] bool isCellMarked(int row, int col) const;
+    // A warning of its own: coloured text and a tooltip saying why (an empty text clears
+    // it). Screen only, like the marks, and clearMarks leaves it.
+    void setCellWarning(int row, int col, const QString& why);
+    [[nodiscard]] bool hasCellWarning(int row, int col) const;
 
     [[nodiscard]] int cellLeft() const;
     [[nodiscard]] int cellTop() const;
@@ -91,6 +97,9 @@ public:
     [[nodiscard]] int pixelsToTwipsY(int pixels) const;
     [[nodiscard]] int twipsToPixelsX(int twips) const;
     [[nodiscard]] int twipsToPixelsY(int twips) const;
+
+    // Asked before the current cell is left; a false answer keeps the cell current.
+    void setLeaveCheck(std::function<bool()> mayLeave) { m_mayLeave = std::move(mayLeave); }
 
     // Pixel rectangle of any cell, fixed ones included, relative to this widget.
     [[nodiscard]] QRect cellRect(int row, int col) const;
@@ -135,6 +144,7 @@ private:
     bool m_redraw = true;
     // Set while the user extends a selection: the cursor moves, the current cell stays.
     bool m_extending = false;
+    std::function<bool()> m_mayLeave;
 };
 
 } // namespace tarn

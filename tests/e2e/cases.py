@@ -259,6 +259,32 @@ def pending_value_saved_through_menu(s):
 
 
 @case
+def tone_typed_by_value(s):
+    """A tone typed by its value is stored in the list's spelling; a slip is refused with a
+    message and the box stays open for the mend, so the saved file keeps the tone meant."""
+    source = image_with(s, "source.sin", {1: ["145.50000", "145.50000", "67.0", "OFF",
+                                              "High", "Lock"]})
+    tarn, main = open_file_at_start(s, source)
+    edit_data(main)
+    d.key("Right", "Right")  # QT/DQT Dec
+    d.type_text("88")
+    d.key("Return")
+    text = answer(APP_TITLE, "Return", main=main, copy_text=True)
+    if "Please choose a tone or code from the list" not in text:
+        raise AssertionError(f"unexpected message: {text!r}")
+    d.type_text("100")  # the refused text is selected: typing replaces it
+    d.key("Return")
+    before = os.path.getmtime(source)
+    d.key("Escape")
+    d.key("alt+f", "s")
+    d.wait_for("the file to be saved", lambda: os.path.getmtime(source) != before)
+    expected = image_with(s, "expected.sin", {1: ["145.50000", "145.50000", "100.0", "OFF",
+                                                  "High", "Lock"]})
+    expect_same_bytes(source, expected)
+    exit_tarn(tarn, main)
+
+
+@case
 def two_windows_of_one_document(s):
     """Window > New Window shows the document twice; a value stored in the second window is
     saved from the first."""

@@ -19,7 +19,8 @@
 namespace tarn::test {
 namespace {
 
-const std::string RangeText = "Error Data Format，Please input again";
+const std::string RangeText =
+    "Error Data Format，Please input again\nThe frequency must lie between 100 and 600 MHz.";
 
 QString q(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());

@@ -4,6 +4,7 @@
 #include "data/ToneTable.h"
 #include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/TestPrompter.h"
+#include "tests/support/TypedNames.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,13 +20,17 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace tarn {
 namespace {
 
-const std::string RangeText = "Error Data Format，Please input again";
+const std::string RangeText =
+    "Error Data Format，Please input again\nThe frequency must lie between 100 and 600 MHz.";
+const std::string NoNumberText = "Error Data Format，Please input again\nThis is not a number.";
+const std::string ToneText = "Please choose a tone or code from the list";
 const std::string StepText = "Error data Value，Please input according the step value(6.25K/5k)";
 const std::string NumberText = "Please input Number";
 
@@ -102,7 +107,7 @@ TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
         {"128.01", "128.01000", ""},    {"256.02", "256.02000", ""},
         {"524.20625", "524.20625", ""}, {"145.5kHz", "145.50000", ""},
         {"  146.52", "146.52000", ""},  {"99.99999", "", RangeText},
-        {"600.00001", "", RangeText},   {"abc", "", RangeText},
+        {"600.00001", "", RangeText},   {"abc", "", NoNumberText},
         {"-145", "", RangeText},        {"145.0025", "", StepText},
         {"145.006259", "", StepText},
     };
@@ -120,6 +125,11 @@ TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
             << c.typed;
         if (!c.message.empty()) {
             EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
+            // The refused text waits over its cell to be mended.
+            EXPECT_EQ(focused(), view.frequencyEdit()) << c.typed;
+            EXPECT_EQ(view.frequencyEdit()->selectedText(), c.typed) << c.typed;
+            EXPECT_EQ(grid().col(), 1) << c.typed;
+            key(Qt::Key_Escape);
         }
         ++row;
     }
@@ -152,7 +162,7 @@ TEST_F(CellEditingTest, AChannelIsProgrammedWithTheKeyboardAlone) {
     key(Qt::Key_Down);
     enter();
 
-    EXPECT_EQ(rowTexts(3), (std::vector<std::string>{"446.00000", "446.50000", "88.5", "d023n",
+    EXPECT_EQ(rowTexts(3), (std::vector<std::string>{"446.00000", "446.50000", "88.5", "D023N",
                                                      "Middle", "Lock"}));
     EXPECT_EQ(grid().row(), 4);
     EXPECT_EQ(grid().col(), 1);
@@ -199,14 +209,75 @@ TEST_F(CellEditingTest, EmptyingAFrequencyEmptiesWhatDependsOnIt) {
     enter();
     EXPECT_EQ(rowTexts(2), (std::vector<std::string>{"", "", "", "", "", "UnLock"}));
 
-    // A refused frequency is an emptied one.
+    // A refused frequency empties nothing: its text stays open until mended or dropped.
     setRow(3, full);
     prompter.answer(PromptAnswer::Ok);
     typeInto(3, 2, "1");
     click(7, 1);
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{RangeText});
-    EXPECT_EQ(rowTexts(3),
-              (std::vector<std::string>{"145.50000", "", "67.0", "", "Low", "UnLock"}));
+    EXPECT_EQ(rowTexts(3), full);
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(view.frequencyEdit()->isHidden());
+    EXPECT_EQ(rowTexts(3), full);
+}
+
+// Every way of leaving a cell that holds a refused value: the message, then the same cell
+// with its editor open over it, the text selected, and nothing stored.
+TEST_F(CellEditingTest, ARefusedValueKeepsItsEditorWhicheverWayTheCellIsLeft) {
+    const std::vector<std::string> full = {"145.50000", "145.50000", "100.0",
+                                           "D023N",     "Low",       "UnLock"};
+    struct Case {
+        int col;
+        const char* typed;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {1, "146.523", StepText}, {2, "99", RangeText}, {3, "100.05", ToneText},
+        {4, "D023", ToneText},    {3, "abc", ToneText},
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"Enter", [&] { enter(); }},
+        {"Tab", [&] { key(Qt::Key_Tab); }},
+        {"mouse", [&] { click(9, 1); }},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [way, leave] : ways) {
+            setRow(2, full);
+            prompter.clear();
+            prompter.answer(PromptAnswer::Ok);
+            typeInto(2, c.col, c.typed);
+            leave();
+            const std::string what = std::string(c.typed) + " by " + way;
+            EXPECT_EQ(prompter.texts(), std::vector<std::string>{c.message}) << what;
+            EXPECT_EQ(rowTexts(2), full) << what;
+            EXPECT_EQ(grid().row(), 2) << what;
+            EXPECT_EQ(grid().col(), c.col) << what;
+            QWidget* editor = view.editing().openEditor();
+            ASSERT_NE(editor, nullptr) << what;
+            const QString selected = c.col <= 2 ? view.frequencyEdit()->selectedText()
+                                                : view.toneBox()->lineEdit()->selectedText();
+            EXPECT_EQ(selected.toStdString(), c.typed) << what;
+            EXPECT_TRUE(editor->isAncestorOf(focused()) || editor == focused()) << what;
+            key(Qt::Key_Escape);
+            EXPECT_EQ(view.editing().openEditor(), nullptr) << what;
+        }
+    }
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(CellEditingTest, TheGridTakesTypedTonesByTheRuleOfEveryPath) {
+    setRow(2, {"145.50000", "145.50000", "100.0", "OFF", "Low", "UnLock"});
+    for (const test::TypedName& c : test::typedTones()) {
+        prompter.clear();
+        if (c.stored.empty())
+            prompter.answer(PromptAnswer::Ok);
+        typeInto(2, 3, c.typed);
+        enter();
+        EXPECT_EQ(cell(2, 3), c.stored.empty() ? "100.0" : c.stored) << c.typed;
+        EXPECT_EQ(prompter.texts().size(), c.stored.empty() ? 1u : 0u) << c.typed;
+        key(Qt::Key_Escape);
+        document.sheet().setCellText(2, 3, "100.0");
+    }
 }
 
 TEST_F(CellEditingTest, TonesAndChoicesNeedAFrequencyAndAKnownText) {
@@ -218,12 +289,15 @@ TEST_F(CellEditingTest, TonesAndChoicesNeedAFrequencyAndAKnownText) {
     EXPECT_EQ(cell(4, 5), "");
 
     setRow(5, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    prompter.answer(PromptAnswer::Ok);
     typeInto(5, 3, "xyz");
     enter();
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{ToneText});
     EXPECT_EQ(cell(5, 3), "OFF");
+    // The refused text is selected: typing replaces it.
     type("d754i");
     click(5, 6);
-    EXPECT_EQ(cell(5, 4), "d754i");
+    EXPECT_EQ(cell(5, 3), "D754I") << "stored in the list's spelling";
     // The lock box opens by a press only and loads the cell.
     EXPECT_EQ(view.lockBox()->currentText(), "Lock");
     key(Qt::Key_Down);
@@ -383,9 +457,13 @@ TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
     prompter.clear();
     prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
     view.editing().commitEditor();
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{NoNumberText});
+    EXPECT_EQ(edit->text(), "x") << "refused, and kept for mending";
+    (void)view.editing().cancelEditor();
+    document.sheet().setCellText(4, 1, "");
     select(4, 1);
     type("x");
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{RangeText, NumberText}));
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{NoNumberText, NumberText}));
     EXPECT_EQ(edit->text(), "");
     EXPECT_FALSE(edit->isHidden());
 
@@ -394,6 +472,7 @@ TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
     type("1");
     EXPECT_EQ(view.toneBox()->currentText(), "1");
     EXPECT_EQ(view.toneBox()->geometry().topLeft(), grid().cellRect(4, 3).topLeft() - QPoint(3, 3));
+    key(Qt::Key_Escape); // "1" names no tone
     select(4, 5);
     type("l");
     EXPECT_EQ(view.powerBox()->currentText(), "Low");
@@ -407,7 +486,7 @@ TEST_F(CellEditingTest, TypingLeavesTheClipboardAlone) {
     typeInto(6, 1, "145");
     enter();
     select(6, 3);
-    type("7");
+    type("67");
     select(6, 5);
     type("h");
     EXPECT_EQ(QApplication::clipboard()->text(), "kept");

@@ -53,6 +53,49 @@ protected:
     ChannelView view{document, tones, prompter, dialogs};
 };
 
+// The warning of a channel outside the model's band: its own mark, which follows every change
+// of the cell and of the band, and which Compare With's marks leave alone.
+TEST_F(ChannelViewTest, FrequenciesOutsideTheModelsBandCarryAWarningOfTheirOwn) {
+    view.initialUpdate();
+    FlexGrid& grid = view.grid();
+    const auto set = [&](int row, int col, const char* text) {
+        document.sheet().setCellText(row, col, text);
+    };
+    set(3, 1, "146.52000");
+    set(3, 2, "174.00625"); // one step above "VHF: 136-174MHz"
+    set(4, 1, "136.00000"); // the edges belong to the band
+    set(4, 2, "174.00000");
+    set(5, 1, "446.00000");
+    EXPECT_FALSE(grid.hasCellWarning(3, 1));
+    EXPECT_TRUE(grid.hasCellWarning(3, 2));
+    EXPECT_EQ(grid.item(2, 1)->toolTip().toStdString(),
+              "Outside the band of the model (VHF: 136-174MHz): the radio cannot use this channel");
+    EXPECT_FALSE(grid.hasCellWarning(4, 1));
+    EXPECT_FALSE(grid.hasCellWarning(4, 2));
+    EXPECT_TRUE(grid.hasCellWarning(5, 1));
+    EXPECT_EQ(view.outOfBandChannels(), 2);
+
+    grid.setCellMarked(3, 2, true);
+    grid.clearMarks();
+    EXPECT_TRUE(grid.hasCellWarning(3, 2)) << "clearing the comparison's marks keeps it";
+
+    set(3, 2, "146.52000");
+    EXPECT_FALSE(grid.hasCellWarning(3, 2));
+    EXPECT_EQ(view.outOfBandChannels(), 1);
+
+    // Another band, chosen in Model Information: the marks follow it.
+    dialogs.onModelInformation = [](ChannelDocument& d) { d.image()[RadioImage::BandOffset] = 1; };
+    view.runCommand(cmd::ModelInformation);
+    EXPECT_FALSE(grid.hasCellWarning(5, 1));
+    EXPECT_TRUE(grid.hasCellWarning(3, 1));
+    EXPECT_EQ(view.outOfBandChannels(), 2);
+    // A band the lists do not hold checks nothing.
+    dialogs.onModelInformation = [](ChannelDocument& d) { d.image()[RadioImage::BandOffset] = 9; };
+    view.runCommand(cmd::ModelInformation);
+    EXPECT_EQ(view.outOfBandChannels(), 0);
+    EXPECT_FALSE(grid.hasCellWarning(3, 1));
+}
+
 TEST_F(ChannelViewTest, RowsFollowTheChannelCount) {
     document.setChannelCount(RadioImage::ReducedChannels);
     document.setUpRowsForChannelCount();

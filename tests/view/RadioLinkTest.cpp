@@ -208,7 +208,9 @@ TEST_F(RadioLinkTest, ARefusedValueBeingTypedStopsAWriteBeforeItStarts) {
     ASSERT_TRUE(view.frequencyEdit()->isVisible());
     prompter.answer(PromptAnswer::Ok);
     link.runCommand(cmd::WriteToRadio);
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Error Data Format，Please input again"});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Error Data Format，Please input "
+                                                         "again\nThe frequency must lie "
+                                                         "between 100 and 600 MHz."});
     EXPECT_FALSE(dialog().hasWindow());
     EXPECT_TRUE(view.frequencyEdit()->isVisible());
     EXPECT_EQ(view.frequencyEdit()->text(), "9");
