@@ -84,7 +84,33 @@ void writeWhole(std::FILE* file, const RadioImage& image, const fs::path& path) 
         throw BackupError("cannot write the backup \"" + path.string() + "\": " + reason);
 }
 
+void writeNote(const fs::path& path, const BackupNote& note) {
+    // The backup beside it was created exclusively, so a note of that name is a stale one.
+    std::FILE* file = std::fopen(path.string().c_str(), "wb");
+    if (!file)
+        throw BackupError("cannot create the note \"" + path.string() + "\": " + lastError());
+    const std::string text = note.text();
+    const bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (std::fclose(file) != 0 || !ok)
+        throw BackupError("cannot write the note \"" + path.string() + "\": " + lastError());
+}
+
+std::optional<BackupNote> readNote(const fs::path& path) {
+    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    if (!file)
+        return std::nullopt;
+    std::string text(BackupNote::MaxSize + 1, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    std::fclose(file);
+    return BackupNote::parse(text);
+}
+
 } // namespace
+
+fs::path BackupEntry::notePath(const fs::path& backup) {
+    fs::path note = backup;
+    return note.replace_extension(BackupNote::Extension);
+}
 
 std::string BackupName::fileName() const {
     std::string name = std::to_string(time.year) + twoDigits(time.month) + twoDigits(time.day) +
@@ -184,7 +210,8 @@ BackupStore::BackupStore(fs::path folder, const WallClock& clock, std::size_t ke
     , m_clock(clock)
     , m_keep(keep) {}
 
-fs::path BackupStore::store(const RadioImage& image, BackupKind kind, std::string_view port) {
+fs::path BackupStore::store(const RadioImage& image, BackupKind kind, std::string_view port,
+                            const std::optional<BackupNote>& note) {
     if (m_folder.empty())
         throw BackupError("there is no folder for backups: neither XDG_DATA_HOME nor HOME is set");
     std::error_code error;
@@ -202,8 +229,12 @@ fs::path BackupStore::store(const RadioImage& image, BackupKind kind, std::strin
             throw BackupError("cannot create the backup \"" + path.string() + "\": " + lastError());
         try {
             writeWhole(file, image, path);
+            if (note)
+                writeNote(BackupEntry::notePath(path), *note);
         } catch (const BackupError&) {
             fs::remove(path, error);
+            if (note)
+                fs::remove(BackupEntry::notePath(path), error);
             throw;
         }
         prune();
@@ -220,7 +251,8 @@ std::vector<BackupEntry> BackupStore::list() const {
         if (!it->is_regular_file(error))
             continue;
         if (auto name = BackupName::parse(it->path().filename().string()))
-            entries.push_back({it->path(), std::move(*name)});
+            entries.push_back(
+                {it->path(), std::move(*name), readNote(BackupEntry::notePath(it->path()))});
     }
     std::sort(entries.begin(), entries.end(),
               [](const BackupEntry& a, const BackupEntry& b) { return olderThan(b, a); });
@@ -233,7 +265,30 @@ void BackupStore::prune() const {
         // Another program pruning the same folder may have removed it already.
         std::error_code ignored;
         fs::remove(entries[i].file, ignored);
+        fs::remove(BackupEntry::notePath(entries[i].file), ignored);
     }
+    removeOrphanNotes();
+}
+
+void BackupStore::removeOrphanNotes() const {
+    // A note whose backup is gone (removed by hand, say) would be taken by the next backup of
+    // the same name.
+    std::error_code error;
+    std::vector<fs::path> orphans;
+    for (fs::directory_iterator it(m_folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const fs::path& path = it->path();
+        if (path.extension() != BackupNote::Extension)
+            continue;
+        fs::path backup = path;
+        backup.replace_extension(Extension);
+        std::error_code missing;
+        if (BackupName::parse(backup.filename().string()) && !fs::exists(backup, missing) &&
+            !missing)
+            orphans.push_back(path);
+    }
+    for (const fs::path& orphan : orphans)
+        fs::remove(orphan, error);
 }
 
 } // namespace tarn

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/WallClock.h"
+#include "data/BackupNote.h"
 #include "data/RadioImage.h"
 
 #include <cstddef>
@@ -40,6 +41,10 @@ struct BackupName {
 struct BackupEntry {
     std::filesystem::path file;
     BackupName name;
+    std::optional<BackupNote> note; // none for backups kept before notes, or a spoilt note
+
+    // The note's file beside the backup.
+    [[nodiscard]] static std::filesystem::path notePath(const std::filesystem::path& backup);
 };
 
 // What a backup holds, for the list of backups.
@@ -64,16 +69,19 @@ public:
     BackupStore(std::filesystem::path folder, const WallClock& clock,
                 std::size_t keep = DefaultKeep);
 
-    // Stores the image under the current time and prunes the oldest backups beyond the
-    // number kept. Throws BackupError; nothing is left behind then.
+    // Stores the image under the current time, with its note beside it when given, and
+    // prunes the oldest backups beyond the number kept. Throws BackupError; nothing is left
+    // behind then.
     std::filesystem::path store(const RadioImage& image, BackupKind kind,
-                                std::string_view port = {});
+                                std::string_view port = {},
+                                const std::optional<BackupNote>& note = std::nullopt);
     // The backups in the folder, newest first; other files are not listed.
     [[nodiscard]] std::vector<BackupEntry> list() const;
     [[nodiscard]] const std::filesystem::path& folder() const { return m_folder; }
 
 private:
     void prune() const;
+    void removeOrphanNotes() const;
 
     std::filesystem::path m_folder;
     const WallClock& m_clock;

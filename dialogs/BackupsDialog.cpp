@@ -18,7 +18,7 @@ namespace tarn {
 
 namespace {
 
-enum Column { TimeColumn, KindColumn, ModelColumn, ChannelsColumn };
+enum Column { TimeColumn, KindColumn, OutcomeColumn, PortColumn, ModelColumn, ChannelsColumn };
 
 QString kindText(const BackupName& name) {
     QString kind =
@@ -26,6 +26,20 @@ QString kindText(const BackupName& name) {
     if (!name.port.empty())
         kind += QStringLiteral(" (%1)").arg(QString::fromStdString(name.port));
     return kind;
+}
+
+QString outcomeText(BackupOutcome outcome) {
+    switch (outcome) {
+    case BackupOutcome::PartlyWritten:
+        return BackupsDialog::tr("partly written");
+    case BackupOutcome::VerifyFailed:
+        return BackupsDialog::tr("verify failed");
+    case BackupOutcome::VerifyUnread:
+        return BackupsDialog::tr("verify could not read back");
+    case BackupOutcome::Complete:
+        break;
+    }
+    return BackupsDialog::tr("complete");
 }
 
 QString modelText(std::uint8_t modelType) {
@@ -43,6 +57,13 @@ QTreeWidgetItem* itemFor(const BackupEntry& entry) {
     item->setText(TimeColumn, QString::fromStdString(entry.name.timeText()));
     item->setText(KindColumn, kindText(entry.name));
     item->setData(TimeColumn, Qt::UserRole, QString::fromStdString(entry.file.string()));
+    // Backups kept before notes existed say nothing of how they ended.
+    if (entry.note) {
+        item->setText(OutcomeColumn, outcomeText(entry.note->outcome));
+        item->setText(PortColumn, QString::fromStdString(entry.note->port));
+    } else if (!entry.name.port.empty()) {
+        item->setText(PortColumn, QString::fromStdString(entry.name.port));
+    }
     try {
         const BackupContents contents = BackupContents::of(SinFile::load(entry.file));
         item->setText(ModelColumn, modelText(contents.modelType));
@@ -73,8 +94,8 @@ BackupsDialog::BackupsDialog(std::filesystem::path folder, QWidget* parent)
     m_open->setProperty("controlId", OpenId);
     m_showFolder->setProperty("controlId", ShowFolderId);
     m_close->setProperty("controlId", CloseId);
-    m_list->setHeaderLabels(
-        {tr("Date and Time"), tr("Read or Write"), tr("Model Type"), tr("Channels Programmed")});
+    m_list->setHeaderLabels({tr("Date and Time"), tr("Read or Write"), tr("Outcome"), tr("Port"),
+                             tr("Model Type"), tr("Channels Programmed")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -91,7 +112,7 @@ BackupsDialog::BackupsDialog(std::filesystem::path folder, QWidget* parent)
     layout->addWidget(m_where);
     layout->addWidget(m_list);
     layout->addLayout(buttons);
-    resize(640, 360);
+    resize(820, 360);
 
     connect(m_open, &QPushButton::clicked, this, &BackupsDialog::openSelected);
     connect(m_showFolder, &QPushButton::clicked, this, &BackupsDialog::showFolder);

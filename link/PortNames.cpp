@@ -45,6 +45,11 @@ std::string PortNames::resolve(const std::string& name, const Lookup& settings) 
     return resolve(name, &PortNames::processEnvironment, settings);
 }
 
+std::string PortNames::describe(const std::string& name, const Lookup& settings) {
+    const std::string device = resolve(name, settings);
+    return device == name ? name : name + " (" + device + ")";
+}
+
 std::optional<std::string> PortNames::processEnvironment(const std::string& key) {
     if (const char* value = std::getenv(key.c_str()))
         return std::string(value);

@@ -19,6 +19,8 @@ public:
                                              const Lookup& settings);
     // The same with the process environment.
     [[nodiscard]] static std::string resolve(const std::string& name, const Lookup& settings);
+    // "COM1 (/dev/ttyUSB0)", or the name alone when it is the device itself.
+    [[nodiscard]] static std::string describe(const std::string& name, const Lookup& settings);
     // 1..4 for "COM1".."COM4" (any letter case), 0 for anything else.
     [[nodiscard]] static int comNumber(const std::string& name);
     [[nodiscard]] static std::optional<std::string> processEnvironment(const std::string& key);

@@ -2,7 +2,7 @@
 
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QSerialPortInfo>
+#include <QListView>
 #include <QVBoxLayout>
 
 namespace tarn {
@@ -16,10 +16,6 @@ std::string com(int number) {
     return "COM" + std::to_string(number);
 }
 
-QString hex4(quint16 value) {
-    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));
-}
-
 } // namespace
 
 PortsDialog::Row::Row(QWidget* parent)
@@ -30,13 +26,18 @@ PortsDialog::Row::Row(QWidget* parent)
 PortsDialog::PortsDialog(std::vector<SystemPort> ports, PortNames::Lookup environment,
                          PortNames::Lookup settings, Store store, QWidget* parent)
     : QDialog(parent)
-    , m_ports(std::move(ports))
+    , m_portList(this)
     , m_environment(std::move(environment))
     , m_settings(std::move(settings))
     , m_store(std::move(store))
     , m_intro(QString::fromUtf8(IntroText), this)
     , m_buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this) {
     setWindowTitle(QString::fromUtf8(Title));
+    for (const SystemPort& port : ports) {
+        auto* item = new QStandardItem(QString::fromStdString(port.describe()));
+        item->setData(QString::fromStdString(port.path), Qt::UserRole);
+        m_portList.appendRow(item);
+    }
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     layout->addWidget(&m_intro);
@@ -54,28 +55,6 @@ PortsDialog::PortsDialog(std::vector<SystemPort> ports, PortNames::Lookup enviro
     connect(&m_buttons, &QDialogButtonBox::rejected, this, &PortsDialog::reject);
 }
 
-std::vector<SystemPort> PortsDialog::systemPorts() {
-    std::vector<SystemPort> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        SystemPort port{info.systemLocation().toStdString(), info.description().toStdString(), {}};
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
-            port.usbId =
-                (hex4(info.vendorIdentifier()) + QLatin1Char(':') + hex4(info.productIdentifier()))
-                    .toStdString();
-        ports.push_back(std::move(port));
-    }
-    return ports;
-}
-
-QString PortsDialog::describe(const SystemPort& port) {
-    QString text = QString::fromStdString(port.path);
-    if (!port.description.empty())
-        text += QStringLiteral("  ") + QString::fromStdString(port.description);
-    if (!port.usbId.empty())
-        text += QStringLiteral(" [") + QString::fromStdString(port.usbId) + QLatin1Char(']');
-    return text;
-}
-
 std::string PortsDialog::key(int number) {
     return "Ports/" + com(number);
 }
@@ -86,9 +65,12 @@ void PortsDialog::fillRow(int number) {
     row.choice.setEditable(true);
     row.choice.setInsertPolicy(QComboBox::NoInsert);
     row.choice.setMinimumContentsLength(32);
+    // Measuring every entry would stall the dialog on a long list.
+    row.choice.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    row.choice.setModel(&m_portList);
+    if (auto* list = qobject_cast<QListView*>(row.choice.view()))
+        list->setUniformItemSizes(true);
     row.choice.lineEdit()->setPlaceholderText(QStringLiteral("default"));
-    for (const SystemPort& port : m_ports)
-        row.choice.addItem(describe(port), QString::fromStdString(port.path));
     const auto stored = m_settings ? m_settings(key(number)) : std::nullopt;
     row.choice.setEditText(stored ? QString::fromStdString(*stored) : QString());
     // A picked entry leaves its bare path in the field, so what is kept is a path.

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "link/PortNames.h"
+#include "link/SystemPort.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QStandardItemModel>
 
 #include <array>
 #include <functional>
@@ -13,13 +15,6 @@
 #include <vector>
 
 namespace tarn {
-
-// A serial device the system reports.
-struct SystemPort {
-    std::string path;
-    std::string description;
-    std::string usbId; // "0403:6001", empty when not a USB device
-};
 
 // Which device each of "COM1" to "COM4" opens on this machine. The choice is kept in the
 // settings; an environment variable TARN_COMn still wins and is shown as such.
@@ -33,10 +28,6 @@ public:
     // store is given an empty value for a port that goes back to its default device.
     PortsDialog(std::vector<SystemPort> ports, PortNames::Lookup environment,
                 PortNames::Lookup settings, Store store, QWidget* parent = nullptr);
-
-    // What the system reports now.
-    [[nodiscard]] static std::vector<SystemPort> systemPorts();
-    [[nodiscard]] static QString describe(const SystemPort& port);
 
     [[nodiscard]] QComboBox& choice(int number) { return m_rows.at(index(number)).choice; }
     // The device the port opens with the choice as it stands in the dialog.
@@ -62,7 +53,8 @@ private:
     void fillRow(int number);
     void showOpens(int number);
 
-    std::vector<SystemPort> m_ports;
+    // One list for the four boxes, however many ports the system reports.
+    QStandardItemModel m_portList;
     PortNames::Lookup m_environment;
     PortNames::Lookup m_settings;
     Store m_store;

@@ -47,4 +47,8 @@ void QtTransferUi::closeWindow() {
     m_dialog.destroyWindow();
 }
 
+void QtTransferUi::conclude(const std::string& text) {
+    m_dialog.conclude(QString::fromStdString(text));
+}
+
 } // namespace tarn

@@ -21,6 +21,7 @@ public:
     [[nodiscard]] bool cancelRequested() const override;
     [[nodiscard]] Prompter& prompter() override { return m_prompter; }
     void closeWindow() override;
+    void conclude(const std::string& text) override;
 
 private:
     TransferProgressDialog& m_dialog;

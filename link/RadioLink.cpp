@@ -4,9 +4,13 @@
 #include "common/WallClock.h"
 #include "data/BackupStore.h"
 #include "data/ChannelDocument.h"
+#include "data/TraceStore.h"
+#include "link/PortNames.h"
+#include "link/PortSettings.h"
 #include "link/QtTransferUi.h"
 #include "link/RadioTransfer.h"
 #include "link/SerialPortLine.h"
+#include "link/TracingLine.h"
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/DocumentDialogs.h"
 
@@ -82,8 +86,9 @@ void RadioLink::startCommand(TransferDirection direction, const char* caption) {
         return;
     m_dialog.setCaption(QString::fromUtf8(caption));
     m_direction = direction;
-    // An open window keeps its caption; its Start uses the new direction.
-    if (!m_dialog.hasWindow())
+    // An open window keeps its caption; its Start uses the new direction. One that shows how
+    // the last write ended starts afresh.
+    if (!m_dialog.hasWindow() || m_dialog.isConcluded())
         m_dialog.openWindow(&m_over);
 }
 
@@ -100,12 +105,18 @@ void RadioLink::onTransfer() {
     m_scratch = m_document.image();
     {
         QtTransferUi ui(m_dialog, m_prompter);
-        RadioTransfer transfer(*m_line, ui, *m_clock);
         const std::string port = m_portName;
+        SerialTrace trace;
+        trace.addHeader(std::string("TARN serial trace: ") +
+                        (m_direction == TransferDirection::Write ? "write" : "read") + " through " +
+                        PortNames::describe(port, &PortSettings::lookup));
+        TracingLine line(*m_line, *m_clock, trace);
+        RadioTransfer transfer(line, ui, *m_clock);
         transfer.setVerifyAfterWrite(m_direction == TransferDirection::Write && verifyAfterWrite());
         // Every ending has told the user what happened, or was the user's own Cancel.
         const TransferOutcome outcome = transfer.run(port, *this);
         keepBackup(transfer, outcome);
+        keepTrace(trace);
     }
     m_running = false;
     --s_running;
@@ -132,11 +143,33 @@ void RadioLink::keepBackup(const RadioTransfer& transfer, TransferOutcome outcom
     BackupStore store(BackupStore::defaultFolder(), clock);
     try {
         // The scratch image is what was read, or what was sent.
-        (void)store.store(m_scratch, read ? BackupKind::Read : BackupKind::Write);
+        const BackupNote note{backupOutcomeOf(outcome, transfer.verifyResult()),
+                              PortNames::describe(m_portName, &PortSettings::lookup)};
+        (void)store.store(m_scratch, read ? BackupKind::Read : BackupKind::Write, {}, note);
     } catch (const BackupError& error) {
         // The transfer itself went as it went; only the copy is missing.
         (void)m_prompter.ask(Prompt{std::string(BackupFailedText) + error.what(),
                                     AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+    }
+}
+
+void RadioLink::setTraceFolder(std::filesystem::path folder) {
+    s_traceFolder = std::move(folder);
+    s_traceWarned = false;
+}
+
+void RadioLink::keepTrace(const SerialTrace& trace) {
+    const SystemWallClock clock;
+    TraceStore store(s_traceFolder.empty() ? TraceStore::defaultFolder() : s_traceFolder, clock);
+    try {
+        s_lastTrace =
+            store.store(trace.text(), m_direction == TransferDirection::Write ? "write" : "read");
+    } catch (const TraceError& error) {
+        // The transfer went as it went; a folder that refuses once will refuse again.
+        if (std::exchange(s_traceWarned, true))
+            return;
+        (void)m_prompter.ask(Prompt{std::string(TraceFailedText) + error.what(), AppTitles::AppName,
+                                    PromptButtons::Ok, PromptIcon::Warning});
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,6 +22,7 @@ class Clock;
 class DocumentDialogs;
 class Prompter;
 class SerialLine;
+class SerialTrace;
 
 // A document window's side of the radio link: its port, its direction, its progress window,
 // the Read, Write and port commands and the transfer they start. A read fills a scratch copy
@@ -33,6 +35,9 @@ public:
     static constexpr const char* DefaultPort = "COM1";
     static constexpr const char* VerifySettingKey = "Transfer/VerifyAfterWrite";
     static constexpr const char* BackupFailedText = "The radio's memory was not kept as a backup: ";
+    static constexpr const char* TraceFailedText =
+        "The serial trace of the transfer was not kept (traces are not tried again until TARN "
+        "starts anew): ";
 
     // The progress window belongs to owner and opens centred over `over`.
     RadioLink(ChannelDocument& document, Prompter& prompter, DocumentDialogs& dialogs,
@@ -60,6 +65,12 @@ public:
     // meanwhile.
     void whenIdle(std::function<void()> action, const QString& note);
 
+    // Where the last transfer's serial trace was kept; empty before the first.
+    [[nodiscard]] static const std::filesystem::path& lastTrace() { return s_lastTrace; }
+    // Where traces are kept; the user's state folder unless tests say otherwise. A folder
+    // that refuses a trace warns once.
+    static void setTraceFolder(std::filesystem::path folder);
+
     // Read back and compare after every complete write; kept in the settings, off at first.
     [[nodiscard]] static bool verifyAfterWrite();
     static void setVerifyAfterWrite(bool verify);
@@ -78,6 +89,7 @@ private:
     [[nodiscard]] static const char* portOf(int id);
     void runDeferred();
     void keepBackup(const RadioTransfer& transfer, TransferOutcome outcome);
+    void keepTrace(const SerialTrace& trace);
 
     RadioImage& image() override { return m_scratch; }
     [[nodiscard]] int channelCount() const override;
@@ -102,6 +114,9 @@ private:
     bool m_running = false;
     std::vector<std::function<void()>> m_deferred;
     static inline int s_running = 0;
+    static inline std::filesystem::path s_lastTrace;
+    static inline std::filesystem::path s_traceFolder;
+    static inline bool s_traceWarned = false;
 };
 
 } // namespace tarn

@@ -1,6 +1,7 @@
 #include "link/RadioTransfer.h"
 
 #include "common/Clock.h"
+#include "data/ImageDiff.h"
 #include "data/RadioImage.h"
 #include "link/ImageTarget.h"
 #include "link/SerialLine.h"
@@ -23,6 +24,16 @@ constexpr int ReadBlockPasses = 19;
 constexpr int ReadAckDelayMs = 15;
 
 } // namespace
+
+BackupOutcome backupOutcomeOf(TransferOutcome outcome, const std::optional<VerifyResult>& verify) {
+    if (outcome != TransferOutcome::Completed)
+        return BackupOutcome::PartlyWritten;
+    if (verify && !verify->readBack)
+        return BackupOutcome::VerifyUnread;
+    if (verify && !verify->passed())
+        return BackupOutcome::VerifyFailed;
+    return BackupOutcome::Complete;
+}
 
 RadioTransfer::RadioTransfer(SerialLine& line, TransferUi& ui, Clock& clock)
     : m_line(line)
@@ -53,10 +64,57 @@ bool RadioTransfer::isBlockCount(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+std::string RadioTransfer::verifyReport(const VerifyResult& verify) {
+    std::string text = verifyFailedText(verify.differingBlocks, verify.firstAddress);
+    if (!verify.channels.empty()) {
+        text +=
+            verify.channels.size() == 1 ? "\nChannel that differs: " : "\nChannels that differ: ";
+        const std::size_t listed = std::min(verify.channels.size(), ListedChannels);
+        for (std::size_t i = 0; i < listed; ++i)
+            text += (i == 0 ? "" : ", ") + std::to_string(verify.channels[i]);
+        if (listed < verify.channels.size())
+            text += " and " + std::to_string(verify.channels.size() - listed) + " more";
+    }
+    if (!verify.settings.empty()) {
+        text +=
+            verify.settings.size() == 1 ? "\nSetting that differs: " : "\nSettings that differ: ";
+        for (std::size_t i = 0; i < verify.settings.size(); ++i)
+            text += (i == 0 ? "" : ", ") + verify.settings[i];
+    }
+    if (verify.otherBytes > 0)
+        text += "\nOther bytes that differ: " + std::to_string(verify.otherBytes);
+    return text;
+}
+
+std::string RadioTransfer::writtenText(int acknowledged,
+                                       const std::optional<VerifyResult>& verify) {
+    if (verify && verify->passed())
+        return "Written and verified: " + std::to_string(RadioImage::ReadBlocks) + " blocks match";
+    return "Written: " + std::to_string(acknowledged) + " blocks";
+}
+
 std::string RadioTransfer::partlyWrittenText(int acknowledged) {
-    return "Writing stopped after " + std::to_string(acknowledged) + " of " +
-           std::to_string(RadioImage::WriteBlocks) +
-           " blocks: the radio is partly programmed. Write again to complete it.";
+    std::string text = "Writing stopped after " + std::to_string(acknowledged) + " of " +
+                       std::to_string(RadioImage::WriteBlocks) +
+                       " blocks: the radio is partly programmed. Write again to complete it.";
+    // Each channel takes two blocks, in channel order; the settings come last.
+    constexpr int BlocksPerChannel = static_cast<int>(RadioImage::RowSize / RadioImage::BlockSize);
+    const int whole = std::min(acknowledged, RadioImage::ChannelBlocks) / BlocksPerChannel;
+    if (acknowledged >= RadioImage::ChannelBlocks)
+        text += "\nEvery channel was written; the radio-wide settings only in part.";
+    else if (whole == 0)
+        text += "\nNo channel was written whole.";
+    else
+        text += "\nThe last channel written is " + std::to_string(whole) + ".";
+    return text;
+}
+
+std::string RadioTransfer::openFailedText() const {
+    const OpenFailure failure = m_line.openFailure();
+    const DeviceFacts facts =
+        failure.error != 0 && m_probe ? m_probe(failure.device) : DeviceFacts{};
+    const std::string advice = PortTrouble::explain(failure, facts);
+    return advice.empty() ? std::string(OpenFailedText) : OpenFailedText + ("\n\n" + advice);
 }
 
 TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& target) {
@@ -82,7 +140,7 @@ TransferOutcome RadioTransfer::runOnce(const std::string& portName, TransferTarg
     if (target.direction() == TransferDirection::Write)
         target.parseGrid();
     if (!m_line.open(portName)) {
-        (void)ask(OpenFailedText, PromptButtons::Ok);
+        (void)ask(openFailedText().c_str(), PromptButtons::Ok);
         m_ui.closeWindow();
         return TransferOutcome::PortUnavailable;
     }
@@ -339,24 +397,40 @@ void RadioTransfer::verifyWrite(TransferTarget& target) {
 VerifyResult RadioTransfer::compareReadBack(const RadioImage& readBack) const {
     VerifyResult result;
     result.readBack = true;
+    // What was sent, where it was read back; elsewhere the read-back itself, so only the
+    // blocks compared can differ.
+    RadioImage expected = readBack;
     for (int block = 0; block < RadioImage::ReadBlocks; ++block) {
         const std::uint16_t address = RadioImage::blockAddress(block);
         const auto sent = m_sent.bytes().subspan(address, RadioImage::BlockSize);
+        std::copy(sent.begin(), sent.end(), expected.bytes().begin() + address);
         const auto got = readBack.bytes().subspan(address, RadioImage::BlockSize);
         if (std::equal(sent.begin(), sent.end(), got.begin()))
             continue;
         if (result.differingBlocks++ == 0)
             result.firstAddress = address;
     }
+    if (result.differingBlocks > 0)
+        describeDifferences(ImageDiff::compare(expected, readBack), result);
     return result;
+}
+
+void RadioTransfer::describeDifferences(const ImageDifferences& differences, VerifyResult& result) {
+    for (const ChannelDifference& cell : differences.channels)
+        result.channels.push_back(cell.channel);
+    std::sort(result.channels.begin(), result.channels.end());
+    result.channels.erase(std::unique(result.channels.begin(), result.channels.end()),
+                          result.channels.end());
+    for (const SettingDifference& setting : differences.settings)
+        result.settings.push_back(setting.name);
+    result.otherBytes = differences.otherBytes;
 }
 
 void RadioTransfer::reportAfterWrite(Ending ending) {
     if (m_verify && !m_verify->readBack)
         (void)ask(VerifyUnreadableText, PromptButtons::Ok);
     else if (m_verify && !m_verify->passed())
-        (void)ask(verifyFailedText(m_verify->differingBlocks, m_verify->firstAddress).c_str(),
-                  PromptButtons::Ok);
+        (void)ask(verifyReport(*m_verify).c_str(), PromptButtons::Ok);
     // Anything short of the whole image leaves a radio that works on a mix of old and new.
     const bool stoppedPartWay =
         ending == Ending::WriteInterrupted || (ending == Ending::Cancelled && m_wroteToRadio);
@@ -369,7 +443,11 @@ void RadioTransfer::finish(Ending ending, TransferTarget& target) {
     if (ending == Ending::WriteDone || ending == Ending::WriteInterrupted ||
         ending == Ending::ReadDone)
         m_ui.setProgressPosition(ProgressMaximum);
-    m_ui.closeWindow();
+    // A failed verify is told by a message instead.
+    if (ending == Ending::WriteDone && (!m_verify || m_verify->passed()))
+        m_ui.conclude(writtenText(m_blocksAcknowledged, m_verify));
+    else
+        m_ui.closeWindow();
     if (ending == Ending::ReadDone) {
         target.setChannelCount(
             channelCountForModel(target.image().modelType(), target.channelCount()));

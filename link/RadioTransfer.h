@@ -2,18 +2,23 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "data/BackupNote.h"
 #include "data/RadioImage.h"
+#include "link/PortTrouble.h"
 #include "link/TransferTarget.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarn {
 
 class Clock;
+struct ImageDifferences;
 class SerialLine;
 class TransferUi;
 
@@ -29,10 +34,17 @@ enum class TransferOutcome {
 struct VerifyResult {
     bool readBack = false; // false: the radio could not be read back
     int differingBlocks = 0;
-    std::uint16_t firstAddress = 0; // of the first differing block
+    std::uint16_t firstAddress = 0;    // of the first differing block
+    std::vector<int> channels;         // channels whose cells differ, 1-based, ascending
+    std::vector<std::string> settings; // radio-wide settings that differ, by their names
+    std::size_t otherBytes = 0;        // differing bytes no cell or setting shows
 
     [[nodiscard]] bool passed() const { return readBack && differingBlocks == 0; }
 };
+
+// How the backup of a transfer that reached the end, or wrote part of the image, is marked.
+[[nodiscard]] BackupOutcome backupOutcomeOf(TransferOutcome outcome,
+                                            const std::optional<VerifyResult>& verify);
 
 // One Read From Radio or Write To Radio run: wake-up handshake, then 8-byte blocks, each
 // acknowledged before the next. Runs synchronously; the UI stays live through pump passes.
@@ -58,6 +70,7 @@ public:
     static constexpr const char* VerifyPassedText =
         "Verify passed: the radio holds what was written";
     static constexpr const char* VerifyUnreadableText = "Verify could not read the radio back";
+    static constexpr std::size_t ListedChannels = 20;
 
     static constexpr std::uint8_t Ack = 0x06;
     static constexpr std::array<std::uint8_t, 7> WakeUp = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};
@@ -73,7 +86,14 @@ public:
     static constexpr int Attempts = 15;
     static constexpr int ProgressMaximum = 403;
 
+    using DeviceProbe = std::function<DeviceFacts(const std::string& device)>;
+
     RadioTransfer(SerialLine& line, TransferUi& ui, Clock& clock);
+
+    // Where the advice under a port that would not open takes its facts from.
+    void setDeviceProbe(DeviceProbe probe) { m_probe = std::move(probe); }
+    // The port message, with what is known about why the port would not open beneath.
+    [[nodiscard]] std::string openFailedText() const;
 
     [[nodiscard]] TransferOutcome run(const std::string& portName, TransferTarget& target);
     [[nodiscard]] bool isRunning() const { return m_running; }
@@ -90,9 +110,16 @@ public:
 
     // "Verify failed: 3 blocks differ, the first at 0x0150"
     [[nodiscard]] static std::string verifyFailedText(int blocks, std::uint16_t firstAddress);
+    // That line, then the channels and settings that differ.
+    [[nodiscard]] static std::string verifyReport(const VerifyResult& verify);
+    // Where a completed write ends: "Written: 404 blocks", or with a passed verify
+    // "Written and verified: 403 blocks match".
+    [[nodiscard]] static std::string writtenText(int acknowledged,
+                                                 const std::optional<VerifyResult>& verify);
     // True for the status texts that only count blocks: "12", or "Verify 12" when reading back.
     [[nodiscard]] static bool isBlockCount(std::string_view text);
-    // Shown when a write stopped after some blocks had gone out.
+    // Shown when a write stopped after some blocks had gone out; names the last channel
+    // written.
     [[nodiscard]] static std::string partlyWrittenText(int acknowledged);
 
     // The 4-byte command that opens a block exchange.
@@ -117,6 +144,7 @@ private:
     [[nodiscard]] Ending readPhase(TransferTarget& target);
     void verifyWrite(TransferTarget& target);
     [[nodiscard]] VerifyResult compareReadBack(const RadioImage& readBack) const;
+    static void describeDifferences(const ImageDifferences& differences, VerifyResult& result);
     [[nodiscard]] bool readReply(std::uint16_t address);
     [[nodiscard]] bool surplusIsTheRadiosHabit(int block, std::size_t surplus);
     void finish(Ending ending, TransferTarget& target);
@@ -130,6 +158,7 @@ private:
     SerialLine& m_line;
     TransferUi& m_ui;
     Clock& m_clock;
+    DeviceProbe m_probe = &PortTrouble::probe;
     std::string m_portName;
     bool m_running = false;
     bool m_wroteToRadio = false;

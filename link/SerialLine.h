@@ -35,6 +35,13 @@ struct ReadResult {
     bool failed = false;
 };
 
+// Why the last open failed, in the system's terms.
+struct OpenFailure {
+    std::string device; // the device the port name led to
+    int error = 0;      // an errno value; 0 when unknown
+    std::string detail; // the system's own words
+};
+
 // The serial port the transfer talks through.
 class SerialLine {
 public:
@@ -55,6 +62,8 @@ public:
     [[nodiscard]] virtual bool isOpen() const = 0;
     // The device went away (unplugged, hung up); only a new open can bring it back.
     [[nodiscard]] virtual bool isLost() const { return false; }
+    // After a failed open; nothing known unless the line can tell.
+    [[nodiscard]] virtual OpenFailure openFailure() const { return {}; }
 };
 
 } // namespace tarn

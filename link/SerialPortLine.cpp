@@ -4,12 +4,14 @@
 #include "link/PortSettings.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #ifdef __linux__
 #include <linux/serial.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 #endif
 
 namespace tarn {
@@ -65,16 +67,19 @@ bool SerialPortLine::open(const std::string& portName) {
     close();
     m_dead = false;
     m_errorText.clear();
+    m_openFailure = {};
     m_devicePath = PortNames::resolve(portName, &PortSettings::lookup);
     m_port.setPortName(QString::fromStdString(m_devicePath));
     if (!m_port.open(QIODevice::ReadWrite)) {
         m_errorText = m_port.errorString().toStdString();
+        noteOpenFailure(m_port.error() == QSerialPort::DeviceNotFoundError ? ENOENT : 0);
         m_port.clearError();
         return false;
     }
     if (!holdExclusively()) {
         m_port.close();
         m_port.clearError();
+        noteOpenFailure(EBUSY);
         return false;
     }
     requestLowLatency();
@@ -255,6 +260,22 @@ void SerialPortLine::markDead() {
     // Qt's error string may be left over from an earlier call; the error code is current.
     m_errorText = std::string("the port stopped working (") + errorName(m_port.error()) + ")";
     m_port.clearError();
+}
+
+void SerialPortLine::noteOpenFailure(int error) {
+    m_openFailure = {m_devicePath, error, m_errorText};
+#ifdef __linux__
+    // Qt reports a refused device and one locked by another program alike; the device's own
+    // modes tell them apart.
+    if (error == 0) {
+        if (::access(m_devicePath.c_str(), F_OK) != 0)
+            m_openFailure.error = errno;
+        else if (::access(m_devicePath.c_str(), R_OK | W_OK) != 0)
+            m_openFailure.error = errno;
+        else if (m_port.error() == QSerialPort::PermissionError)
+            m_openFailure.error = EBUSY;
+    }
+#endif
 }
 
 void SerialPortLine::requestLowLatency() {

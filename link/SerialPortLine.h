@@ -33,6 +33,7 @@ public:
     void close() override;
     [[nodiscard]] bool isOpen() const override;
     [[nodiscard]] bool isLost() const override { return m_dead; }
+    [[nodiscard]] OpenFailure openFailure() const override { return m_openFailure; }
 
     // Why the last open failed or the port died; empty when nothing went wrong.
     [[nodiscard]] std::string errorText() const { return m_errorText; }
@@ -48,6 +49,7 @@ private:
     [[nodiscard]] bool holdExclusively();
     void releaseExclusivity();
     void markDead();
+    void noteOpenFailure(int error);
     void requestLowLatency();
     void drainOutput();
 
@@ -57,6 +59,7 @@ private:
     bool m_dead = false;
     std::string m_errorText;
     std::string m_devicePath;
+    OpenFailure m_openFailure;
 };
 
 } // namespace tarn

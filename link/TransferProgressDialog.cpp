@@ -74,6 +74,8 @@ void TransferProgressDialog::onInitDialog() {
     m_bar.setRange(0, 16);
     m_bar.setValue(0);
     m_cancel = 0;
+    m_concluded = false;
+    m_cancelButton.setText(QString::fromUtf8(CancelText));
     m_start.setEnabled(true);
     m_start.setDefault(true);
     m_status.setText(QString::fromUtf8(NotStartedText));
@@ -94,6 +96,14 @@ void TransferProgressDialog::centreOver(const QWidget* over) {
     move(centre - QPoint(width() / 2, height() / 2));
 }
 
+void TransferProgressDialog::conclude(const QString& text) {
+    m_concluded = true;
+    m_status.setText(text);
+    m_cancelButton.setText(QString::fromUtf8(CloseText));
+    m_cancelButton.setDefault(true);
+    m_cancelButton.setFocus();
+}
+
 void TransferProgressDialog::destroyWindow() {
     m_hasWindow = false;
     hide();
@@ -110,7 +120,7 @@ void TransferProgressDialog::onOk() {
 void TransferProgressDialog::onCancel() {
     if (!m_hasWindow)
         return;
-    if (m_start.isEnabled())
+    if (m_start.isEnabled() || m_concluded)
         destroyWindow();
     else
         m_cancel = 1;

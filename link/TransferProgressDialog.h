@@ -24,6 +24,7 @@ public:
     static constexpr int NoteId = 1006;
     static constexpr const char* StartText = "Start";
     static constexpr const char* CancelText = "Cancel";
+    static constexpr const char* CloseText = "Close";
     static constexpr const char* ProgressText = "Progress\xEF\xBC\x9A";
     static constexpr const char* NotStartedText = "   Not start yet";
 
@@ -38,6 +39,10 @@ public:
     void openWindow(const QWidget* over);
     void destroyWindow();
     [[nodiscard]] bool hasWindow() const { return m_hasWindow; }
+    // The transfer has ended well: the window stays, showing text, until the user closes it
+    // with the button that was Cancel.
+    void conclude(const QString& text);
+    [[nodiscard]] bool isConcluded() const { return m_concluded; }
 
     [[nodiscard]] bool cancelRequested() const { return m_cancel != 0; }
     // Cancel as the user would press it: close when idle, flag a running transfer.
@@ -71,6 +76,7 @@ private:
     int m_cancel = 0;
     QString m_caption;
     bool m_hasWindow = false;
+    bool m_concluded = false;
     QPushButton m_start;
     QPushButton m_cancelButton;
     QProgressBar m_bar;

@@ -24,6 +24,12 @@ public:
     [[nodiscard]] virtual Prompter& prompter() = 0;
     // The transfer has ended; the progress window goes away.
     virtual void closeWindow() = 0;
+    // A write has ended well: text says so where the user looks. A window that can stays
+    // open showing it until the user closes it.
+    virtual void conclude(const std::string& text) {
+        setStatusText(text);
+        closeWindow();
+    }
 };
 
 } // namespace tarn

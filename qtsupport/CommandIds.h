@@ -50,5 +50,8 @@ inline constexpr int FileExportChannels = 32791;
 inline constexpr int Backups = 32795;
 inline constexpr int VerifyAfterWrite = 32796;
 inline constexpr int CompareWith = 32797;
+// Help for reporting a problem: a text to copy, and the last transfer's serial trace.
+inline constexpr int ReportProblem = 32830;
+inline constexpr int ShowLastTrace = 32831;
 
 } // namespace tarn::cmd

@@ -11,7 +11,7 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 40> Commands{{
+constexpr std::array<CommandInfo, 42> Commands{{
     {FileNew, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
     {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
     {FileClose, "&Close", "Close the active document\nClose"},
@@ -56,6 +56,10 @@ constexpr std::array<CommandInfo, 40> Commands{{
     {WindowCascade, "&Cascade", "Arrange windows so they overlap\nCascade Windows"},
     {WindowTile, "&Tile", "Arrange windows as non-overlapping tiles\nTile Windows"},
     {WindowArrange, "&Arrange Icons", "Arrange icons at the bottom of the window\nArrange Icons"},
+    {ShowLastTrace, "Show &Last Serial Trace",
+     "Show the bytes of the last transfer as they went over the cable\nLast Serial Trace"},
+    {ReportProblem, "Report a &Problem...",
+     "Show a text to copy into a report of a problem; nothing is sent\nReport a Problem"},
     {AppAbout, "&About ...", "Display program information, version number and copyright\nAbout"},
 }};
 
@@ -88,7 +92,7 @@ constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, Ports};
 #endif
 constexpr std::array ViewItems{ViewToolbar, ViewStatusBar};
 constexpr std::array WindowItems{WindowNew, WindowCascade, WindowTile, WindowArrange};
-constexpr std::array HelpItems{AppAbout};
+constexpr std::array HelpItems{ShowLastTrace, ReportProblem, 0, AppAbout};
 
 constexpr std::array<MenuInfo, 8> Menus{{
     {"&File", FileItems},

@@ -7,6 +7,7 @@
 #include "link/PortNames.h"
 #include "link/PortSettings.h"
 #include "link/PortsDialog.h"
+#include "link/SystemPorts.h"
 #include "shell/AboutDialog.h"
 
 #include <QFileDialog>
@@ -60,6 +61,10 @@ void QtShellDialogs::backups(BackupsDialog& dialog) {
     dialog.exec();
 }
 
+void QtShellDialogs::helpWindow(QDialog& dialog) {
+    dialog.exec();
+}
+
 void QtShellDialogs::modelInformation(ChannelDocument& document, QWidget* parent) {
     ModelInfoDialog dialog(document, parent);
     dialog.exec();
@@ -71,7 +76,7 @@ void QtShellDialogs::optionalFeatures(ChannelDocument& document, QWidget* parent
 }
 
 void QtShellDialogs::ports(QWidget* parent) {
-    PortsDialog dialog(PortsDialog::systemPorts(), &PortNames::processEnvironment,
+    PortsDialog dialog(SystemPorts::available(), &PortNames::processEnvironment,
                        &PortSettings::lookup, &PortSettings::store, parent);
     dialog.exec();
 }

@@ -16,6 +16,7 @@ public:
                  const std::function<void(QPrinter&)>& paint) override;
     void about(QWidget* parent) override;
     void backups(BackupsDialog& dialog) override;
+    void helpWindow(QDialog& dialog) override;
     void modelInformation(ChannelDocument& document, QWidget* parent) override;
     void optionalFeatures(ChannelDocument& document, QWidget* parent) override;
     void ports(QWidget* parent) override;

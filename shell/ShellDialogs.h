@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -31,6 +32,8 @@ public:
     virtual void about(QWidget* parent) = 0;
     // Program > Backups..., until the user closes it or opens a backup.
     virtual void backups(BackupsDialog& dialog) = 0;
+    // A window of the Help menu (the last trace, a report of a problem) until it is closed.
+    virtual void helpWindow(QDialog& dialog) = 0;
 };
 
 } // namespace tarn

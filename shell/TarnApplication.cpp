@@ -20,9 +20,11 @@
 namespace tarn {
 
 TarnApplication::TarnApplication(Prompter& prompter, ShellDialogs& dialogs)
-    : m_prompter(prompter)
+    : m_remembering(prompter)
+    , m_prompter(m_remembering)
     , m_dialogs(dialogs)
-    , m_printing(std::make_unique<PrintService>(dialogs, prompter)) {}
+    , m_problemHelp(m_remembering, dialogs)
+    , m_printing(std::make_unique<PrintService>(dialogs, m_prompter)) {}
 
 TarnApplication::~TarnApplication() {
     // Windows first: they hold views that refer to documents and to the manager.
@@ -88,7 +90,8 @@ void TarnApplication::setDumpDirectory(const std::filesystem::path& dir) {
 bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
            id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Ports || id == cmd::Backups ||
-           id == cmd::VerifyAfterWrite || id == cmd::CompareWith ||
+           id == cmd::VerifyAfterWrite || id == cmd::CompareWith || id == cmd::ReportProblem ||
+           id == cmd::ShowLastTrace ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
@@ -121,6 +124,12 @@ void TarnApplication::runCommand(int id) {
         break;
     case cmd::AppAbout:
         m_dialogs.about(m_mainFrame.get());
+        break;
+    case cmd::ReportProblem:
+        m_problemHelp.reportProblem(m_mainFrame.get(), m_mainFrame->activeChild());
+        break;
+    case cmd::ShowLastTrace:
+        m_problemHelp.showLastTrace(m_mainFrame.get());
         break;
     case cmd::Backups:
         showBackups();

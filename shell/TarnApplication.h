@@ -1,8 +1,10 @@
 #pragma once
 
+#include "common/RememberingPrompter.h"
 #include "data/ToneTable.h"
 #include "qtsupport/CommandTarget.h"
 #include "shell/DocTemplate.h"
+#include "shell/ProblemHelp.h"
 #include "shell/RecentFileList.h"
 
 #include <QObject>
@@ -21,7 +23,8 @@ class Prompter;
 class ShellDialogs;
 
 // The program: its start-up, the tone table, the document template and the recent files;
-// New, Open, Print Setup, New Window, the recent files, Ports and About are its commands.
+// New, Open, Print Setup, New Window, the recent files, Ports, About and the Help menu's
+// problem reporting aids are its commands.
 class TarnApplication : public QObject, public CommandTarget {
     Q_OBJECT
 public:
@@ -43,6 +46,7 @@ public:
     [[nodiscard]] RecentFileList& recentFiles() { return m_recentFiles; }
     [[nodiscard]] DocTemplate& docTemplate() { return m_template; }
     [[nodiscard]] PrintService& printing() { return *m_printing; }
+    [[nodiscard]] ProblemHelp& problemHelp() { return m_problemHelp; }
 
     [[nodiscard]] bool handlesCommand(int id) const override;
     void updateCommand(int id, CommandState& state) override;
@@ -60,8 +64,11 @@ private:
     void openRecent(int index);
     void showRecentFiles();
 
+    // Every message goes through it, so a report of a problem can quote the last one.
+    RememberingPrompter m_remembering;
     Prompter& m_prompter;
     ShellDialogs& m_dialogs;
+    ProblemHelp m_problemHelp;
     std::filesystem::path m_dumpDirectory;
     int m_exitCode = 1;
     bool m_exitHeld = false;

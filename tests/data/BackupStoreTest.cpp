@@ -2,6 +2,7 @@
 
 #include "data/SinFile.h"
 #include "tests/support/FixedWallClock.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@ namespace tarn {
 namespace {
 
 using test::FixedWallClock;
+using test::ScopedEnv;
 using test::TempDir;
 
 RadioImage imageWith(std::uint8_t marker) {
@@ -87,6 +89,56 @@ TEST(BackupStoreTest, KeepsTheNewestAndLeavesOtherFilesAlone) {
     EXPECT_EQ(dir.entries(), 6u);
 }
 
+TEST(BackupStoreTest, NotesTravelWithTheirBackupsAndArePrunedWithThem) {
+    TempDir dir;
+    FixedWallClock clock;
+    BackupStore store(dir.path(), clock, 2);
+    clock.set({2026, 12, 7, 10, 0, 0});
+    (void)store.store(imageWith(1), BackupKind::Write, {},
+                      BackupNote{BackupOutcome::PartlyWritten, "COM1 (/dev/ttyUSB0)"});
+    clock.set({2026, 12, 7, 10, 1, 0});
+    (void)store.store(imageWith(2), BackupKind::Read); // kept the old way, without a note
+    EXPECT_EQ(dir.read("20261207-100000-write.info"),
+              "outcome=partly written\nport=COM1 (/dev/ttyUSB0)\n");
+    auto entries = store.list();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_FALSE(entries[0].note.has_value());
+    ASSERT_TRUE(entries[1].note.has_value());
+    EXPECT_EQ(entries[1].note->outcome, BackupOutcome::PartlyWritten);
+    EXPECT_EQ(entries[1].note->port, "COM1 (/dev/ttyUSB0)");
+
+    // A note left from a backup removed by hand goes at the next prune, and a stale note of
+    // the new backup's name is replaced rather than failing the backup.
+    dir.write("20261207-090000-read.info", "outcome=complete\n");
+    dir.write("20261207-100200-write.info", "outcome=verify failed\n");
+    clock.set({2026, 12, 7, 10, 2, 0});
+    (void)store.store(imageWith(3), BackupKind::Write, {},
+                      BackupNote{BackupOutcome::Complete, "/dev/pts/4"});
+    EXPECT_FALSE(dir.has("20261207-100000-write.sin"));
+    EXPECT_FALSE(dir.has("20261207-100000-write.info")) << "pruned with its backup";
+    EXPECT_FALSE(dir.has("20261207-090000-read.info"));
+    EXPECT_EQ(dir.read("20261207-100200-write.info"), "outcome=complete\nport=/dev/pts/4\n");
+    EXPECT_EQ(dir.entries(), 3u);
+}
+
+TEST(BackupNoteTest, OnlyAWellFormedNoteIsRead) {
+    const std::pair<std::string, std::optional<BackupOutcome>> cases[] = {
+        {"outcome=complete\nport=COM1\n", BackupOutcome::Complete},
+        {"port=x\r\noutcome=verify failed\r\n", BackupOutcome::VerifyFailed},
+        {"outcome=partly written", BackupOutcome::PartlyWritten},
+        {"outcome=done\n", std::nullopt},
+        {"port=COM1\n", std::nullopt},
+        {"", std::nullopt},
+        {"outcome=complete\n" + std::string(5000, 'x'), std::nullopt},
+    };
+    for (const auto& [text, outcome] : cases) {
+        const auto note = BackupNote::parse(text);
+        EXPECT_EQ(note ? std::optional(note->outcome) : std::nullopt, outcome) << text;
+    }
+    const BackupNote multiLine{BackupOutcome::Complete, "a\nb"};
+    EXPECT_EQ(BackupNote::parse(multiLine.text())->port, "a b") << "a port cannot forge a line";
+}
+
 TEST(BackupStoreTest, TheDefaultKeepsTwoHundred) {
     TempDir dir;
     FixedWallClock clock;
@@ -121,31 +173,6 @@ TEST(BackupStoreTest, AFolderThatCannotBeMadeIsAClearError) {
 }
 
 // Sets a variable for one scope and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value)
-        : m_name(name) {
-        const char* old = std::getenv(name);
-        if (old)
-            m_old = old;
-        m_had = old != nullptr;
-        ::setenv(name, value, 1);
-    }
-    ~ScopedEnv() {
-        if (m_had)
-            ::setenv(m_name, m_old.c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* m_name;
-    std::string m_old;
-    bool m_had = false;
-};
-
 TEST(BackupStoreTest, DefaultFolderFollowsXdgDataHome) {
     {
         const ScopedEnv data("XDG_DATA_HOME", "/data/home");

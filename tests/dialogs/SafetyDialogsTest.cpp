@@ -43,11 +43,13 @@ TEST(BackupsDialogTest, ListsNewestFirstAndOpensTheChosenOne) {
     const QTreeWidgetItem* write = list->topLevelItem(1);
     EXPECT_EQ(write->text(0), "2026-12-07 09:30:00");
     EXPECT_EQ(write->text(1), "Write (ttyUSB1)");
-    EXPECT_EQ(write->text(2), "type 4");
-    EXPECT_EQ(write->text(3), "160 of 160");
+    EXPECT_EQ(write->text(2), "") << "kept without a note";
+    EXPECT_EQ(write->text(3), "ttyUSB1");
+    EXPECT_EQ(write->text(4), "type 4");
+    EXPECT_EQ(write->text(5), "160 of 160");
     const QTreeWidgetItem* read = list->topLevelItem(2);
     EXPECT_EQ(read->text(1), "Read");
-    EXPECT_EQ(read->text(3), "3 of 199");
+    EXPECT_EQ(read->text(5), "3 of 199");
 
     auto* open = control<QPushButton>(dialog, BackupsDialog::OpenId);
     list->setCurrentItem(list->topLevelItem(0));
@@ -58,6 +60,39 @@ TEST(BackupsDialogTest, ListsNewestFirstAndOpensTheChosenOne) {
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.front().front().toString().toStdString(), older.string());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(BackupsDialogTest, NotesTellHowEachTransferEndedAndThroughWhichPort) {
+    test::TempDir dir;
+    test::FixedWallClock clock({2026, 12, 7, 9, 0, 0});
+    BackupStore store(dir.path(), clock);
+    const std::pair<BackupOutcome, const char*> outcomes[] = {
+        {BackupOutcome::Complete, "complete"},
+        {BackupOutcome::PartlyWritten, "partly written"},
+        {BackupOutcome::VerifyFailed, "verify failed"},
+        {BackupOutcome::VerifyUnread, "verify could not read back"},
+    };
+    int minute = 0;
+    for (const auto& [outcome, text] : outcomes) {
+        clock.set({2026, 12, 7, 9, ++minute, 0});
+        (void)store.store(withChannels(1, 0), BackupKind::Write, {},
+                          BackupNote{outcome, "COM2 (/dev/ttyUSB1)"});
+    }
+    clock.set({2026, 12, 7, 9, ++minute, 0});
+    const auto spoilt = store.store(withChannels(1, 0), BackupKind::Read, {},
+                                    BackupNote{BackupOutcome::Complete, "COM1"});
+    dir.write(BackupEntry::notePath(spoilt).filename().string(), "edited by hand\n");
+
+    BackupsDialog dialog(dir.path(), nullptr);
+    auto* list = control<QTreeWidget>(dialog, BackupsDialog::ListId);
+    ASSERT_EQ(list->topLevelItemCount(), 5);
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "") << "a spoilt note is no note";
+    EXPECT_FALSE(list->topLevelItem(0)->isDisabled()) << "the backup itself still opens";
+    for (int i = 0; i < 4; ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(4 - i);
+        EXPECT_EQ(item->text(2).toStdString(), outcomes[i].second);
+        EXPECT_EQ(item->text(3), "COM2 (/dev/ttyUSB1)");
+    }
 }
 
 TEST(BackupsDialogTest, ShowsTheFolderEvenBeforeTheFirstBackup) {

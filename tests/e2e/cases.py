@@ -45,12 +45,19 @@ class Session:
     def __init__(self, name):
         self.name = name
         self.dir = tempfile.mkdtemp(prefix=f"e2e-{name}-")
-        self.env = dict(os.environ, HOME=self.dir, XDG_CONFIG_HOME=os.path.join(self.dir, ".config"))
+        self.env = dict(os.environ, HOME=self.dir, XDG_CONFIG_HOME=os.path.join(self.dir, ".config"),
+                        XDG_DATA_HOME=os.path.join(self.dir, ".local", "share"),
+                        XDG_STATE_HOME=os.path.join(self.dir, ".local", "state"))
         self.programs = []
         self.radio = None
 
     def path(self, name):
         return os.path.join(self.dir, name)
+
+    def traces(self):
+        """The serial traces TARN has kept, oldest first."""
+        folder = os.path.join(self.dir, ".local", "state", "tarn", "traces")
+        return sorted(os.listdir(folder)) if os.path.isdir(folder) else []
 
     def start(self, program, *args, **extra_env):
         started = d.Program([program, *args], self.dir, dict(self.env, **extra_env))
@@ -339,9 +346,14 @@ def spreadsheet_rows_pasted_and_undone(s):
     exit_tarn(tarn, main)
 
 
-def transfer(main, title):
-    """Presses Start in the progress window and waits until the transfer has closed it."""
+def transfer(s, main, title):
+    """Presses Start in the progress window and waits until the transfer has ended (its trace
+    is kept); a completed write's window stays with its confirmation and is closed."""
+    kept = len(s.traces())
     answer(title, "Return", main=main)
+    d.wait_for("the transfer's trace", lambda: len(s.traces()) > kept, timeout=30)
+    if d.windows_named(title):
+        answer(title, "Escape", main=main)
     d.wait_until_gone(title, timeout=30)
 
 
@@ -357,13 +369,13 @@ def radio_read_edit_write(s):
     tarn = s.start_tarn(TARN_COM1=port)
     main = s.main_window()
     d.key("alt+p", "r")
-    transfer(main, "Reading Data Progress")
+    transfer(s, main, "Reading Data Progress")
     edit_data(main)
     d.key("Down")
     d.type_text("147.25")  # channel 2, a new channel
     d.key("Return")
     d.key("alt+p", "w")  # the open TX Freq editor is stored first
-    transfer(main, "Writing Data Progress")
+    transfer(s, main, "Writing Data Progress")
     exit_tarn(tarn, main, ("Vizuruzu DizaRido", "alt+n"))  # the read changed it: don't save
     s.stop_radio()
     expected = image_with(s, "expected.sin", {2: ["147.25000", "147.25000", *FREQ_DEFAULTS]},

@@ -38,8 +38,8 @@ protected:
         QTest::keyClicks(box.lineEdit(), text);
     }
 
-    std::vector<SystemPort> ports{{"/dev/ttyUSB0", "FT232R USB UART", "0403:6001"},
-                                  {"/dev/ttyS0", "", ""}};
+    std::vector<SystemPort> ports{{"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A1", 0x0403, 0x6001},
+                                  {"/dev/ttyS0", "", "", "", std::nullopt, std::nullopt}};
     std::map<std::string, std::string> environment;
     std::map<std::string, std::string> settings;
     std::map<std::string, std::string> stored;
@@ -57,7 +57,8 @@ TEST_F(PortsDialogTest, ShowsWhatEachNameOpensAndThatTheEnvironmentWins) {
     EXPECT_EQ(dialog->opensText(3), "opens /dev/pts/7 (set by TARN_COM3)");
     EXPECT_EQ(dialog->opensText(4), "opens /dev/ttyUSB3");
     ASSERT_EQ(dialog->choice(1).count(), 2);
-    EXPECT_EQ(dialog->choice(1).itemText(0), "/dev/ttyUSB0  FT232R USB UART [0403:6001]");
+    EXPECT_EQ(dialog->choice(1).itemText(0),
+              "/dev/ttyUSB0  FT232R USB UART [0403:6001 FTDI FT232R]");
     EXPECT_EQ(dialog->choice(1).itemText(1), "/dev/ttyS0");
 }
 
@@ -87,6 +88,24 @@ TEST_F(PortsDialogTest, CancelKeepsNothing) {
     type(dialog->choice(1), "/dev/ttyS0");
     dialog->reject();
     EXPECT_TRUE(stored.empty());
+}
+
+TEST_F(PortsDialogTest, TenThousandPortsAreAllOfferedAndTheLastCanBePicked) {
+    ports.clear();
+    for (int n = 0; n < 10000; ++n)
+        ports.push_back({"/dev/ttyUSB" + std::to_string(n), "USB Serial", "", "", 0x1a86, 0x7523});
+    const auto dialog = makeDialog();
+    for (int number = 1; number <= PortNames::Count; ++number)
+        EXPECT_EQ(dialog->choice(number).count(), 10000);
+    // The boxes keep their width however long the list grows.
+    EXPECT_LT(dialog->width(), 2000);
+    QComboBox& com2 = dialog->choice(2);
+    com2.setCurrentIndex(9999);
+    emit com2.activated(9999);
+    EXPECT_EQ(com2.currentText(), "/dev/ttyUSB9999");
+    EXPECT_EQ(dialog->opensText(2), "opens /dev/ttyUSB9999");
+    dialog->accept();
+    EXPECT_EQ(stored["Ports/COM2"], "/dev/ttyUSB9999");
 }
 
 #endif

@@ -104,6 +104,7 @@ TEST_F(RadioTransferTest, CompleteWriteSendsEveryBlockWithItsAddressAndTheImageB
     EXPECT_EQ(target.parses(), 1);
     EXPECT_EQ(target.renders(), 0);
     EXPECT_TRUE(prompts().empty());
+    EXPECT_EQ(ui.statusTexts().back(), "Written: 404 blocks");
     expectClosedOnce();
 }
 
@@ -136,12 +137,13 @@ TEST_F(RadioTransferTest, WriteSleepsPumpsAndShowsProgressAsPrescribed) {
     EXPECT_EQ(ui.rangeMaximum(), 403);
     EXPECT_EQ(ui.progressPosition(), 403);
     const auto& texts = ui.statusTexts();
-    ASSERT_EQ(texts.size(), 3u + 403u);
+    ASSERT_EQ(texts.size(), 3u + 403u + 1u);
     EXPECT_EQ(texts[0], RadioTransfer::DetectingText);
     EXPECT_EQ(texts[1], RadioTransfer::WaitingText);
     EXPECT_EQ(texts[2], RadioTransfer::WaitingText);
     EXPECT_EQ(texts[3], "1");
-    EXPECT_EQ(texts.back(), "403");
+    EXPECT_EQ(texts[3 + 402], "403");
+    EXPECT_EQ(texts.back(), "Written: 404 blocks");
     // Reads: acknowledge, identity, final acknowledge, then one per block.
     ASSERT_GE(line.readSizes().size(), 3u);
     EXPECT_EQ(line.readSizes()[1], 8u);
@@ -542,7 +544,7 @@ TEST_F(RadioTransferTest, CancelDuringAWriteSaysHowFarItGot) {
     EXPECT_EQ(ui.progressPosition(), 51);
     EXPECT_EQ(prompts(), std::vector<std::string>{"Writing stopped after 51 of 404 blocks: the "
                                                   "radio is partly programmed. Write again to "
-                                                  "complete it."});
+                                                  "complete it.\nThe last channel written is 25."});
     EXPECT_EQ(ui.windowCloses(), 1) << "the message comes after the window has gone";
     expectClosedOnce();
 }
@@ -581,7 +583,10 @@ TEST_F(VerifyTest, AGoodRadioPassesInASecondSessionOfReadBlocks) {
     EXPECT_TRUE(prompts().empty());
     EXPECT_EQ(radio.wakeUps(), 2) << "the read-back wakes the radio afresh";
     EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
-    EXPECT_EQ(ui.statusTexts().back(), RadioTransfer::VerifyPassedText);
+    EXPECT_EQ(ui.statusTexts().back(), "Written and verified: 403 blocks match");
+    EXPECT_NE(std::find(ui.statusTexts().begin(), ui.statusTexts().end(),
+                        RadioTransfer::VerifyPassedText),
+              ui.statusTexts().end());
     EXPECT_NE(std::find(ui.statusTexts().begin(), ui.statusTexts().end(), "Verify 403"),
               ui.statusTexts().end());
     EXPECT_EQ(target.renders(), 0) << "the read-back never reaches the document";
@@ -597,9 +602,85 @@ TEST_F(VerifyTest, ABlockStoredWronglyIsCountedWithItsAddress) {
     ASSERT_TRUE(transfer.verifyResult());
     EXPECT_EQ(transfer.verifyResult()->differingBlocks, 1);
     EXPECT_EQ(transfer.verifyResult()->firstAddress, 0x0150);
-    EXPECT_EQ(prompts(), std::vector<std::string>{"Verify failed: 1 block differs, at 0x0150"});
+    ASSERT_EQ(prompts().size(), 1U);
+    EXPECT_EQ(prompts()[0].rfind("Verify failed: 1 block differs, at 0x0150\n", 0), 0U)
+        << "the first line stays as it was";
     EXPECT_EQ(RadioTransfer::verifyFailedText(3, 0x1FC8),
               "Verify failed: 3 blocks differ, the first at 0x1FC8");
+    EXPECT_EQ(ui.statusTexts().back(), "Verify 403") << "no word of a good write";
+}
+
+TEST_F(VerifyTest, TheReportNamesTheChannelsAndSettingsThatDiffer) {
+    struct Case {
+        int badBlock;
+        std::string report;
+    };
+    // Channels 1 and 22 on 145.50000 MHz; each channel's frequencies are its first block.
+    RadioImage programmed = RadioImage::newDocument();
+    for (const std::size_t row : {0U, 21U}) {
+        const std::uint8_t frequencies[] = {0x00, 0x00, 0x55, 0x14, 0x00, 0x00, 0x55, 0x14};
+        std::copy(std::begin(frequencies), std::end(frequencies), programmed.row(row).begin());
+    }
+    const Case cases[] = {
+        {42, "Verify failed: 1 block differs, at 0x0150\nChannel that differs: 22"},
+        {0, "Verify failed: 1 block differs, at 0x0000\nChannel that differs: 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.badBlock);
+        FaultPlan faults;
+        faults.badStoreBlock = c.badBlock;
+        makeRadio(faults);
+        target.image() = programmed;
+        prompter.clear();
+        prompter.answer(PromptAnswer::Ok);
+        EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
+        EXPECT_EQ(prompts(), std::vector<std::string>{c.report});
+    }
+    // The settings block: named as the option dialogs name them.
+    FaultPlan faults;
+    faults.badStoreBlock = RadioImage::ChannelBlocks;
+    makeRadio(faults);
+    target.image() = RadioImage::newDocument();
+    prompter.clear();
+    prompter.answer(PromptAnswer::Ok);
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
+    ASSERT_EQ(prompts().size(), 1U);
+    EXPECT_NE(prompts()[0].find("\nSettings that differ: "), std::string::npos) << prompts()[0];
+    EXPECT_EQ(prompts()[0].find("Channel"), std::string::npos) << prompts()[0];
+}
+
+TEST(VerifyReportTest, ListsAtMostTwentyChannelsAndCountsTheRest) {
+    VerifyResult verify{true, 30, 0x0000, {}, {"Squelch Level", "Beep"}, 3};
+    for (int channel = 1; channel <= 25; ++channel)
+        verify.channels.push_back(channel);
+    EXPECT_EQ(RadioTransfer::verifyReport(verify),
+              "Verify failed: 30 blocks differ, the first at 0x0000\n"
+              "Channels that differ: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, "
+              "18, 19, 20 and 5 more\n"
+              "Settings that differ: Squelch Level, Beep\n"
+              "Other bytes that differ: 3");
+}
+
+TEST(PartlyWrittenTest, NamesTheLastChannelWrittenWhole) {
+    const std::string first = "Writing stopped after ";
+    const std::pair<int, std::string> cases[] = {
+        {0, "0 of 404 blocks: the radio is partly programmed. Write again to complete it.\n"
+            "No channel was written whole."},
+        {1, "1 of 404 blocks: the radio is partly programmed. Write again to complete it.\n"
+            "No channel was written whole."},
+        {2, "2 of 404 blocks: the radio is partly programmed. Write again to complete it.\n"
+            "The last channel written is 1."},
+        {75, "75 of 404 blocks: the radio is partly programmed. Write again to complete it.\n"
+             "The last channel written is 37."},
+        {397, "397 of 404 blocks: the radio is partly programmed. Write again to complete it.\n"
+              "The last channel written is 198."},
+        {398, "398 of 404 blocks: the radio is partly programmed. Write again to complete it.\n"
+              "Every channel was written; the radio-wide settings only in part."},
+        {403, "403 of 404 blocks: the radio is partly programmed. Write again to complete it.\n"
+              "Every channel was written; the radio-wide settings only in part."},
+    };
+    for (const auto& [acknowledged, rest] : cases)
+        EXPECT_EQ(RadioTransfer::partlyWrittenText(acknowledged), first + rest);
 }
 
 TEST_F(VerifyTest, TheLastWriteBlockIsNeverReadBack) {

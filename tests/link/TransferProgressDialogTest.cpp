@@ -56,6 +56,25 @@ TEST_F(TransferProgressDialogTest, OpensFreshWithTheTemplateTexts) {
     EXPECT_FALSE(dialog.cancelRequested());
 }
 
+TEST_F(TransferProgressDialogTest, AConclusionStaysUntilCloseAndCancelsNothing) {
+    open();
+    QTest::mouseClick(&dialog.startButton(), Qt::LeftButton);
+    test::TestPrompter prompter;
+    QtTransferUi ui(dialog, prompter);
+    ui.conclude("Written: 404 blocks");
+    ASSERT_TRUE(dialog.hasWindow());
+    EXPECT_TRUE(dialog.isConcluded());
+    EXPECT_EQ(dialog.statusText(), "Written: 404 blocks");
+    EXPECT_EQ(dialog.cancelButton().text(), "Close");
+    EXPECT_FALSE(dialog.startButton().isEnabled());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.hasWindow());
+    EXPECT_FALSE(dialog.cancelRequested()) << "Close after the end is no cancel";
+    open();
+    EXPECT_EQ(dialog.cancelButton().text(), "Cancel");
+    EXPECT_FALSE(dialog.isConcluded());
+}
+
 TEST_F(TransferProgressDialogTest, CancelWhileIdleClosesWithoutStarting) {
     open();
     QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);

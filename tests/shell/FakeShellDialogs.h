@@ -34,6 +34,11 @@ public:
         if (onBackups)
             onBackups(dialog);
     }
+    void helpWindow(QDialog& dialog) override {
+        ++helpWindows;
+        if (onHelpWindow)
+            onHelpWindow(dialog);
+    }
     [[nodiscard]] QString importFileName(QWidget* parent) override;
     [[nodiscard]] QString exportFileName(QWidget* parent, const QString& suggested) override;
     [[nodiscard]] std::optional<ChannelCsvOptions> confirmImport(QWidget* parent,
@@ -51,6 +56,8 @@ public:
     int abouts = 0;
     FakeDocumentDialogs windowDialogs;
     std::function<void(BackupsDialog&)> onBackups; // what the user does in Backups...
+    std::function<void(QDialog&)> onHelpWindow;    // ... in a window of the Help menu
+    int helpWindows = 0;
     // Import Channels and Export Channels take their names from openNames and saveNames; the
     // import's report answers importAnswer (empty: Cancel) and records what it showed.
     std::optional<ChannelCsvOptions> importAnswer = ChannelCsvOptions{};

@@ -69,7 +69,8 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     EXPECT_EQ(menus[5], (QStringList{"&Toolbar|59392", "&Status Bar|59393"}));
     EXPECT_EQ(menus[6], (QStringList{"&New Window|57648", "&Cascade|57650", "&Tile|57651",
                                      "&Arrange Icons|57649"}));
-    EXPECT_EQ(menus[7], (QStringList{"&About ...|57664"}));
+    EXPECT_EQ(menus[7], (QStringList{"Show &Last Serial Trace|32831", "Report a &Problem...|32830",
+                                     "-", "&About ...|57664"}));
 }
 
 TEST_F(Menus, PromptsSplitIntoStatusTextAndTooltip) {
@@ -100,7 +101,8 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
     ASSERT_TRUE(start());
     trigger(cmd::FileClose);
     ASSERT_EQ(documentCount(), 0U);
-    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393, 57664, 32795, 32796};
+    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393,
+                           57664, 32795, 32796, 32830, 32831};
 #ifndef _WIN32
     // The ports are the program's setting, not a document's.
     expected.insert(32783);

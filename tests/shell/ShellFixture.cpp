@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QSettings>
 
+#include "link/RadioLink.h"
+
 #include <fstream>
 
 namespace tarn::test {
@@ -20,8 +22,10 @@ void ShellFixture::SetUp() {
     ASSERT_TRUE(m_dir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
-    // Backups of transfers stay in the test's own folder.
+    // Backups and traces of transfers stay in the test's own folder.
     qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", m_dir.filePath(QStringLiteral("state")).toLocal8Bit());
+    RadioLink::setTraceFolder({});
     m_app = std::make_unique<TarnApplication>(m_prompter, m_dialogs);
     m_app->setDumpDirectory(m_dir.path().toStdString());
     // On a real display the pointer would otherwise rest over the new windows, and its moves

@@ -2,6 +2,8 @@
 
 #include "data/RadioImage.h"
 #include "dialogs/BackupsDialog.h"
+#include "dialogs/ProblemReportDialog.h"
+#include "dialogs/TraceViewerDialog.h"
 #include "link/RadioLink.h"
 #include "link/RadioTransfer.h"
 #include "qtsupport/CommandIds.h"
@@ -10,6 +12,7 @@
 #include "shell/CommandRouter.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/ProblemHelp.h"
 #include "shell/TarnDocument.h"
 #include "tests/dialogs/DialogControls.h"
 #include "tests/support/FakeSerialLine.h"
@@ -17,10 +20,14 @@
 #include "view/ChannelView.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 
 namespace tarn::test {
@@ -250,7 +257,8 @@ TEST_F(TransferShellTest, EveryReadAndWriteIsKeptAsABackup) {
     QCoreApplication::processEvents();
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(backups))
-        names.push_back(entry.path().filename().string());
+        if (entry.path().extension() == ".sin")
+            names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     ASSERT_EQ(names.size(), 2U);
     EXPECT_TRUE(names[0].ends_with("-read.sin") || names[1].ends_with("-read.sin"));
@@ -283,10 +291,115 @@ TEST_F(TransferShellTest, VerifyAfterWriteIsAKeptCheckedItem) {
     QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
-    EXPECT_EQ(m_prompter.texts(),
-              std::vector<std::string>{"Verify failed: 1 block differs, at 0x0010"});
+    ASSERT_EQ(m_prompter.texts().size(), 1U);
+    EXPECT_EQ(m_prompter.texts()[0].rfind("Verify failed: 1 block differs, at 0x0010\n", 0), 0U);
+    EXPECT_FALSE(active()->radioLink().progressDialog().hasWindow())
+        << "the message tells what happened";
     trigger(cmd::VerifyAfterWrite);
     EXPECT_FALSE(RadioLink::verifyAfterWrite());
+}
+
+TEST_F(TransferShellTest, ACompletedWriteSaysSoUntilTheUserClosesTheWindow) {
+    const std::filesystem::path traces = file("state") / "tarn" / "traces";
+    TransferProgressDialog& progress = active()->radioLink().progressDialog();
+    trigger(cmd::WriteToRadio);
+    QTest::mouseClick(&progress.startButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(m_prompter.texts().empty());
+    ASSERT_TRUE(progress.hasWindow()) << "no timed close either";
+    EXPECT_EQ(progress.statusText(), "Written: 404 blocks");
+    EXPECT_EQ(progress.cancelButton().text(), "Close");
+    EXPECT_FALSE(progress.startButton().isEnabled());
+    ASSERT_FALSE(RadioLink::lastTrace().empty());
+    EXPECT_EQ(RadioLink::lastTrace().parent_path(), traces);
+    EXPECT_TRUE(RadioLink::lastTrace().filename().string().ends_with("-write.trace"));
+
+    // Read starts afresh in the same window.
+    trigger(cmd::ReadFromRadio);
+    EXPECT_EQ(progress.cancelButton().text(), "Cancel");
+    EXPECT_TRUE(progress.startButton().isEnabled());
+    QTest::mouseClick(&progress.cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(progress.hasWindow());
+
+    trigger(cmd::WriteToRadio);
+    QTest::mouseClick(&progress.startButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::mouseClick(&progress.cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(progress.hasWindow());
+    EXPECT_EQ(radio.blocksWritten(), 2 * RadioImage::WriteBlocks) << "Close cancels nothing";
+}
+
+TEST_F(TransferShellTest, ATraceFolderThatRefusesWarnsOnceAndTheTransfersGoOn) {
+    std::filesystem::create_directories(file("state") / "tarn");
+    std::ofstream(file("state") / "tarn" / "traces") << "in the way";
+    m_prompter.answer(PromptAnswer::Ok);
+    read();
+    read();
+    ASSERT_EQ(m_prompter.texts().size(), 1U);
+    EXPECT_EQ(m_prompter.texts()[0].rfind(RadioLink::TraceFailedText, 0), 0U);
+    EXPECT_EQ(radio.blocksRead(), 2 * RadioImage::ReadBlocks);
+}
+
+TEST_F(TransferShellTest, TheLastTraceOpensReadOnlyAndSavesWhereTheUserSays) {
+    m_prompter.answer(PromptAnswer::Ok);
+    trigger(cmd::ShowLastTrace);
+    ASSERT_EQ(m_prompter.texts().size(), 1U);
+    EXPECT_EQ(m_prompter.texts()[0].rfind(ProblemHelp::NoTraceText, 0), 0U);
+    EXPECT_EQ(m_dialogs.helpWindows, 0);
+
+    read();
+    const std::filesystem::path copy = file("copy.trace");
+    m_dialogs.saveNames.push_back(QString::fromStdString(copy.string()));
+    QString shown;
+    m_dialogs.onHelpWindow = [&](QDialog& dialog) {
+        auto& viewer = dynamic_cast<TraceViewerDialog&>(dialog);
+        shown = viewer.text();
+        QTest::mouseClick(control<QPushButton>(viewer, TraceViewerDialog::SaveAsId),
+                          Qt::LeftButton);
+    };
+    trigger(cmd::ShowLastTrace);
+    EXPECT_TRUE(shown.contains(QStringLiteral("> 02 50 52 4F 47 52 41  ; wake-up")))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("< 57 00 00 08"))) << "block 0 came back";
+    std::ifstream saved(copy);
+    const std::string savedText{std::istreambuf_iterator<char>(saved), {}};
+    EXPECT_EQ(QString::fromStdString(savedText), shown);
+}
+
+TEST_F(TransferShellTest, AReportTellsThePortTheLastMessageAndFrequenciesOnlyWhenAsked) {
+    line.failOpen(OpenFailure{"/dev/ttyUSB0", ENOENT, ""});
+    m_prompter.answer(PromptAnswer::Ok);
+    read();
+    for (const std::size_t at : {0U, 4U}) { // channel 1 on 145.50000 MHz
+        radio.memory()[at + 2] = 0x55;
+        radio.memory()[at + 3] = 0x14;
+        radio.memory()[at] = radio.memory()[at + 1] = 0x00;
+    }
+    line.failOpen(false);
+    read(); // channel 1 now has a frequency
+    QString plain;
+    QString withFrequencies;
+    m_dialogs.onHelpWindow = [&](QDialog& dialog) {
+        auto& report = dynamic_cast<ProblemReportDialog&>(dialog);
+        plain = report.text();
+        control<QCheckBox>(report, ProblemReportDialog::FrequenciesId)->setChecked(true);
+        withFrequencies = report.text();
+        QTest::mouseClick(control<QPushButton>(report, ProblemReportDialog::CopyId),
+                          Qt::LeftButton);
+    };
+    trigger(cmd::ReportProblem);
+    ASSERT_EQ(m_dialogs.helpWindows, 1);
+    EXPECT_TRUE(plain.startsWith(QStringLiteral("Program: TARN "))) << plain.toStdString();
+    EXPECT_TRUE(plain.contains(QStringLiteral("Toolkit: Qt ")));
+    EXPECT_TRUE(plain.contains(QStringLiteral("Port: COM1 (")));
+    EXPECT_TRUE(plain.contains(QStringLiteral("No such device: is the cable plugged in?")))
+        << "the last message shown";
+    EXPECT_TRUE(plain.contains(QStringLiteral("Last serial trace: ") +
+                               QString::fromStdString(RadioLink::lastTrace().string())));
+    EXPECT_TRUE(plain.contains(QStringLiteral("Channels: left out")));
+    EXPECT_FALSE(plain.contains(QStringLiteral("145.5"))) << "no frequency";
+    EXPECT_TRUE(withFrequencies.contains(QStringLiteral("145.5"))) << withFrequencies.toStdString();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), withFrequencies);
 }
 
 TEST_F(TransferShellTest, ABackupOpensAsANewUntitledDocument) {

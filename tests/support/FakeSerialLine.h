@@ -33,6 +33,12 @@ public:
     [[nodiscard]] bool isLost() const override { return m_lost; }
 
     void failOpen(bool fail) { m_failOpen = fail; }
+    // Every open fails, telling why.
+    void failOpen(OpenFailure failure) {
+        m_failOpen = true;
+        m_openFailure = std::move(failure);
+    }
+    [[nodiscard]] OpenFailure openFailure() const override { return m_openFailure; }
     // The n-th read or write (1-based, counted from the first open) fails.
     void failRead(int n) { m_failRead = n; }
     void failWrite(int n) { m_failWrite = n; }
@@ -62,6 +68,7 @@ private:
     VirtualClock& m_clock;
     bool m_open = false;
     bool m_failOpen = false;
+    OpenFailure m_openFailure;
     int m_failRead = 0;
     int m_failWrite = 0;
     int m_loseAtRead = 0;

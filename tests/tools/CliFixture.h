@@ -19,12 +19,16 @@ protected:
         out.str({});
         err.str({});
         CliContext context{out, err, dir.path()};
+        context.listPorts = listPorts;
+        context.backupFolder = dir / "backups";
+        context.traceFolder = dir / "traces";
         return CliApp().run(args, context);
     }
 
     test::TempDir dir;
     std::ostringstream out;
     std::ostringstream err;
+    std::function<std::vector<SystemPort>()> listPorts; // empty: the system's
 };
 
 } // namespace tarn::cli

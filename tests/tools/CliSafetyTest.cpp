@@ -1,3 +1,4 @@
+#include "data/BackupStore.h"
 #include "data/SinFile.h"
 #include "link/RadioTransfer.h"
 #include "tests/support/PtyRadioFixture.h"
@@ -31,7 +32,8 @@ protected:
         std::vector<fs::path> files;
         if (fs::exists(backups()))
             for (const auto& entry : fs::directory_iterator(backups()))
-                files.push_back(entry.path());
+                if (entry.path().extension() == ".sin")
+                    files.push_back(entry.path());
         std::sort(files.begin(), files.end());
         return files;
     }
@@ -117,7 +119,12 @@ TEST_F(CliSafetyTest, AWriteThatStopsPartWaySaysSoAndExitsFour) {
     radio.start();
     EXPECT_EQ(run({"write", "--port", radio.devicePath(), patternFile()}), 4) << err.str();
     EXPECT_TRUE(errSays(RadioTransfer::partlyWrittenText(120))) << err.str();
-    EXPECT_EQ(backupFiles().size(), 1u) << "part of it reached the radio";
+    ASSERT_EQ(backupFiles().size(), 1u) << "part of it reached the radio";
+    const SystemWallClock clock;
+    const BackupStore kept(backups(), clock);
+    ASSERT_TRUE(kept.list().front().note.has_value());
+    EXPECT_EQ(kept.list().front().note->outcome, BackupOutcome::PartlyWritten);
+    EXPECT_EQ(kept.list().front().note->port, radio.devicePath());
 }
 
 TEST_F(CliSafetyTest, AFleetWriteProgramsEveryRadioAndTabulatesTheOutcomes) {
@@ -157,7 +164,9 @@ TEST_F(CliSafetyTest, AFleetWriteExitsWithTheGravestOutcome) {
     const int status = run({"write", "--port", good.devicePath(), "--port", stopped.devicePath(),
                             "--port", dir.file("no-such-port"), patternFile()});
     EXPECT_EQ(status, 4) << out.str() << err.str();
-    EXPECT_TRUE(errSays(stopped.devicePath() + ": " + RadioTransfer::partlyWrittenText(3)))
+    const std::string stoppedText = RadioTransfer::partlyWrittenText(3);
+    EXPECT_TRUE(
+        errSays(stopped.devicePath() + ": " + stoppedText.substr(0, stoppedText.find('\n'))))
         << err.str();
     EXPECT_NE(out.str().find("the port could not be opened"), std::string::npos) << out.str();
     good.stop();

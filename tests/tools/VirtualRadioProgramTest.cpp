@@ -1,4 +1,6 @@
+#include "common/SerialTrace.h"
 #include "data/SinFile.h"
+#include "data/TraceStore.h"
 #include "link/RadioTransfer.h"
 #include "tools/cli/CliApp.h"
 #include "tools/virtual-radio/VirtualRadioProcess.h"
@@ -26,6 +28,7 @@ protected:
         std::ostringstream out;
         cli::CliContext context{
             .out = out, .err = err, .dumpDirectory = dir, .backupFolder = dir / "backups"};
+        context.traceFolder = dir / "traces";
         return cli::CliApp().run(args, context);
     }
     [[nodiscard]] std::string path(const char* name) const { return (dir / name).string(); }
@@ -57,6 +60,36 @@ TEST_F(VirtualRadioProgramTest, ServesAnImageAndStoresItsMemoryWhenStopped) {
 
     EXPECT_EQ(radio.stop(), 0);
     EXPECT_EQ(SinFile::load(path("saved.sin")), image);
+}
+
+// The runs without their times: the two ends see the same bytes at different moments.
+std::vector<TraceRun> untimed(std::vector<TraceRun> runs) {
+    for (TraceRun& run : runs)
+        run.timeMs = 0;
+    return runs;
+}
+
+TEST_F(VirtualRadioProgramTest, AReadsTraceMatchesTheRadiosWireLogRunByRun) {
+    VirtualRadioProcess radio(TARN_VIRTUAL_RADIO, {"--wire-log", path("radio.log")});
+    ASSERT_EQ(cli({"read", "--port", radio.devicePath(), "--trace", path("read.trace"),
+                   path("read.sin")}),
+              0)
+        << err.str();
+    EXPECT_EQ(radio.stop(), 0);
+    const auto ours = SerialTrace::parse(TraceStore::read(path("read.trace")));
+    const auto theirs = SerialTrace::parse(TraceStore::read(path("radio.log")));
+    // Wake-up, mode, identity, acknowledge both ways, then per block a request, the block,
+    // and the acknowledge both ways.
+    ASSERT_EQ(ours.size(), 6U + 4U * RadioImage::ReadBlocks);
+    EXPECT_EQ(untimed(ours), untimed(theirs));
+    EXPECT_EQ(ours[6].step, "read request 0x0000");
+    EXPECT_EQ(ours[7].step, "block 0x0000");
+    // The traces folder holds the same trace.
+    const SystemWallClock clock;
+    const TraceStore kept(dir / "traces", clock);
+    ASSERT_TRUE(kept.latest());
+    EXPECT_EQ(TraceStore::read(*kept.latest()), TraceStore::read(path("read.trace")));
+    EXPECT_NE(err.str().find("tarn-cli: trace " + kept.latest()->string()), std::string::npos);
 }
 
 TEST_F(VirtualRadioProgramTest, RefusesBadArgumentsWithoutADevice) {

@@ -5,12 +5,13 @@
 namespace tarn::cli {
 
 std::optional<std::filesystem::path> CliBackup::keep(const RadioImage& image, BackupKind kind,
-                                                     std::string_view port, CliContext& context) {
+                                                     std::string_view port, const BackupNote& note,
+                                                     CliContext& context) {
     const SystemWallClock clock;
     BackupStore store(
         context.backupFolder.empty() ? BackupStore::defaultFolder() : context.backupFolder, clock);
     try {
-        const std::filesystem::path path = store.store(image, kind, port);
+        const std::filesystem::path path = store.store(image, kind, port, note);
         context.err << "tarn-cli: backup " << path.string() << "\n";
         return path;
     } catch (const BackupError& e) {

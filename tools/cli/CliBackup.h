@@ -11,8 +11,11 @@ namespace tarn::cli {
 // backup that cannot be kept is a warning there, never a failed transfer.
 class CliBackup {
 public:
+    // port: a fleet write's port, which the backup's name carries; the note names the port
+    // in any case.
     static std::optional<std::filesystem::path> keep(const RadioImage& image, BackupKind kind,
-                                                     std::string_view port, CliContext& context);
+                                                     std::string_view port, const BackupNote& note,
+                                                     CliContext& context);
 };
 
 } // namespace tarn::cli

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "link/SystemPort.h"
+
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -15,7 +18,9 @@ struct CliContext {
     bool errIsTerminal = false;
     std::istream* in = nullptr; // standard input, for "-" as a file; none: refused
     bool outIsTerminal = false;
-    std::filesystem::path backupFolder{}; // empty: the user's backups folder
+    std::filesystem::path backupFolder{};                 // empty: the user's backups folder
+    std::function<std::vector<SystemPort>()> listPorts{}; // empty: what the system reports
+    std::filesystem::path traceFolder{};                  // empty: the user's traces folder
 };
 
 // Exit statuses of every verb.

@@ -1,7 +1,12 @@
 #include "tools/cli/TransferCommand.h"
 
 #include "common/SystemClock.h"
+#include "data/AtomicFile.h"
+#include "data/TraceStore.h"
+#include "link/PortNames.h"
+#include "link/PortSettings.h"
 #include "link/SerialPortLine.h"
+#include "link/TracingLine.h"
 #include "tools/cli/CliTransferTarget.h"
 #include "tools/cli/ConsolePrompter.h"
 #include "tools/cli/ConsoleTransferUi.h"
@@ -52,12 +57,14 @@ std::string TransferCommand::optionsUsage() {
            "                 TARN_COM1..TARN_COM4, the settings, or /dev/ttyUSB0..3)\n"
            "  --retry N      answer Retry to a communication error up to N times (default 0)\n"
            "  --force-type   continue when the radio reports another radio type\n"
+           "  --trace FILE   also write the serial trace of the transfer to FILE\n"
            "\n"
            "Every message of the radio link is printed to stderr. Ctrl-C cancels the\n"
            "transfer and closes the port properly. Every image read, and every image written,\n"
            "is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
            "~/.local/share/tarn/backups; the newest 200 are kept); its path is printed to\n"
-           "stderr.\n";
+           "stderr. The serial trace of every transfer is kept in $XDG_STATE_HOME/tarn/traces\n"
+           "(default ~/.local/state/tarn/traces; the last 10 are kept).\n";
 }
 
 bool TransferCommand::accepts(const TransferOptions& options, std::string& error) const {
@@ -86,6 +93,14 @@ int TransferCommand::run(const std::vector<std::string>& args, CliContext& conte
         context.err << "tarn-cli " << name() << ": " << error << "\n\n" << usage();
         return UsageError;
     }
+    if (!options->trace.empty()) {
+        // Refused before the radio is touched, not after a transfer that cannot be repeated.
+        if (const auto why = AtomicFile::probe(options->trace)) {
+            context.err << "tarn-cli: cannot write the trace \"" << options->trace << "\": " << *why
+                        << "\n";
+            return Failure;
+        }
+    }
     std::optional<CliTransferTarget> target = prepare(*options, context);
     if (!target)
         return Failure;
@@ -105,15 +120,40 @@ TransferReport TransferCommand::transfer(const TransferOptions& options, CliTran
     ConsolePrompter prompter(context.err, options.retries, options.forceType);
     ConsoleTransferUi ui(context.err, context.errIsTerminal, progressLabel(), prompter);
     SystemClock clock;
-    RadioTransfer radioTransfer(line, ui, clock);
+    SerialTrace trace;
+    trace.addHeader("tarn-cli serial trace: " + name() + " through " +
+                    PortNames::describe(options.port(), &PortSettings::lookup));
+    TracingLine tracingLine(line, clock, trace);
+    RadioTransfer radioTransfer(tracingLine, ui, clock);
     radioTransfer.setVerifyAfterWrite(options.verify);
     const TransferOutcome outcome = radioTransfer.run(options.port(), target);
+    keepTrace(trace, options, context);
     if (!line.errorText().empty())
         context.err << "tarn-cli: " << line.devicePath() << ": " << line.errorText() << "\n";
     TransferReport report = TransferReport::collect(radioTransfer, outcome, target.direction());
     report.port = options.port();
     report.lineError = line.errorText();
     return report;
+}
+
+void TransferCommand::keepTrace(const SerialTrace& trace, const TransferOptions& options,
+                                CliContext& context) const {
+    const std::string text = trace.text();
+    const SystemWallClock clock;
+    TraceStore store(
+        context.traceFolder.empty() ? TraceStore::defaultFolder() : context.traceFolder, clock);
+    try {
+        context.err << "tarn-cli: trace " << store.store(text, name()).string() << "\n";
+    } catch (const TraceError& e) {
+        context.err << "tarn-cli: warning: no trace kept: " << e.what() << "\n";
+    }
+    if (options.trace.empty())
+        return;
+    try {
+        TraceStore::writeTo(options.trace, text);
+    } catch (const TraceError& e) {
+        context.err << "tarn-cli: warning: " << e.what() << "\n";
+    }
 }
 
 } // namespace tarn::cli

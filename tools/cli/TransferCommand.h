@@ -5,6 +5,10 @@
 #include "tools/cli/TransferOptions.h"
 #include "tools/cli/TransferReport.h"
 
+namespace tarn {
+class SerialTrace;
+}
+
 namespace tarn::cli {
 
 class CliTransferTarget;
@@ -33,6 +37,8 @@ protected:
 private:
     [[nodiscard]] TransferReport transfer(const TransferOptions& options, CliTransferTarget& target,
                                           CliContext& context);
+    void keepTrace(const SerialTrace& trace, const TransferOptions& options,
+                   CliContext& context) const;
 };
 
 } // namespace tarn::cli

@@ -2,6 +2,9 @@
 
 #include "tools/cli/CliCommand.h"
 
+#include "link/PortNames.h"
+#include "link/PortSettings.h"
+
 #include <algorithm>
 #include <array>
 
@@ -40,6 +43,10 @@ TransferReport TransferReport::collect(const RadioTransfer& transfer, TransferOu
     report.blocksAcknowledged = transfer.blocksAcknowledged();
     report.verify = transfer.verifyResult();
     return report;
+}
+
+BackupNote TransferReport::backupNote() const {
+    return {backupOutcomeOf(outcome, verify), PortNames::describe(port, &PortSettings::lookup)};
 }
 
 int TransferReport::exitStatus() const {

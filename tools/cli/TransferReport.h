@@ -24,6 +24,8 @@ struct TransferReport {
     [[nodiscard]] static TransferReport
     collect(const RadioTransfer& transfer, TransferOutcome outcome, TransferDirection direction);
     [[nodiscard]] int exitStatus() const;
+    // What the backup's note tells: how it ended and the port.
+    [[nodiscard]] BackupNote backupNote() const;
     // One line for the table of a fleet write: "written and verified", ...
     [[nodiscard]] std::string summary() const;
     // The status that matters most when several radios were written: 4, 6, 7, 3, 5, 1,

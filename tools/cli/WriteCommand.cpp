@@ -65,7 +65,7 @@ int WriteCommand::conclude(const TransferOptions& options, const TransferReport&
                            CliTransferTarget& target, CliContext& context) {
     // Whatever reached the radio is kept, even from a write that stopped part-way.
     if (report.wroteToRadio)
-        (void)CliBackup::keep(target.image(), BackupKind::Write, {}, context);
+        (void)CliBackup::keep(target.image(), BackupKind::Write, {}, report.backupNote(), context);
     if (report.outcome == TransferOutcome::Completed)
         context.err << "tarn-cli: wrote " << options.file
                     << (report.verify && report.verify->passed() ? " (verified)" : "") << "\n";
@@ -88,7 +88,8 @@ int WriteCommand::runFleet(const TransferOptions& options, CliTransferTarget& ta
     std::vector<int> statuses;
     for (TransferReport& report : reports) {
         if (report.wroteToRadio)
-            report.backup = CliBackup::keep(target.image(), BackupKind::Write, report.port, context)
+            report.backup = CliBackup::keep(target.image(), BackupKind::Write, report.port,
+                                            report.backupNote(), context)
                                 .value_or(std::filesystem::path());
         statuses.push_back(report.exitStatus());
     }

@@ -36,7 +36,7 @@ VirtualRadioOptions VirtualRadioOptions::parse(const std::vector<std::string>& a
             continue;
         }
         const bool takesValue = arg == "--image" || arg == "--save" || arg == "--type" ||
-                                arg == "--pace" || arg == "--fault";
+                                arg == "--pace" || arg == "--fault" || arg == "--wire-log";
         if (!takesValue)
             throw VirtualRadioOptionsError("unknown argument \"" + arg + "\"");
         if (i + 1 == args.size())
@@ -48,6 +48,8 @@ VirtualRadioOptions VirtualRadioOptions::parse(const std::vector<std::string>& a
             options.saveFile = value;
         else if (arg == "--type")
             options.radioType = parseType(value);
+        else if (arg == "--wire-log")
+            options.wireLogFile = value;
         else if (arg == "--pace")
             options.paced = parsePace(value);
         else
@@ -58,7 +60,7 @@ VirtualRadioOptions VirtualRadioOptions::parse(const std::vector<std::string>& a
 
 std::string VirtualRadioOptions::usage() {
     return "Usage: tarn-virtual-radio [--image FILE.sin] [--save FILE.sin] [--type N]\n"
-           "                          [--pace 9600|off] [--fault FAULT]...\n"
+           "                          [--pace 9600|off] [--wire-log FILE] [--fault FAULT]...\n"
            "\n"
            "A radio on a pseudo-terminal. The first line printed is its device path; point\n"
            "tarn-cli --port or TARN_COM1 at it. Runs until interrupted (Ctrl-C, SIGTERM).\n"
@@ -67,6 +69,8 @@ std::string VirtualRadioOptions::usage() {
            "  --save FILE.sin   store the memory here on exit\n"
            "  --type N          radio type in identity byte 4 (default 255: none stated)\n"
            "  --pace 9600|off   take 10 bit times at 9600 baud per byte (default off)\n"
+           "  --wire-log FILE   write every byte received and sent here on exit, in the\n"
+           "                    format of TARN's serial traces\n"
            "  --fault FAULT     misbehave; may be repeated:\n" +
            FaultPlan::usage();
 }

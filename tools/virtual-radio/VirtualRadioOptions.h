@@ -19,6 +19,7 @@ public:
 struct VirtualRadioOptions {
     std::string imageFile;
     std::string saveFile;
+    std::string wireLogFile;
     std::optional<std::uint8_t> radioType;
     bool paced = false;
     FaultPlan faults;

@@ -1,7 +1,9 @@
 #include "data/SinFile.h"
+#include "data/TraceStore.h"
 #include "radio/VirtualRadio.h"
 #include "tools/virtual-radio/PtyRadioHost.h"
 #include "tools/virtual-radio/VirtualRadioOptions.h"
+#include "tools/virtual-radio/WireLogTrace.h"
 
 #include <algorithm>
 #include <csignal>
@@ -50,6 +52,9 @@ int serve(const tarn::VirtualRadioOptions& options) {
               << radio.blocksRead() << " blocks read" << std::endl;
     if (!options.saveFile.empty())
         saveImage(radio, options.saveFile);
+    if (!options.wireLogFile.empty())
+        tarn::TraceStore::writeTo(options.wireLogFile,
+                                  tarn::WireLogTrace::of(radio.wireLog()).text());
     return 0;
 }
 
