@@ -43,6 +43,17 @@ bool StrictNumber::isNumber(std::string_view text) {
     return fraction > 0 && whole + 1 + fraction == text.size();
 }
 
+bool StrictNumber::fitsDecimals(std::string_view text, std::size_t decimals) {
+    if (!isNumber(text))
+        return false;
+    text = trimmed(text);
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos || text.size() - point - 1 <= decimals)
+        return true;
+    const std::string_view beyond = text.substr(point + 1 + decimals);
+    return beyond.find_first_not_of('0') == std::string_view::npos;
+}
+
 std::optional<double> StrictNumber::parse(std::string_view text) {
     if (!isNumber(text))
         return std::nullopt;

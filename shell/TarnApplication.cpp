@@ -14,6 +14,7 @@
 #include "shell/MainWindow.h"
 #include "shell/PrintService.h"
 #include "shell/ShellDialogs.h"
+#include "shell/TarnDocument.h"
 
 #include <QCoreApplication>
 
@@ -157,7 +158,11 @@ void TarnApplication::compareWith() {
         return;
     RadioImage other;
     try {
-        other = SinFile::load(std::filesystem::path(path.toStdU16String()));
+        const std::filesystem::path file(path.toStdU16String());
+        const std::optional<SinSize> rule = TarnDocument::askSizeRule(m_prompter, file);
+        if (!rule)
+            return;
+        other = SinFile::load(file, *rule);
     } catch (const SinFileError& error) {
         const std::string text = std::string("Could not compare with ") + error.what() + ".";
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});

@@ -6,6 +6,7 @@
 #include "link/SerialPortLine.h"
 #include "tools/cli/CliCommand.h"
 #include "tools/cli/CliTransferTarget.h"
+#include "tools/cli/ConsoleTransferUi.h"
 #include "tools/cli/FleetConsole.h"
 #include "tools/cli/FleetTransferUi.h"
 
@@ -30,6 +31,7 @@ TransferReport writeOne(const std::string& device, std::size_t index, const Radi
                         FleetConsole& console) {
     // The serial port lives and dies in the thread that uses it.
     SerialPortLine line;
+    line.setStopCheck(&ConsoleTransferUi::cancelPending);
     FleetTransferUi ui(console, index, settings.retries, settings.forceType);
     SystemClock clock;
     CliTransferTarget target(TransferDirection::Write, image, channelCount);
