@@ -4,10 +4,18 @@
 # With TARN_COM1 already set, for a real cable, no virtual radio is started. Arguments go to
 # the program, for example a ".sin" file to open; they are taken relative to the current
 # directory.
+#   ./run.sh --web   builds the browser page and serves it on http://127.0.0.1:8891
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 
 "$here/scripts/ensure-deps.sh"
+
+if [ "${1:-}" = "--web" ]; then
+  # The page on a fixed loopback address, so the browser keeps this origin's backups.
+  "$here/scripts/build-web.sh"
+  echo "TARN in the browser: http://127.0.0.1:8891/ (the self-contained page is $here/build-web/tarn.html)" >&2
+  exec python3 -m http.server 8891 --bind 127.0.0.1 --directory "$here/build-web/site"
+fi
 
 cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARN_WERROR=ON >/dev/null
 cmake --build "$here/build" -j2 --target tarn tarn-virtual-radio

@@ -4,6 +4,7 @@
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ChannelRules.h"
+#include "data/StrictNumber.h"
 #include "data/ToneTable.h"
 
 #include <utility>
@@ -17,26 +18,14 @@ CellValueStore::CellValueStore(ChannelDocument& document, const ToneTable& tones
     , m_prompter(prompter)
     , m_caption(std::move(caption)) {}
 
-std::string CellValueStore::checkedFrequency(const std::string& typed) {
-    return acceptsFrequency(typed, true) ? frequencyValue(typed) : std::string();
-}
-
 bool CellValueStore::acceptsFrequency(const std::string& typed, bool tellWhyNot) {
     if (typed.empty())
         return true;
-    const char* refusal = nullptr;
-    switch (ChannelRules::checkFrequency(typed)) {
-    case ChannelRules::Frequency::Valid:
+    const ChannelRules::Frequency verdict = ChannelRules::checkFrequency(typed);
+    if (verdict == ChannelRules::Frequency::Valid)
         return true;
-    case ChannelRules::Frequency::OutOfRange:
-        refusal = ChannelRules::RangeMessage;
-        break;
-    case ChannelRules::Frequency::OffStep:
-        refusal = ChannelRules::StepMessage;
-        break;
-    }
     if (tellWhyNot)
-        (void)m_prompter.ask({refusal, m_caption, PromptButtons::Ok, PromptIcon::None});
+        tell(ChannelRules::refusal(verdict, typed));
     return false;
 }
 
@@ -46,13 +35,15 @@ std::string CellValueStore::frequencyValue(const std::string& typed) {
     return ChannelRules::storedFrequency(typed);
 }
 
-void CellValueStore::storeFrequency(int row, int col, const std::string& typed, Emptying emptying) {
+bool CellValueStore::storeFrequency(int row, int col, const std::string& typed, Emptying emptying) {
+    if (!acceptsFrequency(typed, true))
+        return false;
     // The cells a frequency fills in or empties belong to its step.
     const ChannelDocument::Change change(m_document, stepName(row));
-    const std::string value = typed.empty() ? std::string() : checkedFrequency(typed);
+    const std::string value = frequencyValue(typed);
     if (value.empty()) {
         emptyFrequency(row, col, emptying);
-        return;
+        return true;
     }
     if (isNewChannel(row)) {
         store(row, ChannelCodec::DecColumn, NoTone);
@@ -63,21 +54,58 @@ void CellValueStore::storeFrequency(int row, int col, const std::string& typed, 
             store(row, ChannelCodec::TxFreqColumn, value);
     }
     store(row, col, value);
+    return true;
 }
 
-std::string CellValueStore::toneValue(int row, const std::string& typed) const {
+std::optional<std::string> CellValueStore::toneValue(int row, const std::string& typed) const {
     if (!hasFrequency(row))
-        return {};
-    return m_tones.find(typed) ? typed : std::string(NoTone);
+        return std::string();
+    if (StrictNumber::trimmed(typed).empty())
+        return std::string(NoTone);
+    const auto index = m_tones.match(typed);
+    if (!index)
+        return std::nullopt;
+    return m_tones.at(*index);
+}
+
+bool CellValueStore::acceptsTone(int row, const std::string& typed, bool tellWhyNot) {
+    if (toneValue(row, typed))
+        return true;
+    if (tellWhyNot)
+        tell(ChannelRules::ToneMessage);
+    return false;
+}
+
+bool CellValueStore::storeTone(int row, std::initializer_list<int> cols, const std::string& typed) {
+    if (!acceptsTone(row, typed, true))
+        return false;
+    const std::string value = *toneValue(row, typed);
+    const ChannelDocument::Change change(m_document, stepName(row));
+    for (const int col : cols)
+        store(row, col, value);
+    return true;
 }
 
 void CellValueStore::storeChoice(int row, int col, const std::string& chosen) {
-    store(row, col, hasFrequency(row) ? chosen : std::string());
+    if (const auto value = choiceValue(row, col, chosen))
+        store(row, col, *value);
+}
+
+std::optional<std::string> CellValueStore::choiceValue(int row, int col,
+                                                       const std::string& chosen) const {
+    if (!hasFrequency(row))
+        return std::string();
+    return col == ChannelCodec::LockColumn ? ChannelRules::lockName(chosen)
+                                           : ChannelRules::powerName(chosen);
 }
 
 void CellValueStore::store(int row, int col, const std::string& text) {
     const ChannelDocument::Change change(m_document, stepName(row));
     m_document.storeCell(row, col, text);
+}
+
+void CellValueStore::tell(const std::string& text) {
+    (void)m_prompter.ask({text, m_caption, PromptButtons::Ok, PromptIcon::None});
 }
 
 std::string CellValueStore::stepName(int row) {

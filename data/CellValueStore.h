@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 namespace tarn {
@@ -9,9 +11,10 @@ class Prompter;
 class ToneTable;
 
 // Stores edited values into a channel row of a document's sheet with the rules that keep the
-// row consistent: checked frequencies, defaults for a new channel, and the cells that go with
-// an emptied frequency. Any stored text that differs from what the cell held marks the
-// document changed.
+// row consistent: checked frequencies and tones, defaults for a new channel, and the cells that
+// go with an emptied frequency. A refused value is told and stores nothing: the user's text
+// stays with the editor to be mended. Any stored text that differs from what the cell held
+// marks the document changed.
 class CellValueStore {
 public:
     // What else an emptied frequency takes with it: leaving the cell empties TX Power and
@@ -26,20 +29,28 @@ public:
     CellValueStore(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
                    std::string caption);
 
-    // The text to store for a typed frequency: the reformatted value, or empty after telling
-    // the user why it was refused.
-    [[nodiscard]] std::string checkedFrequency(const std::string& typed);
-    // Whether a typed frequency would be stored as it is typed (empty, or passing its
-    // check); tells the user why not when asked to.
+    // Whether a typed frequency would be stored (empty, or passing its check); tells the user
+    // why not when asked to.
     [[nodiscard]] bool acceptsFrequency(const std::string& typed, bool tellWhyNot);
     // The text a typed frequency is stored as; empty for a refused one.
     [[nodiscard]] static std::string frequencyValue(const std::string& typed);
-    void storeFrequency(int row, int col, const std::string& typed, Emptying emptying);
-    // Empty for a row without frequencies; "OFF" for a text that names no tone; otherwise the
-    // text as the user wrote it.
-    [[nodiscard]] std::string toneValue(int row, const std::string& typed) const;
-    // Power or lock chosen in a row: a row without frequencies keeps these cells empty.
+    // False, after telling why, for a refused frequency; nothing is then stored or emptied.
+    [[nodiscard]] bool storeFrequency(int row, int col, const std::string& typed,
+                                      Emptying emptying);
+    // What a tone cell takes: empty for a row without frequencies, "OFF" for an empty text,
+    // otherwise the list's spelling of the tone or code typed; nothing for a text that names
+    // none.
+    [[nodiscard]] std::optional<std::string> toneValue(int row, const std::string& typed) const;
+    // Whether the typed tone would be stored; tells the user why not when asked to.
+    [[nodiscard]] bool acceptsTone(int row, const std::string& typed, bool tellWhyNot);
+    // Stores a typed tone into the given tone columns of the row; false after a refusal.
+    [[nodiscard]] bool storeTone(int row, std::initializer_list<int> cols,
+                                 const std::string& typed);
+    // Power or lock chosen in a row, in the list's spelling: a row without frequencies keeps
+    // these cells empty; a text naming no entry stores nothing.
     void storeChoice(int row, int col, const std::string& chosen);
+    [[nodiscard]] std::optional<std::string> choiceValue(int row, int col,
+                                                         const std::string& chosen) const;
     void store(int row, int col, const std::string& text);
 
     [[nodiscard]] bool hasFrequency(int row) const;
@@ -50,6 +61,7 @@ private:
     [[nodiscard]] static std::string stepName(int row);
     [[nodiscard]] bool isEmpty(int row, int col) const;
     [[nodiscard]] bool isNewChannel(int row) const;
+    void tell(const std::string& text);
     void emptyFrequency(int row, int col, Emptying emptying);
 
     ChannelDocument& m_document;

@@ -1,8 +1,6 @@
 #include "data/ChannelCodec.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <tuple>
@@ -95,32 +93,21 @@ std::string renderPower(std::uint8_t flags) {
 
 } // namespace
 
-double ChannelCodec::leadingNumber(std::string_view text) {
+DecimalNumber ChannelCodec::leadingNumber(std::string_view text) {
     std::size_t start = 0;
     while (start < text.size() && isSpace(text[start]))
         ++start;
     text.remove_prefix(start);
-    const std::size_t length = numberLength(text);
-    if (length == 0)
-        return 0.0;
-    const bool negative = text.front() == '-';
-    const std::size_t skip = (text.front() == '+' || negative) ? 1 : 0;
-    double value = 0.0;
-    const auto result = std::from_chars(text.data() + skip, text.data() + length, value);
-    if (result.ec == std::errc::result_out_of_range)
-        value = std::numeric_limits<double>::infinity();
-    else if (result.ec != std::errc())
-        return 0.0;
-    return negative ? -value : value;
+    return DecimalNumber::parse(text.substr(0, numberLength(text))).value_or(DecimalNumber());
 }
 
 std::uint32_t ChannelCodec::frequencyUnits(std::string_view text) {
-    const double units = std::round(leadingNumber(text) * 1000.0 * 100.0);
-    if (!(units > 0.0))
+    const DecimalNumber number = leadingNumber(text);
+    if (number.isNegative())
         return 0;
-    if (units >= static_cast<double>(std::numeric_limits<std::uint32_t>::max()))
-        return std::numeric_limits<std::uint32_t>::max();
-    return static_cast<std::uint32_t>(units);
+    const std::uint64_t units = number.scaled(5, DecimalNumber::Rounding::HalfAwayFromZero);
+    return static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(units, std::numeric_limits<std::uint32_t>::max()));
 }
 
 std::string ChannelCodec::formatFrequency(std::uint32_t units) {
@@ -167,15 +154,20 @@ std::string ChannelCodec::renderTone(std::uint8_t high, std::uint8_t low, bool t
 
 std::pair<std::uint8_t, std::uint8_t> ChannelCodec::encodeTone(std::string_view text) {
     // The grid keeps a typed code in the user's letter case; "d023n" means "D023N".
+    using Rounding = DecimalNumber::Rounding;
+    constexpr std::uint64_t Limit = 1'000'000'000;
     if (text.find_first_of("Dd") != std::string_view::npos) {
-        const double number = leadingNumber(text.substr(1));
-        const auto n = number > 0.0 && number < 1e9 ? static_cast<std::uint32_t>(number) : 0u;
+        const DecimalNumber number = leadingNumber(text.substr(1));
+        const std::uint64_t whole = number.scaled(0, Rounding::TowardZero);
+        const auto n =
+            !number.isNegative() && whole < Limit ? static_cast<std::uint32_t>(whole) : 0u;
         const bool normal = text.find_first_of("Nn") != std::string_view::npos;
         const std::uint32_t base = normal ? 0x80 : 0xC0;
         return {static_cast<std::uint8_t>((n / 100 + base) & 0xFF), encodeBcd(n % 100)};
     }
-    const double tenths = std::trunc(leadingNumber(text) * 10.0);
-    if (!(tenths > 0.0) || tenths >= 1e9)
+    const DecimalNumber number = leadingNumber(text);
+    const std::uint64_t tenths = number.scaled(1, Rounding::TowardZero);
+    if (number.isNegative() || tenths == 0 || tenths >= Limit)
         return {0xFF, 0xFF};
     const auto v = static_cast<std::uint32_t>(tenths);
     return {encodeBcd((v / 100) % 256), encodeBcd(v % 100)};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CellGrid.h"
+#include "data/DecimalNumber.h"
 #include "data/RadioImage.h"
 
 #include <cstdint>
@@ -46,8 +47,8 @@ public:
     static void encodeFrequency(std::uint32_t units, std::span<std::uint8_t, 4> bytes);
     // {high, low} of a tone text.
     [[nodiscard]] static std::pair<std::uint8_t, std::uint8_t> encodeTone(std::string_view text);
-    // Leading decimal number of a text as atof reads it; 0 when there is none.
-    [[nodiscard]] static double leadingNumber(std::string_view text);
+    // Leading decimal number of a text as atof reads it, exactly; 0 when there is none.
+    [[nodiscard]] static DecimalNumber leadingNumber(std::string_view text);
 
     [[nodiscard]] static bool isProgrammed(std::span<const std::uint8_t, RadioImage::RowSize> row);
 };

@@ -33,7 +33,10 @@ bool isDefault(C::Column column, std::string_view text) {
     if (column == C::TStep) {
         // The radio tunes in both of these steps anyway.
         const auto step = StrictNumber::parse(value);
-        return step && (*step == 5.0 || *step == 6.25);
+        if (!step || !step->isWholeAt(2))
+            return false;
+        const std::uint64_t hundredths = step->scaled(2, DecimalNumber::Rounding::TowardZero);
+        return hundredths == 500 || hundredths == 625;
     }
     return false;
 }
@@ -44,17 +47,15 @@ const char* frequencyFault(ChannelRules::Frequency verdict) {
                : "is on neither the 6.25 kHz nor the 5 kHz step";
 }
 
-std::string formatWatts(double watts) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, watts).ptr;
-    return std::string(buffer, end) + "W";
+std::string formatWatts(const DecimalNumber& watts) {
+    return watts.text() + "W";
 }
 
 // A Power cell: a name, a figure in watts, or nothing.
 struct PowerCell {
     enum Kind { Empty, Named, Watts, Bad } kind = Empty;
     std::string name;
-    double watts = 0.0;
+    DecimalNumber watts;
 };
 
 PowerCell readPower(std::string_view text) {
@@ -62,17 +63,17 @@ PowerCell readPower(std::string_view text) {
     if (value.empty())
         return {};
     if (value == "high")
-        return {PowerCell::Named, "High", 0.0};
+        return {PowerCell::Named, "High", {}};
     if (value == "mid" || value == "middle" || value == "med")
-        return {PowerCell::Named, "Middle", 0.0};
+        return {PowerCell::Named, "Middle", {}};
     if (value == "low")
-        return {PowerCell::Named, "Low", 0.0};
+        return {PowerCell::Named, "Low", {}};
     if (value.back() == 'w') {
         if (const auto watts =
                 StrictNumber::parse(std::string_view(value).substr(0, value.size() - 1)))
             return {PowerCell::Watts, {}, *watts};
     }
-    return {PowerCell::Bad, {}, 0.0};
+    return {PowerCell::Bad, {}, {}};
 }
 
 // The line a problem names, 0 for none.
@@ -414,7 +415,7 @@ private:
     const ChannelCsvOptions& m_options;
     ChannelCsvLine::ColumnIndex m_index{};
     std::size_t m_fieldCount = 0;
-    std::map<double, std::string> m_figures; // watts -> power name
+    std::map<DecimalNumber, std::string> m_figures; // watts -> power name
     const ToneTable m_tones;
 };
 
@@ -434,6 +435,17 @@ ChannelCsvImport ChannelCsvImport::read(std::string_view text, int channelCount,
         result.m_problems.push_back("and perhaps more");
     }
     return result;
+}
+
+std::string ChannelCsvImport::refusal(std::string_view fileName,
+                                      const std::vector<std::string>& problems) {
+    std::string text = "Could not import \"" + std::string(fileName) + "\":";
+    const auto listed = std::min(problems.size(), ListedProblems);
+    for (std::size_t i = 0; i < listed; ++i)
+        text += "\n" + problems[i];
+    if (problems.size() > listed)
+        text += "\nand " + std::to_string(problems.size() - listed) + " more.";
+    return text + "\nNothing has been changed.";
 }
 
 bool ChannelCsvImport::isChannelList(std::string_view text) {

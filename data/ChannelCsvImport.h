@@ -43,6 +43,11 @@ public:
                                                const ChannelCsvOptions& options = {});
 
     [[nodiscard]] bool accepted() const { return m_problems.empty(); }
+    // What the user is told about a refused list: its name, the first problems, and that
+    // nothing changed.
+    static constexpr std::size_t ListedProblems = 20;
+    [[nodiscard]] static std::string refusal(std::string_view fileName,
+                                             const std::vector<std::string>& problems);
     // One line per bad cell or bad line, "line N, column NAME: reason" or "line N: reason".
     [[nodiscard]] const std::vector<std::string>& problems() const { return m_problems; }
     [[nodiscard]] const ChannelCsvReport& report() const { return m_report; }

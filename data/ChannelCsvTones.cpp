@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cmath>
 
 namespace tarn {
 
@@ -132,8 +131,8 @@ private:
             m_line.refuseValue(column, StrictNumber::Rule);
             return std::nullopt;
         }
-        const double tenths = std::round(*value * 10.0);
-        if (tenths < 1000000.0 && std::abs(*value * 10.0 - tenths) < 1e-6) {
+        const std::uint64_t tenths = value->scaled(1, DecimalNumber::Rounding::TowardZero);
+        if (value->isWholeAt(1) && tenths < 1000000) {
             const auto t = static_cast<long>(tenths);
             const auto index = m_table.find(std::to_string(t / 10) + "." + std::to_string(t % 10));
             if (index && *index >= ToneTable::FirstCtcss && *index < ToneTable::FirstNormalDcs)

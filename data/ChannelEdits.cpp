@@ -29,10 +29,29 @@ void ChannelEdits::clear(std::span<const int> channels) {
         emptyChannel(channel);
 }
 
-void ChannelEdits::insert(int channel) {
-    for (int to = m_count; to > channel; --to)
+ChannelEdits::Inserted ChannelEdits::insert(int channel) {
+    if (isEmpty(channel))
+        return Inserted::AlreadyEmpty;
+    int hole = channel + 1;
+    while (hole <= m_count && !isEmpty(hole))
+        ++hole;
+    if (hole > m_count)
+        return Inserted::NoRoom;
+    for (int to = hole; to > channel; --to)
         copyChannel(to - 1, to);
     emptyChannel(channel);
+    return Inserted::Done;
+}
+
+std::string ChannelEdits::noRoom(int channel) {
+    return "No empty channel below channel " + std::to_string(channel) + " to make room";
+}
+
+bool ChannelEdits::isEmpty(int channel) const {
+    // The cells are the working copy: a channel typed but not yet saved is programmed, one
+    // whose frequencies were emptied is not.
+    return m_cells.cellText(channel, ChannelCodec::RxFreqColumn).empty() &&
+           m_cells.cellText(channel, ChannelCodec::TxFreqColumn).empty();
 }
 
 void ChannelEdits::remove(std::span<const int> channels) {

@@ -22,9 +22,15 @@ public:
 
     // Empties the channels: no cell text, a blank image row.
     void clear(std::span<const int> channels);
-    // An empty channel at the given one; the channels from there move down one and the last
-    // falls off.
-    void insert(int channel);
+    enum class Inserted { Done, AlreadyEmpty, NoRoom };
+    // An empty channel at the given one: the channels from there down to the first empty
+    // channel move down one into it, so no programmed channel is lost. Nothing changes when
+    // the channel is empty already or no empty channel lies below it.
+    [[nodiscard]] Inserted insert(int channel);
+    // What the user is told when Insert finds no room.
+    [[nodiscard]] static std::string noRoom(int channel);
+    // A channel without frequencies, in the cells the user sees.
+    [[nodiscard]] bool isEmpty(int channel) const;
     // The channels go; those below move up and empty channels fill the end.
     void remove(std::span<const int> channels);
 

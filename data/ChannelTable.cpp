@@ -79,9 +79,10 @@ public:
         cells[2] = checkFrequency(2, cells[2]);
         cells[3] = checkTone(3, cells[3]);
         cells[4] = checkTone(4, cells[4]);
-        checkChoice(5, cells[5], {"High", "Middle", "Low"},
-                    "TX power must be High, Middle, Low or empty");
-        checkChoice(6, cells[6], {"Lock", "UnLock"}, "channel lock must be Lock, UnLock or empty");
+        cells[5] = checkChoice(5, cells[5], ChannelRules::powerName(cells[5]),
+                               "TX power must be High, Middle, Low or empty");
+        cells[6] = checkChoice(6, cells[6], ChannelRules::lockName(cells[6]),
+                               "channel lock must be Lock, UnLock or empty");
         if (cells[1].empty() && cells[2].empty()) {
             for (int c = 3; c < Columns; ++c)
                 if (!cells[static_cast<std::size_t>(c)].empty())
@@ -125,9 +126,9 @@ private:
     }
 
     std::string checkTone(int column, const std::string& text) {
-        if (text.empty())
-            return text;
-        const auto index = m_tones.find(text);
+        if (StrictNumber::trimmed(text).empty())
+            return {};
+        const auto index = m_tones.match(text);
         if (!index) {
             fail(column, "\"" + text + "\" is no tone or code of the tone list");
             return text;
@@ -135,12 +136,15 @@ private:
         return m_tones.at(*index);
     }
 
-    void checkChoice(int column, const std::string& text,
-                     std::initializer_list<const char*> allowed, const char* reason) {
-        if (text.empty() || std::find_if(allowed.begin(), allowed.end(),
-                                         [&](const char* a) { return text == a; }) != allowed.end())
-            return;
+    // The list's spelling of a name; an empty cell stays empty.
+    std::string checkChoice(int column, const std::string& text,
+                            const std::optional<std::string>& name, const char* reason) {
+        if (StrictNumber::trimmed(text).empty())
+            return {};
+        if (name)
+            return *name;
         fail(column, "\"" + text + "\": " + reason);
+        return text;
     }
 
     const ToneTable& m_tones;

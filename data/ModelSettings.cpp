@@ -1,5 +1,7 @@
 #include "data/ModelSettings.h"
 
+#include <utility>
+
 namespace tarn {
 
 namespace {
@@ -29,11 +31,14 @@ std::optional<int> ModelSettings::channelCountFor(int model) {
 }
 
 bool ModelSettings::encode(RadioImage& image) const {
-    const std::uint8_t model = selectionByte(m_model);
-    const std::uint8_t band = selectionByte(m_band);
-    const bool changed = image[ModelOffset] != model || image[BandOffset] != band;
-    image[ModelOffset] = model;
-    image[BandOffset] = band;
+    bool changed = false;
+    for (const auto& [offset, selection] :
+         {std::pair(ModelOffset, m_model), std::pair(BandOffset, m_band)}) {
+        if (selection == Unchanged)
+            continue;
+        changed = changed || image[offset] != selectionByte(selection);
+        image[offset] = selectionByte(selection);
+    }
     return changed;
 }
 

@@ -16,6 +16,8 @@ namespace tarn {
 class ModelSettings {
 public:
     static constexpr int NoSelection = -1;
+    // A box that opened with no selection and was left so: its byte keeps its value.
+    static constexpr int Unchanged = -2;
     static constexpr std::size_t ModelOffset = RadioImage::ModelTypeOffset;
     static constexpr std::size_t BandOffset = RadioImage::BandOffset;
     static constexpr std::string_view ModelLabel = "Model Type";
@@ -40,7 +42,8 @@ public:
     // Choosing a model means the full channel table; no selection leaves the count alone.
     [[nodiscard]] static std::optional<int> channelCountFor(int model);
 
-    // Writes the low byte of each index (0xFF for no selection); true if a byte changed.
+    // Writes the low byte of each index (0xFF for no selection) but leaves an Unchanged one;
+    // true if a byte changed.
     bool encode(RadioImage& image) const;
 
     [[nodiscard]] int model() const { return m_model; }

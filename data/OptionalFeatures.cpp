@@ -1,25 +1,62 @@
 #include "data/OptionalFeatures.h"
 
+#include "common/Translate.h"
 #include "data/ModelSettings.h"
 
 namespace tarn {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> TimeOutEntries = {"Off", "1m", "3m", "10m"};
+constexpr std::array<std::string_view, 4> TimeOutEntries = {
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Off"), "1m", "3m", "10m"};
 constexpr std::array<std::string_view, 10> SquelchEntries = {"0", "1", "2", "3", "4",
                                                              "5", "6", "7", "8", "9"};
-constexpr std::array<std::string_view, 2> OffOnEntries = {"Off", "On"};
-constexpr std::array<std::string_view, 10> CallToneEntries = {"Off", "1", "2", "3", "4",
-                                                              "5",   "6", "7", "8", "1750"};
-constexpr std::array<std::string_view, 6> BatterySaveEntries = {"Off", "0.2", "0.4",
-                                                                "0.6", "0.8", "1.0"};
+constexpr std::array<std::string_view, 2> OffOnEntries = {
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Off"),
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "On")};
+constexpr std::array<std::string_view, 10> CallToneEntries = {
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Off"),
+    "1",
+    "2",
+    "3",
+    "4",
+    "5",
+    "6",
+    "7",
+    "8",
+    "1750"};
+constexpr std::array<std::string_view, 6> BatterySaveEntries = {
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Off"), "0.2", "0.4", "0.6", "0.8", "1.0"};
 constexpr std::array<std::string_view, 17> VoxGainEntries = {
-    "Off", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16"};
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Off"),
+    "1",
+    "2",
+    "3",
+    "4",
+    "5",
+    "6",
+    "7",
+    "8",
+    "9",
+    "10",
+    "11",
+    "12",
+    "13",
+    "14",
+    "15",
+    "16"};
 constexpr std::array<std::string_view, 3> ScanModeEntries = {"SE", "CO", "TO"};
-constexpr std::array<std::string_view, 2> KeypadLockEntries = {"Manual", "Auto"};
-constexpr std::array<std::string_view, 3> LedEntries = {"Off", "Auto", "On"};
-constexpr std::array<std::string_view, 3> ModeEntries = {"Channel", "Frequency", "Memory"};
+constexpr std::array<std::string_view, 2> KeypadLockEntries = {
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Manual"),
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Auto")};
+constexpr std::array<std::string_view, 3> LedEntries = {
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Off"),
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Auto"),
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "On")};
+constexpr std::array<std::string_view, 3> ModeEntries = {
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Channel"),
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Frequency"),
+    TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Memory")};
 constexpr std::array<std::string_view, 5> StepEntries = {"5k", "10k", "6.25k", "12.5k", "25k"};
 constexpr std::array<std::string_view, 6> VoxDelayEntries = {"0.3", "0.5", "1.0",
                                                              "1.5", "2.0", "3.0"};
@@ -54,25 +91,41 @@ FeatureField pairField(std::string_view label, int id, std::size_t offset, int l
 }
 
 std::array<FeatureField, OptionalFeatures::FieldCount> makeFields() {
-    FeatureField step = indexField("Step", 1081, 0x1FE0, StepEntries);
+    FeatureField step = indexField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Step"), 1081,
+                                   0x1FE0, StepEntries);
     step.coding = FeatureCoding::IndexUnchecked;
-    FeatureField voxDelay = indexField("Vox delay time", 1014, 0x1FE7, VoxDelayEntries);
+    FeatureField voxDelay =
+        indexField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Vox delay time"), 1014, 0x1FE7,
+                   VoxDelayEntries);
     voxDelay.hidden = true;
     return {
-        indexField("Time out timer(TOT)", 1013, 0x1FC3, TimeOutEntries),
-        indexField("Squelch Level", 1016, 0x1FC1, SquelchEntries),
-        flagField("Beep", 1076, 0x1FC0, 0, 1, false, OffOnEntries),
-        indexField("Call Tone", 1073, 0x1FE5, CallToneEntries),
-        indexField("Battery Save", 1071, 0x1FE6, BatterySaveEntries),
-        flagField("Busy", 1078, 0x1FE1, 6, 0, false, OffOnEntries),
-        flagField("Encoder", 1079, 0x1FE2, 5, 1, true, OffOnEntries),
-        indexField("Vox Gain Level", 1012, 0x1FE4, VoxGainEntries),
-        pairField("Scan Mode", 1072, 0x1FE1, 4, ScanModeEntries),
-        flagField("Keypad lock", 1074, 0x1FE1, 1, 1, true, KeypadLockEntries),
-        pairField("LED", 1075, 0x1FE1, 2, LedEntries),
-        pairField("Mode", 1077, 0x1FE2, 0, ModeEntries),
+        indexField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Time out timer(TOT)"), 1013,
+                   0x1FC3, TimeOutEntries),
+        indexField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Squelch Level"), 1016, 0x1FC1,
+                   SquelchEntries),
+        flagField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Beep"), 1076, 0x1FC0, 0, 1, false,
+                  OffOnEntries),
+        indexField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Call Tone"), 1073, 0x1FE5,
+                   CallToneEntries),
+        indexField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Battery Save"), 1071, 0x1FE6,
+                   BatterySaveEntries),
+        flagField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Busy"), 1078, 0x1FE1, 6, 0, false,
+                  OffOnEntries),
+        flagField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Encoder"), 1079, 0x1FE2, 5, 1,
+                  true, OffOnEntries),
+        indexField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Vox Gain Level"), 1012, 0x1FE4,
+                   VoxGainEntries),
+        pairField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Scan Mode"), 1072, 0x1FE1, 4,
+                  ScanModeEntries),
+        flagField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Keypad lock"), 1074, 0x1FE1, 1, 1,
+                  true, KeypadLockEntries),
+        pairField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "LED"), 1075, 0x1FE1, 2,
+                  LedEntries),
+        pairField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Mode"), 1077, 0x1FE2, 0,
+                  ModeEntries),
         step,
-        flagField("Channel Name", 1070, 0x1FE1, 7, 0, false, OffOnEntries),
+        flagField(TARN_TRANSLATE_NOOP("tarn::OptionalFeatures", "Channel Name"), 1070, 0x1FE1, 7, 0,
+                  false, OffOnEntries),
         voxDelay,
     };
 }
@@ -122,6 +175,8 @@ OptionalFeatures::Selections OptionalFeatures::decode(const RadioImage& image) {
 }
 
 void OptionalFeatures::encode(const FeatureField& field, int selection, RadioImage& image) {
+    if (selection == Unchanged)
+        return;
     std::uint8_t& byte = image[field.offset];
     switch (field.coding) {
     case FeatureCoding::Index:

@@ -35,6 +35,8 @@ struct FeatureField {
 class OptionalFeatures {
 public:
     static constexpr int NoSelection = -1;
+    // A box that opened with no selection and was left so: its bits keep their values.
+    static constexpr int Unchanged = -2;
     static constexpr std::size_t FieldCount = 15;
     using Selections = std::array<int, FieldCount>;
 

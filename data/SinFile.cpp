@@ -4,6 +4,7 @@
 #include "data/FileHandle.h"
 #include "data/StoreTarget.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -78,6 +79,18 @@ RadioImage SinFile::load(const path& file, SinSize rule) {
     throw SinFileError(describe(file, "not a channel file: it holds " + std::to_string(got) +
                                           " bytes, a channel file holds " +
                                           std::to_string(RadioImage::Size)));
+}
+
+RadioImage SinFile::fromBytes(std::span<const std::uint8_t> bytes, const path& name, SinSize rule) {
+    const bool fits = bytes.size() == RadioImage::Size ||
+                      (bytes.size() > RadioImage::Size && rule == SinSize::FirstOfLarger);
+    if (!fits)
+        throw SinFileError(
+            describe(name, "not a channel file: it holds " + std::to_string(bytes.size()) +
+                               " bytes, a channel file holds " + std::to_string(RadioImage::Size)));
+    RadioImage image;
+    std::copy_n(bytes.begin(), RadioImage::Size, image.bytes().begin());
+    return image;
 }
 
 void SinFile::checkStorable(const path& file) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -34,6 +35,10 @@ public:
     // "FILE is N bytes; a channel file has 8192. Open its first 8192 bytes?"
     [[nodiscard]] static std::string firstBytesQuestion(const std::string& name,
                                                         std::uintmax_t size);
+    // The same rule for a file's bytes already read (a browser's file); name only for messages.
+    [[nodiscard]] static RadioImage fromBytes(std::span<const std::uint8_t> bytes,
+                                              const std::filesystem::path& name,
+                                              SinSize rule = SinSize::Exact);
     // Replaces the file atomically: a failure throws and leaves any old file as it was.
     // Refuses, before writing, a path that names anything but a regular file or a link to
     // one, and a file the user may not write. A link stays and its file is replaced; owner,

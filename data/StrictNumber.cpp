@@ -44,27 +44,14 @@ bool StrictNumber::isNumber(std::string_view text) {
 }
 
 bool StrictNumber::fitsDecimals(std::string_view text, std::size_t decimals) {
-    if (!isNumber(text))
-        return false;
-    text = trimmed(text);
-    const std::size_t point = text.find('.');
-    if (point == std::string_view::npos || text.size() - point - 1 <= decimals)
-        return true;
-    const std::string_view beyond = text.substr(point + 1 + decimals);
-    return beyond.find_first_not_of('0') == std::string_view::npos;
+    const auto value = parse(text);
+    return value && value->isWholeAt(static_cast<int>(decimals));
 }
 
-std::optional<double> StrictNumber::parse(std::string_view text) {
+std::optional<DecimalNumber> StrictNumber::parse(std::string_view text) {
     if (!isNumber(text))
         return std::nullopt;
-    text = trimmed(text);
-    double value = 0.0;
-    // from_chars ignores the C locale, which a Qt program may have set to a decimal comma.
-    const auto result =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    return DecimalNumber::parse(trimmed(text));
 }
 
 std::optional<std::uint64_t> StrictNumber::parseWhole(std::string_view text) {

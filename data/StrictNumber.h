@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DecimalNumber.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,8 +28,8 @@ public:
     // A number whose digits after the first `decimals` decimals are all zeros (any number of
     // them), so its value is exactly what those decimals say.
     [[nodiscard]] static bool fitsDecimals(std::string_view text, std::size_t decimals);
-    // The value of a cell that is a number; nothing otherwise.
-    [[nodiscard]] static std::optional<double> parse(std::string_view text);
+    // The exact value of a cell that is a number; nothing otherwise.
+    [[nodiscard]] static std::optional<DecimalNumber> parse(std::string_view text);
     // The value of a cell of digits only; nothing for a fraction, any other text or a value
     // beyond 64 bits.
     [[nodiscard]] static std::optional<std::uint64_t> parseWhole(std::string_view text);

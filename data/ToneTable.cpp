@@ -1,5 +1,7 @@
 #include "data/ToneTable.h"
 
+#include "data/StrictNumber.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -39,6 +41,21 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
+// The number of a code's digits ("023" is 23); nothing for other text or more digits than a
+// code has room for.
+std::optional<int> codeNumber(std::string_view digits) {
+    constexpr std::size_t MaxDigits = 4;
+    if (digits.empty() || digits.size() > MaxDigits)
+        return std::nullopt;
+    int number = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
 } // namespace
 
 ToneTable::ToneTable() {
@@ -61,6 +78,54 @@ ToneTable::ToneTable() {
 std::optional<int> ToneTable::find(std::string_view text) const {
     for (int i = 0; i < Size; ++i) {
         if (equalIgnoringCase(m_texts[i], text))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ToneTable::match(std::string_view typed) const {
+    const std::string_view text = StrictNumber::trimmed(typed);
+    if (text.empty())
+        return std::nullopt;
+    if (const auto exact = find(text))
+        return exact;
+    if (StrictNumber::isNumber(text))
+        return matchTone(text);
+    return matchCode(text);
+}
+
+std::optional<int> ToneTable::matchTone(std::string_view number) const {
+    // Only a value the list holds exactly: 88 is not 88.5.
+    const auto value = StrictNumber::parse(number);
+    if (!value || !value->isWholeAt(1))
+        return std::nullopt;
+    const std::string text = std::to_string(value->scaled(1, DecimalNumber::Rounding::TowardZero));
+    const std::string listed =
+        text.size() < 2 ? std::string() : text.substr(0, text.size() - 1) + "." + text.back();
+    for (int i = FirstCtcss; i < FirstNormalDcs; ++i) {
+        if (m_texts[static_cast<std::size_t>(i)] == listed)
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ToneTable::matchCode(std::string_view text) const {
+    if (text.size() < 2)
+        return std::nullopt;
+    const char polarity = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
+    if (polarity != 'N' && polarity != 'I')
+        return std::nullopt;
+    text.remove_suffix(1);
+    if (!text.empty() && (text.front() == 'D' || text.front() == 'd'))
+        text.remove_prefix(1);
+    const auto number = codeNumber(text);
+    if (!number)
+        return std::nullopt;
+    const int first = polarity == 'N' ? FirstNormalDcs : FirstInvertedDcs;
+    const int end = polarity == 'N' ? FirstInvertedDcs : Size;
+    for (int i = first; i < end; ++i) {
+        if (codeNumber(std::string_view(m_texts[static_cast<std::size_t>(i)]).substr(1, 3)) ==
+            number)
             return i;
     }
     return std::nullopt;

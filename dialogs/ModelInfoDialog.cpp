@@ -1,5 +1,7 @@
 #include "dialogs/ModelInfoDialog.h"
 
+#include "common/AppTitles.h"
+#include "common/Prompter.h"
 #include "data/ChannelDocument.h"
 #include "data/ModelSettings.h"
 #include "dialogs/OptionCombo.h"
@@ -12,9 +14,10 @@
 
 namespace tarn {
 
-ModelInfoDialog::ModelInfoDialog(ChannelDocument& document, QWidget* parent)
+ModelInfoDialog::ModelInfoDialog(ChannelDocument& document, Prompter& prompter, QWidget* parent)
     : QDialog(parent)
     , m_document(document)
+    , m_prompter(prompter)
     , m_countAtStart(document.channelCount())
     , m_modelLabel(new QLabel(tr("Model Type"), this))
     , m_model(new OptionCombo(ModelTypeId, this))
@@ -61,6 +64,8 @@ void ModelInfoDialog::loadFromImage() {
     m_model->select(stored.model());
     rebuildBandList();
     m_band->select(stored.band());
+    m_model->markOpened();
+    m_band->markOpened();
 }
 
 void ModelInfoDialog::rebuildBandList() {
@@ -72,10 +77,31 @@ void ModelInfoDialog::rebuildBandList() {
 }
 
 void ModelInfoDialog::accept() {
-    const ModelSettings chosen(m_model->selection(), m_band->selection());
-    if (chosen.encode(m_document.image()))
+    const std::optional<int> model = chosen(*m_model, ModelSettings::ModelLabel);
+    if (!model)
+        return;
+    const std::optional<int> band = chosen(*m_band, ModelSettings::BandLabel);
+    if (!band)
+        return;
+    if (ModelSettings(*model, *band).encode(m_document.image()))
         m_document.setModified(true);
     QDialog::accept();
+}
+
+std::optional<int> ModelInfoDialog::chosen(OptionCombo& box, std::string_view label) {
+    const ListName::Choice choice = box.choice();
+    switch (choice.verdict) {
+    case ListName::Verdict::Entry:
+        return static_cast<int>(choice.entry);
+    case ListName::Verdict::Keep:
+        return ModelSettings::Unchanged;
+    case ListName::Verdict::Refused:
+        break;
+    }
+    (void)m_prompter.ask(
+        {ListName::refusal(label), AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+    box.focusForMending();
+    return std::nullopt;
 }
 
 void ModelInfoDialog::reject() {

@@ -2,12 +2,16 @@
 
 #include <QDialog>
 
+#include <optional>
+#include <string_view>
+
 class QLabel;
 class QPushButton;
 
 namespace tarn {
 
 class ChannelDocument;
+class Prompter;
 class DialogUnits;
 class OptionCombo;
 
@@ -21,7 +25,8 @@ public:
     static constexpr int ModelTypeId = 1017;
     static constexpr int FrequencyId = 1011;
 
-    ModelInfoDialog(ChannelDocument& document, QWidget* parent);
+    // A box left with a text that names no entry is refused through the prompter.
+    ModelInfoDialog(ChannelDocument& document, Prompter& prompter, QWidget* parent);
 
     // Refills the band list for the chosen model and selects its first band.
     void rebuildBandList();
@@ -34,7 +39,11 @@ private:
     void placeControls(const DialogUnits& units);
     void loadFromImage();
 
+    // The box's value for OK; nothing, after telling the user, for a refused text.
+    [[nodiscard]] std::optional<int> chosen(OptionCombo& box, std::string_view label);
+
     ChannelDocument& m_document;
+    Prompter& m_prompter;
     const int m_countAtStart;
     QLabel* m_modelLabel;
     OptionCombo* m_model;

@@ -1,5 +1,11 @@
 #include "dialogs/OptionCombo.h"
 
+#include <QCoreApplication>
+#include <QLineEdit>
+
+#include <string>
+#include <vector>
+
 namespace tarn {
 
 OptionCombo::OptionCombo(int controlId, QWidget* parent)
@@ -14,8 +20,10 @@ OptionCombo::OptionCombo(int controlId, QWidget* parent)
 
 void OptionCombo::setEntries(std::span<const std::string_view> entries) {
     clear();
+    // Word entries of the options are marked in the core for this context; numbers and
+    // names show as they are.
     for (const std::string_view entry : entries)
-        addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+        addItem(QCoreApplication::translate("tarn::OptionalFeatures", std::string(entry).c_str()));
     select(NoSelection);
 }
 
@@ -28,8 +36,21 @@ int OptionCombo::selection() const {
     const QString shown = currentText();
     if (current >= 0 && itemText(current) == shown)
         return current;
-    // The user typed over the entry: the text counts only when it names one exactly.
-    return findText(shown, Qt::MatchFixedString);
+    // The user typed over the entry: the text counts when it names one, in any case.
+    return findText(shown.trimmed(), Qt::MatchFixedString);
+}
+
+ListName::Choice OptionCombo::choice() const {
+    std::vector<std::string> texts;
+    for (int i = 0; i < count(); ++i)
+        texts.push_back(itemText(i).toStdString());
+    const std::vector<std::string_view> entries(texts.begin(), texts.end());
+    return ListName::choose(entries, currentText().toStdString(), m_openedEmpty);
+}
+
+void OptionCombo::focusForMending() {
+    setFocus();
+    lineEdit()->selectAll();
 }
 
 void OptionCombo::checkSelection() {

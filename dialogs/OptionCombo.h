@@ -2,13 +2,16 @@
 
 #include <QComboBox>
 
+#include "data/ListName.h"
+
 #include <span>
 #include <string_view>
 
 namespace tarn {
 
 // A drop-down box with an editable text field whose value is the index of the list entry
-// it shows. Typed text never adds an entry; text that names no entry reads as no selection.
+// it shows. Typed text never adds an entry; text naming an entry in any letter case selects
+// it, other text reads as no selection.
 class OptionCombo : public QComboBox {
     Q_OBJECT
 
@@ -21,6 +24,12 @@ public:
     // An index outside the list leaves the box empty.
     void select(int index);
     [[nodiscard]] int selection() const;
+    // Remembers whether the box opens with no entry, for choice().
+    void markOpened() { m_openedEmpty = selection() == NoSelection; }
+    // What OK makes of the box.
+    [[nodiscard]] ListName::Choice choice() const;
+    // Focus on the box with its text selected, for the user to mend.
+    void focusForMending();
 
 signals:
     // The entry shown has changed, by a choice from the list or by typing.
@@ -30,6 +39,7 @@ private:
     void checkSelection();
 
     int m_selection = NoSelection;
+    bool m_openedEmpty = false;
 };
 
 } // namespace tarn

@@ -1,13 +1,17 @@
 #include "dialogs/OptionalFeaturesDialog.h"
 
+#include "common/AppTitles.h"
+#include "common/Prompter.h"
 #include "data/ChannelDocument.h"
 #include "dialogs/OptionCombo.h"
 #include "qtsupport/DialogUnits.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
+#include <string>
 
 namespace tarn {
 
@@ -23,15 +27,18 @@ constexpr int RowPitch = 16;
 constexpr int LeftBoxWidth = 50;
 constexpr int RightBoxWidth = 65;
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// A label marked in the core, in the interface language.
+QString translatedLabel(std::string_view text) {
+    return QCoreApplication::translate("tarn::OptionalFeatures", std::string(text).c_str());
 }
 
 } // namespace
 
-OptionalFeaturesDialog::OptionalFeaturesDialog(ChannelDocument& document, QWidget* parent)
+OptionalFeaturesDialog::OptionalFeaturesDialog(ChannelDocument& document, Prompter& prompter,
+                                               QWidget* parent)
     : QDialog(parent)
-    , m_document(document) {
+    , m_document(document)
+    , m_prompter(prompter) {
     setWindowTitle(tr("Optional Features"));
     setProperty("templateId", TemplateId);
     setFont(QFont(QStringLiteral("Times New Roman"), 9));
@@ -44,7 +51,7 @@ void OptionalFeaturesDialog::createControls() {
     // Created in the order of the columns, so Tab walks down the left column first.
     for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i) {
         const FeatureField& field = OptionalFeatures::fields()[i];
-        m_labels[i] = new QLabel(fromView(field.label), this);
+        m_labels[i] = new QLabel(translatedLabel(field.label), this);
         m_boxes[i] = new OptionCombo(field.controlId, this);
         m_boxes[i]->setEntries(field.entries);
         m_labels[i]->setBuddy(m_boxes[i]);
@@ -86,17 +93,40 @@ void OptionalFeaturesDialog::placeField(const DialogUnits& units, std::size_t fi
 
 void OptionalFeaturesDialog::loadFromImage() {
     const OptionalFeatures::Selections stored = OptionalFeatures::decode(m_document.image());
-    for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i)
+    for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i) {
         m_boxes[i]->select(stored[i]);
+        m_boxes[i]->markOpened();
+    }
 }
 
 void OptionalFeaturesDialog::accept() {
-    OptionalFeatures::Selections chosen{};
-    for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i)
-        chosen[i] = m_boxes[i]->selection();
-    if (OptionalFeatures::encode(chosen, m_document.image()))
+    OptionalFeatures::Selections selections{};
+    for (std::size_t i = 0; i < OptionalFeatures::FieldCount; ++i) {
+        const std::optional<int> selection =
+            chosen(*m_boxes[i], OptionalFeatures::fields()[i].label);
+        if (!selection)
+            return;
+        selections[i] = *selection;
+    }
+    if (OptionalFeatures::encode(selections, m_document.image()))
         m_document.setModified(true);
     QDialog::accept();
+}
+
+std::optional<int> OptionalFeaturesDialog::chosen(OptionCombo& box, std::string_view label) {
+    const ListName::Choice choice = box.choice();
+    switch (choice.verdict) {
+    case ListName::Verdict::Entry:
+        return static_cast<int>(choice.entry);
+    case ListName::Verdict::Keep:
+        return OptionalFeatures::Unchanged;
+    case ListName::Verdict::Refused:
+        break;
+    }
+    (void)m_prompter.ask(
+        {ListName::refusal(label), AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+    box.focusForMending();
+    return std::nullopt;
 }
 
 } // namespace tarn

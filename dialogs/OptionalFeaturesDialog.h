@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <optional>
+#include <string_view>
+
 #include <array>
 
 class QLabel;
@@ -12,6 +15,7 @@ class QPushButton;
 namespace tarn {
 
 class ChannelDocument;
+class Prompter;
 class DialogUnits;
 class OptionCombo;
 
@@ -22,7 +26,8 @@ class OptionalFeaturesDialog : public QDialog {
 public:
     static constexpr int TemplateId = 150;
 
-    OptionalFeaturesDialog(ChannelDocument& document, QWidget* parent);
+    // A box left with a text that names no entry is refused through the prompter.
+    OptionalFeaturesDialog(ChannelDocument& document, Prompter& prompter, QWidget* parent);
 
     void accept() override;
 
@@ -32,7 +37,11 @@ private:
     void placeField(const DialogUnits& units, std::size_t field, int left, int top);
     void loadFromImage();
 
+    // The box's value for OK; nothing, after telling the user, for a refused text.
+    [[nodiscard]] std::optional<int> chosen(OptionCombo& box, std::string_view label);
+
     ChannelDocument& m_document;
+    Prompter& m_prompter;
     std::array<QLabel*, OptionalFeatures::FieldCount> m_labels{};
     std::array<OptionCombo*, OptionalFeatures::FieldCount> m_boxes{};
     QPushButton* m_ok = nullptr;

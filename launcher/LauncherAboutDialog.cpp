@@ -1,5 +1,6 @@
 #include "launcher/LauncherAboutDialog.h"
 
+#include "common/Version.h"
 #include "launcher/LauncherIcon.h"
 #include "qtsupport/DialogUnits.h"
 
@@ -45,6 +46,8 @@ LauncherAboutDialog::LauncherAboutDialog(QWidget* parent)
     m_version->setGeometry(units.rect(40, 10, 119, 8));
     m_notice = plainLabel(QStringLiteral("版权所有 (C) 2026"), this);
     m_notice->setGeometry(units.rect(40, 25, 119, 8));
+    m_packageVersion = plainLabel(QStringLiteral("Version ") + QLatin1String(PackageVersion), this);
+    m_packageVersion->setGeometry(units.rect(40, 38, 119, 8));
     m_ok = new QPushButton(QStringLiteral("确定"), this);
     m_ok->setProperty("controlId", 1);
     m_ok->setDefault(true);

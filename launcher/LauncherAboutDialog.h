@@ -17,6 +17,7 @@ public:
 private:
     QLabel* m_icon = nullptr;
     QLabel* m_version = nullptr;
+    QLabel* m_packageVersion = nullptr;
     QLabel* m_notice = nullptr;
     QPushButton* m_ok = nullptr;
 };

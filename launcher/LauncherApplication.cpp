@@ -9,14 +9,17 @@
 namespace tarn {
 
 LauncherApplication::LauncherApplication(const LauncherEnvironment& environment,
-                                         ProcessStarter& starter)
+                                         ProcessStarter& starter, Prompter& prompter)
     : m_environment(environment)
     , m_folder(environment)
-    , m_starter(starter) {}
+    , m_starter(starter)
+    , m_prompter(prompter) {}
 
 bool LauncherApplication::initInstance() {
     bindStore();
-    LauncherDialog dialog(m_store, m_starter, m_folder.directory());
+    // An installed copy's profile is new to each user, so its first language is the locale.
+    LauncherDialog dialog(m_store, m_starter, m_prompter, m_folder.directory(),
+                          m_folder.isInstalledCopy());
     dialog.exec();
     return false;
 }

@@ -7,12 +7,14 @@
 namespace tarn {
 
 class ProcessStarter;
+class Prompter;
 
 // The launcher program: opens its profile, runs the selection dialog, and saves the
 // profile when it is destroyed.
 class LauncherApplication {
 public:
-    LauncherApplication(const LauncherEnvironment& environment, ProcessStarter& starter);
+    LauncherApplication(const LauncherEnvironment& environment, ProcessStarter& starter,
+                        Prompter& prompter);
 
     // Runs the dialog to its end; false, as there is no message loop of the launcher's own.
     [[nodiscard]] bool initInstance();
@@ -27,6 +29,7 @@ private:
     LauncherEnvironment m_environment;
     LauncherProfileFolder m_folder;
     ProcessStarter& m_starter;
+    Prompter& m_prompter;
     ProfileFile m_store{4};
 };
 

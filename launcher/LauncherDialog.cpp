@@ -1,9 +1,11 @@
 #include "launcher/LauncherDialog.h"
 
+#include "common/Prompter.h"
 #include "launcher/LauncherAboutDialog.h"
 #include "launcher/LauncherIcon.h"
 #include "launcher/LauncherLabels.h"
 #include "launcher/ProductNameOrder.h"
+#include "launcher/ProductSection.h"
 #include "profile/ProfileFile.h"
 #include "qtsupport/DialogUnits.h"
 #include "qtsupport/ProcessStarter.h"
@@ -13,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 #include <algorithm>
@@ -52,13 +55,13 @@ int leadingNumber(const std::string& text) {
 }
 
 // Products 2 to 4 have fixed program names, one per interface language.
-std::string fixedProgram(int index, bool english) {
+std::string fixedProgram(int section, bool english) {
     static const std::array<std::pair<const char*, const char*>, 3> names{{
         {"QX520.DLL", "QX520_CN.DLL"},
         {"QX520V2.DLL", "QX520V2_CN.DLL"},
         {"QX520V3.dll", "QX520V3_CN.dll"},
     }};
-    const auto& pair = names.at(static_cast<std::size_t>(index - 1));
+    const auto& pair = names.at(static_cast<std::size_t>(section - 2));
     return english ? pair.first : pair.second;
 }
 
@@ -81,12 +84,15 @@ template <typename Control> Control* withId(Control* control, int id) {
 
 } // namespace
 
-LauncherDialog::LauncherDialog(ProfileFile& store, ProcessStarter& starter,
-                               std::optional<AppDirectory> appDirectory, QWidget* parent)
+LauncherDialog::LauncherDialog(ProfileFile& store, ProcessStarter& starter, Prompter& prompter,
+                               std::optional<AppDirectory> appDirectory, bool languageFromLocale,
+                               QWidget* parent)
     : QDialog(parent)
     , m_store(store)
     , m_starter(starter)
-    , m_appDirectory(std::move(appDirectory)) {
+    , m_prompter(prompter)
+    , m_appDirectory(std::move(appDirectory))
+    , m_languageFromLocale(languageFromLocale) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(launcherIcon());
@@ -175,15 +181,17 @@ void LauncherDialog::placeControls() {
 
 void LauncherDialog::fillProductList() {
     m_productList->clear();
+    m_sectionNames.clear();
     QStringList sorted;
     for (int n = 1; n <= kMaxProducts; ++n) {
-        const std::string name = m_store.getString(kMain, "CH" + std::to_string(n), "");
+        std::string name = m_store.getString(kMain, "CH" + std::to_string(n), "");
         if (name.empty())
             break;
         const QString text = fromProfile(name);
         const int at = sortedPosition(sorted, text);
         sorted.insert(at, text);
-        m_productList->insertItem(at, text);
+        m_productList->insertItem(at, text, QByteArray::fromStdString(name));
+        m_sectionNames.push_back(std::move(name));
     }
 }
 
@@ -194,11 +202,14 @@ void LauncherDialog::selectDefault() {
 }
 
 void LauncherDialog::applyStoredLanguage() {
-    const bool english = m_store.getString(kMain, "LANGUAGE", "") == "ENGLISH";
+    const std::string stored = m_store.getString(kMain, "LANGUAGE", "");
+    const bool english = stored == "ENGLISH" || (m_languageFromLocale && stored.empty() &&
+                                                 !QLocale().name().startsWith(QLatin1String("zh")));
     applyLabels(english ? LauncherLabels::englishLabels() : LauncherLabels::chineseLabels());
 }
 
 void LauncherDialog::applyLabels(const LauncherLabels& labels) {
+    m_labels = &labels;
     setWindowTitle(labels.caption);
     m_selectLabel->setText(labels.selectProduct);
     m_english->setText(labels.english);
@@ -214,22 +225,31 @@ int LauncherDialog::productIndex() const {
     return m_nameTyped ? -1 : m_productList->currentIndex();
 }
 
-void LauncherDialog::accept() {
+int LauncherDialog::chosenSection() const {
     const int index = productIndex();
+    if (index < 0)
+        return 0;
+    return productSection(m_sectionNames,
+                          m_productList->itemData(index).toByteArray().toStdString());
+}
+
+void LauncherDialog::accept() {
+    const int section = chosenSection();
     ProfileFile productProfile(4);
-    const std::string program = prepareProduct(index, productProfile);
+    const std::string program = prepareProduct(section, productProfile);
     // Written before the start so the product finds its language when it comes up.
     static_cast<void>(productProfile.save(false));
-    // A program that is missing or does not start passes silently.
-    static_cast<void>(m_starter.start(fromProfile(program)));
-    m_store.setString(kMain, "DEFAULT", std::to_string(index));
+    if (!startProduct(section, program, productProfile))
+        return;
+    // The position in the sorted list, as stored profiles have always held it.
+    m_store.setString(kMain, "DEFAULT", std::to_string(productIndex()));
     QDialog::accept();
 }
 
-std::string LauncherDialog::prepareProduct(int index, ProfileFile& productProfile) {
-    const std::string program = m_store.getString("CH" + std::to_string(index + 1), "EXE", "");
+std::string LauncherDialog::prepareProduct(int section, ProfileFile& productProfile) {
+    const std::string program = m_store.getString("CH" + std::to_string(section), "EXE", "");
     const bool english = m_english->isChecked();
-    if (index == 0) {
+    if (section == 1) {
         if (m_appDirectory &&
             productProfile.openInAppDir("QX32_V.INI", true, true, false, *m_appDirectory)) {
             productProfile.setString(kMain, "LANGUAGE", english ? "QX32_V_EN" : "QX32_V_CH");
@@ -237,9 +257,30 @@ std::string LauncherDialog::prepareProduct(int index, ProfileFile& productProfil
         }
         return program;
     }
-    if (index >= 1 && index <= 3)
-        return fixedProgram(index, english);
+    if (section >= 2 && section <= 4)
+        return fixedProgram(section, english);
     return program;
+}
+
+bool LauncherDialog::startProduct(int section, const std::string& program,
+                                  const ProfileFile& productProfile) {
+    QStringList environment;
+    if (productProfile.isBound())
+        environment.append(QStringLiteral("TARN_PRODUCT_PROFILE=") +
+                           QString::fromLocal8Bit(productProfile.path()));
+    const QString name = fromProfile(program);
+    if (m_starter.start(name, environment))
+        return true;
+    QString text;
+    if (!name.trimmed().isEmpty())
+        text = m_labels->cannotStart.arg(name);
+    else if (section > 0)
+        text = m_labels->noProgram.arg(m_productList->currentText());
+    else
+        text = m_labels->noProduct;
+    static_cast<void>(m_prompter.ask(
+        {text.toStdString(), windowTitle().toStdString(), PromptButtons::Ok, PromptIcon::Warning}));
+    return false;
 }
 
 void LauncherDialog::showAbout() {

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -17,6 +18,7 @@ namespace tarn {
 
 class ProcessStarter;
 class ProfileFile;
+class Prompter;
 struct LauncherLabels;
 
 // The launcher's selection dialog: interface language, product list, OK starts the
@@ -26,8 +28,11 @@ class LauncherDialog : public QDialog {
 
 public:
     // appDirectory holds the first product's profile; without one it is not written.
-    LauncherDialog(ProfileFile& store, ProcessStarter& starter,
-                   std::optional<AppDirectory> appDirectory, QWidget* parent = nullptr);
+    // languageFromLocale: with no LANGUAGE stored, the interface follows the locale
+    // instead of being Chinese.
+    LauncherDialog(ProfileFile& store, ProcessStarter& starter, Prompter& prompter,
+                   std::optional<AppDirectory> appDirectory, bool languageFromLocale = false,
+                   QWidget* parent = nullptr);
 
     // Position of the chosen entry in the displayed list; -1 when none is chosen or a
     // name was typed.
@@ -50,14 +55,24 @@ private:
     void selectDefault();
     void applyStoredLanguage();
     void applyLabels(const LauncherLabels& labels);
-    // The program file of the product at index; for the first product it also sets the
-    // language in that product's own profile.
-    [[nodiscard]] std::string prepareProduct(int index, ProfileFile& productProfile);
+    // The CH number of the chosen entry; 0 when none is chosen.
+    [[nodiscard]] int chosenSection() const;
+    // The program file of the product in section CH<section>; for the first product it
+    // also sets the language in that product's own profile.
+    [[nodiscard]] std::string prepareProduct(int section, ProfileFile& productProfile);
+    // True when the program started; otherwise the user is told why.
+    [[nodiscard]] bool startProduct(int section, const std::string& program,
+                                    const ProfileFile& productProfile);
 
     ProfileFile& m_store;
     ProcessStarter& m_starter;
+    Prompter& m_prompter;
     std::optional<AppDirectory> m_appDirectory;
+    bool m_languageFromLocale;
     bool m_nameTyped = false;
+    // The CH names as stored, in section order (CH1 first).
+    std::vector<std::string> m_sectionNames;
+    const LauncherLabels* m_labels = nullptr;
 
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;

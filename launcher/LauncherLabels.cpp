@@ -10,7 +10,10 @@ const LauncherLabels& LauncherLabels::englishLabels() {
                                        QStringLiteral("OK"),
                                        QStringLiteral("CANCEL"),
                                        true,
-                                       "ENGLISH"};
+                                       "ENGLISH",
+                                       QStringLiteral("The program \"%1\" could not be started."),
+                                       QStringLiteral("No program is set for \"%1\"."),
+                                       QStringLiteral("Please select a product.")};
     return labels;
 }
 
@@ -22,7 +25,10 @@ const LauncherLabels& LauncherLabels::chineseLabels() {
                                        QStringLiteral("确认"),
                                        QStringLiteral("取消"),
                                        false,
-                                       "CHINESE"};
+                                       "CHINESE",
+                                       QStringLiteral("无法启动程序“%1”。"),
+                                       QStringLiteral("没有为“%1”设置程序。"),
+                                       QStringLiteral("请选择产品。")};
     return labels;
 }
 

@@ -15,6 +15,10 @@ struct LauncherLabels {
     QString cancel;
     bool englishChecked;
     const char* storedLanguage;
+    // Messages when OK cannot start anything: %1 is the program, or the product's name.
+    QString cannotStart;
+    QString noProgram;
+    QString noProduct;
 
     [[nodiscard]] static const LauncherLabels& englishLabels();
     [[nodiscard]] static const LauncherLabels& chineseLabels();

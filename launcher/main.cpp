@@ -1,6 +1,7 @@
 #include "launcher/LauncherApplication.h"
 #include "launcher/LauncherIcon.h"
 #include "launcher/LauncherProfileFolder.h"
+#include "qtsupport/MessageBoxPrompter.h"
 #include "qtsupport/ProcessStarter.h"
 
 #include <QApplication>
@@ -20,7 +21,8 @@ int main(int argc, char** argv) {
         tarn::userConfigHome(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
         TARN_INSTALLED_BINDIR};
     tarn::DetachedProcessStarter starter(QCoreApplication::applicationDirPath());
-    tarn::LauncherApplication launcher(environment, starter);
+    tarn::MessageBoxPrompter prompter;
+    tarn::LauncherApplication launcher(environment, starter, prompter);
     static_cast<void>(launcher.initInstance());
     return 0;
 }

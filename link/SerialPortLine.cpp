@@ -5,6 +5,12 @@
 
 #include <algorithm>
 
+#ifdef __unix__
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+#endif
+
 #ifdef __linux__
 #include <linux/serial.h>
 #include <sys/file.h>
@@ -240,6 +246,84 @@ void SerialPortLine::clearExclusiveFlag() {
 #ifdef __linux__
     (void)::ioctl(static_cast<int>(m_port.handle()), TIOCNXCL);
 #endif
+}
+
+int SerialPortLine::descriptor() const {
+    return m_port.isOpen() ? static_cast<int>(m_port.handle()) : -1;
+}
+
+ReadResult SerialPortLine::readArrived(std::span<std::uint8_t> buffer) {
+    ReadResult result;
+    if (!usable()) {
+        result.failed = true;
+        return result;
+    }
+    // What Qt buffered at the open comes first.
+    const qint64 buffered =
+        m_port.read(reinterpret_cast<char*>(buffer.data()), static_cast<qint64>(buffer.size()));
+    if (buffered > 0)
+        result.count = static_cast<std::size_t>(buffered);
+#ifdef __unix__
+    const int fd = descriptor();
+    while (result.count < buffer.size()) {
+        const ssize_t got = ::read(fd, buffer.data() + result.count, buffer.size() - result.count);
+        if (got > 0) {
+            result.count += static_cast<std::size_t>(got);
+            continue;
+        }
+        if (got < 0 && errno == EINTR)
+            continue;
+        // The line is set to return at once: 0 or EAGAIN is an empty queue; EIO and the rest
+        // mean the device went away.
+        if (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            markDead();
+            result.failed = true;
+        }
+        break;
+    }
+#endif
+    return result;
+}
+
+bool SerialPortLine::writeWithoutDrain(std::span<const std::uint8_t> bytes) {
+    if (!usable())
+        return false;
+#ifdef __unix__
+    const int fd = descriptor();
+    const int timeout = m_timeouts.writeTotalMultiplierMs * static_cast<int>(bytes.size()) +
+                        m_timeouts.writeTotalConstantMs;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (put > 0) {
+            done += static_cast<std::size_t>(put);
+            continue;
+        }
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // A full output queue is rare at these sizes; give it the write timeout once.
+            pollfd room{fd, POLLOUT, 0};
+            if (::poll(&room, 1, timeout) > 0 && (room.revents & POLLOUT) != 0)
+                continue;
+            return false;
+        }
+        markDead();
+        return false;
+    }
+    return true;
+#else
+    return write(bytes);
+#endif
+}
+
+bool SerialPortLine::outputDrained() {
+#ifdef __linux__
+    int queued = 0;
+    if (usable() && ::ioctl(descriptor(), TIOCOUTQ, &queued) == 0)
+        return queued == 0;
+#endif
+    return true;
 }
 
 bool SerialPortLine::isOpen() const {

@@ -40,6 +40,13 @@ public:
 
     // Asked while a read waits: true ends the read with what it has, without failing.
     void setStopCheck(StopCheck stop) { m_stop = std::move(stop); }
+    // For a loop that polls the port itself (no Qt event loop may run meanwhile): the device's
+    // descriptor (-1 when closed), what arrived by now without waiting, a write handed to
+    // the driver without waiting for it to leave, and whether it has left.
+    [[nodiscard]] int descriptor() const;
+    [[nodiscard]] ReadResult readArrived(std::span<std::uint8_t> buffer);
+    [[nodiscard]] bool writeWithoutDrain(std::span<const std::uint8_t> bytes);
+    [[nodiscard]] bool outputDrained();
 
     // Why the last open failed or the port died; empty when nothing went wrong.
     [[nodiscard]] std::string errorText() const { return m_errorText; }

@@ -27,6 +27,8 @@ inline constexpr int EditUndo = 57643;
 inline constexpr int EditRedo = 57644;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
+// The user guide, as the framework's Help command.
+inline constexpr int HelpGuide = 57670;
 inline constexpr int ViewToolbar = 59392;
 inline constexpr int ViewStatusBar = 59393;
 
@@ -50,5 +52,9 @@ inline constexpr int FileExportChannels = 32791;
 inline constexpr int Backups = 32795;
 inline constexpr int VerifyAfterWrite = 32796;
 inline constexpr int CompareWith = 32797;
+// The interface language: a submenu of Setup and its two choices.
+inline constexpr int LanguageMenu = 32800;
+inline constexpr int LanguageEnglish = 32801;
+inline constexpr int LanguageChinese = 32802;
 
 } // namespace tarn::cmd

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QString>
@@ -94,8 +95,10 @@ MessageBoxPrompter::MessageBoxPrompter(QWidget* parent)
     : m_parent(parent) {}
 
 PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
-    QMessageBox box(iconFor(prompt.icon), QString::fromStdString(prompt.caption),
-                    QString::fromStdString(prompt.text), buttonsFor(prompt.buttons), m_parent);
+    // Fixed texts of the core are marked for this context; any other text shows as it is.
+    const QString caption = QCoreApplication::translate("tarn::Prompt", prompt.caption.c_str());
+    const QString text = QCoreApplication::translate("tarn::Prompt", prompt.text.c_str());
+    QMessageBox box(iconFor(prompt.icon), caption, text, buttonsFor(prompt.buttons), m_parent);
     QAction copy(&box);
     copy.setShortcut(QKeySequence::Copy);
     QObject::connect(&copy, &QAction::triggered, &box,

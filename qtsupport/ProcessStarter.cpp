@@ -39,9 +39,20 @@ QString DetachedProcessStarter::resolve(const QString& fileName) const {
     return QStandardPaths::findExecutable(fileName);
 }
 
-bool DetachedProcessStarter::start(const QString& fileName) {
+bool DetachedProcessStarter::start(const QString& fileName, const QStringList& environment) {
     const QString program = resolve(fileName);
-    return !program.isEmpty() && QProcess::startDetached(program, {});
+    if (program.isEmpty())
+        return false;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString& entry : environment) {
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            variables.insert(entry.left(equals), entry.mid(equals + 1));
+    }
+    QProcess process;
+    process.setProgram(program);
+    process.setProcessEnvironment(variables);
+    return process.startDetached();
 }
 
 } // namespace tarn

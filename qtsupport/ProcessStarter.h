@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tarn {
 
@@ -8,8 +9,9 @@ namespace tarn {
 class ProcessStarter {
 public:
     virtual ~ProcessStarter() = default;
-    // True when the program was started.
-    virtual bool start(const QString& fileName) = 0;
+    // True when the program was started. environment adds NAME=value entries to the
+    // program's environment.
+    virtual bool start(const QString& fileName, const QStringList& environment) = 0;
 };
 
 // Looks for the program in the starting program's own directory first, then on PATH,
@@ -18,7 +20,7 @@ class DetachedProcessStarter final : public ProcessStarter {
 public:
     explicit DetachedProcessStarter(QString ownDirectory);
 
-    bool start(const QString& fileName) override;
+    bool start(const QString& fileName, const QStringList& environment) override;
     // The program file that start would run; empty when there is none.
     [[nodiscard]] QString resolve(const QString& fileName) const;
 

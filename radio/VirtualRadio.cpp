@@ -14,7 +14,6 @@ constexpr std::uint8_t ModeRequest = 'M';
 constexpr std::uint8_t ModeArgument = 0x02;
 constexpr std::uint8_t WriteCommand = 'W';
 constexpr std::uint8_t ReadCommand = 'R';
-constexpr std::size_t BlockSize = 8;
 
 } // namespace
 

@@ -6,11 +6,25 @@ set -euo pipefail
 packages=(
   cmake g++ make pkgconf ccache
   qt6-base-dev qt6-serialport-dev libqt6serialport6 libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n cmark
   libgtest-dev libgmock-dev googletest
   clang-14 libclang-rt-14-dev
   fonts-wqy-microhei
   xvfb xdotool openbox x11-utils x11-apps xclip python3
+  dbus at-spi2-core python3-pyatspi
+  emscripten node-acorn nodejs chromium
 )
+
+# The browser suite's one npm package, at the version its lock file pins; no browser download.
+npm_suite() {
+  local suite
+  suite="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
+  if [ ! -d "$suite/node_modules/playwright-core" ] && command -v npm >/dev/null; then
+    (cd "$suite" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund >&2) ||
+      echo "npm ci in tests/web failed: the page tests will be skipped" >&2
+  fi
+}
+trap npm_suite EXIT
 
 missing=()
 for p in "${packages[@]}"; do
@@ -18,6 +32,9 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+
+# A Node.js from elsewhere brings its own npm, which Debian's npm would conflict with.
+command -v npm >/dev/null || missing+=(npm)
 
 [ ${#missing[@]} -eq 0 ] && exit 0
 

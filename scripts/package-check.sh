@@ -16,6 +16,9 @@ need_root "the check installs and removes the package tarn"
 scripts/ensure-deps.sh
 need_packages dpkg-dev lintian desktop-file-utils appstream
 
+step "building the browser page"
+scripts/build-web.sh >/dev/null
+
 step "building the package in $build"
 cmake -S . -B "$build" -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build "$build" -j2
@@ -28,6 +31,9 @@ step "desktop entries and AppStream metadata"
 desktop-file-validate "$build"/resources/generated/*.desktop
 appstreamcli validate --no-net resources/metainfo/*.metainfo.xml >/dev/null ||
     appstreamcli validate --no-net resources/metainfo/*.metainfo.xml
+
+dpkg-deb -c "${debs[0]}" | grep -q '/usr/share/tarn/tarn.html$' ||
+    fail "the package lacks the self-contained page /usr/share/tarn/tarn.html"
 
 step "lintian ${debs[0]##*/}"
 lintian --fail-on error "${debs[0]}"

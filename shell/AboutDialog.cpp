@@ -1,5 +1,6 @@
 #include "shell/AboutDialog.h"
 
+#include "common/Version.h"
 #include "qtsupport/DialogUnits.h"
 #include "resources/ResourceInit.h"
 
@@ -14,10 +15,11 @@ AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent)
     , m_icon(new QLabel(this))
     , m_version(new QLabel(QString::fromUtf8(VersionText), this))
+    , m_packageVersion(new QLabel(tr("Version %1").arg(QLatin1String(PackageVersion)), this))
     , m_ornament(new QLabel(QString::fromUtf8(Ornament), this))
-    , m_ok(new QPushButton(QStringLiteral("OK"), this)) {
+    , m_ok(new QPushButton(tr("OK"), this)) {
     initTarnResources();
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     QFont font(QStringLiteral("Times New Roman"), 10);
     setFont(font);
     const DialogUnits du(font);
@@ -27,6 +29,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     m_icon->setProperty("controlId", IconId);
     m_icon->setGeometry(du.rect(11, 12, 21, 20));
     m_version->setGeometry(du.rect(40, 17, 117, 10));
+    m_packageVersion->setGeometry(du.rect(40, 29, 117, 10));
     m_ornament->setGeometry(du.rect(4, 44, 155, 10));
     m_ornament->setAlignment(Qt::AlignCenter);
     m_ok->setGeometry(du.rect(56, 70, 50, 14));

@@ -7,7 +7,7 @@ class QPushButton;
 
 namespace tarn {
 
-// The About box: program icon, version text and an OK button.
+// The About box: program icon, version texts and an OK button.
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
@@ -19,12 +19,14 @@ public:
 
     [[nodiscard]] QLabel& icon() { return *m_icon; }
     [[nodiscard]] QLabel& versionLabel() { return *m_version; }
+    [[nodiscard]] QLabel& packageVersionLabel() { return *m_packageVersion; }
     [[nodiscard]] QLabel& ornamentLabel() { return *m_ornament; }
     [[nodiscard]] QPushButton& okButton() { return *m_ok; }
 
 private:
     QLabel* m_icon;
     QLabel* m_version;
+    QLabel* m_packageVersion;
     QLabel* m_ornament;
     QPushButton* m_ok;
 };

@@ -8,7 +8,12 @@
 #include "data/CsvText.h"
 #include "shell/ChannelListDialogs.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace tarn {
 
@@ -18,14 +23,26 @@ std::filesystem::path toPath(const QString& name) {
     return std::filesystem::path(name.toStdU16String());
 }
 
+// A message in the interface language, with its value in place of %1.
+std::string translated(const char* text, const std::string& value = {}) {
+    QString message = QCoreApplication::translate("tarn::ChannelListFiles", text);
+    if (message.contains(QLatin1String("%1")))
+        message = message.arg(QString::fromStdString(value));
+    return message.toStdString();
+}
+
+// The core's refusal, its own lines in the interface language.
 std::string refusal(const std::filesystem::path& path, const std::vector<std::string>& problems) {
-    std::string text = "Could not import \"" + path.string() + "\":";
-    const auto listed = std::min<std::size_t>(problems.size(), ChannelListFiles::ListedProblems);
+    std::string text = translated(
+        QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "Could not import \"%1\":"), path.string());
+    const auto listed = std::min(problems.size(), ChannelCsvImport::ListedProblems);
     for (std::size_t i = 0; i < listed; ++i)
         text += "\n" + problems[i];
     if (problems.size() > listed)
-        text += "\nand " + std::to_string(problems.size() - listed) + " more.";
-    return text + "\nNothing has been changed.";
+        text += "\n" + translated(QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "and %1 more."),
+                                  std::to_string(problems.size() - listed));
+    return text + "\n" +
+           translated(QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "Nothing has been changed."));
 }
 
 } // namespace
@@ -46,7 +63,9 @@ void ChannelListFiles::importInto(ChannelDocument& document, QWidget* parent) {
     try {
         text = CsvText::readFile(path);
     } catch (const CsvFileError& error) {
-        tell(std::string("Could not import ") + error.what() + ".", true);
+        tell(translated(QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "Could not import %1."),
+                        error.what()),
+             true);
         return;
     }
     const int count = document.channelCount();
@@ -77,7 +96,9 @@ void ChannelListFiles::exportFrom(ChannelDocument& document, const QString& sugg
     try {
         CsvText::writeFile(path, result.text);
     } catch (const CsvFileError& error) {
-        tell(std::string("Could not export ") + error.what() + ".", true);
+        tell(translated(QT_TRANSLATE_NOOP("tarn::ChannelListFiles", "Could not export %1."),
+                        error.what()),
+             true);
         return;
     }
     if (result.leftOut.empty())

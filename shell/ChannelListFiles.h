@@ -16,8 +16,6 @@ class Prompter;
 // out of a document. Both first store what is being typed in the document's windows.
 class ChannelListFiles {
 public:
-    static constexpr int ListedProblems = 20;
-
     ChannelListFiles(Prompter& prompter, ChannelListDialogs& dialogs);
 
     // Asks for a list and shows what importing it would do; OK places it into the document

@@ -35,7 +35,7 @@ bool CommandRouter::availableWhileBusy(int id) {
     static constexpr std::array Available{
         cmd::FileClose,     cmd::AppExit,      cmd::WindowNew,   cmd::WindowArrange,
         cmd::WindowCascade, cmd::WindowTile,   cmd::ViewToolbar, cmd::ViewStatusBar,
-        cmd::ReadFromRadio, cmd::WriteToRadio, cmd::EditData,
+        cmd::ReadFromRadio, cmd::WriteToRadio, cmd::EditData,    cmd::HelpGuide,
     };
     return std::find(Available.begin(), Available.end(), id) != Available.end();
 }

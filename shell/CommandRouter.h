@@ -37,6 +37,8 @@ public:
     bool run(int id);
     [[nodiscard]] CommandState state(int id) const;
     // Brings every action's enabled and checked state up to date.
+    // Drops the texts kept while an item is renamed, after the language has changed.
+    void forgetOwnTexts() { m_ownTexts.clear(); }
     void refresh();
     // The same for some commands only; unknown ids and 0 are skipped.
     void refresh(std::span<const int> ids);

@@ -2,6 +2,8 @@
 
 #include "qtsupport/CommandIds.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <array>
 
@@ -11,52 +13,113 @@ namespace {
 
 using namespace cmd;
 
-constexpr std::array<CommandInfo, 40> Commands{{
-    {FileNew, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
-    {FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
-    {FileClose, "&Close", "Close the active document\nClose"},
-    {FileSave, "&Save\tCtrl+S", "Save the active document\nSave", "Ctrl+S"},
-    {FileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"},
-    {FileImportChannels, "&Import Channels...",
-     "Place the channels of a CHIRP CSV channel list into the active document\nImport Channels"},
-    {FileExportChannels, "&Export Channels...",
-     "Write the channels of the active document as a CHIRP CSV channel list\nExport Channels"},
-    {CompareWith, "Co&mpare With...", "Mark what differs from a .sin file\nCompare"},
-    {FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", "Ctrl+P"},
-    {FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"},
-    {FilePrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
-    {RecentFile1, "Recent File", "Open this document"},
-    {AppExit, "E&xit", "Quit the application; prompts to save documents\nExit"},
-    {ModelInformation, "&Model Information", ""},
-    {EditUndo, "&Undo\tCtrl+Z", "Undo the last change\nUndo", "Ctrl+Z"},
-    {EditRedo, "&Redo\tCtrl+Y", "Redo the change last undone\nRedo", "Ctrl+Y; Ctrl+Shift+Z"},
-    {EditCut, "Cu&t\tCtrl+X", "Cut the selected channels and put them on the clipboard\nCut",
+// The texts are translated by the menus (context tarn::CommandTable), when they are built and
+// when the language changes.
+
+constexpr std::array<CommandInfo, 44> Commands{{
+    {FileNew, QT_TRANSLATE_NOOP("tarn::CommandTable", "&New\tCtrl+N"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Create a new document\nNew"), "Ctrl+N"},
+    {FileOpen, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Open...\tCtrl+O"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Open an existing document\nOpen"), "Ctrl+O"},
+    {FileClose, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Close"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Close the active document\nClose")},
+    {FileSave, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Save\tCtrl+S"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Save the active document\nSave"), "Ctrl+S"},
+    {FileSaveAs, QT_TRANSLATE_NOOP("tarn::CommandTable", "Save &As..."),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Save the active document with a new name\nSave As")},
+    {FileImportChannels, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Import Channels..."),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Place the channels of a CHIRP CSV channel list into "
+                                             "the active document\nImport Channels")},
+    {FileExportChannels, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Export Channels..."),
+     QT_TRANSLATE_NOOP(
+         "tarn::CommandTable",
+         "Write the channels of the active document as a CHIRP CSV channel list\nExport Channels")},
+    {CompareWith, QT_TRANSLATE_NOOP("tarn::CommandTable", "Co&mpare With..."),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Mark what differs from a .sin file\nCompare")},
+    {FilePrint, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Print...\tCtrl+P"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Print the active document\nPrint"), "Ctrl+P"},
+    {FilePrintPreview, QT_TRANSLATE_NOOP("tarn::CommandTable", "Print Pre&view"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Display full pages\nPrint Preview")},
+    {FilePrintSetup, QT_TRANSLATE_NOOP("tarn::CommandTable", "P&rint Setup..."),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Change the printer and printing options\nPrint Setup")},
+    {RecentFile1, QT_TRANSLATE_NOOP("tarn::CommandTable", "Recent File"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Open this document")},
+    {AppExit, QT_TRANSLATE_NOOP("tarn::CommandTable", "E&xit"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Quit the application; prompts to save documents\nExit")},
+    {ModelInformation, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Model Information"), ""},
+    {EditUndo, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Undo\tCtrl+Z"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Undo the last change\nUndo"), "Ctrl+Z"},
+    {EditRedo, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Redo\tCtrl+Y"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Redo the change last undone\nRedo"),
+     "Ctrl+Y; Ctrl+Shift+Z"},
+    {EditCut, QT_TRANSLATE_NOOP("tarn::CommandTable", "Cu&t\tCtrl+X"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Cut the selected channels and put them on the clipboard\nCut"),
      "Ctrl+X"},
-    {EditCopy, "&Copy\tCtrl+C", "Copy the selected channels to the clipboard\nCopy", "Ctrl+C"},
-    {EditPaste, "&Paste\tCtrl+V", "Paste channels from the clipboard\nPaste", "Ctrl+V"},
-    {EditClear, "C&lear Channels\tDel", "Empty the selected channels\nClear Channels", "Del"},
-    {InsertChannel, "&Insert Channel",
-     "Insert an empty channel at the current channel\nInsert Channel"},
-    {DeleteChannel, "&Delete Channel", "Delete the selected channels\nDelete Channel"},
-    {OptionalFeatures, "&Optional Features", ""},
-    {ReadFromRadio, "&Read From Radio\tCtrl+R", "Read Data From Radio\nRead", "Ctrl+R"},
-    {WriteToRadio, "&Write To Radio\tCtrl+W", "Write Data to Radio \nWrite", "Ctrl+W"},
-    {EditData, "&Edit Data\tCtrl+G", "Edit channel Data \nEdit", "Ctrl+G"},
-    {Backups, "&Backups...", "Open an image kept from a read or a write\nBackups"},
-    {VerifyAfterWrite, "&Verify After Write",
-     "Read the radio back after every write and compare\nVerify After Write"},
-    {Com1, "COM1(&P)", "Choose Communication Port one \nCom1"},
-    {Com2, "COM2(&Q)", "Choose Communication Port two \nCom2"},
-    {Com3, "COM3(&S)", "Choose Communication Port three \nCom3"},
-    {Com4, "COM4(&T)", "Choose Communication Port four \nCom4"},
-    {Ports, "P&orts...", "Choose the device each communication port opens\nPorts"},
-    {ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
-    {ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
-    {WindowNew, "&New Window", "Open another window for the active document\nNew Window"},
-    {WindowCascade, "&Cascade", "Arrange windows so they overlap\nCascade Windows"},
-    {WindowTile, "&Tile", "Arrange windows as non-overlapping tiles\nTile Windows"},
-    {WindowArrange, "&Arrange Icons", "Arrange icons at the bottom of the window\nArrange Icons"},
-    {AppAbout, "&About ...", "Display program information, version number and copyright\nAbout"},
+    {EditCopy, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Copy\tCtrl+C"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Copy the selected channels to the clipboard\nCopy"),
+     "Ctrl+C"},
+    {EditPaste, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Paste\tCtrl+V"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Paste channels from the clipboard\nPaste"), "Ctrl+V"},
+    {EditClear, QT_TRANSLATE_NOOP("tarn::CommandTable", "C&lear Channels\tDel"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Empty the selected channels\nClear Channels"), "Del"},
+    {InsertChannel, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Insert Channel"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Insert an empty channel at the current channel\nInsert Channel")},
+    {DeleteChannel, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Delete Channel"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Delete the selected channels\nDelete Channel")},
+    {OptionalFeatures, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Optional Features"), ""},
+    {ReadFromRadio, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Read From Radio\tCtrl+R"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Read Data From Radio\nRead"), "Ctrl+R"},
+    {WriteToRadio, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Write To Radio\tCtrl+W"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Write Data to Radio \nWrite"), "Ctrl+W"},
+    {EditData, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Edit Data\tCtrl+G"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Edit channel Data \nEdit"), "Ctrl+G"},
+    {Backups, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Backups..."),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Open an image kept from a read or a write\nBackups")},
+    {VerifyAfterWrite, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Verify After Write"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Read the radio back after every write and compare\nVerify After Write")},
+    {Com1, QT_TRANSLATE_NOOP("tarn::CommandTable", "COM1(&P)"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Choose Communication Port one \nCom1")},
+    {Com2, QT_TRANSLATE_NOOP("tarn::CommandTable", "COM2(&Q)"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Choose Communication Port two \nCom2")},
+    {Com3, QT_TRANSLATE_NOOP("tarn::CommandTable", "COM3(&S)"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Choose Communication Port three \nCom3")},
+    {Com4, QT_TRANSLATE_NOOP("tarn::CommandTable", "COM4(&T)"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Choose Communication Port four \nCom4")},
+    {Ports, QT_TRANSLATE_NOOP("tarn::CommandTable", "P&orts..."),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Choose the device each communication port opens\nPorts")},
+    {ViewToolbar, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Toolbar"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Show or hide the toolbar\nToggle ToolBar")},
+    {ViewStatusBar, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Status Bar"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Show or hide the status bar\nToggle StatusBar")},
+    {WindowNew, QT_TRANSLATE_NOOP("tarn::CommandTable", "&New Window"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Open another window for the active document\nNew Window")},
+    {WindowCascade, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Cascade"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Arrange windows so they overlap\nCascade Windows")},
+    {WindowTile, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Tile"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Arrange windows as non-overlapping tiles\nTile Windows")},
+    {WindowArrange, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Arrange Icons"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Arrange icons at the bottom of the window\nArrange Icons")},
+    {LanguageMenu, QT_TRANSLATE_NOOP("tarn::CommandTable", "&Language"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Choose the language of TARN's menus and windows\nLanguage")},
+    {LanguageEnglish, "English",
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Show TARN in English\nEnglish")},
+    {LanguageChinese, "中文 (Chinese)",
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Show TARN in Simplified Chinese\nChinese")},
+    {HelpGuide, QT_TRANSLATE_NOOP("tarn::CommandTable", "TARN &Help\tF1"),
+     QT_TRANSLATE_NOOP("tarn::CommandTable", "Open the user guide\nHelp"), "F1"},
+    {AppAbout, QT_TRANSLATE_NOOP("tarn::CommandTable", "&About ..."),
+     QT_TRANSLATE_NOOP("tarn::CommandTable",
+                       "Display program information, version number and copyright\nAbout")},
 }};
 
 constexpr std::array FileItems{FileNew,
@@ -82,23 +145,24 @@ constexpr std::array EditItems{EditUndo,      EditRedo,      0,         EditCut,
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio,    0, EditData,
                                   Backups,       0, VerifyAfterWrite};
 #ifdef _WIN32
-constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0};
+constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, LanguageMenu};
 #else
-constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, Ports};
+constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, Ports, 0, LanguageMenu};
 #endif
 constexpr std::array ViewItems{ViewToolbar, ViewStatusBar};
 constexpr std::array WindowItems{WindowNew, WindowCascade, WindowTile, WindowArrange};
-constexpr std::array HelpItems{AppAbout};
+constexpr std::array HelpItems{HelpGuide, 0, AppAbout};
+constexpr std::array LanguageItems{LanguageEnglish, LanguageChinese};
 
 constexpr std::array<MenuInfo, 8> Menus{{
-    {"&File", FileItems},
-    {"&Model", ModelItems},
-    {"&Edit", EditItems},
-    {"&Program", ProgramItems},
-    {"&Setup", SetupItems},
-    {"&View", ViewItems},
-    {"&Window", WindowItems},
-    {"&Help", HelpItems},
+    {QT_TRANSLATE_NOOP("tarn::CommandTable", "&File"), FileItems},
+    {QT_TRANSLATE_NOOP("tarn::CommandTable", "&Model"), ModelItems},
+    {QT_TRANSLATE_NOOP("tarn::CommandTable", "&Edit"), EditItems},
+    {QT_TRANSLATE_NOOP("tarn::CommandTable", "&Program"), ProgramItems},
+    {QT_TRANSLATE_NOOP("tarn::CommandTable", "&Setup"), SetupItems},
+    {QT_TRANSLATE_NOOP("tarn::CommandTable", "&View"), ViewItems},
+    {QT_TRANSLATE_NOOP("tarn::CommandTable", "&Window"), WindowItems},
+    {QT_TRANSLATE_NOOP("tarn::CommandTable", "&Help"), HelpItems},
 }};
 
 constexpr std::array Toolbar{FileNew,      FileOpen, FileSave,  0,       ReadFromRadio,
@@ -108,6 +172,14 @@ constexpr std::array Toolbar{FileNew,      FileOpen, FileSave,  0,       ReadFro
 
 std::span<const MenuInfo> CommandTable::menus() {
     return Menus;
+}
+
+std::span<const int> CommandTable::languageItems() {
+    return LanguageItems;
+}
+
+const char* CommandTable::translationContext() {
+    return "tarn::CommandTable";
 }
 
 std::span<const CommandInfo> CommandTable::commands() {

@@ -25,6 +25,10 @@ struct MenuInfo {
 class CommandTable {
 public:
     [[nodiscard]] static std::span<const MenuInfo> menus();
+    // The items of the submenu that cmd::LanguageMenu stands for.
+    [[nodiscard]] static std::span<const int> languageItems();
+    // Where the table's texts are translated: QCoreApplication::translate(context, text).
+    [[nodiscard]] static const char* translationContext();
     [[nodiscard]] static std::span<const CommandInfo> commands();
     // Toolbar buttons left to right; 0 is a gap.
     [[nodiscard]] static std::span<const int> toolbar();

@@ -12,6 +12,7 @@
 #include "shell/ShellDialogs.h"
 #include "view/ChannelView.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tarn {
@@ -169,7 +170,11 @@ void DocumentManager::exportChannels(TarnDocument& document) {
 void DocumentManager::reportDumpFailure() {
     // The channel file does not depend on the dump; say so, but keep the save.
     const std::filesystem::path dump = m_dumpDirectory / RowDump::FileName;
-    const std::string text = "The row dump \"" + dump.string() + "\" could not be written.";
+    const std::string text =
+        QCoreApplication::translate("tarn::DocumentManager",
+                                    "The row dump \"%1\" could not be written.")
+            .arg(QString::fromStdString(dump.string()))
+            .toStdString();
     (void)m_services.prompter.ask(
         {text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
 }
@@ -177,7 +182,10 @@ void DocumentManager::reportDumpFailure() {
 bool DocumentManager::saveModified(TarnDocument& document) {
     if (!document.isChanged())
         return true;
-    const std::string text = "Save changes to " + document.title().toStdString() + "?";
+    const std::string text =
+        QCoreApplication::translate("tarn::DocumentManager", "Save changes to %1?")
+            .arg(document.title())
+            .toStdString();
     const PromptAnswer answer = m_services.prompter.ask(
         {text, AppTitles::AppName, PromptButtons::YesNoCancel, PromptIcon::Warning});
     if (answer == PromptAnswer::Yes)

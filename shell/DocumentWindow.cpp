@@ -8,8 +8,8 @@
 #include "shell/DocumentHost.h"
 #include "shell/PrintService.h"
 #include "shell/TarnDocument.h"
+#include "view/ChannelTableModel.h"
 #include "view/ChannelView.h"
-#include "view/FlexGrid.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -25,7 +25,8 @@ DocumentWindow::DocumentWindow(std::shared_ptr<TarnDocument> document, const Ton
                                PrintService& printing, QWidget* parent)
     : QMdiSubWindow(parent)
     , m_document(std::move(document))
-    , m_view(std::make_unique<ChannelView>(*m_document, tones, prompter, dialogs))
+    , m_view(std::make_unique<ChannelView>(*m_document, tones, prompter, dialogs, nullptr,
+                                           &m_document->channelModel()))
     , m_radioLink(
           std::make_unique<RadioLink>(*m_document, prompter, dialogs, *m_view, m_view->grid()))
     , m_host(host)
@@ -99,12 +100,10 @@ void DocumentWindow::print(int id) {
 
 void DocumentWindow::showComparison(const QString& comparedFile,
                                     const ImageDifferences& differences) {
-    FlexGrid& grid = m_view->grid();
-    grid.clearMarks();
-    for (const ChannelDifference& cell : differences.channels) {
-        if (cell.channel < grid.rows())
-            grid.setCellMarked(cell.channel, cell.column, true);
-    }
+    ChannelProxyModel& channels = m_view->channels();
+    channels.clearMarks();
+    for (const ChannelDifference& cell : differences.channels)
+        channels.setCellMarked(cell.channel, cell.column, true);
     if (m_comparison)
         m_comparison->close();
     m_comparison = new CompareSettingsWindow(comparedFile, differences, this);

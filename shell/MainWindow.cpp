@@ -2,6 +2,7 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "common/Translate.h"
 #include "link/RadioLink.h"
 #include "qtsupport/CommandIds.h"
 #include "resources/ResourceInit.h"
@@ -19,6 +20,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -55,11 +57,33 @@ const std::map<int, const char*>& toolbarIcons() {
 
 bool isCheckable(int id) {
     return id == cmd::ViewToolbar || id == cmd::ViewStatusBar || id == cmd::Com1 ||
-           id == cmd::Com2 || id == cmd::Com3 || id == cmd::Com4 || id == cmd::VerifyAfterWrite;
+           id == cmd::Com2 || id == cmd::Com3 || id == cmd::Com4 || id == cmd::VerifyAfterWrite ||
+           id == cmd::LanguageEnglish || id == cmd::LanguageChinese;
 }
 
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A text of the command table in the current language.
+QString translated(std::string_view s) {
+    if (s.empty())
+        return {};
+    const std::string source(s);
+    return QCoreApplication::translate(CommandTable::translationContext(), source.c_str());
+}
+
+void setTexts(QAction& action, const CommandInfo& info) {
+    action.setText(translated(info.text));
+    const QString prompt = translated(info.prompt);
+    const qsizetype newline = prompt.indexOf(QLatin1Char('\n'));
+    action.setStatusTip(prompt.left(newline));
+    const QString tip = newline < 0 ? QString() : prompt.mid(newline + 1);
+    action.setToolTip(tip.isEmpty() ? action.text() : tip);
+}
+
+QString idleMessage() {
+    return QCoreApplication::translate("tarn::AppTitles", AppTitles::IdleMessage);
 }
 
 } // namespace
@@ -89,6 +113,7 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
             m_router->refresh(CommandTable::toolbar());
             m_router->refresh(CommandTable::keyed());
+            updateBandPane();
         });
     refreshCommands();
 }
@@ -103,11 +128,9 @@ MainWindow::~MainWindow() {
 
 QAction* MainWindow::makeAction(int id) {
     const CommandInfo* info = CommandTable::find(id);
-    auto* action = new QAction(text(info->text), this);
+    auto* action = new QAction(this);
     action->setProperty("commandId", id);
-    action->setStatusTip(text(CommandTable::statusPrompt(*info)));
-    const QString tip = text(CommandTable::tooltip(*info));
-    action->setToolTip(tip.isEmpty() ? action->text() : tip);
+    setTexts(*action, *info);
     // The keys work wherever the focus is in this window, the grid and its editors included;
     // an editor keeps the keys that edit its own text.
     action->setShortcuts(
@@ -124,34 +147,72 @@ QAction* MainWindow::makeAction(int id) {
 
 void MainWindow::buildMenus() {
     for (const MenuInfo& menuInfo : CommandTable::menus()) {
-        QMenu* menu = menuBar()->addMenu(text(menuInfo.title));
+        QMenu* menu = menuBar()->addMenu(translated(menuInfo.title));
+        m_menus.emplace_back(menu, menuInfo.title);
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
         if (menuInfo.items.front() == cmd::WindowNew)
             m_windowList = new WindowListMenu(*menu, *m_mdi);
-        for (const int id : menuInfo.items) {
-            if (id == 0) {
-                menu->addSeparator();
-                continue;
-            }
-            menu->addAction(makeAction(id));
-            if (id != cmd::RecentFile1)
-                continue;
-            m_recentActions[0] = m_router->action(id);
-            for (int i = 1; i < cmd::RecentFileCount; ++i) {
-                auto* recent = new QAction(this);
-                recent->setProperty("commandId", cmd::RecentFile1 + i);
-                recent->setStatusTip(m_recentActions[0]->statusTip());
-                recent->setVisible(false);
-                m_router->addAction(recent);
-                menu->addAction(recent);
-                m_recentActions[static_cast<std::size_t>(i)] = recent;
-            }
+        addItems(*menu, menuInfo.items);
+    }
+}
+
+void MainWindow::addItems(QMenu& menu, std::span<const int> items) {
+    for (const int id : items) {
+        if (id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        if (id == cmd::LanguageMenu) {
+            const std::string_view title = CommandTable::find(id)->text;
+            QMenu* languages = menu.addMenu(translated(title));
+            languages->menuAction()->setProperty("commandId", id);
+            m_menus.emplace_back(languages, title);
+            connect(languages, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+            addItems(*languages, CommandTable::languageItems());
+            continue;
+        }
+        menu.addAction(makeAction(id));
+        if (id != cmd::RecentFile1)
+            continue;
+        m_recentActions[0] = m_router->action(id);
+        for (int i = 1; i < cmd::RecentFileCount; ++i) {
+            auto* recent = new QAction(this);
+            recent->setProperty("commandId", cmd::RecentFile1 + i);
+            recent->setStatusTip(m_recentActions[0]->statusTip());
+            recent->setVisible(false);
+            m_router->addAction(recent);
+            menu.addAction(recent);
+            m_recentActions[static_cast<std::size_t>(i)] = recent;
         }
     }
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate() {
+    m_router->forgetOwnTexts();
+    for (const CommandInfo& info : CommandTable::commands()) {
+        if (QAction* action = m_router->action(info.id); action && info.id != cmd::RecentFile1)
+            setTexts(*action, info);
+    }
+    for (QAction* recent : m_recentActions) {
+        if (recent != nullptr)
+            recent->setStatusTip(
+                translated(CommandTable::statusPrompt(*CommandTable::find(cmd::RecentFile1))));
+    }
+    for (const auto& [menu, title] : m_menus)
+        menu->setTitle(translated(title));
+    m_toolBar->setWindowTitle(tr("Standard"));
+    m_messagePane->setText(idleMessage());
+    refreshCommands();
+}
+
 void MainWindow::buildToolBar() {
-    m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
+    m_toolBar = new QToolBar(tr("Standard"), this);
     m_toolBar->setObjectName(QStringLiteral("toolbar128"));
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -168,8 +229,12 @@ void MainWindow::buildToolBar() {
 }
 
 void MainWindow::buildStatusBar() {
-    m_messagePane = new QLabel(QString::fromUtf8(AppTitles::IdleMessage), this);
+    m_messagePane = new QLabel(idleMessage(), this);
     statusBar()->addWidget(m_messagePane, 1);
+    m_bandPane = new QLabel(this);
+    m_bandPane->setObjectName(QStringLiteral("bandPane"));
+    statusBar()->addPermanentWidget(m_bandPane);
+    m_bandPane->hide();
     const std::array<std::pair<const char*, int>, 3> keys{
         {{"CAP", Qt::Key_CapsLock}, {"NUM", Qt::Key_NumLock}, {"SCRL", Qt::Key_ScrollLock}}};
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -246,6 +311,17 @@ void MainWindow::showStatusText(const QString& message) {
 
 void MainWindow::refreshCommands() {
     m_router->refresh();
+    updateBandPane();
+}
+
+void MainWindow::updateBandPane() {
+    DocumentWindow* frame = activeChild();
+    const int count = frame ? frame->view().outOfBandChannels() : 0;
+    const QString text = count == 1 ? tr("1 channel outside the band")
+                                    : tr("%1 channels outside the band").arg(count);
+    if (m_bandPane->text() != text)
+        m_bandPane->setText(text);
+    m_bandPane->setVisible(count != 0);
 }
 
 std::vector<CommandTarget*> MainWindow::route() const {
@@ -322,7 +398,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    const Prompt question{"Do you Exit?", "Prompt", PromptButtons::OkCancel,
+    const Prompt question{TARN_TRANSLATE_NOOP("tarn::Prompt", "Do you Exit?"),
+                          TARN_TRANSLATE_NOOP("tarn::Prompt", "Prompt"), PromptButtons::OkCancel,
                           PromptIcon::Information};
     if ((!m_exitConfirmed && m_prompter.ask(question) != PromptAnswer::Ok) ||
         (m_exitGuard && !m_exitGuard())) {

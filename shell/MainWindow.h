@@ -7,6 +7,10 @@
 
 #include <array>
 #include <functional>
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QMenu;
@@ -48,6 +52,8 @@ public:
     [[nodiscard]] CommandRouter& router() { return *m_router; }
     [[nodiscard]] QToolBar& toolBar() { return *m_toolBar; }
     [[nodiscard]] QLabel& messagePane() { return *m_messagePane; }
+    // Counts the active window's channels outside its model's band; hidden at none.
+    [[nodiscard]] QLabel& bandPane() { return *m_bandPane; }
     [[nodiscard]] const std::array<LockKeyIndicator*, 3>& indicators() const {
         return m_indicators;
     }
@@ -67,6 +73,7 @@ signals:
     void filesDropped(const QStringList& paths);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -75,8 +82,12 @@ protected:
 private:
     [[nodiscard]] QAction* makeAction(int id);
     void buildMenus();
+    void addItems(QMenu& menu, std::span<const int> items);
+    // Sets every text of the menus, the toolbar and the status bar in the current language.
+    void retranslate();
     void buildToolBar();
     void buildStatusBar();
+    void updateBandPane();
     void arrangeIcons();
     // Gives a document window its first place and size in the work area.
     void placeFrame(DocumentWindow& frame);
@@ -87,9 +98,12 @@ private:
     CommandRouter* m_router;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
+    QLabel* m_bandPane = nullptr;
     std::array<LockKeyIndicator*, 3> m_indicators{};
     std::array<QAction*, 4> m_recentActions{};
     WindowListMenu* m_windowList = nullptr;
+    // The menus with their untranslated titles.
+    std::vector<std::pair<QMenu*, std::string_view>> m_menus;
     CommandTarget* m_appTarget = nullptr;
     std::function<bool()> m_exitGuard;
     std::function<bool()> m_closeHold;

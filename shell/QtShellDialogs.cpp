@@ -61,12 +61,12 @@ void QtShellDialogs::backups(BackupsDialog& dialog) {
 }
 
 void QtShellDialogs::modelInformation(ChannelDocument& document, QWidget* parent) {
-    ModelInfoDialog dialog(document, parent);
+    ModelInfoDialog dialog(document, m_prompter, parent);
     dialog.exec();
 }
 
 void QtShellDialogs::optionalFeatures(ChannelDocument& document, QWidget* parent) {
-    OptionalFeaturesDialog dialog(document, parent);
+    OptionalFeaturesDialog dialog(document, m_prompter, parent);
     dialog.exec();
 }
 

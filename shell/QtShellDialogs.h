@@ -4,9 +4,15 @@
 
 namespace tarn {
 
+class Prompter;
+
 // The real file, printer, preview and About dialogs, and those of the document windows.
 class QtShellDialogs final : public ShellDialogs {
 public:
+    // The settings dialogs tell their refusals through the prompter.
+    explicit QtShellDialogs(Prompter& prompter)
+        : m_prompter(prompter) {}
+
     [[nodiscard]] QString openFileName(QWidget* parent, const QString& filter) override;
     [[nodiscard]] QString saveFileName(QWidget* parent, const QString& suggested,
                                        const QString& filter,
@@ -30,6 +36,8 @@ private:
     [[nodiscard]] static QString askSaveName(QWidget* parent, const QString& caption,
                                              const QString& suggested, const QString& filter,
                                              const QString& defaultSuffix);
+
+    Prompter& m_prompter;
 };
 
 } // namespace tarn

@@ -11,18 +11,25 @@
 #include "shell/CommandRouter.h"
 #include "shell/DocumentManager.h"
 #include "shell/DocumentWindow.h"
+#include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/PrintService.h"
 #include "shell/ShellDialogs.h"
+#include "shell/ShellLanguage.h"
 #include "shell/TarnDocument.h"
 
 #include <QCoreApplication>
+
+#include <cstdlib>
 
 namespace tarn {
 
 TarnApplication::TarnApplication(Prompter& prompter, ShellDialogs& dialogs)
     : m_prompter(prompter)
     , m_dialogs(dialogs)
+    , m_languageProfile(ShellLanguage::profilePathOfThisProgram())
+    , m_localeName(
+          messagesLocale([](const char* name) -> const char* { return std::getenv(name); }))
     , m_printing(std::make_unique<PrintService>(dialogs, prompter)) {}
 
 TarnApplication::~TarnApplication() {
@@ -35,6 +42,8 @@ bool TarnApplication::initInstance(const QStringList& arguments) {
     QCoreApplication::setOrganizationName(QString::fromUtf8(AppTitles::SettingsRoot));
     QCoreApplication::setApplicationName(QString::fromUtf8(AppTitles::AppName));
     m_recentFiles.load();
+    m_language = std::make_unique<ShellLanguage>(m_languageProfile, m_prompter);
+    m_language->applyAtStart(m_localeName);
     createMainFrame();
     if (!processCommandLine(CommandLineInfo::parse(arguments)))
         return false;
@@ -89,7 +98,8 @@ void TarnApplication::setDumpDirectory(const std::filesystem::path& dir) {
 bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
            id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Ports || id == cmd::Backups ||
-           id == cmd::VerifyAfterWrite || id == cmd::CompareWith ||
+           id == cmd::VerifyAfterWrite || id == cmd::CompareWith || id == cmd::HelpGuide ||
+           id == cmd::LanguageEnglish || id == cmd::LanguageChinese ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
@@ -98,6 +108,9 @@ void TarnApplication::updateCommand(int id, CommandState& state) {
         state.enabled = m_mainFrame && m_mainFrame->activeChild() != nullptr;
     else if (id == cmd::VerifyAfterWrite)
         state.checked = RadioLink::verifyAfterWrite();
+    else if (id == cmd::LanguageEnglish || id == cmd::LanguageChinese)
+        state.checked =
+            (m_language->current() == InterfaceLanguage::Chinese) == (id == cmd::LanguageChinese);
     else if (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount)
         state.enabled = id - cmd::RecentFile1 < m_recentFiles.files().size();
 }
@@ -135,6 +148,15 @@ void TarnApplication::runCommand(int id) {
     case cmd::Ports:
         m_dialogs.ports(m_mainFrame.get());
         break;
+    case cmd::HelpGuide:
+        showHelp();
+        break;
+    case cmd::LanguageEnglish:
+        m_language->switchTo(InterfaceLanguage::English);
+        break;
+    case cmd::LanguageChinese:
+        m_language->switchTo(InterfaceLanguage::Chinese);
+        break;
     default:
         openRecent(id - cmd::RecentFile1);
         break;
@@ -164,7 +186,9 @@ void TarnApplication::compareWith() {
             return;
         other = SinFile::load(file, *rule);
     } catch (const SinFileError& error) {
-        const std::string text = std::string("Could not compare with ") + error.what() + ".";
+        const std::string text = tr("Could not compare with %1.")
+                                     .arg(QString::fromStdString(error.what()))
+                                     .toStdString();
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return;
     }
@@ -199,6 +223,18 @@ void TarnApplication::showRecentFiles() {
     for (int i = 0; i < m_recentFiles.files().size(); ++i)
         texts.append(m_recentFiles.menuText(i));
     m_mainFrame->setRecentFiles(texts);
+}
+
+void TarnApplication::showHelp() {
+    if (m_help == nullptr) {
+        const bool chinese = m_language->current() == InterfaceLanguage::Chinese;
+        m_help =
+            new HelpWindow(HelpWindow::guideFile(chinese ? QStringLiteral("zh_CN") : QString()),
+                           m_mainFrame.get());
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 } // namespace tarn

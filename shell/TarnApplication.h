@@ -3,13 +3,17 @@
 #include "data/ToneTable.h"
 #include "qtsupport/CommandTarget.h"
 #include "shell/DocTemplate.h"
+#include "shell/HelpWindow.h"
 #include "shell/RecentFileList.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <utility>
 
 namespace tarn {
 
@@ -19,9 +23,11 @@ class DocumentManager;
 class PrintService;
 class Prompter;
 class ShellDialogs;
+class ShellLanguage;
 
 // The program: its start-up, the tone table, the document template and the recent files;
-// New, Open, Print Setup, New Window, the recent files, Ports and About are its commands.
+// New, Open, Print Setup, New Window, the recent files, Ports, the language, Help and About
+// are its commands.
 class TarnApplication : public QObject, public CommandTarget {
     Q_OBJECT
 public:
@@ -36,6 +42,11 @@ public:
     // Where the row dump "1.txt" goes; empty (the default) is the working directory.
     // Takes effect for documents opened after the call.
     void setDumpDirectory(const std::filesystem::path& dir);
+    // The product profile that holds the interface language; by default the one the
+    // launcher hands over or the one where this program is. Set before initInstance.
+    void setLanguageProfile(std::string path) { m_languageProfile = std::move(path); }
+    // The interface language's locale for the next start: the system's by default.
+    void setLocaleName(std::string name) { m_localeName = std::move(name); }
 
     [[nodiscard]] MainWindow& mainFrame() { return *m_mainFrame; }
     [[nodiscard]] DocumentManager& documents() { return *m_documents; }
@@ -43,6 +54,9 @@ public:
     [[nodiscard]] RecentFileList& recentFiles() { return m_recentFiles; }
     [[nodiscard]] DocTemplate& docTemplate() { return m_template; }
     [[nodiscard]] PrintService& printing() { return *m_printing; }
+    [[nodiscard]] ShellLanguage& language() { return *m_language; }
+    // The help window while it is open.
+    [[nodiscard]] HelpWindow* helpWindow() const { return m_help; }
 
     [[nodiscard]] bool handlesCommand(int id) const override;
     void updateCommand(int id, CommandState& state) override;
@@ -59,10 +73,15 @@ private:
     void compareWith();
     void openRecent(int index);
     void showRecentFiles();
+    void showHelp();
 
     Prompter& m_prompter;
     ShellDialogs& m_dialogs;
     std::filesystem::path m_dumpDirectory;
+    std::string m_languageProfile;
+    std::string m_localeName;
+    std::unique_ptr<ShellLanguage> m_language;
+    QPointer<HelpWindow> m_help;
     int m_exitCode = 1;
     bool m_exitHeld = false;
     ToneTable m_tones;

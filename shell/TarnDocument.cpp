@@ -1,7 +1,10 @@
 #include "shell/TarnDocument.h"
 
+#include "view/ChannelTableModel.h"
+
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "common/Translate.h"
 #include "data/SinFile.h"
 #include "qtsupport/CommandIds.h"
 #include "shell/DocumentHost.h"
@@ -11,6 +14,14 @@ namespace tarn {
 TarnDocument::TarnDocument(DocumentHost& host, Prompter& prompter)
     : m_host(host)
     , m_prompter(prompter) {}
+
+TarnDocument::~TarnDocument() = default;
+
+ChannelTableModel& TarnDocument::channelModel() {
+    if (!m_channelModel)
+        m_channelModel = std::make_unique<ChannelTableModel>(*this);
+    return *m_channelModel;
+}
 
 bool TarnDocument::newDocument() {
     initNew();
@@ -40,7 +51,8 @@ TarnDocument::OpenResult TarnDocument::load(const std::filesystem::path& path) {
         loadFile(path, *rule);
         return OpenResult::Opened;
     } catch (const SinFileError& error) {
-        const std::string text = std::string("Could not open ") + error.what() + ".";
+        const std::string text =
+            tr("Could not open %1.").arg(QString::fromStdString(error.what())).toStdString();
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return OpenResult::Failed;
     }
@@ -56,7 +68,8 @@ bool TarnDocument::openCopy(const std::filesystem::path& path) {
 TarnDocument::OpenResult TarnDocument::openDocument(const std::filesystem::path& path) {
     if (const OpenResult loaded = load(path); loaded != OpenResult::Opened)
         return loaded;
-    const Prompt question{"Do you rewrite data?", "Prompt", PromptButtons::OkCancel,
+    const Prompt question{TARN_TRANSLATE_NOOP("tarn::Prompt", "Do you rewrite data?"),
+                          TARN_TRANSLATE_NOOP("tarn::Prompt", "Prompt"), PromptButtons::OkCancel,
                           PromptIcon::Warning};
     if (m_prompter.ask(question) != PromptAnswer::Ok)
         return OpenResult::Cancelled;
@@ -69,8 +82,9 @@ bool TarnDocument::saveDocument(const std::filesystem::path& path) {
     try {
         storeFile(path);
     } catch (const SinFileError& error) {
-        const std::string text = std::string("Could not save ") + error.what() +
-                                 ".\nThe file on disk has not been changed.";
+        const std::string text = tr("Could not save %1.\nThe file on disk has not been changed.")
+                                     .arg(QString::fromStdString(error.what()))
+                                     .toStdString();
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return false;
     }

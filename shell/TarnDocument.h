@@ -7,10 +7,12 @@
 #include <QString>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace tarn {
 
+class ChannelTableModel;
 class DocumentHost;
 class Prompter;
 
@@ -22,6 +24,10 @@ public:
     enum class OpenResult { Opened, Failed, Cancelled };
 
     TarnDocument(DocumentHost& host, Prompter& prompter);
+    ~TarnDocument() override;
+
+    // The channel table every window of the document views.
+    [[nodiscard]] ChannelTableModel& channelModel();
 
     // A new document: 199 channels, a blank image with the settings defaults.
     bool newDocument();
@@ -62,6 +68,7 @@ private:
     Prompter& m_prompter;
     std::filesystem::path m_path;
     QString m_title;
+    std::unique_ptr<ChannelTableModel> m_channelModel;
 };
 
 } // namespace tarn

@@ -1,238 +1,188 @@
 #include "view/CellEditing.h"
 
-#include "view/FlexGrid.h"
+#include "view/ChannelProxyModel.h"
+#include "view/ChannelTableView.h"
 
-#include "common/Prompter.h"
-#include "data/ChannelCodec.h"
-#include "data/ChannelDocument.h"
-
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 
-#include <algorithm>
 #include <utility>
 
 namespace tarn {
 
 namespace {
 
-constexpr int MouseKey = 0;
-constexpr int EnterKeyCode = 13;
-constexpr int BackspaceKey = 8;
-constexpr int DeleteKey = 127;
-// Editors sit this far up and left of the cell's corner, over the grid lines.
-constexpr int EditorOffset = 3;
-// Room below a box for its dropped-down list, in pixels.
-constexpr int ListRoom = 100;
-// Frame around a box's selection field, top and bottom together.
-constexpr int BoxFrame = 6;
+constexpr int MouseKey = CellEditRules::MouseKey;
+constexpr int EnterKeyCode = CellEditRules::EnterKey;
 
 bool isSeedKey(int key) {
     return key != MouseKey && key != EnterKeyCode;
 }
 
-bool isDigit(int key) {
-    return key >= '0' && key <= '9';
-}
-
 } // namespace
 
-CellEditing::CellEditing(FlexGrid& grid, ChannelDocument& document, const ToneTable& tones,
+CellEditing::CellEditing(ChannelTableView& view, ChannelDocument& document, const ToneTable& tones,
                          Prompter& prompter, std::string caption)
-    : m_grid(grid)
-    , m_document(document)
-    , m_store(document, tones, prompter, caption)
-    , m_prompter(prompter)
-    , m_caption(std::move(caption)) {}
+    : m_view(view)
+    , m_rules(document, tones, prompter, std::move(caption)) {}
 
 QWidget* CellEditing::editorForColumn() const {
-    switch (m_grid.col()) {
-    case ChannelCodec::DecColumn:
-    case ChannelCodec::EncColumn:
+    switch (CellEditRules::editorFor(m_view.currentCell().column)) {
+    case CellEditRules::Editor::Frequency:
+        return m_editors.frequency;
+    case CellEditRules::Editor::Tone:
         return m_editors.tone;
-    case ChannelCodec::PowerColumn:
+    case CellEditRules::Editor::Power:
         return m_editors.power;
-    case ChannelCodec::LockColumn:
+    case CellEditRules::Editor::Lock:
         return m_editors.lock;
     default:
-        return m_editors.frequency;
+        return nullptr;
     }
-}
-
-void CellEditing::showEditor(int key) {
-    QWidget* editor = editorForColumn();
-    if (!editor || m_grid.row() == 0)
-        return;
-    // A press on the edge of the cell being edited keeps what is being typed there.
-    if (key == MouseKey && !editor->isHidden()) {
-        editor->setFocus();
-        return;
-    }
-    if (editor == m_editors.frequency)
-        showFrequencyEdit(key);
-    else
-        showBox(*static_cast<QComboBox*>(editor), key);
-    editor->show();
-    editor->raise();
-    editor->setFocus();
-    m_grid.viewport()->repaint();
-}
-
-void CellEditing::loadEditor() {
-    QWidget* editor = editorForColumn();
-    if (!editor || m_grid.row() == 0)
-        return;
-    if (editor == m_editors.frequency)
-        m_editors.frequency->setText(m_grid.text());
-    else
-        loadBox(*static_cast<QComboBox*>(editor), m_grid.text());
 }
 
 QWidget* CellEditing::openEditor() const {
+    return m_view.openEditor();
+}
+
+void CellEditing::showEditor(int key) {
+    const CellEditRules::Cell cell = m_view.currentCell();
     QWidget* editor = editorForColumn();
-    if (!editor || editor->isHidden() || m_grid.row() == 0)
-        return nullptr;
-    return editor;
+    if (!editor || !m_rules.isEditable(cell.row, cell.column))
+        return;
+    const bool open = openEditor() != nullptr;
+    // A press on the edge of the cell being edited keeps what is being typed there.
+    if (key == MouseKey && open) {
+        editor->setFocus();
+        return;
+    }
+    CellEditRules::Opening opening;
+    if (editor == m_editors.frequency)
+        opening = m_rules.openFrequency(cell.row, cell.column, key);
+    if (!open) {
+        const QModelIndex index = m_view.currentCellIndex();
+        m_view.scrollTo(index);
+        m_view.edit(index);
+    }
+    if (editor == m_editors.frequency)
+        seedFrequency(opening);
+    else
+        seedBox(*static_cast<QComboBox*>(editor), key);
+    editor->setFocus();
 }
 
 void CellEditing::commitEditor() {
-    QWidget* editor = openEditor();
-    if (!editor)
-        return;
-    const int row = m_grid.row();
-    const int col = m_grid.col();
-    // A row the sheet no longer has takes nothing.
-    if (!m_document.sheet().contains(row, col)) {
-        editor->hide();
-        return;
-    }
-    if (editor == m_editors.tone) {
-        const std::string value =
-            m_store.toneValue(row, m_editors.tone->currentText().toStdString());
-        m_store.store(row, col, value);
-        // A selection across both tone columns sets both; it never reaches other columns.
-        const int farCol = m_grid.colSel();
-        if (farCol == ChannelCodec::DecColumn || farCol == ChannelCodec::EncColumn)
-            m_store.store(row, farCol, value);
-    } else if (editor == m_editors.frequency) {
-        m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
-                               CellValueStore::Emptying::OnLeave);
-    } else {
-        m_store.storeChoice(row, col, static_cast<QComboBox*>(editor)->currentText().toStdString());
-    }
-    editor->hide();
+    if (openEditor() && mayLeaveCell())
+        m_view.finishEditing(true);
 }
 
-bool CellEditing::hasPendingChange() const {
+bool CellEditing::mayLeaveCell() {
     QWidget* editor = openEditor();
-    const int row = m_grid.row();
-    const int col = m_grid.col();
-    if (!editor || !m_document.sheet().contains(row, col))
-        return false;
-    const std::optional<std::string> value = valueToStore(editor, row);
-    return !value || *value != m_document.sheet().cellText(row, col);
-}
-
-bool CellEditing::storePendingEdit() {
-    QWidget* editor = openEditor();
-    if (!editor)
+    if (!editor || m_rules.mayLeave(m_view.currentCell(), editorText(*editor).toStdString(), true))
         return true;
-    // A refused value is neither stored nor emptied: it stays open for the user to mend.
-    if (editor == m_editors.frequency &&
-        !m_store.acceptsFrequency(m_editors.frequency->text().toStdString(), true)) {
-        editor->setFocus();
-        return false;
-    }
-    commitEditor();
-    return true;
+    keepForMending(*editor);
+    return false;
 }
 
-std::optional<std::string> CellEditing::valueToStore(QWidget* editor, int row) const {
-    if (editor == m_editors.tone)
-        return m_store.toneValue(row, m_editors.tone->currentText().toStdString());
-    if (editor == m_editors.frequency) {
-        const std::string typed = m_editors.frequency->text().toStdString();
-        const std::string value = CellValueStore::frequencyValue(typed);
-        if (value.empty() && !typed.empty())
-            return std::nullopt;
-        return value;
-    }
-    const std::string chosen = static_cast<QComboBox*>(editor)->currentText().toStdString();
-    return m_store.hasFrequency(row) ? chosen : std::string();
+void CellEditing::keepForMending(QWidget& editor) {
+    // The refused text stays over its cell, selected, so typing replaces it.
+    editor.setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(&editor))
+        edit->selectAll();
+    else if (QLineEdit* line = static_cast<QComboBox&>(editor).lineEdit())
+        line->selectAll();
 }
 
-bool CellEditing::acceptsMouseDown(short button) const {
-    return button != FlexGrid::RightButton && m_grid.row() != 0 && m_grid.col() != 0 &&
-           m_editors.frequency;
+void CellEditing::loadInto(QWidget& editor, const QString& text) const {
+    if (auto* edit = qobject_cast<QLineEdit*>(&editor)) {
+        edit->setText(text);
+        return;
+    }
+    auto& box = static_cast<QComboBox&>(editor);
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(box.count()));
+    for (int i = 0; i < box.count(); ++i)
+        items.push_back(box.itemText(i).toStdString());
+    const int index = CellEditRules::listIndexFor(items, text.toStdString());
+    box.setCurrentIndex(index);
+    // An index that did not change leaves typed text in the field.
+    if (box.isEditable())
+        box.setEditText(box.itemText(index));
+}
+
+void CellEditing::storeFrom(QWidget& editor, const QModelIndex& index) {
+    const auto [row, column] = m_view.channels().sheetCell(index);
+    const CellEditRules::Cell cell{row, column};
+    const int far = cell == m_view.currentCell() ? m_view.farColumn() : column;
+    (void)m_rules.leave(cell, far, editorText(editor).toStdString());
+}
+
+bool CellEditing::acceptsMouseDown(Qt::MouseButton button) const {
+    return button != Qt::RightButton && m_view.currentCell().row > 0 && m_editors.frequency;
 }
 
 void CellEditing::keyPress(int key) {
-    const int col = m_grid.col();
-    if (col == 0 || m_grid.row() == 0)
-        return;
-    if (col == ChannelCodec::LockColumn) {
-        chooseLock(key);
+    const CellEditRules::Cell cell = m_view.currentCell();
+    if (CellEditRules::editorFor(cell.column) == CellEditRules::Editor::Lock) {
+        (void)m_rules.typeOverLock(cell.row, key);
         return;
     }
-    // Backspace and Delete start a frequency over; other control keys open nothing.
-    const bool erases = key == BackspaceKey || key == DeleteKey;
-    if ((erases && isFrequencyColumn()) || (key >= 32 && key != DeleteKey))
+    if (m_rules.keyOpensEditor(cell.row, cell.column, key))
         showEditor(key);
 }
 
 void CellEditing::scrolled() {
-    hideEditors();
     // The editor no longer covers its cell; a value being typed is given up.
-    loadEditor();
+    if (openEditor())
+        m_view.finishEditing(false);
 }
 
 bool CellEditing::isEditorOpen() const {
-    const QWidget* editor = editorForColumn();
-    return editor && !editor->isHidden();
+    return openEditor() != nullptr;
 }
 
 bool CellEditing::cancelEditor() {
-    QWidget* editor = editorForColumn();
-    if (!editor || editor->isHidden())
+    if (!openEditor())
         return false;
-    editor->hide();
-    loadEditor();
-    m_grid.setFocus();
+    m_view.finishEditing(false);
+    m_view.setFocus();
     return true;
 }
 
-void CellEditing::chooseLock(int key) {
-    const char* value = nullptr;
-    if (key == 'l' || key == 'L')
-        value = "Lock";
-    else if (key == 'u' || key == 'U')
-        value = "UnLock";
-    if (!value)
+void CellEditing::enterKey(QWidget* focus) {
+    QWidget* editor = openEditor();
+    if (focus == &m_view || !editor) {
+        const CellEditRules::Cell next = m_rules.enterOnGrid(m_view.currentCell());
+        if (next.row > 0)
+            moveTo(next);
+        else
+            m_view.leaveTable(false);
         return;
-    m_store.storeChoice(m_grid.row(), ChannelCodec::LockColumn, value);
-    loadEditor();
+    }
+    enterInEditor(*editor);
 }
 
-void CellEditing::enterKey(QWidget* focus) {
-    if (focus == &m_grid) {
-        if (m_grid.col() == ChannelCodec::LockColumn)
-            passTab(&m_grid);
-        else
-            passRight();
-    } else if (focus == m_editors.frequency) {
-        enterInFrequencyEdit();
-    } else if (focus == m_editors.power || focus == m_editors.lock) {
-        enterInChoiceBox(*static_cast<QComboBox*>(focus));
-    } else {
-        // The tone box takes focus for its text field.
-        enterInToneField(focus);
+void CellEditing::tabKey(bool backward) {
+    const CellEditRules::Cell cell = m_view.currentCell();
+    const bool editing = openEditor() != nullptr;
+    if (editing && !mayLeaveCell())
+        return;
+    if (editing)
+        m_view.finishEditing(true);
+    const CellEditRules::Cell next = m_rules.tabFrom(cell, backward);
+    m_view.setFocus();
+    if (next.row == 0) {
+        m_view.leaveTable(backward);
+        return;
     }
+    moveTo(next);
+    if (editing)
+        showEditor(EnterKeyCode);
 }
 
 void CellEditing::hideEditors() {
+    if (m_view.indexWidget(m_view.currentCellIndex()))
+        m_view.finishEditing(false);
     for (QWidget* editor :
          {static_cast<QWidget*>(m_editors.frequency), static_cast<QWidget*>(m_editors.tone),
           static_cast<QWidget*>(m_editors.power), static_cast<QWidget*>(m_editors.lock)}) {
@@ -241,33 +191,41 @@ void CellEditing::hideEditors() {
     }
 }
 
-bool CellEditing::isFrequencyColumn() const {
-    const int col = m_grid.col();
-    return col == ChannelCodec::RxFreqColumn || col == ChannelCodec::TxFreqColumn;
+bool CellEditing::hasPendingChange() const {
+    const QWidget* editor = openEditor();
+    return editor && m_rules.differs(m_view.currentCell(), editorText(*editor).toStdString());
 }
 
-void CellEditing::showFrequencyEdit(int key) {
-    QLineEdit& edit = *m_editors.frequency;
-    edit.setGeometry(editorRect());
-    const bool cellEmpty = m_grid.text().isEmpty();
-    QString text;
-    if (!isSeedKey(key)) {
-        text = m_grid.text();
-    } else if (isDigit(key)) {
-        text = QChar(key);
-    } else if (key >= 32 && key != DeleteKey) {
-        (void)m_prompter.ask({NumberMessage, m_caption, PromptButtons::Ok, PromptIcon::None});
-        if (!cellEmpty)
-            text = QChar(key);
+bool CellEditing::storePendingEdit() {
+    QWidget* editor = openEditor();
+    if (!editor)
+        return true;
+    const CellEditRules::Result result = m_rules.storePending(
+        m_view.currentCell(), m_view.farColumn(), editorText(*editor).toStdString());
+    if (result.refused) {
+        keepForMending(*editor);
+        return false;
     }
-    edit.setText(text);
-    if (isSeedKey(key))
-        edit.setCursorPosition(static_cast<int>(text.size()));
-    else
-        edit.selectAll();
+    m_view.finishEditing(false);
+    return true;
 }
 
-void CellEditing::showBox(QComboBox& box, int key) {
+QString CellEditing::editorText(const QWidget& editor) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&editor))
+        return edit->text();
+    return static_cast<const QComboBox&>(editor).currentText();
+}
+
+void CellEditing::seedFrequency(const CellEditRules::Opening& opening) {
+    QLineEdit& edit = *m_editors.frequency;
+    edit.setText(QString::fromStdString(opening.text));
+    if (opening.selectAll)
+        edit.selectAll();
+    else
+        edit.setCursorPosition(static_cast<int>(edit.text().size()));
+}
+
+void CellEditing::seedBox(QComboBox& box, int key) {
     if (isSeedKey(key) && key >= 32) {
         const QString typed(QChar(static_cast<char16_t>(key)));
         if (box.isEditable()) {
@@ -280,87 +238,31 @@ void CellEditing::showBox(QComboBox& box, int key) {
         // The loaded value is selected, so typing replaces it.
         box.lineEdit()->selectAll();
     }
-    // The closed box is as high as its selection field; the list drops into the room below.
-    const int itemHeight = std::max(1, box.fontMetrics().height());
-    QRect rect = editorRect();
-    rect.setHeight(itemHeight * 95 / 100 + BoxFrame);
-    box.setGeometry(rect);
-    box.setMaxVisibleItems(std::max(1, ListRoom / itemHeight));
 }
 
-QRect CellEditing::editorRect() const {
-    const int left = m_grid.twipsToPixelsX(m_grid.cellLeft());
-    const int top = m_grid.twipsToPixelsY(m_grid.cellTop());
-    const int width = m_grid.twipsToPixelsX(m_grid.cellWidth());
-    const int height = m_grid.twipsToPixelsY(m_grid.cellHeight());
-    return {left - EditorOffset, top - EditorOffset, width, height};
-}
-
-void CellEditing::loadBox(QComboBox& box, const QString& text) {
-    int index = 0;
-    for (int i = 0; i < box.count(); ++i) {
-        if (box.itemText(i).startsWith(text, Qt::CaseInsensitive)) {
-            index = i;
-            break;
-        }
-    }
-    box.setCurrentIndex(index);
-    // An index that did not change leaves typed text in the field.
-    if (box.isEditable())
-        box.setEditText(box.itemText(index));
-}
-
-void CellEditing::enterInFrequencyEdit() {
-    const int row = m_grid.row();
-    const int col = m_grid.col();
-    m_store.storeFrequency(row, col, m_editors.frequency->text().toStdString(),
-                           CellValueStore::Emptying::OnEnter);
-    m_editors.frequency->hide();
-    openNextColumn();
-}
-
-void CellEditing::enterInChoiceBox(QComboBox& box) {
-    const int row = m_grid.row();
-    if (m_store.hasFrequency(row))
-        m_store.store(row, m_grid.col(), box.currentText().toStdString());
-    box.hide();
-    if (row + 1 < m_grid.rows()) {
-        m_grid.setRow(row + 1);
-        m_grid.setCol(ChannelCodec::RxFreqColumn);
-        showEditor(EnterKeyCode);
-    } else {
-        passTab(&box);
-    }
-}
-
-void CellEditing::enterInToneField(QWidget* focus) {
-    QComboBox& box = *m_editors.tone;
-    if (box.isHidden()) {
-        passTab(focus);
+void CellEditing::enterInEditor(QWidget& editor) {
+    const CellEditRules::Result result =
+        m_rules.enter(m_view.currentCell(), editorText(editor).toStdString());
+    if (result.refused) {
+        keepForMending(editor);
         return;
     }
-    const int row = m_grid.row();
-    m_store.store(row, m_grid.col(), m_store.toneValue(row, box.currentText().toStdString()));
-    box.hide();
-    openNextColumn();
+    m_view.finishEditing(false);
+    followEnter(result);
 }
 
-void CellEditing::openNextColumn() {
-    m_grid.setCol(m_grid.col() + 1);
-    showEditor(EnterKeyCode);
+void CellEditing::followEnter(const CellEditRules::Result& result) {
+    if (result.next.row > 0) {
+        moveTo(result.next);
+        showEditor(EnterKeyCode);
+    } else if (result.leavesGrid) {
+        m_view.setFocus();
+        m_view.leaveTable(false);
+    }
 }
 
-void CellEditing::passTab(QWidget* target) {
-    // A hidden editor has given its focus back; the grid hands the Tab on.
-    if (!target || target->isHidden())
-        target = &m_grid;
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &tab);
-}
-
-void CellEditing::passRight() {
-    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-    QCoreApplication::sendEvent(&m_grid, &right);
+void CellEditing::moveTo(CellEditRules::Cell cell) {
+    m_view.setCurrentCell(cell);
 }
 
 } // namespace tarn

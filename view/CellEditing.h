@@ -1,28 +1,29 @@
 #pragma once
 
-#include "data/CellValueStore.h"
+#include "data/CellEditRules.h"
 #include "data/PendingEdit.h"
 
-#include <QRect>
+#include <QString>
 
-#include <optional>
 #include <string>
 
 class QComboBox;
 class QLineEdit;
+class QModelIndex;
 class QWidget;
 
 namespace tarn {
 
-class FlexGrid;
+class ChannelTableView;
 
-// In-place editing of the channel grid: opens the editor of the current column over the current
-// cell, loads it when a cell is entered, stores its value into the document's sheet when the
-// cell is left or Enter is pressed, and walks a row with Enter. An open editor is pending
-// state of the document, stored before anything goes to the disk or the radio.
+// In-place editing of a window's channel table: opens the editor of the current cell through
+// the table's delegate, seeds it with the key that opened it, stores its value by the editing
+// rules when the cell is left or Enter is pressed, walks a row with Enter and the table with
+// Tab. An open editor is pending state of the document, stored before anything goes to the
+// disk or the radio.
 class CellEditing final : public PendingEdit {
 public:
-    static constexpr const char* NumberMessage = "Please input Number";
+    static constexpr const char* NumberMessage = CellEditRules::NumberMessage;
 
     struct Editors {
         QLineEdit* frequency = nullptr;
@@ -31,7 +32,7 @@ public:
         QComboBox* lock = nullptr;
     };
 
-    CellEditing(FlexGrid& grid, ChannelDocument& document, const ToneTable& tones,
+    CellEditing(ChannelTableView& view, ChannelDocument& document, const ToneTable& tones,
                 Prompter& prompter, std::string caption);
 
     void setEditors(const Editors& editors) { m_editors = editors; }
@@ -40,52 +41,51 @@ public:
     [[nodiscard]] QWidget* editorForColumn() const;
     // The editor open over the current cell; null when none is.
     [[nodiscard]] QWidget* openEditor() const;
-    // key: 0 for a mouse press, 13 after Enter, otherwise the character typed over the grid.
+    // key: 0 for a mouse press, 13 after Enter, otherwise the character typed over the table.
     void showEditor(int key);
-    // The current cell's text into its (hidden) editor.
-    void loadEditor();
-    // Stores a value still open in the current cell's editor and hides it; nothing when no
-    // editor is open.
+    // Stores a value still open in the current cell's editor and closes it; nothing when no
+    // editor is open. A refused value stays open over its cell, selected.
     void commitEditor();
+    // Whether the current cell may be left: false, after telling why, while its open editor
+    // holds a value that would be refused; the editor then stays open with the text selected.
+    [[nodiscard]] bool mayLeaveCell();
+
+    // The delegate's side: a cell's text into its opening editor, an editor's value into
+    // the cell it was open over.
+    void loadInto(QWidget& editor, const QString& text) const;
+    void storeFrom(QWidget& editor, const QModelIndex& index);
 
     // Whether a press of this button opens the editor over the current cell.
-    [[nodiscard]] bool acceptsMouseDown(short button) const;
+    [[nodiscard]] bool acceptsMouseDown(Qt::MouseButton button) const;
     void keyPress(int key);
-    // Scrolling hides the editors and drops what was typed.
+    // Scrolling closes the editor and drops what was typed.
     void scrolled();
     [[nodiscard]] bool isEditorOpen() const;
     // Escape: the open editor closes, its cell keeps the stored value; false when none is open.
     bool cancelEditor();
-    // Enter pressed while focus was in the grid or one of its editors.
+    // Enter pressed while focus was in the table or one of its editors.
     void enterKey(QWidget* focus);
+    // Tab (Shift+Tab backward): the value is stored and the next cell becomes current, its
+    // editor open when one was; past either end the focus leaves the table.
+    void tabKey(bool backward);
+    // Closes any open editor without storing.
     void hideEditors();
 
     [[nodiscard]] bool hasPendingChange() const override;
     [[nodiscard]] bool storePendingEdit() override;
 
 private:
-    [[nodiscard]] bool isFrequencyColumn() const;
-    // L or U over CHN Lock stores Lock or UnLock at once.
-    void chooseLock(int key);
-    // What leaving the cell would store into it; nothing for a refused frequency.
-    [[nodiscard]] std::optional<std::string> valueToStore(QWidget* editor, int row) const;
-    void showFrequencyEdit(int key);
-    void showBox(QComboBox& box, int key);
-    // The current cell's rectangle in grid pixels, where an editor goes.
-    [[nodiscard]] QRect editorRect() const;
-    void loadBox(QComboBox& box, const QString& text);
-    void enterInFrequencyEdit();
-    void enterInChoiceBox(QComboBox& box);
-    void enterInToneField(QWidget* focus);
-    void openNextColumn();
-    void passTab(QWidget* target);
-    void passRight();
+    [[nodiscard]] static QString editorText(const QWidget& editor);
+    void seedFrequency(const CellEditRules::Opening& opening);
+    void seedBox(QComboBox& box, int key);
+    void enterInEditor(QWidget& editor);
+    void keepForMending(QWidget& editor);
+    // Opens the editor of the cell Enter named, or hands the focus on.
+    void followEnter(const CellEditRules::Result& result);
+    void moveTo(CellEditRules::Cell cell);
 
-    FlexGrid& m_grid;
-    ChannelDocument& m_document;
-    CellValueStore m_store;
-    Prompter& m_prompter;
-    std::string m_caption;
+    ChannelTableView& m_view;
+    CellEditRules m_rules;
     Editors m_editors;
 };
 

@@ -7,7 +7,7 @@
 #include "qtsupport/CommandIds.h"
 #include "view/CellEditing.h"
 #include "view/ChannelClipboard.h"
-#include "view/FlexGrid.h"
+#include "view/ChannelTableView.h"
 
 #include <algorithm>
 
@@ -26,17 +26,17 @@ std::string stepText(const char* verb, const std::string& step, const char* key)
 
 } // namespace
 
-ChannelCommands::ChannelCommands(ChannelDocument& document, FlexGrid& grid, CellEditing& editing,
-                                 Prompter& prompter)
+ChannelCommands::ChannelCommands(ChannelDocument& document, ChannelTableView& grid,
+                                 CellEditing& editing, Prompter& prompter)
     : m_document(document)
     , m_grid(grid)
     , m_editing(editing)
     , m_prompter(prompter) {}
 
 std::vector<int> ChannelCommands::chosenChannels() const {
-    std::vector<int> chosen = m_grid.selectedRows();
-    if (chosen.empty() && m_grid.row() >= 1)
-        chosen.push_back(m_grid.row());
+    std::vector<int> chosen = m_grid.selectedChannels();
+    if (chosen.empty() && m_grid.currentCell().row >= 1)
+        chosen.push_back(m_grid.currentCell().row);
     return chosen;
 }
 
@@ -115,8 +115,8 @@ void ChannelCommands::cut() {
 void ChannelCommands::paste() {
     if (!storeEditors())
         return;
-    const std::vector<int> selected = m_grid.selectedRows();
-    const int at = selected.empty() ? m_grid.row() : selected.front();
+    const std::vector<int> selected = m_grid.selectedChannels();
+    const int at = selected.empty() ? m_grid.currentCell().row : selected.front();
     const ChannelClip clip = ChannelClipboard::get();
     ChannelEdits::Pasted pasted;
     {
@@ -130,7 +130,7 @@ void ChannelCommands::paste() {
         tell(ChannelEdits::refusal(pasted.errors));
     else
         // What came in stays chosen, ready for another command.
-        m_grid.selectRows(at, at + pasted.count - 1);
+        m_grid.selectChannels(at, at + pasted.count - 1);
 }
 
 void ChannelCommands::clear() {
@@ -145,10 +145,16 @@ void ChannelCommands::clear() {
 void ChannelCommands::insert() {
     if (!storeEditors())
         return;
-    const ChannelDocument::Change change(m_document, "Insert Channel");
-    const ChannelSheet::Batch batch(m_document.sheet());
-    ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount())
-        .insert(m_grid.row());
+    const int at = m_grid.currentCell().row;
+    ChannelEdits::Inserted inserted = ChannelEdits::Inserted::Done;
+    {
+        const ChannelDocument::Change change(m_document, "Insert Channel");
+        const ChannelSheet::Batch batch(m_document.sheet());
+        inserted = ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount())
+                       .insert(at);
+    }
+    if (inserted == ChannelEdits::Inserted::NoRoom)
+        tell(ChannelEdits::noRoom(at));
 }
 
 void ChannelCommands::remove() {

@@ -9,14 +9,14 @@ namespace tarn {
 
 class CellEditing;
 class ChannelDocument;
-class FlexGrid;
+class ChannelTableView;
 class Prompter;
 
 // The Edit menu's commands on a view's channels: Undo and Redo of the document's steps, Cut,
 // Copy and Paste through the clipboard, Clear, Insert and Delete. Each change is one undo step.
 class ChannelCommands final : public CommandTarget {
 public:
-    ChannelCommands(ChannelDocument& document, FlexGrid& grid, CellEditing& editing,
+    ChannelCommands(ChannelDocument& document, ChannelTableView& grid, CellEditing& editing,
                     Prompter& prompter);
 
     // What Copy, Cut, Clear and Delete take: the channels the selection spans, else the current
@@ -40,7 +40,7 @@ private:
     void tell(const std::string& text);
 
     ChannelDocument& m_document;
-    FlexGrid& m_grid;
+    ChannelTableView& m_grid;
     CellEditing& m_editing;
     Prompter& m_prompter;
 };

@@ -7,14 +7,19 @@
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/DialogUnits.h"
 #include "qtsupport/DocumentDialogs.h"
+#include "view/ChannelTableModel.h"
 
 #include <QChildEvent>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMouseEvent>
+
+#include <array>
 
 namespace tarn {
 
@@ -45,29 +50,31 @@ QComboBox* makeListBox(QWidget* parent, int id, bool withTextField) {
 } // namespace
 
 ChannelView::ChannelView(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
-                         DocumentDialogs& dialogs, QWidget* parent)
+                         DocumentDialogs& dialogs, QWidget* parent, ChannelTableModel* model)
     : QWidget(parent)
     , m_document(document)
     , m_tones(tones)
     , m_prompter(prompter)
     , m_dialogs(dialogs)
-    , m_grid(this)
+    , m_ownModel(model ? nullptr : std::make_unique<ChannelTableModel>(document))
+    , m_proxy(model ? *model : *m_ownModel)
+    , m_grid(m_proxy, this)
     , m_editing(m_grid, document, tones, prompter, ApplicationTitle)
+    , m_delegate(m_editing)
     , m_commands(document, m_grid, m_editing, prompter) {
     setFont(formFont());
     m_grid.setProperty(ControlIdProperty, GridControlId);
-    m_grid.setCols(ChannelCodec::ColumnCount);
+    m_grid.setItemDelegate(&m_delegate);
     m_grid.setGeometry(DialogUnits(font()).rect(7, 7, 326, 227));
     m_grid.setFocusPolicy(Qt::StrongFocus);
+    m_grid.setContextMenuPolicy(Qt::CustomContextMenu);
     filterEventsOf(this);
     connectGridEvents();
-    m_document.sheet().addObserver(*this);
     m_document.addPendingEdit(m_editing);
 }
 
 ChannelView::~ChannelView() {
     m_document.removePendingEdit(m_editing);
-    m_document.sheet().removeObserver(*this);
     // The grid and its editors go after this body; they must not call back into the view.
     m_grid.disconnect(this);
     for (QObject* child : findChildren<QObject*>())
@@ -79,42 +86,13 @@ void ChannelView::initialUpdate() {
     resizeParentToFit();
     if (!m_initialised) {
         createEditors();
-        setUpColumns();
         m_initialised = true;
     }
-    m_frequencyEdit->clear();
     m_editing.hideEditors();
-    showSheet();
-    if (m_grid.rows() > 2)
-        m_grid.setRowHeightTwips(0, m_grid.rowHeightTwips(2) * 5 / 4);
+    m_frequencyEdit->clear();
+    m_grid.keepACurrentCell();
     layoutGrid();
     m_grid.setFocus();
-}
-
-void ChannelView::cellChanged(int row, int column) {
-    // The header row is the view's own.
-    if (row > 0 && row < m_grid.rows() && column < m_grid.cols())
-        m_grid.setTextMatrix(row, column,
-                             QString::fromStdString(m_document.sheet().cellText(row, column)));
-}
-
-void ChannelView::sheetReset() {
-    showSheet();
-}
-
-void ChannelView::showSheet() {
-    const ChannelSheet& sheet = m_document.sheet();
-    const int rows = std::max(sheet.rowCount(), 1);
-    // An editor over a row that goes has nothing left to store into.
-    if (m_grid.row() >= rows)
-        m_editing.hideEditors();
-    m_grid.setRedraw(false);
-    m_grid.setRows(rows);
-    for (int row = 1; row < rows; ++row) {
-        for (int column = 0; column < ChannelSheet::Columns && column < m_grid.cols(); ++column)
-            m_grid.setTextMatrix(row, column, QString::fromStdString(sheet.cellText(row, column)));
-    }
-    m_grid.setRedraw(true);
 }
 
 QSize ChannelView::sizeHint() const {
@@ -197,13 +175,14 @@ bool ChannelView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChannelView::createEditors() {
-    m_frequencyEdit = new QLineEdit(&m_grid);
+    QWidget* const area = m_grid.viewport();
+    m_frequencyEdit = new QLineEdit(area);
     m_frequencyEdit->setProperty(ControlIdProperty, FrequencyEditId);
     m_frequencyEdit->setGeometry(QRect());
     m_frequencyEdit->hide();
-    m_powerBox = makeListBox(&m_grid, PowerBoxId, false);
-    m_lockBox = makeListBox(&m_grid, LockBoxId, false);
-    m_toneBox = makeListBox(&m_grid, ToneBoxId, true);
+    m_powerBox = makeListBox(area, PowerBoxId, false);
+    m_lockBox = makeListBox(area, LockBoxId, false);
+    m_toneBox = makeListBox(area, ToneBoxId, true);
     for (QWidget* editor :
          std::initializer_list<QWidget*>{m_frequencyEdit, m_powerBox, m_lockBox, m_toneBox})
         editor->setFont(font());
@@ -219,35 +198,65 @@ void ChannelView::createEditors() {
     m_powerBox->addItems({QStringLiteral("High"), QStringLiteral("Middle"), QStringLiteral("Low")});
     m_lockBox->addItems({QStringLiteral("Lock"), QStringLiteral("UnLock")});
     m_editing.setEditors({m_frequencyEdit, m_toneBox, m_powerBox, m_lockBox});
-}
-
-void ChannelView::setUpColumns() {
-    for (int col = 0; col < ChannelCodec::ColumnCount; ++col)
-        m_grid.setColAlignment(col, FlexGrid::CenterTop);
-
-    const int width = m_grid.colWidthTwips(ChannelCodec::TxFreqColumn);
-    m_grid.setColWidthTwips(ChannelCodec::TxFreqColumn, width * 3 / 2);
-    m_grid.setColWidthTwips(ChannelCodec::RxFreqColumn, width * 3 / 2);
-    m_grid.setColWidthTwips(ChannelCodec::NumberColumn, width);
-    m_grid.setColWidthTwips(ChannelCodec::DecColumn, width * 5 / 4);
-    m_grid.setColWidthTwips(ChannelCodec::EncColumn, width * 5 / 4);
-    m_grid.setColWidthTwips(ChannelCodec::PowerColumn, width);
-    m_grid.setColWidthTwips(ChannelCodec::LockColumn, width);
-
-    for (int col = 0; col < ChannelCodec::ColumnCount; ++col)
-        m_grid.setTextMatrix(0, col, QString::fromUtf8(ChannelCodec::Headers[col]));
+    m_delegate.setEditors({m_frequencyEdit, m_toneBox, m_powerBox, m_lockBox});
 }
 
 void ChannelView::connectGridEvents() {
-    connect(&m_grid, &FlexGrid::enterCell, this, [this] { m_editing.loadEditor(); });
-    connect(&m_grid, &FlexGrid::leaveCell, this, [this] { m_editing.commitEditor(); });
-    connect(&m_grid, &FlexGrid::scrolled, this, [this] { m_editing.scrolled(); });
-    connect(&m_grid, &FlexGrid::mouseDown, this,
-            [this](short button, short, int, int) { onMouseDown(button); });
-    connect(&m_grid, &FlexGrid::keyPress, this, [this](int key) { m_editing.keyPress(key); });
+    m_grid.setLeaveCheck([this] { return m_editing.mayLeaveCell(); });
+    connect(&m_grid, &ChannelTableView::scrolled, this, [this] { m_editing.scrolled(); });
+    connect(&m_grid, &ChannelTableView::mouseDown, this,
+            [this](Qt::MouseButton button) { onMouseDown(button); });
+    connect(&m_grid, &ChannelTableView::keyPress, this,
+            [this](int key) { m_editing.keyPress(key); });
+    connect(&m_grid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showContextMenu(m_grid.viewport()->mapToGlobal(at)); });
+    QHeaderView* numbers = m_grid.verticalHeader();
+    numbers->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(numbers, &QWidget::customContextMenuRequested, this, [this, numbers](const QPoint& at) {
+        // A channel outside the chosen ones becomes the one chosen.
+        const int row = numbers->logicalIndexAt(at);
+        if (row >= 0 && !m_grid.selectionModel()->isRowSelected(row)) {
+            const auto [channel, column] = m_proxy.sheetCell(m_proxy.index(row, 0));
+            m_grid.setCurrentCell({channel, column});
+            m_grid.selectChannels(channel, channel);
+        }
+        showContextMenu(numbers->viewport()->mapToGlobal(at));
+    });
 }
 
-void ChannelView::onMouseDown(short button) {
+void ChannelView::showContextMenu(const QPoint& globalAt) {
+    static constexpr std::array Items{
+        cmd::EditUndo,  cmd::EditRedo,  0, cmd::EditCut,       cmd::EditCopy,
+        cmd::EditPaste, cmd::EditClear, 0, cmd::InsertChannel, cmd::DeleteChannel};
+    // The main window's own actions, so the menu shows their names, keys and states.
+    const QList<QAction*> actions = window()->findChildren<QAction*>();
+    auto* menu = new QMenu(&m_grid);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const int id : Items) {
+        if (id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        const auto found = std::find_if(actions.begin(), actions.end(), [id](QAction* action) {
+            return action->property("commandId").toInt() == id;
+        });
+        if (found == actions.end())
+            continue;
+        CommandState state;
+        updateCommand(id, state);
+        (*found)->setEnabled(state.enabled);
+        if (!state.text.empty())
+            (*found)->setText(QString::fromStdString(state.text));
+        menu->addAction(*found);
+    }
+    if (menu->actions().size() == 2) {
+        menu->deleteLater();
+        return;
+    }
+    menu->popup(globalAt);
+}
+
+void ChannelView::onMouseDown(Qt::MouseButton button) {
     if (!m_editing.acceptsMouseDown(button))
         return;
     updateCaptions();
@@ -255,7 +264,7 @@ void ChannelView::onMouseDown(short button) {
 }
 
 void ChannelView::updateCaptions() {
-    m_captions.update(*this, m_grid.row());
+    m_captions.update(*this, m_grid.currentCell().row);
 }
 
 bool ChannelView::filterKey(QObject* watched, const QKeyEvent& key) {
@@ -269,6 +278,12 @@ bool ChannelView::filterKey(QObject* watched, const QKeyEvent& key) {
     }
     if (key.key() == Qt::Key_Escape && widget != &m_grid && m_editing.cancelEditor())
         return true;
+    // Tab walks the cells; Ctrl+Tab is the windows'.
+    if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) &&
+        !(key.modifiers() & Qt::ControlModifier)) {
+        m_editing.tabKey(key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier));
+        return true;
+    }
     // Only reached when no Clear Channels command takes the key first.
     if (key.key() == Qt::Key_Delete && widget == &m_grid) {
         m_editing.keyPress(127);
@@ -299,9 +314,12 @@ void ChannelView::layoutGrid() {
 
 void ChannelView::onEditData() {
     (void)m_prompter.ask({EditDataText, ApplicationTitle, PromptButtons::Ok, PromptIcon::None});
-    m_grid.setCol(1);
-    m_grid.setRow(1);
+    m_grid.setCurrentCell({1, ChannelCodec::RxFreqColumn});
     m_grid.setFocus();
+}
+
+int ChannelView::outOfBandChannels() const {
+    return m_proxy.channels().outOfBandChannels();
 }
 
 void ChannelView::onModelInformation() {
@@ -310,6 +328,7 @@ void ChannelView::onModelInformation() {
     // OK and Cancel alike: the model choice may have changed the channel count, which every
     // window of the document shows.
     m_document.setUpRowsForChannelCount();
+    m_proxy.channels().markBand();
 }
 
 void ChannelView::onOptionalFeatures() {

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "common/AppTitles.h"
-#include "data/ChannelSheet.h"
 #include "qtsupport/CommandTarget.h"
 #include "view/CellEditing.h"
 #include "view/ChannelCommands.h"
-#include "view/FlexGrid.h"
+#include "view/ChannelDelegate.h"
+#include "view/ChannelProxyModel.h"
+#include "view/ChannelTableView.h"
 #include "view/WindowCaptions.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QComboBox;
 class QKeyEvent;
@@ -20,11 +23,12 @@ class ChannelDocument;
 class DocumentDialogs;
 class Prompter;
 class ToneTable;
+class ChannelTableModel;
 
-// The channel form: a view of the document's channel sheet, one grid row per channel, edited
-// in place through four hidden editors that live on the grid. What an editor stores goes into
-// the sheet, and from there into every window of the document.
-class ChannelView : public QWidget, public CommandTarget, private SheetObserver {
+// The channel form: a table view of the document's channel model, one row per channel, edited
+// in place through the four editors of its delegate. What an editor stores goes into the
+// sheet, and from there into every window of the document.
+class ChannelView : public QWidget, public CommandTarget {
     Q_OBJECT
 public:
     static constexpr int GridControlId = 1007;
@@ -43,18 +47,22 @@ public:
         "Please Click the cell to edit or input data，For help，please press F1";
     static constexpr const char* GeneralHelp = "For help，please press F1";
 
+    // model: the document's channel table, shared by its windows; a view given none makes
+    // its own.
     ChannelView(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
-                DocumentDialogs& dialogs, QWidget* parent = nullptr);
+                DocumentDialogs& dialogs, QWidget* parent = nullptr,
+                ChannelTableModel* model = nullptr);
     ~ChannelView() override;
 
-    // The first call creates the editors and the column layout; every call hides the editors
-    // and shows the sheet as it stands.
+    // The first call creates the editors; every call closes an open editor and makes a
+    // cell current.
     void initialUpdate();
     [[nodiscard]] CellEditing& editing() { return m_editing; }
     // What Copy takes: the channels the selection spans, else the current channel.
     [[nodiscard]] std::vector<int> chosenChannels() const { return m_commands.chosenChannels(); }
 
-    [[nodiscard]] FlexGrid& grid() { return m_grid; }
+    [[nodiscard]] ChannelTableView& grid() { return m_grid; }
+    [[nodiscard]] ChannelProxyModel& channels() { return m_proxy; }
     [[nodiscard]] ChannelDocument& document() { return m_document; }
     [[nodiscard]] const ToneTable& tones() const { return m_tones; }
     [[nodiscard]] Prompter& prompter() { return m_prompter; }
@@ -64,6 +72,10 @@ public:
     [[nodiscard]] QComboBox* powerBox() const { return m_powerBox; }
     [[nodiscard]] QComboBox* lockBox() const { return m_lockBox; }
     [[nodiscard]] QComboBox* toneBox() const { return m_toneBox; }
+
+    // Channels with a frequency outside the band of the document's model: kept and written,
+    // but the radio cannot use them, so their cells carry a warning.
+    [[nodiscard]] int outOfBandChannels() const;
 
     // The form's own size.
     [[nodiscard]] QSize sizeHint() const override;
@@ -81,14 +93,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void cellChanged(int row, int column) override;
-    void sheetReset() override;
-    // Copies the whole sheet into the grid.
-    void showSheet();
     void createEditors();
-    void setUpColumns();
     void connectGridEvents();
-    void onMouseDown(short button);
+    void onMouseDown(Qt::MouseButton button);
+    // The Edit menu's channel commands at a point of the screen.
+    void showContextMenu(const QPoint& globalAt);
     void updateCaptions();
     // Keys the view answers before the focused window sees them; true when taken.
     [[nodiscard]] bool filterKey(QObject* watched, const QKeyEvent& key);
@@ -105,12 +114,15 @@ private:
     const ToneTable& m_tones;
     Prompter& m_prompter;
     DocumentDialogs& m_dialogs;
-    FlexGrid m_grid;
+    std::unique_ptr<ChannelTableModel> m_ownModel;
+    ChannelProxyModel m_proxy;
+    ChannelTableView m_grid;
     QLineEdit* m_frequencyEdit = nullptr;
     QComboBox* m_powerBox = nullptr;
     QComboBox* m_lockBox = nullptr;
     QComboBox* m_toneBox = nullptr;
     CellEditing m_editing;
+    ChannelDelegate m_delegate;
     ChannelCommands m_commands;
     WindowCaptions m_captions{QString::fromUtf8(ApplicationTitle)};
     bool m_initialised = false;

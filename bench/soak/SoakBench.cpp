@@ -1,18 +1,14 @@
 // Soak: write and read cycles through the virtual radio paced at 9600 baud with a gap after
 // every reply piece, while busy loops keep the cores loaded. Any failed transfer is a fault of
-// the link's timing; the ratio to the physical limit (wire time, the protocol's sleeps and
+// the link's timing; the ratio to the physical limit (wire time, the protocol's waits and
 // the radio's gaps) shows what the load costs.
 //
 //   tarn-bench-soak [--cycles N] [--split BYTES:MS] [--busy N] [VIRTUAL_RADIO]
 #include "bench/soak/BusyLoops.h"
 #include "bench/transfer/BenchTarget.h"
-#include "bench/transfer/BenchTransferUi.h"
-#include "bench/transfer/CountingClock.h"
-#include "bench/transfer/CountingLine.h"
-#include "bench/transfer/FailingPrompter.h"
+#include "bench/transfer/EngineTransfer.h"
 #include "data/RadioImage.h"
 #include "link/RadioTransfer.h"
-#include "link/SerialPortLine.h"
 #include "tools/virtual-radio/VirtualRadioProcess.h"
 
 #include <QCoreApplication>
@@ -66,20 +62,15 @@ struct Run {
     double limit = 0;
 };
 
-Run transfer(const std::string& device, tarn::bench::BenchTarget& target, const Options& options) {
-    tarn::SerialPortLine port;
-    tarn::bench::CountingLine line(port);
-    tarn::bench::CountingClock clock;
-    tarn::bench::FailingPrompter prompter;
-    tarn::bench::BenchTransferUi ui(prompter);
-    tarn::RadioTransfer radioTransfer(line, ui, clock);
-    const auto start = std::chrono::steady_clock::now();
+Run transfer(const std::string& device, TransferDirection direction, const tarn::RadioImage& image,
+             const Options& options, tarn::RadioImage& got) {
+    const auto engine = tarn::bench::EngineTransfer::run(device, direction, image);
     Run run;
-    run.completed = radioTransfer.run(device, target) == tarn::TransferOutcome::Completed;
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.limit = static_cast<double>(line.wireBytes()) * ByteSeconds +
-                static_cast<double>(clock.sleptMs()) / 1000.0 +
-                replyGaps(options, target.direction()) * options.gapMs / 1000.0;
+    run.completed = engine.completed;
+    run.seconds = engine.seconds;
+    run.limit = static_cast<double>(engine.wireBytes) * ByteSeconds + engine.pausedMs / 1000.0 +
+                replyGaps(options, direction) * options.gapMs / 1000.0;
+    got = engine.image;
     return run;
 }
 
@@ -125,14 +116,16 @@ int main(int argc, char** argv) {
         double taken = 0;
         double limit = 0;
         for (int cycle = 1; cycle <= options.cycles; ++cycle) {
-            tarn::bench::BenchTarget writer(TransferDirection::Write, image);
-            tarn::bench::BenchTarget reader(TransferDirection::Read, tarn::RadioImage());
-            const Run written = transfer(radio.devicePath(), writer, options);
-            const Run read = transfer(radio.devicePath(), reader, options);
+            tarn::RadioImage unused;
+            tarn::RadioImage got;
+            const Run written =
+                transfer(radio.devicePath(), TransferDirection::Write, image, options, unused);
+            const Run read = transfer(radio.devicePath(), TransferDirection::Read,
+                                      tarn::RadioImage(), options, got);
             bool same = read.completed;
             for (int block = 0; same && block < tarn::RadioImage::ReadBlocks; ++block)
                 for (std::size_t i = 0; i < tarn::RadioImage::BlockSize; ++i)
-                    same = same && reader.image()[tarn::RadioImage::blockAddress(block) + i] ==
+                    same = same && got[tarn::RadioImage::blockAddress(block) + i] ==
                                        image[tarn::RadioImage::blockAddress(block) + i];
             failures += (written.completed ? 0 : 1) + (same ? 0 : 1);
             taken += written.seconds + read.seconds;

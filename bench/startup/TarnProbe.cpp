@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     tarn::MessageBoxPrompter prompter;
-    tarn::QtShellDialogs dialogs;
+    tarn::QtShellDialogs dialogs(prompter);
     tarn::TarnApplication app(prompter, dialogs);
     if (!app.initInstance(QApplication::arguments()))
         return 1;

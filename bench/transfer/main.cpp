@@ -1,9 +1,12 @@
 // Times a write and a read through the virtual radio paced at 9600 baud and compares each
-// with its physical limit: the bytes on the wire at 10 bits a byte plus the protocol's sleeps.
+// with its physical limit: the bytes on the wire at 10 bits a byte plus the protocol's own
+// waits. The event-driven session (tarn-cli's loop) and the blocking routine (TARN's, for
+// now) are measured alike.
 #include "bench/transfer/BenchTarget.h"
 #include "bench/transfer/BenchTransferUi.h"
 #include "bench/transfer/CountingClock.h"
 #include "bench/transfer/CountingLine.h"
+#include "bench/transfer/EngineTransfer.h"
 #include "bench/transfer/FailingPrompter.h"
 #include "common/Prompter.h"
 #include "data/RadioImage.h"
@@ -20,6 +23,24 @@
 namespace {
 
 constexpr double ByteSeconds = 10.0 / 9600.0;
+
+void print(const char* label, double seconds, double limit, std::size_t bytes, double waitMs) {
+    std::printf("%-15s time %7.3f s   limit %7.3f s (%zu bytes, %.0f ms of waits)   ratio %.3f\n",
+                label, seconds, limit, bytes, waitMs, seconds / limit);
+}
+
+bool measureEngine(const std::string& device, tarn::TransferDirection direction,
+                   const char* label) {
+    const auto run =
+        tarn::bench::EngineTransfer::run(device, direction, tarn::bench::BenchTarget::pattern());
+    if (!run.completed) {
+        std::cerr << label << ": the transfer did not complete\n";
+        return false;
+    }
+    const double limit = static_cast<double>(run.wireBytes) * ByteSeconds + run.pausedMs / 1000.0;
+    print(label, run.seconds, limit, run.wireBytes, run.pausedMs);
+    return true;
+}
 
 bool measure(const std::string& device, tarn::TransferDirection direction, const char* label) {
     tarn::SerialPortLine port;
@@ -39,9 +60,7 @@ bool measure(const std::string& device, tarn::TransferDirection direction, const
     }
     const double limit =
         static_cast<double>(line.wireBytes()) * ByteSeconds + clock.sleptMs() / 1000.0;
-    std::printf("%-6s time %7.3f s   limit %7.3f s (%zu bytes, %lld ms of sleeps)   ratio %.3f\n",
-                label, taken.count(), limit, line.wireBytes(),
-                static_cast<long long>(clock.sleptMs()), taken.count() / limit);
+    print(label, taken.count(), limit, line.wireBytes(), static_cast<double>(clock.sleptMs()));
     return true;
 }
 
@@ -52,9 +71,12 @@ int main(int argc, char** argv) {
     const std::string program = argc > 1 ? argv[1] : TARN_VIRTUAL_RADIO;
     try {
         const tarn::VirtualRadioProcess radio(program, {"--pace", "9600"});
-        const bool written = measure(radio.devicePath(), tarn::TransferDirection::Write, "write");
-        const bool read = measure(radio.devicePath(), tarn::TransferDirection::Read, "read");
-        return written && read ? 0 : 1;
+        const std::string device = radio.devicePath();
+        bool ok = measureEngine(device, tarn::TransferDirection::Write, "write (engine)");
+        ok = measureEngine(device, tarn::TransferDirection::Read, "read (engine)") && ok;
+        ok = measure(device, tarn::TransferDirection::Write, "write (blocking)") && ok;
+        ok = measure(device, tarn::TransferDirection::Read, "read (blocking)") && ok;
+        return ok ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "bench: " << error.what() << "\n";
         return 1;

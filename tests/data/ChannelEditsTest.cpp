@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -61,7 +62,7 @@ TEST_F(ChannelEditsTest, EveryEditUndoesAndRedoesByteForByte) {
          [&] {
              edits.clear(std::vector{3, 4});
          }},
-        {"insert", [&] { edits.insert(2); }},
+        {"insert", [&] { EXPECT_EQ(edits.insert(2), ChannelEdits::Inserted::Done); }},
         {"delete",
          [&] {
              edits.remove(std::vector{1, 7, 199});
@@ -90,20 +91,65 @@ TEST_F(ChannelEditsTest, EveryEditUndoesAndRedoesByteForByte) {
     }
 }
 
-TEST_F(ChannelEditsTest, MovesCarryWholeRowsAndLeaveEmptyChannelsBehind) {
-    const auto second = rowBytes(2);
-    const auto last = rowBytes(Count - 1);
-    const std::string secondText = cells.cellText(2, 1);
-    edits.insert(2);
-    EXPECT_EQ(rowBytes(3), second);
-    EXPECT_EQ(cells.cellText(3, 1), secondText);
-    EXPECT_EQ(rowBytes(Count), last) << "the last channel fell off";
-    EXPECT_EQ(rowBytes(2), std::vector<std::uint8_t>(16, 0xFF));
-    EXPECT_EQ(cells.cellText(2, 1), "");
+TEST_F(ChannelEditsTest, InsertMovesChannelsOnlyIntoTheFirstEmptyChannelBelow) {
+    const std::vector<int> noHoles;
+    struct Case {
+        const char* name;
+        std::vector<int> emptied; // channels emptied first
+        int at;
+        ChannelEdits::Inserted expected;
+        int hole; // the channel that took the last one moved; 0 when nothing moved
+    };
+    const std::vector<Case> cases = {
+        {"room further down", {6, 9}, 2, ChannelEdits::Inserted::Done, 6},
+        {"room in the last channel", {Count}, 1, ChannelEdits::Inserted::Done, Count},
+        {"only above", {1}, 2, ChannelEdits::Inserted::NoRoom, 0},
+        {"no empty channel", noHoles, 5, ChannelEdits::Inserted::NoRoom, 0},
+        {"at the last channel, full", noHoles, Count, ChannelEdits::Inserted::NoRoom, 0},
+        {"at an empty channel", {7}, 7, ChannelEdits::Inserted::AlreadyEmpty, 0},
+    };
+    const DocumentState full = state();
+    for (const Case& c : cases) {
+        put(full);
+        edits.clear(c.emptied);
+        const DocumentState before = state();
+        const auto moved = rowBytes(c.at);
+        const auto belowHole = c.hole < Count ? rowBytes(c.hole + 1) : std::vector<std::uint8_t>();
+        EXPECT_EQ(edits.insert(c.at), c.expected) << c.name;
+        if (c.hole == 0) {
+            EXPECT_EQ(state(), before) << c.name << ": nothing changes";
+            continue;
+        }
+        EXPECT_EQ(rowBytes(c.at + 1), moved) << c.name;
+        EXPECT_EQ(rowBytes(c.at), std::vector<std::uint8_t>(16, 0xFF)) << c.name;
+        EXPECT_EQ(cells.cellText(c.at, 1), "") << c.name;
+        if (c.hole < Count) {
+            EXPECT_EQ(rowBytes(c.hole + 1), belowHole) << c.name << ": below the hole stays";
+        }
+        for (int ch = 1; ch <= Count; ++ch) {
+            EXPECT_EQ(edits.isEmpty(ch),
+                      ch == c.at ||
+                          (ch != c.hole && std::count(c.emptied.begin(), c.emptied.end(), ch) != 0))
+                << c.name << " channel " << ch;
+        }
+    }
+    EXPECT_EQ(ChannelEdits::noRoom(12), "No empty channel below channel 12 to make room");
+}
 
-    edits.remove(std::vector{2, 5});
-    EXPECT_EQ(rowBytes(2), second);
-    EXPECT_EQ(cells.cellText(2, 1), secondText);
+TEST_F(ChannelEditsTest, AChannelTypedButNotSavedIsNoRoomForInsert) {
+    // The cells are what the user sees; the image row of a new channel is still blank.
+    edits.clear(std::vector{4});
+    cells.setCellText(4, ChannelCodec::TxFreqColumn, "146.52000");
+    EXPECT_EQ(edits.insert(2), ChannelEdits::Inserted::NoRoom);
+    EXPECT_EQ(cells.cellText(4, ChannelCodec::TxFreqColumn), "146.52000");
+}
+
+TEST_F(ChannelEditsTest, DeleteCarriesWholeRowsAndLeavesEmptyChannelsAtTheEnd) {
+    const auto second = rowBytes(2);
+    const std::string secondText = cells.cellText(2, 1);
+    edits.remove(std::vector{1, 5});
+    EXPECT_EQ(rowBytes(1), second);
+    EXPECT_EQ(cells.cellText(1, 1), secondText);
     EXPECT_EQ(rowBytes(Count - 1), std::vector<std::uint8_t>(16, 0xFF));
     EXPECT_EQ(cells.cellText(Count, 2), "");
 }

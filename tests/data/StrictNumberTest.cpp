@@ -6,11 +6,12 @@ namespace tarn {
 namespace {
 
 TEST(StrictNumberTest, TakesDigitsWithAnOptionalFraction) {
-    EXPECT_EQ(StrictNumber::parse("146.525"), 146.525);
-    EXPECT_EQ(StrictNumber::parse("146"), 146.0);
-    EXPECT_EQ(StrictNumber::parse("  146.52500\t"), 146.525);
-    EXPECT_EQ(StrictNumber::parse("0007.5"), 7.5);
-    EXPECT_EQ(StrictNumber::parse("0"), 0.0);
+    const auto value = [](const char* text) { return StrictNumber::parse(text).value().text(); };
+    EXPECT_EQ(value("146.525"), "146.525");
+    EXPECT_EQ(value("146"), "146");
+    EXPECT_EQ(value("  146.52500\t"), "146.525");
+    EXPECT_EQ(value("0007.5"), "7.5");
+    EXPECT_EQ(value("0"), "0");
 }
 
 TEST(StrictNumberTest, RefusesEverythingTheGridWouldReadPartly) {

@@ -3,6 +3,7 @@
 #include "data/ChannelDocument.h"
 #include "data/ModelSettings.h"
 #include "tests/dialogs/DialogControls.h"
+#include "tests/support/TestPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +33,12 @@ protected:
     }
 
     ChannelDocument document;
+    test::TestPrompter prompter;
 };
 
 TEST_F(ModelInfoDialogTest, NewDocumentShowsFirstModelAndVhfAndOkKeepsEverything) {
     const RadioImage before = document.image();
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Model Information");
     EXPECT_EQ(shown(dialog, Model).toStdString(), ModelSettings::ModelEntries[0]);
     EXPECT_EQ(shown(dialog, Band), "VHF: 136-174MHz");
@@ -54,7 +56,7 @@ TEST_F(ModelInfoDialogTest, NewDocumentShowsFirstModelAndVhfAndOkKeepsEverything
 
 TEST_F(ModelInfoDialogTest, ChoosingTheOtherModelResetsTheBandAndOkStoresBoth) {
     document.image()[RadioImage::BandOffset] = 3;
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     EXPECT_EQ(shown(dialog, Band), "200 - 299MHz");
     QTest::keyClick(box(dialog, Model), Qt::Key_Up); // already the first model: no change
     EXPECT_EQ(shown(dialog, Band), "200 - 299MHz");
@@ -74,35 +76,36 @@ TEST_F(ModelInfoDialogTest, ChoosingTheOtherModelResetsTheBandAndOkStoresBoth) {
 TEST_F(ModelInfoDialogTest, StoredValuesPastTheListsOpenEmpty) {
     document.image()[RadioImage::BandOffset] = 6;
     {
-        ModelInfoDialog dialog(document, nullptr);
+        ModelInfoDialog dialog(document, prompter, nullptr);
         EXPECT_EQ(shown(dialog, Band), "");
         EXPECT_EQ(shown(dialog, Model).toStdString(), ModelSettings::ModelEntries[0]);
     }
     document.image()[RadioImage::ModelTypeOffset] = 2;
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     EXPECT_EQ(shown(dialog, Model), "");
     EXPECT_EQ(box(dialog, Band)->count(), 0);
 }
 
 TEST_F(ModelInfoDialogTest, ReducedModelOpensEmptyAndOkWithNothingChosenKeeps160) {
     loadReducedModel(5);
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     EXPECT_EQ(shown(dialog, Model), "");
     EXPECT_EQ(shown(dialog, Band), "");
     EXPECT_EQ(box(dialog, Band)->count(), 0);
     EXPECT_EQ(document.channelCount(), 160);
 
     clickButton(dialog, Ok);
-    EXPECT_EQ(document.image()[RadioImage::ModelTypeOffset], 0xFF);
-    EXPECT_EQ(document.image()[RadioImage::BandOffset], 0xFF);
+    // Boxes that opened empty and stay so keep their bytes.
+    EXPECT_EQ(document.image()[RadioImage::ModelTypeOffset], 5);
+    EXPECT_EQ(document.image()[RadioImage::BandOffset], 2);
     EXPECT_EQ(document.channelCount(), 160);
-    EXPECT_TRUE(document.isModified());
+    EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(ModelInfoDialogTest, CancelPutsTheChannelCountBackAndLeavesTheImage) {
     loadReducedModel(4);
     const RadioImage before = document.image();
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     QTest::keyClick(box(dialog, Model), Qt::Key_Down);
     EXPECT_EQ(shown(dialog, Model).toStdString(), ModelSettings::ModelEntries[0]);
     EXPECT_EQ(document.channelCount(), 199);
@@ -118,7 +121,7 @@ TEST_F(ModelInfoDialogTest, EscapeAfterChangesLeavesTheDocumentAsItWas) {
     document.image()[RadioImage::ModelTypeOffset] = 1;
     document.image()[RadioImage::BandOffset] = 4;
     const RadioImage before = document.image();
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     dialog.show();
     QTest::keyClick(box(dialog, Model), Qt::Key_Up);
     QTest::keyClick(box(dialog, Band), Qt::Key_Down);
@@ -130,7 +133,7 @@ TEST_F(ModelInfoDialogTest, EscapeAfterChangesLeavesTheDocumentAsItWas) {
 
 TEST_F(ModelInfoDialogTest, TypedTextCountsOnlyWhenItNamesAnEntry) {
     loadReducedModel(4);
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     const auto secondModel = QString::fromUtf8(ModelSettings::ModelEntries[1].data());
     test::typeInto(*box(dialog, Model), secondModel.toLower());
     EXPECT_EQ(shown(dialog, Band), "VHF: 136-174MHz");
@@ -143,18 +146,37 @@ TEST_F(ModelInfoDialogTest, TypedTextCountsOnlyWhenItNamesAnEntry) {
 }
 
 TEST_F(ModelInfoDialogTest, TypingOverTheModelEmptiesTheBandList) {
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
+    dialog.show();
     test::typeInto(*box(dialog, Model), "Some other radio");
     EXPECT_EQ(box(dialog, Band)->count(), 0);
     EXPECT_EQ(shown(dialog, Band), "");
+    prompter.answer(PromptAnswer::Ok);
     clickButton(dialog, Ok);
-    EXPECT_EQ(document.image()[RadioImage::ModelTypeOffset], 0xFF);
-    EXPECT_EQ(document.image()[RadioImage::BandOffset], 0xFF);
-    EXPECT_EQ(document.channelCount(), 199);
+    // A typing slip is refused, not stored as "no model".
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{"Model Type: choose a value from the list"});
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(box(dialog, Model)->lineEdit()->selectedText(), "Some other radio");
+    EXPECT_EQ(document.image()[RadioImage::ModelTypeOffset], 0);
+    EXPECT_EQ(document.image()[RadioImage::BandOffset], 0);
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(ModelInfoDialogTest, AReducedModelLeftEmptyButWithATypedBandIsRefused) {
+    loadReducedModel(4);
+    ModelInfoDialog dialog(document, prompter, nullptr);
+    dialog.show();
+    test::typeInto(*box(dialog, Band), "vhf: 136-174mhz");
+    prompter.answer(PromptAnswer::Ok);
+    clickButton(dialog, Ok);
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{"Frequency: choose a value from the list"});
+    EXPECT_EQ(document.image()[RadioImage::BandOffset], 2);
 }
 
 TEST_F(ModelInfoDialogTest, LabelsStandLeftOfTheirBoxesAboveTheButtons) {
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     QLabel* modelLabel = test::label(dialog, "Model Type");
     QLabel* bandLabel = test::label(dialog, "Frequency");
     ASSERT_TRUE(modelLabel && bandLabel);
@@ -186,7 +208,7 @@ TEST_F(ModelRowSetupTest, RowsAddedBy160To199ShowTheImageAndSurviveASave) {
     document.takeImage(image);
     document.storeCell(3, ChannelCodec::RxFreqColumn, "150.00000"); // edited, not yet parsed
 
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     QTest::keyClick(box(dialog, Model), Qt::Key_Down);
     clickButton(dialog, Ok);
     document.setUpRowsForChannelCount();
@@ -205,7 +227,7 @@ TEST_F(ModelRowSetupTest, RowsAddedBy160To199ShowTheImageAndSurviveASave) {
 
 TEST_F(ModelRowSetupTest, UnchangedCountKeepsEveryCellText) {
     document.storeCell(199, ChannelCodec::TxFreqColumn, "440.00000");
-    ModelInfoDialog dialog(document, nullptr);
+    ModelInfoDialog dialog(document, prompter, nullptr);
     clickButton(dialog, Cancel);
     document.setUpRowsForChannelCount();
     EXPECT_EQ(sheet().rowCount(), 200);

@@ -1,6 +1,7 @@
 #include "dialogs/OptionalFeaturesDialog.h"
 #include "data/ChannelDocument.h"
 #include "tests/dialogs/DialogControls.h"
+#include "tests/support/TestPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -51,11 +52,12 @@ protected:
     }
 
     ChannelDocument document;
+    test::TestPrompter prompter;
 };
 
 TEST_F(OptionalFeaturesDialogTest, NewDocumentShowsItsDefaultsAndOkChangesOnlyTheVoxBytes) {
     const RadioImage before = document.image();
-    OptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, prompter, nullptr);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Optional Features");
     const std::map<int, QString> expected = {
@@ -81,14 +83,14 @@ TEST_F(OptionalFeaturesDialogTest, OutOfListValuesOpenAsTheirFallbacks) {
     byte(0x1FE0) = 5;     // one past "25k"
     byte(0x1FE1) |= 0x30; // both scan-mode bits
     byte(0x1FE7) = 3;
-    OptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, prompter, nullptr);
     EXPECT_EQ(shown(dialog, TimeOut), "Off");
     EXPECT_EQ(shown(dialog, Step), "");
     EXPECT_EQ(shown(dialog, ScanMode), "TO");
 
     clickButton(dialog, Ok);
     EXPECT_EQ(byte(0x1FC3), 0);
-    EXPECT_EQ(byte(0x1FE0), 0xFF);
+    EXPECT_EQ(byte(0x1FE0), 5) << "a box that opened empty and stays so keeps its byte";
     EXPECT_EQ(byte(0x1FE1), 0xE5); // only the high scan bit left
     EXPECT_EQ(byte(0x1FE7), 3);    // the hidden delay goes back as it was
 }
@@ -96,7 +98,7 @@ TEST_F(OptionalFeaturesDialogTest, OutOfListValuesOpenAsTheirFallbacks) {
 TEST_F(OptionalFeaturesDialogTest, ChoicesAreWrittenIntoTheirBitsOnly) {
     byte(0x1FC0) = 0xA5;
     byte(0x1FE2) = 0xDE;
-    OptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, prompter, nullptr);
     QTest::keyClick(box(dialog, Mode), Qt::Key_Up);         // "Frequency"
     QTest::keyClick(box(dialog, Beep), Qt::Key_Up);         // "Off"
     QTest::keyClick(box(dialog, KeypadLock), Qt::Key_Down); // "Auto"
@@ -114,7 +116,7 @@ TEST_F(OptionalFeaturesDialogTest, ChoicesAreWrittenIntoTheirBitsOnly) {
 }
 
 TEST_F(OptionalFeaturesDialogTest, ModeMemoryToChannelClearsBothBits) {
-    OptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, prompter, nullptr);
     QTest::keyClick(box(dialog, Mode), Qt::Key_Up);
     QTest::keyClick(box(dialog, Mode), Qt::Key_Up);
     EXPECT_EQ(shown(dialog, Mode), "Channel");
@@ -126,7 +128,7 @@ TEST_F(OptionalFeaturesDialogTest, OkThatChangesNoByteLeavesTheDocumentUnmodifie
     byte(0x1FE4) = 0;
     byte(0x1FE7) = 0;
     const RadioImage before = document.image();
-    OptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, prompter, nullptr);
     clickButton(dialog, Ok);
     EXPECT_EQ(document.image(), before);
     EXPECT_FALSE(document.isModified());
@@ -134,7 +136,7 @@ TEST_F(OptionalFeaturesDialogTest, OkThatChangesNoByteLeavesTheDocumentUnmodifie
 
 TEST_F(OptionalFeaturesDialogTest, CancelAfterChangesLeavesTheImage) {
     const RadioImage before = document.image();
-    OptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, prompter, nullptr);
     dialog.show();
     QTest::keyClick(box(dialog, TimeOut), Qt::Key_Down);
     QTest::keyClick(box(dialog, Busy), Qt::Key_Down);
@@ -146,21 +148,62 @@ TEST_F(OptionalFeaturesDialogTest, CancelAfterChangesLeavesTheImage) {
 }
 
 TEST_F(OptionalFeaturesDialogTest, TypedTextNeverAddsEntriesAndCountsOnlyWhenItNamesOne) {
-    OptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, prompter, nullptr);
     dialog.show();
     test::typeInto(*box(dialog, Step), "12.5K");
-    test::typeInto(*box(dialog, VoxGain), "loud");
+    test::typeInto(*box(dialog, VoxGain), " 16 ");
     // Enter in a box's text field is OK, and adds nothing to its list.
     QTest::keyClick(box(dialog, VoxGain)->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(box(dialog, Step)->count(), 5);
     EXPECT_EQ(box(dialog, VoxGain)->count(), 17);
     EXPECT_EQ(byte(0x1FE0), 3);
-    EXPECT_EQ(byte(0x1FE4), 0xFF);
+    EXPECT_EQ(byte(0x1FE4), 16);
+}
+
+TEST_F(OptionalFeaturesDialogTest, OkRefusesATextNamingNoEntryAndStoresNothing) {
+    struct Case {
+        int box;
+        const char* typed;
+        std::string refusal; // empty: accepted
+        std::size_t offset;
+        std::uint8_t stored;
+    };
+    const std::vector<Case> cases = {
+        {TimeOut, "10M", "", 0x1FC3, 3},
+        {TimeOut, "7m", "Time out timer(TOT): choose a value from the list", 0, 0},
+        {TimeOut, "", "Time out timer(TOT): choose a value from the list", 0, 0},
+        {Step, "", "Step: choose a value from the list", 0, 0}, // it opened on "25k"
+        {Mode, "memory", "", 0x1FE2, 0x22},
+        {BatterySave, "1", "Battery Save: choose a value from the list", 0, 0},
+    };
+    for (const Case& c : cases) {
+        document.initNew();
+        prompter.clear();
+        const RadioImage before = document.image();
+        OptionalFeaturesDialog dialog(document, prompter, nullptr);
+        dialog.show();
+        test::typeInto(*box(dialog, c.box), c.typed);
+        if (!c.refusal.empty())
+            prompter.answer(PromptAnswer::Ok);
+        clickButton(dialog, Ok);
+        if (c.refusal.empty()) {
+            EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.typed;
+            EXPECT_EQ(byte(c.offset), c.stored) << c.typed;
+            continue;
+        }
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{c.refusal}) << c.typed;
+        EXPECT_TRUE(dialog.isVisible()) << c.typed << ": the dialog stays open";
+        EXPECT_EQ(document.image(), before) << c.typed;
+        EXPECT_TRUE(dialog.focusWidget() == box(dialog, c.box) ||
+                    dialog.focusWidget() == box(dialog, c.box)->lineEdit())
+            << c.typed;
+        EXPECT_EQ(box(dialog, c.box)->lineEdit()->selectedText(), c.typed) << c.typed;
+    }
 }
 
 TEST_F(OptionalFeaturesDialogTest, TwoColumnsOfLabelledBoxesAboveTheButtons) {
-    OptionalFeaturesDialog dialog(document, nullptr);
+    OptionalFeaturesDialog dialog(document, prompter, nullptr);
     dialog.show();
     const std::vector<std::pair<QString, int>> left = {{"Time out timer(TOT)", TimeOut},
                                                        {"Squelch Level", Squelch},

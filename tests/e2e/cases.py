@@ -288,6 +288,31 @@ def larger_file_opens_only_on_purpose(s):
     d.key("Return")
     wait_for_file(s.path("kept.sin"))
     expect_same_bytes(s.path("kept.sin"), image)
+
+
+@case
+def tone_typed_by_value(s):
+    """A tone typed by its value is stored in the list's spelling; a slip is refused with a
+    message and the box stays open for the mend, so the saved file keeps the tone meant."""
+    source = image_with(s, "source.sin", {1: ["145.50000", "145.50000", "67.0", "OFF",
+                                              "High", "Lock"]})
+    tarn, main = open_file_at_start(s, source)
+    edit_data(main)
+    d.key("Right", "Right")  # QT/DQT Dec
+    d.type_text("88")
+    d.key("Return")
+    text = answer(APP_TITLE, "Return", main=main, copy_text=True)
+    if "Please choose a tone or code from the list" not in text:
+        raise AssertionError(f"unexpected message: {text!r}")
+    d.type_text("100")  # the refused text is selected: typing replaces it
+    d.key("Return")
+    before = os.path.getmtime(source)
+    d.key("Escape")
+    d.key("alt+f", "s")
+    d.wait_for("the file to be saved", lambda: os.path.getmtime(source) != before)
+    expected = image_with(s, "expected.sin", {1: ["145.50000", "145.50000", "100.0", "OFF",
+                                                  "High", "Lock"]})
+    expect_same_bytes(source, expected)
     exit_tarn(tarn, main)
 
 
@@ -481,6 +506,37 @@ def halcyon_starts_a_product(s):
     # The product is a working TARN: leave it as a user would.
     d.key("alt+f", "x")
     answer("Prompt", "Return", main=tarn)
+    d.wait_until_gone(MAIN_TITLE)
+
+
+@case
+def halcyon_in_chinese_starts_tarn_in_chinese(s):
+    """Halcyon, left in Chinese, starts TARN (beside it, in the first section); TARN comes up in
+    Chinese: its dialogs, its help window and its questions read Chinese."""
+    shutil.copy(HALCYON, s.path("halcyon"))
+    os.symlink(TARN, s.path("tarn"))
+    with open(s.path("MAIN.ini"), "w", newline="\r\n") as f:
+        f.write("[MAIN]\nCH1=TARN\nCH2=Other\nDEFAULT=1\nLANGUAGE=CHINESE\n[CH1]\nEXE=tarn\n")
+    halcyon = s.start(s.path("halcyon"))
+    d.wait_for_window("写频软件")
+    d.key("Return")  # the sorted list puts TARN second: DEFAULT=1 chose it
+    tarn = s.main_window()
+    if halcyon.wait_exit() != 0:
+        raise AssertionError("Halcyon did not end cleanly")
+    if "LANGUAGE=QX32_V_CH" not in open(s.path("QX32_V.INI")).read():
+        raise AssertionError("QX32_V.INI does not hold the Chinese choice")
+    d.activate(tarn)
+    d.key("alt+m", "m")  # 机型(&M) > 机型信息(&M)
+    answer("机型信息", "Escape", main=tarn)
+    d.activate(tarn)
+    d.key("F1")
+    help_window = d.wait_for_window("TARN 帮助")
+    d.activate(help_window)
+    d.key("alt+F4")
+    d.wait_until_gone("TARN 帮助")
+    d.activate(tarn)
+    d.key("alt+f", "x")  # 文件(&F) > 退出(&X)
+    answer("提示", "Return", main=tarn)
     d.wait_until_gone(MAIN_TITLE)
 
 

@@ -5,9 +5,11 @@
 #include "launcher/LauncherProfileName.h"
 #include "tests/launcher/RecordingStarter.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestPrompter.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLocale>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -20,6 +22,7 @@ namespace {
 
 using test::RecordingStarter;
 using test::TempDir;
+using test::TestPrompter;
 
 TEST(LauncherProfileName, OwnNameWithIniInPlaceOfTheExtension) {
     const std::string sep(1, AppDirectory::separator);
@@ -44,7 +47,7 @@ protected:
     // cancelled unless whileOpen closed it.
     void run(const LauncherEnvironment& environment,
              const std::function<void(LauncherDialog&)>& whileOpen = {}) {
-        LauncherApplication launcher(environment, starter);
+        LauncherApplication launcher(environment, starter, prompter);
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<LauncherDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
@@ -72,6 +75,7 @@ protected:
     TempDir config;
     TempDir installedBin;
     RecordingStarter starter;
+    TestPrompter prompter;
 };
 
 TEST_F(LauncherApplicationTest, CreatesTheProfileAtStartAndWritesTheLanguageAtExit) {
@@ -108,9 +112,11 @@ TEST_F(LauncherApplicationTest, LowerCaseSectionIsReadAndUpdatedInPlace) {
 }
 
 TEST_F(LauncherApplicationTest, UnusableProfileDirectoryPassesSilently) {
+    prompter.answer(PromptAnswer::Ok);
     run({dir.file("missing/Halcyon.exe"), dir.file("missing/Halcyon.exe"), "", "", ""},
         [](LauncherDialog& dialog) { dialog.accept(); });
     EXPECT_EQ(starter.started, QStringList{""});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"请选择产品。"});
     EXPECT_EQ(dir.entries(), 0u);
 }
 
@@ -152,6 +158,7 @@ TEST_F(LauncherApplicationTest, InstalledCopyKeepsAProfileItFinds) {
 TEST_F(LauncherApplicationTest, InstalledCopyWithoutAConfigFolderIsUnbound) {
     config.write("file", "not a folder");
     for (const std::string& home : {config.file("file"), std::string()}) {
+        prompter.answer(PromptAnswer::Ok);
         run(installed(home), [](LauncherDialog& dialog) {
             EXPECT_EQ(dialog.productIndex(), -1);
             dialog.accept();
@@ -161,6 +168,44 @@ TEST_F(LauncherApplicationTest, InstalledCopyWithoutAConfigFolderIsUnbound) {
     EXPECT_EQ(config.read("file"), "not a folder");
     EXPECT_EQ(current.entries(), 0u);
     EXPECT_EQ(installedBin.entries(), 0u);
+}
+
+TEST_F(LauncherApplicationTest, FirstLanguageOfAnInstalledCopyFollowsTheLocale) {
+    struct Case {
+        const char* locale;
+        bool installedCopy;
+        const char* profile; // launcher profile beside the copy, or none
+        const char* title;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"en_US", true, nullptr, "Program Software", "ENGLISH"},
+        {"zh_CN", true, nullptr, "写频软件", "CHINESE"},
+        {"zh_TW", true, nullptr, "写频软件", "CHINESE"},
+        {"en_US", true, "[MAIN]\nLANGUAGE=CHINESE\n", "写频软件", "CHINESE"},
+        {"de_DE", true, "[MAIN]\nLANGUAGE=english\n", "写频软件", "CHINESE"},
+        {"en_US", false, nullptr, "写频软件", "CHINESE"},
+    };
+    const QLocale saved;
+    for (const Case& c : cases) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        TempDir home;
+        std::filesystem::create_directory(home / "halcyon");
+        if (c.profile != nullptr)
+            home.write("halcyon/MAIN.ini", c.profile);
+        QString title;
+        run(c.installedCopy
+                ? installed(home.path().string())
+                : LauncherEnvironment{dir.file("h"), dir.file("h"), "", home.path().string(),
+                                      installedBin.path().string()},
+            [&](LauncherDialog& dialog) { title = dialog.windowTitle(); });
+        EXPECT_EQ(title, QString::fromUtf8(c.title)) << c.locale << c.installedCopy;
+        const std::string written =
+            c.installedCopy ? home.read("halcyon/MAIN.ini") : dir.read("MAIN.ini");
+        EXPECT_NE(written.find(std::string("LANGUAGE=") + c.stored), std::string::npos) << written;
+        std::filesystem::remove(dir / "MAIN.ini");
+    }
+    QLocale::setDefault(saved);
 }
 
 TEST_F(LauncherApplicationTest, CopyOutsideTheInstallationKeepsItsProfileBesideItself) {

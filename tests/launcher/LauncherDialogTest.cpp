@@ -1,9 +1,11 @@
 #include "launcher/LauncherDialog.h"
 
+#include "launcher/ProductSection.h"
 #include "profile/ProfileFile.h"
 #include "qtsupport/DialogUnits.h"
 #include "tests/launcher/RecordingStarter.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestPrompter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +27,7 @@ namespace {
 
 using test::RecordingStarter;
 using test::TempDir;
+using test::TestPrompter;
 
 class LauncherDialogTest : public ::testing::Test {
 protected:
@@ -37,7 +40,7 @@ protected:
     }
 
     void build() {
-        dialog = std::make_unique<LauncherDialog>(store, starter,
+        dialog = std::make_unique<LauncherDialog>(store, starter, prompter,
                                                   AppDirectory(dir.file("halcyon"), "unused"));
         dialog->show();
     }
@@ -67,6 +70,7 @@ protected:
         productList()->setCurrentIndex(index);
         emit productList()->activated(index);
     }
+    void choose(const QString& name) { choose(listed().indexOf(name)); }
 
     // What the user sees of the interface language.
     QStringList labels() const {
@@ -95,6 +99,7 @@ protected:
     TempDir dir;
     ProfileFile store{4};
     RecordingStarter starter{dir.path() / "QX32_V.INI"};
+    TestPrompter prompter;
     std::unique_ptr<LauncherDialog> dialog;
 };
 
@@ -104,12 +109,78 @@ TEST_F(LauncherDialogTest, ListIsSortedAndEndsAtTheFirstGap) {
     EXPECT_TRUE(productList()->isEditable());
 }
 
-TEST_F(LauncherDialogTest, ChoosingTheFirstSortedEntryIsIndexZero) {
-    start("[MAIN]\nCH1=B\nCH2=A\n[CH1]\nEXE=b.exe\n[CH2]\nEXE=a.exe\n");
-    choose(0);
+TEST(ProductSection, FirstSectionWithExactlyThatName) {
+    const std::vector<std::string> names{"TARN", "Other", "tarn", "Other"};
+    EXPECT_EQ(productSection(names, "TARN"), 1);
+    EXPECT_EQ(productSection(names, "tarn"), 3);
+    EXPECT_EQ(productSection(names, "Other"), 2);
+    EXPECT_EQ(productSection(names, "other"), 0);
+    EXPECT_EQ(productSection({}, "TARN"), 0);
+}
+
+TEST_F(LauncherDialogTest, ChosenEntryStartsItsOwnSection) {
+    // Unsorted, with a repeated name, names differing only in case and a gap ending the list.
+    const std::string profile = "[MAIN]\nCH1=TARN\nCH2=Other\nCH3=tarn\nCH4=Other\nCH5=Zed\n"
+                                "CH7=After gap\n[CH1]\nEXE=tarn.exe\n[CH2]\nEXE=ignored.exe\n"
+                                "[CH3]\nEXE=ignored.exe\n[CH5]\nEXE=zed.exe\n";
+    struct Case {
+        int index;
+        bool english;
+        const char* program;
+    };
+    const Case cases[] = {
+        {0, false, "QX520_CN.DLL"},   {1, true, "QX520.DLL"},   {2, false, "tarn.exe"},
+        {3, false, "QX520V2_CN.DLL"}, {3, true, "QX520V2.DLL"}, {4, true, "zed.exe"},
+    };
+    for (const Case& c : cases) {
+        start(profile);
+        ASSERT_EQ(listed(), (QStringList{"Other", "Other", "TARN", "tarn", "Zed"}));
+        if (c.english)
+            QTest::mouseClick(englishBox(), Qt::LeftButton);
+        choose(c.index);
+        starter.started.clear();
+        QTest::mouseClick(button(1), Qt::LeftButton);
+        EXPECT_EQ(starter.started, QStringList{c.program}) << c.index;
+        EXPECT_EQ(stored("DEFAULT"), std::to_string(c.index));
+        EXPECT_EQ(dir.has("QX32_V.INI"), c.index == 2) << c.index;
+        std::filesystem::remove(dir / "QX32_V.INI");
+    }
+}
+
+TEST_F(LauncherDialogTest, ProgramThatDoesNotStartIsNamedAndTheLauncherStays) {
+    struct Case {
+        const char* entry;
+        bool english;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"Eps", false, "无法启动程序“fifth.exe”。"},
+        {"Eps", true, "The program \"fifth.exe\" could not be started."},
+        {"Zeta", false, "没有为“Zeta”设置程序。"},
+        {"Zeta", true, "No program is set for \"Zeta\"."},
+    };
+    std::string profile = products;
+    profile.insert(profile.find('\n') + 1, "DEFAULT=1\n");
+    for (const Case& c : cases) {
+        start(profile);
+        starter.fails = std::string(c.entry) == "Eps";
+        if (c.english)
+            QTest::mouseClick(englishBox(), Qt::LeftButton);
+        choose(QString::fromLatin1(c.entry));
+        prompter.clear();
+        prompter.answer(PromptAnswer::Ok);
+        QTest::mouseClick(button(1), Qt::LeftButton);
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(prompter.prompts().at(0).caption, dialog->windowTitle().toStdString());
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(stored("DEFAULT"), "1");
+    }
+    // The user may choose again.
+    starter.fails = false;
+    choose("QX32");
     QTest::mouseClick(button(1), Qt::LeftButton);
-    EXPECT_EQ(starter.started, QStringList{"b.exe"});
-    EXPECT_EQ(stored("DEFAULT"), "0");
+    EXPECT_EQ(starter.started.back(), "first.exe");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
 TEST_F(LauncherDialogTest, DefaultPreselection) {
@@ -158,43 +229,47 @@ TEST_F(LauncherDialogTest, LanguageBoxesActAsAPair) {
 TEST_F(LauncherDialogTest, FirstProductGetsItsLanguageBeforeItStarts) {
     dir.write("QX32_V.INI", "[Other]\nkeep=1\n[main]\nLANGUAGE=QX32_V_EN\n");
     start(products);
-    choose(listed().indexOf("Beta")); // sorted first
-    ASSERT_EQ(dialog->productIndex(), 0);
+    choose("QX32");
     QTest::mouseClick(button(1), Qt::LeftButton);
 
     ASSERT_EQ(starter.started, QStringList{"first.exe"});
+    EXPECT_EQ(
+        starter.environments.front(),
+        QStringList{"TARN_PRODUCT_PROFILE=" + QString::fromStdString(dir.file("QX32_V.INI"))});
     const std::string expected = "[Other]\r\nkeep=1\r\n[main]\r\nLANGUAGE=QX32_V_CH\r\n"
                                  "LANGUAGE_FORCE=1\r\n";
     EXPECT_EQ(starter.profileAtStart.front(), expected);
     EXPECT_EQ(dir.read("QX32_V.INI"), expected);
-    EXPECT_EQ(stored("DEFAULT"), "0");
+    EXPECT_EQ(stored("DEFAULT"), "4");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
 TEST_F(LauncherDialogTest, FirstProductInEnglishCreatesTheProductProfile) {
     start(products);
     QTest::mouseClick(englishBox(), Qt::LeftButton);
-    choose(0);
+    choose("QX32");
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(starter.profileAtStart.front(),
               "[MAIN]\r\nLANGUAGE=QX32_V_EN\r\nLANGUAGE_FORCE=1\r\n");
 }
 
 TEST_F(LauncherDialogTest, ProductsTwoToFourHaveFixedProgramNames) {
-    // Sorted: Beta Delta Eps Gamma QX32 Zeta
+    // CH2 to CH4 hold Beta, Gamma, Delta; their EXE keys play no part.
     const std::vector<std::pair<QStringList, bool>> cases{
         {{"QX520_CN.DLL", "QX520V2_CN.DLL", "QX520V3_CN.dll"}, false},
         {{"QX520.DLL", "QX520V2.DLL", "QX520V3.dll"}, true}};
+    const QStringList entries{"Beta", "Gamma", "Delta"};
     for (const auto& [names, english] : cases) {
-        for (int index = 1; index <= 3; ++index) {
+        for (int product = 0; product < 3; ++product) {
             start(products);
             if (english)
                 QTest::mouseClick(englishBox(), Qt::LeftButton);
-            choose(index);
+            choose(entries.at(product));
             starter.started.clear();
             QTest::mouseClick(button(1), Qt::LeftButton);
-            EXPECT_EQ(starter.started, QStringList{names.at(index - 1)});
-            EXPECT_EQ(stored("DEFAULT"), std::to_string(index));
+            EXPECT_EQ(starter.started, QStringList{names.at(product)});
+            EXPECT_EQ(stored("DEFAULT"), std::to_string(listed().indexOf(entries.at(product))));
+            EXPECT_TRUE(starter.environments.back().isEmpty());
             store.clear();
         }
     }
@@ -203,17 +278,10 @@ TEST_F(LauncherDialogTest, ProductsTwoToFourHaveFixedProgramNames) {
 
 TEST_F(LauncherDialogTest, LaterProductsStartTheirExeKey) {
     start(products);
-    choose(4); // QX32 sorts fifth: section CH5
+    choose("Eps"); // CH5
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(starter.started, QStringList{"fifth.exe"});
-    EXPECT_EQ(stored("DEFAULT"), "4");
-
-    start(products);
-    choose(5); // no EXE in CH6: an empty start that fails silently
-    starter.started.clear();
-    QTest::mouseClick(button(1), Qt::LeftButton);
-    EXPECT_EQ(starter.started, QStringList{""});
-    EXPECT_EQ(stored("DEFAULT"), "5");
+    EXPECT_EQ(stored("DEFAULT"), "2");
     EXPECT_FALSE(dir.has("QX32_V.INI"));
 }
 
@@ -268,7 +336,9 @@ TEST_F(LauncherDialogTest, UnusableProfileGivesAnEmptyChineseDialog) {
     build(); // the store was never bound
     EXPECT_EQ(productList()->count(), 0);
     EXPECT_EQ(labels(), chineseLabels);
+    prompter.answer(PromptAnswer::Ok);
     QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"请选择产品。"});
     EXPECT_EQ(starter.started, QStringList{""});
     EXPECT_EQ(stored("DEFAULT"), "<none>");
 }
@@ -318,6 +388,7 @@ TEST_F(LauncherDialogTest, AboutEntryShowsTheAboutBox) {
     about->trigger();
     EXPECT_EQ(seen.mid(0, 1), QStringList{"关于"});
     EXPECT_TRUE(seen.contains("Halcyon 1.0 版"));
+    EXPECT_TRUE(seen.contains("Version 1.0.0"));
     EXPECT_TRUE(dialog->isVisible());
 }
 

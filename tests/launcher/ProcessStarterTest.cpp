@@ -55,8 +55,8 @@ TEST_F(ProcessStarterTest, LooksBesideItselfFirstThenOnPath) {
 
 TEST_F(ProcessStarterTest, MissingProgramDoesNotStart) {
     DetachedProcessStarter starter(QString::fromStdString(own.path().string()));
-    EXPECT_FALSE(starter.start("QX520.DLL"));
-    EXPECT_FALSE(starter.start(""));
+    EXPECT_FALSE(starter.start("QX520.DLL", {}));
+    EXPECT_FALSE(starter.start("", {}));
 }
 
 } // namespace

@@ -35,7 +35,7 @@ protected:
     static QString row(DocumentWindow& window, int channel) {
         QStringList cells;
         for (int column = 1; column <= 6; ++column)
-            cells << window.view().grid().textMatrix(channel, column);
+            cells << window.view().grid().cellText(channel, column);
         return cells.join('|');
     }
 };
@@ -124,8 +124,8 @@ TEST_F(ChannelLists, ExportWritesTheDocumentWithTheValueBeingTyped) {
     window->document().storeCell(2, 2, "145.50000");
     window->document().storeCell(2, 5, "Middle");
     // Channel 2's TX frequency is still in the open editor.
-    FlexGrid& grid = window->view().grid();
-    const QPoint at = grid.viewport()->mapFrom(&grid, grid.cellRect(2, 2).center());
+    ChannelTableView& grid = window->view().grid();
+    const QPoint at = grid.cellRect({2, 2}).center();
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, at);
     QLineEdit* edit = window->view().frequencyEdit();
     ASSERT_TRUE(edit->isVisible());

@@ -7,8 +7,8 @@
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TarnDocument.h"
+#include "view/ChannelTableView.h"
 #include "view/ChannelView.h"
-#include "view/FlexGrid.h"
 
 #include <QTest>
 
@@ -23,7 +23,7 @@ protected:
         ShellFixture::SetUp();
         ASSERT_TRUE(start());
     }
-    [[nodiscard]] FlexGrid& grid() { return active()->view().grid(); }
+    [[nodiscard]] ChannelProxyModel& grid() { return active()->view().channels(); }
     [[nodiscard]] CompareSettingsWindow* settingsWindow() {
         return active()->findChild<CompareSettingsWindow*>();
     }

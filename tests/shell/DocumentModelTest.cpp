@@ -19,7 +19,8 @@
 namespace tarn::test {
 namespace {
 
-const std::string RangeText = "Error Data Format，Please input again";
+const std::string RangeText =
+    "Error Data Format，Please input again\nThe frequency must lie between 100 and 600 MHz.";
 
 QString q(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
@@ -30,9 +31,9 @@ class DocumentModel : public ShellFixture {
 protected:
     // Opens the editor over the cell with a press, as the user does, and types into it.
     static void typeInto(DocumentWindow& window, int row, int col, const char* text) {
-        FlexGrid& grid = window.view().grid();
-        grid.scrollToItem(grid.item(row - 1, col - 1));
-        const QPoint at = grid.viewport()->mapFrom(&grid, grid.cellRect(row, col).center());
+        ChannelTableView& grid = window.view().grid();
+        grid.scrollTo(grid.channels().indexOf(row, col));
+        const QPoint at = grid.cellRect({row, col}).center();
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, at);
         QLineEdit* edit = window.view().frequencyEdit();
         ASSERT_TRUE(edit->isVisible());
@@ -43,7 +44,7 @@ protected:
         QTest::keyClick(window.view().frequencyEdit(), Qt::Key_Return);
     }
     static QString cell(DocumentWindow& window, int row, int col) {
-        return window.view().grid().textMatrix(row, col);
+        return window.view().grid().cellText(row, col);
     }
     // File > item chosen with the mouse from the menu bar: the menu takes the focus first.
     void chooseFromFileMenu(int command) {

@@ -50,10 +50,10 @@ TEST_F(Documents, OpenConfirmedShowsTheFileWithRowsForItsChannelCount) {
     DocumentWindow* frame = active();
     EXPECT_EQ(frame->windowTitle(), "small.sin");
     EXPECT_EQ(frame->document().channelCount(), 160);
-    FlexGrid& grid = frame->view().grid();
-    EXPECT_EQ(grid.rows(), 161);
-    EXPECT_EQ(grid.textMatrix(160, 0), "160");
-    EXPECT_EQ(grid.textMatrix(7, 0), "  7");
+    ChannelTableView& grid = frame->view().grid();
+    EXPECT_EQ(grid.model()->rowCount(), 160);
+    EXPECT_EQ(grid.cellText(160, 0), "160");
+    EXPECT_EQ(grid.cellText(7, 0), "  7");
     EXPECT_EQ(main().commandAction(cmd::RecentFile1)->text().left(3), "&1 ");
     EXPECT_TRUE(main().commandAction(cmd::RecentFile1)->text().endsWith("small.sin"));
 
@@ -80,8 +80,8 @@ TEST_F(Documents, AModelChangeSetsUpTheRowsOfEveryWindowOfTheDocument) {
     };
     trigger(cmd::ModelInformation);
     EXPECT_EQ(m_dialogs.windowDialogs.modelInformationRuns, 1);
-    EXPECT_EQ(first->view().grid().rows(), 200);
-    EXPECT_EQ(first->view().grid().textMatrix(199, 0), "199");
+    EXPECT_EQ(first->view().grid().model()->rowCount(), 199);
+    EXPECT_EQ(first->view().grid().cellText(199, 0), "199");
 }
 
 TEST_F(Documents, ShortFileIsReportedByNameAndOpensNothing) {
@@ -307,8 +307,7 @@ TEST_F(Documents, AFileDroppedOnAnOpenEditorOpensIt) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(q(path))});
     ChannelView& view = active()->view();
-    view.grid().setCol(1);
-    view.grid().setRow(1);
+    view.grid().setCurrentCell({1, 1});
     view.editing().showEditor(0);
     view.toneBox()->show(); // both text fields open at once: a drop on either
     for (QWidget* editor : {static_cast<QWidget*>(view.frequencyEdit()),

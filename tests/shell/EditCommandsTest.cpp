@@ -4,6 +4,7 @@
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelTable.h"
+#include "data/DocumentState.h"
 #include "qtsupport/CommandIds.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -114,6 +116,9 @@ TEST_F(EditCommands, InsertAndDeleteMoveTheChannelsBelow) {
     programChannelTwo();
     focusGrid(1);
     trigger(cmd::InsertChannel);
+    EXPECT_FALSE(enabled(cmd::EditUndo)) << "an empty channel needs no room";
+    focusGrid(2);
+    trigger(cmd::InsertChannel);
     EXPECT_EQ(cell(3, 1), "145.50000");
     EXPECT_EQ(cell(2, 1), "");
     EXPECT_EQ(rowBytes(3)[14], 0x5A);
@@ -125,6 +130,39 @@ TEST_F(EditCommands, InsertAndDeleteMoveTheChannelsBelow) {
     EXPECT_EQ(menuText(cmd::EditUndo), "&Undo Delete 1 Channel\tCtrl+Z");
     trigger(cmd::EditUndo);
     EXPECT_EQ(cell(2, 1), "145.50000");
+}
+
+TEST_F(EditCommands, InsertWithoutAnEmptyChannelBelowRefusesAndChangesNothing) {
+    for (int ch = 1; ch <= 199; ++ch)
+        document().sheet().setCellText(ch, 1, ch == 3 ? "" : "145.50000");
+    document().sheet().setCellText(3, 1, "");
+    focusGrid(5);
+    const DocumentState before =
+        DocumentState::capture(document().sheet(), document().image(), 199);
+    m_prompter.answer(PromptAnswer::Ok);
+    trigger(cmd::InsertChannel);
+    EXPECT_EQ(m_prompter.texts(),
+              std::vector<std::string>{"No empty channel below channel 5 to make room"});
+    EXPECT_EQ(DocumentState::capture(document().sheet(), document().image(), 199), before);
+    EXPECT_FALSE(enabled(cmd::EditUndo));
+}
+
+TEST_F(EditCommands, TheStatusBarCountsChannelsOutsideTheBandOnlyWhenThereAreAny) {
+    main().refreshCommands();
+    EXPECT_TRUE(main().bandPane().isHidden());
+    focusGrid(4);
+    store("446");
+    main().refreshCommands();
+    EXPECT_FALSE(main().bandPane().isHidden());
+    EXPECT_EQ(main().bandPane().text(), "1 channel outside the band");
+    focusGrid(9);
+    store("440.5");
+    main().refreshCommands();
+    EXPECT_EQ(main().bandPane().text(), "2 channels outside the band");
+    trigger(cmd::EditUndo);
+    trigger(cmd::EditUndo);
+    main().refreshCommands();
+    EXPECT_TRUE(main().bandPane().isHidden());
 }
 
 TEST_F(EditCommands, ABadPasteChangesNothingAndSaysWhy) {
@@ -187,10 +225,10 @@ TEST_F(EditCommands, AnOptionsOkThatChangesSomethingIsOneStep) {
         doc.updateChannelCountFromModel();
     };
     trigger(cmd::ModelInformation);
-    EXPECT_EQ(grid().rows(), 161);
+    EXPECT_EQ(grid().model()->rowCount(), 160);
     EXPECT_EQ(menuText(cmd::EditUndo), "&Undo Model Information\tCtrl+Z");
     trigger(cmd::EditUndo);
-    EXPECT_EQ(grid().rows(), 200);
+    EXPECT_EQ(grid().model()->rowCount(), 199);
     EXPECT_EQ(document().image()[RadioImage::ModelTypeOffset], 0);
 
     m_dialogs.windowDialogs.onModelInformation = {};

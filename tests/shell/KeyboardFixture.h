@@ -23,7 +23,7 @@ protected:
     }
 
     [[nodiscard]] ChannelView& view() { return active()->view(); }
-    [[nodiscard]] FlexGrid& grid() { return view().grid(); }
+    [[nodiscard]] ChannelTableView& grid() { return view().grid(); }
     [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
     void press(QKeyCombination key) {
         QWidget* target = focused() != nullptr ? focused() : &main();
@@ -31,8 +31,7 @@ protected:
         flushDeletes();
     }
     void focusGrid(int row = 1, int col = 1) {
-        grid().setRow(row);
-        grid().setCol(col);
+        grid().setCurrentCell({row, col});
         grid().setFocus();
         ASSERT_EQ(focused(), &grid());
     }

@@ -6,9 +6,12 @@
 #include "shell/CommandRouter.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/TarnDocument.h"
 #include "view/ChannelView.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -63,13 +66,14 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     // Ctrl+C is Copy: the ports keep their letters only.
     QStringList setup{"COM1(&P)|32773", "COM2(&Q)|32775", "COM3(&S)|32776", "COM4(&T)|32777", "-"};
 #ifndef _WIN32
-    setup.append("P&orts...|32783");
+    setup.append({"P&orts...|32783", "-"});
 #endif
+    setup.append("&Language|32800");
     EXPECT_EQ(menus[4], setup);
     EXPECT_EQ(menus[5], (QStringList{"&Toolbar|59392", "&Status Bar|59393"}));
     EXPECT_EQ(menus[6], (QStringList{"&New Window|57648", "&Cascade|57650", "&Tile|57651",
                                      "&Arrange Icons|57649"}));
-    EXPECT_EQ(menus[7], (QStringList{"&About ...|57664"}));
+    EXPECT_EQ(menus[7], (QStringList{"TARN &Help\tF1|57670", "-", "&About ...|57664"}));
 }
 
 TEST_F(Menus, PromptsSplitIntoStatusTextAndTooltip) {
@@ -100,7 +104,8 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
     ASSERT_TRUE(start());
     trigger(cmd::FileClose);
     ASSERT_EQ(documentCount(), 0U);
-    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393, 57664, 32795, 32796};
+    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393,
+                           57664, 32795, 32796, 32800, 57670};
 #ifndef _WIN32
     // The ports are the program's setting, not a document's.
     expected.insert(32783);
@@ -142,15 +147,49 @@ TEST_F(Menus, PortsChoosesTheDevicesWithOrWithoutADocument) {
 
 TEST_F(Menus, EditDataAsksThenMakesTheFirstCellCurrent) {
     ASSERT_TRUE(start());
-    FlexGrid& grid = active()->view().grid();
-    grid.setRow(5);
-    grid.setCol(3);
+    ChannelTableView& grid = active()->view().grid();
+    grid.setCurrentCell({5, 3});
     m_prompter.answer(PromptAnswer::Ok);
     trigger(cmd::EditData);
     EXPECT_EQ(m_prompter.texts(),
               std::vector<std::string>{"Please directly double click inside the table"});
-    EXPECT_EQ(grid.row(), 1);
-    EXPECT_EQ(grid.col(), 1);
+    EXPECT_EQ(grid.currentCell(), (CellEditRules::Cell{1, 1}));
+}
+
+// A right-click on the cells or on the channel numbers offers the Edit menu's channel
+// commands, for the channels chosen.
+TEST_F(Menus, RightClickOffersTheChannelCommands) {
+    ASSERT_TRUE(start());
+    ChannelTableView& grid = active()->view().grid();
+    active()->document().storeCell(4, 1, "145.50000");
+    const auto menuAt = [&](QWidget* widget, QPoint at) -> QMenu* {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QCoreApplication::sendEvent(widget, &event);
+        for (QMenu* menu : grid.findChildren<QMenu*>()) {
+            if (menu->isVisible())
+                return menu;
+        }
+        return nullptr;
+    };
+    grid.selectChannels(3, 4);
+    QMenu* menu = menuAt(grid.viewport(), grid.cellRect({4, 2}).center());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(
+        describe(*menu),
+        (QStringList{"&Undo\tCtrl+Z|57643", "&Redo\tCtrl+Y|57644", "-", "Cu&t\tCtrl+X|57635",
+                     "&Copy\tCtrl+C|57634", "&Paste\tCtrl+V|57637", "C&lear Channels\tDel|57632",
+                     "-", "&Insert Channel|32784", "&Delete Channel|32785"}));
+    QAction* clear = menu->actions().at(6);
+    menu->close();
+    clear->trigger();
+    EXPECT_EQ(active()->document().sheet().cellText(4, 1), "") << "the chosen channels cleared";
+
+    QHeaderView* numbers = grid.verticalHeader();
+    const QPoint onSeven(4, numbers->sectionViewportPosition(6) + 2);
+    menu = menuAt(numbers->viewport(), onSeven);
+    ASSERT_NE(menu, nullptr);
+    menu->close();
+    EXPECT_EQ(grid.selectedChannels(), std::vector<int>{7});
 }
 
 TEST_F(Menus, AboutCommandRunsTheAboutBox) {

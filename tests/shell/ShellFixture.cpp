@@ -24,6 +24,9 @@ void ShellFixture::SetUp() {
     qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
     m_app = std::make_unique<TarnApplication>(m_prompter, m_dialogs);
     m_app->setDumpDirectory(m_dir.path().toStdString());
+    // English unless a test chooses otherwise, whatever the machine's launcher holds.
+    m_app->setLanguageProfile(m_dir.filePath(QStringLiteral("QX32_V.INI")).toStdString());
+    m_app->setLocaleName("C");
     // On a real display the pointer would otherwise rest over the new windows, and its moves
     // count as the user's.
     QCursor::setPos(QGuiApplication::primaryScreen()->geometry().topLeft());

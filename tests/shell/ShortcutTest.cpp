@@ -27,7 +27,7 @@ TEST_F(Keys, MenuKeysRunTheirCommandsFromTheGrid) {
     m_prompter.answer(PromptAnswer::Ok);
     press(Qt::CTRL | Qt::Key_G);
     EXPECT_EQ(m_prompter.texts(), std::vector<std::string>{EditDataText});
-    EXPECT_EQ(grid().row(), 1);
+    EXPECT_EQ(grid().currentCell().row, 1);
 
     press(Qt::CTRL | Qt::Key_C);
     EXPECT_EQ(QApplication::clipboard()->text().section('\n', 1),
@@ -74,7 +74,7 @@ TEST_F(Keys, AnOpenEditorKeepsItsTextKeysAndLetsTheOthersThrough) {
     m_prompter.answer(PromptAnswer::Ok);
     press(Qt::CTRL | Qt::Key_G);
     EXPECT_EQ(m_prompter.texts(), std::vector<std::string>{EditDataText});
-    EXPECT_EQ(grid().textMatrix(2, 1), "433.50000") << "the value is stored as the cell is left";
+    EXPECT_EQ(grid().cellText(2, 1), "433.50000") << "the value is stored as the cell is left";
 }
 
 TEST_F(Keys, WithoutADocumentOnlyTheAvailableCommandsReact) {

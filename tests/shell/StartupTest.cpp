@@ -44,7 +44,7 @@ TEST_F(Startup, OpensCentredMainWindowWithOneNewDocument) {
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->windowTitle(), "Edit Channel Data1");
     EXPECT_EQ(child->document().channelCount(), 199);
-    EXPECT_EQ(child->view().grid().rows(), 200);
+    EXPECT_EQ(child->view().grid().model()->rowCount(), 199);
     EXPECT_FALSE(child->document().isModified());
     EXPECT_LE(child->width(), DocumentWindow::InitialWidth);
     EXPECT_LE(child->height(), DocumentWindow::InitialHeight);
@@ -93,7 +93,7 @@ TEST_F(Startup, FileOnTheCommandLineOpensAfterTheQuestion) {
     EXPECT_EQ(m_prompter.prompts()[0].icon, PromptIcon::Warning);
     ASSERT_EQ(documentCount(), 1U);
     EXPECT_EQ(active()->windowTitle(), "radio.sin");
-    EXPECT_EQ(active()->view().grid().rows(), 161);
+    EXPECT_EQ(active()->view().grid().model()->rowCount(), 160);
 }
 
 TEST_F(Startup, UnreadableOrRefusedCommandLineFileEndsTheProgram) {
@@ -127,7 +127,7 @@ TEST_F(Startup, StatusBarShowsIdleTextAndLockKeyPanes) {
 
 TEST_F(Startup, PointerHelpFromTheViewGoesToTheMessagePane) {
     ASSERT_TRUE(start());
-    FlexGrid& grid = active()->view().grid();
+    ChannelTableView& grid = active()->view().grid();
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QCoreApplication::sendEvent(&grid, &enter);
     EXPECT_EQ(main().statusBar()->currentMessage().toStdString(), ChannelView::GridHelp);
@@ -171,7 +171,7 @@ TEST_F(Startup, NoBuiltInKeyClosesADocumentWindowOrDropsATypedValue) {
     main().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
     DocumentWindow* frame = active();
-    FlexGrid& grid = frame->view().grid();
+    ChannelTableView& grid = frame->view().grid();
     grid.setFocus();
     QTest::keyClick(&grid, Qt::Key_1);
     QLineEdit* editor = frame->view().frequencyEdit();
@@ -261,6 +261,9 @@ TEST(AboutDialog, ShowsIconVersionAndOrnamentWithDefaultOk) {
     AboutDialog about;
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.versionLabel().text(), " Communication Software - 4.0 ");
+    EXPECT_EQ(about.packageVersionLabel().text(), "Version 1.0.0");
+    EXPECT_FALSE(
+        about.packageVersionLabel().geometry().intersects(about.versionLabel().geometry()));
     EXPECT_EQ(about.ornamentLabel().text(), "══════════════★═══★═══★═══════════════");
     EXPECT_FALSE(about.icon().pixmap().isNull());
     EXPECT_TRUE(about.okButton().isDefault());

@@ -67,7 +67,7 @@ protected:
 
 TEST_F(TransferShellTest, CompletedReadMarksTheDocumentSoClosingAsks) {
     read();
-    EXPECT_EQ(view().grid().rows(), 161);
+    EXPECT_EQ(view().grid().model()->rowCount(), 160);
     EXPECT_TRUE(active()->document().isModified());
     m_prompter.answer(PromptAnswer::No);
     trigger(cmd::FileClose);
@@ -79,15 +79,15 @@ TEST_F(TransferShellTest, CompletedReadMarksTheDocumentSoClosingAsks) {
 TEST_F(TransferShellTest, ACompletedReadIsOneStepThatUndoTakesBack) {
     const RadioImage before = active()->document().image();
     read();
-    ASSERT_EQ(view().grid().rows(), 161);
+    ASSERT_EQ(view().grid().model()->rowCount(), 160);
     const RadioImage received = active()->document().image();
     trigger(cmd::EditUndo);
     EXPECT_EQ(active()->document().image(), before);
-    EXPECT_EQ(view().grid().rows(), 200);
+    EXPECT_EQ(view().grid().model()->rowCount(), 199);
     EXPECT_FALSE(active()->document().isModified());
     trigger(cmd::EditRedo);
     EXPECT_EQ(active()->document().image(), received);
-    EXPECT_EQ(view().grid().rows(), 161);
+    EXPECT_EQ(view().grid().model()->rowCount(), 160);
 }
 
 TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
@@ -102,8 +102,8 @@ TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
     main().mdiClient().setActiveSubWindow(first);
     read();
     // Saving from the other window must not put its older grid over what was read.
-    EXPECT_EQ(other.grid().rows(), 161);
-    EXPECT_EQ(other.grid().textMatrix(1, 1), "146.52500");
+    EXPECT_EQ(other.grid().model()->rowCount(), 160);
+    EXPECT_EQ(other.grid().cellText(1, 1), "146.52500");
 }
 
 TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
@@ -129,7 +129,7 @@ TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
     EXPECT_TRUE(checked);
     EXPECT_EQ(first->radioLink().direction(), TransferDirection::Read);
     EXPECT_FALSE(other->radioLink().progressDialog().hasWindow());
-    EXPECT_EQ(view().grid().rows(), 161) << "the read completed";
+    EXPECT_EQ(view().grid().model()->rowCount(), 160) << "the read completed";
     EXPECT_TRUE(enabled(cmd::ReadFromRadio));
     EXPECT_TRUE(enabled(cmd::WriteToRadio));
 }
@@ -152,7 +152,7 @@ TEST_F(TransferShellTest, NothingThatOpensAWindowRunsWhileATransferRuns) {
     read();
     EXPECT_TRUE(checked);
     EXPECT_TRUE(m_prompter.texts().empty());
-    EXPECT_EQ(view().grid().rows(), 161) << "the read completed";
+    EXPECT_EQ(view().grid().model()->rowCount(), 160) << "the read completed";
     EXPECT_TRUE(enabled(cmd::FileOpen));
     EXPECT_TRUE(enabled(cmd::ModelInformation));
 }
@@ -265,7 +265,7 @@ TEST_F(TransferShellTest, ABackupThatCannotBeKeptIsAWarningAfterTheTransfer) {
     read();
     ASSERT_EQ(m_prompter.texts().size(), 1U);
     EXPECT_EQ(m_prompter.texts()[0].rfind(RadioLink::BackupFailedText, 0), 0U);
-    EXPECT_EQ(active()->view().grid().rows(), 161) << "the read itself counts";
+    EXPECT_EQ(active()->view().grid().model()->rowCount(), 160) << "the read itself counts";
 }
 
 TEST_F(TransferShellTest, VerifyAfterWriteIsAKeptCheckedItem) {

@@ -79,7 +79,7 @@ TEST_F(CliTest, ApplyRoundTripsShowAndStoresEdits) {
 TEST_F(CliTest, ApplyRefusesBadCellsOneLineEachAndWritesNothing) {
     ASSERT_EQ(run({"new", path("a.sin")}), 0);
     std::string table =
-        tableWith(path("a.sin"), 2, "  1\t99.99999\t145.0025\tD999N\tOFF\thigh\tLocked");
+        tableWith(path("a.sin"), 2, "  1\t99.99999\t145.0025\tD999N\tOFF\tmax\tLocked");
     writeText("t.tsv", table);
     EXPECT_EQ(run({"apply", path("a.sin"), path("t.tsv"), "-o", path("b.sin")}), 1);
     const std::string messages = err.str();
@@ -179,7 +179,7 @@ TEST_F(CliTest, ApplyReadsTheTableFromStandardInputAndWritesTheImageToStandardOu
 }
 
 TEST_F(CliTest, EveryVerbDocumentsItsExitStatuses) {
-    for (const char* verb : {"new", "show", "apply", "read", "write", "ports"}) {
+    for (const char* verb : {"new", "show", "check", "apply", "read", "write", "ports"}) {
         ASSERT_EQ(run({verb, "--help"}), 0);
         EXPECT_NE(out.str().find("Exit status:\n  0    done\n"), std::string::npos) << verb;
     }

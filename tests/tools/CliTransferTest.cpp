@@ -1,3 +1,4 @@
+#include "data/ChannelCodec.h"
 #include "data/SinFile.h"
 #include "link/RadioTransfer.h"
 #include "tests/support/PtyRadioFixture.h"
@@ -104,6 +105,34 @@ TEST_F(CliTransferTest, FailuresExitWithTheirStatusAndTheMessage) {
 
     EXPECT_EQ(run({"write", "--port", radio.devicePath(), path("missing.sin")}), Failure);
     EXPECT_NE(err.str().find("missing.sin"), std::string::npos) << err.str();
+}
+
+TEST_F(CliTransferTest, AChannelOutsideTheBandIsWrittenAfterOneWarningLine) {
+    PtyRadioFixture radio;
+    radio.start();
+    RadioImage image = RadioImage::newDocument();
+    for (const int channel : {3, 3, 12}) {
+        auto row = image.row(static_cast<std::size_t>(channel - 1));
+        ChannelCodec::encodeFrequency(44600000, row.subspan<0, 4>());
+        ChannelCodec::encodeFrequency(channel == 3 ? 14652000 : 17400000, row.subspan<4, 4>());
+    }
+    SinFile::store(path("uhf.sin"), image);
+    ASSERT_EQ(run({"write", "--port", radio.devicePath(), path("uhf.sin")}), Success) << err.str();
+    const std::string warning = "tarn-cli: warning: channels outside the band VHF: 136-174MHz "
+                                "of the model, which the radio cannot use: 3, 12\n";
+    const auto at = err.str().find(warning);
+    ASSERT_NE(at, std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find("warning", at + 1 + warning.size()), std::string::npos);
+    EXPECT_NE(err.str().find("wrote"), std::string::npos) << "written as it is";
+
+    // In the band, edges included: no warning.
+    image = RadioImage::newDocument();
+    auto row = image.row(0);
+    ChannelCodec::encodeFrequency(13600000, row.subspan<0, 4>());
+    ChannelCodec::encodeFrequency(17400000, row.subspan<4, 4>());
+    SinFile::store(path("vhf.sin"), image);
+    ASSERT_EQ(run({"write", "--port", radio.devicePath(), path("vhf.sin")}), Success) << err.str();
+    EXPECT_EQ(err.str().find("warning"), std::string::npos) << err.str();
 }
 
 TEST_F(CliTransferTest, AWriteThatStopsPartWayExitsWithItsOwnStatus) {

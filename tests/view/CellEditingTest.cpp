@@ -4,6 +4,7 @@
 #include "data/ToneTable.h"
 #include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/TestPrompter.h"
+#include "tests/support/TypedNames.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,13 +20,17 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace tarn {
 namespace {
 
-const std::string RangeText = "Error Data Format，Please input again";
+const std::string RangeText =
+    "Error Data Format，Please input again\nThe frequency must lie between 100 and 600 MHz.";
+const std::string NoNumberText = "Error Data Format，Please input again\nThis is not a number.";
+const std::string ToneText = "Please choose a tone or code from the list";
 const std::string StepText = "Error data Value，Please input according the step value(6.25K/5k)";
 const std::string NumberText = "Please input Number";
 
@@ -40,9 +45,9 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
     }
 
-    [[nodiscard]] FlexGrid& grid() { return view.grid(); }
+    [[nodiscard]] ChannelTableView& grid() { return view.grid(); }
     [[nodiscard]] std::string cell(int row, int col) {
-        return grid().textMatrix(row, col).toStdString();
+        return grid().cellText(row, col).toStdString();
     }
     [[nodiscard]] std::vector<std::string> rowTexts(int row) {
         std::vector<std::string> texts;
@@ -59,16 +64,21 @@ protected:
 
     // A press on the cell, as the user's mouse would give it.
     void click(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
-        grid().scrollToItem(grid().item(row - 1, col - 1));
-        const QRect rect = grid().cellRect(row, col);
-        const QPoint at = grid().viewport()->mapFrom(&grid(), rect.center());
-        QTest::mouseClick(grid().viewport(), button, {}, at);
+        grid().scrollTo(grid().channels().indexOf(row, col));
+        QTest::mouseClick(grid().viewport(), button, {}, grid().cellRect({row, col}).center());
     }
     // Makes the cell current with the grid focused, no editor open.
     void select(int row, int col) {
-        grid().setRow(row);
-        grid().setCol(col);
+        grid().setCurrentCell({row, col});
         grid().setFocus();
+    }
+    void goToRow(int row) { grid().setCurrentCell({row, grid().currentCell().column}); }
+    // Adds cells of one channel to the selection, as a drag over them would.
+    void selectAlso(int row, int firstCol, int lastCol) {
+        const ChannelProxyModel& channels = grid().channels();
+        grid().selectionModel()->select(
+            QItemSelection(channels.indexOf(row, firstCol), channels.indexOf(row, lastCol)),
+            QItemSelectionModel::Select);
     }
     // Keys go wherever the focus is, as typing does.
     void type(const QString& text) {
@@ -102,7 +112,7 @@ TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
         {"128.01", "128.01000", ""},    {"256.02", "256.02000", ""},
         {"524.20625", "524.20625", ""}, {"145.5kHz", "145.50000", ""},
         {"  146.52", "146.52000", ""},  {"99.99999", "", RangeText},
-        {"600.00001", "", RangeText},   {"abc", "", RangeText},
+        {"600.00001", "", RangeText},   {"abc", "", NoNumberText},
         {"-145", "", RangeText},        {"145.0025", "", StepText},
         {"145.006259", "", StepText},
     };
@@ -120,6 +130,11 @@ TEST_F(CellEditingTest, FrequenciesAreCheckedOnTheTextThatIsStored) {
             << c.typed;
         if (!c.message.empty()) {
             EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
+            // The refused text waits over its cell to be mended.
+            EXPECT_EQ(focused(), view.frequencyEdit()) << c.typed;
+            EXPECT_EQ(view.frequencyEdit()->selectedText(), c.typed) << c.typed;
+            EXPECT_EQ(grid().currentCell().column, 1) << c.typed;
+            key(Qt::Key_Escape);
         }
         ++row;
     }
@@ -133,29 +148,29 @@ TEST_F(CellEditingTest, AChannelIsProgrammedWithTheKeyboardAlone) {
     // A new channel gets its defaults, and Enter opens TX Freq with the value selected.
     EXPECT_EQ(rowTexts(3),
               (std::vector<std::string>{"446.00000", "446.00000", "OFF", "OFF", "High", "Lock"}));
-    EXPECT_EQ(grid().col(), 2);
+    EXPECT_EQ(grid().currentCell().column, 2);
     ASSERT_EQ(focused(), view.frequencyEdit());
     EXPECT_EQ(view.frequencyEdit()->selectedText(), "446.00000");
 
     type("446.5");
     enter();
-    ASSERT_EQ(grid().col(), 3);
+    ASSERT_EQ(grid().currentCell().column, 3);
     EXPECT_FALSE(view.toneBox()->isHidden());
     EXPECT_EQ(view.toneBox()->currentText(), "OFF");
     type("88.5");
     enter();
-    ASSERT_EQ(grid().col(), 4);
+    ASSERT_EQ(grid().currentCell().column, 4);
     type("d023n");
     enter();
-    ASSERT_EQ(grid().col(), 5);
+    ASSERT_EQ(grid().currentCell().column, 5);
     EXPECT_FALSE(view.powerBox()->isHidden());
     key(Qt::Key_Down);
     enter();
 
-    EXPECT_EQ(rowTexts(3), (std::vector<std::string>{"446.00000", "446.50000", "88.5", "d023n",
+    EXPECT_EQ(rowTexts(3), (std::vector<std::string>{"446.00000", "446.50000", "88.5", "D023N",
                                                      "Middle", "Lock"}));
-    EXPECT_EQ(grid().row(), 4);
-    EXPECT_EQ(grid().col(), 1);
+    EXPECT_EQ(grid().currentCell().row, 4);
+    EXPECT_EQ(grid().currentCell().column, 1);
     EXPECT_EQ(focused(), view.frequencyEdit());
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(prompter.prompts().empty());
@@ -199,14 +214,75 @@ TEST_F(CellEditingTest, EmptyingAFrequencyEmptiesWhatDependsOnIt) {
     enter();
     EXPECT_EQ(rowTexts(2), (std::vector<std::string>{"", "", "", "", "", "UnLock"}));
 
-    // A refused frequency is an emptied one.
+    // A refused frequency empties nothing: its text stays open until mended or dropped.
     setRow(3, full);
     prompter.answer(PromptAnswer::Ok);
     typeInto(3, 2, "1");
     click(7, 1);
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{RangeText});
-    EXPECT_EQ(rowTexts(3),
-              (std::vector<std::string>{"145.50000", "", "67.0", "", "Low", "UnLock"}));
+    EXPECT_EQ(rowTexts(3), full);
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(view.frequencyEdit()->isHidden());
+    EXPECT_EQ(rowTexts(3), full);
+}
+
+// Every way of leaving a cell that holds a refused value: the message, then the same cell
+// with its editor open over it, the text selected, and nothing stored.
+TEST_F(CellEditingTest, ARefusedValueKeepsItsEditorWhicheverWayTheCellIsLeft) {
+    const std::vector<std::string> full = {"145.50000", "145.50000", "100.0",
+                                           "D023N",     "Low",       "UnLock"};
+    struct Case {
+        int col;
+        const char* typed;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {1, "146.523", StepText}, {2, "99", RangeText}, {3, "100.05", ToneText},
+        {4, "D023", ToneText},    {3, "abc", ToneText},
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"Enter", [&] { enter(); }},
+        {"Tab", [&] { key(Qt::Key_Tab); }},
+        {"mouse", [&] { click(9, 1); }},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [way, leave] : ways) {
+            setRow(2, full);
+            prompter.clear();
+            prompter.answer(PromptAnswer::Ok);
+            typeInto(2, c.col, c.typed);
+            leave();
+            const std::string what = std::string(c.typed) + " by " + way;
+            EXPECT_EQ(prompter.texts(), std::vector<std::string>{c.message}) << what;
+            EXPECT_EQ(rowTexts(2), full) << what;
+            EXPECT_EQ(grid().currentCell().row, 2) << what;
+            EXPECT_EQ(grid().currentCell().column, c.col) << what;
+            QWidget* editor = view.editing().openEditor();
+            ASSERT_NE(editor, nullptr) << what;
+            const QString selected = c.col <= 2 ? view.frequencyEdit()->selectedText()
+                                                : view.toneBox()->lineEdit()->selectedText();
+            EXPECT_EQ(selected.toStdString(), c.typed) << what;
+            EXPECT_TRUE(editor->isAncestorOf(focused()) || editor == focused()) << what;
+            key(Qt::Key_Escape);
+            EXPECT_EQ(view.editing().openEditor(), nullptr) << what;
+        }
+    }
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(CellEditingTest, TheGridTakesTypedTonesByTheRuleOfEveryPath) {
+    setRow(2, {"145.50000", "145.50000", "100.0", "OFF", "Low", "UnLock"});
+    for (const test::TypedName& c : test::typedTones()) {
+        prompter.clear();
+        if (c.stored.empty())
+            prompter.answer(PromptAnswer::Ok);
+        typeInto(2, 3, c.typed);
+        enter();
+        EXPECT_EQ(cell(2, 3), c.stored.empty() ? "100.0" : c.stored) << c.typed;
+        EXPECT_EQ(prompter.texts().size(), c.stored.empty() ? 1u : 0u) << c.typed;
+        key(Qt::Key_Escape);
+        document.sheet().setCellText(2, 3, "100.0");
+    }
 }
 
 TEST_F(CellEditingTest, TonesAndChoicesNeedAFrequencyAndAKnownText) {
@@ -218,12 +294,15 @@ TEST_F(CellEditingTest, TonesAndChoicesNeedAFrequencyAndAKnownText) {
     EXPECT_EQ(cell(4, 5), "");
 
     setRow(5, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    prompter.answer(PromptAnswer::Ok);
     typeInto(5, 3, "xyz");
     enter();
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{ToneText});
     EXPECT_EQ(cell(5, 3), "OFF");
+    // The refused text is selected: typing replaces it.
     type("d754i");
     click(5, 6);
-    EXPECT_EQ(cell(5, 4), "d754i");
+    EXPECT_EQ(cell(5, 3), "D754I") << "stored in the list's spelling";
     // The lock box opens by a press only and loads the cell.
     EXPECT_EQ(view.lockBox()->currentText(), "Lock");
     key(Qt::Key_Down);
@@ -236,38 +315,38 @@ TEST_F(CellEditingTest, AToneChosenOverASelectionSetsOnlyToneColumns) {
     setRow(6, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
     click(6, 3);
     type("88.5");
-    grid().setRangeSelected({5, 2, 5, 3}, true);
+    selectAlso(6, 3, 4);
     view.editing().commitEditor();
     EXPECT_EQ(cell(6, 3), "88.5");
     EXPECT_EQ(cell(6, 4), "88.5");
 
     click(6, 3);
     type("D023N");
-    grid().setRangeSelected({5, 2, 5, 5}, true);
+    selectAlso(6, 3, 6);
     view.editing().commitEditor();
     EXPECT_EQ(rowTexts(6), (std::vector<std::string>{"145.50000", "145.50000", "D023N", "88.5",
                                                      "High", "Lock"}));
 }
 
 TEST_F(CellEditingTest, EnterOnTheLastRowStoresAndHandsOnATab) {
-    const int last = grid().rows() - 1;
+    const int last = grid().model()->rowCount();
     setRow(last, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
     click(last, 5);
     key(Qt::Key_Down);
     enter();
     EXPECT_EQ(cell(last, 5), "Middle");
-    EXPECT_EQ(grid().row(), last);
+    EXPECT_EQ(grid().currentCell().row, last);
     EXPECT_TRUE(view.powerBox()->isHidden());
     EXPECT_NE(focused(), view.powerBox());
 
     // On the grid, Enter moves right, and in CHN Lock leaves the grid.
     select(last, 2);
     enter();
-    EXPECT_EQ(grid().col(), 3);
+    EXPECT_EQ(grid().currentCell().column, 3);
     EXPECT_TRUE(view.toneBox()->isHidden());
     select(last, 6);
     enter();
-    EXPECT_EQ(grid().col(), 6);
+    EXPECT_EQ(grid().currentCell().column, 6);
     EXPECT_TRUE(view.lockBox()->isHidden());
 }
 
@@ -324,7 +403,7 @@ TEST_F(CellEditingTest, EscapeClosesTheEditorAndKeepsTheStoredValue) {
     key(Qt::Key_Escape);
     EXPECT_TRUE(view.toneBox()->isHidden());
     EXPECT_TRUE(view.powerBox()->isHidden());
-    grid().setRow(3);
+    goToRow(3);
     EXPECT_EQ(rowTexts(2),
               (std::vector<std::string>{"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"}));
     EXPECT_FALSE(document.isModified());
@@ -346,16 +425,15 @@ TEST_F(CellEditingTest, ScrollingDropsWhatWasTyped) {
 
 TEST_F(CellEditingTest, APressOnTheEdgeOfTheEditedCellKeepsWhatIsTyped) {
     typeInto(2, 1, "433");
-    const QRect rect = grid().cellRect(2, 1);
-    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
-                      grid().viewport()->mapFrom(&grid(), rect.bottomRight() - QPoint(1, 1)));
+    const QRect rect = grid().cellRect({2, 1});
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, rect.bottomRight() - QPoint(1, 1));
     EXPECT_EQ(view.frequencyEdit()->text(), "433");
     EXPECT_EQ(focused(), view.frequencyEdit());
 }
 
 TEST_F(CellEditingTest, AnOpenValueIsStoredWhenTheGridMovesOutOfSight) {
     typeInto(1, 1, "430.125");
-    grid().setRow(190);
+    goToRow(190);
     EXPECT_EQ(cell(1, 1), "430.12500");
     EXPECT_EQ(cell(1, 2), "430.12500");
 }
@@ -367,8 +445,7 @@ TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
     QLineEdit* edit = view.frequencyEdit();
     EXPECT_EQ(edit->text(), "4");
     EXPECT_EQ(edit->cursorPosition(), 1);
-    const QRect rect = grid().cellRect(4, 2);
-    EXPECT_EQ(edit->geometry(), rect.translated(-3, -3));
+    EXPECT_EQ(edit->geometry(), grid().cellRect({4, 2})) << "the editor covers its cell";
     key(Qt::Key_Backspace);
     type("145.5");
 
@@ -383,9 +460,13 @@ TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
     prompter.clear();
     prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
     view.editing().commitEditor();
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{NoNumberText});
+    EXPECT_EQ(edit->text(), "x") << "refused, and kept for mending";
+    (void)view.editing().cancelEditor();
+    document.sheet().setCellText(4, 1, "");
     select(4, 1);
     type("x");
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{RangeText, NumberText}));
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{NoNumberText, NumberText}));
     EXPECT_EQ(edit->text(), "");
     EXPECT_FALSE(edit->isHidden());
 
@@ -393,7 +474,8 @@ TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
     select(4, 3);
     type("1");
     EXPECT_EQ(view.toneBox()->currentText(), "1");
-    EXPECT_EQ(view.toneBox()->geometry().topLeft(), grid().cellRect(4, 3).topLeft() - QPoint(3, 3));
+    EXPECT_EQ(view.toneBox()->geometry(), grid().cellRect({4, 3}));
+    key(Qt::Key_Escape); // "1" names no tone
     select(4, 5);
     type("l");
     EXPECT_EQ(view.powerBox()->currentText(), "Low");
@@ -407,7 +489,7 @@ TEST_F(CellEditingTest, TypingLeavesTheClipboardAlone) {
     typeInto(6, 1, "145");
     enter();
     select(6, 3);
-    type("7");
+    type("67");
     select(6, 5);
     type("h");
     EXPECT_EQ(QApplication::clipboard()->text(), "kept");
@@ -454,10 +536,9 @@ TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
 
-    view->grid().setRow(7);
-    const QRect rect = view->grid().cellRect(7, 2);
-    QTest::mouseClick(view->grid().viewport(), Qt::LeftButton, {},
-                      view->grid().viewport()->mapFrom(&view->grid(), rect.center()));
+    view->grid().setCurrentCell({7, 1});
+    const QRect rect = view->grid().cellRect({7, 2});
+    QTest::mouseClick(view->grid().viewport(), Qt::LeftButton, {}, rect.center());
     EXPECT_EQ(main.windowTitle(), "Vizuruzu DizaRido");
     EXPECT_EQ(frame->windowTitle(), "Channel Information [Channel-7]");
 
@@ -466,7 +547,7 @@ TEST(CellEditingCaptionTest, DocumentWindowNamesTheCurrentChannel) {
     QTest::keyClick(view->frequencyEdit(), Qt::Key_Left);
     EXPECT_EQ(titles.count(), 0);
     QTest::keyClick(view->frequencyEdit(), Qt::Key_Escape);
-    view->grid().setRow(12);
+    view->grid().setCurrentCell({12, 2});
     QTest::keyClick(&view->grid(), Qt::Key_Down);
     EXPECT_EQ(frame->windowTitle(), "Channel Information [Channel-13]");
 

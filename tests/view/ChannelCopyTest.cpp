@@ -30,7 +30,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
     }
 
-    [[nodiscard]] FlexGrid& grid() { return view.grid(); }
+    [[nodiscard]] ChannelTableView& grid() { return view.grid(); }
     void setRow(int row, const std::vector<const char*>& texts) {
         for (int col = 1; col <= 6; ++col)
             document.sheet().setCellText(row, col, texts[static_cast<std::size_t>(col - 1)]);
@@ -51,20 +51,18 @@ protected:
 };
 
 TEST_F(ChannelCopyTest, TheRowNumbersChooseWholeChannels) {
-    grid().setRow(7);
-    grid().setCol(4);
+    grid().setCurrentCell({7, 4});
     EXPECT_EQ(view.chosenChannels(), std::vector<int>{7}) << "no selection: the current channel";
     pressNumber(3);
-    EXPECT_EQ(grid().row(), 3) << "the current channel is the one chosen";
+    EXPECT_EQ(grid().currentCell().row, 3) << "the current channel is the one chosen";
     pressNumber(5, Qt::ShiftModifier);
     EXPECT_EQ(view.chosenChannels(), (std::vector<int>{3, 4, 5}));
     pressNumber(6, Qt::ControlModifier);
     EXPECT_EQ(view.chosenChannels(), (std::vector<int>{3, 4, 5, 6}));
 
     // A cell range chooses the channels it spans.
-    const QRect cell = grid().cellRect(10, 2);
-    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
-                      grid().viewport()->mapFrom(&grid(), cell.center()));
+    grid().scrollTo(grid().channels().indexOf(10, 2));
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, grid().cellRect({10, 2}).center());
     QTest::keyClick(&grid(), Qt::Key_Down, Qt::ShiftModifier);
     QTest::keyClick(&grid(), Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(view.chosenChannels(), (std::vector<int>{10, 11}));

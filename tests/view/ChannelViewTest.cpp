@@ -7,8 +7,10 @@
 #include "qtsupport/DialogUnits.h"
 #include "tests/support/FakeDocumentDialogs.h"
 #include "tests/support/TestPrompter.h"
+#include "view/ChannelProxyModel.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -38,7 +40,7 @@ protected:
         return found;
     }
 
-    [[nodiscard]] QString cell(int row, int col) { return view.grid().textMatrix(row, col); }
+    [[nodiscard]] QString cell(int row, int col) { return view.grid().cellText(row, col); }
 
     void showView(QSize size = {700, 520}) {
         view.resize(size);
@@ -53,18 +55,68 @@ protected:
     ChannelView view{document, tones, prompter, dialogs};
 };
 
+// The warning of a channel outside the model's band: its own mark, which follows every change
+// of the cell and of the band, and which Compare With's marks leave alone.
+TEST_F(ChannelViewTest, FrequenciesOutsideTheModelsBandCarryAWarningOfTheirOwn) {
+    view.initialUpdate();
+    ChannelProxyModel& channels = view.channels();
+    // A warned cell has its tooltip and its own colour; others have neither.
+    const auto warned = [&](int row, int col) {
+        const QModelIndex index = channels.indexOf(row, col);
+        const bool tip = !index.data(Qt::ToolTipRole).toString().isEmpty();
+        EXPECT_EQ(tip, index.data(Qt::ForegroundRole).isValid()) << row << "," << col;
+        return tip;
+    };
+    const auto set = [&](int row, int col, const char* text) {
+        document.sheet().setCellText(row, col, text);
+    };
+    set(3, 1, "146.52000");
+    set(3, 2, "174.00625"); // one step above "VHF: 136-174MHz"
+    set(4, 1, "136.00000"); // the edges belong to the band
+    set(4, 2, "174.00000");
+    set(5, 1, "446.00000");
+    EXPECT_FALSE(warned(3, 1));
+    EXPECT_TRUE(warned(3, 2));
+    EXPECT_EQ(channels.indexOf(3, 2).data(Qt::ToolTipRole).toString().toStdString(),
+              "Outside the band of the model (VHF: 136-174MHz): the radio cannot use this channel");
+    EXPECT_FALSE(warned(4, 1));
+    EXPECT_FALSE(warned(4, 2));
+    EXPECT_TRUE(warned(5, 1));
+    EXPECT_EQ(view.outOfBandChannels(), 2);
+
+    channels.setCellMarked(3, 2, true);
+    channels.clearMarks();
+    EXPECT_TRUE(warned(3, 2)) << "clearing the comparison's marks keeps it";
+
+    set(3, 2, "146.52000");
+    EXPECT_FALSE(warned(3, 2));
+    EXPECT_EQ(view.outOfBandChannels(), 1);
+
+    // Another band, chosen in Model Information: the marks follow it.
+    dialogs.onModelInformation = [](ChannelDocument& d) { d.image()[RadioImage::BandOffset] = 1; };
+    view.runCommand(cmd::ModelInformation);
+    EXPECT_FALSE(warned(5, 1));
+    EXPECT_TRUE(warned(3, 1));
+    EXPECT_EQ(view.outOfBandChannels(), 2);
+    // A band the lists do not hold checks nothing.
+    dialogs.onModelInformation = [](ChannelDocument& d) { d.image()[RadioImage::BandOffset] = 9; };
+    view.runCommand(cmd::ModelInformation);
+    EXPECT_EQ(view.outOfBandChannels(), 0);
+    EXPECT_FALSE(warned(3, 1));
+}
+
 TEST_F(ChannelViewTest, RowsFollowTheChannelCount) {
     document.setChannelCount(RadioImage::ReducedChannels);
     document.setUpRowsForChannelCount();
     view.initialUpdate();
-    EXPECT_EQ(view.grid().rows(), 161);
+    EXPECT_EQ(view.grid().model()->rowCount(), 160);
     EXPECT_EQ(cell(1, 0), "  1");
     EXPECT_EQ(cell(42, 0), " 42");
     EXPECT_EQ(cell(160, 0), "160");
 
     document.setChannelCount(RadioImage::MaxChannels);
     document.setUpRowsForChannelCount();
-    EXPECT_EQ(view.grid().rows(), 200);
+    EXPECT_EQ(view.grid().model()->rowCount(), 199);
     EXPECT_EQ(cell(199, 0), "199");
 }
 
@@ -81,21 +133,31 @@ TEST_F(ChannelViewTest, FormHoldsTheGridControlAtItsPlace) {
     EXPECT_FALSE(view.handlesCommand(57600)); // File New belongs to the application
 }
 
-TEST_F(ChannelViewTest, ColumnsGetHeadersWidthsAndAlignment) {
-    FlexGrid& grid = view.grid();
-    const int w = grid.colWidthTwips(2);
+TEST_F(ChannelViewTest, ColumnsGetHeadersProportionsAndAlignment) {
     view.initialUpdate();
+    showView();
+    ChannelTableView& grid = view.grid();
     const std::vector<QString> headers = {"Channel NO.", "RX Freq",  "TX Freq", "QT/DQT Dec",
                                           "QT/DQT Enc",  "TX Power", "CHN Lock"};
-    const std::vector<int> widths = {w, w * 3 / 2, w * 3 / 2, w * 5 / 4, w * 5 / 4, w, w};
-    for (int col = 0; col < 7; ++col) {
+    for (int col = 0; col < 7; ++col)
         EXPECT_EQ(cell(0, col), headers[col]);
-        EXPECT_EQ(grid.twipsToPixelsX(grid.colWidthTwips(col)), grid.twipsToPixelsX(widths[col]))
-            << col;
-        EXPECT_EQ(grid.colAlignment(col), FlexGrid::CenterTop);
-    }
-    EXPECT_EQ(grid.rowHeightTwips(0) / 15, grid.rowHeightTwips(2) * 5 / 4 / 15);
-    EXPECT_EQ(grid.cols(), 7);
+    EXPECT_EQ(grid.model()->columnCount(), 6);
+
+    // RX and TX Freq half as wide again as TX Power, the tone columns a quarter.
+    const auto width = [&](int col) { return grid.columnWidth(col - 1); };
+    const int w = width(ChannelCodec::PowerColumn);
+    EXPECT_NEAR(width(ChannelCodec::RxFreqColumn), w * 3 / 2, 2);
+    EXPECT_NEAR(width(ChannelCodec::TxFreqColumn), w * 3 / 2, 2);
+    EXPECT_NEAR(width(ChannelCodec::DecColumn), w * 5 / 4, 2);
+    EXPECT_NEAR(width(ChannelCodec::EncColumn), w * 5 / 4, 2);
+    EXPECT_NEAR(width(ChannelCodec::LockColumn), w, 2);
+    // The numbers are as wide as TX Power, or as their header needs.
+    EXPECT_GE(grid.verticalHeader()->width(), w - 2);
+
+    const QModelIndex first = grid.model()->index(0, 0);
+    EXPECT_EQ(first.data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignHCenter | Qt::AlignTop);
+    EXPECT_EQ(grid.horizontalHeader()->height(), grid.rowHeight(1) * 5 / 4);
 }
 
 TEST_F(ChannelViewTest, EditorsAreCreatedHiddenOnTheGridWithTheirLists) {
@@ -109,7 +171,7 @@ TEST_F(ChannelViewTest, EditorsAreCreatedHiddenOnTheGridWithTheirLists) {
     EXPECT_EQ(controls(ChannelView::ToneBoxId), std::vector<QWidget*>{view.toneBox()});
     for (QWidget* editor :
          std::vector<QWidget*>{edit, view.powerBox(), view.lockBox(), view.toneBox()}) {
-        EXPECT_EQ(editor->parentWidget(), &view.grid());
+        EXPECT_EQ(editor->parentWidget(), view.grid().viewport());
         EXPECT_TRUE(editor->isHidden());
         EXPECT_EQ(editor->font(), view.font());
     }
@@ -118,7 +180,10 @@ TEST_F(ChannelViewTest, EditorsAreCreatedHiddenOnTheGridWithTheirLists) {
     EXPECT_TRUE(view.toneBox()->isEditable());
 
     // An editor open while the grid scrolls would float over the wrong cell.
-    view.toneBox()->show();
+    showView();
+    view.grid().setCurrentCell({1, ChannelCodec::DecColumn});
+    view.editing().showEditor(0);
+    ASSERT_FALSE(view.toneBox()->isHidden());
     view.grid().scrollToBottom();
     EXPECT_TRUE(view.toneBox()->isHidden());
 
@@ -143,7 +208,7 @@ TEST_F(ChannelViewTest, SecondInitialUpdateCreatesNothingTwiceAndShowsTheSheet) 
     view.frequencyEdit()->setText("typed");
     view.powerBox()->show();
     document.storeCell(3, 1, "145.00000");
-    view.grid().setColWidthTwips(4, 2000);
+    view.grid().horizontalHeader()->resizeSection(3, 200);
     ChannelCodec::encodeFrequency(14652500, document.image().row(4).subspan<4, 4>());
 
     view.initialUpdate();
@@ -156,7 +221,7 @@ TEST_F(ChannelViewTest, SecondInitialUpdateCreatesNothingTwiceAndShowsTheSheet) 
     EXPECT_EQ(view.frequencyEdit()->text(), "");
     EXPECT_EQ(cell(3, 1), "145.00000");
     EXPECT_EQ(cell(5, 2), "") << "the image reaches the sheet only when rendered";
-    EXPECT_EQ(view.grid().colWidthTwips(4), 2000 / 15 * 15) << "the layout is made once";
+    EXPECT_EQ(view.grid().columnWidth(3), 200) << "a width the user chose stays";
 }
 
 TEST_F(ChannelViewTest, GridKeepsItsCornerAndATwelvePixelMargin) {
@@ -236,11 +301,7 @@ TEST_F(ChannelViewTest, StatusTextFollowsThePointer) {
 TEST_F(ChannelViewTest, EditDataAsksForADoubleClickAndGoesToTheFirstCell) {
     view.initialUpdate();
     showView();
-    view.grid().setRow(17);
-    view.grid().setCol(4);
-    std::vector<std::pair<int, int>> entered;
-    QObject::connect(&view.grid(), &FlexGrid::enterCell,
-                     [&] { entered.emplace_back(view.grid().row(), view.grid().col()); });
+    view.grid().setCurrentCell({17, 4});
     view.setFocus();
 
     prompter.answer(PromptAnswer::Ok);
@@ -250,7 +311,7 @@ TEST_F(ChannelViewTest, EditDataAsksForADoubleClickAndGoesToTheFirstCell) {
     EXPECT_EQ(prompter.prompts()[0].text, "Please directly double click inside the table");
     EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
     EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::Ok);
-    EXPECT_EQ(entered, (std::vector<std::pair<int, int>>{{17, 1}, {1, 1}}));
+    EXPECT_EQ(view.grid().currentCell(), (CellEditRules::Cell{1, 1}));
     // Where the keyboard goes once the window is active (no window manager may activate it).
     EXPECT_EQ(view.focusWidget(), &view.grid());
     EXPECT_TRUE(view.frequencyEdit()->isHidden());

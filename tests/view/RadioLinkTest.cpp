@@ -43,7 +43,7 @@ protected:
     }
 
     [[nodiscard]] TransferProgressDialog& dialog() { return link.progressDialog(); }
-    [[nodiscard]] QString cell(int row, int col) { return view.grid().textMatrix(row, col); }
+    [[nodiscard]] QString cell(int row, int col) { return view.grid().cellText(row, col); }
     // Start as the user presses it; the posted transfer runs to its end.
     static void start(TransferProgressDialog& window) {
         QTest::mouseClick(&window.startButton(), Qt::LeftButton);
@@ -89,7 +89,7 @@ TEST_F(RadioLinkTest, ReadFillsTheGridAndMarksTheDocument) {
     EXPECT_EQ(line.openedName(), "COM1");
     EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
     EXPECT_EQ(cell(1, 1), "145.50000");
-    EXPECT_EQ(view.grid().rows(), 200);
+    EXPECT_EQ(view.grid().model()->rowCount(), 199);
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(dialog().progressBar().value(), RadioTransfer::ProgressMaximum);
 }
@@ -102,7 +102,7 @@ TEST_F(RadioLinkTest, ReadOfAReducedModelShows160Channels) {
     expectEndedQuietly();
     EXPECT_EQ(line.openedName(), "COM3");
     EXPECT_EQ(document.channelCount(), 160);
-    EXPECT_EQ(view.grid().rows(), 161);
+    EXPECT_EQ(view.grid().model()->rowCount(), 160);
     EXPECT_EQ(cell(160, 0), "160");
 }
 
@@ -111,10 +111,9 @@ TEST_F(RadioLinkTest, WriteSendsWhatTheGridShowsIncludingAValueStillBeingTyped) 
     view.resize(760, 560);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    FlexGrid& grid = view.grid();
-    grid.scrollToItem(grid.item(4, 0));
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
-                      grid.viewport()->mapFrom(&grid, grid.cellRect(5, 1).center()));
+    ChannelTableView& grid = view.grid();
+    grid.scrollTo(grid.channels().indexOf(5, 1));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect({5, 1}).center());
     ASSERT_TRUE(view.frequencyEdit()->isVisible());
     QTest::keyClicks(view.frequencyEdit(), "147");
 
@@ -166,7 +165,7 @@ TEST_F(RadioLinkTest, AReadThatFailsOrIsCancelledLeavesTheDocumentAsItWas) {
     const auto unchanged = [&] {
         EXPECT_EQ(document.image(), image);
         EXPECT_EQ(document.channelCount(), 199);
-        EXPECT_EQ(view.grid().rows(), 200);
+        EXPECT_EQ(view.grid().model()->rowCount(), 199);
         EXPECT_EQ(cell(1, 1), "");
         EXPECT_EQ(cell(2, 2), "440.00000");
         EXPECT_FALSE(document.isModified());
@@ -202,13 +201,14 @@ TEST_F(RadioLinkTest, ARefusedValueBeingTypedStopsAWriteBeforeItStarts) {
     view.resize(760, 560);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    view.grid().setRow(4);
-    view.grid().setCol(1);
+    view.grid().setCurrentCell({4, 1});
     view.editing().showEditor('9');
     ASSERT_TRUE(view.frequencyEdit()->isVisible());
     prompter.answer(PromptAnswer::Ok);
     link.runCommand(cmd::WriteToRadio);
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Error Data Format，Please input again"});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Error Data Format，Please input "
+                                                         "again\nThe frequency must lie "
+                                                         "between 100 and 600 MHz."});
     EXPECT_FALSE(dialog().hasWindow());
     EXPECT_TRUE(view.frequencyEdit()->isVisible());
     EXPECT_EQ(view.frequencyEdit()->text(), "9");

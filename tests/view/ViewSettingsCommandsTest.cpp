@@ -23,7 +23,7 @@ protected:
         other.initialUpdate();
     }
     [[nodiscard]] QString cell(const ChannelView& v, int row, int col) const {
-        return const_cast<ChannelView&>(v).grid().textMatrix(row, col);
+        return const_cast<ChannelView&>(v).grid().cellText(row, col);
     }
 
     ChannelDocument document;
@@ -37,7 +37,7 @@ protected:
 
 TEST_F(ViewSettingsCommandsTest, ModelChoiceGrowsEveryWindowWithTheChannelsTheImageHolds) {
     open(4);
-    ASSERT_EQ(view.grid().rows(), 161);
+    ASSERT_EQ(view.grid().model()->rowCount(), 160);
     document.storeCell(3, 1, "145.00000"); // an edit not parsed yet
     dialogs.onModelInformation = [](ChannelDocument& d) {
         d.image()[RadioImage::ModelTypeOffset] = 0;
@@ -46,7 +46,7 @@ TEST_F(ViewSettingsCommandsTest, ModelChoiceGrowsEveryWindowWithTheChannelsTheIm
     view.runCommand(cmd::ModelInformation);
     EXPECT_EQ(dialogs.modelInformationRuns, 1);
     for (const ChannelView* v : {&view, &other}) {
-        EXPECT_EQ(const_cast<ChannelView*>(v)->grid().rows(), 200);
+        EXPECT_EQ(const_cast<ChannelView*>(v)->grid().model()->rowCount(), 199);
         EXPECT_EQ(cell(*v, 171, 1), "146.52500");
         EXPECT_EQ(cell(*v, 199, 0), "199");
         EXPECT_EQ(cell(*v, 3, 1), "145.00000");
@@ -55,13 +55,13 @@ TEST_F(ViewSettingsCommandsTest, ModelChoiceGrowsEveryWindowWithTheChannelsTheIm
 
 TEST_F(ViewSettingsCommandsTest, ModelChoiceShrinksEveryWindowAndAnEditorOnALostRowCloses) {
     open(0);
-    view.grid().setRow(180);
+    view.grid().setCurrentCell({180, 1});
     view.editing().showEditor(0);
     ASSERT_NE(view.editing().openEditor(), nullptr);
     dialogs.onModelInformation = [](ChannelDocument& d) { d.setChannelCount(160); };
     view.runCommand(cmd::ModelInformation);
-    EXPECT_EQ(view.grid().rows(), 161);
-    EXPECT_EQ(other.grid().rows(), 161);
+    EXPECT_EQ(view.grid().model()->rowCount(), 160);
+    EXPECT_EQ(other.grid().model()->rowCount(), 160);
     EXPECT_EQ(view.editing().openEditor(), nullptr);
     EXPECT_EQ(document.sheet().rowCount(), 161);
 }
@@ -72,7 +72,7 @@ TEST_F(ViewSettingsCommandsTest, OptionalFeaturesOpenOnTheDocument) {
     dialogs.onOptionalFeatures = [&](ChannelDocument& d) { seen = &d; };
     view.runCommand(cmd::OptionalFeatures);
     EXPECT_EQ(seen, &document);
-    EXPECT_EQ(view.grid().rows(), 200);
+    EXPECT_EQ(view.grid().model()->rowCount(), 199);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "tools/cli/CliApp.h"
 
 #include "tools/cli/ApplyCommand.h"
+#include "tools/cli/CheckCommand.h"
 #include "tools/cli/DiffCommand.h"
 #include "tools/cli/ExportCommand.h"
 #include "tools/cli/ImageFile.h"
@@ -20,6 +21,7 @@ CliApp::CliApp() {
     add(std::make_unique<NewCommand>());
     add(std::make_unique<ShowCommand>());
     add(std::make_unique<ApplyCommand>());
+    add(std::make_unique<CheckCommand>());
     add(std::make_unique<DiffCommand>());
     add(std::make_unique<ImportCommand>());
     add(std::make_unique<ExportCommand>());

@@ -29,6 +29,7 @@ enum ExitStatus {
     CancelledClean = 5,   // cancelled before anything was written
     VerifyMismatch = 6,   // the radio read back differs from what was written
     VerifyUnreadable = 7, // the radio could not be read back to verify
+    Findings = 8,         // check found channels to look at
 };
 
 // One verb of tarn-cli.

@@ -22,6 +22,9 @@ const char* ExitStatusHelp::meaning(ExitStatus status) {
         return "the radio read back differs from what was written";
     case VerifyUnreadable:
         return "the radio could not be read back to verify the write";
+    case Findings:
+        return "channels were found outside the model's band or with bytes a save\n"
+               "       would change";
     }
     return "";
 }

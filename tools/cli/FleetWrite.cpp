@@ -1,6 +1,5 @@
 #include "tools/cli/FleetWrite.h"
 
-#include "common/SystemClock.h"
 #include "link/PortNames.h"
 #include "link/PortSettings.h"
 #include "link/SerialPortLine.h"
@@ -9,8 +8,7 @@
 #include "tools/cli/ConsoleTransferUi.h"
 #include "tools/cli/FleetConsole.h"
 #include "tools/cli/FleetTransferUi.h"
-
-#include <QThread>
+#include "tools/cli/SessionLoop.h"
 
 #include <filesystem>
 #include <memory>
@@ -26,21 +24,19 @@ std::string deviceIdentity(const std::string& device) {
     return error ? device : canonical.string();
 }
 
-TransferReport writeOne(const std::string& device, std::size_t index, const RadioImage& image,
-                        int channelCount, const FleetWrite::Settings& settings,
-                        FleetConsole& console) {
-    // The serial port lives and dies in the thread that uses it.
+// One port of the fleet: its line and its progress under its label.
+struct FleetPort {
+    FleetPort(FleetConsole& console, std::size_t index, const FleetWrite::Settings& settings)
+        : ui(console, index, settings.retries, settings.forceType) {}
     SerialPortLine line;
-    line.setStopCheck(&ConsoleTransferUi::cancelPending);
-    FleetTransferUi ui(console, index, settings.retries, settings.forceType);
-    SystemClock clock;
-    CliTransferTarget target(TransferDirection::Write, image, channelCount);
-    RadioTransfer transfer(line, ui, clock);
-    transfer.setVerifyAfterWrite(settings.verify);
-    const TransferOutcome outcome = transfer.run(device, target);
+    FleetTransferUi ui;
+};
+
+TransferReport reportOf(const TransferSession& session, const std::string& device,
+                        SerialPortLine& line, std::size_t index, FleetConsole& console) {
     if (!line.errorText().empty())
         console.message(index, line.errorText());
-    TransferReport report = TransferReport::collect(transfer, outcome, TransferDirection::Write);
+    TransferReport report = TransferReport::collect(session);
     report.port = device;
     report.lineError = line.errorText();
     console.setPhase(index, report.exitStatus() == Success ? "Done" : "Failed");
@@ -73,18 +69,19 @@ FleetWrite::resolveDistinct(const std::vector<std::string>& ports, std::string& 
 }
 
 std::vector<TransferReport> FleetWrite::run(const std::vector<std::string>& devices,
-                                            const RadioImage& image, int channelCount,
+                                            const RadioImage& image, int /*channelCount*/,
                                             const Settings& settings, FleetConsole& console) {
-    std::vector<TransferReport> reports(devices.size());
-    std::vector<std::unique_ptr<QThread>> threads;
+    std::vector<std::unique_ptr<FleetPort>> ports;
+    SessionLoop loop;
     for (std::size_t i = 0; i < devices.size(); ++i) {
-        threads.emplace_back(QThread::create([&, i] {
-            reports[i] = writeOne(devices[i], i, image, channelCount, settings, console);
-        }));
-        threads.back()->start();
+        ports.push_back(std::make_unique<FleetPort>(console, i, settings));
+        loop.add(devices[i], ports[i]->line, ports[i]->ui, TransferDirection::Write, image,
+                 SessionOptions{settings.verify});
     }
-    for (const auto& thread : threads)
-        thread->wait();
+    loop.run();
+    std::vector<TransferReport> reports;
+    for (std::size_t i = 0; i < devices.size(); ++i)
+        reports.push_back(reportOf(loop.session(i), devices[i], ports[i]->line, i, console));
     console.close();
     return reports;
 }

@@ -1,10 +1,10 @@
 #include "tools/cli/TransferCommand.h"
 
-#include "common/SystemClock.h"
 #include "link/SerialPortLine.h"
 #include "tools/cli/CliTransferTarget.h"
 #include "tools/cli/ConsolePrompter.h"
 #include "tools/cli/ConsoleTransferUi.h"
+#include "tools/cli/SessionLoop.h"
 
 #include <QCoreApplication>
 
@@ -113,13 +113,18 @@ TransferReport TransferCommand::transfer(const TransferOptions& options, CliTran
     line.setStopCheck(&ConsoleTransferUi::cancelPending);
     ConsolePrompter prompter(context.err, options.retries, options.forceType);
     ConsoleTransferUi ui(context.err, context.errIsTerminal, progressLabel(), prompter);
-    SystemClock clock;
-    RadioTransfer radioTransfer(line, ui, clock);
-    radioTransfer.setVerifyAfterWrite(options.verify);
-    const TransferOutcome outcome = radioTransfer.run(options.port(), target);
+    SessionLoop loop;
+    loop.add(options.port(), line, ui, target.direction(), target.image(),
+             SessionOptions{options.verify});
+    loop.run();
+    const TransferSession& session = loop.session(0);
+    target.image() = session.image();
+    if (session.readCompleted())
+        target.setChannelCount(
+            channelCountForModel(target.image().modelType(), target.channelCount()));
     if (!line.errorText().empty())
         context.err << "tarn-cli: " << line.devicePath() << ": " << line.errorText() << "\n";
-    TransferReport report = TransferReport::collect(radioTransfer, outcome, target.direction());
+    TransferReport report = TransferReport::collect(session);
     report.port = options.port();
     report.lineError = line.errorText();
     return report;

@@ -42,6 +42,17 @@ TransferReport TransferReport::collect(const RadioTransfer& transfer, TransferOu
     return report;
 }
 
+TransferReport TransferReport::collect(const TransferSession& session) {
+    TransferReport report;
+    report.direction = session.direction();
+    report.outcome = session.outcome();
+    report.wroteToRadio = session.wroteToRadio();
+    report.blocksSent = session.blocksSent();
+    report.blocksAcknowledged = session.blocksAcknowledged();
+    report.verify = session.verifyResult();
+    return report;
+}
+
 int TransferReport::exitStatus() const {
     const bool touched = direction == TransferDirection::Write && wroteToRadio;
     switch (outcome) {

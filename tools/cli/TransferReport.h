@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/RadioTransfer.h"
+#include "link/TransferSession.h"
 
 #include <filesystem>
 #include <optional>
@@ -23,6 +24,7 @@ struct TransferReport {
 
     [[nodiscard]] static TransferReport
     collect(const RadioTransfer& transfer, TransferOutcome outcome, TransferDirection direction);
+    [[nodiscard]] static TransferReport collect(const TransferSession& session);
     [[nodiscard]] int exitStatus() const;
     // One line for the table of a fleet write: "written and verified", ...
     [[nodiscard]] std::string summary() const;

@@ -7,6 +7,10 @@
 #include "tools/cli/FleetWrite.h"
 #include "tools/cli/ImageFile.h"
 
+#include "data/ChannelCodec.h"
+#include "data/ModelBand.h"
+#include "data/TextGrid.h"
+
 #include <algorithm>
 #include <ostream>
 
@@ -31,6 +35,20 @@ void printTable(const std::vector<TransferReport>& reports, std::ostream& out) {
             << (report.backup.empty() ? "-" : report.backup.string()) << "\n";
 }
 
+// A warning only: the file is written as it is, and scripts keep their exit status.
+void warnOutsideBand(const LoadedImage& loaded, CliContext& context) {
+    const auto band = ModelBand::of(loaded.image);
+    if (!band)
+        return;
+    TextGrid cells;
+    ChannelCodec::render(loaded.image, cells, loaded.channelCount);
+    const auto outside = band->outside(cells, loaded.channelCount);
+    if (!outside.empty())
+        context.err << "tarn-cli: warning: channels outside the band " << band->name()
+                    << " of the model, which the radio cannot use: "
+                    << ModelBand::channelList(outside) << "\n";
+}
+
 } // namespace
 
 std::string WriteCommand::usage() const {
@@ -43,7 +61,9 @@ std::string WriteCommand::usage() const {
            "  --port P2 ...  up to 8 ports: every radio is written at the same time, each with\n"
            "                 a progress line and a backup of its own; a table of the outcomes\n"
            "                 goes to stdout and the exit status is the gravest one met, in the\n"
-           "                 order 4, 6, 7, 3, 5, 1\n" +
+           "                 order 4, 6, 7, 3, 5, 1\n"
+           "A channel outside the band of the file's model is written as it is, after a\n"
+           "warning on stderr that lists such channels ('tarn-cli check' says more).\n" +
            optionsUsage() + ImageFile::anySizeUsage() +
            ExitStatusHelp::describe({Success, Failure, UsageError, NoRadio, WriteStopped,
                                      CancelledClean, VerifyMismatch, VerifyUnreadable});
@@ -59,6 +79,7 @@ std::optional<CliTransferTarget> WriteCommand::prepare(const TransferOptions& op
         ImageFile::load(options.file, context.err, context.anySize);
     if (!loaded)
         return std::nullopt;
+    warnOutsideBand(*loaded, context);
     return CliTransferTarget(TransferDirection::Write, loaded->image, loaded->channelCount);
 }
 

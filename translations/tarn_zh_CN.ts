@@ -1,0 +1,872 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The document will close when the transfer ends.</source>
+        <translation>传输结束后将关闭此文档。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::AppTitles</name>
+    <message>
+        <source>For Help, press F1</source>
+        <translation>按 F1 获取帮助</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::BackupsDialog</name>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>型号 %1</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Folder</source>
+        <translation>显示文件夹(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Read or Write</source>
+        <translation>读取或写入</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>机型</translation>
+    </message>
+    <message>
+        <source>Channels Programmed</source>
+        <translation>已编程信道</translation>
+    </message>
+    <message>
+        <source>No backups yet. Every read from a radio and every write to one is kept in %1.</source>
+        <translation>还没有备份。每次从电台读取和向电台写入的数据都保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>Kept in %1; the newest %2 are kept.</source>
+        <translation>保存在 %1 中；保留最新的 %2 份。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::ChannelListFiles</name>
+    <message>
+        <source>and %1 more.</source>
+        <translation>另有 %1 处。</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>Could not import %1.</source>
+        <translation>无法导入 %1。</translation>
+    </message>
+    <message>
+        <source>Could not export %1.</source>
+        <translation>无法导出 %1。</translation>
+    </message>
+    <message>
+        <source>Could not import &quot;%1&quot;:</source>
+        <translation>无法导入“%1”：</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::ChannelView</name>
+    <message>
+        <source>Outside the band of the model (%1): the radio cannot use this channel</source>
+        <translation>超出本机型的频段（%1）：电台无法使用此信道</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::CommandTable</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>新建(&amp;N)	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>新建文档
+新建</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>打开(&amp;O)...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>打开已有文档
+打开</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>关闭当前文档
+关闭</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>保存(&amp;S)	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>保存当前文档
+保存</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>以新文件名保存当前文档
+另存为</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>导入信道(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Place the channels of a CHIRP CSV channel list into the active document
+Import Channels</source>
+        <translation>将 CHIRP CSV 信道列表中的信道放入当前文档
+导入信道</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>导出信道(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Write the channels of the active document as a CHIRP CSV channel list
+Export Channels</source>
+        <translation>将当前文档的信道写成 CHIRP CSV 信道列表
+导出信道</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With...</source>
+        <translation>比较(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Mark what differs from a .sin file
+Compare</source>
+        <translation>标出与 .sin 文件的不同之处
+比较</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>打印(&amp;P)...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>打印当前文档
+打印</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>显示整页
+打印预览</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>打印设置(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>更改打印机和打印选项
+打印设置</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>最近的文件</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>打开此文档</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>退出程序；提示保存文档
+退出</translation>
+    </message>
+    <message>
+        <source>&amp;Model Information</source>
+        <translation>机型信息(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>撤销(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last change
+Undo</source>
+        <translation>撤销上一次更改
+撤销</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Redo the change last undone
+Redo</source>
+        <translation>重做上一次撤销的更改
+重做</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪切(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels and put them on the clipboard
+Cut</source>
+        <translation>剪切所选信道并放到剪贴板上
+剪切</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>复制(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard
+Copy</source>
+        <translation>将所选信道复制到剪贴板
+复制</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>粘贴(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Paste channels from the clipboard
+Paste</source>
+        <translation>从剪贴板粘贴信道
+粘贴</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Channels	Del</source>
+        <translation>清除信道(&amp;L)	Del</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels
+Clear Channels</source>
+        <translation>清空所选信道
+清除信道</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Channel</source>
+        <translation>插入信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Insert an empty channel at the current channel
+Insert Channel</source>
+        <translation>在当前信道处插入一个空信道
+插入信道</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Channel</source>
+        <translation>删除信道(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels
+Delete Channel</source>
+        <translation>删除所选信道
+删除信道</translation>
+    </message>
+    <message>
+        <source>&amp;Optional Features</source>
+        <translation>可选功能(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Read From Radio	Ctrl+R</source>
+        <translation>从电台读取(&amp;R)	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Read Data From Radio
+Read</source>
+        <translation>从电台读取数据
+读取</translation>
+    </message>
+    <message>
+        <source>&amp;Write To Radio	Ctrl+W</source>
+        <translation>写入电台(&amp;W)	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Write Data to Radio 
+Write</source>
+        <translation>向电台写入数据
+写入</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Data	Ctrl+G</source>
+        <translation>编辑数据(&amp;E)	Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Edit channel Data 
+Edit</source>
+        <translation>编辑信道数据
+编辑</translation>
+    </message>
+    <message>
+        <source>&amp;Backups...</source>
+        <translation>备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Open an image kept from a read or a write
+Backups</source>
+        <translation>打开读取或写入时保存的数据
+备份</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>写入后校验(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Read the radio back after every write and compare
+Verify After Write</source>
+        <translation>每次写入后读回电台数据并比较
+写入后校验</translation>
+    </message>
+    <message>
+        <source>COM1(&amp;P)</source>
+        <translation>COM1(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Choose Communication Port one 
+Com1</source>
+        <translation>选择通信端口一
+Com1</translation>
+    </message>
+    <message>
+        <source>COM2(&amp;Q)</source>
+        <translation>COM2(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Choose Communication Port two 
+Com2</source>
+        <translation>选择通信端口二
+Com2</translation>
+    </message>
+    <message>
+        <source>COM3(&amp;S)</source>
+        <translation>COM3(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Choose Communication Port three 
+Com3</source>
+        <translation>选择通信端口三
+Com3</translation>
+    </message>
+    <message>
+        <source>COM4(&amp;T)</source>
+        <translation>COM4(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Choose Communication Port four 
+Com4</source>
+        <translation>选择通信端口四
+Com4</translation>
+    </message>
+    <message>
+        <source>P&amp;orts...</source>
+        <translation>端口(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Choose the device each communication port opens
+Ports</source>
+        <translation>选择每个通信端口打开的设备
+端口</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>显示或隐藏工具栏
+切换工具栏</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>显示或隐藏状态栏
+切换状态栏</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>新建窗口(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document
+New Window</source>
+        <translation>为当前文档打开另一个窗口
+新建窗口</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>层叠(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation>层叠排列窗口
+层叠窗口</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>平铺(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation>平铺排列窗口，互不重叠
+平铺窗口</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>排列图标(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window
+Arrange Icons</source>
+        <translation>在窗口底部排列图标
+排列图标</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Choose the language of TARN&apos;s menus and windows
+Language</source>
+        <translation>选择 TARN 菜单和窗口的语言
+语言</translation>
+    </message>
+    <message>
+        <source>Show TARN in English
+English</source>
+        <translation>以英文显示 TARN
+英文</translation>
+    </message>
+    <message>
+        <source>Show TARN in Simplified Chinese
+Chinese</source>
+        <translation>以简体中文显示 TARN
+中文</translation>
+    </message>
+    <message>
+        <source>TARN &amp;Help	F1</source>
+        <translation>TARN 帮助(&amp;H)	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide
+Help</source>
+        <translation>打开用户指南
+帮助</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>关于(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>显示程序信息、版本号和版权
+关于</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>机型(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>编程(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::CompareSettingsWindow</name>
+    <message>
+        <source>The radio would hold the same from both.</source>
+        <translation>两者写入电台的内容相同。</translation>
+    </message>
+    <message>
+        <source>%1 (marked in the grid).</source>
+        <translation>%1（已在表格中标出）。</translation>
+    </message>
+    <message>
+        <source>%1 (no cell or dialog shows it).</source>
+        <translation>%1（没有单元格或对话框显示它）。</translation>
+    </message>
+    <message>
+        <source>Compared With %1</source>
+        <translation>与 %1 比较</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置项</translation>
+    </message>
+    <message>
+        <source>This Document</source>
+        <translation>本文档</translation>
+    </message>
+    <message>
+        <source>Compared File</source>
+        <translation>比较的文件</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::DocumentManager</name>
+    <message>
+        <source>The row dump &quot;%1&quot; could not be written.</source>
+        <translation>无法写入行转储文件“%1”。</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>保存对 %1 的更改吗？</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::DocumentWindow</name>
+    <message>
+        <source>This window will close when the transfer ends.</source>
+        <translation>传输结束后将关闭此窗口。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::HelpWindow</name>
+    <message>
+        <source>TARN Help</source>
+        <translation>TARN 帮助</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>用户指南</translation>
+    </message>
+    <message>
+        <source>The user guide is not installed.</source>
+        <translation>未安装用户指南。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::ImportChannelsDialog</name>
+    <message>
+        <source>Channel list: %1</source>
+        <translation>信道列表：%1</translation>
+    </message>
+    <message>
+        <source>&amp;First channel:</source>
+        <translation>起始信道(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Empty every channel the list does not name</source>
+        <translation>清空列表中未列出的所有信道(&amp;E)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>As the list numbers them</source>
+        <translation>按列表中的编号</translation>
+    </message>
+    <message>
+        <source>The list cannot be imported:</source>
+        <translation>无法导入该列表：</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::MainWindow</name>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>1 channel outside the band</source>
+        <translation>1 个信道超出频段</translation>
+    </message>
+    <message>
+        <source>%1 channels outside the band</source>
+        <translation>%1 个信道超出频段</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::ModelInfoDialog</name>
+    <message>
+        <source>Model Type</source>
+        <translation>机型</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Model Information</source>
+        <translation>机型信息</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::OptionalFeatures</name>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>步进</translation>
+    </message>
+    <message>
+        <source>Vox delay time</source>
+        <translation>声控延时</translation>
+    </message>
+    <message>
+        <source>Time out timer(TOT)</source>
+        <translation>发射限时(TOT)</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>按键音</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>呼叫音</translation>
+    </message>
+    <message>
+        <source>Battery Save</source>
+        <translation>省电</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>遇忙禁发</translation>
+    </message>
+    <message>
+        <source>Encoder</source>
+        <translation>编码器</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>声控灵敏度</translation>
+    </message>
+    <message>
+        <source>Scan Mode</source>
+        <translation>扫描方式</translation>
+    </message>
+    <message>
+        <source>Keypad lock</source>
+        <translation>键盘锁</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>指示灯</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Channel Name</source>
+        <translation>信道名称</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::OptionalFeaturesDialog</name>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::Prompt</name>
+    <message>
+        <source>Do you Exit?</source>
+        <translation>确定要退出吗？</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Do you rewrite data?</source>
+        <translation>要改写数据吗？</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::ShellLanguage</name>
+    <message>
+        <source>The language could not be saved in %1; it applies until TARN ends.</source>
+        <translation>无法将语言保存到 %1 中；在 TARN 结束前有效。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::TarnApplication</name>
+    <message>
+        <source>TARN will close when the transfer ends.</source>
+        <translation>传输结束后 TARN 将关闭。</translation>
+    </message>
+    <message>
+        <source>Could not compare with %1.</source>
+        <translation>无法与 %1 比较。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::TarnDocument</name>
+    <message>
+        <source>Could not open %1.</source>
+        <translation>无法打开 %1。</translation>
+    </message>
+    <message>
+        <source>Could not save %1.
+The file on disk has not been changed.</source>
+        <translation>无法保存 %1。
+磁盘上的文件没有改变。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,266 @@
+#include "web/WebDocument.h"
+
+#include "common/AppTitles.h"
+#include "data/CellValueStore.h"
+#include "data/ChannelClip.h"
+#include "data/ChannelCodec.h"
+#include "data/ChannelCsvExport.h"
+#include "data/ChannelCsvImport.h"
+#include "data/ChannelEdits.h"
+#include "data/ChannelTable.h"
+#include "data/ImageDiff.h"
+#include "data/ModelSettings.h"
+#include "data/OptionalFeatures.h"
+#include "data/SinFile.h"
+#include "link/RadioTransfer.h"
+#include "web/DemoRadioLine.h"
+#include "web/SimulatedClock.h"
+#include "web/WebTransferUi.h"
+
+#include <algorithm>
+
+namespace tarn {
+
+namespace {
+
+std::span<const std::uint8_t> byteView(const std::string& bytes) {
+    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
+
+std::string byteString(std::span<const std::uint8_t> bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+std::string channelsName(std::size_t count) {
+    return count == 1 ? "Channel" : std::to_string(count) + " Channels";
+}
+
+} // namespace
+
+WebDocument::WebDocument() {
+    newDocument();
+    const RadioImage blank = RadioImage::newDocument();
+    std::copy(blank.bytes().begin(), blank.bytes().end(), m_demoRadio.memory().begin());
+}
+
+WebResult WebDocument::result(bool ok) {
+    WebResult result{ok, {}};
+    for (const Prompt& prompt : m_prompter.takeMessages())
+        result.messages.push_back(prompt.text);
+    return result;
+}
+
+void WebDocument::newDocument() {
+    m_document.initNew();
+    m_document.setModified(false);
+}
+
+WebResult WebDocument::open(const std::string& bytes, const std::string& fileName) {
+    try {
+        m_document.takeImage(SinFile::fromBytes(byteView(bytes), fileName));
+    } catch (const SinFileError& error) {
+        (void)m_prompter.ask({std::string("Could not open ") + error.what() + ".",
+                              AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
+    m_document.setModified(false);
+    return result(true);
+}
+
+std::string WebDocument::saveBytes() {
+    m_document.parseSheet();
+    return byteString(m_document.image().bytes());
+}
+
+void WebDocument::markSaved() {
+    m_document.markSaved();
+    m_document.setModified(false);
+}
+
+std::string WebDocument::cellText(int row, int column) const {
+    return m_document.sheet().contains(row, column) ? m_document.sheet().cellText(row, column)
+                                                    : std::string();
+}
+
+std::vector<std::string> WebDocument::toneNames() const {
+    return {m_tones.texts().begin(), m_tones.texts().end()};
+}
+
+WebResult WebDocument::storeCell(int row, int column, const std::string& text, bool enter) {
+    if (!m_document.sheet().contains(row, column) || row < 1 || column < ChannelCodec::RxFreqColumn)
+        return result(false);
+    CellValueStore store(m_document, m_tones, m_prompter, AppTitles::AppName);
+    switch (column) {
+    case ChannelCodec::RxFreqColumn:
+    case ChannelCodec::TxFreqColumn:
+        // A refused value has told the user why and stored nothing.
+        if (!store.storeFrequency(row, column, text,
+                                  enter ? CellValueStore::Emptying::OnEnter
+                                        : CellValueStore::Emptying::OnLeave))
+            return result(false);
+        break;
+    case ChannelCodec::DecColumn:
+    case ChannelCodec::EncColumn:
+        if (!store.storeTone(row, {column}, text))
+            return result(false);
+        break;
+    default:
+        store.storeChoice(row, column, text);
+        break;
+    }
+    return result(true);
+}
+
+std::string WebDocument::undoName() const {
+    return m_document.history().undoName();
+}
+
+std::string WebDocument::redoName() const {
+    return m_document.history().redoName();
+}
+
+std::string WebDocument::copyChannels(const std::vector<int>& channels) const {
+    return ChannelClip::of(m_document.sheet(), m_document.image(), channels).text;
+}
+
+WebResult WebDocument::paste(int channel, const std::string& text) {
+    ChannelClip clip;
+    clip.text = text;
+    ChannelEdits::Pasted pasted;
+    {
+        ChannelDocument::Change change(m_document, "Paste");
+        const ChannelSheet::Batch batch(m_document.sheet());
+        pasted = ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount())
+                     .paste(channel, clip);
+        change.rename("Paste " + channelsName(static_cast<std::size_t>(pasted.count)));
+    }
+    if (!pasted.errors.empty()) {
+        (void)m_prompter.ask({ChannelEdits::refusal(pasted.errors), AppTitles::AppName,
+                              PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
+    return result(true);
+}
+
+WebResult WebDocument::clearChannels(const std::vector<int>& channels) {
+    const ChannelDocument::Change change(m_document, "Clear " + channelsName(channels.size()));
+    const ChannelSheet::Batch batch(m_document.sheet());
+    ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount()).clear(channels);
+    return result(true);
+}
+
+WebResult WebDocument::importChannels(const std::string& text, const std::string& fileName,
+                                      bool replace) {
+    ChannelCsvOptions options;
+    options.replace = replace;
+    const auto list = ChannelCsvImport::read(text, m_document.channelCount(), options);
+    if (!list.accepted()) {
+        (void)m_prompter.ask({ChannelCsvImport::refusal(fileName, list.problems()),
+                              AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
+    m_document.importChannels(list);
+    return result(true);
+}
+
+std::vector<std::string> WebDocument::importReport(const std::string& text) const {
+    const auto list = ChannelCsvImport::read(text, m_document.channelCount());
+    return list.accepted() ? list.report().lines() : std::vector<std::string>();
+}
+
+std::string WebDocument::exportChannels(std::vector<std::string>& report) const {
+    const auto written =
+        ChannelCsvExport::write(m_document.currentImage(), m_document.channelCount());
+    report = written.leftOut.empty() ? std::vector<std::string>() : written.reportLines();
+    return written.text;
+}
+
+WebResult WebDocument::compareWith(const std::string& bytes, const std::string& fileName,
+                                   std::vector<std::string>& marks,
+                                   std::vector<std::string>& settings) {
+    RadioImage other;
+    try {
+        other = SinFile::fromBytes(byteView(bytes), fileName);
+    } catch (const SinFileError& error) {
+        (void)m_prompter.ask({std::string("Could not compare with ") + error.what() + ".",
+                              AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
+    const ImageDifferences differences = ImageDiff::compare(m_document.currentImage(), other);
+    for (const ChannelDifference& d : differences.channels)
+        marks.push_back(std::to_string(d.channel) + "," + std::to_string(d.column));
+    for (const SettingDifference& d : differences.settings)
+        settings.push_back(d.name + ": " + d.from + " \xE2\x86\x92 " + d.to);
+    return result(true);
+}
+
+std::vector<int> WebDocument::modelSelections() const {
+    const ModelSettings stored = ModelSettings::decode(m_document.image());
+    return {stored.model(), stored.band()};
+}
+
+void WebDocument::setModelSelections(int model, int band) {
+    const ChannelDocument::Change change(m_document, "Model Information");
+    if (const auto count = ModelSettings::channelCountFor(model))
+        m_document.setChannelCount(*count);
+    if (ModelSettings(model, band).encode(m_document.image()))
+        m_document.setModified(true);
+    m_document.setUpRowsForChannelCount();
+}
+
+std::vector<int> WebDocument::featureSelections() const {
+    const auto selections = OptionalFeatures::decode(m_document.image());
+    return {selections.begin(), selections.end()};
+}
+
+void WebDocument::setFeatureSelections(const std::vector<int>& selections) {
+    if (selections.size() != OptionalFeatures::FieldCount)
+        return;
+    OptionalFeatures::Selections chosen{};
+    std::copy(selections.begin(), selections.end(), chosen.begin());
+    const ChannelDocument::Change change(m_document, "Optional Features");
+    if (OptionalFeatures::encode(chosen, m_document.image()))
+        m_document.setModified(true);
+}
+
+WebResult WebDocument::demoTransfer(bool write, bool verifyAfterWrite) {
+    m_direction = write ? TransferDirection::Write : TransferDirection::Read;
+    m_scratch = m_document.image();
+    m_lastTransferBytes.clear();
+    SimulatedClock clock;
+    DemoRadioLine line(m_demoRadio, clock);
+    WebTransferUi ui(m_prompter);
+    RadioTransfer transfer(line, ui, clock);
+    transfer.setVerifyAfterWrite(write && verifyAfterWrite);
+    const TransferOutcome outcome = transfer.run("Demo radio", *this);
+    m_statusTexts.clear();
+    for (const std::string& text : ui.statusTexts()) {
+        if (!RadioTransfer::isBlockCount(text))
+            m_statusTexts.push_back(text);
+    }
+    const bool read = !write && outcome == TransferOutcome::Completed;
+    if (read || (write && transfer.wroteToRadio()))
+        m_lastTransferBytes = byteString(m_scratch.bytes());
+    return result(outcome == TransferOutcome::Completed);
+}
+
+std::string WebDocument::demoRadioMemory() const {
+    return byteString(m_demoRadio.memory());
+}
+
+void WebDocument::setDemoRadioMemory(const std::string& bytes) {
+    const auto view = byteView(bytes);
+    std::copy_n(view.begin(), std::min(view.size(), VirtualRadio::MemorySize),
+                m_demoRadio.memory().begin());
+}
+
+void WebDocument::parseGrid() {
+    m_document.parseSheet();
+    m_scratch = m_document.image();
+}
+
+void WebDocument::renderGrid() {
+    m_document.takeReceived(m_scratch);
+}
+
+} // namespace tarn

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "data/ChannelDocument.h"
+#include "data/ToneTable.h"
+#include "link/TransferTarget.h"
+#include "radio/VirtualRadio.h"
+#include "web/WebPrompter.h"
+
+#include <string>
+#include <vector>
+
+namespace tarn {
+
+// What a bound call tells the page: whether it did what was asked, and the messages it
+// showed on the way (each as the desktop's message box would show it).
+struct WebResult {
+    bool ok = true;
+    std::vector<std::string> messages;
+};
+
+// One document of the page, through the same core as the desktop's windows. Calls never
+// throw: a failure comes back as a result with the desktop's message. Bytes travel as strings
+// of byte values, copied both ways.
+class WebDocument final : private TransferTarget {
+public:
+    WebDocument();
+
+    void newDocument();
+    [[nodiscard]] WebResult open(const std::string& bytes, const std::string& fileName);
+    // The bytes a Save writes: the grid parsed into the image.
+    [[nodiscard]] std::string saveBytes();
+    void markSaved();
+    [[nodiscard]] bool isModified() const { return m_document.isModified(); }
+
+    [[nodiscard]] int channelCount() const override { return m_document.channelCount(); }
+    [[nodiscard]] std::string cellText(int row, int column) const;
+    [[nodiscard]] std::vector<std::string> toneNames() const;
+    // Stores a value the user typed or chose, checked as the grid's editors check it. enter:
+    // the value was stored by Enter rather than by leaving the cell.
+    [[nodiscard]] WebResult storeCell(int row, int column, const std::string& text, bool enter);
+
+    bool undo() { return m_document.undo(); }
+    bool redo() { return m_document.redo(); }
+    [[nodiscard]] std::string undoName() const;
+    [[nodiscard]] std::string redoName() const;
+
+    // The channels as the clipboard table; rows are channel numbers.
+    [[nodiscard]] std::string copyChannels(const std::vector<int>& channels) const;
+    [[nodiscard]] WebResult paste(int channel, const std::string& text);
+    [[nodiscard]] WebResult clearChannels(const std::vector<int>& channels);
+
+    [[nodiscard]] WebResult importChannels(const std::string& text, const std::string& fileName,
+                                           bool replace);
+    // The import's report for the confirmation, empty lines for a refused list.
+    [[nodiscard]] std::vector<std::string> importReport(const std::string& text) const;
+    [[nodiscard]] std::string exportChannels(std::vector<std::string>& report) const;
+
+    // Compare With: "channel,column,from,to" marks and the settings lines.
+    [[nodiscard]] WebResult compareWith(const std::string& bytes, const std::string& fileName,
+                                        std::vector<std::string>& marks,
+                                        std::vector<std::string>& settings);
+
+    // Model Information and Optional Features as list selections.
+    [[nodiscard]] std::vector<int> modelSelections() const;
+    void setModelSelections(int model, int band);
+    [[nodiscard]] std::vector<int> featureSelections() const;
+    void setFeatureSelections(const std::vector<int>& selections);
+
+    // A read from or a write to the demo radio (the virtual radio inside the page).
+    [[nodiscard]] WebResult demoTransfer(bool write, bool verifyAfterWrite);
+    [[nodiscard]] std::string demoRadioMemory() const;
+    void setDemoRadioMemory(const std::string& bytes);
+    // The image the last transfer read or sent, for the backups; empty when it did neither.
+    [[nodiscard]] std::string lastTransferBytes() const { return m_lastTransferBytes; }
+    // The status texts the last transfer showed in its progress window, in order.
+    [[nodiscard]] std::vector<std::string> lastStatusTexts() const { return m_statusTexts; }
+
+    // Answers for the questions of the next call, in order.
+    void giveAnswer(int answer) { m_prompter.giveAnswer(static_cast<PromptAnswer>(answer)); }
+
+private:
+    [[nodiscard]] WebResult result(bool ok);
+
+    // TransferTarget: the transfer reads into and writes from a scratch copy.
+    [[nodiscard]] TransferDirection direction() const override { return m_direction; }
+    [[nodiscard]] RadioImage& image() override { return m_scratch; }
+    void setChannelCount(int) override {}
+    void parseGrid() override;
+    void renderGrid() override;
+
+    ChannelDocument m_document;
+    ToneTable m_tones;
+    WebPrompter m_prompter;
+    VirtualRadio m_demoRadio;
+    RadioImage m_scratch;
+    TransferDirection m_direction = TransferDirection::Read;
+    std::string m_lastTransferBytes;
+    std::vector<std::string> m_statusTexts;
+};
+
+} // namespace tarn

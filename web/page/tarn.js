@@ -1,0 +1,873 @@
+// The page: a view of one document held by the WebAssembly core. Every change goes through
+// the core, as the desktop's windows go through theirs; the page only shows and asks.
+'use strict';
+
+(async function main() {
+  const core = await TarnCore(window.TarnCoreOptions || {});
+  const doc = new core.WebDocument();
+  const Columns = 7;
+  const FrequencyColumns = [1, 2];
+  const ToneColumns = [3, 4];
+  const PowerNames = ['Low', 'Middle', 'High'];
+  const LockNames = ['Lock', 'UnLock'];
+  const AppName = 'TARN';
+  const DemoPort = 'Demo radio';
+  const ReadCaption = 'Reading Data Progress';
+  const WriteCaption = 'Writing Data Progress';
+  const hasSerial = 'serial' in navigator;
+
+  const state = {
+    fileName: 'Untitled.sin',
+    fileHandle: null,
+    row: 1,
+    column: 1,
+    anchor: 0,
+    selectedRows: [],
+    editor: null,
+    transferring: false,
+    marks: new Set(),
+  };
+
+  const $ = (id) => document.getElementById(id);
+  const grid = $('grid');
+
+  // ---- Names as the desktop's menus have them: no "&", nothing from the tab on.
+  function plainName(text) {
+    return text.split('\t')[0].replace(/&(.)/g, '$1');
+  }
+
+  function list(vector) {
+    const out = [];
+    for (let i = 0; i < vector.size(); ++i) out.push(vector.get(i));
+    vector.delete();
+    return out;
+  }
+
+  // ---- Messages: every one is a modal dialog with the desktop's text.
+  function dialog(title, build, buttons) {
+    return new Promise((resolve) => {
+      const box = document.createElement('dialog');
+      box.setAttribute('aria-label', title);
+      const heading = document.createElement('h2');
+      heading.textContent = title;
+      box.append(heading);
+      build(box);
+      const row = document.createElement('div');
+      row.className = 'buttons';
+      for (const [label, value] of buttons) {
+        const button = document.createElement('button');
+        button.textContent = label;
+        button.addEventListener('click', () => { box.close(); box.remove(); resolve(value); });
+        row.append(button);
+      }
+      box.append(row);
+      box.addEventListener('cancel', (event) => {
+        event.preventDefault();
+        box.close(); box.remove(); resolve(buttons[buttons.length - 1][1]);
+      });
+      document.body.append(box);
+      box.showModal();
+      row.querySelector('button').focus();
+    });
+  }
+
+  function message(text, role = 'alertdialog') {
+    return dialog(AppName, (box) => {
+      box.setAttribute('role', role);
+      const p = document.createElement('p');
+      p.className = 'message';
+      p.textContent = text;
+      box.append(p);
+    }, [['OK', true]]);
+  }
+
+  async function tell(result) {
+    for (const text of list(result.messages)) await message(text);
+    return result.ok;
+  }
+
+  // ---- The grid: every channel's row is in the page.
+  function buildGrid() {
+    const headers = core.columnHeaders();
+    grid.replaceChildren();
+    const head = grid.createTHead().insertRow();
+    for (const name of headers) {
+      const th = document.createElement('th');
+      th.setAttribute('role', 'columnheader');
+      th.textContent = name;
+      head.append(th);
+    }
+    const body = grid.createTBody();
+    for (let row = 1; row <= doc.channelCount(); ++row) {
+      const tr = body.insertRow();
+      tr.dataset.row = row;
+      const th = document.createElement('th');
+      th.setAttribute('role', 'rowheader');
+      th.scope = 'row';
+      th.textContent = doc.cellText(row, 0).trim();
+      tr.append(th);
+      for (let column = 1; column < Columns; ++column) {
+        const td = tr.insertCell();
+        td.setAttribute('role', 'gridcell');
+        td.dataset.column = column;
+      }
+    }
+    grid.setAttribute('aria-rowcount', doc.channelCount() + 1);
+    refresh();
+  }
+
+  function cell(row, column) {
+    return grid.tBodies[0].rows[row - 1].cells[column];
+  }
+
+  function refresh() {
+    if (grid.tBodies[0].rows.length !== doc.channelCount()) return buildGrid();
+    for (let row = 1; row <= doc.channelCount(); ++row) {
+      const tr = grid.tBodies[0].rows[row - 1];
+      tr.setAttribute('aria-selected', state.selectedRows.includes(row) ? 'true' : 'false');
+      for (let column = 1; column < Columns; ++column) {
+        const td = tr.cells[column];
+        if (state.editor && state.editor.td === td) continue;
+        td.textContent = doc.cellText(row, column);
+        td.classList.toggle('differs', state.marks.has(`${row},${column}`));
+        td.setAttribute('aria-selected', row === state.row && column === state.column);
+        td.tabIndex = row === state.row && column === state.column ? 0 : -1;
+      }
+    }
+    $('title').textContent = `${state.fileName}${doc.isModified() ? ' *' : ''}`;
+    document.title = `${AppName} - ${state.fileName}`;
+    updateCommands();
+  }
+
+  function moveTo(row, column, focus = true) {
+    state.row = Math.min(Math.max(row, 1), doc.channelCount());
+    state.column = Math.min(Math.max(column, 1), Columns - 1);
+    refresh();
+    if (focus) cell(state.row, state.column).focus();
+  }
+
+  // ---- In-place editors, stored through the core's cell rules.
+  function openEditor(initial) {
+    if (state.editor) return;
+    const td = cell(state.row, state.column);
+    const column = state.column;
+    let input;
+    if (column === 5 || column === 6) {
+      input = document.createElement('select');
+      for (const name of column === 5 ? PowerNames : LockNames) input.add(new Option(name, name));
+      input.value = td.textContent || (column === 5 ? 'High' : 'Lock');
+    } else {
+      input = document.createElement('input');
+      input.value = initial !== undefined ? initial : td.textContent;
+      if (ToneColumns.includes(column)) input.setAttribute('list', 'tones');
+    }
+    input.setAttribute('aria-label', core.columnHeaders()[column]);
+    state.editor = {td, input, row: state.row, column};
+    td.replaceChildren(input);
+    input.focus();
+    if (input.select && initial === undefined) input.select();
+    input.addEventListener('keydown', editorKey);
+    input.addEventListener('blur', () => { if (state.editor && state.editor.input === input) commitEditor(false); });
+  }
+
+  // Stores the open editor; false when the value was refused (the editor stays open).
+  async function commitEditor(enter) {
+    const editor = state.editor;
+    if (!editor) return true;
+    // The refusal's message takes the focus; that blur stores nothing more.
+    if (editor.telling) return false;
+    const result = doc.storeCell(editor.row, editor.column, editor.input.value, enter);
+    if (!result.ok) {
+      const messages = list(result.messages);
+      editor.telling = true;
+      for (const text of messages) await message(text);
+      editor.telling = false;
+      if (state.editor === editor) {
+        editor.input.focus();
+        editor.input.select && editor.input.select();
+      }
+      return false;
+    }
+    result.messages.delete();
+    closeEditor();
+    return true;
+  }
+
+  function closeEditor() {
+    const editor = state.editor;
+    if (!editor) return;
+    state.editor = null;
+    editor.td.replaceChildren();
+    refresh();
+  }
+
+  async function editorKey(event) {
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      closeEditor();
+      cell(state.row, state.column).focus();
+    } else if (event.key === 'Enter') {
+      event.preventDefault();
+      if (await commitEditor(true)) walkOn();
+    } else if (event.key === 'Tab') {
+      event.preventDefault();
+      if (await commitEditor(false)) moveTo(state.row, state.column + (event.shiftKey ? -1 : 1));
+    }
+  }
+
+  // Enter walks to the next column, and from the last to the next channel's first.
+  function walkOn() {
+    if (state.column < Columns - 1) moveTo(state.row, state.column + 1);
+    else moveTo(state.row + 1, 1);
+    if (FrequencyColumns.includes(state.column)) openEditor();
+  }
+
+  function gridKey(event) {
+    if (state.editor) return;
+    const moves = {ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1]};
+    if (moves[event.key]) {
+      event.preventDefault();
+      const [dr, dc] = moves[event.key];
+      if (event.shiftKey && dr) selectRows(state.anchor || state.row, state.row + dr);
+      moveTo(state.row + dr, state.column + dc);
+    } else if (event.key === 'Enter' || event.key === 'F2') {
+      event.preventDefault();
+      openEditor();
+    } else if (event.key === 'Delete') {
+      event.preventDefault();
+      run('Clear Channels');
+    } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
+      event.preventDefault();
+      openEditor(event.key);
+    }
+  }
+
+  function selectRows(from, to) {
+    state.anchor = from;
+    const [a, b] = from <= to ? [from, to] : [to, from];
+    state.selectedRows = Array.from({length: b - a + 1}, (_, i) => a + i);
+  }
+
+  function chosenChannels() {
+    return state.selectedRows.length ? state.selectedRows : [state.row];
+  }
+
+  grid.addEventListener('click', async (event) => {
+    const target = event.target.closest('td, th');
+    if (!target || !target.parentElement.dataset.row || (state.editor && state.editor.td === target)) return;
+    if (state.editor && !(await commitEditor(false))) return;
+    const row = Number(target.parentElement.dataset.row);
+    if (target.tagName === 'TH') {
+      selectRows(event.shiftKey && state.anchor ? state.anchor : row, row);
+      moveTo(row, state.column);
+    } else {
+      state.selectedRows = [];
+      state.anchor = row;
+      moveTo(row, Number(target.dataset.column));
+    }
+  });
+  grid.addEventListener('dblclick', (event) => {
+    if (event.target.closest('td') && !state.editor) openEditor();
+  });
+  grid.addEventListener('keydown', gridKey);
+
+  // ---- Files.
+  async function readFile(input) {
+    return new Promise((resolve) => {
+      input.value = '';
+      input.onchange = () => resolve(input.files[0] || null);
+      input.oncancel = () => resolve(null);
+      input.click();
+    });
+  }
+
+  async function openFile(file) {
+    if (!file || !(await keepChanges())) return;
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    if (await tell(doc.open(bytes, file.name))) {
+      state.fileName = file.name;
+      state.fileHandle = null;
+      resetView();
+    }
+  }
+
+  function resetView() {
+    state.row = 1;
+    state.column = 1;
+    state.selectedRows = [];
+    state.marks.clear();
+    $('comparison').hidden = true;
+    buildGrid();
+  }
+
+  function download(bytes, name, type) {
+    const url = URL.createObjectURL(new Blob([bytes], {type}));
+    const a = document.createElement('a');
+    a.href = url;
+    a.download = name;
+    document.body.append(a);
+    a.click();
+    a.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 10000);
+  }
+
+  async function save(saveAs) {
+    if (state.editor && !(await commitEditor(false))) return false;
+    const bytes = doc.saveBytes();
+    try {
+      if (window.showSaveFilePicker) {
+        if (saveAs || !state.fileHandle) {
+          state.fileHandle = await window.showSaveFilePicker({
+            suggestedName: state.fileName,
+            types: [{description: 'TARN channel file', accept: {'application/octet-stream': ['.sin']}}],
+          });
+          state.fileName = state.fileHandle.name;
+        }
+        const stream = await state.fileHandle.createWritable();
+        await stream.write(bytes);
+        await stream.close();
+      } else {
+        download(bytes, state.fileName, 'application/octet-stream');
+      }
+    } catch (error) {
+      if (error.name === 'AbortError') return false;
+      await message(`Could not save "${state.fileName}": ${error.message}.`);
+      return false;
+    }
+    doc.markSaved();
+    refresh();
+    return true;
+  }
+
+  // The desktop's question before a changed document is replaced.
+  async function keepChanges() {
+    if (state.editor && !(await commitEditor(false))) return false;
+    if (!doc.isModified()) return true;
+    const answer = await dialog(AppName, (box) => {
+      const p = document.createElement('p');
+      p.textContent = `Save changes to ${state.fileName}?`;
+      box.append(p);
+    }, [['Yes', 'yes'], ['No', 'no'], ['Cancel', 'cancel']]);
+    if (answer === 'cancel') return false;
+    return answer === 'no' || save(false);
+  }
+
+  document.addEventListener('dragover', (event) => event.preventDefault());
+  document.addEventListener('drop', (event) => {
+    event.preventDefault();
+    if (state.transferring) return;
+    const file = event.dataTransfer.files[0];
+    if (file) openFile(file);
+  });
+
+  // ---- Channel lists.
+  async function importChannels() {
+    const file = await readFile($('import-file'));
+    if (!file) return;
+    const text = await file.text();
+    const report = list(doc.importReport(text));
+    if (!report.length) return tell(doc.importChannels(text, file.name, false));
+    let replace = false;
+    const ok = await dialog('Import Channels', (box) => {
+      const pre = document.createElement('p');
+      pre.className = 'message';
+      pre.textContent = report.join('\n');
+      const label = document.createElement('label');
+      const check = document.createElement('input');
+      check.type = 'checkbox';
+      check.addEventListener('change', () => { replace = check.checked; });
+      label.append('Empty every channel first', check);
+      box.append(pre, label);
+    }, [['OK', true], ['Cancel', false]]);
+    if (ok) await tell(doc.importChannels(text, file.name, replace));
+    refresh();
+  }
+
+  async function exportChannels() {
+    const out = doc.exportChannels();
+    if (!(await tell(out.result))) return;
+    download(out.text, state.fileName.replace(/\.sin$/i, '') + '.csv', 'text/csv');
+    const report = list(out.first);
+    list(out.second);
+    if (report.length) await message(report.join('\n'), 'dialog');
+  }
+
+  async function compareWith() {
+    const file = await readFile($('compare-file'));
+    if (!file) return;
+    const out = doc.compareWith(new Uint8Array(await file.arrayBuffer()), file.name);
+    const marks = list(out.first);
+    const settings = list(out.second);
+    if (!(await tell(out.result))) return;
+    state.marks = new Set(marks);
+    const section = $('comparison');
+    section.replaceChildren();
+    const heading = document.createElement('h2');
+    heading.textContent = `Compared with ${file.name}`;
+    const ul = document.createElement('ul');
+    for (const line of settings.length ? settings : ['No setting differs.']) {
+      const li = document.createElement('li');
+      li.textContent = line;
+      ul.append(li);
+    }
+    section.append(heading, ul);
+    section.hidden = false;
+    refresh();
+  }
+
+  // ---- Print: the desktop's pages, 29 channels each under the title and "Page N of M".
+  const ChannelsPerPage = 29;
+
+  function printPages() {
+    const count = doc.channelCount();
+    const pages = Math.floor((count + 20) / ChannelsPerPage);
+    const headers = core.columnHeaders();
+    const out = $('print');
+    out.replaceChildren();
+    for (let page = 0; page < pages; ++page) {
+      const sheet = document.createElement('section');
+      sheet.className = 'page';
+      const head = document.createElement('header');
+      const title = document.createElement('span');
+      title.textContent = state.fileName;
+      const number = document.createElement('span');
+      number.textContent = `Page ${page + 1} of ${pages}`;
+      head.append(title, number);
+      const table = document.createElement('table');
+      const top = table.createTHead().insertRow();
+      for (const name of headers) top.append(Object.assign(document.createElement('th'), {textContent: name}));
+      const body = table.createTBody();
+      const last = Math.min(count, (page + 1) * ChannelsPerPage);
+      for (let row = page * ChannelsPerPage + 1; row <= last; ++row) {
+        const tr = body.insertRow();
+        for (let column = 0; column < Columns; ++column) tr.insertCell().textContent = doc.cellText(row, column).trim();
+      }
+      sheet.append(head, table);
+      out.append(sheet);
+    }
+    window.print();
+  }
+
+  // ---- Model Information and Optional Features.
+  function selectBox(label, entries, selected) {
+    const wrap = document.createElement('label');
+    const select = document.createElement('select');
+    select.add(new Option('', '-1'));
+    entries.forEach((entry, i) => select.add(new Option(entry, String(i))));
+    select.value = String(selected);
+    wrap.append(label, select);
+    return [wrap, select];
+  }
+
+  async function modelInformation() {
+    const form = core.modelForm();
+    const [model, band] = list(doc.modelSelections());
+    let boxes;
+    const ok = await dialog('Model Information', (box) => {
+      const [modelWrap, modelBox] = selectBox(form.modelLabel, form.models, model);
+      const [bandWrap, bandBox] = selectBox(form.bandLabel, form.bands, band);
+      boxes = [modelBox, bandBox];
+      box.append(modelWrap, bandWrap);
+    }, [['OK', true], ['Cancel', false]]);
+    if (!ok) return;
+    doc.setModelSelections(Number(boxes[0].value), Number(boxes[1].value));
+    resetView();
+  }
+
+  async function optionalFeatures() {
+    const fields = core.featureForm();
+    const selections = list(doc.featureSelections());
+    const boxes = [];
+    const ok = await dialog('Optional Features', (box) => {
+      fields.forEach((field, i) => {
+        const [wrap, select] = selectBox(field.label, field.entries, selections[i]);
+        wrap.hidden = field.hidden;
+        boxes.push(select);
+        box.append(wrap);
+      });
+    }, [['OK', true], ['Cancel', false]]);
+    if (!ok) return;
+    const chosen = new core.IntList();
+    boxes.forEach((box) => chosen.push_back(Number(box.value)));
+    doc.setFeatureSelections(chosen);
+    chosen.delete();
+    refresh();
+  }
+
+  // ---- Backups in the browser's own storage: every read and every write, the newest 200.
+  const Backups = {
+    keep: 200,
+    open() {
+      return new Promise((resolve, reject) => {
+        const request = indexedDB.open('tarn-backups', 1);
+        request.onupgradeneeded = () => request.result.createObjectStore('images', {keyPath: 'id', autoIncrement: true});
+        request.onsuccess = () => resolve(request.result);
+        request.onerror = () => reject(request.error);
+      });
+    },
+    async store(bytes, kind) {
+      const db = await this.open();
+      await new Promise((resolve, reject) => {
+        const tx = db.transaction('images', 'readwrite');
+        tx.objectStore('images').add({time: new Date().toISOString(), kind, bytes});
+        tx.oncomplete = resolve;
+        tx.onerror = () => reject(tx.error);
+      });
+      const all = await this.list(db);
+      const tx = db.transaction('images', 'readwrite');
+      for (const old of all.slice(this.keep)) tx.objectStore('images').delete(old.id);
+      db.close();
+    },
+    async list(given) {
+      const db = given || await this.open();
+      const all = await new Promise((resolve, reject) => {
+        const request = db.transaction('images').objectStore('images').getAll();
+        request.onsuccess = () => resolve(request.result);
+        request.onerror = () => reject(request.error);
+      });
+      if (!given) db.close();
+      return all.reverse();
+    },
+  };
+
+  function programmedCount(bytes) {
+    let count = 0;
+    for (let row = 0; row < 199; ++row) {
+      const rx = bytes[row * 16 + 3], tx = bytes[row * 16 + 7];
+      if ((rx !== 0xff && rx !== 0) || (tx !== 0xff && tx !== 0)) ++count;
+    }
+    return count;
+  }
+
+  function backupName(entry) {
+    return `${entry.time.replace(/[:T]/g, '-').slice(0, 19)}-${entry.kind.toLowerCase()}.sin`;
+  }
+
+  async function showBackups() {
+    let entries = [];
+    try {
+      entries = await Backups.list();
+    } catch (error) {
+      return message(`The backups cannot be read: ${error.message}`);
+    }
+    let chosen = 0;
+    const action = await dialog('Backups', (box) => {
+      const table = document.createElement('table');
+      table.setAttribute('role', 'grid');
+      const head = table.createTHead().insertRow();
+      for (const name of ['Date and Time', 'Read or Write', 'Model Type', 'Channels Programmed']) {
+        const th = document.createElement('th');
+        th.textContent = name;
+        head.append(th);
+      }
+      const body = table.createTBody();
+      entries.forEach((entry, i) => {
+        const tr = body.insertRow();
+        const type = entry.bytes[0x1fde];
+        for (const text of [new Date(entry.time).toLocaleString(), entry.kind,
+          type === 0xff ? '(none)' : `type ${type}`, String(programmedCount(entry.bytes))]) {
+          tr.insertCell().textContent = text;
+        }
+        tr.addEventListener('click', () => {
+          chosen = i;
+          for (const other of body.rows) other.setAttribute('aria-selected', other === tr);
+        });
+        tr.setAttribute('aria-selected', i === 0);
+      });
+      const where = document.createElement('p');
+      where.textContent = entries.length
+        ? `Kept in this browser; the newest ${Backups.keep} are kept.`
+        : 'No backups yet. Every read from a radio and every write to one is kept in this browser.';
+      box.append(table, where);
+    }, entries.length ? [['Open', 'open'], ['Download', 'download'], ['Close', 'close']] : [['Close', 'close']]);
+    const entry = entries[chosen];
+    if (action === 'download') download(entry.bytes, backupName(entry), 'application/octet-stream');
+    if (action === 'open') await openFile(new File([entry.bytes], backupName(entry)));
+  }
+
+  // ---- Transfers: the progress window with the desktop's texts.
+  function verifyAfterWrite() {
+    return localStorage.getItem('tarn.verifyAfterWrite') === 'true';
+  }
+
+  async function transfer(write) {
+    if (state.transferring) return;
+    if (state.editor && !(await commitEditor(false))) return;
+    state.transferring = true;
+    updateCommands();
+    try {
+      await progressWindow(write);
+    } finally {
+      state.transferring = false;
+      refresh();
+    }
+  }
+
+  function progressWindow(write) {
+    return new Promise((resolve) => {
+      const box = document.createElement('dialog');
+      box.setAttribute('aria-label', write ? WriteCaption : ReadCaption);
+      const heading = document.createElement('h2');
+      heading.textContent = write ? WriteCaption : ReadCaption;
+      const portLabel = document.createElement('label');
+      const port = document.createElement('select');
+      port.add(new Option(DemoPort, 'demo'));
+      if (hasSerial) port.add(new Option('Serial port...', 'serial'));
+      portLabel.append('Port', port);
+      const status = document.createElement('p');
+      status.setAttribute('role', 'status');
+      status.textContent = '   Not start yet';
+      const progress = document.createElement('progress');
+      progress.max = 403;
+      progress.value = 0;
+      const progressLabel = document.createElement('label');
+      progressLabel.append('Progress\uff1a', progress);
+      const buttons = document.createElement('div');
+      buttons.className = 'buttons';
+      const start = document.createElement('button');
+      start.textContent = 'Start';
+      const cancel = document.createElement('button');
+      cancel.textContent = 'Cancel';
+      buttons.append(start, cancel);
+      box.append(heading, portLabel, status, progressLabel, buttons);
+      const close = () => { box.close(); box.remove(); resolve(); };
+      cancel.addEventListener('click', close);
+      box.addEventListener('cancel', (event) => { event.preventDefault(); close(); });
+      start.addEventListener('click', async () => {
+        if (port.value !== 'demo') {
+          await message('This page reaches radios through the demo radio for now.');
+          return;
+        }
+        start.disabled = cancel.disabled = true;
+        const result = doc.demoTransfer(write, write && verifyAfterWrite());
+        const texts = list(doc.lastStatusTexts());
+        status.textContent = texts.length ? texts[texts.length - 1] : '';
+        progress.value = result.ok ? 403 : progress.value;
+        const bytes = doc.lastTransferBytes();
+        if (bytes.length) {
+          try {
+            await Backups.store(bytes, write ? 'Write' : 'Read');
+          } catch (error) {
+            await message(`The radio's memory was not kept as a backup: ${error.message}`);
+          }
+        }
+        close();
+        if (!write && result.ok) resetView();
+        await tell(result);
+      });
+      document.body.append(box);
+      box.showModal();
+      start.focus();
+    });
+  }
+
+  // ---- Commands, named and laid out by the desktop's command table.
+  // Keyed by the desktop's menu texts (plain), the names tools and users know the commands by.
+  const handlers = {
+    'New': async () => { if (await keepChanges()) { doc.newDocument(); state.fileName = 'Untitled.sin'; state.fileHandle = null; resetView(); } },
+    'Open...': async () => openFile(await readFile($('open-file'))),
+    'Save': () => save(false),
+    'Save As...': () => save(true),
+    'Import Channels...': importChannels,
+    'Export Channels...': exportChannels,
+    'Compare With...': compareWith,
+    'Print...': async () => { if (!state.editor || await commitEditor(false)) printPages(); },
+    'Model Information': modelInformation,
+    'Undo': () => { closeEditor(); doc.undo(); refresh(); },
+    'Redo': () => { closeEditor(); doc.redo(); refresh(); },
+    'Copy': () => copy(),
+    'Paste': () => pasteFromClipboard(),
+    'Clear Channels': async () => { if (await commitEditor(false)) { const channels = intList(chosenChannels()); await tell(doc.clearChannels(channels)); channels.delete(); refresh(); } },
+    'Optional Features': optionalFeatures,
+    'Read From Radio': () => transfer(false),
+    'Write To Radio': () => transfer(true),
+    'Backups...': showBackups,
+    'Verify After Write': () => { localStorage.setItem('tarn.verifyAfterWrite', String(!verifyAfterWrite())); updateCommands(); },
+    'About ...': () => message(`${AppName}\nChannel programming in the browser, on the same core as the desktop program.`, 'dialog'),
+  };
+    const buttons = [];
+
+  function intList(values) {
+    const vector = new core.IntList();
+    for (const value of values) vector.push_back(value);
+    return vector;
+  }
+
+  async function copy() {
+    if (state.editor && !(await commitEditor(false))) return;
+    const channels = intList(chosenChannels());
+    const text = doc.copyChannels(channels);
+    channels.delete();
+    try {
+      await navigator.clipboard.writeText(text);
+    } catch (error) {
+      state.clip = text;
+    }
+    state.clip = text;
+  }
+
+  async function paste(text) {
+    if (state.editor && !(await commitEditor(false))) return;
+    await tell(doc.paste(chosenChannels()[0], text));
+    refresh();
+  }
+
+  async function pasteFromClipboard() {
+    let text = state.clip || '';
+    try {
+      text = await navigator.clipboard.readText();
+    } catch (error) {
+      // Without the permission the page pastes what it copied itself.
+    }
+    await paste(text);
+  }
+
+  document.addEventListener('copy', (event) => {
+    if (state.editor || event.target.closest('dialog')) return;
+    event.preventDefault();
+    const channels = intList(chosenChannels());
+    const text = doc.copyChannels(channels);
+    channels.delete();
+    state.clip = text;
+    event.clipboardData.setData('text/plain', text);
+  });
+  document.addEventListener('paste', (event) => {
+    if (state.editor || event.target.closest('dialog')) return;
+    event.preventDefault();
+    paste(event.clipboardData.getData('text/plain'));
+  });
+
+  async function run(name) {
+    const entry = handlers[name];
+    if (!entry || state.transferring) return;
+    closeMenus();
+    await entry();
+    refresh();
+  }
+
+  function updateCommands() {
+    for (const {button, name} of buttons) {
+      const step = name === 'Undo' ? doc.undoName() : name === 'Redo' ? doc.redoName() : null;
+      button.disabled = state.transferring || step === '';
+      // The step's name shows as the desktop's item text does; the accessible name stays.
+      if (step !== null) button.title = step ? `${name} ${step}` : name;
+      if (name === 'Verify After Write') button.setAttribute('aria-checked', verifyAfterWrite());
+    }
+  }
+
+  function closeMenus() {
+    for (const menu of document.querySelectorAll('#menubar [role="menu"]')) menu.hidden = true;
+    for (const button of document.querySelectorAll('#menubar button.menu')) button.setAttribute('aria-expanded', 'false');
+  }
+
+  function commandButton(item, inMenu) {
+    const button = document.createElement('button');
+    const name = plainName(item.text);
+    button.setAttribute('aria-label', name);
+    if (inMenu) {
+      button.setAttribute('role', name === 'Verify After Write' ? 'menuitemcheckbox' : 'menuitem');
+      const label = document.createElement('span');
+      label.textContent = name;
+      const keys = document.createElement('span');
+      keys.className = 'keys';
+      keys.textContent = item.keys.split(';')[0];
+      button.append(label, keys);
+    } else {
+      button.textContent = name;
+      button.title = item.tooltip;
+    }
+    button.addEventListener('click', () => run(name));
+    buttons.push({button, name});
+    return button;
+  }
+
+  function buildCommands() {
+    const table = core.commandTable();
+    const texts = {};
+    for (const menu of table.menus) {
+      const items = menu.items.filter((item) => item === null || handlers[plainName(item.text)]);
+      if (!items.some((item) => item)) continue;
+      const wrap = document.createElement('div');
+      const title = document.createElement('button');
+      title.className = 'menu';
+      title.textContent = plainName(menu.title);
+      title.setAttribute('aria-haspopup', 'menu');
+      title.setAttribute('aria-expanded', 'false');
+      const popup = document.createElement('div');
+      popup.setAttribute('role', 'menu');
+      popup.setAttribute('aria-label', plainName(menu.title));
+      popup.hidden = true;
+      let previous = null;
+      for (const item of items) {
+        if (item === null) {
+          if (previous) popup.append(document.createElement('hr'));
+          previous = null;
+          continue;
+        }
+        previous = commandButton(item, true);
+        popup.append(previous);
+        texts[item.id] = item;
+      }
+      title.addEventListener('click', (event) => {
+        event.stopPropagation();
+        const open = popup.hidden;
+        closeMenus();
+        popup.hidden = !open;
+        title.setAttribute('aria-expanded', String(open));
+        if (open) popup.querySelector('button').focus();
+      });
+      wrap.append(title, popup);
+      $('menubar').append(wrap);
+    }
+    for (const id of table.toolbar) {
+      if (id === 0) {
+        const gap = document.createElement('span');
+        gap.className = 'gap';
+        $('toolbar').append(gap);
+      } else if (texts[id]) {
+        $('toolbar').append(commandButton(texts[id], false));
+      }
+    }
+    // The keys the desktop's menus name.
+    const keyed = {};
+    for (const item of Object.values(texts)) {
+      for (const key of item.keys.split(';').map((k) => k.trim()).filter(Boolean)) keyed[key.toLowerCase()] = plainName(item.text);
+    }
+    document.addEventListener('keydown', (event) => {
+      if (!event.ctrlKey || event.altKey) return;
+      const key = `ctrl+${event.shiftKey ? 'shift+' : ''}${event.key.toLowerCase()}`;
+      const name = keyed[key];
+      // Copy and Paste come as the browser's own events; an editor keeps its own undo.
+      if (!name || name === 'Copy' || name === 'Paste') return;
+      if (state.editor && (name === 'Undo' || name === 'Redo')) return;
+      event.preventDefault();
+      run(name);
+    });
+    document.addEventListener('click', closeMenus);
+  }
+
+  const tones = document.createElement('datalist');
+  tones.id = 'tones';
+  for (const name of list(doc.toneNames())) if (name) tones.append(new Option(name));
+  document.body.append(tones);
+
+  window.addEventListener('beforeunload', (event) => {
+    if (state.transferring || doc.isModified()) {
+      event.preventDefault();
+      event.returnValue = '';
+    }
+  });
+
+  if (!hasSerial) {
+    $('notice').textContent = 'Radio transfers need Chrome, Edge or Opera on a computer, or the desktop TARN; this browser opens, edits, imports, compares and saves files.';
+    $('notice').hidden = false;
+  }
+
+  buildCommands();
+  buildGrid();
+  moveTo(1, 1, false);
+  $('app').setAttribute('aria-busy', 'false');
+  window.tarnPage = {doc, core, ready: true};
+})().catch((error) => {
+  document.body.textContent = `TARN could not start: ${error && error.message ? error.message : error}`;
+});
