@@ -117,7 +117,11 @@
     </message>
 </context>
 <context>
-    <name>tarn::ChannelView</name>
+    <name>tarn::ChannelTableModel</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
     <message>
         <source>Outside the band of the model (%1): the radio cannot use this channel</source>
         <translation>超出本机型的频段（%1）：电台无法使用此信道</translation>
