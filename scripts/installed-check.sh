@@ -69,7 +69,7 @@ port=$(head -1 radio.port)
 tarn-cli write --port "$port" edited.sin 2>/dev/null || fail "tarn-cli write failed"
 tarn-cli read --port "$port" back.sin 2>/dev/null || fail "tarn-cli read failed"
 cmp edited.sin back.sin || fail "what was read back differs from what was written"
-tarn-cli show back.sin | grep -q "^  1	146.52000	146.52000	88.5	" ||
+tarn-cli show back.sin | grep "^  1	146.52000	146.52000	88.5	" >/dev/null ||
     fail "the edited channel did not survive"
 kill "$radio"
 wait "$radio" || true

@@ -32,7 +32,9 @@ desktop-file-validate "$build"/resources/generated/*.desktop
 appstreamcli validate --no-net resources/metainfo/*.metainfo.xml >/dev/null ||
     appstreamcli validate --no-net resources/metainfo/*.metainfo.xml
 
-dpkg-deb -c "${debs[0]}" | grep -q '/usr/share/tarn/tarn.html$' ||
+# The listing is taken whole first: grep -q leaving early would end dpkg-deb with SIGPIPE.
+listing=$(dpkg-deb -c "${debs[0]}")
+grep -q '/usr/share/tarn/tarn.html$' <<<"$listing" ||
     fail "the package lacks the self-contained page /usr/share/tarn/tarn.html"
 
 step "lintian ${debs[0]##*/}"
