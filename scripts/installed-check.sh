@@ -124,10 +124,11 @@ press_return_until() {
     echo "$found"
 }
 
-halcyon &
+# With no language stored, the installed Halcyon follows the locale: English under C.UTF-8.
+LC_ALL=C.UTF-8 halcyon &
 launcher=$!
 pids+=("$launcher")
-dialog=$(window '^写频软件$')
+dialog=$(window '^Program Software$')
 [ -n "$dialog" ] || fail "no Halcyon window"
 profiles="$HOME/.config/halcyon"
 grep -q '^CH1=TARN' "$profiles/MAIN.ini" || fail "Halcyon's first profile lists no TARN"
@@ -137,7 +138,7 @@ pids+=("$(xdotool getwindowpid "$main")")
 wait "$launcher" || true
 grep -q '^EXE=/usr/bin/tarn' "$profiles/MAIN.ini" || fail "Halcyon lists no installed TARN"
 grep -q '^DEFAULT=0' "$profiles/MAIN.ini" || fail "Halcyon remembered no choice"
-grep -q '^LANGUAGE=QX32_V_CH' "$profiles/QX32_V.INI" || fail "Halcyon wrote no QX32_V.INI"
+grep -q '^LANGUAGE=QX32_V_EN' "$profiles/QX32_V.INI" || fail "Halcyon wrote no QX32_V.INI"
 stop "${pids[-1]}"
 
 # A file manager runs the desktop entry's command with the file; TARN asks first, then
