@@ -12,10 +12,6 @@
 #include "data/ModelSettings.h"
 #include "data/OptionalFeatures.h"
 #include "data/SinFile.h"
-#include "link/RadioTransfer.h"
-#include "web/DemoRadioLine.h"
-#include "web/SimulatedClock.h"
-#include "web/WebTransferUi.h"
 
 #include <algorithm>
 
@@ -39,8 +35,6 @@ std::string channelsName(std::size_t count) {
 
 WebDocument::WebDocument() {
     newDocument();
-    const RadioImage blank = RadioImage::newDocument();
-    std::copy(blank.bytes().begin(), blank.bytes().end(), m_demoRadio.memory().begin());
 }
 
 WebResult WebDocument::result(bool ok) {
@@ -223,44 +217,16 @@ void WebDocument::setFeatureSelections(const std::vector<int>& selections) {
         m_document.setModified(true);
 }
 
-WebResult WebDocument::demoTransfer(bool write, bool verifyAfterWrite) {
-    m_direction = write ? TransferDirection::Write : TransferDirection::Read;
-    m_scratch = m_document.image();
-    m_lastTransferBytes.clear();
-    SimulatedClock clock;
-    DemoRadioLine line(m_demoRadio, clock);
-    WebTransferUi ui(m_prompter);
-    RadioTransfer transfer(line, ui, clock);
-    transfer.setVerifyAfterWrite(write && verifyAfterWrite);
-    const TransferOutcome outcome = transfer.run("Demo radio", *this);
-    m_statusTexts.clear();
-    for (const std::string& text : ui.statusTexts()) {
-        if (!RadioTransfer::isBlockCount(text))
-            m_statusTexts.push_back(text);
-    }
-    const bool read = !write && outcome == TransferOutcome::Completed;
-    if (read || (write && transfer.wroteToRadio()))
-        m_lastTransferBytes = byteString(m_scratch.bytes());
-    return result(outcome == TransferOutcome::Completed);
-}
-
-std::string WebDocument::demoRadioMemory() const {
-    return byteString(m_demoRadio.memory());
-}
-
-void WebDocument::setDemoRadioMemory(const std::string& bytes) {
-    const auto view = byteView(bytes);
-    std::copy_n(view.begin(), std::min(view.size(), VirtualRadio::MemorySize),
-                m_demoRadio.memory().begin());
-}
-
-void WebDocument::parseGrid() {
+std::string WebDocument::transferImage() {
     m_document.parseSheet();
-    m_scratch = m_document.image();
+    return byteString(m_document.image().bytes());
 }
 
-void WebDocument::renderGrid() {
-    m_document.takeReceived(m_scratch);
+void WebDocument::takeRead(const std::string& bytes) {
+    RadioImage received;
+    const auto view = byteView(bytes);
+    std::copy_n(view.begin(), std::min(view.size(), RadioImage::Size), received.bytes().begin());
+    m_document.takeReceived(received);
 }
 
 } // namespace tarn

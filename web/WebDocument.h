@@ -2,8 +2,6 @@
 
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
-#include "link/TransferTarget.h"
-#include "radio/VirtualRadio.h"
 #include "web/WebPrompter.h"
 
 #include <string>
@@ -21,7 +19,7 @@ struct WebResult {
 // One document of the page, through the same core as the desktop's windows. Calls never
 // throw: a failure comes back as a result with the desktop's message. Bytes travel as strings
 // of byte values, copied both ways.
-class WebDocument final : private TransferTarget {
+class WebDocument {
 public:
     WebDocument();
 
@@ -32,7 +30,7 @@ public:
     void markSaved();
     [[nodiscard]] bool isModified() const { return m_document.isModified(); }
 
-    [[nodiscard]] int channelCount() const override { return m_document.channelCount(); }
+    [[nodiscard]] int channelCount() const { return m_document.channelCount(); }
     [[nodiscard]] std::string cellText(int row, int column) const;
     [[nodiscard]] std::vector<std::string> toneNames() const;
     // Stores a value the user typed or chose, checked as the grid's editors check it. enter:
@@ -66,14 +64,10 @@ public:
     [[nodiscard]] std::vector<int> featureSelections() const;
     void setFeatureSelections(const std::vector<int>& selections);
 
-    // A read from or a write to the demo radio (the virtual radio inside the page).
-    [[nodiscard]] WebResult demoTransfer(bool write, bool verifyAfterWrite);
-    [[nodiscard]] std::string demoRadioMemory() const;
-    void setDemoRadioMemory(const std::string& bytes);
-    // The image the last transfer read or sent, for the backups; empty when it did neither.
-    [[nodiscard]] std::string lastTransferBytes() const { return m_lastTransferBytes; }
-    // The status texts the last transfer showed in its progress window, in order.
-    [[nodiscard]] std::vector<std::string> lastStatusTexts() const { return m_statusTexts; }
+    // A transfer starts from the grid parsed into the image; a completed read comes back
+    // as one undoable step, as the desktop's does.
+    [[nodiscard]] std::string transferImage();
+    void takeRead(const std::string& bytes);
 
     // Answers for the questions of the next call, in order.
     void giveAnswer(int answer) { m_prompter.giveAnswer(static_cast<PromptAnswer>(answer)); }
@@ -81,21 +75,9 @@ public:
 private:
     [[nodiscard]] WebResult result(bool ok);
 
-    // TransferTarget: the transfer reads into and writes from a scratch copy.
-    [[nodiscard]] TransferDirection direction() const override { return m_direction; }
-    [[nodiscard]] RadioImage& image() override { return m_scratch; }
-    void setChannelCount(int) override {}
-    void parseGrid() override;
-    void renderGrid() override;
-
     ChannelDocument m_document;
     ToneTable m_tones;
     WebPrompter m_prompter;
-    VirtualRadio m_demoRadio;
-    RadioImage m_scratch;
-    TransferDirection m_direction = TransferDirection::Read;
-    std::string m_lastTransferBytes;
-    std::vector<std::string> m_statusTexts;
 };
 
 } // namespace tarn

@@ -48,18 +48,80 @@ test.after(async () => {
 });
 
 // A fresh page; without the save picker, Save downloads, which a test can catch.
-async function openPage(url = `${origin}/index.html`, {noSerial = false} = {}) {
+async function openPage(url = `${origin}/index.html`, {noSerial = false, fakeSerial = null} = {}) {
   const context = await browser.newContext({acceptDownloads: true});
   await context.addInitScript((withoutSerial) => {
     delete window.showSaveFilePicker;
     if (withoutSerial) delete Navigator.prototype.serial;
   }, noSerial);
+  if (fakeSerial) await context.addInitScript(installFakeSerial, fakeSerial);
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(url);
   await page.waitForFunction(() => window.tarnPage && window.tarnPage.ready);
   return {page, context, errors};
+}
+
+// navigator.serial with one port, behind which the compiled virtual radio answers on the
+// page's clock. Set before the page loads, as a browser's own would be. options: faults (the
+// virtual radio's --fault list), memory (its bytes), busy (open fails as with a port in use),
+// chooserClosed (requestPort rejects as when the user closes the chooser).
+function installFakeSerial(options) {
+  const log = {opens: [], closes: 0, requests: 0};
+  window.fakeSerial = log;
+  const port = {
+    readable: null,
+    writable: null,
+    getInfo: () => ({usbVendorId: 0x1a86, usbProductId: 0x7523}),
+    async open(settings) {
+      if (this.readable || log.busy) throw new DOMException('Failed to open serial port.', 'InvalidStateError');
+      log.opens.push(settings);
+      if (!this.radio) {
+        const core = await TarnCore({});
+        this.radio = options.faults ? core.VirtualRadio.withFaults(options.faults) : new core.VirtualRadio();
+        if (options.memory) this.radio.setMemory(new Uint8Array(options.memory));
+        log.memory = () => Array.from(this.radio.memory());
+      }
+      const radio = this.radio;
+      let open = true;
+      this.readable = new ReadableStream({
+        pull: (controller) => new Promise((resolve) => {
+          const poll = () => {
+            if (!open) return resolve();
+            const next = radio.nextOutput();
+            const now = performance.now();
+            if (next >= 0 && next <= now) {
+              controller.enqueue(radio.takeOutput(now));
+              return resolve();
+            }
+            setTimeout(poll, next >= 0 ? next - now : 1);
+          };
+          poll();
+        }),
+        cancel: () => { open = false; },
+      });
+      this.writable = new WritableStream({
+        write: (chunk) => radio.receive(chunk, performance.now()),
+      });
+    },
+    async close() {
+      if (!this.readable) throw new DOMException('The port is already closed.', 'InvalidStateError');
+      if (this.readable.locked || this.writable.locked) throw new TypeError('Cannot close a locked stream');
+      this.readable = this.writable = null;
+      ++log.closes;
+    },
+  };
+  log.busy = Boolean(options.busy);
+  const serial = {
+    async requestPort() {
+      ++log.requests;
+      if (options.chooserClosed) throw new DOMException('No port selected by the user.', 'NotFoundError');
+      return port;
+    },
+    async getPorts() { return [port]; },
+  };
+  Object.defineProperty(Navigator.prototype, 'serial', {get: () => serial, configurable: true});
 }
 
 function row(page, channel) {
@@ -241,6 +303,75 @@ test('the self-contained page works from file:// and without Web Serial says so'
   assert.match(await page.getByRole('note').textContent(), /Radio transfers need Chrome, Edge or Opera/);
   await openSin(page, 'programmed.sin');
   assert.deepEqual(await cells(page, 3), ['145.00625', '', '', '254.1', 'Low', 'UnLock']);
+  // The transfer worker starts from disk too: the demo radio reads back a blank radio.
+  const progress = await transferOn(page, false, 'demo');
+  await progress.waitFor({state: 'detached'});
+  assert.deepEqual(await cells(page, 3), ['', '', '', '', '', '']);
   assert.deepEqual(errors, []);
+  await context.close();
+});
+
+// Starts a transfer from the toolbar on the named port and waits for its window to go.
+async function transferOn(page, write, port) {
+  await page.getByRole('toolbar').getByRole('button', {name: write ? 'Write To Radio' : 'Read From Radio', exact: true}).click();
+  const progress = page.getByRole('dialog', {name: write ? 'Writing Data Progress' : 'Reading Data Progress'});
+  await progress.getByRole('combobox', {name: 'Port'}).selectOption(port);
+  await progress.getByRole('button', {name: 'Start'}).click();
+  return progress;
+}
+
+test('Web Serial: a read and a write through the port, 9600 8N1, the port released', async () => {
+  const memory = [...fs.readFileSync(path.join(sinCorpus, 'programmed.sin'))];
+  const {page, context, errors} = await openPage(undefined, {fakeSerial: {memory}});
+  let progress = await transferOn(page, false, 'serial');
+  await progress.waitFor({state: 'detached'});
+  assert.deepEqual(await cells(page, 1), ['146.52500', '146.52500', '67.0', '67.0', 'High', 'Lock']);
+  assert.deepEqual(await cells(page, 2), ['439.50000', '434.50000', 'D023N', 'D754I', 'Middle', 'UnLock']);
+
+  await row(page, 5).getByRole('gridcell').first().click();
+  await page.keyboard.type('433.5');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  progress = await transferOn(page, true, 'serial');
+  await progress.waitFor({state: 'detached'});
+  const log = await page.evaluate(() => ({opens: window.fakeSerial.opens, closes: window.fakeSerial.closes, memory: window.fakeSerial.memory()}));
+  assert.deepEqual(log.opens[0], {baudRate: 9600, dataBits: 8, stopBits: 1, parity: 'none', flowControl: 'none'});
+  assert.equal(log.closes, log.opens.length, 'every open is closed again');
+  assert.equal(log.memory[4 * 16 + 3], 0x43);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test('Web Serial: a write refused part-way says how far it got; the document stays', async () => {
+  const {page, context} = await openPage(undefined, {fakeSerial: {faults: 'refuse-write=7'}});
+  await openSin(page, 'programmed.sin');
+  const before = await cells(page, 2);
+  const progress = await transferOn(page, true, 'serial');
+  assert.equal(await answerMessage(page), ' Program Interrupt\uff0cPlease reset the radio and try again');
+  await progress.waitFor({state: 'detached'});
+  assert.equal(await answerMessage(page),
+    'Writing stopped after 7 of 404 blocks: the radio is partly programmed. Write again to complete it.');
+  assert.deepEqual(await cells(page, 2), before);
+  assert.equal(await page.evaluate(() => window.fakeSerial.closes), 1);
+  await context.close();
+});
+
+test('Web Serial: a closed chooser does nothing; a port in use is told and nothing changes', async () => {
+  let {page, context} = await openPage(undefined, {fakeSerial: {chooserClosed: true}});
+  const progress = await transferOn(page, false, 'serial');
+  await page.waitForFunction(() => window.fakeSerial.requests === 1);
+  assert.equal(await progress.getByRole('button', {name: 'Start'}).isEnabled(), true);
+  assert.equal(await progress.getByRole('status').textContent(), '   Not start yet');
+  await progress.getByRole('button', {name: 'Cancel'}).click();
+  await progress.waitFor({state: 'detached'});
+  await context.close();
+
+  ({page, context} = await openPage(undefined, {fakeSerial: {busy: true}}));
+  await openSin(page, 'programmed.sin');
+  await transferOn(page, false, 'serial');
+  assert.equal(await answerMessage(page),
+    'Could not Open the Port,Please check whether the Port are occupied or the device are ok');
+  assert.deepEqual(await cells(page, 1), ['146.52500', '146.52500', '67.0', '67.0', 'High', 'Lock']);
+  await page.getByRole('heading', {name: 'programmed.sin'}).waitFor();
   await context.close();
 });

@@ -585,9 +585,114 @@
     if (action === 'open') await openFile(new File([entry.bytes], backupName(entry)));
   }
 
-  // ---- Transfers: the progress window with the desktop's texts.
+  // ---- Transfers: the session runs in a worker on the port's streams; the page shows the
+  // desktop's progress window and asks the session's questions.
+  const bridgeUrl = new URLSearchParams(location.search).get('bridge');
+  const Buttons = [
+    [['OK', 0]],
+    [['OK', 0], ['Cancel', 1]],
+    [['Yes', 2], ['No', 3]],
+    [['Yes', 2], ['No', 3], ['Cancel', 1]],
+    [['Retry', 4], ['Cancel', 1]],
+  ];
+  let transferWorker = null;
+  let workerListener = null;
+  let serialPort = null;
+
   function verifyAfterWrite() {
     return localStorage.getItem('tarn.verifyAfterWrite') === 'true';
+  }
+
+  // A Blob-URL worker holding the core and the worker's function: a page opened from disk
+  // may start no other kind.
+  function startWorker() {
+    if (transferWorker) return transferWorker;
+    transferWorker = new Promise((resolve, reject) => {
+      const coreScript = $('tarn-core');
+      const prelude = coreScript.src ? `importScripts(${JSON.stringify(coreScript.src)});` : coreScript.textContent;
+      const wasm = coreScript.src ? new URL('tarn-core.wasm', coreScript.src).href : null;
+      const source = `${prelude}\n${tarnTransferWorker}\ntarnTransferWorker(self, ${JSON.stringify({wasm})});\n`;
+      const url = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
+      const worker = new Worker(url);
+      worker.onmessage = (event) => {
+        URL.revokeObjectURL(url);
+        if (event.data.type !== 'ready') return reject(new Error(event.data.text));
+        worker.onmessage = (message) => workerListener?.(message.data);
+        resolve(worker);
+      };
+      worker.onerror = (event) => { event.preventDefault(); reject(new Error(event.message)); };
+    });
+    transferWorker.catch(() => { transferWorker = null; });
+    return transferWorker;
+  }
+
+  // The port is the page's to open and close; the worker only reads and writes its streams.
+  async function openSerialPort(worker) {
+    try {
+      await serialPort.open({baudRate: 9600, dataBits: 8, stopBits: 1, parity: 'none', flowControl: 'none'});
+      const {readable, writable} = serialPort;
+      worker.postMessage({type: 'opened', ok: true, readable, writable}, [readable, writable]);
+    } catch (error) {
+      // In use by another program or page, or gone: the session says so.
+      worker.postMessage({type: 'opened', ok: false});
+    }
+  }
+
+  async function closeSerialPort(worker) {
+    // The streams given to the worker free the port once their pipes have wound down.
+    for (let attempt = 0; attempt < 50; ++attempt) {
+      try {
+        await serialPort.close();
+        break;
+      } catch (error) {
+        if (!serialPort.readable && !serialPort.writable) break;
+        await new Promise((resolve) => setTimeout(resolve, 20));
+      }
+    }
+    worker.postMessage({type: 'closed'});
+  }
+
+  async function remotePortAddress() {
+    let input;
+    const ok = await dialog('Remote port', (box) => {
+      const label = document.createElement('label');
+      input = document.createElement('input');
+      input.type = 'url';
+      input.value = localStorage.getItem('tarn.remotePort') || '';
+      input.placeholder = 'ws://127.0.0.1:8890/TOKEN';
+      label.append('The address tarn-cli bridge printed', input);
+      box.append(label);
+    }, [['OK', true], ['Cancel', false]]);
+    const url = ok ? input.value.trim() : '';
+    if (!/^wss?:\/\/./.test(url)) return null;
+    localStorage.setItem('tarn.remotePort', url);
+    return url;
+  }
+
+  // The line the chosen port stands for; null when the user backed out (nothing happens).
+  async function chooseLine(choice) {
+    if (choice === 'demo') return {kind: 'demo'};
+    if (choice === 'bridge') return {kind: 'bridge', url: bridgeUrl};
+    if (choice === 'remote') {
+      const url = await remotePortAddress();
+      return url ? {kind: 'bridge', url} : null;
+    }
+    try {
+      serialPort = await navigator.serial.requestPort();
+    } catch (error) {
+      return null;
+    }
+    return {kind: 'serial'};
+  }
+
+  function question(action) {
+    return dialog(action.caption, (box) => {
+      box.setAttribute('role', 'alertdialog');
+      const p = document.createElement('p');
+      p.className = 'message';
+      p.textContent = action.text;
+      box.append(p);
+    }, Buttons[action.buttons] || Buttons[0]);
   }
 
   async function transfer(write) {
@@ -599,7 +704,23 @@
       await progressWindow(write);
     } finally {
       state.transferring = false;
+      workerListener = null;
+      serialPort = null;
       refresh();
+    }
+  }
+
+  async function finishTransfer(write, result) {
+    if (!write && result.readCompleted) {
+      doc.takeRead(result.image);
+      resetView();
+    }
+    if (result.readCompleted || result.wroteToRadio) {
+      try {
+        await Backups.store(result.image, write ? 'Write' : 'Read');
+      } catch (error) {
+        await message(`The radio's memory was not kept as a backup: ${error.message}`);
+      }
     }
   }
 
@@ -611,8 +732,15 @@
       heading.textContent = write ? WriteCaption : ReadCaption;
       const portLabel = document.createElement('label');
       const port = document.createElement('select');
-      port.add(new Option(DemoPort, 'demo'));
-      if (hasSerial) port.add(new Option('Serial port...', 'serial'));
+      if (bridgeUrl) {
+        port.add(new Option(bridgeUrl.replace(/\/[^/]*$/, '/…'), 'bridge'));
+      } else {
+        port.add(new Option(DemoPort, 'demo'));
+        if (hasSerial) port.add(new Option('Serial port...', 'serial'));
+        port.add(new Option('Remote port...', 'remote'));
+        port.value = localStorage.getItem('tarn.port') || 'demo';
+        if (!port.value) port.value = 'demo';
+      }
       portLabel.append('Port', port);
       const status = document.createElement('p');
       status.setAttribute('role', 'status');
@@ -630,30 +758,55 @@
       cancel.textContent = 'Cancel';
       buttons.append(start, cancel);
       box.append(heading, portLabel, status, progressLabel, buttons);
-      const close = () => { box.close(); box.remove(); resolve(); };
-      cancel.addEventListener('click', close);
-      box.addEventListener('cancel', (event) => { event.preventDefault(); close(); });
+      let worker = null;
+      let steps = Promise.resolve();
+      const closeWindow = () => { if (box.open) box.close(); box.remove(); };
+      const pressCancel = () => {
+        if (worker) worker.postMessage({type: 'cancel'});
+        else { closeWindow(); resolve(); }
+      };
+      cancel.addEventListener('click', pressCancel);
+      box.addEventListener('cancel', (event) => { event.preventDefault(); pressCancel(); });
+
+      const perform = async (action) => {
+        if (action.kind === 'status') status.textContent = action.text;
+        else if (action.kind === 'progress') {
+          if (action.maximum > 0) progress.max = action.maximum;
+          progress.value = action.position;
+        } else if (action.kind === 'closeWindow') closeWindow();
+        else if (action.kind === 'ask') worker.postMessage({type: 'answer', answer: await question(action)});
+      };
+      const heard = async (message) => {
+        if (message.type === 'open') await openSerialPort(worker);
+        else if (message.type === 'close') await closeSerialPort(worker);
+        else if (message.type === 'actions') for (const action of message.actions) await perform(action);
+        else if (message.type === 'finished') {
+          closeWindow();
+          await finishTransfer(write, message.result);
+          resolve();
+        }
+      };
+
       start.addEventListener('click', async () => {
-        if (port.value !== 'demo') {
-          await message('This page reaches radios through the demo radio for now.');
+        start.disabled = port.disabled = true;
+        const line = await chooseLine(port.value);
+        if (!line) {
+          start.disabled = port.disabled = false;
           return;
         }
-        start.disabled = cancel.disabled = true;
-        const result = doc.demoTransfer(write, write && verifyAfterWrite());
-        const texts = list(doc.lastStatusTexts());
-        status.textContent = texts.length ? texts[texts.length - 1] : '';
-        progress.value = result.ok ? 403 : progress.value;
-        const bytes = doc.lastTransferBytes();
-        if (bytes.length) {
-          try {
-            await Backups.store(bytes, write ? 'Write' : 'Read');
-          } catch (error) {
-            await message(`The radio's memory was not kept as a backup: ${error.message}`);
-          }
+        if (!bridgeUrl) localStorage.setItem('tarn.port', port.value);
+        try {
+          worker = await startWorker();
+        } catch (error) {
+          closeWindow();
+          await message(`The transfer could not start: ${error.message}`);
+          resolve();
+          return;
         }
-        close();
-        if (!write && result.ok) resetView();
-        await tell(result);
+        // The worker's messages are taken one after another: a question waits for its answer.
+        workerListener = (message) => { steps = steps.then(() => heard(message)); };
+        worker.postMessage({type: 'start', write, image: doc.transferImage(),
+          verify: write && verifyAfterWrite(), line});
       });
       document.body.append(box);
       box.showModal();
@@ -858,7 +1011,7 @@
     }
   });
 
-  if (!hasSerial) {
+  if (!hasSerial && !bridgeUrl) {
     $('notice').textContent = 'Radio transfers need Chrome, Edge or Opera on a computer, or the desktop TARN; this browser opens, edits, imports, compares and saves files.';
     $('notice').hidden = false;
   }
@@ -867,7 +1020,22 @@
   buildGrid();
   moveTo(1, 1, false);
   $('app').setAttribute('aria-busy', 'false');
-  window.tarnPage = {doc, core, ready: true};
+  // For tools and tests: the demo radio's memory, kept in the worker.
+  async function demoRadio(bytes) {
+    const worker = await startWorker();
+    if (bytes) return worker.postMessage({type: 'setDemoMemory', bytes});
+    return new Promise((resolve) => {
+      const previous = worker.onmessage;
+      worker.onmessage = (event) => {
+        if (event.data.type !== 'demoMemory') return previous(event);
+        worker.onmessage = previous;
+        resolve(event.data.bytes);
+      };
+      worker.postMessage({type: 'demoMemory'});
+    });
+  }
+
+  window.tarnPage = {doc, core, demoRadio, ready: true};
 })().catch((error) => {
   document.body.textContent = `TARN could not start: ${error && error.message ? error.message : error}`;
 });
