@@ -6,7 +6,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const http = require('node:http');
-const {execFileSync} = require('node:child_process');
+const {execFileSync, spawn} = require('node:child_process');
 const {chromium} = require('playwright-core');
 
 const source = path.resolve(__dirname, '../..');
@@ -374,4 +374,91 @@ test('Web Serial: a closed chooser does nothing; a port in use is told and nothi
   assert.deepEqual(await cells(page, 1), ['146.52500', '146.52500', '67.0', '67.0', 'High', 'Lock']);
   await page.getByRole('heading', {name: 'programmed.sin'}).waitFor();
   await context.close();
+});
+
+// The first line a program prints: the virtual radio's device, the bridge's address.
+function firstLine(child) {
+  return new Promise((resolve, reject) => {
+    let text = '';
+    child.stdout.on('data', (chunk) => {
+      text += chunk;
+      if (text.includes('\n')) resolve(text.slice(0, text.indexOf('\n')).trim());
+    });
+    child.on('exit', (code) => reject(new Error(`${child.spawnfile} exited with ${code}`)));
+  });
+}
+
+// tarn-virtual-radio (the desktop tests' radio) behind tarn-cli bridge on a free port.
+async function radioBehindBridge(radioArgs) {
+  const env = {...process.env, TARN_TEST: '1'};
+  const radio = spawn(path.join(nativeBuild, 'tools/virtual-radio/tarn-virtual-radio'), radioArgs,
+    {stdio: ['ignore', 'pipe', 'inherit'], env});
+  const device = await firstLine(radio);
+  const bridge = spawn(path.join(nativeBuild, 'tools/cli/tarn-cli'),
+    ['bridge', '--port', device, '--listen', '127.0.0.1:0'], {stdio: ['ignore', 'pipe', 'ignore'], env});
+  const address = await firstLine(bridge);
+  const stop = async () => {
+    const gone = (child) => new Promise((resolve) => child.exitCode !== null ? resolve() : child.on('exit', resolve));
+    bridge.kill('SIGTERM');
+    radio.kill('SIGTERM');
+    await Promise.all([gone(bridge), gone(radio)]);
+  };
+  return {address, stop};
+}
+
+test('tarn-cli bridge: a read and a write to the native virtual radio; one page at a time, with the token', async () => {
+  const saved = path.join(work, 'bridged-radio.sin');
+  const {address, stop} = await radioBehindBridge(['--image', path.join(sinCorpus, 'programmed.sin'), '--save', saved]);
+  assert.match(address, /^ws:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}$/);
+  const {page, context, errors} = await openPage(`${origin}/index.html?bridge=${encodeURIComponent(address)}`);
+  try {
+    let progress = await transferOn(page, false, 'bridge');
+    await progress.waitFor({state: 'detached'});
+    assert.deepEqual(await cells(page, 2), ['439.50000', '434.50000', 'D023N', 'D754I', 'Middle', 'UnLock']);
+    await row(page, 5).getByRole('gridcell').first().click();
+    await page.keyboard.type('433.5');
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Escape');
+    progress = await transferOn(page, true, 'bridge');
+    await progress.waitFor({state: 'detached'});
+    assert.equal(await page.evaluate(() => window.tarnPage.lastTransfer.outcome), 'completed');
+
+    // A second client while one holds the port is told to come back later; a wrong token
+    // is refused outright.
+    const codes = await page.evaluate(async (url) => {
+      const closed = (socket) => new Promise((resolve) => { socket.onclose = (event) => resolve(event.code); });
+      const first = new WebSocket(url);
+      await new Promise((resolve) => { first.onmessage = resolve; });
+      const second = await closed(new WebSocket(url));
+      const wrong = await closed(new WebSocket(url.replace(/[0-9a-f]{32}$/, '0'.repeat(32))));
+      first.close();
+      return [second, wrong];
+    }, address);
+    assert.deepEqual(codes, [1013, 1008]);
+    assert.deepEqual(errors, []);
+  } finally {
+    await context.close();
+    await stop();
+  }
+  assert.equal(fs.readFileSync(saved)[4 * 16 + 3], 0x43, 'the radio holds the written channel');
+});
+
+test('benchmark: a write and a read through tarn-cli bridge to the paced virtual radio', async () => {
+  const {address, stop} = await radioBehindBridge(['--pace', '9600']);
+  const {page, context} = await openPage(`${origin}/index.html?bridge=${encodeURIComponent(address)}`);
+  try {
+    for (const write of [true, false]) {
+      const progress = await transferOn(page, write, 'bridge');
+      await progress.waitFor({state: 'detached', timeout: 60000});
+      const run = await page.evaluate(() => window.tarnPage.lastTransfer);
+      assert.equal(run.outcome, 'completed');
+      // The physical limit: every byte on the wire at 10 bits, plus the protocol's own waits.
+      const limit = run.wireBytes * 10 / 9600 * 1000 + run.pausedMs;
+      console.log(`bridge ${write ? 'write' : 'read '}: ${(run.ms / 1000).toFixed(3)} s, limit ${(limit / 1000).toFixed(3)} s ` +
+        `(${run.wireBytes} bytes, ${run.pausedMs.toFixed(0)} ms of waits), ratio ${(run.ms / limit).toFixed(3)} (goal <= 1.10)`);
+    }
+  } finally {
+    await context.close();
+    await stop();
+  }
 });

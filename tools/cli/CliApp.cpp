@@ -1,6 +1,7 @@
 #include "tools/cli/CliApp.h"
 
 #include "tools/cli/ApplyCommand.h"
+#include "tools/cli/BridgeCommand.h"
 #include "tools/cli/CheckCommand.h"
 #include "tools/cli/DiffCommand.h"
 #include "tools/cli/ExportCommand.h"
@@ -27,6 +28,7 @@ CliApp::CliApp() {
     add(std::make_unique<ReadCommand>());
     add(std::make_unique<WriteCommand>());
     add(std::make_unique<PortsCommand>());
+    add(std::make_unique<BridgeCommand>());
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command) {

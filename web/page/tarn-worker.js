@@ -109,10 +109,13 @@ function tarnTransferWorker(scope, options) {
     }
   }
 
-  // A serial port on another computer through tarn-cli bridge: binary frames both ways.
+  // A serial port through tarn-cli bridge, here or on another computer: binary frames carry
+  // the bytes both ways; the bridge says "open" once its port is open and "written" once a
+  // write has left it, as a local port's driver would.
   class BridgeLine {
     constructor(url) {
       this.url = url;
+      this.writes = [];
     }
 
     open() {
@@ -126,25 +129,44 @@ function tarnTransferWorker(scope, options) {
         }
         socket.binaryType = 'arraybuffer';
         let opened = false;
-        socket.onopen = () => { opened = true; this.socket = socket; resolve(true); };
-        socket.onmessage = (event) => this.onBytes(new Uint8Array(event.data));
+        socket.onmessage = (event) => {
+          if (typeof event.data !== 'string') this.onBytes(new Uint8Array(event.data));
+          else if (event.data === 'written') this.writes.shift()?.(true);
+          else if (event.data === 'open' && !opened) {
+            opened = true;
+            this.socket = socket;
+            resolve(true);
+          }
+        };
         socket.onclose = () => {
-          if (!opened) resolve(false);
-          else if (this.socket === socket) { this.socket = null; this.onLost(); }
+          // Refused (origin, token, another page on the port) or the port would not open.
+          if (!opened) return resolve(false);
+          if (this.socket !== socket) return;
+          this.socket = null;
+          for (const write of this.writes.splice(0)) write(false);
+          this.onLost();
         };
       });
     }
 
-    async write(bytes) {
-      if (!this.socket || this.socket.readyState !== WebSocket.OPEN) return false;
-      this.socket.send(bytes);
-      return true;
+    write(bytes) {
+      if (!this.socket || this.socket.readyState !== WebSocket.OPEN) return Promise.resolve(false);
+      return new Promise((resolve) => {
+        this.writes.push(resolve);
+        this.socket.send(bytes);
+      });
     }
 
     async close() {
       const socket = this.socket;
       this.socket = null;
-      if (socket) socket.close(1000);
+      for (const write of this.writes.splice(0)) write(false);
+      if (!socket) return;
+      // Closed on both ends before a retry opens again, so the bridge has let the port go.
+      await new Promise((resolve) => {
+        socket.onclose = resolve;
+        socket.close(1000);
+      });
     }
   }
 
@@ -156,11 +178,17 @@ function tarnTransferWorker(scope, options) {
       this.line = line;
       this.post = post;
       this.waker = new Waker();
-      line.onBytes = (bytes) => this.input((session) => session.bytesReceived(bytes, now()));
+      line.onBytes = (bytes) => {
+        this.wireBytes += bytes.length;
+        this.input((session) => session.bytesReceived(bytes, now()));
+      };
       line.onLost = () => this.input((session) => session.lineLost(now()));
     }
 
     start(message) {
+      // What the transfer put on the wire, for its time's lower bound.
+      this.wireBytes = 0;
+      this.startedAt = now();
       this.session = new this.core.TransferSession();
       this.session.start(message.write, message.image, message.verify, now());
       this.pump();
@@ -192,6 +220,7 @@ function tarnTransferWorker(scope, options) {
           this.closing = this.line.close();
           break;
         case 'write':
+          this.wireBytes += action.bytes.length;
           this.line.write(action.bytes).then((ok) => this.input((s) => s.written(ok, now())));
           break;
         case 'purge':
@@ -210,6 +239,8 @@ function tarnTransferWorker(scope, options) {
 
     async finish(shown) {
       const result = this.session.result();
+      result.ms = now() - this.startedAt;
+      result.wireBytes = this.wireBytes;
       this.session.delete();
       this.session = null;
       // The port is released before the page hears of the end.

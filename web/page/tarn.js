@@ -781,6 +781,7 @@
         else if (message.type === 'close') await closeSerialPort(worker);
         else if (message.type === 'actions') for (const action of message.actions) await perform(action);
         else if (message.type === 'finished') {
+          window.tarnPage.lastTransfer = message.result;
           closeWindow();
           await finishTransfer(write, message.result);
           resolve();
