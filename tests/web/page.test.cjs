@@ -443,14 +443,34 @@ test('tarn-cli bridge: a read and a write to the native virtual radio; one page 
   assert.equal(fs.readFileSync(saved)[4 * 16 + 3], 0x43, 'the radio holds the written channel');
 });
 
+// One transfer through the bridge; what it said when it did not complete.
+async function timedTransfer(page, write) {
+  const progress = await transferOn(page, write, 'bridge');
+  const told = page.getByRole('alertdialog');
+  await Promise.race([progress.waitFor({state: 'detached', timeout: 60000}), told.waitFor({timeout: 60000})]);
+  if (!(await told.count())) return {run: await page.evaluate(() => window.tarnPage.lastTransfer)};
+  const failure = await told.locator('.message').textContent();
+  while (await told.count()) {
+    await told.getByRole('button').first().click();
+    await page.waitForTimeout(100);
+  }
+  await progress.waitFor({state: 'detached'});
+  return {failure};
+}
+
 test('benchmark: a write and a read through tarn-cli bridge to the paced virtual radio', async () => {
   const {address, stop} = await radioBehindBridge(['--pace', '9600']);
   const {page, context} = await openPage(`${origin}/index.html?bridge=${encodeURIComponent(address)}`);
   try {
     for (const write of [true, false]) {
-      const progress = await transferOn(page, write, 'bridge');
-      await progress.waitFor({state: 'detached', timeout: 60000});
-      const run = await page.evaluate(() => window.tarnPage.lastTransfer);
+      // A machine too busy to keep the radio's 30 ms interval fails a transfer now and then;
+      // the second try is the measure, two failures are a fault.
+      let {run, failure} = await timedTransfer(page, write);
+      if (failure) {
+        console.log(`bridge ${write ? 'write' : 'read'}: first try said "${failure}"; trying again`);
+        ({run, failure} = await timedTransfer(page, write));
+      }
+      assert.equal(failure, undefined);
       assert.equal(run.outcome, 'completed');
       // The physical limit: every byte on the wire at 10 bits, plus the protocol's own waits.
       const limit = run.wireBytes * 10 / 9600 * 1000 + run.pausedMs;

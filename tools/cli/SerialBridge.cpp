@@ -126,6 +126,10 @@ void SerialBridge::relayFromPort() {
     std::array<std::uint8_t, 256> buffer{};
     for (;;) {
         const ReadResult got = m_line.readArrived(buffer);
+        // A reply means the radio has what was sent: the client hears "written" first,
+        // without waiting for the next drain check.
+        if (got.count > 0 && m_unconfirmedWrites > 0)
+            checkDrained();
         if (got.count > 0 && m_client) {
             m_client->sendBinaryMessage(QByteArray(reinterpret_cast<const char*>(buffer.data()),
                                                    static_cast<qsizetype>(got.count)));

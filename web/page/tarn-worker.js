@@ -234,7 +234,9 @@ function tarnTransferWorker(scope, options) {
         }
       }
       if (shown.length) this.post({type: 'actions', actions: shown});
-      this.waker.at(session.nextDeadline(), () => this.input((s) => s.timeElapsed(now())));
+      // Bytes already queued for this thread are handed in before the deadline is told:
+      // after a stall, the timer may come up before the frames that beat it.
+      this.waker.at(session.nextDeadline(), () => nextTurn().then(() => this.input((s) => s.timeElapsed(now()))));
     }
 
     async finish(shown) {
