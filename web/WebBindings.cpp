@@ -39,6 +39,34 @@ WebResult openFile(WebDocument& d, const std::string& bytes, const std::string& 
 WebResult storeCell(WebDocument& d, int row, int column, const std::string& text, bool enter) {
     return guarded([&] { return d.storeCell(row, column, text, enter); });
 }
+
+// Editing steps: a failure comes back as a refusal with its message.
+template <typename Call> WebEdit guardedEdit(Call&& call) {
+    try {
+        return call();
+    } catch (const std::exception& error) {
+        WebEdit out;
+        out.ok = false;
+        out.messages = {error.what()};
+        return out;
+    }
+}
+WebEdit openFrequency(WebDocument& d, int row, int column, int key) {
+    return guardedEdit([&] { return d.openFrequency(row, column, key); });
+}
+WebEdit enterCell(WebDocument& d, int row, int column, const std::string& text) {
+    return guardedEdit([&] { return d.enterCell(row, column, text); });
+}
+WebEdit leaveCell(WebDocument& d, int row, int column, int far, const std::string& text) {
+    return guardedEdit([&] { return d.leaveCell(row, column, far, text); });
+}
+bool typeOverLock(WebDocument& d, int row, int key) {
+    try {
+        return d.typeOverLock(row, key);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
 WebResult paste(WebDocument& d, int channel, const std::string& text) {
     return guarded([&] { return d.paste(channel, text); });
 }
@@ -337,6 +365,14 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
     value_object<WebResult>("WebResult")
         .field("ok", &WebResult::ok)
         .field("messages", &WebResult::messages);
+    value_object<WebEdit>("WebEdit")
+        .field("ok", &WebEdit::ok)
+        .field("messages", &WebEdit::messages)
+        .field("nextRow", &WebEdit::nextRow)
+        .field("nextColumn", &WebEdit::nextColumn)
+        .field("leavesGrid", &WebEdit::leavesGrid)
+        .field("text", &WebEdit::text)
+        .field("selectAll", &WebEdit::selectAll);
     value_object<ListResult>("ListResult")
         .field("result", &ListResult::result)
         .field("text", &ListResult::text)
@@ -357,6 +393,17 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
         .function("cellText", &WebDocument::cellText)
         .function("toneNames", &WebDocument::toneNames)
         .function("storeCell", &storeCell)
+        .class_function("editorFor", &WebDocument::editorFor)
+        .class_function("listIndexFor", &WebDocument::listIndexFor)
+        .class_function("itemStartingWith", &WebDocument::itemStartingWith)
+        .function("keyOpensEditor", &WebDocument::keyOpensEditor)
+        .function("typeOverLock", &typeOverLock)
+        .function("openFrequency", &openFrequency)
+        .function("enterCell", &enterCell)
+        .function("leaveCell", &leaveCell)
+        .function("differs", &WebDocument::differs)
+        .function("tabFrom", &WebDocument::tabFrom)
+        .function("enterOnGrid", &WebDocument::enterOnGrid)
         .function("undo", &WebDocument::undo)
         .function("redo", &WebDocument::redo)
         .function("undoName", &WebDocument::undoName)

@@ -1,7 +1,6 @@
 #include "web/WebDocument.h"
 
 #include "common/AppTitles.h"
-#include "data/CellValueStore.h"
 #include "data/ChannelClip.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelCsvExport.h"
@@ -33,7 +32,8 @@ std::string channelsName(std::size_t count) {
 
 } // namespace
 
-WebDocument::WebDocument() {
+WebDocument::WebDocument()
+    : m_rules(m_document, m_tones, m_prompter, AppTitles::AppName) {
     newDocument();
 }
 
@@ -81,28 +81,75 @@ std::vector<std::string> WebDocument::toneNames() const {
 }
 
 WebResult WebDocument::storeCell(int row, int column, const std::string& text, bool enter) {
-    if (!m_document.sheet().contains(row, column) || row < 1 || column < ChannelCodec::RxFreqColumn)
+    if (!m_rules.isEditable(row, column))
         return result(false);
-    CellValueStore store(m_document, m_tones, m_prompter, AppTitles::AppName);
-    switch (column) {
-    case ChannelCodec::RxFreqColumn:
-    case ChannelCodec::TxFreqColumn:
-        // A refused value has told the user why and stored nothing.
-        if (!store.storeFrequency(row, column, text,
-                                  enter ? CellValueStore::Emptying::OnEnter
-                                        : CellValueStore::Emptying::OnLeave))
-            return result(false);
-        break;
-    case ChannelCodec::DecColumn:
-    case ChannelCodec::EncColumn:
-        if (!store.storeTone(row, {column}, text))
-            return result(false);
-        break;
-    default:
-        store.storeChoice(row, column, text);
-        break;
-    }
-    return result(true);
+    const CellEditRules::Cell cell{row, column};
+    const CellEditRules::Result done =
+        enter ? m_rules.enter(cell, text) : m_rules.leave(cell, column, text);
+    return result(!done.refused);
+}
+
+int WebDocument::editorFor(int column) {
+    return static_cast<int>(CellEditRules::editorFor(column));
+}
+
+bool WebDocument::keyOpensEditor(int row, int column, int key) const {
+    return m_rules.keyOpensEditor(row, column, key);
+}
+
+WebEdit WebDocument::openFrequency(int row, int column, int key) {
+    const CellEditRules::Opening opening = m_rules.openFrequency(row, column, key);
+    WebEdit out = edit({});
+    out.text = opening.text;
+    out.selectAll = opening.selectAll;
+    return out;
+}
+
+int WebDocument::listIndexFor(const std::vector<std::string>& items, const std::string& text) {
+    return CellEditRules::listIndexFor(items, text);
+}
+
+int WebDocument::itemStartingWith(const std::vector<std::string>& items, const std::string& typed) {
+    return CellEditRules::itemStartingWith(items, typed);
+}
+
+WebEdit WebDocument::enterCell(int row, int column, const std::string& text) {
+    return edit(m_rules.enter({row, column}, text));
+}
+
+WebEdit WebDocument::leaveCell(int row, int column, int farColumn, const std::string& text) {
+    return edit(m_rules.storePending({row, column}, farColumn, text));
+}
+
+bool WebDocument::differs(int row, int column, const std::string& text) const {
+    return m_rules.differs({row, column}, text);
+}
+
+WebEdit WebDocument::tabFrom(int row, int column, bool backward) const {
+    return moveTo(m_rules.tabFrom({row, column}, backward));
+}
+
+WebEdit WebDocument::enterOnGrid(int row, int column) const {
+    return moveTo(m_rules.enterOnGrid({row, column}));
+}
+
+WebEdit WebDocument::edit(const CellEditRules::Result& done) {
+    WebResult told = result(!done.refused);
+    WebEdit out;
+    out.ok = told.ok;
+    out.messages = std::move(told.messages);
+    out.nextRow = done.next.row;
+    out.nextColumn = done.next.column;
+    out.leavesGrid = done.leavesGrid;
+    return out;
+}
+
+WebEdit WebDocument::moveTo(CellEditRules::Cell cell) {
+    WebEdit out;
+    out.nextRow = cell.row;
+    out.nextColumn = cell.column;
+    out.leavesGrid = cell.row == 0;
+    return out;
 }
 
 std::string WebDocument::undoName() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/CellEditRules.h"
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
 #include "web/WebPrompter.h"
@@ -14,6 +15,18 @@ namespace tarn {
 struct WebResult {
     bool ok = true;
     std::vector<std::string> messages;
+};
+
+// What an editing step did: the result, and where it leads (next row 0: nowhere) or what an
+// opened editor shows.
+struct WebEdit {
+    bool ok = true;
+    std::vector<std::string> messages;
+    int nextRow = 0;
+    int nextColumn = 0;
+    bool leavesGrid = false;
+    std::string text;
+    bool selectAll = false;
 };
 
 // One document of the page, through the same core as the desktop's windows. Calls never
@@ -36,6 +49,27 @@ public:
     // Stores a value the user typed or chose, checked as the grid's editors check it. enter:
     // the value was stored by Enter rather than by leaving the cell.
     [[nodiscard]] WebResult storeCell(int row, int column, const std::string& text, bool enter);
+
+    // In-place editing by the desktop grid's rules (keys are character codes, 0 a mouse
+    // press, 13 Enter, 8 Backspace, 127 Delete). The editor a column has: 0 none,
+    // 1 frequency, 2 tone, 3 power, 4 lock.
+    [[nodiscard]] static int editorFor(int column);
+    [[nodiscard]] bool keyOpensEditor(int row, int column, int key) const;
+    // L or U over CHN Lock stores at once.
+    bool typeOverLock(int row, int key) { return m_rules.typeOverLock(row, key); }
+    // The frequency editor's opening text; a letter is told "Please input Number" first.
+    [[nodiscard]] WebEdit openFrequency(int row, int column, int key);
+    [[nodiscard]] static int listIndexFor(const std::vector<std::string>& items,
+                                          const std::string& text);
+    [[nodiscard]] static int itemStartingWith(const std::vector<std::string>& items,
+                                              const std::string& typed);
+    // Enter in an editor: stores, or tells the refusal and stores nothing; names the next cell.
+    [[nodiscard]] WebEdit enterCell(int row, int column, const std::string& text);
+    // Leaving an editor, or a command with one open: stores, or tells why not and keeps it.
+    [[nodiscard]] WebEdit leaveCell(int row, int column, int farColumn, const std::string& text);
+    [[nodiscard]] bool differs(int row, int column, const std::string& text) const;
+    [[nodiscard]] WebEdit tabFrom(int row, int column, bool backward) const;
+    [[nodiscard]] WebEdit enterOnGrid(int row, int column) const;
 
     bool undo() { return m_document.undo(); }
     bool redo() { return m_document.redo(); }
@@ -74,10 +108,13 @@ public:
 
 private:
     [[nodiscard]] WebResult result(bool ok);
+    [[nodiscard]] WebEdit edit(const CellEditRules::Result& done);
+    [[nodiscard]] static WebEdit moveTo(CellEditRules::Cell cell);
 
     ChannelDocument m_document;
     ToneTable m_tones;
     WebPrompter m_prompter;
+    CellEditRules m_rules;
 };
 
 } // namespace tarn

@@ -91,6 +91,47 @@ test('cell values pass the grid rules: refusals store nothing, undo and redo res
   });
 });
 
+test('editing steps follow the grid rules: Enter names the next cell, Tab wraps, letters are told', () => {
+  withDocument((doc) => {
+    assert.deepEqual([1, 2, 3, 4, 5, 6, 0].map((c) => core.WebDocument.editorFor(c)), [1, 1, 2, 2, 3, 4, 0]);
+    const entered = doc.enterCell(1, 1, '146.52');
+    assert.deepEqual([entered.ok, entered.nextRow, entered.nextColumn], [true, 1, 2]);
+    list(entered.messages);
+    const power = doc.enterCell(1, 5, 'Low');
+    assert.deepEqual([power.ok, power.nextRow, power.nextColumn], [true, 2, 1]);
+    list(power.messages);
+    assert.equal(doc.cellText(1, 5), 'Low');
+    const refused = doc.enterCell(2, 1, '99');
+    assert.equal(refused.ok, false);
+    assert.equal(refused.nextRow, 0);
+    assert.equal(list(refused.messages).length, 1);
+    assert.equal(doc.differs(2, 1, '99'), true);
+    assert.equal(doc.differs(1, 1, '146.52'), false);
+
+    const letter = doc.openFrequency(1, 1, 'a'.codePointAt(0));
+    assert.deepEqual(list(letter.messages), ['Please input Number']);
+    assert.equal(letter.text, 'a');
+    const mouse = doc.openFrequency(1, 1, 0);
+    list(mouse.messages);
+    assert.deepEqual([mouse.text, mouse.selectAll], ['146.52000', true]);
+
+    assert.equal(doc.typeOverLock(1, 'u'.codePointAt(0)), true);
+    assert.equal(doc.cellText(1, 6), 'UnLock');
+    assert.equal(doc.typeOverLock(1, 'x'.codePointAt(0)), false);
+    assert.equal(doc.keyOpensEditor(1, 6, 'x'.codePointAt(0)), false);
+    assert.equal(doc.keyOpensEditor(1, 1, 8), true);
+    assert.equal(doc.keyOpensEditor(1, 3, 8), false);
+
+    const tab = doc.tabFrom(1, 6, false);
+    assert.deepEqual([tab.nextRow, tab.nextColumn], [2, 1]);
+    const back = doc.tabFrom(1, 1, true);
+    assert.equal(back.leavesGrid, true);
+    const left = doc.leaveCell(1, 3, 3, 'nonsense');
+    assert.equal(left.ok, false);
+    assert.equal(list(left.messages).length, 1);
+  });
+});
+
 test('a CSV import places what the native import places, and a bad list changes nothing', () => {
   withDocument((doc) => {
     const text = fs.readFileSync(path.join(source, 'tests/data/csv/current.csv'), 'utf8');

@@ -223,6 +223,50 @@ test('a typed frequency walks on with Enter, saves the bytes tarn-cli writes, an
   await context.close();
 });
 
+test('editing keeps the desktop rules: Enter walks the row, L and U over CHN Lock, letters are told', async () => {
+  const {page, context} = await openPage();
+  await row(page, 1).getByRole('gridcell').first().click();
+  await page.keyboard.type('146.52');
+  await page.keyboard.press('Enter');
+  // TX Freq opens filled in, then the tones, then power; power's Enter goes on to the next
+  // channel's RX Freq.
+  assert.equal(await row(page, 1).getByRole('textbox', {name: 'TX Freq'}).inputValue(), '146.52000');
+  await page.keyboard.press('Enter');
+  await page.keyboard.type('67');
+  await page.keyboard.press('Enter');
+  assert.equal(await row(page, 1).getByRole('combobox', {name: 'QT/DQT Enc'}).inputValue(), 'OFF');
+  await page.keyboard.press('Enter');
+  assert.equal(await row(page, 1).getByRole('combobox', {name: 'TX Power'}).inputValue(), 'High');
+  await page.keyboard.press('Enter');
+  assert.equal(await row(page, 2).getByRole('textbox', {name: 'RX Freq'}).inputValue(), '');
+  await page.keyboard.press('Escape');
+  assert.deepEqual(await cells(page, 1), ['146.52000', '146.52000', '67.0', 'OFF', 'High', 'Lock']);
+
+  // Over CHN Lock, U and L store at once; other keys open nothing.
+  await row(page, 1).getByRole('gridcell').nth(5).click();
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('u');
+  assert.equal((await cells(page, 1))[5], 'UnLock');
+  await page.keyboard.press('x');
+  assert.equal(await row(page, 1).getByRole('combobox').count(), 0);
+  await page.keyboard.press('l');
+  assert.equal((await cells(page, 1))[5], 'Lock');
+
+  // A letter typed over a frequency is told, and an empty cell's editor opens empty.
+  await row(page, 3).getByRole('gridcell').first().click();
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('a');
+  assert.equal(await answerMessage(page), 'Please input Number');
+  assert.equal(await row(page, 3).getByRole('textbox', {name: 'RX Freq'}).inputValue(), '');
+  await page.keyboard.press('Escape');
+  // Escape drops what was typed.
+  await row(page, 1).getByRole('gridcell').first().click();
+  await page.keyboard.type('147');
+  await page.keyboard.press('Escape');
+  assert.equal((await cells(page, 1))[0], '146.52000');
+  await context.close();
+});
+
 test('a refused value is told and nothing is stored', async () => {
   const {page, context} = await openPage();
   await row(page, 3).getByRole('gridcell').first().click();

@@ -15,6 +15,7 @@
   const ReadCaption = 'Reading Data Progress';
   const WriteCaption = 'Writing Data Progress';
   const hasSerial = 'serial' in navigator;
+  const toneNames = list(doc.toneNames());
 
   const state = {
     fileName: 'Untitled.sin',
@@ -146,50 +147,101 @@
     if (focus) cell(state.row, state.column).focus();
   }
 
-  // ---- In-place editors, stored through the core's cell rules.
-  function openEditor(initial) {
-    if (state.editor) return;
-    const td = cell(state.row, state.column);
-    const column = state.column;
-    let input;
-    if (column === 5 || column === 6) {
-      input = document.createElement('select');
-      for (const name of column === 5 ? PowerNames : LockNames) input.add(new Option(name, name));
-      input.value = td.textContent || (column === 5 ? 'High' : 'Lock');
-    } else {
-      input = document.createElement('input');
-      input.value = initial !== undefined ? initial : td.textContent;
-      if (ToneColumns.includes(column)) input.setAttribute('list', 'tones');
-    }
-    input.setAttribute('aria-label', core.columnHeaders()[column]);
-    state.editor = {td, input, row: state.row, column};
-    td.replaceChildren(input);
-    input.focus();
-    if (input.select && initial === undefined) input.select();
-    input.addEventListener('keydown', editorKey);
-    input.addEventListener('blur', () => { if (state.editor && state.editor.input === input) commitEditor(false); });
+  // ---- In-place editors, by the desktop grid's rules in the core: which key opens which
+  // editor with what text, what Enter, Tab, Escape and leaving store, and where Enter walks.
+  const Editor = {None: 0, Frequency: 1, Tone: 2, Power: 3, Lock: 4};
+  const Key = {Mouse: 0, Enter: 13, Backspace: 8, Delete: 127};
+
+  function stringList(values) {
+    const vector = new core.StringList();
+    for (const value of values) vector.push_back(value);
+    return vector;
   }
 
-  // Stores the open editor; false when the value was refused (the editor stays open).
-  async function commitEditor(enter) {
+  function matchIndex(items, text, exactStart) {
+    const vector = stringList(items);
+    const index = exactStart ? core.WebDocument.itemStartingWith(vector, text) : core.WebDocument.listIndexFor(vector, text);
+    vector.delete();
+    return index;
+  }
+
+  // Opens the current cell's editor; key is what opened it. A letter typed into a frequency
+  // is told first, as the desktop tells it.
+  async function openEditor(key = Key.Enter) {
+    if (state.editor) return;
+    const row = state.row;
+    const column = state.column;
+    const kind = core.WebDocument.editorFor(column);
+    if (kind === Editor.None) return;
+    const td = cell(row, column);
+    const current = td.textContent;
+    const typed = key >= 32 && key !== Key.Delete ? String.fromCodePoint(key) : '';
+    let input;
+    let selectAll = false;
+    if (kind === Editor.Frequency) {
+      const opening = doc.openFrequency(row, column, key);
+      const messages = list(opening.messages);
+      state.editor = {td, row, column, opening: true};
+      for (const text of messages) await message(text);
+      if (!state.editor || !state.editor.opening) return;
+      input = document.createElement('input');
+      input.value = opening.text;
+      selectAll = opening.selectAll;
+    } else if (kind === Editor.Tone) {
+      input = document.createElement('input');
+      input.setAttribute('list', 'tones');
+      const names = toneNames.filter(Boolean);
+      input.value = typed || (current ? names[matchIndex(names, current, false)] || current : '');
+      selectAll = !typed;
+    } else {
+      const names = kind === Editor.Power ? PowerNames : LockNames;
+      input = document.createElement('select');
+      for (const name of names) input.add(new Option(name, name));
+      let index = matchIndex(names, current, false);
+      if (typed) {
+        const match = matchIndex(names, typed, true);
+        if (match >= 0) index = match;
+      }
+      input.value = names[index];
+    }
+    input.setAttribute('aria-label', core.columnHeaders()[column]);
+    state.editor = {td, input, row, column};
+    td.replaceChildren(input);
+    input.focus();
+    if (input.setSelectionRange) {
+      if (selectAll) input.select();
+      else input.setSelectionRange(input.value.length, input.value.length);
+    }
+    input.addEventListener('keydown', editorKey);
+    input.addEventListener('blur', () => { if (state.editor && state.editor.input === input) commitEditor(); });
+  }
+
+  // Tells a refusal and keeps the editor open with the text selected for mending.
+  async function keepForMending(editor, messages) {
+    editor.telling = true;
+    for (const text of messages) await message(text);
+    editor.telling = false;
+    if (state.editor === editor) {
+      editor.input.focus();
+      if (editor.input.select) editor.input.select();
+    }
+  }
+
+  // Stores a value still open (leaving the cell, or before a command); false when it was
+  // refused and the editor stays.
+  async function commitEditor() {
     const editor = state.editor;
-    if (!editor) return true;
+    if (!editor || !editor.input) return true;
     // The refusal's message takes the focus; that blur stores nothing more.
     if (editor.telling) return false;
-    const result = doc.storeCell(editor.row, editor.column, editor.input.value, enter);
-    if (!result.ok) {
-      const messages = list(result.messages);
-      editor.telling = true;
-      for (const text of messages) await message(text);
-      editor.telling = false;
-      if (state.editor === editor) {
-        editor.input.focus();
-        editor.input.select && editor.input.select();
-      }
+    const done = doc.leaveCell(editor.row, editor.column, editor.column, editor.input.value);
+    const messages = list(done.messages);
+    if (!done.ok) {
+      await keepForMending(editor, messages);
       return false;
     }
-    result.messages.delete();
     closeEditor();
+    for (const text of messages) await message(text);
     return true;
   }
 
@@ -197,29 +249,38 @@
     const editor = state.editor;
     if (!editor) return;
     state.editor = null;
-    editor.td.replaceChildren();
+    if (editor.input) editor.td.replaceChildren();
     refresh();
   }
 
   async function editorKey(event) {
+    const editor = state.editor;
+    if (!editor || editor.telling) return;
     if (event.key === 'Escape') {
       event.preventDefault();
       closeEditor();
       cell(state.row, state.column).focus();
     } else if (event.key === 'Enter') {
       event.preventDefault();
-      if (await commitEditor(true)) walkOn();
+      const done = doc.enterCell(editor.row, editor.column, editor.input.value);
+      const messages = list(done.messages);
+      if (!done.ok) return keepForMending(editor, messages);
+      closeEditor();
+      if (done.nextRow > 0) {
+        moveTo(done.nextRow, done.nextColumn);
+        await openEditor(Key.Enter);
+      } else if (done.leavesGrid) {
+        cell(state.row, state.column).blur();
+      }
     } else if (event.key === 'Tab') {
       event.preventDefault();
-      if (await commitEditor(false)) moveTo(state.row, state.column + (event.shiftKey ? -1 : 1));
+      if (!(await commitEditor())) return;
+      const next = doc.tabFrom(editor.row, editor.column, event.shiftKey);
+      list(next.messages);
+      if (next.nextRow === 0) return;
+      moveTo(next.nextRow, next.nextColumn);
+      await openEditor(Key.Enter);
     }
-  }
-
-  // Enter walks to the next column, and from the last to the next channel's first.
-  function walkOn() {
-    if (state.column < Columns - 1) moveTo(state.row, state.column + 1);
-    else moveTo(state.row + 1, 1);
-    if (FrequencyColumns.includes(state.column)) openEditor();
   }
 
   function gridKey(event) {
@@ -230,15 +291,35 @@
       const [dr, dc] = moves[event.key];
       if (event.shiftKey && dr) selectRows(state.anchor || state.row, state.row + dr);
       moveTo(state.row + dr, state.column + dc);
-    } else if (event.key === 'Enter' || event.key === 'F2') {
+      return;
+    }
+    if (event.ctrlKey || event.metaKey || event.altKey) return;
+    if (event.key === 'Enter') {
+      // Enter on the grid moves one cell on, as Tab does, without opening an editor.
       event.preventDefault();
-      openEditor();
-    } else if (event.key === 'Delete') {
+      const next = doc.enterOnGrid(state.row, state.column);
+      list(next.messages);
+      if (next.nextRow > 0) moveTo(next.nextRow, next.nextColumn);
+      return;
+    }
+    if (event.key === 'F2') {
+      event.preventDefault();
+      openEditor(Key.Enter);
+      return;
+    }
+    if (event.key === 'Delete') {
       event.preventDefault();
       run('Clear Channels');
-    } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
-      event.preventDefault();
-      openEditor(event.key);
+      return;
+    }
+    const key = event.key === 'Backspace' ? Key.Backspace : [...event.key].length === 1 ? event.key.codePointAt(0) : -1;
+    if (key < 0) return;
+    event.preventDefault();
+    if (core.WebDocument.editorFor(state.column) === Editor.Lock) {
+      // L and U store Lock and UnLock at once; other keys do nothing there.
+      if (doc.typeOverLock(state.row, key)) refresh();
+    } else if (doc.keyOpensEditor(state.row, state.column, key)) {
+      openEditor(key);
     }
   }
 
@@ -252,10 +333,11 @@
     return state.selectedRows.length ? state.selectedRows : [state.row];
   }
 
+  // A press on a cell opens its editor, as on the desktop; on a channel number it chooses rows.
   grid.addEventListener('click', async (event) => {
     const target = event.target.closest('td, th');
     if (!target || !target.parentElement.dataset.row || (state.editor && state.editor.td === target)) return;
-    if (state.editor && !(await commitEditor(false))) return;
+    if (state.editor && !(await commitEditor())) return;
     const row = Number(target.parentElement.dataset.row);
     if (target.tagName === 'TH') {
       selectRows(event.shiftKey && state.anchor ? state.anchor : row, row);
@@ -264,10 +346,8 @@
       state.selectedRows = [];
       state.anchor = row;
       moveTo(row, Number(target.dataset.column));
+      if (!event.shiftKey) openEditor(Key.Mouse);
     }
-  });
-  grid.addEventListener('dblclick', (event) => {
-    if (event.target.closest('td') && !state.editor) openEditor();
   });
   grid.addEventListener('keydown', gridKey);
 
@@ -312,7 +392,7 @@
   }
 
   async function save(saveAs) {
-    if (state.editor && !(await commitEditor(false))) return false;
+    if (state.editor && !(await commitEditor())) return false;
     const bytes = doc.saveBytes();
     try {
       if (window.showSaveFilePicker) {
@@ -341,7 +421,7 @@
 
   // The desktop's question before a changed document is replaced.
   async function keepChanges() {
-    if (state.editor && !(await commitEditor(false))) return false;
+    if (state.editor && !(await commitEditor())) return false;
     if (!doc.isModified()) return true;
     const answer = await dialog(AppName, (box) => {
       const p = document.createElement('p');
@@ -697,7 +777,7 @@
 
   async function transfer(write) {
     if (state.transferring) return;
-    if (state.editor && !(await commitEditor(false))) return;
+    if (state.editor && !(await commitEditor())) return;
     state.transferring = true;
     updateCommands();
     try {
@@ -825,13 +905,13 @@
     'Import Channels...': importChannels,
     'Export Channels...': exportChannels,
     'Compare With...': compareWith,
-    'Print...': async () => { if (!state.editor || await commitEditor(false)) printPages(); },
+    'Print...': async () => { if (!state.editor || await commitEditor()) printPages(); },
     'Model Information': modelInformation,
     'Undo': () => { closeEditor(); doc.undo(); refresh(); },
     'Redo': () => { closeEditor(); doc.redo(); refresh(); },
     'Copy': () => copy(),
     'Paste': () => pasteFromClipboard(),
-    'Clear Channels': async () => { if (await commitEditor(false)) { const channels = intList(chosenChannels()); await tell(doc.clearChannels(channels)); channels.delete(); refresh(); } },
+    'Clear Channels': async () => { if (await commitEditor()) { const channels = intList(chosenChannels()); await tell(doc.clearChannels(channels)); channels.delete(); refresh(); } },
     'Optional Features': optionalFeatures,
     'Read From Radio': () => transfer(false),
     'Write To Radio': () => transfer(true),
@@ -848,7 +928,7 @@
   }
 
   async function copy() {
-    if (state.editor && !(await commitEditor(false))) return;
+    if (state.editor && !(await commitEditor())) return;
     const channels = intList(chosenChannels());
     const text = doc.copyChannels(channels);
     channels.delete();
@@ -861,7 +941,7 @@
   }
 
   async function paste(text) {
-    if (state.editor && !(await commitEditor(false))) return;
+    if (state.editor && !(await commitEditor())) return;
     await tell(doc.paste(chosenChannels()[0], text));
     refresh();
   }
@@ -1002,7 +1082,7 @@
 
   const tones = document.createElement('datalist');
   tones.id = 'tones';
-  for (const name of list(doc.toneNames())) if (name) tones.append(new Option(name));
+  for (const name of toneNames) if (name) tones.append(new Option(name));
   document.body.append(tones);
 
   window.addEventListener('beforeunload', (event) => {
