@@ -36,6 +36,9 @@ template <typename Call> WebResult guarded(Call&& call) {
 WebResult openFile(WebDocument& d, const std::string& bytes, const std::string& name) {
     return guarded([&] { return d.open(bytes, name); });
 }
+WebResult openFirstBytes(WebDocument& d, const std::string& bytes, const std::string& name) {
+    return guarded([&] { return d.open(bytes, name, true); });
+}
 WebResult storeCell(WebDocument& d, int row, int column, const std::string& text, bool enter) {
     return guarded([&] { return d.storeCell(row, column, text, enter); });
 }
@@ -386,6 +389,8 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
         .constructor<>()
         .function("newDocument", &WebDocument::newDocument)
         .function("open", &openFile)
+        .function("openFirstBytes", &openFirstBytes)
+        .class_function("sizeQuestion", &WebDocument::sizeQuestion)
         .function("saveBytes", &saveBytes)
         .function("markSaved", &WebDocument::markSaved)
         .function("isModified", &WebDocument::isModified)

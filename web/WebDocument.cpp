@@ -49,9 +49,18 @@ void WebDocument::newDocument() {
     m_document.setModified(false);
 }
 
-WebResult WebDocument::open(const std::string& bytes, const std::string& fileName) {
+std::string WebDocument::sizeQuestion(double size, const std::string& fileName) {
+    // A shorter file fails as it always did; a trailer after the image is taken on purpose.
+    if (size <= static_cast<double>(RadioImage::Size))
+        return {};
+    return SinFile::firstBytesQuestion(fileName, static_cast<std::uintmax_t>(size));
+}
+
+WebResult WebDocument::open(const std::string& bytes, const std::string& fileName,
+                            bool firstOfLarger) {
     try {
-        m_document.takeImage(SinFile::fromBytes(byteView(bytes), fileName));
+        m_document.takeImage(SinFile::fromBytes(
+            byteView(bytes), fileName, firstOfLarger ? SinSize::FirstOfLarger : SinSize::Exact));
     } catch (const SinFileError& error) {
         (void)m_prompter.ask({std::string("Could not open ") + error.what() + ".",
                               AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});

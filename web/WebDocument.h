@@ -37,7 +37,12 @@ public:
     WebDocument();
 
     void newDocument();
-    [[nodiscard]] WebResult open(const std::string& bytes, const std::string& fileName);
+    // The desktop's question before opening a file larger than a channel file (its first
+    // 8192 bytes, Yes or No); empty for any other size.
+    [[nodiscard]] static std::string sizeQuestion(double size, const std::string& fileName);
+    // firstOfLarger: the user answered Yes to that question.
+    [[nodiscard]] WebResult open(const std::string& bytes, const std::string& fileName,
+                                 bool firstOfLarger = false);
     // The bytes a Save writes: the grid parsed into the image.
     [[nodiscard]] std::string saveBytes();
     void markSaved();

@@ -75,6 +75,24 @@ test('a short file is refused with the desktop message and the document stays', 
   });
 });
 
+test('a file longer than a channel file opens its first 8192 bytes only when asked to', () => {
+  withDocument((doc) => {
+    assert.equal(core.WebDocument.sizeQuestion(8192, 'a.sin'), '');
+    assert.equal(core.WebDocument.sizeQuestion(100, 'a.sin'), '');
+    assert.equal(core.WebDocument.sizeQuestion(8200, 'long.sin'),
+      'long.sin is 8200 bytes; a channel file has 8192. Open its first 8192 bytes?');
+    const long = new Uint8Array(8200);
+    long.set(sin('programmed.sin'));
+    const refused = doc.open(long, 'long.sin');
+    assert.equal(refused.ok, false);
+    list(refused.messages);
+    const opened = doc.openFirstBytes(long, 'long.sin');
+    assert.deepEqual(list(opened.messages), []);
+    assert.equal(doc.cellText(1, 1), '146.52500');
+    assert.equal(doc.openFirstBytes(new Uint8Array(100), 'short.sin').ok, false);
+  });
+});
+
 test('cell values pass the grid rules: refusals store nothing, undo and redo restore', () => {
   withDocument((doc) => {
     const refused = doc.storeCell(1, 1, '99', true);

@@ -189,6 +189,25 @@ test('an opened file shows its cells; a dropped one opens too; a short one is re
   assert.equal(await answerMessage(page),
     'Could not open "short.sin": not a channel file: it holds 10 bytes, a channel file holds 8192.');
   await page.getByRole('heading', {name: 'model4.sin'}).waitFor();
+
+  // A longer file is the desktop's question: No keeps the document, Yes takes the first bytes.
+  const long = [...fs.readFileSync(path.join(sinCorpus, 'programmed.sin')), 1, 2, 3, 4];
+  const dropLong = () => page.evaluate((data) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([new Uint8Array(data)], 'long.sin'));
+    document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: transfer, bubbles: true}));
+  }, long);
+  const question = page.getByRole('alertdialog');
+  await dropLong();
+  assert.equal(await question.locator('.message').textContent(),
+    'long.sin is 8196 bytes; a channel file has 8192. Open its first 8192 bytes?');
+  await page.keyboard.press('Enter');
+  await question.waitFor({state: 'detached'});
+  await page.getByRole('heading', {name: 'model4.sin'}).waitFor();
+  await dropLong();
+  await question.getByRole('button', {name: 'Yes'}).click();
+  await page.getByRole('heading', {name: 'long.sin'}).waitFor();
+  assert.deepEqual(await cells(page, 1), ['146.52500', '146.52500', '67.0', '67.0', 'High', 'Lock']);
   await context.close();
 });
 

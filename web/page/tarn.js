@@ -45,7 +45,8 @@
   }
 
   // ---- Messages: every one is a modal dialog with the desktop's text.
-  function dialog(title, build, buttons) {
+  // focus: the index of the button that takes Enter at first (the question's default).
+  function dialog(title, build, buttons, focus = 0) {
     return new Promise((resolve) => {
       const box = document.createElement('dialog');
       box.setAttribute('aria-label', title);
@@ -68,7 +69,7 @@
       });
       document.body.append(box);
       box.showModal();
-      row.querySelector('button').focus();
+      row.querySelectorAll('button')[focus].focus();
     });
   }
 
@@ -363,8 +364,20 @@
 
   async function openFile(file) {
     if (!file || !(await keepChanges())) return;
+    // A file longer than a channel file is opened only when the user takes its first bytes.
+    const question = core.WebDocument.sizeQuestion(file.size, file.name);
+    if (question) {
+      const answer = await dialog(AppName, (box) => {
+        box.setAttribute('role', 'alertdialog');
+        const p = document.createElement('p');
+        p.className = 'message';
+        p.textContent = question;
+        box.append(p);
+      }, [['Yes', 'yes'], ['No', 'no']], 1);
+      if (answer !== 'yes') return;
+    }
     const bytes = new Uint8Array(await file.arrayBuffer());
-    if (await tell(doc.open(bytes, file.name))) {
+    if (await tell(question ? doc.openFirstBytes(bytes, file.name) : doc.open(bytes, file.name))) {
       state.fileName = file.name;
       state.fileHandle = null;
       resetView();
