@@ -66,9 +66,10 @@ async function openPage(url = `${origin}/index.html`, {noSerial = false, fakeSer
 // navigator.serial with one port, behind which the compiled virtual radio answers on the
 // page's clock. Set before the page loads, as a browser's own would be. options: faults (the
 // virtual radio's --fault list), memory (its bytes), busy (open fails as with a port in use),
-// chooserClosed (requestPort rejects as when the user closes the chooser).
+// chooserClosed (requestPort rejects as when the user closes the chooser), unplugAtWrite (the
+// device is lost at that write).
 function installFakeSerial(options) {
-  const log = {opens: [], closes: 0, requests: 0};
+  const log = {opens: [], closes: 0, requests: 0, writes: 0};
   window.fakeSerial = log;
   const port = {
     readable: null,
@@ -85,7 +86,9 @@ function installFakeSerial(options) {
       }
       const radio = this.radio;
       let open = true;
+      let readController = null;
       this.readable = new ReadableStream({
+        start: (controller) => { readController = controller; },
         pull: (controller) => new Promise((resolve) => {
           const poll = () => {
             if (!open) return resolve();
@@ -102,7 +105,16 @@ function installFakeSerial(options) {
         cancel: () => { open = false; },
       });
       this.writable = new WritableStream({
-        write: (chunk) => radio.receive(chunk, performance.now()),
+        write: (chunk) => {
+          if (++log.writes === options.unplugAtWrite) {
+            // The cable is pulled: both streams fail, as a lost device's do.
+            const lost = new DOMException('The device has been lost.', 'NetworkError');
+            open = false;
+            readController.error(lost);
+            throw lost;
+          }
+          radio.receive(chunk, performance.now());
+        },
       });
     },
     async close() {
@@ -546,4 +558,31 @@ test('benchmark: a write and a read through tarn-cli bridge to the paced virtual
     await context.close();
     await stop();
   }
+});
+
+test('Web Serial: a cable pulled mid-write is told, the document stays and the port is released', async () => {
+  const {page, context} = await openPage(undefined, {fakeSerial: {unplugAtWrite: 60}});
+  await openSin(page, 'programmed.sin');
+  const before = await cells(page, 2);
+  const progress = await transferOn(page, true, 'serial');
+  const told = [];
+  // The session's messages, each answered OK (Retry would find the port gone again).
+  while (told.length < 4) {
+    const box = page.getByRole('alertdialog');
+    await Promise.race([box.waitFor(), progress.waitFor({state: 'detached'})]);
+    if (!(await box.count())) break;
+    told.push(await box.locator('.message').textContent());
+    const retry = box.getByRole('button', {name: 'Cancel'});
+    await ((await retry.count()) ? retry : box.getByRole('button', {name: 'OK'})).click();
+  }
+  await progress.waitFor({state: 'detached'});
+  while (await page.getByRole('alertdialog').count()) {
+    told.push(await page.getByRole('alertdialog').locator('.message').textContent());
+    await page.getByRole('alertdialog').getByRole('button').first().click();
+  }
+  assert.equal(told[0], ' Program Interrupt\uff0cPlease reset the radio and try again');
+  assert.match(told[told.length - 1], /^Writing stopped after \d+ of 404 blocks/);
+  assert.deepEqual(await cells(page, 2), before);
+  await page.waitForFunction(() => window.fakeSerial.closes === window.fakeSerial.opens.length);
+  await context.close();
 });
