@@ -225,22 +225,6 @@ ChannelTable::Rows ChannelTable::read(std::string_view text, bool headerOptional
     return result;
 }
 
-namespace {
-
-// A line that says what its channel shows already: storing it again could turn a code the
-// radio holds outside the tone table (shown as it is) into the table's spelling of it.
-bool saysWhatIsShown(const CellGrid& grid, int channel, const ChannelTable::Row& row,
-                     const ToneTable& tones) {
-    std::vector<std::string> errors;
-    RowChecker checker(tones, errors);
-    std::vector<std::string> shown{row.cells[0]};
-    for (int c = 1; c < Columns; ++c)
-        shown.push_back(grid.cellText(channel, c));
-    return checker.check(row.line, std::move(shown)) == row.cells && errors.empty();
-}
-
-} // namespace
-
 ChannelTable::Applied ChannelTable::apply(std::string_view text, CellGrid& grid, int count) {
     Rows table = read(text);
     std::map<int, const Row*> rowOf;
@@ -264,10 +248,7 @@ ChannelTable::Applied ChannelTable::apply(std::string_view text, CellGrid& grid,
         applied.errors = std::move(table.errors);
         return applied;
     }
-    const ToneTable tones;
     for (const auto& [channel, row] : rowOf) {
-        if (saysWhatIsShown(grid, channel, *row, tones))
-            continue;
         for (int c = 1; c < Columns; ++c)
             grid.setCellText(channel, c, row->cells[static_cast<std::size_t>(c)]);
         applied.channels.push_back(channel);

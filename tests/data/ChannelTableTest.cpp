@@ -1,11 +1,7 @@
 #include "data/ChannelTable.h"
 #include "data/StrictNumber.h"
 
-#include "data/RadioImage.h"
 #include "data/TextGrid.h"
-
-#include <algorithm>
-#include <iterator>
 
 #include <gtest/gtest.h>
 
@@ -44,30 +40,6 @@ TEST(ChannelTableTest, ChosenChannelsReadBackCellForCell) {
         for (int c = 0; c < ChannelCodec::ColumnCount; ++c)
             EXPECT_EQ(read.rows[i].cells[static_cast<std::size_t>(c)], grid.cellText(chosen[i], c));
     }
-}
-
-TEST(ChannelTableTest, ALineThatShowsItsChannelAsItIsLeavesTheBytesAlone) {
-    RadioImage image;
-    std::fill(image.bytes().begin(), image.bytes().end(), RadioImage::Blank);
-    const std::uint8_t channel12[16] = {0x00, 0x25, 0x65, 0x14, 0x00, 0x25, 0x65, 0x14,
-                                        0x70, 0xFF, 0xFF, 0x80, 0x06, 0x70, 0x06, 0xEF};
-    std::copy(std::begin(channel12), std::end(channel12), image.bytes().begin() + 11 * 16);
-    TextGrid grid;
-    ChannelCodec::render(image, grid, 199);
-    // A code outside the tone table, shown as the radio holds it.
-    ASSERT_EQ(grid.cellText(12, ChannelCodec::EncColumn), "D0165N");
-    const std::string shown = ChannelTable::format(grid, 199);
-
-    const ChannelTable::Applied same = ChannelTable::apply(shown, grid, 199);
-    ASSERT_TRUE(same.errors.empty()) << same.errors.front();
-    EXPECT_TRUE(same.channels.empty());
-
-    std::string edited = shown;
-    const std::string low = "\tD0165N\tLow\t";
-    edited.replace(edited.find(low), low.size(), "\tD0165N\tHigh\t");
-    const ChannelTable::Applied changed = ChannelTable::apply(edited, grid, 199);
-    ASSERT_TRUE(changed.errors.empty()) << changed.errors.front();
-    EXPECT_EQ(changed.channels, std::vector<int>{12});
 }
 
 TEST(ChannelTableTest, CellsAreCheckedStrictlyAndTonesTakeTheListSpelling) {
