@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tarn {
@@ -15,6 +16,8 @@ struct Prompt {
     std::string caption;
     PromptButtons buttons = PromptButtons::Ok;
     PromptIcon icon = PromptIcon::None;
+    // The button Enter presses; empty: the box's first.
+    std::optional<PromptAnswer> defaultAnswer = std::nullopt;
 };
 
 // Every message box of the programs goes through this, so tests can answer it.

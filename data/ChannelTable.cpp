@@ -2,6 +2,7 @@
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelRules.h"
+#include "data/CsvText.h"
 #include "data/StrictNumber.h"
 #include "data/ToneTable.h"
 
@@ -107,6 +108,10 @@ private:
             fail(column, StrictNumber::refusal(text));
             return text;
         }
+        if (!StrictNumber::fitsDecimals(text, StrictNumber::FrequencyDecimals)) {
+            fail(column, "\"" + text + "\" " + StrictNumber::PrecisionRule);
+            return text;
+        }
         switch (ChannelRules::checkFrequency(text)) {
         case ChannelRules::Frequency::Valid:
             return ChannelRules::storedFrequency(text);
@@ -175,6 +180,7 @@ std::string ChannelTable::format(const CellGrid& grid, std::span<const int> chan
 }
 
 bool ChannelTable::isTable(std::string_view text) {
+    text = CsvText::withoutByteOrderMark(text);
     if (!isValidUtf8(text))
         return false;
     const std::vector<std::string> lines = splitLines(text);
@@ -187,6 +193,12 @@ bool ChannelTable::isTable(std::string_view text) {
 
 ChannelTable::Rows ChannelTable::read(std::string_view text, bool headerOptional) {
     Rows result;
+    if (CsvText::isUtf16(text)) {
+        result.errors.push_back(CsvText::Utf16Text);
+        return result;
+    }
+    // Editors on some systems start every UTF-8 file with a byte-order mark.
+    text = CsvText::withoutByteOrderMark(text);
     if (!isValidUtf8(text)) {
         result.errors.push_back("not a text file");
         return result;
@@ -213,6 +225,22 @@ ChannelTable::Rows ChannelTable::read(std::string_view text, bool headerOptional
     return result;
 }
 
+namespace {
+
+// A line that says what its channel shows already: storing it again could turn a code the
+// radio holds outside the tone table (shown as it is) into the table's spelling of it.
+bool saysWhatIsShown(const CellGrid& grid, int channel, const ChannelTable::Row& row,
+                     const ToneTable& tones) {
+    std::vector<std::string> errors;
+    RowChecker checker(tones, errors);
+    std::vector<std::string> shown{row.cells[0]};
+    for (int c = 1; c < Columns; ++c)
+        shown.push_back(grid.cellText(channel, c));
+    return checker.check(row.line, std::move(shown)) == row.cells && errors.empty();
+}
+
+} // namespace
+
 ChannelTable::Applied ChannelTable::apply(std::string_view text, CellGrid& grid, int count) {
     Rows table = read(text);
     std::map<int, const Row*> rowOf;
@@ -236,7 +264,10 @@ ChannelTable::Applied ChannelTable::apply(std::string_view text, CellGrid& grid,
         applied.errors = std::move(table.errors);
         return applied;
     }
+    const ToneTable tones;
     for (const auto& [channel, row] : rowOf) {
+        if (saysWhatIsShown(grid, channel, *row, tones))
+            continue;
         for (int c = 1; c < Columns; ++c)
             grid.setCellText(channel, c, row->cells[static_cast<std::size_t>(c)]);
         applied.channels.push_back(channel);

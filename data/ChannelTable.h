@@ -43,7 +43,9 @@ public:
     // every line is a channel line.
     [[nodiscard]] static Rows read(std::string_view text, bool headerOptional = false);
     struct Applied {
-        std::vector<int> channels; // the channels the table listed, in increasing order
+        // The channels whose lines differ from what the grid shows, in increasing order; a
+        // line that shows the channel as it is leaves the channel's bytes alone.
+        std::vector<int> channels;
         std::vector<std::string> errors;
     };
     // Each line goes to the channel its Channel NO. names, 1..count and once only; channels not

@@ -1,6 +1,11 @@
 #include "data/ChannelTable.h"
+#include "data/StrictNumber.h"
 
+#include "data/RadioImage.h"
 #include "data/TextGrid.h"
+
+#include <algorithm>
+#include <iterator>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +46,30 @@ TEST(ChannelTableTest, ChosenChannelsReadBackCellForCell) {
     }
 }
 
+TEST(ChannelTableTest, ALineThatShowsItsChannelAsItIsLeavesTheBytesAlone) {
+    RadioImage image;
+    std::fill(image.bytes().begin(), image.bytes().end(), RadioImage::Blank);
+    const std::uint8_t channel12[16] = {0x00, 0x25, 0x65, 0x14, 0x00, 0x25, 0x65, 0x14,
+                                        0x70, 0xFF, 0xFF, 0x80, 0x06, 0x70, 0x06, 0xEF};
+    std::copy(std::begin(channel12), std::end(channel12), image.bytes().begin() + 11 * 16);
+    TextGrid grid;
+    ChannelCodec::render(image, grid, 199);
+    // A code outside the tone table, shown as the radio holds it.
+    ASSERT_EQ(grid.cellText(12, ChannelCodec::EncColumn), "D0165N");
+    const std::string shown = ChannelTable::format(grid, 199);
+
+    const ChannelTable::Applied same = ChannelTable::apply(shown, grid, 199);
+    ASSERT_TRUE(same.errors.empty()) << same.errors.front();
+    EXPECT_TRUE(same.channels.empty());
+
+    std::string edited = shown;
+    const std::string low = "\tD0165N\tLow\t";
+    edited.replace(edited.find(low), low.size(), "\tD0165N\tHigh\t");
+    const ChannelTable::Applied changed = ChannelTable::apply(edited, grid, 199);
+    ASSERT_TRUE(changed.errors.empty()) << changed.errors.front();
+    EXPECT_EQ(changed.channels, std::vector<int>{12});
+}
+
 TEST(ChannelTableTest, CellsAreCheckedStrictlyAndTonesTakeTheListSpelling) {
     const ChannelTable::Rows read =
         ChannelTable::read(Header + "1\t146.525abc\t1.46525e2\td023n\tOFF\tHigh\tLock\r\n"
@@ -56,6 +85,38 @@ TEST(ChannelTableTest, CellsAreCheckedStrictlyAndTonesTakeTheListSpelling) {
     ASSERT_EQ(read.rows.size(), 2U);
     EXPECT_EQ(read.rows[0].cells[3], "D023N");
     EXPECT_EQ(read.rows[0].cells[6], "Lock") << "a CR LF line end is no part of the cell";
+}
+
+TEST(ChannelTableTest, AByteOrderMarkIsReadAndUtf16IsNamed) {
+    const std::string text = Header + "1\t146.52\t\t\t\t\t\n";
+    const ChannelTable::Rows marked = ChannelTable::read("\xEF\xBB\xBF" + text);
+    EXPECT_TRUE(marked.errors.empty()) << ::testing::PrintToString(marked.errors);
+    EXPECT_EQ(marked.rows.size(), 1U);
+
+    std::string utf16le = "\xFF\xFE";
+    std::string bare;
+    for (const char c : text) {
+        utf16le += {c, '\0'};
+        bare += {'\0', c};
+    }
+    for (const std::string& wide : {utf16le, bare}) {
+        const ChannelTable::Rows read = ChannelTable::read(wide);
+        EXPECT_EQ(read.errors, std::vector<std::string>{"UTF-16 text: save it as UTF-8"});
+        EXPECT_TRUE(read.rows.empty());
+    }
+}
+
+TEST(ChannelTableTest, FrequenciesFinerThanTenHertzAreRefusedNotRounded) {
+    const ChannelTable::Rows read =
+        ChannelTable::read(Header + "1\t600.000001\t99.9999999\t\t\t\t\n"
+                                    "2\t146.520000001\t146.520000\t\t\t\t\n");
+    const std::string rule = StrictNumber::PrecisionRule;
+    EXPECT_EQ(read.errors,
+              (std::vector<std::string>{"line 2, column RX Freq: \"600.000001\" " + rule,
+                                        "line 2, column TX Freq: \"99.9999999\" " + rule,
+                                        "line 3, column RX Freq: \"146.520000001\" " + rule}));
+    ASSERT_EQ(read.rows.size(), 2U);
+    EXPECT_EQ(read.rows[1].cells[2], "146.52000") << "zeros are no precision";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "link/SerialLine.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,13 @@ public:
         m_staysUnplugged = staysUnplugged;
     }
 
+    // The n-th read is cut short as a cancel cuts the real port's wait: interrupt runs, and
+    // the read ends with nothing, without failing.
+    void interruptRead(int n, std::function<void()> interrupt) {
+        m_interruptRead = n;
+        m_interrupt = std::move(interrupt);
+    }
+
     [[nodiscard]] const std::string& openedName() const { return m_openedName; }
     [[nodiscard]] int openCount() const { return m_openCount; }
     [[nodiscard]] int closeCount() const { return m_closeCount; }
@@ -65,6 +73,8 @@ private:
     int m_failRead = 0;
     int m_failWrite = 0;
     int m_loseAtRead = 0;
+    int m_interruptRead = 0;
+    std::function<void()> m_interrupt;
     bool m_lost = false;
     bool m_staysUnplugged = false;
     bool m_unplugged = false;

@@ -27,6 +27,8 @@ public:
 
     // Cancel is pressed during pump pass number `pass` (1-based).
     void cancelAtPump(int pass) { m_cancelAt = pass; }
+    // Cancel pressed while the transfer waits on the line, between pump passes.
+    void requestCancel() { m_cancelled = true; }
     // Runs during every pump pass with its number.
     void onPump(std::function<void(int)> hook) { m_hook = std::move(hook); }
 

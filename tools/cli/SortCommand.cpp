@@ -19,7 +19,7 @@ std::string SortCommand::usage() const {
            "image and the row dump 1.txt in the current folder are written as 'tarn-cli\n"
            "apply' writes them (-o - writes the image to standard output, refused when that\n"
            "is a terminal).\n" +
-           ExitStatusHelp::describe({Success, Failure, UsageError});
+           ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 std::optional<SortCommand::Arguments>
@@ -59,7 +59,7 @@ int SortCommand::run(const std::vector<std::string>& args, CliContext& context) 
     }
     if (ImageFile::refusesTerminal(arguments->output, context))
         return UsageError;
-    auto loaded = ImageFile::load(arguments->image, context.err);
+    auto loaded = ImageFile::load(arguments->image, context.err, context.anySize);
     if (!loaded)
         return Failure;
     TextGrid grid;
