@@ -2,8 +2,10 @@
 
 #include "data/CellValueStore.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarn {
@@ -52,6 +54,11 @@ public:
     CellEditRules(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
                   std::string caption);
 
+    // Where the band plan for "+" and "-" in TX Freq comes from (the user's setting).
+    void setBandPlan(std::function<BandPlan::Region()> region) {
+        m_store.setBandPlan(std::move(region));
+    }
+
     [[nodiscard]] static Editor editorFor(int column);
     // The sheet's channel cells, those an editor can open over.
     [[nodiscard]] bool isEditable(int row, int column) const;
@@ -62,7 +69,8 @@ public:
     // L or U over CHN Lock stores Lock or UnLock at once; false for any other key.
     bool typeOverLock(int row, int key);
     // What the frequency editor shows when opened by the key; a letter is answered with
-    // "Please input Number" first.
+    // "Please input Number" first, but "+" or "-" in TX Freq of a row with an RX frequency
+    // opens as typed: the repeater shift.
     [[nodiscard]] Opening openFrequency(int row, int column, int key);
     // The list item a box selects for a cell's text: the first that begins with it (case
     // ignored), item 0 when none does.

@@ -115,6 +115,10 @@
         <source>Could not import &quot;%1&quot;:</source>
         <translation>无法导入“%1”：</translation>
     </message>
+    <message>
+        <source>The list holds %1 channels; the radio has %2.</source>
+        <translation>此列表有 %1 个信道，而电台只有 %2 个。</translation>
+    </message>
 </context>
 <context>
     <name>tarn::ChannelTableModel</name>
@@ -579,6 +583,104 @@ About</source>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
+    <message>
+        <source>Place this ready-made channel list into the active document</source>
+        <translation>将此现成信道列表放入当前文档</translation>
+    </message>
+    <message>
+        <source>Channel &amp;Lists</source>
+        <translation>信道列表(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Place a ready-made channel list into the active document
+Channel Lists</source>
+        <translation>将现成的信道列表放入当前文档
+信道列表</translation>
+    </message>
+    <message>
+        <source>Sort C&amp;hannels...</source>
+        <translation>信道排序(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Reorder the channels by a column
+Sort Channels</source>
+        <translation>按某一列重新排列信道
+信道排序</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up	Ctrl+Shift+Up</source>
+        <translation>上移(&amp;V)	Ctrl+Shift+Up</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one
+Move Up</source>
+        <translation>将所选信道上移一位
+上移</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Ctrl+Shift+Down</source>
+        <translation>下移(&amp;W)	Ctrl+Shift+Down</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one
+Move Down</source>
+        <translation>将所选信道下移一位
+下移</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Selected Channels...</source>
+        <translation>编辑所选信道(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Set TX offset, tones, power or lock on all selected channels
+Edit Selected Channels</source>
+        <translation>为所有所选信道设置发射频差、亚音、功率或锁定
+编辑所选信道</translation>
+    </message>
+    <message>
+        <source>Fill Chann&amp;els...</source>
+        <translation>填充信道(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Program a run of channels at stepped frequencies
+Fill Channels</source>
+        <translation>按频率步进编写一串信道
+填充信道</translation>
+    </message>
+    <message>
+        <source>Band Pla&amp;n</source>
+        <translation>频段规划(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Choose the band plan of the repeater offsets
+Band Plan</source>
+        <translation>选择中继频差所依据的频段规划
+频段规划</translation>
+    </message>
+    <message>
+        <source>IARU Region &amp;1</source>
+        <translation>IARU 第一区(&amp;1)</translation>
+    </message>
+    <message>
+        <source>Repeater offsets of IARU Region 1: 0.6 MHz on 2 m, 7.6 MHz on 70 cm</source>
+        <translation>IARU 第一区的中继频差：2 米波段 0.6 MHz，70 厘米波段 7.6 MHz</translation>
+    </message>
+    <message>
+        <source>IARU Region &amp;2 / US</source>
+        <translation>IARU 第二区 / 美国(&amp;2)</translation>
+    </message>
+    <message>
+        <source>Repeater offsets of IARU Region 2 and the US: 0.6 MHz on 2 m, 5 MHz on 70 cm</source>
+        <translation>IARU 第二区及美国的中继频差：2 米波段 0.6 MHz，70 厘米波段 5 MHz</translation>
+    </message>
+    <message>
+        <source>IARU Region &amp;3</source>
+        <translation>IARU 第三区(&amp;3)</translation>
+    </message>
+    <message>
+        <source>Repeater offsets of IARU Region 3: 0.6 MHz on 2 m, 5 MHz on 70 cm</source>
+        <translation>IARU 第三区的中继频差：2 米波段 0.6 MHz，70 厘米波段 5 MHz</translation>
+    </message>
 </context>
 <context>
     <name>tarn::CompareSettingsWindow</name>
@@ -627,6 +729,110 @@ About</source>
     <message>
         <source>This window will close when the transfer ends.</source>
         <translation>传输结束后将关闭此窗口。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::EditChannelsDialog</name>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>编辑所选信道</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels are selected; empty channels stay empty.</source>
+        <translation>
+            <numerusform>已选择 %n 个信道；空信道保持为空。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TX &amp;offset:</source>
+        <translation>发射频差(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>QT/DQT &amp;Dec:</source>
+        <translation>QT/DQT 解码(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>QT/DQT &amp;Enc:</source>
+        <translation>QT/DQT 编码(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>TX &amp;Power:</source>
+        <translation>发射功率(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>CHN &amp;Lock:</source>
+        <translation>信道锁定(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>The TX offset is a number with an optional sign, or + or - alone for the band plan&apos;s offset.</source>
+        <translation>发射频差须为数字（可带正负号），或单独的 + 或 -，表示采用频段规划的频差。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::FillChannelsDialog</name>
+    <message>
+        <source>0 (simplex)</source>
+        <translation>0（同频）</translation>
+    </message>
+    <message>
+        <source>Fill Channels</source>
+        <translation>填充信道</translation>
+    </message>
+    <message>
+        <source>MHz, e.g. 446.00625</source>
+        <translation>MHz，例如 446.00625</translation>
+    </message>
+    <message>
+        <source>kHz; pick one or type another</source>
+        <translation>kHz；可选择或自行输入</translation>
+    </message>
+    <message>
+        <source>&amp;First channel:</source>
+        <translation>起始信道(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>信道数(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Start frequency (MHz):</source>
+        <translation>起始频率(&amp;S)（MHz）：</translation>
+    </message>
+    <message>
+        <source>S&amp;tep (kHz):</source>
+        <translation>步进(&amp;T)（kHz）：</translation>
+    </message>
+    <message>
+        <source>TX &amp;offset:</source>
+        <translation>发射频差(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>QT/DQT &amp;Dec:</source>
+        <translation>QT/DQT 解码(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>QT/DQT &amp;Enc:</source>
+        <translation>QT/DQT 编码(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>TX &amp;Power:</source>
+        <translation>发射功率(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>CHN &amp;Lock:</source>
+        <translation>信道锁定(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Type the start frequency in MHz.</source>
+        <translation>请输入以 MHz 为单位的起始频率。</translation>
+    </message>
+    <message>
+        <source>The step is a number of kHz.</source>
+        <translation>步进须为以 kHz 为单位的数字。</translation>
+    </message>
+    <message>
+        <source>The TX offset is a number with an optional sign, or + or - alone for the band plan&apos;s offset.</source>
+        <translation>发射频差须为数字（可带正负号），或单独的 + 或 -，表示采用频段规划的频差。</translation>
     </message>
 </context>
 <context>
@@ -850,6 +1056,39 @@ About</source>
     </message>
 </context>
 <context>
+    <name>tarn::SortChannelsDialog</name>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>升序(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>降序(&amp;D)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the %n &amp;selected channels</source>
+        <translation>
+            <numerusform>仅排序所选的 %n 个信道(&amp;S)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sort Channels</source>
+        <translation>信道排序</translation>
+    </message>
+    <message>
+        <source>Only the &amp;selected channels</source>
+        <translation>仅排序所选信道(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>排序依据(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Order:</source>
+        <translation>顺序：</translation>
+    </message>
+</context>
+<context>
     <name>tarn::TarnApplication</name>
     <message>
         <source>TARN will close when the transfer ends.</source>
@@ -871,6 +1110,21 @@ About</source>
 The file on disk has not been changed.</source>
         <translation>无法保存 %1。
 磁盘上的文件没有改变。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::TxOffsetField</name>
+    <message>
+        <source>TX = RX + offset, with a sign; + or - alone takes the band plan&apos;s repeater offset</source>
+        <translation>发射 = 接收 + 频差（带正负号）；单独的 + 或 - 采用频段规划的中继频差</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>kHz</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,16 @@ void ChannelTableView::selectChannels(int first, int last) {
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
+void ChannelTableView::selectChannels(const std::vector<int>& channels) {
+    QItemSelection selection;
+    for (const int channel : channels) {
+        const QModelIndex left = m_channels.indexOf(channel, 1);
+        if (left.isValid())
+            selection.select(left, m_channels.indexOf(channel, ChannelTableModel::Columns));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
 QString ChannelTableView::cellText(int row, int column) const {
     if (row == 0 && column == 0)
         return m_corner->text();

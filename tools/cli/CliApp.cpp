@@ -11,6 +11,7 @@
 #include "tools/cli/PortsCommand.h"
 #include "tools/cli/ReadCommand.h"
 #include "tools/cli/ShowCommand.h"
+#include "tools/cli/SortCommand.h"
 #include "tools/cli/WriteCommand.h"
 
 #include <algorithm>
@@ -26,6 +27,7 @@ CliApp::CliApp() {
     add(std::make_unique<DiffCommand>());
     add(std::make_unique<ImportCommand>());
     add(std::make_unique<ExportCommand>());
+    add(std::make_unique<SortCommand>());
     add(std::make_unique<ReadCommand>());
     add(std::make_unique<WriteCommand>());
     add(std::make_unique<PortsCommand>());
