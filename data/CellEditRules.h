@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "data/CellValueStore.h"
 
 #include <functional>
@@ -20,7 +21,8 @@ class ToneTable;
 // are character codes (0 for a mouse press, 13 for Enter, 8 Backspace, 127 Delete).
 class CellEditRules {
 public:
-    static constexpr const char* NumberMessage = "Please input Number";
+    static constexpr const char* NumberMessage =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Please input Number");
     static constexpr int MouseKey = 0;
     static constexpr int EnterKey = 13;
     static constexpr int BackspaceKey = 8;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SystemClock.h"
+#include "common/Translate.h"
 #include "data/RadioImage.h"
 #include "link/RadioTransfer.h"
 #include "link/TransferProgressDialog.h"
@@ -28,8 +29,10 @@ class SerialLine;
 class RadioLink : public QObject, public CommandTarget, private TransferTarget {
     Q_OBJECT
 public:
-    static constexpr const char* ReadCaption = "Reading Data Progress";
-    static constexpr const char* WriteCaption = "Writing Data Progress";
+    static constexpr const char* ReadCaption =
+        TARN_TRANSLATE_NOOP("tarn::RadioLink", "Reading Data Progress");
+    static constexpr const char* WriteCaption =
+        TARN_TRANSLATE_NOOP("tarn::RadioLink", "Writing Data Progress");
     static constexpr const char* DefaultPort = "COM1";
     static constexpr const char* VerifySettingKey = "Transfer/VerifyAfterWrite";
     static constexpr const char* BackupFailedText = "The radio's memory was not kept as a backup: ";

@@ -1,5 +1,7 @@
 #include "qtsupport/MessageBoxPrompter.h"
 
+#include "qtsupport/CoreMessages.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
@@ -95,9 +97,9 @@ MessageBoxPrompter::MessageBoxPrompter(QWidget* parent)
     : m_parent(parent) {}
 
 PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
-    // Fixed texts of the core are marked for this context; any other text shows as it is.
-    const QString caption = QCoreApplication::translate("tarn::Prompt", prompt.caption.c_str());
-    const QString text = QCoreApplication::translate("tarn::Prompt", prompt.text.c_str());
+    // Fixed texts of the core are marked for its message context; any other text shows as it is.
+    const QString caption = CoreMessages::translated(prompt.caption);
+    const QString text = CoreMessages::translated(prompt.text);
     QMessageBox box(iconFor(prompt.icon), caption, text, buttonsFor(prompt.buttons), m_parent);
     QAction copy(&box);
     copy.setShortcut(QKeySequence::Copy);

@@ -243,12 +243,25 @@ void TarnApplication::showRecentFiles() {
     m_mainFrame->setRecentFiles(texts);
 }
 
+namespace {
+
+// Which guide a help window shows, so a language switch brings the other one.
+constexpr const char* HelpChineseProperty = "chineseGuide";
+
+} // namespace
+
 void TarnApplication::showHelp() {
+    const bool chinese = m_language->current() == InterfaceLanguage::Chinese;
+    // A guide opened before the language was switched gives way to the guide in the new one.
+    if (m_help != nullptr && m_help->property(HelpChineseProperty).toBool() != chinese) {
+        m_help->deleteLater();
+        m_help = nullptr;
+    }
     if (m_help == nullptr) {
-        const bool chinese = m_language->current() == InterfaceLanguage::Chinese;
         m_help =
             new HelpWindow(HelpWindow::guideFile(chinese ? QStringLiteral("zh_CN") : QString()),
                            m_mainFrame.get());
+        m_help->setProperty(HelpChineseProperty, chinese);
     }
     m_help->show();
     m_help->raise();

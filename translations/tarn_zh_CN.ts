@@ -94,6 +94,37 @@
     </message>
 </context>
 <context>
+    <name>tarn::ChannelCodec</name>
+    <message>
+        <source>Channel NO.</source>
+        <translation>信道号</translation>
+    </message>
+    <message>
+        <source>RX Freq</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>TX Freq</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>QT/DQT Dec</source>
+        <translation>接收亚音</translation>
+    </message>
+    <message>
+        <source>QT/DQT Enc</source>
+        <translation>发射亚音</translation>
+    </message>
+    <message>
+        <source>TX Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>CHN Lock</source>
+        <translation>信道锁定</translation>
+    </message>
+</context>
+<context>
     <name>tarn::ChannelListFiles</name>
     <message>
         <source>and %1 more.</source>
@@ -1047,6 +1078,145 @@ Band Plan</source>
         <source>Do you rewrite data?</source>
         <translation>要改写数据吗？</translation>
     </message>
+    <message>
+        <source>Verify failed: 1 block differs, at %1</source>
+        <translation>校验失败：1 个数据块不一致，位于 %1</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1 blocks differ, the first at %2</source>
+        <translation>校验失败：%1 个数据块不一致，第一个位于 %2</translation>
+    </message>
+    <message>
+        <source>Writing stopped after %1 of %2 blocks: the radio is partly programmed. Write again to complete it.</source>
+        <translation>写入在第 %1 / %2 个数据块后中断：对讲机只写入了一部分。请重新写入以完成编程。</translation>
+    </message>
+    <message>
+        <source>Verify %1</source>
+        <translation>校验 %1</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory was not kept as a backup: %1</source>
+        <translation>对讲机的存储内容未能保存为备份：%1</translation>
+    </message>
+    <message>
+        <source>Please input Number</source>
+        <translation>请输入数字</translation>
+    </message>
+    <message>
+        <source>Error Data Format，Please input again</source>
+        <translation>数据格式错误，请重新输入</translation>
+    </message>
+    <message>
+        <source>Error data Value，Please input according the step value(6.25K/5k)</source>
+        <translation>数据值错误，请按步进值（6.25K/5K）输入</translation>
+    </message>
+    <message>
+        <source>The frequency must lie between 100 and 600 MHz.</source>
+        <translation>频率必须在 100 至 600 MHz 之间。</translation>
+    </message>
+    <message>
+        <source>This is not a number.</source>
+        <translation>这不是一个数字。</translation>
+    </message>
+    <message>
+        <source>Please choose a tone or code from the list</source>
+        <translation>请从列表中选择亚音频率或数字亚音码</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+        <translation>无法打开端口，请检查端口是否被占用或设备是否正常</translation>
+    </message>
+    <message>
+        <source>Now are detecting Communication Port,Please wait...</source>
+        <translation>正在检测通信端口，请稍候……</translation>
+    </message>
+    <message>
+        <source>Waiting the response from radio....</source>
+        <translation>正在等待对讲机响应……</translation>
+    </message>
+    <message>
+        <source>Communication Error，Please check all the connections and the radio power</source>
+        <translation>通信错误，请检查所有连接和对讲机电源</translation>
+    </message>
+    <message>
+        <source> Radio Type are not match for your setting，If you want continue,push ok button</source>
+        <translation>对讲机型号与您的设置不符，如要继续，请按“确定”</translation>
+    </message>
+    <message>
+        <source> Error in the Send Order</source>
+        <translation>发送命令出错</translation>
+    </message>
+    <message>
+        <source> Program Interrupt，Please reset the radio and try again</source>
+        <translation>编程中断，请重启对讲机后重试</translation>
+    </message>
+    <message>
+        <source>not received enough  byte</source>
+        <translation>接收的字节数不足</translation>
+    </message>
+    <message>
+        <source>Error had happen,please try again</source>
+        <translation>发生错误，请重试</translation>
+    </message>
+    <message>
+        <source>Verifying: reading the radio back...</source>
+        <translation>正在校验：回读对讲机……</translation>
+    </message>
+    <message>
+        <source>Verify passed: the radio holds what was written</source>
+        <translation>校验通过：对讲机中的数据与写入的一致</translation>
+    </message>
+    <message>
+        <source>Verify could not read the radio back</source>
+        <translation>校验失败：无法回读对讲机</translation>
+    </message>
+    <message>
+        <source>tarn-cli: unknown verb &apos;%1&apos;</source>
+        <translation>tarn-cli：未知的动词“%1”</translation>
+    </message>
+    <message>
+        <source>tarn-cli: warning: no backup kept: %1</source>
+        <translation>tarn-cli：警告：未保存备份：%1</translation>
+    </message>
+    <message>
+        <source>tarn-cli: backup %1</source>
+        <translation>tarn-cli：备份 %1</translation>
+    </message>
+    <message>
+        <source>tarn-cli: cannot write %1</source>
+        <translation>tarn-cli：无法写入 %1</translation>
+    </message>
+    <message>
+        <source>tarn-cli: %1</source>
+        <translation>tarn-cli：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: cannot open: %2</source>
+        <translation>无法打开“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: cannot open</source>
+        <translation>无法打开“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: cannot read</source>
+        <translation>无法读取“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: too large for a channel table</source>
+        <translation>“%1”：超出信道表的大小</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::RadioLink</name>
+    <message>
+        <source>Reading Data Progress</source>
+        <translation>读取数据进度</translation>
+    </message>
+    <message>
+        <source>Writing Data Progress</source>
+        <translation>写入数据进度</translation>
+    </message>
 </context>
 <context>
     <name>tarn::ShellLanguage</name>
@@ -1110,6 +1280,25 @@ Band Plan</source>
 The file on disk has not been changed.</source>
         <translation>无法保存 %1。
 磁盘上的文件没有改变。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::TransferProgressDialog</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Progress：</source>
+        <translation>进度：</translation>
+    </message>
+    <message>
+        <source>   Not start yet</source>
+        <translation>   尚未开始</translation>
     </message>
 </context>
 <context>

@@ -247,6 +247,12 @@ void ChannelTableView::changeEvent(QEvent* event) {
         applyFontSizes();
         m_fittedWidth = -1;
         updateGeometries();
+    } else if (event->type() == QEvent::LanguageChange) {
+        // The headers are translated as they are drawn; the corner keeps its own text.
+        m_corner->setText(ChannelTableModel::cornerText());
+        horizontalHeader()->viewport()->update();
+        m_fittedWidth = -1;
+        updateGeometries();
     }
 }
 
