@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -59,7 +61,9 @@ std::string contents(const std::filesystem::path& file) {
 
 // tarn-cli with only the given locale variables set.
 CliRun runCli(const std::string& locale, const std::string& args) {
-    const auto folder = std::filesystem::temp_directory_path() / "cli-language-test";
+    // One folder per process: ctest runs this file's tests side by side.
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("cli-language-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string command = "env -u LC_ALL -u LC_MESSAGES -u LANG " + locale +
                                 " " TARN_CLI " " + args + " >" + (folder / "out").string() + " 2>" +
@@ -97,7 +101,8 @@ TEST(CliLanguageTest, MessagesOnStderrFollowTheLocaleAndNothingElseChanges) {
 }
 
 TEST(CliLanguageTest, StandardOutputNeverChanges) {
-    const auto image = std::filesystem::temp_directory_path() / "cli-language-test.sin";
+    const auto image = std::filesystem::temp_directory_path() /
+                       ("cli-language-test-" + std::to_string(::getpid()) + ".sin");
     ASSERT_EQ(runCli("LANG=C", "new " + image.string()).status, 0);
     const CliRun english = runCli("LANG=C", "show " + image.string());
     const CliRun chinese = runCli("LANG=zh_CN.UTF-8", "show " + image.string());
