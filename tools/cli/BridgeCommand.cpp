@@ -47,7 +47,7 @@ int BridgeCommand::run(const std::vector<std::string>& args, CliContext& context
         context.err << "tarn-cli bridge: " << error << "\n";
         return Failure;
     }
-    QObject::connect(&bridge, &SerialBridge::event, [&context](const QString& line) {
+    QObject::connect(&bridge, &SerialBridge::happened, [&context](const QString& line) {
         context.err << "tarn-cli bridge: " << line.toStdString() << std::endl;
     });
     context.out << bridge.address() << std::endl;

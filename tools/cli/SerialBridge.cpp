@@ -78,7 +78,7 @@ void SerialBridge::takeClient() {
         const std::string origin = socket->origin().toStdString();
         if (!m_options.originAllowed(origin) ||
             socket->requestUrl().path() != QString::fromStdString("/" + m_token)) {
-            emit event(QStringLiteral("refused a client from %1").arg(socket->origin()));
+            emit happened(QStringLiteral("refused a client from %1").arg(socket->origin()));
             socket->close(QWebSocketProtocol::CloseCode(PolicyViolation));
             continue;
         }
@@ -93,8 +93,8 @@ void SerialBridge::takeClient() {
         }
         if (!m_line.open(m_options.port)) {
             const QString why = QString::fromStdString(m_line.errorText());
-            emit event(QStringLiteral("could not open %1: %2")
-                           .arg(QString::fromStdString(m_options.port), why));
+            emit happened(QStringLiteral("could not open %1: %2")
+                              .arg(QString::fromStdString(m_options.port), why));
             socket->close(QWebSocketProtocol::CloseCode(PortFailed), why.left(120));
             continue;
         }
@@ -106,8 +106,8 @@ void SerialBridge::takeClient() {
         connect(socket, &QWebSocket::disconnected, this, &SerialBridge::dropClient);
         m_notifier = std::make_unique<QSocketNotifier>(m_line.descriptor(), QSocketNotifier::Read);
         connect(m_notifier.get(), &QSocketNotifier::activated, this, &SerialBridge::relayFromPort);
-        emit event(QStringLiteral("client from %1 on %2")
-                       .arg(socket->origin(), QString::fromStdString(m_options.port)));
+        emit happened(QStringLiteral("client from %1 on %2")
+                          .arg(socket->origin(), QString::fromStdString(m_options.port)));
         socket->sendTextMessage(QStringLiteral("open"));
         socket->flush();
     }
@@ -119,7 +119,7 @@ void SerialBridge::dropClient() {
     m_client->disconnect(this);
     closePort();
     m_client = nullptr;
-    emit event(QStringLiteral("client gone; port closed"));
+    emit happened(QStringLiteral("client gone; port closed"));
 }
 
 void SerialBridge::relayFromPort() {
@@ -137,7 +137,7 @@ void SerialBridge::relayFromPort() {
         }
         if (got.failed) {
             // Unplugged: the client hears it as its line going away.
-            emit event(QStringLiteral("the port failed"));
+            emit happened(QStringLiteral("the port failed"));
             closePort();
             if (m_client)
                 m_client->close(QWebSocketProtocol::CloseCode(PortFailed));

@@ -43,7 +43,7 @@ public:
 
 signals:
     // What the bridge did, one line each, for the console.
-    void event(const QString& line);
+    void happened(const QString& line);
 
 private:
     void takeConnection();
