@@ -1316,4 +1316,438 @@ The file on disk has not been changed.</source>
         <translation>kHz</translation>
     </message>
 </context>
+<context>
+    <name>tarn::cli::Help</name>
+    <message>
+        <source>Usage: tarn-cli apply FILE.sin TABLE.tsv [-o OUT.sin]
+
+Stores a channel table in the layout &apos;tarn-cli show&apos; prints into the memory image
+of FILE.sin (or of a copy written to OUT.sin), exactly as saving from the channel
+grid does, including the row dump 1.txt in the current folder. The table may list
+some channels only, in any order: each line goes to the channel its Channel NO.
+names, and channels not listed keep every byte they had. Every cell is checked as
+the grid&apos;s editor would check it; if anything is wrong, each bad cell is reported
+and nothing is written. A number cell must be a number as a whole: digits,
+optionally a point and more digits (no sign, exponent or comma).
+
+TABLE.tsv &apos;-&apos; reads the table from standard input; -o - writes the image to
+standard output (refused when that is a terminal). The row dump is written only
+once the image is stored.
+</source>
+        <translation>用法：tarn-cli apply FILE.sin TABLE.tsv [-o OUT.sin]
+
+把一张与“tarn-cli show”输出格式相同的信道表存入 FILE.sin 的存储映像（或写到
+OUT.sin 的副本），与在信道表格中保存完全一样，包括当前文件夹中的行转储文件
+1.txt。表中可以只列部分信道，顺序不限：每行写入其 Channel NO. 所指的信道，
+未列出的信道的每个字节都保持不变。每个单元格都按表格编辑器的规则检查；只要
+有错，就逐一报告每个有误的单元格，并且什么都不写入。数字单元格必须整体是一个
+数：数字，可带一个小数点及其后的数字（不能有正负号、指数或逗号）。
+
+TABLE.tsv 为“-”时从标准输入读取表格；-o - 把映像写到标准输出（标准输出为
+终端时拒绝）。只有在映像存好之后才写行转储文件。
+</translation>
+    </message>
+    <message>
+        <source>store an edited channel table into a memory image</source>
+        <translation>把编辑过的信道表存入存储映像</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli bridge --port PORT [--listen HOST:PORT] [--allow-origin ORIGIN]...
+                       [--allow-remote]
+
+Relays PORT (opened 9600 8N1 while a page uses it) over a WebSocket, so the TARN
+page in a browser reaches a radio on this computer or, for a wired LAN, another.
+Prints the address to give the page: open it as tarn.html?bridge=ADDRESS, or choose
+&quot;Remote port...&quot; in its progress window. Runs until interrupted.
+
+  --port PORT           the serial port (COM1, /dev/ttyUSB0, ...)
+  --listen HOST:PORT    where to listen (default 127.0.0.1:8890; port 0: any)
+  --allow-origin ORIGIN also accept pages from ORIGIN (pages opened from disk,
+                        http://localhost and http://127.0.0.1 always are)
+  --allow-remote        allow --listen on an address other computers reach
+
+Only a client presenting the address&apos;s token is served, one at a time; others are
+closed with code 1013.
+</source>
+        <translation>用法：tarn-cli bridge --port PORT [--listen HOST:PORT] [--allow-origin ORIGIN]...
+                       [--allow-remote]
+
+通过 WebSocket 转接串口 PORT（网页使用时以 9600 8N1 打开），使浏览器中的 TARN
+网页能连到本机上的对讲机，在有线局域网中也可连到另一台计算机上的对讲机。
+程序会输出交给网页的地址：以 tarn.html?bridge=ADDRESS 打开网页，或在其进度
+窗口中选择“Remote port...”。一直运行到被中断为止。
+
+  --port PORT           串口（COM1、/dev/ttyUSB0 等）
+  --listen HOST:PORT    监听地址（默认 127.0.0.1:8890；端口 0：任意端口）
+  --allow-origin ORIGIN 也接受来自 ORIGIN 的网页（从磁盘打开的网页、
+                        http://localhost 和 http://127.0.0.1 总是接受）
+  --allow-remote        允许 --listen 使用其他计算机可以访问的地址
+
+只为出示该地址令牌的客户端服务，且一次只服务一个；其他连接以代码 1013 关闭。
+</translation>
+    </message>
+    <message>
+        <source>relay a serial port to the browser page</source>
+        <translation>把串口转接给浏览器网页</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli check FILE.sin
+
+Lists, one line per channel and column, what the radio cannot use or the program
+would not keep as it is:
+  - a frequency outside the band of Model Information&apos;s Frequency entry (an
+    image whose band names no entry is not checked for band)
+  - bytes the channel grid cannot show as they are, so that opening and saving
+    the file would change them: the power code 11, a tone or code that is no
+    list entry, digits that are no decimal digits
+Nothing is changed.
+</source>
+        <translation>用法：tarn-cli check FILE.sin
+
+逐个信道、逐列列出对讲机无法使用或程序不能按原样保留的内容，每项一行：
+  - 超出“机型信息”中“频率”项所指频段的频率（频段不对应任何一项的映像
+    不做频段检查）
+  - 信道表格无法按原样显示、因而打开再保存文件就会改变的字节：功率代码 11、
+    不在列表中的亚音或数字码、不是十进制数字的数位
+不做任何修改。
+</translation>
+    </message>
+    <message>
+        <source>list channels the radio cannot use or a save would change</source>
+        <translation>列出对讲机无法使用或保存时会改变的信道</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli VERB [ARGS]
+
+Verbs:
+</source>
+        <translation>用法：tarn-cli VERB [ARGS]
+
+子命令：
+</translation>
+    </message>
+    <message>
+        <source>
+Channel files are 8192 bytes; show, apply, import, export, diff and write refuse
+any other size unless given --any-size (the first 8192 bytes of a larger file).
+
+&apos;tarn-cli VERB --help&apos; describes a verb.
+</source>
+        <translation>
+信道文件为 8192 字节；show、apply、import、export、diff 和 write 拒绝其他大小
+的文件，除非给出 --any-size（取较大文件的前 8192 字节）。
+
+“tarn-cli VERB --help”说明一个子命令。
+</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli diff A.sin B.sin [--json]
+
+Lists what differs from A to B as TARN shows it: channel by channel the cells of
+the grid (&quot;CH 12  RX Freq  146.52000 -&gt; 146.52500&quot;), then the radio-wide settings
+by the names of the option dialogs (&quot;Squelch Level  4 -&gt; 7&quot;), then how many other
+bytes a radio transfer moves differ. Bytes that only files keep (never sent to a
+radio) are counted on a line of their own and do not make the images differ.
+An empty cell shows as (empty), a setting with no list entry as (none).
+
+  --json   the same as one JSON object:
+           {&quot;equal&quot;: BOOL,
+            &quot;channels&quot;: [{&quot;channel&quot;: N, &quot;field&quot;: &quot;RX Freq&quot;, &quot;from&quot;: TEXT,
+                          &quot;to&quot;: TEXT}, ...],
+            &quot;settings&quot;: [{&quot;name&quot;: &quot;Squelch Level&quot;, &quot;from&quot;: TEXT, &quot;to&quot;: TEXT},
+                         ...],
+            &quot;otherBytes&quot;: N, &quot;untransferredBytes&quot;: N}
+
+Exit status, as diff(1): 0 equal, 1 different, 2 a usage or file error, or a
+report that could not be written.
+</source>
+        <translation>用法：tarn-cli diff A.sin B.sin [--json]
+
+按 TARN 的显示方式列出从 A 到 B 的不同之处：先逐个信道列出表格中的单元格
+（&quot;CH 12  RX Freq  146.52000 -&gt; 146.52500&quot;），再按选项对话框中的名称列出整机
+设置（&quot;Squelch Level  4 -&gt; 7&quot;），最后是对讲机传输所涉及的其他字节中有多少个
+不同。只保存在文件中（从不发送给对讲机）的字节单独占一行计数，不会使两个
+映像被视为不同。空单元格显示为 (empty)，没有对应列表项的设置显示为 (none)。
+报告本身总是英文，便于脚本处理。
+
+  --json   以一个 JSON 对象给出同样的内容：
+           {&quot;equal&quot;: BOOL,
+            &quot;channels&quot;: [{&quot;channel&quot;: N, &quot;field&quot;: &quot;RX Freq&quot;, &quot;from&quot;: TEXT,
+                          &quot;to&quot;: TEXT}, ...],
+            &quot;settings&quot;: [{&quot;name&quot;: &quot;Squelch Level&quot;, &quot;from&quot;: TEXT, &quot;to&quot;: TEXT},
+                         ...],
+            &quot;otherBytes&quot;: N, &quot;untransferredBytes&quot;: N}
+
+退出状态与 diff(1) 相同：0 相同，1 不同，2 用法或文件错误，或报告无法写出。
+</translation>
+    </message>
+    <message>
+        <source>list what differs between two memory images</source>
+        <translation>列出两个存储映像之间的不同之处</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>a file or data error</source>
+        <translation>文件或数据错误</translation>
+    </message>
+    <message>
+        <source>wrong arguments</source>
+        <translation>参数错误</translation>
+    </message>
+    <message>
+        <source>no radio, a communication error or a refused radio type; nothing was
+       written to the radio</source>
+        <translation>没有对讲机、通信错误或对讲机型号被拒绝；没有向对讲机
+       写入任何内容</translation>
+    </message>
+    <message>
+        <source>the write stopped (failed or cancelled) after the radio was partly
+       written: write it again before use</source>
+        <translation>写入在对讲机已被部分写入后停止（失败或取消）：使用前
+       请重新写入</translation>
+    </message>
+    <message>
+        <source>cancelled before anything was written to the radio</source>
+        <translation>在向对讲机写入任何内容之前已取消</translation>
+    </message>
+    <message>
+        <source>the radio read back differs from what was written</source>
+        <translation>从对讲机读回的内容与写入的不同</translation>
+    </message>
+    <message>
+        <source>the radio could not be read back to verify the write</source>
+        <translation>无法从对讲机读回以校验写入</translation>
+    </message>
+    <message>
+        <source>channels were found outside the model&apos;s band or with bytes a save
+       would change</source>
+        <translation>发现了超出机型频段的信道，或保存时会改变的字节</translation>
+    </message>
+    <message>
+        <source>
+Exit status:
+</source>
+        <translation>
+退出状态：
+</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli export FILE.sin [LIST.csv]
+
+Writes every channel of FILE.sin that has an RX frequency, in channel order, as a
+channel list in CHIRP&apos;s CSV format: to LIST.csv, or to standard output without it
+or with &apos;-&apos;. A channel with only a TX frequency cannot be written; it is left out
+and named on standard error.
+</source>
+        <translation>用法：tarn-cli export FILE.sin [LIST.csv]
+
+把 FILE.sin 中每个有接收频率的信道按信道顺序写成 CHIRP CSV 格式的信道列表：
+写到 LIST.csv；没有给出或为“-”时写到标准输出。只有发射频率的信道无法写出；
+它被略去，并在标准错误输出中列出。
+</translation>
+    </message>
+    <message>
+        <source>write the channels of a memory image as a CHIRP CSV list</source>
+        <translation>把存储映像的信道写成 CHIRP CSV 列表</translation>
+    </message>
+    <message>
+        <source>  --any-size     take the first 8192 bytes of a larger channel file (by default
+                 a file of any size but 8192 bytes is refused)
+</source>
+        <translation>  --any-size     取较大信道文件的前 8192 字节（默认拒绝大小不是 8192 字节
+                 的文件）
+</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli import FILE.sin LIST.csv [-o OUT.sin] [--replace] [--first N]
+
+Places the channels of a channel list in CHIRP&apos;s CSV format into the memory image
+of FILE.sin (or of a copy written to OUT.sin). Location n goes to channel n; when
+the lowest Location is 0 every Location moves up by one; --first N puts the lowest
+Location on channel N. Locations beyond the image&apos;s channels are left out. The
+channels the list does not name keep what they had; --replace empties them.
+
+Every cell is checked as the channel grid checks a typed value. If anything is
+wrong, each bad cell is reported and nothing is written, not even 1.txt. Otherwise
+the report goes to standard error, and the image and the row dump 1.txt in the
+current folder are written as &apos;tarn-cli apply&apos; writes them (-o - writes the image
+to standard output, refused when that is a terminal).
+</source>
+        <translation>用法：tarn-cli import FILE.sin LIST.csv [-o OUT.sin] [--replace] [--first N]
+
+把 CHIRP CSV 格式信道列表中的信道放入 FILE.sin 的存储映像（或写到 OUT.sin 的
+副本）。Location n 放到信道 n；最小的 Location 为 0 时，所有 Location 加一；
+--first N 把最小的 Location 放到信道 N。超出映像信道数的 Location 被略去。
+列表未提到的信道保持原样；--replace 则清空它们。
+
+每个单元格都按信道表格检查输入值的规则检查。只要有错，就逐一报告每个有误的
+单元格，并且什么都不写入，连 1.txt 也不写。否则报告写到标准错误输出，映像和
+当前文件夹中的行转储文件 1.txt 按“tarn-cli apply”的方式写出（-o - 把映像写到
+标准输出，标准输出为终端时拒绝）。
+</translation>
+    </message>
+    <message>
+        <source>place the channels of a CHIRP CSV list into a memory image</source>
+        <translation>把 CHIRP CSV 列表中的信道放入存储映像</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli new FILE.sin
+
+Writes the memory image of a new document: no channels programmed, 199 channels,
+the default radio settings. An existing FILE is replaced.
+</source>
+        <translation>用法：tarn-cli new FILE.sin
+
+写出一个新文档的存储映像：没有编程任何信道，199 个信道，对讲机设置为默认值。
+已有的 FILE 会被替换。
+</translation>
+    </message>
+    <message>
+        <source>write a new, empty memory image</source>
+        <translation>写出一个新的空白存储映像</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli ports
+
+Lists the serial ports the system reports, one a line, tab-separated: device path,
+description, USB vendor:product ids, manufacturer, serial number (&quot;-&quot; where
+unknown). Where COM1 to COM4 lead goes to stderr.
+</source>
+        <translation>用法：tarn-cli ports
+
+列出系统报告的串口，每行一个，以制表符分隔：设备路径、描述、USB 厂商:产品
+编号、制造商、序列号（未知处为“-”）。COM1 到 COM4 分别通向哪里，写到标准
+错误输出。
+</translation>
+    </message>
+    <message>
+        <source>list the serial ports</source>
+        <translation>列出串口</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli read --port P [--retry N] [--force-type] OUT.sin
+
+Reads the channels and settings from the radio into a new memory image and stores
+it as OUT.sin (replaced as a whole, and only after a complete read). OUT.sin is
+checked before the radio is touched; should storing still fail, the image is kept
+in a file in the temporary folder and the message names it.
+
+</source>
+        <translation>用法：tarn-cli read --port P [--retry N] [--force-type] OUT.sin
+
+从对讲机读取信道和设置到一个新的存储映像，并存为 OUT.sin（整体替换，且只在
+完整读取之后）。接触对讲机之前先检查 OUT.sin；如果存储仍然失败，映像会保存在
+临时文件夹中的一个文件里，并在消息中给出其名称。
+
+</translation>
+    </message>
+    <message>
+        <source>read a radio&apos;s memory into a .sin file</source>
+        <translation>把对讲机的存储内容读入 .sin 文件</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli show FILE.sin
+
+Prints the channel table as the channel grid shows it: a header line with the
+seven column names, then one tab-separated line per channel (199, or 160 for the
+models that have 160). Empty cells stay empty.
+</source>
+        <translation>用法：tarn-cli show FILE.sin
+
+按信道表格的显示方式输出信道表：一行表头，列出七个列名，然后每个信道一行，
+以制表符分隔（199 个，对有 160 个信道的机型为 160 个）。空单元格保持为空。
+表头和内容总是英文，便于脚本处理。
+</translation>
+    </message>
+    <message>
+        <source>print the channel table as tab-separated text</source>
+        <translation>以制表符分隔的文本输出信道表</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli sort FILE.sin --by rx|tx|dec|enc|power [--desc] [-o OUT.sin]
+
+Reorders the channels of FILE.sin (or of a copy written to OUT.sin) by RX Freq,
+TX Freq, QT/DQT Dec, QT/DQT Enc or TX Power, ascending or with --desc descending.
+The sort is stable; tones go in the order of the tone list, power High, Middle,
+Low, then the unnamed fourth value; channels without the value go last. Whole
+16-byte channel rows move, so bits no column shows go with their channels. The
+image and the row dump 1.txt in the current folder are written as &apos;tarn-cli
+apply&apos; writes them (-o - writes the image to standard output, refused when that
+is a terminal).
+</source>
+        <translation>用法：tarn-cli sort FILE.sin --by rx|tx|dec|enc|power [--desc] [-o OUT.sin]
+
+按 RX Freq、TX Freq、QT/DQT Dec、QT/DQT Enc 或 TX Power 对 FILE.sin（或写到
+OUT.sin 的副本）的信道重新排序，默认升序，给出 --desc 时降序。排序是稳定的；
+亚音按亚音列表的顺序，功率按 High、Middle、Low，然后是未命名的第四个值；
+没有该值的信道排在最后。移动的是整个 16 字节的信道行，因此没有任何列显示的
+位也随其信道移动。映像和当前文件夹中的行转储文件 1.txt 按“tarn-cli apply”的
+方式写出（-o - 把映像写到标准输出，标准输出为终端时拒绝）。
+</translation>
+    </message>
+    <message>
+        <source>reorder the channels of a memory image by a column</source>
+        <translation>按某一列对存储映像的信道重新排序</translation>
+    </message>
+    <message>
+        <source>  --port P       a device path such as /dev/ttyUSB0, or COM1 to COM4 (through
+                 TARN_COM1..TARN_COM4, the settings, or /dev/ttyUSB0..3)
+  --retry N      answer Retry to a communication error up to N times (default 0)
+  --force-type   continue when the radio reports another radio type
+
+Every message of the radio link is printed to stderr. Ctrl-C, SIGTERM and SIGHUP
+cancel the transfer and close the port properly. Every image read, and every
+image written, is kept as a backup in $XDG_DATA_HOME/tarn/backups (default
+~/.local/share/tarn/backups; the newest 200 are kept); its path is printed to
+stderr.
+</source>
+        <translation>  --port P       设备路径，例如 /dev/ttyUSB0，或 COM1 到 COM4（经由
+                 TARN_COM1..TARN_COM4、设置或 /dev/ttyUSB0..3）
+  --retry N      遇到通信错误时最多重试 N 次（默认 0）
+  --force-type   对讲机报告的是另一种型号时仍然继续
+
+对讲机链路的每条消息都输出到标准错误输出。Ctrl-C、SIGTERM 和 SIGHUP 会取消
+传输并正确关闭端口。每次读取的映像和每次写入的映像都作为备份保存在
+$XDG_DATA_HOME/tarn/backups（默认 ~/.local/share/tarn/backups；保留最新的
+200 个）；其路径输出到标准错误输出。
+</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli write --port P [--port P2 ...] [--verify] [--retry N] [--force-type]
+                      IN.sin
+
+Writes the channels and settings of IN.sin, as the file holds them, into the
+radio.
+
+  --verify       read the radio back after the write and compare it with what was
+                 sent (the last 8 settings bytes are never read back)
+  --port P2 ...  up to 8 ports: every radio is written at the same time, each with
+                 a progress line and a backup of its own; a table of the outcomes
+                 goes to stdout and the exit status is the gravest one met, in the
+                 order 4, 6, 7, 3, 5, 1
+A channel outside the band of the file&apos;s model is written as it is, after a
+warning on stderr that lists such channels (&apos;tarn-cli check&apos; says more).
+</source>
+        <translation>用法：tarn-cli write --port P [--port P2 ...] [--verify] [--retry N] [--force-type]
+                      IN.sin
+
+把 IN.sin 的信道和设置按文件中的原样写入对讲机。
+
+  --verify       写入后从对讲机读回，并与发送的内容比较（设置的最后 8 个字节
+                 从不读回）
+  --port P2 ...  最多 8 个端口：所有对讲机同时写入，各有自己的进度行和备份；
+                 结果表输出到标准输出，退出状态取遇到的最严重的一个，顺序为
+                 4、6、7、3、5、1
+超出文件所属机型频段的信道按原样写入，写入前在标准错误输出中给出列出这些信道
+的警告（“tarn-cli check”给出更多信息）。
+</translation>
+    </message>
+    <message>
+        <source>write a .sin file into a radio</source>
+        <translation>把 .sin 文件写入对讲机</translation>
+    </message>
+</context>
 </TS>

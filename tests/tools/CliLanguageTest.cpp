@@ -65,7 +65,9 @@ CliRun runCli(const std::string& locale, const std::string& args) {
     const auto folder = std::filesystem::temp_directory_path() /
                         ("cli-language-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
-    const std::string command = "env -u LC_ALL -u LC_MESSAGES -u LANG " + locale +
+    // There too the row dump 1.txt that apply writes in the current folder.
+    const std::string command = "cd " + folder.string() +
+                                " && env -u LC_ALL -u LC_MESSAGES -u LANG " + locale +
                                 " " TARN_CLI " " + args + " >" + (folder / "out").string() + " 2>" +
                                 (folder / "err").string();
     const int raw = std::system(command.c_str());
@@ -100,17 +102,79 @@ TEST(CliLanguageTest, MessagesOnStderrFollowTheLocaleAndNothingElseChanges) {
     }
 }
 
+TEST(CliLanguageTest, HelpFollowsTheLocaleWhereverItIsPrinted) {
+    const struct {
+        const char* args;
+        int status;
+        bool onStdout;
+        const char* english;
+        const char* chinese;
+    } cases[] = {
+        {"--help", 0, true, "Usage: tarn-cli VERB [ARGS]\n\nVerbs:\n  new     write a new",
+         "用法：tarn-cli VERB [ARGS]\n\n子命令：\n  new     写出一个新的空白存储映像"},
+        {"show --help", 0, true, "Usage: tarn-cli show FILE.sin\n\nPrints the channel table",
+         "用法：tarn-cli show FILE.sin\n\n按信道表格的显示方式输出信道表"},
+        {"write --help", 0, true, "\nExit status:\n  0    done\n  1    a file or data error\n",
+         "\n退出状态：\n  0    完成\n  1    文件或数据错误\n"},
+        {"read --help", 0, true, "  --retry N      answer Retry to a communication error",
+         "  --retry N      遇到通信错误时最多重试 N 次"},
+        {"check --help", 0, true, "  --any-size     take the first 8192 bytes",
+         "  --any-size     取较大信道文件的前 8192 字节"},
+        // A usage error prints the usage on stderr, in the same language.
+        {"new", 2, false, "Usage: tarn-cli new FILE.sin\n\nWrites the memory image",
+         "用法：tarn-cli new FILE.sin\n\n写出一个新文档的存储映像"},
+        {"", 2, false, "Usage: tarn-cli VERB [ARGS]", "用法：tarn-cli VERB [ARGS]"},
+    };
+    for (const auto& c : cases) {
+        for (const bool chinese : {false, true}) {
+            SCOPED_TRACE(std::string(c.args) + (chinese ? " in Chinese" : " in English"));
+            const CliRun run = runCli(chinese ? "LANG=zh_CN.UTF-8" : "LANG=C", c.args);
+            EXPECT_EQ(run.status, c.status);
+            const std::string& shown = c.onStdout ? run.out : run.err;
+            EXPECT_EQ(c.onStdout ? run.err : run.out, "");
+            EXPECT_NE(shown.find(chinese ? c.chinese : c.english), std::string::npos) << shown;
+            if (!chinese) {
+                EXPECT_EQ(shown.find("用法"), std::string::npos);
+            }
+        }
+    }
+}
+
 TEST(CliLanguageTest, StandardOutputNeverChanges) {
-    const auto image = std::filesystem::temp_directory_path() /
-                       ("cli-language-test-" + std::to_string(::getpid()) + ".sin");
-    ASSERT_EQ(runCli("LANG=C", "new " + image.string()).status, 0);
-    const CliRun english = runCli("LANG=C", "show " + image.string());
-    const CliRun chinese = runCli("LANG=zh_CN.UTF-8", "show " + image.string());
-    std::filesystem::remove(image);
-    EXPECT_EQ(english.status, 0);
-    EXPECT_EQ(chinese.status, 0);
-    EXPECT_EQ(english.out, chinese.out);
-    EXPECT_NE(english.out.find("RX Freq"), std::string::npos) << "the header stays English";
+    const auto base = std::filesystem::temp_directory_path() /
+                      ("cli-language-test-" + std::to_string(::getpid()));
+    const std::string a = base.string() + "-a.sin";
+    const std::string b = base.string() + "-b.sin";
+    const std::string table = base.string() + ".tsv";
+    ASSERT_EQ(runCli("LANG=C", "new " + a).status, 0);
+    ASSERT_EQ(runCli("LANG=C", "new " + b).status, 0);
+    {
+        std::ofstream(table) << "Channel NO.\tRX Freq\tTX Freq\tQT/DQT Dec\tQT/DQT Enc\tTX "
+                                "Power\tCHN Lock\n12\t446.52000\t446.52000\t\t\tHigh\t\n";
+    }
+    ASSERT_EQ(runCli("LANG=C", "apply " + b + " " + table).status, 0);
+    const struct {
+        std::string args;
+        int status;
+        const char* english; // a piece of the output scripts read
+    } cases[] = {
+        {"show " + a, 0, "RX Freq"},
+        {"diff " + a + " " + b, 1, "CH 12  RX Freq  (empty) -> 446.52000"},
+        {"diff --json " + a + " " + b, 1, "\"field\": \"RX Freq\""},
+        {"export " + b, 0, "Location,Name,Frequency"},
+        {"check " + b, 8, "channel 12, RX Freq: 446.52000 lies outside the band"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const CliRun english = runCli("LANG=C", c.args);
+        const CliRun chinese = runCli("LANG=zh_CN.UTF-8", c.args);
+        EXPECT_EQ(english.status, c.status);
+        EXPECT_EQ(chinese.status, c.status);
+        EXPECT_EQ(english.out, chinese.out);
+        EXPECT_NE(english.out.find(c.english), std::string::npos) << english.out;
+    }
+    for (const std::string& file : {a, b, table})
+        std::filesystem::remove(file);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "tools/cli/ApplyCommand.h"
 
+#include "common/Translate.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelTable.h"
 #include "data/RowDump.h"
 #include "data/TextGrid.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
@@ -53,18 +55,20 @@ std::optional<std::string> readTable(const std::string& path, CliContext& contex
 } // namespace
 
 std::string ApplyCommand::usage() const {
-    return "Usage: tarn-cli apply FILE.sin TABLE.tsv [-o OUT.sin]\n\n"
-           "Stores a channel table in the layout 'tarn-cli show' prints into the memory image\n"
-           "of FILE.sin (or of a copy written to OUT.sin), exactly as saving from the channel\n"
-           "grid does, including the row dump 1.txt in the current folder. The table may list\n"
-           "some channels only, in any order: each line goes to the channel its Channel NO.\n"
-           "names, and channels not listed keep every byte they had. Every cell is checked as\n"
-           "the grid's editor would check it; if anything is wrong, each bad cell is reported\n"
-           "and nothing is written. A number cell must be a number as a whole: digits,\n"
-           "optionally a point and more digits (no sign, exponent or comma).\n\n"
-           "TABLE.tsv '-' reads the table from standard input; -o - writes the image to\n"
-           "standard output (refused when that is a terminal). The row dump is written only\n"
-           "once the image is stored.\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli apply FILE.sin TABLE.tsv [-o OUT.sin]\n\n"
+               "Stores a channel table in the layout 'tarn-cli show' prints into the memory image\n"
+               "of FILE.sin (or of a copy written to OUT.sin), exactly as saving from the channel\n"
+               "grid does, including the row dump 1.txt in the current folder. The table may list\n"
+               "some channels only, in any order: each line goes to the channel its Channel NO.\n"
+               "names, and channels not listed keep every byte they had. Every cell is checked as\n"
+               "the grid's editor would check it; if anything is wrong, each bad cell is reported\n"
+               "and nothing is written. A number cell must be a number as a whole: digits,\n"
+               "optionally a point and more digits (no sign, exponent or comma).\n\n"
+               "TABLE.tsv '-' reads the table from standard input; -o - writes the image to\n"
+               "standard output (refused when that is a terminal). The row dump is written only\n"
+               "once the image is stored.\n")) +
            ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 

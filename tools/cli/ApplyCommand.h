@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "tools/cli/CliCommand.h"
+#include "tools/cli/CliText.h"
 
 #include <optional>
 
@@ -11,7 +13,8 @@ class ApplyCommand final : public CliCommand {
 public:
     [[nodiscard]] std::string name() const override { return "apply"; }
     [[nodiscard]] std::string summary() const override {
-        return "store an edited channel table into a memory image";
+        return CliText::help(TARN_TRANSLATE_NOOP(
+            "tarn::cli::Help", "store an edited channel table into a memory image"));
     }
     [[nodiscard]] std::string usage() const override;
     [[nodiscard]] int run(const std::vector<std::string>& args, CliContext& context) override;

@@ -1,5 +1,7 @@
 #include "tools/cli/CheckCommand.h"
 
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
@@ -10,15 +12,17 @@
 namespace tarn::cli {
 
 std::string CheckCommand::usage() const {
-    return "Usage: tarn-cli check FILE.sin\n\n"
-           "Lists, one line per channel and column, what the radio cannot use or the program\n"
-           "would not keep as it is:\n"
-           "  - a frequency outside the band of Model Information's Frequency entry (an\n"
-           "    image whose band names no entry is not checked for band)\n"
-           "  - bytes the channel grid cannot show as they are, so that opening and saving\n"
-           "    the file would change them: the power code 11, a tone or code that is no\n"
-           "    list entry, digits that are no decimal digits\n"
-           "Nothing is changed.\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli check FILE.sin\n\n"
+               "Lists, one line per channel and column, what the radio cannot use or the program\n"
+               "would not keep as it is:\n"
+               "  - a frequency outside the band of Model Information's Frequency entry (an\n"
+               "    image whose band names no entry is not checked for band)\n"
+               "  - bytes the channel grid cannot show as they are, so that opening and saving\n"
+               "    the file would change them: the power code 11, a tone or code that is no\n"
+               "    list entry, digits that are no decimal digits\n"
+               "Nothing is changed.\n")) +
            ImageFile::anySizeUsage() +
            ExitStatusHelp::describe({Success, Failure, UsageError, Findings});
 }

@@ -1,8 +1,10 @@
 #include "tools/cli/CliApp.h"
 
+#include "common/Translate.h"
 #include "tools/cli/ApplyCommand.h"
 #include "tools/cli/BridgeCommand.h"
 #include "tools/cli/CheckCommand.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/DiffCommand.h"
 #include "tools/cli/ExportCommand.h"
 #include "tools/cli/ImageFile.h"
@@ -39,14 +41,17 @@ void CliApp::add(std::unique_ptr<CliCommand> command) {
 }
 
 void CliApp::printOverview(std::ostream& out) const {
-    out << "Usage: tarn-cli VERB [ARGS]\n\nVerbs:\n";
+    out << CliText::help(
+        TARN_TRANSLATE_NOOP("tarn::cli::Help", "Usage: tarn-cli VERB [ARGS]\n\nVerbs:\n"));
     for (const auto& command : m_commands)
         out << "  " << command->name()
             << std::string(8 - std::min<std::size_t>(7, command->name().size()), ' ')
             << command->summary() << "\n";
-    out << "\nChannel files are 8192 bytes; show, apply, import, export, diff and write refuse\n"
-           "any other size unless given --any-size (the first 8192 bytes of a larger file).\n"
-           "\n'tarn-cli VERB --help' describes a verb.\n";
+    out << CliText::help(TARN_TRANSLATE_NOOP(
+        "tarn::cli::Help",
+        "\nChannel files are 8192 bytes; show, apply, import, export, diff and write refuse\n"
+        "any other size unless given --any-size (the first 8192 bytes of a larger file).\n"
+        "\n'tarn-cli VERB --help' describes a verb.\n"));
 }
 
 int CliApp::run(const std::vector<std::string>& args, CliContext& context) const {

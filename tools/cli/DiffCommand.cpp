@@ -1,5 +1,8 @@
 #include "tools/cli/DiffCommand.h"
 
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
+
 #include "data/ChannelCodec.h"
 #include "data/ImageDiff.h"
 #include "tools/cli/CliOutput.h"
@@ -71,23 +74,28 @@ void printJson(const ImageDifferences& diff, std::ostream& out) {
 } // namespace
 
 std::string DiffCommand::usage() const {
-    return "Usage: tarn-cli diff A.sin B.sin [--json]\n\n"
-           "Lists what differs from A to B as TARN shows it: channel by channel the cells of\n"
-           "the grid (\"CH 12  RX Freq  146.52000 -> 146.52500\"), then the radio-wide settings\n"
-           "by the names of the option dialogs (\"Squelch Level  4 -> 7\"), then how many other\n"
-           "bytes a radio transfer moves differ. Bytes that only files keep (never sent to a\n"
-           "radio) are counted on a line of their own and do not make the images differ.\n"
-           "An empty cell shows as (empty), a setting with no list entry as (none).\n\n"
-           "  --json   the same as one JSON object:\n"
-           "           {\"equal\": BOOL,\n"
-           "            \"channels\": [{\"channel\": N, \"field\": \"RX Freq\", \"from\": TEXT,\n"
-           "                          \"to\": TEXT}, ...],\n"
-           "            \"settings\": [{\"name\": \"Squelch Level\", \"from\": TEXT, \"to\": "
-           "TEXT},\n"
-           "                         ...],\n"
-           "            \"otherBytes\": N, \"untransferredBytes\": N}\n\n"
-           "Exit status, as diff(1): 0 equal, 1 different, 2 a usage or file error, or a\n"
-           "report that could not be written.\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli diff A.sin B.sin [--json]\n\n"
+               "Lists what differs from A to B as TARN shows it: channel by channel the cells of\n"
+               "the grid (\"CH 12  RX Freq  146.52000 -> 146.52500\"), then the radio-wide "
+               "settings\n"
+               "by the names of the option dialogs (\"Squelch Level  4 -> 7\"), then how many "
+               "other\n"
+               "bytes a radio transfer moves differ. Bytes that only files keep (never sent to a\n"
+               "radio) are counted on a line of their own and do not make the images differ.\n"
+               "An empty cell shows as (empty), a setting with no list entry as (none).\n\n"
+               "  --json   the same as one JSON object:\n"
+               "           {\"equal\": BOOL,\n"
+               "            \"channels\": [{\"channel\": N, \"field\": \"RX Freq\", \"from\": "
+               "TEXT,\n"
+               "                          \"to\": TEXT}, ...],\n"
+               "            \"settings\": [{\"name\": \"Squelch Level\", \"from\": TEXT, \"to\": "
+               "TEXT},\n"
+               "                         ...],\n"
+               "            \"otherBytes\": N, \"untransferredBytes\": N}\n\n"
+               "Exit status, as diff(1): 0 equal, 1 different, 2 a usage or file error, or a\n"
+               "report that could not be written.\n")) +
            ImageFile::anySizeUsage();
 }
 

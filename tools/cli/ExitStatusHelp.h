@@ -11,7 +11,7 @@ namespace tarn::cli {
 class ExitStatusHelp {
 public:
     [[nodiscard]] static std::string describe(std::initializer_list<ExitStatus> statuses);
-    [[nodiscard]] static const char* meaning(ExitStatus status);
+    [[nodiscard]] static std::string meaning(ExitStatus status);
 };
 
 } // namespace tarn::cli

@@ -1,8 +1,10 @@
 #include "tools/cli/ExportCommand.h"
 
+#include "common/Translate.h"
 #include "data/ChannelCsvExport.h"
 #include "data/CsvText.h"
 #include "tools/cli/CliOutput.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
@@ -11,11 +13,13 @@
 namespace tarn::cli {
 
 std::string ExportCommand::usage() const {
-    return "Usage: tarn-cli export FILE.sin [LIST.csv]\n\n"
-           "Writes every channel of FILE.sin that has an RX frequency, in channel order, as a\n"
-           "channel list in CHIRP's CSV format: to LIST.csv, or to standard output without it\n"
-           "or with '-'. A channel with only a TX frequency cannot be written; it is left out\n"
-           "and named on standard error.\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli export FILE.sin [LIST.csv]\n\n"
+               "Writes every channel of FILE.sin that has an RX frequency, in channel order, as a\n"
+               "channel list in CHIRP's CSV format: to LIST.csv, or to standard output without it\n"
+               "or with '-'. A channel with only a TX frequency cannot be written; it is left out\n"
+               "and named on standard error.\n")) +
            ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 

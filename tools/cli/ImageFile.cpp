@@ -1,5 +1,8 @@
 #include "tools/cli/ImageFile.h"
 
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
+
 #include "data/RowDump.h"
 #include "data/SinFile.h"
 #include "tools/cli/CliOutput.h"
@@ -30,8 +33,10 @@ bool ImageFile::readsChannelFiles(const std::string& verb) {
 }
 
 std::string ImageFile::anySizeUsage() {
-    return "  --any-size     take the first 8192 bytes of a larger channel file (by default\n"
-           "                 a file of any size but 8192 bytes is refused)\n";
+    return CliText::help(TARN_TRANSLATE_NOOP(
+        "tarn::cli::Help",
+        "  --any-size     take the first 8192 bytes of a larger channel file (by default\n"
+        "                 a file of any size but 8192 bytes is refused)\n"));
 }
 
 bool ImageFile::store(const std::filesystem::path& path, const RadioImage& image,

@@ -1,9 +1,11 @@
 #include "tools/cli/ImportCommand.h"
 
+#include "common/Translate.h"
 #include "data/ChannelCodec.h"
 #include "data/CsvText.h"
 #include "data/StrictNumber.h"
 #include "data/TextGrid.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
@@ -12,17 +14,21 @@
 namespace tarn::cli {
 
 std::string ImportCommand::usage() const {
-    return "Usage: tarn-cli import FILE.sin LIST.csv [-o OUT.sin] [--replace] [--first N]\n\n"
-           "Places the channels of a channel list in CHIRP's CSV format into the memory image\n"
-           "of FILE.sin (or of a copy written to OUT.sin). Location n goes to channel n; when\n"
-           "the lowest Location is 0 every Location moves up by one; --first N puts the lowest\n"
-           "Location on channel N. Locations beyond the image's channels are left out. The\n"
-           "channels the list does not name keep what they had; --replace empties them.\n\n"
-           "Every cell is checked as the channel grid checks a typed value. If anything is\n"
-           "wrong, each bad cell is reported and nothing is written, not even 1.txt. Otherwise\n"
-           "the report goes to standard error, and the image and the row dump 1.txt in the\n"
-           "current folder are written as 'tarn-cli apply' writes them (-o - writes the image\n"
-           "to standard output, refused when that is a terminal).\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli import FILE.sin LIST.csv [-o OUT.sin] [--replace] [--first N]\n\n"
+               "Places the channels of a channel list in CHIRP's CSV format into the memory image\n"
+               "of FILE.sin (or of a copy written to OUT.sin). Location n goes to channel n; when\n"
+               "the lowest Location is 0 every Location moves up by one; --first N puts the "
+               "lowest\n"
+               "Location on channel N. Locations beyond the image's channels are left out. The\n"
+               "channels the list does not name keep what they had; --replace empties them.\n\n"
+               "Every cell is checked as the channel grid checks a typed value. If anything is\n"
+               "wrong, each bad cell is reported and nothing is written, not even 1.txt. "
+               "Otherwise\n"
+               "the report goes to standard error, and the image and the row dump 1.txt in the\n"
+               "current folder are written as 'tarn-cli apply' writes them (-o - writes the image\n"
+               "to standard output, refused when that is a terminal).\n")) +
            ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "data/ChannelCsvImport.h"
 #include "tools/cli/CliCommand.h"
+#include "tools/cli/CliText.h"
 
 #include <optional>
 
@@ -12,7 +14,8 @@ class ImportCommand final : public CliCommand {
 public:
     [[nodiscard]] std::string name() const override { return "import"; }
     [[nodiscard]] std::string summary() const override {
-        return "place the channels of a CHIRP CSV list into a memory image";
+        return CliText::help(TARN_TRANSLATE_NOOP(
+            "tarn::cli::Help", "place the channels of a CHIRP CSV list into a memory image"));
     }
     [[nodiscard]] std::string usage() const override;
     [[nodiscard]] int run(const std::vector<std::string>& args, CliContext& context) override;

@@ -1,5 +1,7 @@
 #include "tools/cli/NewCommand.h"
 
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 
 #include "tools/cli/ImageFile.h"
@@ -9,9 +11,11 @@
 namespace tarn::cli {
 
 std::string NewCommand::usage() const {
-    return "Usage: tarn-cli new FILE.sin\n\n"
-           "Writes the memory image of a new document: no channels programmed, 199 channels,\n"
-           "the default radio settings. An existing FILE is replaced.\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli new FILE.sin\n\n"
+               "Writes the memory image of a new document: no channels programmed, 199 channels,\n"
+               "the default radio settings. An existing FILE is replaced.\n")) +
            ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 

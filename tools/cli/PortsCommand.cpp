@@ -1,5 +1,7 @@
 #include "tools/cli/PortsCommand.h"
 
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 
 #include "link/PortNames.h"
@@ -29,10 +31,13 @@ std::string orDash(const QString& text) {
 } // namespace
 
 std::string PortsCommand::usage() const {
-    return "Usage: tarn-cli ports\n\n"
-           "Lists the serial ports the system reports, one a line, tab-separated: device path,\n"
-           "description, USB vendor:product ids, manufacturer, serial number (\"-\" where\n"
-           "unknown). Where COM1 to COM4 lead goes to stderr.\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli ports\n\n"
+               "Lists the serial ports the system reports, one a line, tab-separated: device "
+               "path,\n"
+               "description, USB vendor:product ids, manufacturer, serial number (\"-\" where\n"
+               "unknown). Where COM1 to COM4 lead goes to stderr.\n")) +
            ExitStatusHelp::describe({Success, UsageError});
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "tools/cli/CliCommand.h"
+#include "tools/cli/CliText.h"
 
 namespace tarn::cli {
 
@@ -8,7 +10,9 @@ namespace tarn::cli {
 class PortsCommand final : public CliCommand {
 public:
     [[nodiscard]] std::string name() const override { return "ports"; }
-    [[nodiscard]] std::string summary() const override { return "list the serial ports"; }
+    [[nodiscard]] std::string summary() const override {
+        return CliText::help(TARN_TRANSLATE_NOOP("tarn::cli::Help", "list the serial ports"));
+    }
     [[nodiscard]] std::string usage() const override;
     [[nodiscard]] int run(const std::vector<std::string>& args, CliContext& context) override;
 };

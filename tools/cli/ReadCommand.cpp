@@ -3,6 +3,9 @@
 #include "data/SinFile.h"
 #include "tools/cli/CliBackup.h"
 #include "tools/cli/CliTransferTarget.h"
+
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
@@ -27,11 +30,13 @@ std::filesystem::path fallbackPath() {
 } // namespace
 
 std::string ReadCommand::usage() const {
-    return "Usage: tarn-cli read --port P [--retry N] [--force-type] OUT.sin\n\n"
-           "Reads the channels and settings from the radio into a new memory image and stores\n"
-           "it as OUT.sin (replaced as a whole, and only after a complete read). OUT.sin is\n"
-           "checked before the radio is touched; should storing still fail, the image is kept\n"
-           "in a file in the temporary folder and the message names it.\n\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli read --port P [--retry N] [--force-type] OUT.sin\n\n"
+               "Reads the channels and settings from the radio into a new memory image and stores\n"
+               "it as OUT.sin (replaced as a whole, and only after a complete read). OUT.sin is\n"
+               "checked before the radio is touched; should storing still fail, the image is kept\n"
+               "in a file in the temporary folder and the message names it.\n\n")) +
            optionsUsage() +
            ExitStatusHelp::describe({Success, Failure, UsageError, NoRadio, CancelledClean});
 }

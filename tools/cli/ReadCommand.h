@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/TransferCommand.h"
 
 namespace tarn::cli {
@@ -9,7 +11,8 @@ class ReadCommand final : public TransferCommand {
 public:
     [[nodiscard]] std::string name() const override { return "read"; }
     [[nodiscard]] std::string summary() const override {
-        return "read a radio's memory into a .sin file";
+        return CliText::help(
+            TARN_TRANSLATE_NOOP("tarn::cli::Help", "read a radio's memory into a .sin file"));
     }
     [[nodiscard]] std::string usage() const override;
 

@@ -1,5 +1,7 @@
 #include "tools/cli/ShowCommand.h"
 
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 
 #include "data/ChannelCodec.h"
@@ -13,10 +15,12 @@
 namespace tarn::cli {
 
 std::string ShowCommand::usage() const {
-    return "Usage: tarn-cli show FILE.sin\n\n"
-           "Prints the channel table as the channel grid shows it: a header line with the\n"
-           "seven column names, then one tab-separated line per channel (199, or 160 for the\n"
-           "models that have 160). Empty cells stay empty.\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli show FILE.sin\n\n"
+               "Prints the channel table as the channel grid shows it: a header line with the\n"
+               "seven column names, then one tab-separated line per channel (199, or 160 for the\n"
+               "models that have 160). Empty cells stay empty.\n")) +
            ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "tools/cli/CliCommand.h"
+#include "tools/cli/CliText.h"
 
 namespace tarn::cli {
 
@@ -9,7 +11,8 @@ class ShowCommand final : public CliCommand {
 public:
     [[nodiscard]] std::string name() const override { return "show"; }
     [[nodiscard]] std::string summary() const override {
-        return "print the channel table as tab-separated text";
+        return CliText::help(TARN_TRANSLATE_NOOP("tarn::cli::Help",
+                                                 "print the channel table as tab-separated text"));
     }
     [[nodiscard]] std::string usage() const override;
     [[nodiscard]] int run(const std::vector<std::string>& args, CliContext& context) override;

@@ -1,7 +1,9 @@
 #include "tools/cli/SortCommand.h"
 
+#include "common/Translate.h"
 #include "data/ChannelCodec.h"
 #include "data/TextGrid.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
@@ -10,15 +12,17 @@
 namespace tarn::cli {
 
 std::string SortCommand::usage() const {
-    return "Usage: tarn-cli sort FILE.sin --by rx|tx|dec|enc|power [--desc] [-o OUT.sin]\n\n"
-           "Reorders the channels of FILE.sin (or of a copy written to OUT.sin) by RX Freq,\n"
-           "TX Freq, QT/DQT Dec, QT/DQT Enc or TX Power, ascending or with --desc descending.\n"
-           "The sort is stable; tones go in the order of the tone list, power High, Middle,\n"
-           "Low, then the unnamed fourth value; channels without the value go last. Whole\n"
-           "16-byte channel rows move, so bits no column shows go with their channels. The\n"
-           "image and the row dump 1.txt in the current folder are written as 'tarn-cli\n"
-           "apply' writes them (-o - writes the image to standard output, refused when that\n"
-           "is a terminal).\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli sort FILE.sin --by rx|tx|dec|enc|power [--desc] [-o OUT.sin]\n\n"
+               "Reorders the channels of FILE.sin (or of a copy written to OUT.sin) by RX Freq,\n"
+               "TX Freq, QT/DQT Dec, QT/DQT Enc or TX Power, ascending or with --desc descending.\n"
+               "The sort is stable; tones go in the order of the tone list, power High, Middle,\n"
+               "Low, then the unnamed fourth value; channels without the value go last. Whole\n"
+               "16-byte channel rows move, so bits no column shows go with their channels. The\n"
+               "image and the row dump 1.txt in the current folder are written as 'tarn-cli\n"
+               "apply' writes them (-o - writes the image to standard output, refused when that\n"
+               "is a terminal).\n")) +
            ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 

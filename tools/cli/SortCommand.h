@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "data/ChannelOrder.h"
 #include "tools/cli/CliCommand.h"
+#include "tools/cli/CliText.h"
 
 #include <optional>
 
@@ -12,7 +14,8 @@ class SortCommand final : public CliCommand {
 public:
     [[nodiscard]] std::string name() const override { return "sort"; }
     [[nodiscard]] std::string summary() const override {
-        return "reorder the channels of a memory image by a column";
+        return CliText::help(TARN_TRANSLATE_NOOP(
+            "tarn::cli::Help", "reorder the channels of a memory image by a column"));
     }
     [[nodiscard]] std::string usage() const override;
     [[nodiscard]] int run(const std::vector<std::string>& args, CliContext& context) override;

@@ -1,5 +1,8 @@
 #include "tools/cli/TransferCommand.h"
 
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
+
 #include "link/SerialPortLine.h"
 #include "tools/cli/CliTransferTarget.h"
 #include "tools/cli/ConsolePrompter.h"
@@ -56,16 +59,18 @@ std::unique_ptr<QCoreApplication> ensureApplication() {
 } // namespace
 
 std::string TransferCommand::optionsUsage() {
-    return "  --port P       a device path such as /dev/ttyUSB0, or COM1 to COM4 (through\n"
-           "                 TARN_COM1..TARN_COM4, the settings, or /dev/ttyUSB0..3)\n"
-           "  --retry N      answer Retry to a communication error up to N times (default 0)\n"
-           "  --force-type   continue when the radio reports another radio type\n"
-           "\n"
-           "Every message of the radio link is printed to stderr. Ctrl-C, SIGTERM and SIGHUP\n"
-           "cancel the transfer and close the port properly. Every image read, and every\n"
-           "image written, is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
-           "~/.local/share/tarn/backups; the newest 200 are kept); its path is printed to\n"
-           "stderr.\n";
+    return CliText::help(TARN_TRANSLATE_NOOP(
+        "tarn::cli::Help",
+        "  --port P       a device path such as /dev/ttyUSB0, or COM1 to COM4 (through\n"
+        "                 TARN_COM1..TARN_COM4, the settings, or /dev/ttyUSB0..3)\n"
+        "  --retry N      answer Retry to a communication error up to N times (default 0)\n"
+        "  --force-type   continue when the radio reports another radio type\n"
+        "\n"
+        "Every message of the radio link is printed to stderr. Ctrl-C, SIGTERM and SIGHUP\n"
+        "cancel the transfer and close the port properly. Every image read, and every\n"
+        "image written, is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
+        "~/.local/share/tarn/backups; the newest 200 are kept); its path is printed to\n"
+        "stderr.\n"));
 }
 
 bool TransferCommand::accepts(const TransferOptions& options, std::string& error) const {

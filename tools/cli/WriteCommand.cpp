@@ -2,6 +2,9 @@
 
 #include "tools/cli/CliBackup.h"
 #include "tools/cli/CliTransferTarget.h"
+
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/FleetConsole.h"
 #include "tools/cli/FleetWrite.h"
@@ -52,18 +55,23 @@ void warnOutsideBand(const LoadedImage& loaded, CliContext& context) {
 } // namespace
 
 std::string WriteCommand::usage() const {
-    return "Usage: tarn-cli write --port P [--port P2 ...] [--verify] [--retry N] [--force-type]\n"
-           "                      IN.sin\n\n"
-           "Writes the channels and settings of IN.sin, as the file holds them, into the\n"
-           "radio.\n\n"
-           "  --verify       read the radio back after the write and compare it with what was\n"
-           "                 sent (the last 8 settings bytes are never read back)\n"
-           "  --port P2 ...  up to 8 ports: every radio is written at the same time, each with\n"
-           "                 a progress line and a backup of its own; a table of the outcomes\n"
-           "                 goes to stdout and the exit status is the gravest one met, in the\n"
-           "                 order 4, 6, 7, 3, 5, 1\n"
-           "A channel outside the band of the file's model is written as it is, after a\n"
-           "warning on stderr that lists such channels ('tarn-cli check' says more).\n" +
+    return CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "Usage: tarn-cli write --port P [--port P2 ...] [--verify] [--retry N] "
+               "[--force-type]\n"
+               "                      IN.sin\n\n"
+               "Writes the channels and settings of IN.sin, as the file holds them, into the\n"
+               "radio.\n\n"
+               "  --verify       read the radio back after the write and compare it with what was\n"
+               "                 sent (the last 8 settings bytes are never read back)\n"
+               "  --port P2 ...  up to 8 ports: every radio is written at the same time, each "
+               "with\n"
+               "                 a progress line and a backup of its own; a table of the outcomes\n"
+               "                 goes to stdout and the exit status is the gravest one met, in "
+               "the\n"
+               "                 order 4, 6, 7, 3, 5, 1\n"
+               "A channel outside the band of the file's model is written as it is, after a\n"
+               "warning on stderr that lists such channels ('tarn-cli check' says more).\n")) +
            optionsUsage() + ImageFile::anySizeUsage() +
            ExitStatusHelp::describe({Success, Failure, UsageError, NoRadio, WriteStopped,
                                      CancelledClean, VerifyMismatch, VerifyUnreadable});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Translate.h"
+#include "tools/cli/CliText.h"
 #include "tools/cli/TransferCommand.h"
 
 namespace tarn::cli {
@@ -8,7 +10,10 @@ namespace tarn::cli {
 class WriteCommand final : public TransferCommand {
 public:
     [[nodiscard]] std::string name() const override { return "write"; }
-    [[nodiscard]] std::string summary() const override { return "write a .sin file into a radio"; }
+    [[nodiscard]] std::string summary() const override {
+        return CliText::help(
+            TARN_TRANSLATE_NOOP("tarn::cli::Help", "write a .sin file into a radio"));
+    }
     [[nodiscard]] std::string usage() const override;
 
 private:
