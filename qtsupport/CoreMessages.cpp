@@ -1,5 +1,6 @@
 #include "qtsupport/CoreMessages.h"
 
+#include "common/MessageCatalog.h"
 #include "common/Translate.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ struct Pattern {
     const char* source;
     QRegularExpression match;
     std::vector<int> placeholders;
+    qsizetype literal = 0; // characters besides the placeholders: the more, the more specific
 };
 
 Pattern patternFor(const char* source) {
@@ -33,15 +35,17 @@ Pattern patternFor(const char* source) {
         from = found.capturedEnd();
     }
     expression += QRegularExpression::escape(text.mid(from)) + QStringLiteral("\\z");
+    const qsizetype literal = text.size() - 2 * static_cast<qsizetype>(placeholders.size());
     return {source, QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption),
-            std::move(placeholders)};
+            std::move(placeholders), literal};
 }
 
 const std::vector<Pattern>& corePatterns() {
     static const std::vector<Pattern> all = [] {
         std::vector<Pattern> made;
-        for (const char* source : formattedMessages())
-            made.push_back(patternFor(source));
+        for (const auto list : {formattedMessages(), messageCatalog()})
+            for (const char* source : list)
+                made.push_back(patternFor(source));
         return made;
     }();
     return all;
@@ -62,14 +66,22 @@ public:
         const QString whole = lookUp(text);
         if (whole != text)
             return whole;
+        // The most specific pattern that matches wins ("line %1, column %2: %3" over
+        // "line %1: %2"); of equals, the program's own, then the first listed.
+        const Pattern* best = nullptr;
+        QRegularExpressionMatch bestFound;
         for (const std::vector<Pattern>* list : {&m_own, &corePatterns()}) {
             for (const Pattern& pattern : *list) {
-                const QRegularExpressionMatch found = pattern.match.match(text);
-                if (found.hasMatch())
-                    return filled(pattern, found);
+                if (best != nullptr && pattern.literal <= best->literal)
+                    continue;
+                QRegularExpressionMatch found = pattern.match.match(text);
+                if (found.hasMatch()) {
+                    best = &pattern;
+                    bestFound = std::move(found);
+                }
             }
         }
-        return text;
+        return best != nullptr ? filled(*best, bestFound) : text;
     }
 
 private:

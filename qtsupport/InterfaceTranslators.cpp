@@ -7,8 +7,9 @@
 
 namespace tarn {
 
-InterfaceTranslators::InterfaceTranslators(QStringList folders)
-    : m_folders(std::move(folders)) {}
+InterfaceTranslators::InterfaceTranslators(QStringList folders, QtTexts qtTexts)
+    : m_folders(std::move(folders))
+    , m_qtTexts(qtTexts) {}
 
 InterfaceTranslators::~InterfaceTranslators() {
     remove();
@@ -43,7 +44,8 @@ bool InterfaceTranslators::apply(const QString& localeName) {
     if (!found)
         return false;
     // Qt's own texts are a nicety: a missing file leaves its dialogs in English.
-    const bool qtFound = m_qt.load(QStringLiteral("qtbase_") + localeName,
+    const bool qtFound = m_qtTexts == QtTexts::Translated &&
+                         m_qt.load(QStringLiteral("qtbase_") + localeName,
                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QCoreApplication::installTranslator(&m_own);
     if (qtFound)

@@ -10,8 +10,11 @@ namespace tarn {
 // print and message-box dialogs). A language without its files falls back to English.
 class InterfaceTranslators {
 public:
+    // Whether Qt's own texts are translated too.
+    enum class QtTexts { Translated, English };
+
     // folders: where the programs' .qm files may lie, first match wins.
-    explicit InterfaceTranslators(QStringList folders);
+    explicit InterfaceTranslators(QStringList folders, QtTexts qtTexts = QtTexts::Translated);
     ~InterfaceTranslators();
     InterfaceTranslators(const InterfaceTranslators&) = delete;
     InterfaceTranslators& operator=(const InterfaceTranslators&) = delete;
@@ -28,6 +31,7 @@ private:
     void remove();
 
     QStringList m_folders;
+    QtTexts m_qtTexts;
     QString m_localeName;
     QTranslator m_own;
     QTranslator m_qt;

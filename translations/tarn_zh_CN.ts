@@ -1206,6 +1206,614 @@ Band Plan</source>
         <source>&quot;%1&quot;: too large for a channel table</source>
         <translation>“%1”：超出信道表的大小</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>无法打开：%1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>%1, not a channel file</source>
+        <translation>%1，不是信道文件</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>管道</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>套接字</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>a channel file</source>
+        <translation>信道文件</translation>
+    </message>
+    <message>
+        <source>not a channel file: it holds %1 bytes, a channel file holds %2</source>
+        <translation>不是信道文件：它有 %1 字节，信道文件为 %2 字节</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes; a channel file has %3. Open its first %3 bytes?</source>
+        <translation>%1 有 %2 字节；信道文件为 %3 字节。要打开它的前 %3 字节吗？</translation>
+    </message>
+    <message>
+        <source>cannot create a file in its folder: %1</source>
+        <translation>无法在其文件夹中创建文件：%1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+    <message>
+        <source>cannot replace the file: %1</source>
+        <translation>无法替换该文件：%1</translation>
+    </message>
+    <message>
+        <source>cannot look at it: %1</source>
+        <translation>无法查看：%1</translation>
+    </message>
+    <message>
+        <source>a link that leads to no file (%1)</source>
+        <translation>指向不存在的文件的链接（%1）</translation>
+    </message>
+    <message>
+        <source>%1, not %2; nothing written</source>
+        <translation>%1，不是%2；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>the file is read-only for you; nothing written</source>
+        <translation>您对该文件只有读权限；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>第 %1 行，%2 列：%3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>TX power must be High, Middle, Low or empty</source>
+        <translation>发射功率必须为 High、Middle、Low 或空</translation>
+    </message>
+    <message>
+        <source>channel lock must be Lock, UnLock or empty</source>
+        <translation>信道锁定必须为 Lock、UnLock 或空</translation>
+    </message>
+    <message>
+        <source>a channel without frequencies holds nothing else</source>
+        <translation>没有频率的信道不能有其他内容</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number (digits, optionally a point and digits)</source>
+        <translation>“%1”不是数字（数字，可带小数点及其后的数字）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a non-zero digit after the fifth decimal, finer than the radio&apos;s 10 Hz</source>
+        <translation>“%1”在第五位小数之后有非零数字，比对讲机的 10 Hz 更精细</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency from 100 to 600 MHz</source>
+        <translation>“%1”不是 100 到 600 MHz 之间的频率</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is on neither the 6.25 kHz nor the 5 kHz step</source>
+        <translation>“%1”既不在 6.25 kHz 步进上，也不在 5 kHz 步进上</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no tone or code of the tone list</source>
+        <translation>“%1”不是亚音列表中的亚音或数字码</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>不是文本文件</translation>
+    </message>
+    <message>
+        <source>line 1: expected the header line &quot;%1&quot;</source>
+        <translation>第 1 行：应为表头行“%1”</translation>
+    </message>
+    <message>
+        <source>line %1: expected %2 columns, found %3</source>
+        <translation>第 %1 行：应有 %2 列，实际为 %3 列</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no channel of the file (1 to %2)</source>
+        <translation>“%1”不是文件中的信道（1 到 %2）</translation>
+    </message>
+    <message>
+        <source>channel %1 is already on line %2</source>
+        <translation>信道 %1 已在第 %2 行</translation>
+    </message>
+    <message>
+        <source>Nothing to paste: the clipboard holds no channels</source>
+        <translation>没有可粘贴的内容：剪贴板中没有信道</translation>
+    </message>
+    <message>
+        <source>No empty channel below channel %1 to make room</source>
+        <translation>信道 %1 下方没有空信道可腾出位置</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 channels; from channel %2 only %3 fit.</source>
+        <translation>剪贴板中有 %1 个信道；从信道 %2 开始只能放下 %3 个。</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds bad cells.</source>
+        <translation>未粘贴任何内容：剪贴板中有错误的单元格。</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……另有 %1 处</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>not a CSV text file (it holds a NUL byte)</source>
+        <translation>不是 CSV 文本文件（含有 NUL 字节）</translation>
+    </message>
+    <message>
+        <source>the column %1 appears twice</source>
+        <translation>列 %1 出现了两次</translation>
+    </message>
+    <message>
+        <source>not a CSV list: its columns are not separated by commas</source>
+        <translation>不是 CSV 列表：各列不是以逗号分隔的</translation>
+    </message>
+    <message>
+        <source>no %1 column (the first line names the columns)</source>
+        <translation>没有 %1 列（第一行为列名）</translation>
+    </message>
+    <message>
+        <source>%1 fields where the first line has %2</source>
+        <translation>有 %1 个字段，而第一行有 %2 个</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also on line %2</source>
+        <translation>“%1”也在第 %2 行</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number</source>
+        <translation>“%1”不是整数</translation>
+    </message>
+    <message>
+        <source>the file holds no channels</source>
+        <translation>文件中没有信道</translation>
+    </message>
+    <message>
+        <source>the first channel must be from 1 to %1</source>
+        <translation>第一个信道必须在 1 到 %1 之间</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no frequency</source>
+        <translation>“%1”不是频率</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, -, split or off)</source>
+        <translation>“%1”不是 Duplex 值（空、+、-、split 或 off）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a TX frequency of %2 MHz, which is not a frequency from 100 to 600 MHz</source>
+        <translation>“%1”得出的发射频率为 %2 MHz，不是 100 到 600 MHz 之间的频率</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a TX frequency of %2 MHz, which is on neither the 6.25 kHz nor the 5 kHz step</source>
+        <translation>“%1”得出的发射频率为 %2 MHz，既不在 6.25 kHz 步进上，也不在 5 kHz 步进上</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power (High, Mid, Low, watts such as 5.0W, or empty)</source>
+        <translation>“%1”不是功率（High、Mid、Low、如 5.0W 的瓦数，或空）</translation>
+    </message>
+    <message>
+        <source>the file has no such column</source>
+        <translation>文件中没有此列</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 处</translation>
+    </message>
+    <message>
+        <source>and perhaps more</source>
+        <translation>可能还有更多</translation>
+    </message>
+    <message>
+        <source>Could not import &quot;%1&quot;:</source>
+        <translation>无法导入“%1”：</translation>
+    </message>
+    <message>
+        <source>and %1 more.</source>
+        <translation>另有 %1 处。</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>Numbering: the lines go to channel %1 and on, in list order.</source>
+        <translation>编号：各行按列表顺序放到信道 %1 及其后。</translation>
+    </message>
+    <message>
+        <source>Numbering: the first Location %1 goes to channel %2 as asked.</source>
+        <translation>编号：按要求，第一个 Location %1 放到信道 %2。</translation>
+    </message>
+    <message>
+        <source>Numbering: the list starts at Location 0, so channel = Location + 1.</source>
+        <translation>编号：列表从 Location 0 开始，因此信道 = Location + 1。</translation>
+    </message>
+    <message>
+        <source>Numbering: the Locations are channel numbers (the first is Location %1).</source>
+        <translation>编号：Location 即信道号（第一个是 Location %1）。</translation>
+    </message>
+    <message>
+        <source>Channels placed: none.</source>
+        <translation>放入的信道：无。</translation>
+    </message>
+    <message>
+        <source>Channels placed: %1 (%2).</source>
+        <translation>放入的信道：%1 个（%2）。</translation>
+    </message>
+    <message>
+        <source>Every other channel is emptied.</source>
+        <translation>其他所有信道都被清空。</translation>
+    </message>
+    <message>
+        <source>Every other channel keeps what it had.</source>
+        <translation>其他所有信道保持原样。</translation>
+    </message>
+    <message>
+        <source>Lines left out: %1, beyond the %2 channels:</source>
+        <translation>略去的行：%1 行，超出了 %2 个信道：</translation>
+    </message>
+    <message>
+        <source>  line %1, Location %2</source>
+        <translation>  第 %1 行，Location %2</translation>
+    </message>
+    <message>
+        <source>  line %1</source>
+        <translation>  第 %1 行</translation>
+    </message>
+    <message>
+        <source>  and %1 more</source>
+        <translation>  另有 %1 行</translation>
+    </message>
+    <message>
+        <source>Columns dropped (the radio cannot hold them):</source>
+        <translation>舍弃的列（对讲机无法保存）：</translation>
+    </message>
+    <message>
+        <source>  %1: a value on 1 line</source>
+        <translation>  %1：1 行有值</translation>
+    </message>
+    <message>
+        <source>  %1: a value on %2 lines</source>
+        <translation>  %1：%2 行有值</translation>
+    </message>
+    <message>
+        <source>Columns not known, ignored: %1.</source>
+        <translation>未知的列，已忽略：%1。</translation>
+    </message>
+    <message>
+        <source>Power figures: %1.</source>
+        <translation>功率数值：%1。</translation>
+    </message>
+    <message>
+        <source>Channels written: %1.</source>
+        <translation>写出的信道：%1 个。</translation>
+    </message>
+    <message>
+        <source>Left out, having only a TX frequency, which the list cannot hold: channel %1.</source>
+        <translation>已略去只有发射频率（列表无法保存）的信道：信道 %1。</translation>
+    </message>
+    <message>
+        <source>Left out, having only a TX frequency, which the list cannot hold: channels %1.</source>
+        <translation>已略去只有发射频率（列表无法保存）的信道：信道 %1。</translation>
+    </message>
+    <message>
+        <source>Nothing to fill.</source>
+        <translation>没有要填充的信道。</translation>
+    </message>
+    <message>
+        <source>From channel %1 only %2 channels fit, not %3.</source>
+        <translation>从信道 %1 开始只能放下 %2 个信道，而不是 %3 个。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no tone or code of the list.</source>
+        <translation>“%1”不是列表中的亚音或数字码。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no TX power.</source>
+        <translation>“%1”不是有效的发射功率。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no channel lock.</source>
+        <translation>“%1”不是有效的信道锁定。</translation>
+    </message>
+    <message>
+        <source>Channel %1: RX Freq %2.</source>
+        <translation>信道 %1：接收频率 %2。</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>信道 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside 100-600 MHz</source>
+        <translation>%1 MHz 超出 100-600 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is on neither the 6.25 kHz nor the 5 kHz step</source>
+        <translation>%1 MHz 既不在 6.25 kHz 步进上，也不在 5 kHz 步进上</translation>
+    </message>
+    <message>
+        <source>TX Freq %1.</source>
+        <translation>发射频率 %1。</translation>
+    </message>
+    <message>
+        <source>Channel %1 has no RX Freq to set its TX Freq from.</source>
+        <translation>信道 %1 没有接收频率，无法据此设置发射频率。</translation>
+    </message>
+    <message>
+        <source>No standard repeater offset for %1 MHz in %2: only the 144-148 MHz and 420-450 MHz bands have one.</source>
+        <translation>%2 中 %1 MHz 没有标准中继偏移：只有 144-148 MHz 和 420-450 MHz 频段有。</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation>没有做任何更改。%1</translation>
+    </message>
+    <message>
+        <source>Nothing was filled. %1</source>
+        <translation>没有填充任何信道。%1</translation>
+    </message>
+    <message>
+        <source>Fill Channels replaces 1 programmed channel.</source>
+        <translation>填充信道将替换 1 个已编程的信道。</translation>
+    </message>
+    <message>
+        <source>Fill Channels replaces %1 programmed channels.</source>
+        <translation>填充信道将替换 %1 个已编程的信道。</translation>
+    </message>
+    <message>
+        <source>cannot write the backup &quot;%1&quot;: %2</source>
+        <translation>无法写入备份“%1”：%2</translation>
+    </message>
+    <message>
+        <source>there is no folder for backups: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>没有存放备份的文件夹：XDG_DATA_HOME 和 HOME 都未设置</translation>
+    </message>
+    <message>
+        <source>cannot create the backups folder &quot;%1&quot;: %2</source>
+        <translation>无法创建备份文件夹“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot create the backup &quot;%1&quot;: %2</source>
+        <translation>无法创建备份“%1”：%2</translation>
+    </message>
+    <message>
+        <source>too many backups in one second in &quot;%1&quot;</source>
+        <translation>一秒内的备份太多，位于“%1”</translation>
+    </message>
+    <message>
+        <source>tarn-cli %1: %2</source>
+        <translation>tarn-cli %1：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>to standard output</source>
+        <translation>到标准输出</translation>
+    </message>
+    <message>
+        <source>the table to standard output</source>
+        <translation>表格到标准输出</translation>
+    </message>
+    <message>
+        <source>the channel list to standard output</source>
+        <translation>信道列表到标准输出</translation>
+    </message>
+    <message>
+        <source>the image to standard output</source>
+        <translation>映像到标准输出</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>--retry takes a count, not &apos;%1&apos;</source>
+        <translation>--retry 需要一个次数，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>one file only</source>
+        <translation>只能给出一个文件</translation>
+    </message>
+    <message>
+        <source>--port and a file are required</source>
+        <translation>需要 --port 和一个文件</translation>
+    </message>
+    <message>
+        <source>%1 takes one --port</source>
+        <translation>%1 只接受一个 --port</translation>
+    </message>
+    <message>
+        <source>--verify belongs to write</source>
+        <translation>--verify 只用于 write</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>未知参数“%1”</translation>
+    </message>
+    <message>
+        <source>%1 takes a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>--listen takes HOST:PORT, not &quot;%1&quot;</source>
+        <translation>--listen 需要 HOST:PORT，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--port is required</source>
+        <translation>需要 --port</translation>
+    </message>
+    <message>
+        <source>--listen %1 reaches beyond this computer: add --allow-remote</source>
+        <translation>--listen %1 可从本机以外访问：请加上 --allow-remote</translation>
+    </message>
+    <message>
+        <source>--first takes a channel from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--first 需要 1 到 %1 之间的信道，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>no standard input to read the table from</source>
+        <translation>没有可读取表格的标准输入</translation>
+    </message>
+    <message>
+        <source>nothing written</source>
+        <translation>未写入任何内容</translation>
+    </message>
+    <message>
+        <source>will not write a memory image to a terminal; redirect it</source>
+        <translation>不会把存储映像写到终端；请重定向输出</translation>
+    </message>
+    <message>
+        <source>warning: could not write the row dump %1</source>
+        <translation>警告：无法写入行转储文件 %1</translation>
+    </message>
+    <message>
+        <source>the system reports no serial ports</source>
+        <translation>系统没有报告任何串口</translation>
+    </message>
+    <message>
+        <source>COM%1 is %2</source>
+        <translation>COM%1 为 %2</translation>
+    </message>
+    <message>
+        <source>Channels sorted by %1.</source>
+        <translation>信道已按 %1 排序。</translation>
+    </message>
+    <message>
+        <source>Channels sorted by %1, descending.</source>
+        <translation>信道已按 %1 降序排序。</translation>
+    </message>
+    <message>
+        <source>Channels already in order by %1.</source>
+        <translation>信道已按 %1 排好顺序，无需移动。</translation>
+    </message>
+    <message>
+        <source>Channels already in order by %1, descending.</source>
+        <translation>信道已按 %1 降序排好顺序，无需移动。</translation>
+    </message>
+    <message>
+        <source>the image read from the radio is kept in %1</source>
+        <translation>从对讲机读取的映像保存在 %1</translation>
+    </message>
+    <message>
+        <source>read %1 (%2 channels)</source>
+        <translation>已读取 %1（%2 个信道）</translation>
+    </message>
+    <message>
+        <source>wrote %1</source>
+        <translation>已写入 %1</translation>
+    </message>
+    <message>
+        <source>wrote %1 (verified)</source>
+        <translation>已写入 %1（已校验）</translation>
+    </message>
+    <message>
+        <source>warning: channels outside the band %1 of the model, which the radio cannot use: %2</source>
+        <translation>警告：以下信道超出机型频段 %1，对讲机无法使用：%2</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>  (retrying)</source>
+        <translation>  （重试）</translation>
+    </message>
+    <message>
+        <source>  (continuing: --force-type)</source>
+        <translation>  （继续：--force-type）</translation>
+    </message>
+    <message>
+        <source>Reading [%1</source>
+        <translation>读取 [%1</translation>
+    </message>
+    <message>
+        <source>Writing [%1</source>
+        <translation>写入 [%1</translation>
+    </message>
+    <message>
+        <source>Verifying [%1</source>
+        <translation>校验 [%1</translation>
+    </message>
+    <message>
+        <source>Reading %1%</source>
+        <translation>读取 %1%</translation>
+    </message>
+    <message>
+        <source>Writing %1%</source>
+        <translation>写入 %1%</translation>
+    </message>
+    <message>
+        <source>Verifying %1%</source>
+        <translation>校验 %1%</translation>
+    </message>
+    <message>
+        <source>cannot listen on &quot;%1&quot;: not an address</source>
+        <translation>无法在“%1”上监听：不是地址</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>无法在 %1 上监听：%2</translation>
+    </message>
+    <message>
+        <source>refused a client from %1</source>
+        <translation>拒绝了来自 %1 的客户端</translation>
+    </message>
+    <message>
+        <source>could not open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>client from %1 on %2</source>
+        <translation>来自 %1 的客户端使用 %2</translation>
+    </message>
+    <message>
+        <source>client gone; port closed</source>
+        <translation>客户端已离开；端口已关闭</translation>
+    </message>
+    <message>
+        <source>the port failed</source>
+        <translation>端口出错</translation>
+    </message>
 </context>
 <context>
     <name>tarn::RadioLink</name>

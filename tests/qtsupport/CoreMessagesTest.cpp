@@ -1,13 +1,17 @@
 #include "qtsupport/CoreMessages.h"
 
+#include "common/MessageCatalog.h"
 #include "common/Translate.h"
+#include "qtsupport/InterfaceTranslators.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 namespace tarn {
@@ -74,9 +78,67 @@ TEST_F(CoreMessagesTest, FindsWholeFormattedAndComposedMessages) {
     }
 }
 
+// The most specific pattern a message matches gives its shape, however general patterns
+// are listed; the parts are translated in turn.
+TEST_F(CoreMessagesTest, TheMostSpecificPatternWins) {
+    translator.texts = {
+        {"line %1: %2", "第 %1 行：%2"},
+        {"line %1, column %2: %3", "第 %1 行，%2 列：%3"},
+        {"line 1: expected the header line \"%1\"", "第 1 行：应为表头行“%1”"},
+        {"\"%1\" is not a number (digits, optionally a point and digits)", "“%1”不是数字"},
+        {"\"%1\": %2", "“%1”：%2"},
+        {"not a channel file: it holds %1 bytes, a channel file holds %2",
+         "不是信道文件：它有 %1 字节，信道文件为 %2 字节"},
+        {"Nothing was pasted: the clipboard holds bad cells.", "未粘贴任何内容。"},
+    };
+    const struct {
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {"line 2, column RX Freq: \"1e3\" is not a number (digits, optionally a point and "
+         "digits)",
+         "第 2 行，RX Freq 列：“1e3”不是数字"},
+        {"line 1: expected the header line \"A\tB\"", "第 1 行：应为表头行“A\tB”"},
+        {"line 4: something new", "第 4 行：something new"},
+        {"\"/tmp/a: b.sin\": not a channel file: it holds 100 bytes, a channel file holds 8192",
+         "“/tmp/a: b.sin”：不是信道文件：它有 100 字节，信道文件为 8192 字节"},
+        {"Nothing was pasted: the clipboard holds bad cells.\nline 3, column TX Freq: \"x\" is "
+         "not a number (digits, optionally a point and digits)\nline 9: short",
+         "未粘贴任何内容。\n第 3 行，TX Freq 列：“x”不是数字\n第 9 行：short"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(CoreMessages::translated(std::string_view(c.text)).toStdString(), c.shown);
+    }
+}
+
+std::multiset<QString> placeholders(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    std::multiset<QString> found;
+    for (const QRegularExpressionMatch& m : placeholder.globalMatch(text))
+        found.insert(m.captured());
+    return found;
+}
+
+// Every pattern's Chinese keeps its placeholders, or a message would lose a name or a count.
+TEST(CoreMessagesChineseTest, TranslationsKeepEveryPlaceholder) {
+    InterfaceTranslators translators({QStringLiteral(TARN_TRANSLATIONS_DIR)});
+    ASSERT_TRUE(translators.apply(QStringLiteral("zh_CN")));
+    for (const auto list : {formattedMessages(), messageCatalog()}) {
+        for (const char* pattern : list) {
+            SCOPED_TRACE(pattern);
+            const QString chinese = QCoreApplication::translate(MessageContext, pattern);
+            EXPECT_NE(chinese, QString::fromUtf8(pattern));
+            EXPECT_EQ(placeholders(chinese), placeholders(QString::fromUtf8(pattern)));
+        }
+    }
+    (void)translators.apply({});
+}
+
 TEST(CoreMessagesEnglishTest, WithoutATranslatorEveryTextStaysAsWritten) {
-    for (const char* pattern : formattedMessages())
-        EXPECT_EQ(CoreMessages::translated(std::string_view(pattern)).toStdString(), pattern);
+    for (const auto list : {formattedMessages(), messageCatalog()})
+        for (const char* pattern : list)
+            EXPECT_EQ(CoreMessages::translated(std::string_view(pattern)).toStdString(), pattern);
     EXPECT_EQ(CoreMessages::translated(std::string_view("a\nb")).toStdString(), "a\nb");
 }
 

@@ -102,6 +102,41 @@ TEST(CliLanguageTest, MessagesOnStderrFollowTheLocaleAndNothingElseChanges) {
     }
 }
 
+// Messages put together from parts read as one Chinese sentence, each part translated.
+TEST(CliLanguageTest, ComposedMessagesOnStderrReadChinese) {
+    const auto base = std::filesystem::temp_directory_path() /
+                      ("cli-language-test-" + std::to_string(::getpid()) + "-composed");
+    const std::string image = base.string() + ".sin";
+    const std::string table = base.string() + ".tsv";
+    ASSERT_EQ(runCli("LANG=C", "new " + image).status, 0);
+    {
+        std::ofstream(table) << "Channel NO.\tRX Freq\tTX Freq\tQT/DQT Dec\tQT/DQT Enc\tTX "
+                                "Power\tCHN Lock\n12\t1e3\t\t\t\tHuge\t\n";
+    }
+    const struct {
+        std::string args;
+        int status;
+        std::string chinese;
+    } cases[] = {
+        {"apply " + image + " " + table, 1,
+         table + "：第 2 行，RX Freq 列：“1e3”不是数字（数字，可带小数点及其后的数字）\n" + table +
+             "：第 2 行，TX Power 列：“Huge”：发射功率必须为 High、Middle、Low 或空\n"
+             "tarn-cli：未写入任何内容\n"},
+        {"show " + table, 1,
+         "tarn-cli：“" + table + "”：不是信道文件：它有 84 字节，信道文件为 8192 字节\n"},
+        {"read --port", 2, "tarn-cli read：--port 需要一个值\n"},
+        {"sort " + image + " --by rx -o -", 0, "信道已按 RX Freq 排好顺序，无需移动。\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const CliRun run = runCli("LANG=zh_CN.UTF-8", c.args);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err.substr(0, c.chinese.size()), c.chinese);
+    }
+    std::filesystem::remove(image);
+    std::filesystem::remove(table);
+}
+
 TEST(CliLanguageTest, HelpFollowsTheLocaleWhereverItIsPrinted) {
     const struct {
         const char* args;
@@ -162,6 +197,9 @@ TEST(CliLanguageTest, StandardOutputNeverChanges) {
         {"diff " + a + " " + b, 1, "CH 12  RX Freq  (empty) -> 446.52000"},
         {"diff --json " + a + " " + b, 1, "\"field\": \"RX Freq\""},
         {"export " + b, 0, "Location,Name,Frequency"},
+        // A port's system error in the fleet table stays English too.
+        {"write --port /nonexistent/a --port /nonexistent/b " + b, 3,
+         "/nonexistent/a  3     the port could not be opened: No such file or directory"},
         {"check " + b, 8, "channel 12, RX Freq: 446.52000 lies outside the band"},
     };
     for (const auto& c : cases) {

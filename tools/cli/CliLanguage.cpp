@@ -25,7 +25,11 @@ CliLanguage::CliLanguage(int& argc, char** argv) {
     // standard output and JSON must never follow.
     m_application = std::make_unique<QCoreApplication>(argc, argv);
     std::setlocale(LC_ALL, "C");
-    m_translators = std::make_unique<InterfaceTranslators>(InterfaceTranslators::defaultFolders());
+    // Qt's own texts stay English: the only ones tarn-cli shows are a port's system error,
+    // which also lands in a fleet write's table on standard output (and strerror's texts
+    // are English in the C locale anyway).
+    m_translators = std::make_unique<InterfaceTranslators>(InterfaceTranslators::defaultFolders(),
+                                                           InterfaceTranslators::QtTexts::English);
     m_translates = m_translators->apply(QStringLiteral("zh_CN"));
 }
 

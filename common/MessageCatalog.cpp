@@ -1,0 +1,142 @@
+#include "common/MessageCatalog.h"
+
+#include "common/Translate.h"
+
+#include <array>
+
+namespace tarn {
+
+namespace {
+
+// Files, tables and pasted cells, channel lists, fills and edits, backups.
+constexpr std::array Catalog{
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\": %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot open: %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot read: %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1, not a channel file"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "a folder"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "a device"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "a pipe"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "a socket"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "not a regular file"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "a channel file"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "not a channel file: it holds %1 bytes, a channel file holds %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "%1 is %2 bytes; a channel file has %3. Open its first %3 bytes?"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot create a file in its folder: %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot write: %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot replace the file: %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot look at it: %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "a link that leads to no file (%1)"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1, not %2; nothing written"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "the file is read-only for you; nothing written"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "line %1, column %2: %3"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "line %1: %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "TX power must be High, Middle, Low or empty"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "channel lock must be Lock, UnLock or empty"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "a channel without frequencies holds nothing else"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "\"%1\" is not a number (digits, optionally a point and digits)"),
+    TARN_TRANSLATE_NOOP(
+        "tarn::Prompt",
+        "\"%1\" has a non-zero digit after the fifth decimal, finer than the radio's 10 Hz"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is not a frequency from 100 to 600 MHz"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is on neither the 6.25 kHz nor the 5 kHz step"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is no tone or code of the tone list"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "not a text file"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "line 1: expected the header line \"%1\""),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "line %1: expected %2 columns, found %3"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is no channel of the file (1 to %2)"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "channel %1 is already on line %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Nothing to paste: the clipboard holds no channels"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "No empty channel below channel %1 to make room"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "The clipboard holds %1 channels; from channel %2 only %3 fit."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Nothing was pasted: the clipboard holds bad cells."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "... and %1 more"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "the file is empty"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "not a CSV text file (it holds a NUL byte)"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "the column %1 appears twice"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "not a CSV list: its columns are not separated by commas"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "no %1 column (the first line names the columns)"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1 fields where the first line has %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is also on line %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is not a whole number"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "the file holds no channels"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "the first channel must be from 1 to %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is no frequency"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is not a duplex (empty, +, -, split or off)"),
+    TARN_TRANSLATE_NOOP(
+        "tarn::Prompt",
+        "\"%1\" gives a TX frequency of %2 MHz, which is not a frequency from 100 to 600 MHz"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" gives a TX frequency of %2 MHz, which is on "
+                                        "neither the 6.25 kHz nor the 5 kHz step"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "\"%1\" is not a power (High, Mid, Low, watts such as 5.0W, or empty)"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "the file has no such column"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "and %1 more"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "and perhaps more"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Could not import \"%1\":"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "and %1 more."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Nothing has been changed."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "Numbering: the lines go to channel %1 and on, in list order."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "Numbering: the first Location %1 goes to channel %2 as asked."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "Numbering: the list starts at Location 0, so channel = Location + 1."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "Numbering: the Locations are channel numbers (the first is Location %1)."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Channels placed: none."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Channels placed: %1 (%2)."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Every other channel is emptied."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Every other channel keeps what it had."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Lines left out: %1, beyond the %2 channels:"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "  line %1, Location %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "  line %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "  and %1 more"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Columns dropped (the radio cannot hold them):"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "  %1: a value on 1 line"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "  %1: a value on %2 lines"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Columns not known, ignored: %1."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Power figures: %1."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Channels written: %1."),
+    TARN_TRANSLATE_NOOP(
+        "tarn::Prompt",
+        "Left out, having only a TX frequency, which the list cannot hold: channel %1."),
+    TARN_TRANSLATE_NOOP(
+        "tarn::Prompt",
+        "Left out, having only a TX frequency, which the list cannot hold: channels %1."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Nothing to fill."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "From channel %1 only %2 channels fit, not %3."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is no tone or code of the list."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is no TX power."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\" is no channel lock."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Channel %1: RX Freq %2."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Channel %1: %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1 MHz is outside 100-600 MHz"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1 MHz is on neither the 6.25 kHz nor the 5 kHz step"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "TX Freq %1."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Channel %1 has no RX Freq to set its TX Freq from."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "No standard repeater offset for %1 MHz in %2: only the "
+                                        "144-148 MHz and 420-450 MHz bands have one."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Nothing was changed. %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Nothing was filled. %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Fill Channels replaces 1 programmed channel."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Fill Channels replaces %1 programmed channels."),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot write the backup \"%1\": %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt",
+                        "there is no folder for backups: neither XDG_DATA_HOME nor HOME is set"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot create the backups folder \"%1\": %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot create the backup \"%1\": %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "too many backups in one second in \"%1\""),
+};
+
+} // namespace
+
+std::span<const char* const> messageCatalog() {
+    return Catalog;
+}
+
+} // namespace tarn
