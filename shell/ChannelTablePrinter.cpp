@@ -96,7 +96,9 @@ void ChannelTablePrinter::paintPage(QPainter& painter, const QRect& area, int pa
     const QRect header(area.left(), area.top(), area.width(), lineHeight);
     painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, m_title);
     painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount(m_channelCount)));
+                     QCoreApplication::translate("tarn::ChannelTablePrinter", "Page %1 of %2")
+                         .arg(page + 1)
+                         .arg(pageCount(m_channelCount)));
     painter.drawLine(area.left(), header.bottom(), area.right(), header.bottom());
 
     int top = header.bottom() + lineHeight;

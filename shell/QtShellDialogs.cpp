@@ -20,12 +20,12 @@
 namespace tarn {
 
 QString QtShellDialogs::openFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), filter);
+    return QFileDialog::getOpenFileName(parent, tr("Open"), QString(), filter);
 }
 
 QString QtShellDialogs::saveFileName(QWidget* parent, const QString& suggested,
                                      const QString& filter, const QString& defaultSuffix) {
-    return askSaveName(parent, QStringLiteral("Save As"), suggested, filter, defaultSuffix);
+    return askSaveName(parent, tr("Save As"), suggested, filter, defaultSuffix);
 }
 
 QString QtShellDialogs::askSaveName(QWidget* parent, const QString& caption,
@@ -104,16 +104,17 @@ bool QtShellDialogs::fillChannels(QWidget* parent, int channelCount, ChannelFill
 }
 
 namespace {
-const QString ChannelListFilter = QStringLiteral("Channel lists (*.csv);;All files (*)");
+const char* const ChannelListFilter =
+    QT_TRANSLATE_NOOP("tarn::QtShellDialogs", "Channel lists (*.csv);;All files (*)");
 }
 
 QString QtShellDialogs::importFileName(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import Channels"), QString(),
-                                        ChannelListFilter);
+    return QFileDialog::getOpenFileName(parent, tr("Import Channels"), QString(),
+                                        tr(ChannelListFilter));
 }
 
 QString QtShellDialogs::exportFileName(QWidget* parent, const QString& suggested) {
-    return askSaveName(parent, QStringLiteral("Export Channels"), suggested, ChannelListFilter,
+    return askSaveName(parent, tr("Export Channels"), suggested, tr(ChannelListFilter),
                        QStringLiteral("csv"));
 }
 

@@ -2,12 +2,16 @@
 
 #include "shell/ShellDialogs.h"
 
+#include <QCoreApplication>
+
 namespace tarn {
 
 class Prompter;
 
 // The real file, printer, preview and About dialogs, and those of the document windows.
 class QtShellDialogs final : public ShellDialogs {
+    Q_DECLARE_TR_FUNCTIONS(tarn::QtShellDialogs)
+
 public:
     // The settings dialogs tell their refusals through the prompter.
     explicit QtShellDialogs(Prompter& prompter)

@@ -125,6 +125,17 @@
     </message>
 </context>
 <context>
+    <name>tarn::ChannelCommands</name>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>撤销 %1(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>重做 %1(&amp;R)	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
     <name>tarn::ChannelListFiles</name>
     <message>
         <source>and %1 more.</source>
@@ -160,6 +171,28 @@
     <message>
         <source>Outside the band of the model (%1): the radio cannot use this channel</source>
         <translation>超出本机型的频段（%1）：电台无法使用此信道</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::ChannelTablePrinter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::ChannelView</name>
+    <message>
+        <source>Please click the CommBox to choose value，For help，please press F1</source>
+        <translation>请点击下拉框选择数值，如需帮助，请按 F1</translation>
+    </message>
+    <message>
+        <source>Please Click the cell to edit or input data，For help，please press F1</source>
+        <translation>请点击单元格编辑或输入数据，如需帮助，请按 F1</translation>
+    </message>
+    <message>
+        <source>For help，please press F1</source>
+        <translation>如需帮助，请按 F1</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +1847,109 @@ Band Plan</source>
         <source>the port failed</source>
         <translation>端口出错</translation>
     </message>
+    <message>
+        <source>Read From Radio</source>
+        <translation>从电台读取</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>Model Information</source>
+        <translation>机型信息</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Sort Channels</source>
+        <translation>信道排序</translation>
+    </message>
+    <message>
+        <source>Insert Channel</source>
+        <translation>插入信道</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Edit Channel %1</source>
+        <translation>编辑信道 %1</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>编辑 %1</translation>
+    </message>
+    <message>
+        <source>Fill %1</source>
+        <translation>填充 %1</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>移动 %1</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>剪切 %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>粘贴 %1</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>清空 %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>删除 %1</translation>
+    </message>
+    <message>
+        <source>1 Channel</source>
+        <translation>1 个信道</translation>
+    </message>
+    <message>
+        <source>%1 Channels</source>
+        <translation>%1 个信道</translation>
+    </message>
+    <message>
+        <source>Please directly double click inside the table</source>
+        <translation>请直接在表格内双击</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::QtShellDialogs</name>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Channel lists (*.csv);;All files (*)</source>
+        <translation>信道列表 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>导出信道</translation>
+    </message>
 </context>
 <context>
     <name>tarn::RadioLink</name>
@@ -1922,6 +2058,13 @@ The file on disk has not been changed.</source>
     <message>
         <source>kHz</source>
         <translation>kHz</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::WindowCaptions</name>
+    <message>
+        <source>Channel Information [Channel-%1]</source>
+        <translation>信道信息 [信道-%1]</translation>
     </message>
 </context>
 <context>

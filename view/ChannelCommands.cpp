@@ -2,18 +2,23 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "common/Translate.h"
 #include "data/ChannelBulkEdit.h"
 #include "data/ChannelDocument.h"
 #include "data/ChannelEdits.h"
 #include "data/ChannelFill.h"
 #include "qtsupport/CommandIds.h"
+#include "qtsupport/CoreMessages.h"
 #include "qtsupport/DocumentDialogs.h"
 #include "view/BandPlanSetting.h"
 #include "view/CellEditing.h"
 #include "view/ChannelClipboard.h"
 #include "view/ChannelTableView.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <array>
 
 namespace tarn {
 
@@ -23,9 +28,36 @@ std::string channels(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " Channel" : " Channels");
 }
 
-// The menu text of Undo or Redo, naming the step it would take.
-std::string stepText(const char* verb, const std::string& step, const char* key) {
-    return step.empty() ? std::string() : std::string(verb) + " " + step + "\t" + key;
+// The names of the steps Undo and Redo take, as the document and the views give them.
+constexpr std::array StepNames{
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Read From Radio"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Import Channels"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Model Information"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Optional Features"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Sort Channels"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Insert Channel"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Move Up"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Move Down"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Paste"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Edit Channel %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Edit %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Fill %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Move %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Cut %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Paste %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Clear %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Delete %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "1 Channel"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1 Channels"),
+};
+
+// The menu text of Undo or Redo, naming the step it would take, in the interface language.
+std::string stepText(const char* pattern, const std::string& step) {
+    if (step.empty())
+        return {};
+    return QCoreApplication::translate("tarn::ChannelCommands", pattern)
+        .arg(CoreMessages::translated(QString::fromStdString(step), StepNames))
+        .toStdString();
 }
 
 } // namespace
@@ -58,10 +90,12 @@ void ChannelCommands::updateCommand(int id, CommandState& state) {
     if (id == cmd::EditUndo) {
         // An open editor is undone first, as Escape does.
         state.enabled = history.canUndo() || m_editing.isEditorOpen();
-        state.text = stepText("&Undo", history.undoName(), "Ctrl+Z");
+        state.text = stepText(QT_TRANSLATE_NOOP("tarn::ChannelCommands", "&Undo %1\tCtrl+Z"),
+                              history.undoName());
     } else if (id == cmd::EditRedo) {
         state.enabled = history.canRedo();
-        state.text = stepText("&Redo", history.redoName(), "Ctrl+Y");
+        state.text = stepText(QT_TRANSLATE_NOOP("tarn::ChannelCommands", "&Redo %1\tCtrl+Y"),
+                              history.redoName());
     }
 }
 

@@ -350,13 +350,13 @@ void ChannelView::filterEventsOf(QObject* object) {
 QString ChannelView::statusHelpFor(const QWidget* widget) const {
     for (const QWidget* w = widget; w && w != this; w = w->parentWidget()) {
         if (w == m_powerBox || w == m_lockBox || w == m_toneBox)
-            return QString::fromUtf8(ComboBoxHelp);
+            return tr(ComboBoxHelp);
         if (w == m_frequencyEdit)
-            return QString::fromUtf8(GeneralHelp);
+            return tr(GeneralHelp);
         if (w == &m_grid)
-            return QString::fromUtf8(GridHelp);
+            return tr(GridHelp);
     }
-    return QString::fromUtf8(GeneralHelp);
+    return tr(GeneralHelp);
 }
 
 } // namespace tarn

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AppTitles.h"
+#include "common/Translate.h"
 #include "qtsupport/CommandTarget.h"
 #include "view/CellEditing.h"
 #include "view/ChannelCommands.h"
@@ -40,12 +41,15 @@ public:
     static constexpr int GridMargin = 12;
 
     static constexpr const char* ApplicationTitle = AppTitles::AppName;
-    static constexpr const char* EditDataText = "Please directly double click inside the table";
-    static constexpr const char* ComboBoxHelp =
-        "Please click the CommBox to choose value，For help，please press F1";
+    static constexpr const char* EditDataText =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Please directly double click inside the table");
+    static constexpr const char* ComboBoxHelp = QT_TRANSLATE_NOOP(
+        "tarn::ChannelView", "Please click the CommBox to choose value，For help，please press F1");
     static constexpr const char* GridHelp =
-        "Please Click the cell to edit or input data，For help，please press F1";
-    static constexpr const char* GeneralHelp = "For help，please press F1";
+        QT_TRANSLATE_NOOP("tarn::ChannelView",
+                          "Please Click the cell to edit or input data，For help，please press F1");
+    static constexpr const char* GeneralHelp =
+        QT_TRANSLATE_NOOP("tarn::ChannelView", "For help，please press F1");
 
     // model: the document's channel table, shared by its windows; a view given none makes
     // its own.

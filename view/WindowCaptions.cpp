@@ -1,5 +1,7 @@
 #include "view/WindowCaptions.h"
 
+#include <QCoreApplication>
+
 #include <QMdiSubWindow>
 #include <QWidget>
 
@@ -47,7 +49,8 @@ QString WindowCaptions::channelCaption(int row) const {
         row = 1;
     if (row < 1 || row > LastChannel)
         return m_applicationTitle;
-    return QStringLiteral("Channel Information [Channel-%1]").arg(row);
+    return QCoreApplication::translate("tarn::WindowCaptions", "Channel Information [Channel-%1]")
+        .arg(row);
 }
 
 } // namespace tarn

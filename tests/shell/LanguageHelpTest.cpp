@@ -7,6 +7,8 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellLanguage.h"
+#include "view/ChannelView.h"
+#include "view/WindowCaptions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +86,32 @@ TEST_F(Language, ChineseFromTheLaunchersProfile) {
     EXPECT_EQ(about.versionLabel().text(), " Communication Software - 4.0 ");
     EXPECT_EQ(main().windowTitle(), "Davuz EduzIdoz");
     EXPECT_EQ(profile(), "[MAIN]\r\nLANGUAGE=QX32_V_CH\r\nLANGUAGE_FORCE=1\r\n");
+}
+
+// Texts the program puts together (the step Undo takes, a window's channel) follow too.
+TEST_F(Language, ComposedTextsFollowTheLanguage) {
+    writeProfile("[MAIN]\r\nLANGUAGE=QX32_V_CH\r\n");
+    ASSERT_TRUE(start());
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    ASSERT_NE(active(), nullptr);
+    ChannelTableView& grid = active()->view().grid();
+    grid.setCurrentCell({3, 1});
+    grid.setFocus();
+    for (const char c : std::string("145.5"))
+        QTest::keyClick(QApplication::focusWidget(), c);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    const auto undoText = [this] {
+        main().refreshCommands();
+        return main().commandAction(cmd::EditUndo)->text();
+    };
+    EXPECT_EQ(undoText(), "撤销 编辑信道 3(&U)\tCtrl+Z");
+    const WindowCaptions captions(QStringLiteral("TARN"));
+    EXPECT_EQ(captions.channelCaption(3), "信道信息 [信道-3]");
+
+    switchTo(cmd::LanguageEnglish);
+    EXPECT_EQ(undoText(), "&Undo Edit Channel 3\tCtrl+Z");
+    EXPECT_EQ(captions.channelCaption(3), "Channel Information [Channel-3]");
 }
 
 TEST_F(Language, SwitchingAtRunTimeIsStoredAndEnglishComesBackExactly) {
