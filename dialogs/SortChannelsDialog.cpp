@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -30,7 +31,9 @@ SortChannelsDialog::SortChannelsDialog(int selected, const ChannelSortChoice& in
     m_descending->setObjectName(QStringLiteral("descending"));
     m_onlySelected->setObjectName(QStringLiteral("onlySelected"));
     for (const ChannelOrder::Key key : Keys) {
-        m_key->addItem(QString::fromUtf8(ChannelOrder::keyTitle(key)));
+        // The grid's own column names, as its headers show them.
+        m_key->addItem(
+            QCoreApplication::translate("tarn::ChannelCodec", ChannelOrder::keyTitle(key)));
         if (key == initial.sort.key)
             m_key->setCurrentIndex(m_key->count() - 1);
     }

@@ -1,6 +1,8 @@
 // The interface language (chosen at start, switched from the Setup menu) and the help window.
 #include "tests/shell/KeyboardFixture.h"
 
+#include "data/ChannelOrder.h"
+#include "dialogs/SortChannelsDialog.h"
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/InterfaceTranslators.h"
 #include "shell/AboutDialog.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -108,10 +111,16 @@ TEST_F(Language, ComposedTextsFollowTheLanguage) {
     EXPECT_EQ(undoText(), "撤销 编辑信道 3(&U)\tCtrl+Z");
     const WindowCaptions captions(QStringLiteral("TARN"));
     EXPECT_EQ(captions.channelCaption(3), "信道信息 [信道-3]");
+    const auto sortKey = [] {
+        const SortChannelsDialog sort(1, ChannelSortChoice{}, nullptr);
+        return sort.findChild<QComboBox*>(QStringLiteral("key"))->itemText(0);
+    };
+    EXPECT_EQ(sortKey(), "接收频率") << "the grid's own column names";
 
     switchTo(cmd::LanguageEnglish);
     EXPECT_EQ(undoText(), "&Undo Edit Channel 3\tCtrl+Z");
     EXPECT_EQ(captions.channelCaption(3), "Channel Information [Channel-3]");
+    EXPECT_EQ(sortKey(), "RX Freq");
 }
 
 TEST_F(Language, SwitchingAtRunTimeIsStoredAndEnglishComesBackExactly) {
