@@ -2,6 +2,8 @@
 
 #include "data/ImageDiff.h"
 
+#include <QCoreApplication>
+
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -12,6 +14,16 @@
 namespace tarn {
 
 namespace {
+
+// A setting's name or value as the option dialogs show it ("Squelch Level", "On").
+QString settingText(const std::string& text) {
+    for (const char* context : {"tarn::OptionalFeatures", "tarn::ModelInfoDialog"}) {
+        const QString shown = QCoreApplication::translate(context, text.c_str());
+        if (shown != QString::fromStdString(text))
+            return shown;
+    }
+    return QString::fromStdString(text);
+}
 
 QString counted(std::size_t count, const char* one, const char* many) {
     return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
@@ -48,8 +60,7 @@ CompareSettingsWindow::CompareSettingsWindow(const QString& comparedFile,
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (const SettingDifference& d : differences.settings)
         m_list->addTopLevelItem(
-            new QTreeWidgetItem({QString::fromStdString(d.name), QString::fromStdString(d.from),
-                                 QString::fromStdString(d.to)}));
+            new QTreeWidgetItem({settingText(d.name), settingText(d.from), settingText(d.to)}));
     m_list->setVisible(!differences.settings.empty());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

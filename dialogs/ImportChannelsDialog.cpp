@@ -1,5 +1,7 @@
 #include "dialogs/ImportChannelsDialog.h"
 
+#include "qtsupport/CoreMessages.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -79,7 +81,7 @@ void ImportChannelsDialog::refresh() {
     if (!m_list.accepted())
         text << tr("The list cannot be imported:");
     for (const std::string& line : lines)
-        text << QString::fromStdString(line);
+        text << CoreMessages::translated(line);
     m_report->setPlainText(text.join(QLatin1Char('\n')));
     m_ok->setEnabled(m_list.accepted());
 }

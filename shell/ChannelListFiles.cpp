@@ -7,6 +7,7 @@
 #include "data/ChannelDocument.h"
 #include "data/CsvText.h"
 #include "data/StockChannelLists.h"
+#include "qtsupport/CoreMessages.h"
 #include "shell/ChannelListDialogs.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ std::filesystem::path toPath(const QString& name) {
 std::string translated(const char* text, const std::string& value = {}) {
     QString message = QCoreApplication::translate("tarn::ChannelListFiles", text);
     if (message.contains(QLatin1String("%1")))
-        message = message.arg(QString::fromStdString(value));
+        message = message.arg(CoreMessages::translated(value));
     return message.toStdString();
 }
 

@@ -7,6 +7,7 @@
 #include "dialogs/BackupsDialog.h"
 #include "link/RadioLink.h"
 #include "qtsupport/CommandIds.h"
+#include "qtsupport/CoreMessages.h"
 #include "shell/CommandLineInfo.h"
 #include "shell/CommandRouter.h"
 #include "shell/DocumentManager.h"
@@ -205,7 +206,7 @@ void TarnApplication::compareWith() {
         other = SinFile::load(file, *rule);
     } catch (const SinFileError& error) {
         const std::string text = tr("Could not compare with %1.")
-                                     .arg(QString::fromStdString(error.what()))
+                                     .arg(CoreMessages::translated(std::string_view(error.what())))
                                      .toStdString();
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return;

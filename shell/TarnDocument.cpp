@@ -7,6 +7,7 @@
 #include "common/Translate.h"
 #include "data/SinFile.h"
 #include "qtsupport/CommandIds.h"
+#include "qtsupport/CoreMessages.h"
 #include "shell/DocumentHost.h"
 
 namespace tarn {
@@ -51,8 +52,9 @@ TarnDocument::OpenResult TarnDocument::load(const std::filesystem::path& path) {
         loadFile(path, *rule);
         return OpenResult::Opened;
     } catch (const SinFileError& error) {
-        const std::string text =
-            tr("Could not open %1.").arg(QString::fromStdString(error.what())).toStdString();
+        const std::string text = tr("Could not open %1.")
+                                     .arg(CoreMessages::translated(std::string_view(error.what())))
+                                     .toStdString();
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return OpenResult::Failed;
     }
@@ -83,7 +85,7 @@ bool TarnDocument::saveDocument(const std::filesystem::path& path) {
         storeFile(path);
     } catch (const SinFileError& error) {
         const std::string text = tr("Could not save %1.\nThe file on disk has not been changed.")
-                                     .arg(QString::fromStdString(error.what()))
+                                     .arg(CoreMessages::translated(std::string_view(error.what())))
                                      .toStdString();
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return false;

@@ -123,6 +123,19 @@ TEST_F(Language, ComposedTextsFollowTheLanguage) {
     EXPECT_EQ(sortKey(), "RX Freq");
 }
 
+// A file's fault inside a message of TARN's own reads in the same language.
+TEST_F(Language, AFilesFaultIsToldInChinese) {
+    writeProfile("[MAIN]\r\nLANGUAGE=QX32_V_CH\r\n");
+    std::ofstream(file("short.sin"), std::ios::binary) << std::string(100, '\xFF');
+    m_prompter.answer(PromptAnswer::Ok);
+    EXPECT_FALSE(start({QString::fromStdString(file("short.sin").string())}));
+    ASSERT_EQ(m_prompter.texts().size(), 1U);
+    EXPECT_NE(m_prompter.texts()[0].find("无法打开 “"), std::string::npos) << m_prompter.texts()[0];
+    EXPECT_NE(m_prompter.texts()[0].find("”：不是信道文件：它有 100 字节，信道文件为 8192 字节。"),
+              std::string::npos)
+        << m_prompter.texts()[0];
+}
+
 TEST_F(Language, SwitchingAtRunTimeIsStoredAndEnglishComesBackExactly) {
     ASSERT_TRUE(start());
     const QStringList english = menuTexts();
