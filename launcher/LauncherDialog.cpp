@@ -219,6 +219,7 @@ void LauncherDialog::applyLabels(const LauncherLabels& labels) {
     m_english->setChecked(labels.englishChecked);
     m_chinese->setChecked(!labels.englishChecked);
     m_store.setString(kMain, "LANGUAGE", labels.storedLanguage);
+    (void)m_translators.apply(labels.englishChecked ? QString() : QStringLiteral("zh_CN"));
 }
 
 int LauncherDialog::productIndex() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "profile/AppDirectory.h"
+#include "qtsupport/InterfaceTranslators.h"
 
 #include <QDialog>
 
@@ -79,6 +80,8 @@ private:
     // The CH names as stored, in section order (CH1 first).
     std::vector<std::string> m_sectionNames;
     const LauncherLabels* m_labels = nullptr;
+    // Qt's own texts (the message boxes' buttons) in the chosen language.
+    InterfaceTranslators m_translators{InterfaceTranslators::defaultFolders()};
 
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -225,6 +226,18 @@ TEST_F(LauncherDialogTest, LanguageBoxesActAsAPair) {
     QTest::mouseClick(chineseBox(), Qt::LeftButton);
     EXPECT_EQ(labels(), chineseLabels);
     EXPECT_EQ(stored("LANGUAGE"), "CHINESE");
+}
+
+// The message boxes' buttons are Qt's own: they follow the chosen language too.
+TEST_F(LauncherDialogTest, QtsOwnTextsFollowTheChosenLanguage) {
+    const auto okButton = [] { return QCoreApplication::translate("QPlatformTheme", "OK"); };
+    start(products);
+    QTest::mouseClick(englishBox(), Qt::LeftButton);
+    EXPECT_EQ(okButton(), "OK");
+    QTest::mouseClick(chineseBox(), Qt::LeftButton);
+    EXPECT_NE(okButton(), "OK");
+    dialog.reset();
+    EXPECT_EQ(okButton(), "OK") << "the launcher's translators go with it";
 }
 
 TEST_F(LauncherDialogTest, FirstProductGetsItsLanguageBeforeItStarts) {
