@@ -1927,6 +1927,30 @@ Band Plan</source>
         <source>Please directly double click inside the table</source>
         <translation>请直接在表格内双击</translation>
     </message>
+    <message>
+        <source>%1  Writing  [%2</source>
+        <translation>%1  写入     [%2</translation>
+    </message>
+    <message>
+        <source>%1  Verifying [%2</source>
+        <translation>%1  校验     [%2</translation>
+    </message>
+    <message>
+        <source>%1  Done     [%2</source>
+        <translation>%1  完成     [%2</translation>
+    </message>
+    <message>
+        <source>%1  Failed   [%2</source>
+        <translation>%1  失败     [%2</translation>
+    </message>
+    <message>
+        <source>Done %1%</source>
+        <translation>完成 %1%</translation>
+    </message>
+    <message>
+        <source>Failed %1%</source>
+        <translation>失败 %1%</translation>
+    </message>
 </context>
 <context>
     <name>tarn::QtShellDialogs</name>

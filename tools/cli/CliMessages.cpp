@@ -69,6 +69,13 @@ constexpr std::array Messages{
     TARN_TRANSLATE_NOOP("tarn::Prompt", "Reading %1%"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "Writing %1%"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "Verifying %1%"),
+    // A fleet's progress lines, redrawn in place on a terminal (the phase 9 columns wide).
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1  Writing  [%2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1  Verifying [%2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1  Done     [%2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "%1  Failed   [%2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Done %1%"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "Failed %1%"),
     // The bridge's log.
     TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot listen on \"%1\": not an address"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot listen on %1: %2"),
