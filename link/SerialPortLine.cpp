@@ -61,7 +61,27 @@ int remainingMs(SteadyClock::time_point until, SteadyClock::time_point now) {
 } // namespace
 
 SerialPortLine::SerialPortLine(TimeSource now)
-    : m_now(std::move(now)) {}
+    : m_now(std::move(now)) {
+    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] {
+        if (m_onArrival)
+            m_onArrival();
+    });
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError error) { onPortError(error); });
+}
+
+void SerialPortLine::setArrivalHandler(std::function<void()> handler) {
+    m_onArrival = std::move(handler);
+}
+
+void SerialPortLine::onPortError(QSerialPort::SerialPortError error) {
+    // Only an event-driven user hears of errors this way; blocking reads find them themselves.
+    if (!m_onArrival || error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
+        !m_port.isOpen() || m_dead)
+        return;
+    markDead();
+    m_onArrival();
+}
 
 SerialPortLine::~SerialPortLine() {
     close();

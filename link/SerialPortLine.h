@@ -34,13 +34,13 @@ public:
     [[nodiscard]] bool isOpen() const override;
     [[nodiscard]] bool isLost() const override { return m_dead; }
 
-    // For a loop that polls the port itself (no Qt event loop may run meanwhile): the device's
-    // descriptor (-1 when closed), what arrived by now without waiting, a write handed to
-    // the driver without waiting for it to leave, and whether it has left.
+    [[nodiscard]] ReadResult readArrived(std::span<std::uint8_t> buffer) override;
+    [[nodiscard]] bool writeWithoutDrain(std::span<const std::uint8_t> bytes) override;
+    [[nodiscard]] bool outputDrained() override;
+    // Under Qt's event loop: called on the port's readyRead and on its errors.
+    void setArrivalHandler(std::function<void()> handler) override;
+    // For a loop that polls the port itself: the device's descriptor, -1 when closed.
     [[nodiscard]] int descriptor() const;
-    [[nodiscard]] ReadResult readArrived(std::span<std::uint8_t> buffer);
-    [[nodiscard]] bool writeWithoutDrain(std::span<const std::uint8_t> bytes);
-    [[nodiscard]] bool outputDrained();
 
     // Why the last open failed or the port died; empty when nothing went wrong.
     [[nodiscard]] std::string errorText() const { return m_errorText; }
@@ -59,8 +59,11 @@ private:
     void requestLowLatency();
     void drainOutput();
 
+    void onPortError(QSerialPort::SerialPortError error);
+
     TimeSource m_now;
     QSerialPort m_port;
+    std::function<void()> m_onArrival;
     SerialTimeouts m_timeouts;
     bool m_dead = false;
     std::string m_errorText;

@@ -101,6 +101,10 @@ bool TarnDocument::handlesCommand(int id) const {
            id == cmd::FileImportChannels || id == cmd::FileExportChannels;
 }
 
+void TarnDocument::updateCommand(int id, CommandState& state) {
+    state.enabled = !cmd::changesDocument(id) || !isTransferring();
+}
+
 void TarnDocument::runCommand(int id) {
     if (id == cmd::FileClose)
         m_host.closeDocument(*this);
