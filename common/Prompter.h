@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tarn {
@@ -16,6 +17,8 @@ struct Prompt {
     std::string caption;
     PromptButtons buttons = PromptButtons::Ok;
     PromptIcon icon = PromptIcon::None;
+    // The button Enter presses; empty: the box's first.
+    std::optional<PromptAnswer> defaultAnswer = std::nullopt;
 };
 
 // Every message box of the programs goes through this, so tests can answer it.

@@ -2,7 +2,9 @@
 
 #include "data/FileHandle.h"
 
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -116,6 +118,35 @@ private:
     bool m_committed = false;
 };
 
+bool isTemporaryName(const std::string& name) {
+    // "FILE.~" and six hex digits, as randomSuffix makes them.
+    constexpr std::size_t SuffixSize = 8;
+    if (name.size() <= SuffixSize || name.compare(name.size() - SuffixSize, 2, ".~") != 0)
+        return false;
+    for (std::size_t i = name.size() - 6; i < name.size(); ++i)
+        if (std::isxdigit(static_cast<unsigned char>(name[i])) == 0)
+            return false;
+    return true;
+}
+
+// A run killed between creating its file and the rename leaves the file behind; one older
+// than any store takes belongs to no running store.
+void removeStaleTemporaries(const path& folder) {
+    namespace fs = std::filesystem;
+    constexpr auto StaleAfter = std::chrono::minutes(1);
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::directory_entry& entry = *it;
+        std::error_code ignored;
+        if (!isTemporaryName(entry.path().filename().string()) || !entry.is_regular_file(ignored))
+            continue;
+        const auto written = entry.last_write_time(ignored);
+        if (!ignored && now - written > StaleAfter)
+            fs::remove(entry.path(), ignored);
+    }
+}
+
 } // namespace
 
 std::optional<std::string> AtomicFile::probe(const path& entry) {
@@ -137,6 +168,7 @@ std::optional<std::string> AtomicFile::replace(const path& entry,
         temporary.keepAttributes(keep->from);
     if (!temporary.commit(entry))
         return temporary.error();
+    removeStaleTemporaries(entry.has_parent_path() ? entry.parent_path() : path("."));
     return std::nullopt;
 }
 

@@ -206,7 +206,7 @@ fs::path BackupStore::store(const RadioImage& image, BackupKind kind, std::strin
             fs::remove(path, error);
             throw;
         }
-        prune();
+        prune(path);
         return path;
     }
     throw BackupError("too many backups in one second in \"" + m_folder.string() + "\"");
@@ -227,12 +227,20 @@ std::vector<BackupEntry> BackupStore::list() const {
     return entries;
 }
 
-void BackupStore::prune() const {
-    const std::vector<BackupEntry> entries = list();
-    for (std::size_t i = m_keep; i < entries.size(); ++i) {
+void BackupStore::prune(const fs::path& justStored) const {
+    // Names order the list, so a clock once ahead leaves newer-named files; the backup just
+    // stored counts as kept wherever it sorts, and the oldest of the others go.
+    std::size_t kept = 1;
+    for (const BackupEntry& entry : list()) {
+        if (entry.file == justStored)
+            continue;
+        if (kept < m_keep) {
+            ++kept;
+            continue;
+        }
         // Another program pruning the same folder may have removed it already.
         std::error_code ignored;
-        fs::remove(entries[i].file, ignored);
+        fs::remove(entry.file, ignored);
     }
 }
 

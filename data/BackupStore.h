@@ -65,7 +65,8 @@ public:
                 std::size_t keep = DefaultKeep);
 
     // Stores the image under the current time and prunes the oldest backups beyond the
-    // number kept. Throws BackupError; nothing is left behind then.
+    // number kept, never the one just stored. Throws BackupError; nothing is left behind
+    // then.
     std::filesystem::path store(const RadioImage& image, BackupKind kind,
                                 std::string_view port = {});
     // The backups in the folder, newest first; other files are not listed.
@@ -73,7 +74,7 @@ public:
     [[nodiscard]] const std::filesystem::path& folder() const { return m_folder; }
 
 private:
-    void prune() const;
+    void prune(const std::filesystem::path& justStored) const;
 
     std::filesystem::path m_folder;
     const WallClock& m_clock;

@@ -144,6 +144,10 @@ private:
     }
 
     bool checkText(std::string_view text) {
+        if (CsvText::isUtf16(text)) {
+            problem(1, CsvText::Utf16Text);
+            return false;
+        }
         const std::size_t nul = text.find('\0');
         if (nul == std::string_view::npos)
             return true;
@@ -313,6 +317,10 @@ private:
             line.refuseValue(column, text.empty() ? "is no frequency" : StrictNumber::Rule);
             return std::nullopt;
         }
+        if (!StrictNumber::fitsDecimals(text, StrictNumber::FrequencyDecimals)) {
+            line.refuseValue(column, StrictNumber::PrecisionRule);
+            return std::nullopt;
+        }
         const auto verdict = ChannelRules::checkFrequency(text);
         if (verdict != ChannelRules::Frequency::Valid) {
             line.refuseValue(column, frequencyFault(verdict));
@@ -346,6 +354,10 @@ private:
         const std::string_view text = StrictNumber::trimmed(line.cell(C::Offset));
         if (!StrictNumber::isNumber(text)) {
             line.refuseValue(C::Offset, StrictNumber::Rule);
+            return {};
+        }
+        if (!StrictNumber::fitsDecimals(text, StrictNumber::FrequencyDecimals)) {
+            line.refuseValue(C::Offset, StrictNumber::PrecisionRule);
             return {};
         }
         const std::uint64_t offset = ChannelCodec::frequencyUnits(text);

@@ -52,8 +52,8 @@ void ChannelDocument::takeReceived(const RadioImage& received) {
     setModified(true);
 }
 
-void ChannelDocument::loadFile(const std::filesystem::path& path) {
-    takeImage(SinFile::load(path));
+void ChannelDocument::loadFile(const std::filesystem::path& path, SinSize rule) {
+    takeImage(SinFile::load(path, rule));
 }
 
 void ChannelDocument::storeFile(const std::filesystem::path& path) const {

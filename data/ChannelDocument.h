@@ -3,6 +3,7 @@
 #include "data/ChannelSheet.h"
 #include "data/DocumentState.h"
 #include "data/RadioImage.h"
+#include "data/SinFile.h"
 #include "data/UndoHistory.h"
 
 #include <filesystem>
@@ -35,7 +36,7 @@ public:
     // image's, the count follows the model byte and the document counts as changed.
     void takeReceived(const RadioImage& received);
     // ".sin" file load and atomic store; throw SinFileError, leaving the document as it was.
-    void loadFile(const std::filesystem::path& path);
+    void loadFile(const std::filesystem::path& path, SinSize rule = SinSize::Exact);
     void storeFile(const std::filesystem::path& path) const;
 
     [[nodiscard]] RadioImage& image() { return m_image; }

@@ -2,6 +2,7 @@
 
 #include "data/ChannelCodec.h"
 #include "data/ChannelRules.h"
+#include "data/CsvText.h"
 #include "data/StrictNumber.h"
 #include "data/ToneTable.h"
 
@@ -107,6 +108,10 @@ private:
             fail(column, StrictNumber::refusal(text));
             return text;
         }
+        if (!StrictNumber::fitsDecimals(text, StrictNumber::FrequencyDecimals)) {
+            fail(column, "\"" + text + "\" " + StrictNumber::PrecisionRule);
+            return text;
+        }
         switch (ChannelRules::checkFrequency(text)) {
         case ChannelRules::Frequency::Valid:
             return ChannelRules::storedFrequency(text);
@@ -175,6 +180,7 @@ std::string ChannelTable::format(const CellGrid& grid, std::span<const int> chan
 }
 
 bool ChannelTable::isTable(std::string_view text) {
+    text = CsvText::withoutByteOrderMark(text);
     if (!isValidUtf8(text))
         return false;
     const std::vector<std::string> lines = splitLines(text);
@@ -187,6 +193,12 @@ bool ChannelTable::isTable(std::string_view text) {
 
 ChannelTable::Rows ChannelTable::read(std::string_view text, bool headerOptional) {
     Rows result;
+    if (CsvText::isUtf16(text)) {
+        result.errors.push_back(CsvText::Utf16Text);
+        return result;
+    }
+    // Editors on some systems start every UTF-8 file with a byte-order mark.
+    text = CsvText::withoutByteOrderMark(text);
     if (!isValidUtf8(text)) {
         result.errors.push_back("not a text file");
         return result;

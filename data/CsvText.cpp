@@ -1,7 +1,9 @@
 #include "data/CsvText.h"
 
 #include "data/AtomicFile.h"
+#include "data/StoreTarget.h"
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <span>
@@ -144,6 +146,28 @@ std::string CsvText::formatRecord(const std::vector<std::string>& fields) {
     return line + "\r\n";
 }
 
+bool CsvText::isUtf16(std::string_view text) {
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
+        return true;
+    // ASCII in UTF-16 has a NUL in every other byte, at even places or at odd ones.
+    const std::size_t checked = std::min<std::size_t>(text.size() / 2 * 2, 64);
+    if (checked < 4)
+        return false;
+    bool evenNul = true;
+    bool oddNul = true;
+    for (std::size_t i = 0; i < checked; i += 2) {
+        evenNul = evenNul && text[i] == '\0' && text[i + 1] != '\0';
+        oddNul = oddNul && text[i + 1] == '\0' && text[i] != '\0';
+    }
+    return evenNul || oddNul;
+}
+
+std::string_view CsvText::withoutByteOrderMark(std::string_view text) {
+    if (text.starts_with(ByteOrderMark))
+        text.remove_prefix(ByteOrderMark.size());
+    return text;
+}
+
 std::string CsvText::readFile(const std::filesystem::path& path) {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -173,18 +197,16 @@ std::string CsvText::readFile(const std::filesystem::path& path) {
 
 void CsvText::writeFile(const std::filesystem::path& path, std::string_view text) {
     namespace fs = std::filesystem;
+    // The same rules as channel files: links lead to their file, read-only files stay.
+    const StoreTarget::Resolved resolved = StoreTarget::resolve(path, "a channel list");
+    if (resolved.refused())
+        throw CsvFileError(describe(path, resolved.refusal));
     std::error_code error;
-    fs::path target = path;
-    if (fs::is_symlink(fs::symlink_status(path, error)))
-        target = fs::weakly_canonical(path, error);
-    const auto status = fs::status(target, error);
-    if (fs::exists(status) && !fs::is_regular_file(status))
-        throw CsvFileError(describe(path, "not a regular file"));
     std::optional<AtomicFile::Keep> keep;
-    if (fs::exists(status))
-        keep = AtomicFile::Keep{target};
+    if (fs::exists(resolved.target, error))
+        keep = AtomicFile::Keep{resolved.target};
     const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-    if (const auto failure = AtomicFile::replace(target, bytes, keep))
+    if (const auto failure = AtomicFile::replace(resolved.target, bytes, keep))
         throw CsvFileError(describe(path, *failure));
 }
 

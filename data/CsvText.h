@@ -38,6 +38,14 @@ public:
     // either end are quoted.
     [[nodiscard]] static std::string formatRecord(const std::vector<std::string>& fields);
 
+    // What a UTF-16 text is told: it would otherwise show as a file of NUL bytes.
+    static constexpr const char* Utf16Text = "UTF-16 text: save it as UTF-8";
+    // Text in UTF-16, told by its byte-order mark or, without one, by NUL bytes in every
+    // other place of its first characters.
+    [[nodiscard]] static bool isUtf16(std::string_view text);
+    // The text without a UTF-8 byte-order mark at its start.
+    [[nodiscard]] static std::string_view withoutByteOrderMark(std::string_view text);
+
     // The whole of a regular file of at most MaxFileBytes; throws CsvFileError.
     [[nodiscard]] static std::string readFile(const std::filesystem::path& path);
     // Replaces a regular file (or the one a link names) through a temporary file beside it,

@@ -43,6 +43,11 @@ bool StrictNumber::isNumber(std::string_view text) {
     return fraction > 0 && whole + 1 + fraction == text.size();
 }
 
+bool StrictNumber::fitsDecimals(std::string_view text, std::size_t decimals) {
+    const auto value = parse(text);
+    return value && value->isWholeAt(static_cast<int>(decimals));
+}
+
 std::optional<DecimalNumber> StrictNumber::parse(std::string_view text) {
     if (!isNumber(text))
         return std::nullopt;

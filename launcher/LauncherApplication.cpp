@@ -21,6 +21,7 @@ bool LauncherApplication::initInstance() {
     LauncherDialog dialog(m_store, m_starter, m_prompter, m_folder.directory(),
                           m_folder.isInstalledCopy());
     dialog.exec();
+    dialog.saveProfile();
     return false;
 }
 

@@ -10,7 +10,7 @@ class ProcessStarter;
 class Prompter;
 
 // The launcher program: opens its profile, runs the selection dialog, and saves the
-// profile when it is destroyed.
+// profile at its end, telling a failed save once.
 class LauncherApplication {
 public:
     LauncherApplication(const LauncherEnvironment& environment, ProcessStarter& starter,

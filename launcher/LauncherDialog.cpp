@@ -238,7 +238,8 @@ void LauncherDialog::accept() {
     ProfileFile productProfile(4);
     const std::string program = prepareProduct(section, productProfile);
     // Written before the start so the product finds its language when it comes up.
-    static_cast<void>(productProfile.save(false));
+    tellIfNotSaved(productProfile.save(false).status == ProfileFile::SaveResult::Status::Failed,
+                   productProfile.path());
     if (!startProduct(section, program, productProfile))
         return;
     // The position in the sorted list, as stored profiles have always held it.
@@ -281,6 +282,20 @@ bool LauncherDialog::startProduct(int section, const std::string& program,
     static_cast<void>(m_prompter.ask(
         {text.toStdString(), windowTitle().toStdString(), PromptButtons::Ok, PromptIcon::Warning}));
     return false;
+}
+
+void LauncherDialog::saveProfile() {
+    tellIfNotSaved(m_store.save(false).status == ProfileFile::SaveResult::Status::Failed,
+                   m_store.path());
+}
+
+void LauncherDialog::tellIfNotSaved(bool failed, const std::string& path) {
+    if (!failed || m_toldNotSaved)
+        return;
+    m_toldNotSaved = true;
+    const QString text = m_labels->notSaved.arg(QString::fromLocal8Bit(path));
+    static_cast<void>(m_prompter.ask(
+        {text.toStdString(), windowTitle().toStdString(), PromptButtons::Ok, PromptIcon::Warning}));
 }
 
 void LauncherDialog::showAbout() {

@@ -37,6 +37,8 @@ public:
     // Position of the chosen entry in the displayed list; -1 when none is chosen or a
     // name was typed.
     [[nodiscard]] int productIndex() const;
+    // Saves the launcher's own profile now, so a failure can still be told.
+    void saveProfile();
 
 public slots:
     void accept() override;
@@ -64,12 +66,16 @@ private:
     [[nodiscard]] bool startProduct(int section, const std::string& program,
                                     const ProfileFile& productProfile);
 
+    // A failed save is told once a run; a read-only file is the user's choice and is kept.
+    void tellIfNotSaved(bool failed, const std::string& path);
+
     ProfileFile& m_store;
     ProcessStarter& m_starter;
     Prompter& m_prompter;
     std::optional<AppDirectory> m_appDirectory;
     bool m_languageFromLocale;
     bool m_nameTyped = false;
+    bool m_toldNotSaved = false;
     // The CH names as stored, in section order (CH1 first).
     std::vector<std::string> m_sectionNames;
     const LauncherLabels* m_labels = nullptr;

@@ -3,17 +3,19 @@
 namespace tarn {
 
 const LauncherLabels& LauncherLabels::englishLabels() {
-    static const LauncherLabels labels{QStringLiteral("Program Software"),
-                                       QStringLiteral("Select Product"),
-                                       QStringLiteral("English"),
-                                       QStringLiteral("Chinese"),
-                                       QStringLiteral("OK"),
-                                       QStringLiteral("CANCEL"),
-                                       true,
-                                       "ENGLISH",
-                                       QStringLiteral("The program \"%1\" could not be started."),
-                                       QStringLiteral("No program is set for \"%1\"."),
-                                       QStringLiteral("Please select a product.")};
+    static const LauncherLabels labels{
+        QStringLiteral("Program Software"),
+        QStringLiteral("Select Product"),
+        QStringLiteral("English"),
+        QStringLiteral("Chinese"),
+        QStringLiteral("OK"),
+        QStringLiteral("CANCEL"),
+        true,
+        "ENGLISH",
+        QStringLiteral("The program \"%1\" could not be started."),
+        QStringLiteral("No program is set for \"%1\"."),
+        QStringLiteral("Please select a product."),
+        QStringLiteral("The settings could not be saved to \"%1\".")};
     return labels;
 }
 
@@ -28,7 +30,8 @@ const LauncherLabels& LauncherLabels::chineseLabels() {
                                        "CHINESE",
                                        QStringLiteral("无法启动程序“%1”。"),
                                        QStringLiteral("没有为“%1”设置程序。"),
-                                       QStringLiteral("请选择产品。")};
+                                       QStringLiteral("请选择产品。"),
+                                       QStringLiteral("无法将设置保存到“%1”。")};
     return labels;
 }
 

@@ -19,6 +19,8 @@ struct LauncherLabels {
     QString cannotStart;
     QString noProgram;
     QString noProduct;
+    // A settings file that could not be written: %1 is its path.
+    QString notSaved;
 
     [[nodiscard]] static const LauncherLabels& englishLabels();
     [[nodiscard]] static const LauncherLabels& chineseLabels();

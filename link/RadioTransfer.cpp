@@ -229,6 +229,9 @@ RadioTransfer::Ending RadioTransfer::writePhase(TransferTarget& target) {
     m_ui.setProgressRange(0, ProgressMaximum);
     for (int block = 0; block < RadioImage::WriteBlocks; ++block) {
         if (!writeBlock(target, RadioImage::blockAddress(block))) {
+            // Cancel cut the wait for the acknowledge short; the radio did nothing wrong.
+            if (m_ui.cancelRequested())
+                return Ending::Cancelled;
             (void)ask(ProgramInterruptText, PromptButtons::Ok);
             return Ending::WriteInterrupted;
         }
@@ -259,10 +262,8 @@ bool RadioTransfer::writeBlock(TransferTarget& target, std::uint16_t address) {
 RadioTransfer::Ending RadioTransfer::readPhase(TransferTarget& target) {
     for (int block = 0; block < RadioImage::ReadBlocks; ++block) {
         const std::uint16_t address = RadioImage::blockAddress(block);
-        if (!readReply(address)) {
-            (void)ask(NotEnoughText, PromptButtons::Ok);
-            return Ending::Failed;
-        }
+        if (!readReply(address))
+            return failedOrCancelled(NotEnoughText);
         std::size_t surplus = m_line.purge();
         if (block == 0)
             m_ui.setProgressRange(0, ProgressMaximum);
@@ -270,16 +271,12 @@ RadioTransfer::Ending RadioTransfer::readPhase(TransferTarget& target) {
         m_clock.sleep(ReadAckDelayMs);
         surplus += m_line.purge();
         // A reply shifted by a stray byte is as unusable as a short one.
-        if (!surplusIsTheRadiosHabit(block, surplus)) {
-            (void)ask(NotEnoughText, PromptButtons::Ok);
-            return Ending::Failed;
-        }
+        if (!surplusIsTheRadiosHabit(block, surplus) || !echoIsTheRadiosHabit(block, address))
+            return failedOrCancelled(NotEnoughText);
         std::copy_n(m_reply.begin() + ReplyDataOffset, RadioImage::BlockSize,
                     target.image().bytes().begin() + address);
-        if (!writeByte(Ack) || !acknowledged()) {
-            (void)ask(ReadAckText, PromptButtons::Ok);
-            return Ending::Failed;
-        }
+        if (!writeByte(Ack) || !acknowledged())
+            return failedOrCancelled(ReadAckText);
         if (!pausePasses(ReadBlockPasses, 0))
             return Ending::Cancelled;
         m_clock.sleep(2);
@@ -301,6 +298,23 @@ bool RadioTransfer::surplusIsTheRadiosHabit(int block, std::size_t surplus) {
     if (block == 0)
         m_habitualSurplus = surplus;
     return surplus == m_habitualSurplus;
+}
+
+bool RadioTransfer::echoIsTheRadiosHabit(int block, std::uint16_t address) {
+    // The command byte varies between radios; the address and length are echoed or not at
+    // all, so a reply for another block shows once block 0 has shown the echo.
+    const auto command = blockCommand(ReadCommand, address);
+    const bool echoes = std::equal(command.begin() + 1, command.end(), m_reply.begin() + 1);
+    if (block == 0)
+        m_radioEchoes = echoes;
+    return echoes || !m_radioEchoes;
+}
+
+RadioTransfer::Ending RadioTransfer::failedOrCancelled(const char* text) {
+    if (m_ui.cancelRequested())
+        return Ending::Cancelled;
+    (void)ask(text, PromptButtons::Ok);
+    return Ending::Failed;
 }
 
 bool RadioTransfer::acknowledged() {

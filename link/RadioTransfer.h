@@ -117,6 +117,8 @@ private:
     [[nodiscard]] VerifyResult compareReadBack(const RadioImage& readBack) const;
     [[nodiscard]] bool readReply(std::uint16_t address);
     [[nodiscard]] bool surplusIsTheRadiosHabit(int block, std::size_t surplus);
+    [[nodiscard]] bool echoIsTheRadiosHabit(int block, std::uint16_t address);
+    [[nodiscard]] Ending failedOrCancelled(const char* text);
     void finish(Ending ending, TransferTarget& target);
     void reportAfterWrite(Ending ending);
     void stepProgress();
@@ -141,6 +143,7 @@ private:
     std::string m_progressPrefix;
     std::array<std::uint8_t, ReplySize> m_reply{};
     std::size_t m_habitualSurplus = 0; // bytes after block 0's reply; every block must match
+    bool m_radioEchoes = false;        // block 0's reply repeated its address and length
 };
 
 } // namespace tarn

@@ -98,6 +98,9 @@ bool SerialPortLine::open(const std::string& portName) {
         m_port.clearError();
         return false;
     }
+    // Qt sets the exclusive flag on every open; a process killed while holding it would
+    // lock every ordinary user out until the device is created anew.
+    clearExclusiveFlag();
     if (!holdExclusively()) {
         m_port.close();
         m_port.clearError();
@@ -162,7 +165,9 @@ bool SerialPortLine::waitForBytes(Deadline until) {
         const int wait = remainingMs(until, m_now());
         if (wait == 0)
             return takeWhatArrived();
-        if (m_port.waitForReadyRead(wait))
+        if (stopRequested())
+            return false;
+        if (m_port.waitForReadyRead(std::min(wait, StopCheckSliceMs)))
             continue;
         const QSerialPort::SerialPortError error = m_port.error();
         if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError) {
@@ -239,31 +244,26 @@ std::size_t SerialPortLine::purge() {
 }
 
 void SerialPortLine::close() {
-    if (m_port.isOpen()) {
-        releaseExclusivity();
+    if (m_port.isOpen())
         m_port.close();
-    }
     m_port.clearError();
 }
 
 bool SerialPortLine::holdExclusively() {
 #ifdef __linux__
-    // TIOCEXCL keeps other users out; root passes it, so an advisory lock on the open device
-    // stops every program that asks first, this one in another window included.
+    // The kernel drops the lock with the last descriptor, however the process ends, and root
+    // honours it too, this program in another window included.
     const int fd = static_cast<int>(m_port.handle());
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         m_errorText = "in use by another program";
         return false;
     }
-    (void)::ioctl(fd, TIOCEXCL);
 #endif
     return true;
 }
 
-void SerialPortLine::releaseExclusivity() {
+void SerialPortLine::clearExclusiveFlag() {
 #ifdef __linux__
-    // The exclusive flag belongs to the terminal, not to this descriptor: left set, it would
-    // outlive the close while anything else holds the device open and lock out the next open.
     (void)::ioctl(static_cast<int>(m_port.handle()), TIOCNXCL);
 #endif
 }

@@ -11,10 +11,14 @@ namespace tarn {
 
 // The real serial port. Reads follow the radio's timeout rule; an error other than a
 // time-out marks the port dead, and every later read or write fails at once. The port is
-// held exclusively while open, against other programs and root alike.
+// held with an advisory lock while open, against other programs and root alike; the
+// terminal's exclusive flag is never left set, since only its setter could clear it.
 class SerialPortLine final : public SerialLine {
 public:
     using TimeSource = std::function<std::chrono::steady_clock::time_point()>;
+    using StopCheck = std::function<bool()>;
+    // How long a read waits at most before it looks at the stop check again.
+    static constexpr int StopCheckSliceMs = 100;
 
     // now: where the read deadlines take their time from (tests make it jump).
     explicit SerialPortLine(TimeSource now = &std::chrono::steady_clock::now);
@@ -34,6 +38,8 @@ public:
     [[nodiscard]] bool isOpen() const override;
     [[nodiscard]] bool isLost() const override { return m_dead; }
 
+    // Asked while a read waits: true ends the read with what it has, without failing.
+    void setStopCheck(StopCheck stop) { m_stop = std::move(stop); }
     [[nodiscard]] ReadResult readArrived(std::span<std::uint8_t> buffer) override;
     [[nodiscard]] bool writeWithoutDrain(std::span<const std::uint8_t> bytes) override;
     [[nodiscard]] bool outputDrained() override;
@@ -54,7 +60,8 @@ private:
     [[nodiscard]] bool waitForBytes(Deadline until);
     [[nodiscard]] bool takeWhatArrived();
     [[nodiscard]] bool holdExclusively();
-    void releaseExclusivity();
+    void clearExclusiveFlag();
+    [[nodiscard]] bool stopRequested() const { return m_stop && m_stop(); }
     void markDead();
     void requestLowLatency();
     void drainOutput();
@@ -62,6 +69,7 @@ private:
     void onPortError(QSerialPort::SerialPortError error);
 
     TimeSource m_now;
+    StopCheck m_stop;
     QSerialPort m_port;
     std::function<void()> m_onArrival;
     SerialTimeouts m_timeouts;

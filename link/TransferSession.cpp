@@ -507,11 +507,11 @@ void TransferSession::runReadStage() {
         // A reply shifted by a stray byte is as unusable as a short one.
         if (m_block == 0)
             m_habitualSurplus = m_surplus;
-        if (m_surplus != m_habitualSurplus) {
+        const std::uint16_t address = RadioImage::blockAddress(m_block);
+        if (m_surplus != m_habitualSurplus || !echoIsTheRadiosHabit(address)) {
             failWith(RadioTransfer::NotEnoughText, Ending::Failed);
             return;
         }
-        const std::uint16_t address = RadioImage::blockAddress(m_block);
         std::copy_n(m_reply.begin() + RadioTransfer::ReplyDataOffset, RadioImage::BlockSize,
                     phaseImage().bytes().begin() + address);
         writeBytes({RadioTransfer::Ack}, Stage::ReadBlockAckRead);
@@ -532,6 +532,16 @@ void TransferSession::runReadStage() {
     default:
         break;
     }
+}
+
+bool TransferSession::echoIsTheRadiosHabit(std::uint16_t address) {
+    // The command byte varies between radios; the address and length are echoed or not at
+    // all, so a reply for another block shows once block 0 has shown the echo.
+    const auto command = RadioTransfer::blockCommand(RadioTransfer::ReadCommand, address);
+    const bool echoes = std::equal(command.begin() + 1, command.end(), m_reply.begin() + 1);
+    if (m_block == 0)
+        m_radioEchoes = echoes;
+    return echoes || !m_radioEchoes;
 }
 
 void TransferSession::runEndStage() {

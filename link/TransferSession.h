@@ -156,6 +156,7 @@ private:
     void runIdentifyStage();
     void runWriteStage();
     void runReadStage();
+    [[nodiscard]] bool echoIsTheRadiosHabit(std::uint16_t address);
     void runEndStage();
     void beginHandshake();
     void beginPhase();
@@ -221,6 +222,7 @@ private:
     int m_block = 0;
     std::size_t m_surplus = 0;
     std::size_t m_habitualSurplus = 0;
+    bool m_radioEchoes = false; // block 0's reply repeated its address and length
     std::array<std::uint8_t, RadioTransfer::ReplySize> m_reply{};
     bool m_verifying = false;
     Ending m_mainEnding = Ending::Failed;

@@ -27,7 +27,7 @@ public:
     // The whole file, or nothing when opening or any read fails, or when the path names no
     // regular file (a pipe would block, a device never end) or one over MaxReadBytes.
     [[nodiscard]] virtual std::optional<std::string> readAll(const std::string& path) = 0;
-    // Whether an existing file can be opened for writing.
+    // Whether the user may write an existing file; for root, whether any write bit is set.
     [[nodiscard]] virtual bool isWritable(const std::string& path) = 0;
     // Writes a new file beside target under a fresh name, returned in tempPath.
     [[nodiscard]] virtual WriteOutcome

@@ -70,7 +70,10 @@ bool storeLanguage(const std::string& profilePath, InterfaceLanguage language, F
     if (!profile.open(profilePath, false, true, false))
         return false;
     profile.setString(kSection, kKey, language == InterfaceLanguage::Chinese ? kChinese : kEnglish);
-    return profile.save(false).status != ProfileFile::SaveResult::Status::Failed;
+    // A read-only profile is left alone, so the choice is not stored either.
+    const auto status = profile.save(false).status;
+    return status == ProfileFile::SaveResult::Status::Written ||
+           status == ProfileFile::SaveResult::Status::NotModified;
 }
 
 } // namespace tarn

@@ -108,15 +108,44 @@ void ProfileFile::loadLine(const std::string& rawLine) {
     }
     const std::size_t equals = m_text.find(line, '=');
     std::string key = m_text.trim(line.substr(0, equals));
-    if (key.empty() || isCommentStart(key.front()))
+    if (key.empty() || isCommentStart(key.front())) {
+        // Not a key, yet the user's own: it goes back into the file as it came.
+        std::string kept = rawLine;
+        if (!kept.empty() && kept.back() == '\r')
+            kept.pop_back();
+        m_lines[static_cast<std::size_t>(m_lastSection)].push_back({-1, std::move(kept)});
         return;
+    }
     std::string value =
         equals == std::string::npos ? std::string() : m_text.trim(line.substr(equals + 1));
-    m_keyLists[m_lastSection].push_back(std::move(key));
-    m_valueLists[m_lastSection].push_back(std::move(value));
+    const std::size_t end = m_lines[static_cast<std::size_t>(m_lastSection)].size();
+    addKey(m_lastSection, end, std::move(key), std::move(value), equals != std::string::npos);
     // The unnamed leading section gets its (empty) name once it holds a key.
     if (m_sectionNames.size() <= static_cast<std::size_t>(m_lastSection))
         setSectionName(m_lastSection, std::string());
+}
+
+void ProfileFile::addKey(int section, std::size_t position, std::string key, std::string value,
+                         bool equals) {
+    const auto at = static_cast<std::size_t>(section);
+    const int index = static_cast<int>(m_keyLists[at].size());
+    m_keyLists[at].push_back(std::move(key));
+    m_valueLists[at].push_back(std::move(value));
+    m_hasEquals[at].push_back(equals);
+    std::vector<Line>& lines = m_lines[at];
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(position), Line{index, {}});
+}
+
+std::size_t ProfileFile::newKeyPosition(int section) const {
+    const std::vector<Line>& lines = m_lines[static_cast<std::size_t>(section)];
+    // After the last key line; in a section without keys, before the blank lines that end it.
+    for (std::size_t i = lines.size(); i > 0; --i)
+        if (lines[i - 1].key >= 0)
+            return i;
+    std::size_t end = lines.size();
+    while (end > 0 && m_text.trim(lines[end - 1].text).empty())
+        --end;
+    return end;
 }
 
 std::string ProfileFile::getString(const std::string& section, const std::string& key,
@@ -150,8 +179,7 @@ void ProfileFile::setString(const std::string& section, const std::string& key,
     }
     const int keyIndex = findKey(sectionIndex, key);
     if (keyIndex < 0) {
-        m_keyLists[sectionIndex].push_back(key);
-        m_valueLists[sectionIndex].push_back(value);
+        addKey(sectionIndex, newKeyPosition(sectionIndex), key, value, true);
         m_modified = true;
         return;
     }
@@ -159,6 +187,9 @@ void ProfileFile::setString(const std::string& section, const std::string& key,
     if (!compare(stored, value))
         m_modified = true;
     stored = value;
+    if (!value.empty())
+        m_hasEquals[static_cast<std::size_t>(sectionIndex)][static_cast<std::size_t>(keyIndex)] =
+            true;
 }
 
 ProfileFile::SaveResult ProfileFile::save(bool makeBackup) {
@@ -171,8 +202,17 @@ ProfileFile::SaveResult ProfileFile::save(bool makeBackup) {
         // A failed backup does not stop the save.
         static_cast<void>(m_ops.copy(m_path, m_backupPath));
     }
-    const bool written = SafeFileWriter(m_ops).write(m_path, render());
-    result.status = written ? SaveResult::Status::Written : SaveResult::Status::Failed;
+    switch (SafeFileWriter(m_ops).write(m_path, render())) {
+    case SafeFileWriter::Result::Written:
+        result.status = SaveResult::Status::Written;
+        break;
+    case SafeFileWriter::Result::ReadOnly:
+        result.status = SaveResult::Status::ReadOnly;
+        break;
+    case SafeFileWriter::Result::Failed:
+        result.status = SaveResult::Status::Failed;
+        break;
+    }
     result.backupPath = m_backupPath;
     return result;
 }
@@ -182,6 +222,8 @@ void ProfileFile::clear() {
         return;
     m_keyLists.clear();
     m_valueLists.clear();
+    m_lines.clear();
+    m_hasEquals.clear();
     m_sectionNames.clear();
     m_tableSlots = 0;
     m_lastSection = 0;
@@ -235,6 +277,8 @@ void ProfileFile::createTables() {
     m_valueLists.reserve(static_cast<std::size_t>(m_tableSlots));
     m_keyLists.assign(1, {});
     m_valueLists.assign(1, {});
+    m_lines.assign(1, {});
+    m_hasEquals.assign(1, {});
     m_sectionNames.clear();
     m_lastSection = 0;
 }
@@ -249,6 +293,8 @@ int ProfileFile::addSection(const std::string& name) {
     }
     m_keyLists.emplace_back();
     m_valueLists.emplace_back();
+    m_lines.emplace_back();
+    m_hasEquals.emplace_back();
     setSectionName(m_lastSection, name);
     return m_lastSection;
 }
@@ -262,18 +308,30 @@ void ProfileFile::setSectionName(int index, const std::string& name) {
 
 std::string ProfileFile::render() const {
     std::string text;
-    for (std::size_t i = 0; i < m_sectionNames.size(); ++i) {
+    for (std::size_t i = 0; i < m_keyLists.size(); ++i) {
         // Only the leading section goes without a header; a "[]" section keeps its own.
-        if (i > 0 || !m_sectionNames[i].empty())
+        const bool named = i < m_sectionNames.size() && !m_sectionNames[i].empty();
+        if (i > 0 || named)
             text += '[' + m_sectionNames[i] + ']' + kLineEnd;
-        for (std::size_t j = 0; j < m_keyLists[i].size(); ++j) {
-            text += m_keyLists[i][j];
-            if (!m_keyLists[i][j].empty())
-                text += '=';
-            text += m_valueLists[i][j] + kLineEnd;
-        }
+        renderSection(i, text);
     }
     return text;
+}
+
+void ProfileFile::renderSection(std::size_t section, std::string& text) const {
+    for (const Line& line : m_lines[section]) {
+        if (line.key < 0) {
+            text += line.text + kLineEnd;
+            continue;
+        }
+        const auto key = static_cast<std::size_t>(line.key);
+        const std::string& value = m_valueLists[section][key];
+        text += m_keyLists[section][key];
+        // "abc" stays "abc"; "abc=" stays "abc=".
+        if (!value.empty() || m_hasEquals[section][key])
+            text += '=';
+        text += value + kLineEnd;
+    }
 }
 
 } // namespace tarn

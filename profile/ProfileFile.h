@@ -12,11 +12,13 @@ namespace tarn {
 
 // A sectioned settings file ("[section]" headers and key=value lines) held whole in
 // memory. Text stays bytes in the system code page. Lookups answer from memory; Save
-// rewrites the whole file, optionally after copying it to a numbered backup.
+// rewrites the whole file, optionally after copying it to a numbered backup. Lines that
+// are no key (comments, blank lines, empty keys) are written back as read, in place.
 class ProfileFile {
 public:
     struct SaveResult {
-        enum class Status { NotModified, Written, Failed };
+        // ReadOnly: the file is read-only and was meant to stay as it is.
+        enum class Status { NotModified, Written, ReadOnly, Failed };
         Status status = Status::NotModified;
         std::string backupPath; // the chosen backup, once there is one
     };
@@ -58,6 +60,18 @@ private:
     [[nodiscard]] std::string render() const;
     [[nodiscard]] std::string cutComments(std::string value) const;
 
+    // One line of a section as the file has it: a key of the section's lists, or a line
+    // kept as read.
+    struct Line {
+        int key = -1; // index into the section's key list; -1: text is the line
+        std::string text;
+    };
+
+    // position: where among the section's lines the key line goes.
+    void addKey(int section, std::size_t position, std::string key, std::string value, bool equals);
+    [[nodiscard]] std::size_t newKeyPosition(int section) const;
+    void renderSection(std::size_t section, std::string& text) const;
+
     // Fields in the order of the file store's layout.
     std::vector<std::vector<std::string>> m_keyLists;
     std::vector<std::vector<std::string>> m_valueLists;
@@ -71,7 +85,9 @@ private:
     bool m_modified = false;
     std::string m_path;
 
-    int m_tableSlots = 0; // 0 while the tables do not exist
+    std::vector<std::vector<Line>> m_lines;     // per section, in file order
+    std::vector<std::vector<bool>> m_hasEquals; // per key: written with "=" though empty
+    int m_tableSlots = 0;                       // 0 while the tables do not exist
     FileOps& m_ops;
     MultiByteText m_text;
 };

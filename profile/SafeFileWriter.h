@@ -15,10 +15,16 @@ public:
     explicit SafeFileWriter(FileOps& ops)
         : m_ops(ops) {}
 
-    [[nodiscard]] bool write(const std::string& path, std::string_view content);
+    enum class Result {
+        Written,
+        ReadOnly, // the file is read-only: left as it is
+        Failed
+    };
+
+    [[nodiscard]] Result write(const std::string& path, std::string_view content);
 
 private:
-    [[nodiscard]] bool writeInPlace(const std::string& path, std::string_view content);
+    [[nodiscard]] Result writeInPlace(const std::string& path, std::string_view content);
 
     FileOps& m_ops;
 };

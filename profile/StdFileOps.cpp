@@ -1,12 +1,16 @@
 #include "profile/StdFileOps.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <random>
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -62,6 +66,31 @@ std::string randomSuffix() {
     return text;
 }
 
+bool isTemporaryName(const std::string& name) {
+    // "FILE.~" and six hex digits, as randomSuffix makes them.
+    constexpr std::size_t SuffixSize = 8;
+    if (name.size() <= SuffixSize || name.compare(name.size() - SuffixSize, 2, ".~") != 0)
+        return false;
+    return std::all_of(name.end() - 6, name.end(),
+                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+// A run killed between writing its new file and the rename leaves the file behind; one a
+// minute old belongs to no running save.
+void removeStaleTemporaries(const fs::path& folder) {
+    constexpr auto StaleAfter = std::chrono::minutes(1);
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        if (!isTemporaryName(it->path().filename().string()) || !it->is_regular_file(ignored))
+            continue;
+        const auto written = it->last_write_time(ignored);
+        if (!ignored && now - written > StaleAfter)
+            fs::remove(it->path(), ignored);
+    }
+}
+
 } // namespace
 
 StdFileOps& StdFileOps::instance() {
@@ -102,7 +131,18 @@ std::optional<std::string> StdFileOps::readAll(const std::string& path) {
 }
 
 bool StdFileOps::isWritable(const std::string& path) {
-    return openFile(path, "r+b") != nullptr;
+#if defined(__unix__) || defined(__APPLE__)
+    // Asked without opening: an open for writing succeeds for root on any file, yet a file
+    // nobody may write is meant to stay.
+    if (::geteuid() == 0) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) != 0;
+    }
+    return ::access(path.c_str(), W_OK) == 0;
+#else
+    std::error_code error;
+    return (fs::status(path, error).permissions() & fs::perms::owner_write) != fs::perms::none;
+#endif
 }
 
 WriteOutcome StdFileOps::writeTemporary(const std::string& target, std::string_view content,
@@ -132,8 +172,12 @@ WriteOutcome StdFileOps::writeTemporary(const std::string& target, std::string_v
 
 bool StdFileOps::replace(const std::string& from, const std::string& to) {
     std::error_code error;
-    fs::rename(from, resolvedTarget(to), error);
-    return !error;
+    const fs::path target = resolvedTarget(to);
+    fs::rename(from, target, error);
+    if (error)
+        return false;
+    removeStaleTemporaries(target.has_parent_path() ? target.parent_path() : fs::path("."));
+    return true;
 }
 
 void StdFileOps::remove(const std::string& path) {

@@ -73,6 +73,22 @@ QString copiedText(const QMessageBox& box) {
            rule + buttons + QLatin1Char('\n') + rule;
 }
 
+QMessageBox::StandardButton buttonFor(PromptAnswer answer) {
+    switch (answer) {
+    case PromptAnswer::Ok:
+        return QMessageBox::Ok;
+    case PromptAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case PromptAnswer::Yes:
+        return QMessageBox::Yes;
+    case PromptAnswer::No:
+        return QMessageBox::No;
+    case PromptAnswer::Retry:
+        return QMessageBox::Retry;
+    }
+    return QMessageBox::NoButton;
+}
+
 void prepare(QMessageBox& box, const Prompt& prompt) {
     // Fixed texts of the core are marked for this context; any other text shows as it is.
     box.setWindowTitle(QCoreApplication::translate("tarn::Prompt", prompt.caption.c_str()));
@@ -84,6 +100,8 @@ void prepare(QMessageBox& box, const Prompt& prompt) {
     QObject::connect(copy, &QAction::triggered, &box,
                      [&box] { QGuiApplication::clipboard()->setText(copiedText(box)); });
     box.addAction(copy);
+    if (prompt.defaultAnswer)
+        box.setDefaultButton(buttonFor(*prompt.defaultAnswer));
 }
 
 } // namespace

@@ -71,6 +71,10 @@ void FaultPlan::add(const std::string& fault) {
         strayBeforeReadBlock = number();
     else if (name == "trailing-byte")
         flag(trailingByte);
+    else if (name == "shift")
+        shiftReadBlock = number();
+    else if (name == "no-echo")
+        flag(noEcho);
     else if (name == "hang-up-wake")
         flag(hangUpOnWakeUp);
     else if (name == "hang-up")
@@ -99,6 +103,8 @@ std::string FaultPlan::usage() {
            "  bad-read-ack=K     answer the acknowledge after read block K wrongly\n"
            "  stray=K            send a stray 0x06 ahead of the reply to read block K\n"
            "  trailing-byte      end every read reply with one byte more\n"
+           "  shift=K            answer read block K with the next block's address and data\n"
+           "  no-echo            send zeros where a reply repeats the address and length\n"
            "  hang-up=K          hang up at block K of a write or read\n"
            "  hang-up-wake       hang up as the first wake-up arrives\n"
            "  split=BYTES[:MS]   send replies in pieces of BYTES with MS between them\n";

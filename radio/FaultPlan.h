@@ -26,6 +26,8 @@ struct FaultPlan {
     std::optional<int> wrongReadAckBlock;
     std::optional<int> strayBeforeReadBlock; // one extra 0x06 ahead of that block's reply
     bool trailingByte = false;               // every read reply carries one byte more
+    std::optional<int> shiftReadBlock; // read block K answered with block K+1's address and data
+    bool noEcho = false;               // read replies carry zeros for the address and length
     std::optional<int> hangUpBlock;
     bool hangUpOnWakeUp = false; // the device goes away as a wake-up arrives
     int splitPieceBytes = 0;     // 0: replies go out whole
@@ -33,7 +35,8 @@ struct FaultPlan {
 
     // Adds one fault given as on the command line: never, wake-after=N, ack-second,
     // drop-identity, bad-final-ack, refuse-write=K, bad-store=K, short-read=K[:LEN],
-    // bad-read-ack=K, hang-up=K, split=BYTES:GAP_MS, stray=K, trailing-byte, hang-up-wake.
+    // bad-read-ack=K, hang-up=K, split=BYTES:GAP_MS, stray=K, trailing-byte, hang-up-wake,
+    // shift=K, no-echo.
     // Throws FaultPlanError.
     void add(const std::string& fault);
     [[nodiscard]] static std::string usage();

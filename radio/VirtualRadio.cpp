@@ -169,9 +169,13 @@ void VirtualRadio::onCommand(std::int64_t timeNs) {
             ++m_block;
         return;
     }
-    std::vector<std::uint8_t> reply(m_command.begin(), m_command.end());
-    reply[0] = WriteCommand;
-    const std::size_t address = commandAddress();
+    std::size_t address = commandAddress();
+    if (m_faults.shiftReadBlock == m_block)
+        address += length; // the next block of the same size
+    std::vector<std::uint8_t> reply = {WriteCommand, static_cast<std::uint8_t>(address >> 8),
+                                       static_cast<std::uint8_t>(address & 0xFF), m_command[3]};
+    if (m_faults.noEcho)
+        std::fill(reply.begin() + 1, reply.end(), std::uint8_t{0});
     for (std::size_t i = 0; i < length; ++i)
         reply.push_back(address + i < MemorySize ? m_memory[address + i] : 0xFF);
     if (m_faults.shortReadBlock == m_block)

@@ -21,7 +21,8 @@ public:
     PrintService(const PrintService&) = delete;
     PrintService& operator=(const PrintService&) = delete;
 
-    [[nodiscard]] QPrinter& printer() { return *m_printer; }
+    // Made on first use: a printer loads the print system, which start-up does not need.
+    [[nodiscard]] QPrinter& printer();
     // Print Setup: the printer dialog; its choice stays for later prints.
     void setup(QWidget* parent);
     // Prints the channel table; with no printer at all the dialog is shown even when none was

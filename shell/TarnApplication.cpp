@@ -16,6 +16,7 @@
 #include "shell/PrintService.h"
 #include "shell/ShellDialogs.h"
 #include "shell/ShellLanguage.h"
+#include "shell/TarnDocument.h"
 
 #include <QCoreApplication>
 
@@ -179,7 +180,11 @@ void TarnApplication::compareWith() {
         return;
     RadioImage other;
     try {
-        other = SinFile::load(std::filesystem::path(path.toStdU16String()));
+        const std::filesystem::path file(path.toStdU16String());
+        const std::optional<SinSize> rule = TarnDocument::askSizeRule(m_prompter, file);
+        if (!rule)
+            return;
+        other = SinFile::load(file, *rule);
     } catch (const SinFileError& error) {
         const std::string text = tr("Could not compare with %1.")
                                      .arg(QString::fromStdString(error.what()))

@@ -29,28 +29,45 @@ bool TarnDocument::newDocument() {
     return true;
 }
 
-bool TarnDocument::load(const std::filesystem::path& path) {
+std::optional<SinSize> TarnDocument::askSizeRule(Prompter& prompter,
+                                                 const std::filesystem::path& path) {
+    const std::uintmax_t size = SinFile::regularFileSize(path);
+    // A shorter file fails as it always did; a trailer after the image is taken on purpose.
+    if (size <= RadioImage::Size)
+        return SinSize::Exact;
+    const Prompt question{SinFile::firstBytesQuestion(path.filename().string(), size),
+                          AppTitles::AppName, PromptButtons::YesNo, PromptIcon::Question,
+                          PromptAnswer::No};
+    if (prompter.ask(question) != PromptAnswer::Yes)
+        return std::nullopt;
+    return SinSize::FirstOfLarger;
+}
+
+TarnDocument::OpenResult TarnDocument::load(const std::filesystem::path& path) {
     try {
-        loadFile(path);
-        return true;
+        const std::optional<SinSize> rule = askSizeRule(m_prompter, path);
+        if (!rule)
+            return OpenResult::Cancelled;
+        loadFile(path, *rule);
+        return OpenResult::Opened;
     } catch (const SinFileError& error) {
         const std::string text =
             tr("Could not open %1.").arg(QString::fromStdString(error.what())).toStdString();
         (void)m_prompter.ask({text, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
-        return false;
+        return OpenResult::Failed;
     }
 }
 
 bool TarnDocument::openCopy(const std::filesystem::path& path) {
-    if (!load(path))
+    if (load(path) != OpenResult::Opened)
         return false;
     setModified(false);
     return true;
 }
 
 TarnDocument::OpenResult TarnDocument::openDocument(const std::filesystem::path& path) {
-    if (!load(path))
-        return OpenResult::Failed;
+    if (const OpenResult loaded = load(path); loaded != OpenResult::Opened)
+        return loaded;
     const Prompt question{TARN_TRANSLATE_NOOP("tarn::Prompt", "Do you rewrite data?"),
                           TARN_TRANSLATE_NOOP("tarn::Prompt", "Prompt"), PromptButtons::OkCancel,
                           PromptIcon::Warning};

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace tarn {
 
@@ -39,6 +40,12 @@ public:
     // failure, which is reported and leaves the file on disk as it was.
     bool saveDocument(const std::filesystem::path& path);
 
+    // How to load a file: a larger one only after the user agreed to its first 8192 bytes
+    // (No is the default); empty when declined. Throws SinFileError for anything but a
+    // regular file.
+    [[nodiscard]] static std::optional<SinSize> askSizeRule(Prompter& prompter,
+                                                            const std::filesystem::path& path);
+
     [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
     [[nodiscard]] QString title() const { return m_title; }
     void setTitle(const QString& title);
@@ -53,8 +60,9 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
-    // Loads the file into the document; a failure is reported and changes nothing.
-    [[nodiscard]] bool load(const std::filesystem::path& path);
+    // Loads the file into the document; a failure is reported and changes nothing, as does
+    // a larger file the user would not take the start of (Cancelled).
+    [[nodiscard]] OpenResult load(const std::filesystem::path& path);
     void setPath(const std::filesystem::path& path);
 
     DocumentHost& m_host;

@@ -87,6 +87,24 @@ TEST(BackupStoreTest, KeepsTheNewestAndLeavesOtherFilesAlone) {
     EXPECT_EQ(dir.entries(), 6u);
 }
 
+TEST(BackupStoreTest, TheBackupJustStoredSurvivesBackupsNamedLaterThanNow) {
+    TempDir dir;
+    FixedWallClock clock;
+    BackupStore store(dir.path(), clock, 5);
+    // A clock once ahead, or copies from another time zone.
+    clock.set({2030, 1, 1, 0, 0, 0});
+    for (int i = 0; i < 5; ++i)
+        (void)store.store(imageWith(9), BackupKind::Read);
+    clock.set({2026, 12, 7, 10, 0, 0});
+    const auto path = store.store(imageWith(1), BackupKind::Write);
+    ASSERT_TRUE(std::filesystem::exists(path)) << "the path told to the user leads to it";
+    EXPECT_EQ(SinFile::load(path), imageWith(1));
+    const auto entries = store.list();
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries.back().file, path) << "names still order the list";
+    EXPECT_EQ(entries[3].file.filename(), "20300101-000000-read-2.sin") << "the oldest went";
+}
+
 TEST(BackupStoreTest, TheDefaultKeepsTwoHundred) {
     TempDir dir;
     FixedWallClock clock;

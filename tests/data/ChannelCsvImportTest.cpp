@@ -1,5 +1,6 @@
 #include "data/ChannelCsvImport.h"
 #include "data/CsvText.h"
+#include "data/StrictNumber.h"
 #include "tests/data/ChannelCsvFixture.h"
 
 #include <gmock/gmock.h>
@@ -225,6 +226,36 @@ TEST_F(ChannelCsvImportTest, EveryBadCellIsReportedAndNothingChanges) {
             HasSubstr("line 13, column Power: \"Turbo\" is not a power"),
             "line 14, column Frequency: \"\" is no frequency",
             HasSubstr("line 15, column Frequency: \"-146.52\" is not a number")));
+}
+
+TEST_F(ChannelCsvImportTest, FrequenciesAndOffsetsFinerThanTenHertzAreRefused) {
+    const auto problems =
+        refused(std::string(Header) + line({{"Location", "1"}, {"Frequency", "146.520001"}}) +
+                line({{"Location", "2"}, {"Frequency", "99.9999999"}}) +
+                line({{"Location", "3"}, {"Frequency", "600.000001"}}) +
+                line({{"Location", "4"}, {"Duplex", "+"}, {"Offset", "0.6000001"}}) +
+                line({{"Location", "5"}, {"Duplex", "split"}, {"Offset", "146.5200000001"}}));
+    const std::string rule = StrictNumber::PrecisionRule;
+    EXPECT_THAT(problems, ElementsAre("line 2, column Frequency: \"146.520001\" " + rule,
+                                      "line 3, column Frequency: \"99.9999999\" " + rule,
+                                      "line 4, column Frequency: \"600.000001\" " + rule,
+                                      "line 5, column Offset: \"0.6000001\" " + rule,
+                                      "line 6, column Offset: \"146.5200000001\" " + rule));
+
+    // Zeros at any length, as other programs export them.
+    auto result = importText(std::string(Header) + line({{"Location", "1"},
+                                                         {"Frequency", "146.520000"},
+                                                         {"Duplex", "-"},
+                                                         {"Offset", "0.600000"}}));
+    ASSERT_TRUE(result.accepted()) << ::testing::PrintToString(result.problems());
+}
+
+TEST_F(ChannelCsvImportTest, Utf16IsNamedAsSuch) {
+    const std::string text = std::string(Header) + line({{"Location", "1"}});
+    std::string wide = "\xFF\xFE";
+    for (const char c : text)
+        wide += {c, '\0'};
+    EXPECT_THAT(refused(wide), ElementsAre("line 1: UTF-16 text: save it as UTF-8"));
 }
 
 TEST_F(ChannelCsvImportTest, ABadFileIsRefusedWithItsLine) {

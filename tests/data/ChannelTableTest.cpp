@@ -1,4 +1,5 @@
 #include "data/ChannelTable.h"
+#include "data/StrictNumber.h"
 
 #include "data/TextGrid.h"
 
@@ -56,6 +57,38 @@ TEST(ChannelTableTest, CellsAreCheckedStrictlyAndTonesTakeTheListSpelling) {
     ASSERT_EQ(read.rows.size(), 2U);
     EXPECT_EQ(read.rows[0].cells[3], "D023N");
     EXPECT_EQ(read.rows[0].cells[6], "Lock") << "a CR LF line end is no part of the cell";
+}
+
+TEST(ChannelTableTest, AByteOrderMarkIsReadAndUtf16IsNamed) {
+    const std::string text = Header + "1\t146.52\t\t\t\t\t\n";
+    const ChannelTable::Rows marked = ChannelTable::read("\xEF\xBB\xBF" + text);
+    EXPECT_TRUE(marked.errors.empty()) << ::testing::PrintToString(marked.errors);
+    EXPECT_EQ(marked.rows.size(), 1U);
+
+    std::string utf16le = "\xFF\xFE";
+    std::string bare;
+    for (const char c : text) {
+        utf16le += {c, '\0'};
+        bare += {'\0', c};
+    }
+    for (const std::string& wide : {utf16le, bare}) {
+        const ChannelTable::Rows read = ChannelTable::read(wide);
+        EXPECT_EQ(read.errors, std::vector<std::string>{"UTF-16 text: save it as UTF-8"});
+        EXPECT_TRUE(read.rows.empty());
+    }
+}
+
+TEST(ChannelTableTest, FrequenciesFinerThanTenHertzAreRefusedNotRounded) {
+    const ChannelTable::Rows read =
+        ChannelTable::read(Header + "1\t600.000001\t99.9999999\t\t\t\t\n"
+                                    "2\t146.520000001\t146.520000\t\t\t\t\n");
+    const std::string rule = StrictNumber::PrecisionRule;
+    EXPECT_EQ(read.errors,
+              (std::vector<std::string>{"line 2, column RX Freq: \"600.000001\" " + rule,
+                                        "line 2, column TX Freq: \"99.9999999\" " + rule,
+                                        "line 3, column RX Freq: \"146.520000001\" " + rule}));
+    ASSERT_EQ(read.rows.size(), 2U);
+    EXPECT_EQ(read.rows[1].cells[2], "146.52000") << "zeros are no precision";
 }
 
 } // namespace

@@ -44,21 +44,51 @@ TEST_F(SinFileTest, StoresExactlyTheImage) {
     EXPECT_EQ(dir.entries(), 1u);
 }
 
-TEST_F(SinFileTest, LoadTakesTheFirst8192BytesAndRefusesLess) {
-    writeBytes(dir / "long.sin", 8200, '\x05');
-    const RadioImage image = SinFile::load(dir / "long.sin");
-    EXPECT_EQ(image[0], 5);
-    EXPECT_EQ(image[8191], 5);
-
-    writeBytes(dir / "short.sin", 1024, '\x00');
-    try {
-        (void)SinFile::load(dir / "short.sin");
-        FAIL() << "a short file loaded";
-    } catch (const SinFileError& e) {
-        EXPECT_NE(std::string(e.what()).find("short.sin"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("1024 bytes"), std::string::npos);
+TEST_F(SinFileTest, LoadTakesExactly8192BytesOrTheFirstOfALargerFileWhenAsked) {
+    struct Case {
+        std::size_t size;
+        bool exact;  // loads with SinSize::Exact
+        bool larger; // loads with SinSize::FirstOfLarger
+    };
+    const Case cases[] = {{0, false, false},   {1024, false, false}, {8191, false, false},
+                          {8192, true, true},  {8193, false, true},  {8200, false, true},
+                          {50000, false, true}};
+    for (const Case& c : cases) {
+        const fs::path file = dir / ("size" + std::to_string(c.size) + ".sin");
+        writeBytes(file, c.size, '\x05');
+        EXPECT_EQ(SinFile::regularFileSize(file), c.size);
+        for (const SinSize rule : {SinSize::Exact, SinSize::FirstOfLarger}) {
+            const bool loads = rule == SinSize::Exact ? c.exact : c.larger;
+            try {
+                const RadioImage image = SinFile::load(file, rule);
+                EXPECT_TRUE(loads) << c.size;
+                EXPECT_EQ(image[0], 5);
+                EXPECT_EQ(image[8191], 5);
+            } catch (const SinFileError& e) {
+                EXPECT_FALSE(loads) << c.size;
+                const std::string why = e.what();
+                EXPECT_NE(why.find(file.filename().string()), std::string::npos) << why;
+                EXPECT_NE(why.find(" " + std::to_string(c.size) + " bytes"), std::string::npos)
+                    << why;
+            }
+        }
     }
     EXPECT_THROW((void)SinFile::load(dir / "missing.sin"), SinFileError);
+    EXPECT_EQ(SinFile::firstBytesQuestion("old.sin", 8200),
+              "old.sin is 8200 bytes; a channel file has 8192. Open its first 8192 bytes?");
+}
+
+TEST_F(SinFileTest, LoadRefusesWhatIsNoRegularFileBeforeReading) {
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    fs::create_directory(dir / "folder");
+    fs::create_symlink("/dev/zero", dir / "zero.sin");
+    // A FIFO with no writer would block an open for reading forever.
+    for (const char* name : {"fifo", "folder", "zero.sin"})
+        for (const SinSize rule : {SinSize::Exact, SinSize::FirstOfLarger}) {
+            EXPECT_THROW((void)SinFile::load(dir / name, rule), SinFileError) << name;
+            EXPECT_THROW((void)SinFile::regularFileSize(dir / name), SinFileError) << name;
+        }
+    EXPECT_THROW((void)SinFile::load("/dev/zero", SinSize::FirstOfLarger), SinFileError);
 }
 
 TEST_F(SinFileTest, FailedStoreLeavesTheOldFileAndNoLeftovers) {
@@ -83,6 +113,31 @@ TEST_F(SinFileTest, FailedStoreLeavesTheOldFileAndNoLeftovers) {
     EXPECT_EQ(WEXITSTATUS(status), 3) << "the failed store was not reported";
     EXPECT_EQ(readAll(dir / "old.sin"), std::string(8192, '\x11'));
     EXPECT_EQ(dir.entries(), 1u);
+}
+
+TEST_F(SinFileTest, AStoreRemovesTemporaryFilesThatAKilledRunLeftBehind) {
+    struct Case {
+        const char* name;
+        int ageSeconds;
+        bool removed;
+    };
+    const Case cases[] = {
+        {"old.sin.~a1b2c3", 120, true},  {"other.csv.~00ff00", 3600, true},
+        {"fresh.sin.~a1b2c3", 5, false}, {"notes.~a1b2", 3600, false},
+        {"notes.~a1b2cz", 3600, false},  {"plain.sin", 3600, false},
+    };
+    for (const Case& c : cases) {
+        writeBytes(dir / c.name, 10, 'x');
+        fs::last_write_time(dir / c.name,
+                            fs::file_time_type::clock::now() - std::chrono::seconds(c.ageSeconds));
+    }
+    fs::create_directory(dir / "folder.~abcdef");
+    fs::last_write_time(dir / "folder.~abcdef",
+                        fs::file_time_type::clock::now() - std::chrono::hours(1));
+    SinFile::store(dir / "a.sin", RadioImage::newDocument());
+    for (const Case& c : cases)
+        EXPECT_EQ(fs::exists(dir / c.name), !c.removed) << c.name;
+    EXPECT_TRUE(fs::exists(dir / "folder.~abcdef")) << "only files are taken";
 }
 
 TEST_F(SinFileTest, StoreIntoAMissingFolderOrOverAFolderFails) {

@@ -30,6 +30,21 @@ TEST(StrictNumberTest, WholeNumbersRefuseFractionsAndOverflow) {
     EXPECT_FALSE(StrictNumber::parseWhole(""));
 }
 
+TEST(StrictNumberTest, DigitsBeyondTheDecimalsKeptMustBeZeros) {
+    const std::pair<const char*, bool> cases[] = {
+        {"146.52", true},         {"146.52000", true},
+        {"146.520000", true},     {"0.600000", true},
+        {"146.5200000000", true}, {"146", true},
+        {" 146.520000 ", true},   {"146.520001", false},
+        {"99.9999999", false},    {"600.000001", false},
+        {"146.520000001", false}, {"146.5200000000001", false},
+        {"146,52", false},        {"", false},
+    };
+    for (const auto& [text, fits] : cases)
+        EXPECT_EQ(StrictNumber::fitsDecimals(text, StrictNumber::FrequencyDecimals), fits)
+            << '"' << text << '"';
+}
+
 TEST(StrictNumberTest, RefusalQuotesTheCell) {
     EXPECT_EQ(StrictNumber::refusal("146,525"),
               "\"146,525\" is not a number (digits, optionally a point and digits)");

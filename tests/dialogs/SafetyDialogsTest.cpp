@@ -34,25 +34,29 @@ TEST(BackupsDialogTest, ListsNewestFirstAndOpensTheChosenOne) {
     clock.set({2026, 12, 7, 9, 30, 0});
     (void)store.store(withChannels(170, 4), BackupKind::Write, "/dev/ttyUSB1");
     dir.write("20261207-093100-read.sin", "too short");
+    dir.write("20261207-093200-read.sin", std::string(RadioImage::Size + 1, '\0'));
 
     BackupsDialog dialog(dir.path(), nullptr);
     auto* list = control<QTreeWidget>(dialog, BackupsDialog::ListId);
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->topLevelItemCount(), 3);
-    EXPECT_TRUE(list->topLevelItem(0)->isDisabled()) << "a file that cannot be read";
-    const QTreeWidgetItem* write = list->topLevelItem(1);
+    ASSERT_EQ(list->topLevelItemCount(), 4);
+    for (int wrongSize : {0, 1}) {
+        EXPECT_TRUE(list->topLevelItem(wrongSize)->isDisabled()) << "a file that cannot be read";
+        EXPECT_EQ(list->topLevelItem(wrongSize)->text(2), "cannot be read");
+    }
+    const QTreeWidgetItem* write = list->topLevelItem(2);
     EXPECT_EQ(write->text(0), "2026-12-07 09:30:00");
     EXPECT_EQ(write->text(1), "Write (ttyUSB1)");
     EXPECT_EQ(write->text(2), "type 4");
     EXPECT_EQ(write->text(3), "160 of 160");
-    const QTreeWidgetItem* read = list->topLevelItem(2);
+    const QTreeWidgetItem* read = list->topLevelItem(3);
     EXPECT_EQ(read->text(1), "Read");
     EXPECT_EQ(read->text(3), "3 of 199");
 
     auto* open = control<QPushButton>(dialog, BackupsDialog::OpenId);
     list->setCurrentItem(list->topLevelItem(0));
     EXPECT_FALSE(open->isEnabled());
-    list->setCurrentItem(list->topLevelItem(2));
+    list->setCurrentItem(list->topLevelItem(3));
     QSignalSpy opened(&dialog, &BackupsDialog::openRequested);
     QTest::mouseClick(open, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1);

@@ -260,6 +260,38 @@ def pending_value_saved_through_menu(s):
 
 
 @case
+def larger_file_opens_only_on_purpose(s):
+    """A file longer than the radio's memory asks before its first 8192 bytes open, and Enter
+    keeps the default No; opened on purpose and kept under a new name, it is 8192 bytes."""
+    source = image_with(s, "trailer.sin", {3: ["146.52000", "146.52000", *FREQ_DEFAULTS]})
+    image = s.path("image.sin")
+    shutil.copyfile(source, image)
+    with open(source, "ab") as f:
+        f.write(b"an old trailer")
+    question = "trailer.sin is 8206 bytes; a channel file has 8192. Open its first 8192 bytes?"
+
+    tarn = s.start_tarn(source)
+    text = answer(APP_TITLE, "Return", copy_text=True)
+    if question not in text:
+        raise AssertionError(f"asked {text!r}")
+    # As with any file on the command line that does not open, TARN ends; the file stays.
+    tarn.wait_exit()
+    if len(read_bytes(source)) != 8206:
+        raise AssertionError("the declined file was changed")
+
+    tarn = s.start_tarn(source)
+    answer(APP_TITLE, "alt+y")
+    answer("Prompt", "Return")  # "Do you rewrite data?"
+    main = s.main_window()
+    d.key("alt+f", "a")
+    answer("Save As", "ctrl+a", main=main)
+    d.type_text(s.path("kept"))
+    d.key("Return")
+    wait_for_file(s.path("kept.sin"))
+    expect_same_bytes(s.path("kept.sin"), image)
+
+
+@case
 def tone_typed_by_value(s):
     """A tone typed by its value is stored in the list's spelling; a slip is refused with a
     message and the box stays open for the mend, so the saved file keeps the tone meant."""

@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 namespace tarn {
@@ -251,6 +252,31 @@ TEST_F(LauncherDialogTest, FirstProductInEnglishCreatesTheProductProfile) {
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(starter.profileAtStart.front(),
               "[MAIN]\r\nLANGUAGE=QX32_V_EN\r\nLANGUAGE_FORCE=1\r\n");
+}
+
+TEST_F(LauncherDialogTest, FailedSavesAreToldOnceAndReadOnlyFilesNever) {
+    start(products);
+    // A folder where the file was: no save can replace it, root or not.
+    std::filesystem::remove(dir.file("halcyon.ini"));
+    std::filesystem::create_directories(dir.path() / "halcyon.ini" / "inside");
+    choose("QX32");
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    prompter.answer(PromptAnswer::Ok);
+    dialog->saveProfile();
+    dialog->saveProfile();
+    ASSERT_EQ(prompter.prompts().size(), 1u);
+    EXPECT_EQ(prompter.prompts().front().text,
+              "无法将设置保存到“" + dir.file("halcyon.ini") + "”。");
+    EXPECT_EQ(starter.started, QStringList{"first.exe"});
+
+    std::filesystem::remove_all(dir.file("halcyon.ini"));
+    start(products);
+    std::filesystem::permissions(dir.file("halcyon.ini"), std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::group_read);
+    QTest::mouseClick(englishBox(), Qt::LeftButton);
+    dialog->saveProfile();
+    EXPECT_EQ(prompter.prompts().size(), 1u);
+    EXPECT_EQ(dir.read("halcyon.ini"), products);
 }
 
 TEST_F(LauncherDialogTest, ProductsTwoToFourHaveFixedProgramNames) {

@@ -472,6 +472,54 @@ TEST_F(ReadFailureTest, ARadioThatAlwaysAppendsAByteKeepsWorkingUnlessOneReplyDi
     EXPECT_EQ(prompts(), std::vector<std::string>{RadioTransfer::NotEnoughText});
 }
 
+TEST_F(ReadFailureTest, RepliesMustEchoTheirBlockWhenBlockZeroDid) {
+    struct Case {
+        std::vector<const char*> faults;
+        bool completes;
+        int blocksKept; // when it fails
+    };
+    const Case cases[] = {
+        {{"shift=20"}, false, 20},
+        {{"shift=402"}, false, 402},
+        {{"trailing-byte", "stray=100", "short-read=100:11"}, false, 100},
+        {{"no-echo"}, true, 0},
+        {{"no-echo", "shift=20"}, true, 0}, // never judged: such radios keep working
+        {{"trailing-byte"}, true, 0},
+    };
+    for (const Case& c : cases) {
+        FaultPlan faults;
+        std::string name;
+        for (const char* fault : c.faults) {
+            faults.add(fault);
+            name += std::string(fault) + " ";
+        }
+        makeRadio(faults);
+        prompter.clear();
+        SetUp();
+        if (!c.completes)
+            prompter.answer(PromptAnswer::Ok);
+        const TransferOutcome outcome = run(TransferDirection::Read);
+        if (c.completes) {
+            EXPECT_EQ(outcome, TransferOutcome::Completed) << name;
+            EXPECT_TRUE(prompts().empty()) << name;
+            continue;
+        }
+        EXPECT_EQ(outcome, TransferOutcome::Failed) << name;
+        EXPECT_EQ(prompts(), std::vector<std::string>{RadioTransfer::NotEnoughText}) << name;
+        expectPartialImage(c.blocksKept);
+    }
+}
+
+TEST_F(ReadFailureTest, EachReadLearnsTheEchoAfresh) {
+    makeRadio(FaultPlan{});
+    ASSERT_EQ(run(TransferDirection::Read), TransferOutcome::Completed);
+    FaultPlan silent;
+    silent.noEcho = true;
+    makeRadio(silent);
+    EXPECT_EQ(run(TransferDirection::Read), TransferOutcome::Completed);
+    EXPECT_TRUE(prompts().empty());
+}
+
 TEST_F(ReadFailureTest, WrongAcknowledgeAfterABlockKeepsThatBlock) {
     FaultPlan faults;
     faults.wrongReadAckBlock = 3;
@@ -538,6 +586,36 @@ TEST_F(ReadFailureTest, CancelDuringAReadLeavesThePartImageAndTheGrid) {
     expectPartialImage(21);
     EXPECT_TRUE(prompts().empty());
     expectClosedOnce();
+}
+
+TEST(RadioTransferCancelTest, CancelWhileWaitingForTheRadioEndsAsCancel) {
+    // Reads: wake-up acknowledge, identity, final acknowledge, then per read block its reply
+    // and acknowledge, per write block its acknowledge.
+    struct Case {
+        TransferDirection direction;
+        int read;
+        std::vector<std::string> prompts;
+    };
+    const Case cases[] = {
+        {TransferDirection::Read, 4 + 2 * 10, {}},
+        {TransferDirection::Read, 4 + 2 * 10 + 1, {}},
+        {TransferDirection::Write, 4 + 10, {RadioTransfer::partlyWrittenText(10)}},
+    };
+    for (const Case& c : cases) {
+        VirtualRadio radio;
+        VirtualClock clock;
+        TestPrompter prompter;
+        FakeSerialLine line{radio, clock};
+        RecordingTransferUi ui{prompter};
+        ImageTransferTarget target{c.direction};
+        RadioTransfer transfer{line, ui, clock};
+        line.interruptRead(c.read, [&ui] { ui.requestCancel(); });
+        if (!c.prompts.empty())
+            prompter.answer(PromptAnswer::Ok);
+        EXPECT_EQ(transfer.run("COM3", target), TransferOutcome::Cancelled) << c.read;
+        EXPECT_EQ(prompter.texts(), c.prompts) << c.read;
+        EXPECT_FALSE(line.isOpen());
+    }
 }
 
 TEST_F(RadioTransferTest, CancelWhileWaitingAfterAcceptedTypeMismatch) {
@@ -607,6 +685,18 @@ TEST_F(VerifyTest, AFailedReadBackIsReportedAsUnreadable) {
                                                    RadioTransfer::VerifyUnreadableText}));
     EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
     expectClosedOnce();
+}
+
+TEST_F(VerifyTest, TheReadBackJudgesEchoesOnItsOwn) {
+    FaultPlan faults;
+    faults.shiftReadBlock = 30;
+    makeRadio(faults);
+    prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
+    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
+    ASSERT_TRUE(transfer.verifyResult());
+    EXPECT_FALSE(transfer.verifyResult()->readBack);
+    EXPECT_EQ(prompts(), (std::vector<std::string>{RadioTransfer::NotEnoughText,
+                                                   RadioTransfer::VerifyUnreadableText}));
 }
 
 TEST_F(VerifyTest, NoVerifyAfterAnInterruptedWriteOrARead) {

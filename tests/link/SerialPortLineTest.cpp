@@ -192,16 +192,33 @@ TEST_F(SerialPortLineTest, ALateWakeUpStillTakesTheBytesThatArrivedMeanwhile) {
     EXPECT_FALSE(line.isLost());
 }
 
+TEST_F(SerialPortLineTest, AStopCheckEndsAWaitWithoutFailingThePort) {
+    PtyPair pty;
+    // A frozen clock: without the check this read would wait out its whole deadline.
+    const auto frozen = std::chrono::steady_clock::now();
+    SerialPortLine line([&] { return frozen; });
+    int asked = 0;
+    line.setStopCheck([&] { return ++asked >= 2; });
+    ASSERT_TRUE(line.open(pty.path())) << line.errorText();
+    line.setTimeouts(SerialTimeouts{});
+    std::array<std::uint8_t, 12> got{};
+    const ReadResult result = line.read(got);
+    EXPECT_FALSE(result.failed);
+    EXPECT_EQ(result.count, 0u);
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(line.isLost());
+}
+
 TEST_F(SerialPortLineTest, ThePortIsHeldExclusivelyAndReleasedOnClose) {
     PtyPair pty;
     SerialPortLine first;
     SerialPortLine second;
     ASSERT_TRUE(first.open(pty.path())) << first.errorText();
-    EXPECT_TRUE(pty.exclusive());
+    EXPECT_FALSE(pty.exclusive()) << "a killed holder could never clear it";
     EXPECT_FALSE(second.open(pty.path())) << "a second opener, root included, is kept out";
     EXPECT_FALSE(second.isOpen());
     first.close();
-    EXPECT_FALSE(pty.exclusive()) << "the flag would outlive the close and lock out users";
+    EXPECT_FALSE(pty.exclusive());
 
     // A program that locked the device first keeps it, whoever runs this one.
     ASSERT_TRUE(pty.lockAsAnotherProgram());

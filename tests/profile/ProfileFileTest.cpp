@@ -78,8 +78,64 @@ TEST_F(ProfileFileTest, SaveLayout) {
     store.setString("MAIN", "new", "v");
     store.setString("Other", "k", "a//b");
     ASSERT_EQ(store.save(false).status, Status::Written);
-    EXPECT_EQ(dir.read("A.ini"),
-              "lead=1\r\nabc=\r\n[main]\r\nx=y\r\nnew=v\r\n[Other]\r\nk=a//b\r\n");
+    EXPECT_EQ(dir.read("A.ini"), "; comment\r\n\r\nlead=1\r\nabc\r\n[main]\r\nx=y\r\nnew=v\r\n"
+                                 "[Other]\r\nk=a//b\r\n");
+}
+
+TEST_F(ProfileFileTest, ASaveKeepsEveryLineThatIsNoKeyAsReadAndInPlace) {
+    const std::string kept = "; Halcyon settings\r\n"
+                             "\r\n"
+                             "[MAIN]\r\n"
+                             "// chosen at the last start\r\n"
+                             "LANGUAGE=ENGLISH\r\n"
+                             "   ;  indented note  \r\n"
+                             "= orphan value\r\n"
+                             "noequals\r\n"
+                             "empty=\r\n"
+                             "DEFAULT=0\r\n"
+                             "\\ backslash note\r\n"
+                             "\r\n"
+                             "[CH1]\r\n"
+                             "* star note\r\n"
+                             "\r\n"
+                             "[CH2]\r\n"
+                             "EXE=b\r\n";
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+        std::string expected; // kept with the change applied
+    };
+    const Case cases[] = {
+        {"MAIN", "LANGUAGE", "CHINESE",
+         [&] {
+             std::string text = kept;
+             text.replace(text.find("ENGLISH"), 7, "CHINESE");
+             return text;
+         }()},
+        {"MAIN", "CH1", "TARN",
+         [&] {
+             std::string text = kept;
+             text.insert(text.find("\\ backslash"), "CH1=TARN\r\n");
+             return text;
+         }()},
+        {"CH1", "EXE", "/opt/tarn",
+         [&] {
+             std::string text = kept;
+             text.insert(text.find("\r\n[CH2]"), "EXE=/opt/tarn\r\n");
+             return text;
+         }()},
+        {"NEW", "k", "v", kept + "[NEW]\r\nk=v\r\n"},
+    };
+    for (const Case& c : cases) {
+        ProfileFile store;
+        load(store, kept);
+        EXPECT_EQ(store.getString("MAIN", "noequals", "-"), "");
+        EXPECT_EQ(store.getString("MAIN", "", "-"), "-") << "an empty key is no key";
+        store.setString(c.section, c.key, c.value);
+        ASSERT_EQ(store.save(false).status, Status::Written) << c.key;
+        EXPECT_EQ(dir.read("A.ini"), c.expected) << c.key;
+    }
 }
 
 TEST_F(ProfileFileTest, ModifiedFollowsTheComparisonRule) {

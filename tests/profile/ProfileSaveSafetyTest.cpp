@@ -51,11 +51,37 @@ TEST_F(ProfileSaveSafetyTest, ReadOnlyFileIsLeftAloneAndStaysModified) {
     ProfileFile store(4, ops);
     openChanged(store);
     ops.fileReadOnly = true;
-    EXPECT_EQ(store.save(false).status, Status::Failed);
+    EXPECT_EQ(store.save(false).status, Status::ReadOnly);
     EXPECT_TRUE(store.isModified());
     EXPECT_EQ(dir.read("A.ini"), kOld);
     ops.fileReadOnly = false;
     EXPECT_EQ(store.save(false).status, Status::Written); // the close-time save tries again
+}
+
+#ifndef _WIN32
+TEST_F(ProfileSaveSafetyTest, AReadOnlyFileOnDiskStaysForRootToo) {
+    fs::permissions(dir / "A.ini", fs::perms::owner_read | fs::perms::group_read);
+    {
+        ProfileFile store; // the real file system: root may open anything for writing
+        openChanged(store);
+        EXPECT_EQ(store.save(false).status, Status::ReadOnly);
+        EXPECT_EQ(dir.read("A.ini"), kOld);
+    } // the close-time save leaves it too
+    EXPECT_EQ(dir.read("A.ini"), kOld);
+    EXPECT_EQ(dir.entries(), 1u);
+}
+#endif
+
+TEST_F(ProfileSaveSafetyTest, ASaveRemovesTemporaryFilesOfAKilledRun) {
+    const auto now = fs::file_time_type::clock::now();
+    for (const char* name : {"A.ini.~0a1b2c", "A.ini.~ffffff"})
+        dir.write(name, "half");
+    fs::last_write_time(dir / "A.ini.~0a1b2c", now - std::chrono::minutes(5));
+    ProfileFile store;
+    openChanged(store);
+    ASSERT_EQ(store.save(false).status, Status::Written);
+    EXPECT_FALSE(dir.has("A.ini.~0a1b2c"));
+    EXPECT_TRUE(dir.has("A.ini.~ffffff")) << "a save may still be writing it";
 }
 
 TEST_F(ProfileSaveSafetyTest, ReadOnlyDirectoryRewritesInPlaceWithoutTheOldTail) {

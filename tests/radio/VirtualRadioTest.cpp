@@ -104,6 +104,31 @@ TEST(VirtualRadioTest, FaultsMisbehaveAtTheirBlock) {
     EXPECT_EQ(radio.blocksWritten(), 1);
 }
 
+TEST(VirtualRadioTest, ReplyHeaderFaultsMisplaceOrHideTheEcho) {
+    struct Case {
+        const char* fault;
+        Bytes secondReply;
+    };
+    const Case cases[] = {
+        {"shift=1", {'W', 0x00, 0x10, 8, 16, 17, 18, 19, 20, 21, 22, 23}},
+        {"no-echo", {'W', 0, 0, 0, 8, 9, 10, 11, 12, 13, 14, 15}},
+    };
+    for (const Case& c : cases) {
+        FaultPlan faults;
+        faults.add(c.fault);
+        VirtualRadio radio(faults);
+        for (std::size_t i = 0; i < 32; ++i)
+            radio.memory()[i] = static_cast<std::uint8_t>(i);
+        (void)handshake(radio);
+        radio.receive(Bytes{'R', 0, 0, 8}, 0);
+        const Bytes first = radio.takeOutput(0);
+        EXPECT_EQ(first.size(), 12u) << c.fault;
+        radio.receive(Bytes{0x06, 'R', 0, 0x08, 8}, 0);
+        const Bytes second = radio.takeOutput(0);
+        EXPECT_EQ(Bytes(second.begin() + 1, second.end()), c.secondReply) << c.fault;
+    }
+}
+
 TEST(VirtualRadioTest, HandshakeFaults) {
     FaultPlan faults;
     faults.ignoredWakeUps = 1;
@@ -141,7 +166,7 @@ TEST(FaultPlanTest, ParsesEveryFault) {
     for (const char* fault :
          {"never", "wake-after=3", "ack-second", "drop-identity", "bad-final-ack", "refuse-write=7",
           "short-read=9:4", "bad-read-ack=2", "hang-up=100", "split=4:12", "stray=20",
-          "trailing-byte", "hang-up-wake"})
+          "trailing-byte", "hang-up-wake", "shift=5", "no-echo"})
         plan.add(fault);
     EXPECT_TRUE(plan.neverAnswer);
     EXPECT_EQ(plan.ignoredWakeUps, 3);
@@ -154,7 +179,8 @@ TEST(FaultPlanTest, ParsesEveryFault) {
     EXPECT_EQ(plan.splitPieceBytes, 4);
     EXPECT_EQ(plan.splitGapMs, 12);
     EXPECT_EQ(plan.strayBeforeReadBlock, 20);
-    EXPECT_TRUE(plan.trailingByte && plan.hangUpOnWakeUp);
+    EXPECT_TRUE(plan.trailingByte && plan.hangUpOnWakeUp && plan.noEcho);
+    EXPECT_EQ(plan.shiftReadBlock, 5);
 
     FaultPlan defaults;
     defaults.add("short-read=1");
@@ -162,9 +188,9 @@ TEST(FaultPlanTest, ParsesEveryFault) {
 }
 
 TEST(FaultPlanTest, RejectsMalformedFaults) {
-    for (const char* fault :
-         {"", "bogus", "never=1", "hang-up", "hang-up=", "hang-up=-1", "hang-up=x",
-          "short-read=1:12", "split=0:5", "refuse-write=3x", "stray", "trailing-byte=1"}) {
+    for (const char* fault : {"", "bogus", "never=1", "hang-up", "hang-up=", "hang-up=-1",
+                              "hang-up=x", "short-read=1:12", "split=0:5", "refuse-write=3x",
+                              "stray", "trailing-byte=1", "shift", "no-echo=1"}) {
         FaultPlan plan;
         EXPECT_THROW(plan.add(fault), FaultPlanError) << fault;
     }

@@ -57,6 +57,24 @@ TEST_F(CompareShellTest, MarksDifferingCellsAndListsSettingsUntilTheNextCompare)
     EXPECT_EQ(settingsWindow()->settingCount(), 0);
 }
 
+TEST_F(CompareShellTest, ALargerFileIsComparedOnlyWhenItsFirstBytesAreWanted) {
+    RadioImage other = RadioImage::newDocument();
+    other[0x1FC1] = 7;
+    SinFile::store(file("long.sin"), other);
+    std::ofstream(file("long.sin"), std::ios::app | std::ios::binary) << "trailer";
+    m_prompter.answer(PromptAnswer::No);
+    compareWith(file("long.sin"));
+    EXPECT_EQ(m_prompter.texts(), std::vector<std::string>{SinFile::firstBytesQuestion(
+                                      "long.sin", RadioImage::Size + 7)});
+    EXPECT_EQ(settingsWindow(), nullptr);
+
+    m_prompter.clear();
+    m_prompter.answer(PromptAnswer::Yes);
+    compareWith(file("long.sin"));
+    ASSERT_NE(settingsWindow(), nullptr);
+    EXPECT_EQ(settingsWindow()->settingCount(), 1);
+}
+
 TEST_F(CompareShellTest, AFileThatIsNoImageIsAClearMessage) {
     std::ofstream(file("notes.txt")) << "not a radio";
     m_prompter.answer(PromptAnswer::Ok);

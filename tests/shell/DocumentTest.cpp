@@ -95,6 +95,29 @@ TEST_F(Documents, ShortFileIsReportedByNameAndOpensNothing) {
     EXPECT_EQ(documentCount(), 1U);
 }
 
+TEST_F(Documents, ALargerFileOpensOnlyWhenItsFirstBytesAreWanted) {
+    ASSERT_TRUE(start());
+    const QString large = q(writeImage("trailer.sin", 4, 8200));
+    const std::string question =
+        "trailer.sin is 8200 bytes; a channel file has 8192. Open its first 8192 bytes?";
+    m_dialogs.openNames.push_back(large);
+    m_prompter.answer(PromptAnswer::No);
+    trigger(cmd::FileOpen);
+    ASSERT_EQ(m_prompter.prompts().size(), 1U);
+    EXPECT_EQ(m_prompter.texts()[0], question);
+    EXPECT_EQ(m_prompter.prompts()[0].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(m_prompter.prompts()[0].defaultAnswer, PromptAnswer::No);
+    EXPECT_EQ(documentCount(), 1U);
+
+    m_prompter.clear();
+    m_dialogs.openNames.push_back(large);
+    m_prompter.answer({PromptAnswer::Yes, PromptAnswer::Ok});
+    trigger(cmd::FileOpen);
+    EXPECT_EQ(m_prompter.texts(), (std::vector<std::string>{question, "Do you rewrite data?"}));
+    ASSERT_EQ(documentCount(), 2U);
+    EXPECT_EQ(active()->document().channelCount(), 160);
+}
+
 TEST_F(Documents, NewDocumentSavedAtOnceHoldsParsedBlankRowsAndDefaults) {
     ASSERT_TRUE(start());
     m_dialogs.saveNames.push_back(q(file("fresh")));

@@ -62,6 +62,10 @@ ReadResult FakeSerialLine::read(std::span<std::uint8_t> buffer) {
         result.failed = true;
         return result;
     }
+    if (m_reads == m_interruptRead) {
+        m_interrupt();
+        return result;
+    }
     const std::int64_t total =
         nowNs() + (static_cast<std::int64_t>(m_timeouts.readTotalMultiplierMs) *
                        static_cast<std::int64_t>(buffer.size()) +

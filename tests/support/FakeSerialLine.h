@@ -63,6 +63,13 @@ public:
         m_staysUnplugged = staysUnplugged;
     }
 
+    // The n-th read is cut short as a cancel cuts the real port's wait: interrupt runs, and
+    // the read ends with nothing, without failing.
+    void interruptRead(int n, std::function<void()> interrupt) {
+        m_interruptRead = n;
+        m_interrupt = std::move(interrupt);
+    }
+
     [[nodiscard]] const std::string& openedName() const { return m_openedName; }
     [[nodiscard]] int openCount() const { return m_openCount; }
     [[nodiscard]] int closeCount() const { return m_closeCount; }
@@ -83,6 +90,8 @@ private:
     int m_failRead = 0;
     int m_failWrite = 0;
     int m_loseAtRead = 0;
+    int m_interruptRead = 0;
+    std::function<void()> m_interrupt;
     bool m_lost = false;
     bool m_staysUnplugged = false;
     bool m_unplugged = false;

@@ -29,6 +29,8 @@ public:
     void cancelAtPass(int pass) { m_cancelAt = pass; }
     // Runs during every pass with its number.
     void onPass(std::function<void(int)> hook) { m_hook = std::move(hook); }
+    // Cancel pressed while the transfer waits on the line, between passes.
+    void requestCancel() { m_cancelled = true; }
 
     [[nodiscard]] const std::vector<std::string>& statusTexts() const { return m_statusTexts; }
     [[nodiscard]] int rangeMinimum() const { return m_minimum; }

@@ -106,6 +106,12 @@ TEST_F(CliCsvTest, UsageErrors) {
         EXPECT_EQ(run(args), UsageError) << args.back();
         EXPECT_THAT(err.str(), HasSubstr("Usage: tarn-cli " + args[0]));
     }
+    for (const char* first : {"0", "200"}) {
+        EXPECT_EQ(run({"import", path("a.sin"), path("in.csv"), "--first", first}), UsageError);
+        EXPECT_THAT(err.str(), HasSubstr("tarn-cli import: --first takes a channel from 1 to "
+                                         "199, not \"" +
+                                         std::string(first) + "\""));
+    }
 }
 
 TEST_F(CliCsvTest, ExportNamesTheChannelsItCannotWrite) {

@@ -97,6 +97,7 @@ TEST_F(CliSafetyTest, VerifyPassesFailsOrCannotReadBack) {
         bad.start();
         EXPECT_EQ(run({"write", "--verify", "--port", bad.devicePath(), in}), 6) << err.str();
         EXPECT_TRUE(errSays("Verify failed: 1 block differs, at 0x0150")) << err.str();
+        EXPECT_FALSE(errSays("wrote ")) << err.str();
     }
     {
         FaultPlan faults;
@@ -106,6 +107,7 @@ TEST_F(CliSafetyTest, VerifyPassesFailsOrCannotReadBack) {
         EXPECT_EQ(run({"write", "--verify", "--port", unreadable.devicePath(), in}), 7)
             << err.str();
         EXPECT_TRUE(errSays(RadioTransfer::VerifyUnreadableText)) << err.str();
+        EXPECT_FALSE(errSays("wrote ")) << err.str();
     }
     EXPECT_EQ(run({"read", "--verify", "--port", "COM1", dir.file("x.sin")}), 2);
 }

@@ -16,6 +16,8 @@ TEST(VirtualRadioOptionsTest, ReadsEveryOption) {
     EXPECT_EQ(options.faults.hangUpBlock, 3);
     EXPECT_TRUE(options.faults.ackAsSecondByte);
     EXPECT_FALSE(options.help);
+    EXPECT_FALSE(options.anySize);
+    EXPECT_TRUE(VirtualRadioOptions::parse({"--image", "old.sin", "--any-size"}).anySize);
 
     const auto plain = VirtualRadioOptions::parse({"--type", "255", "--pace", "off"});
     EXPECT_EQ(plain.radioType, 255);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -63,6 +64,25 @@ TEST_F(VirtualRadioProgramTest, RefusesBadArgumentsWithoutADevice) {
     EXPECT_THROW(VirtualRadioProcess(TARN_VIRTUAL_RADIO, {"--fault", "bogus"}), std::runtime_error);
     EXPECT_THROW(VirtualRadioProcess(TARN_VIRTUAL_RADIO, {"--image", path("missing.sin")}),
                  std::runtime_error);
+    // The memory of a whole session would be lost on exit.
+    EXPECT_THROW(VirtualRadioProcess(TARN_VIRTUAL_RADIO, {"--save", dir.string()}),
+                 std::runtime_error);
+    EXPECT_THROW(VirtualRadioProcess(TARN_VIRTUAL_RADIO, {"--save", path("no/such/out.sin")}),
+                 std::runtime_error);
+}
+
+TEST_F(VirtualRadioProgramTest, AnImageOfAnotherSizeNeedsAnySize) {
+    RadioImage image = RadioImage::newDocument();
+    image[0x10] = 0x42;
+    SinFile::store(path("long.sin"), image);
+    std::ofstream(path("long.sin"), std::ios::app | std::ios::binary) << "trailer";
+    EXPECT_THROW(VirtualRadioProcess(TARN_VIRTUAL_RADIO, {"--image", path("long.sin")}),
+                 std::runtime_error);
+    VirtualRadioProcess radio(TARN_VIRTUAL_RADIO,
+                              {"--image", path("long.sin"), "--any-size", "--save", path("s.sin")});
+    EXPECT_EQ(radio.stop(), 0);
+    EXPECT_EQ(SinFile::load(path("s.sin")), image);
+    EXPECT_EQ(std::filesystem::file_size(path("s.sin")), 8192u) << "saved files are exact";
 }
 
 } // namespace

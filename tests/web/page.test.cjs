@@ -210,6 +210,8 @@ test('the demo radio reads and writes with the progress window, and keeps backup
 
   await command(page, 'Program', 'Backups...');
   const backups = page.getByRole('dialog', {name: 'Backups'});
+  // The dialog opens once the browser's storage has answered.
+  await backups.getByRole('row').nth(2).waitFor();
   assert.equal(await backups.getByRole('row').count(), 3);
   assert.equal(await backups.getByRole('row').nth(1).getByRole('gridcell').nth(1).textContent(), 'Read');
   await backups.getByRole('button', {name: 'Close'}).click();

@@ -65,7 +65,7 @@ std::string ApplyCommand::usage() const {
            "TABLE.tsv '-' reads the table from standard input; -o - writes the image to\n"
            "standard output (refused when that is a terminal). The row dump is written only\n"
            "once the image is stored.\n" +
-           ExitStatusHelp::describe({Success, Failure, UsageError});
+           ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 std::optional<ApplyCommand::Arguments>
@@ -100,7 +100,7 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
     }
     if (ImageFile::refusesTerminal(arguments->output, context))
         return UsageError;
-    auto loaded = ImageFile::load(arguments->image, context.err);
+    auto loaded = ImageFile::load(arguments->image, context.err, context.anySize);
     if (!loaded)
         return Failure;
     const auto text = readTable(arguments->table, context);

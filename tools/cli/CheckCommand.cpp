@@ -19,6 +19,7 @@ std::string CheckCommand::usage() const {
            "    the file would change them: the power code 11, a tone or code that is no\n"
            "    list entry, digits that are no decimal digits\n"
            "Nothing is changed.\n" +
+           ImageFile::anySizeUsage() +
            ExitStatusHelp::describe({Success, Failure, UsageError, Findings});
 }
 
@@ -27,7 +28,7 @@ int CheckCommand::run(const std::vector<std::string>& args, CliContext& context)
         context.err << usage();
         return UsageError;
     }
-    const auto loaded = ImageFile::load(args[0], context.err);
+    const auto loaded = ImageFile::load(args[0], context.err, context.anySize);
     if (!loaded)
         return Failure;
     const std::vector<ImageCheck::Finding> found =

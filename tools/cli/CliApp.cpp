@@ -4,6 +4,7 @@
 #include "tools/cli/CheckCommand.h"
 #include "tools/cli/DiffCommand.h"
 #include "tools/cli/ExportCommand.h"
+#include "tools/cli/ImageFile.h"
 #include "tools/cli/ImportCommand.h"
 #include "tools/cli/NewCommand.h"
 #include "tools/cli/PortsCommand.h"
@@ -39,7 +40,9 @@ void CliApp::printOverview(std::ostream& out) const {
         out << "  " << command->name()
             << std::string(8 - std::min<std::size_t>(7, command->name().size()), ' ')
             << command->summary() << "\n";
-    out << "\n'tarn-cli VERB --help' describes a verb.\n";
+    out << "\nChannel files are 8192 bytes; show, apply, import, export, diff and write refuse\n"
+           "any other size unless given --any-size (the first 8192 bytes of a larger file).\n"
+           "\n'tarn-cli VERB --help' describes a verb.\n";
 }
 
 int CliApp::run(const std::vector<std::string>& args, CliContext& context) const {
@@ -59,7 +62,12 @@ int CliApp::run(const std::vector<std::string>& args, CliContext& context) const
         printOverview(context.err);
         return UsageError;
     }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (ImageFile::readsChannelFiles(args[0])) {
+        const auto anySize = std::remove(rest.begin(), rest.end(), std::string("--any-size"));
+        context.anySize = anySize != rest.end();
+        rest.erase(anySize, rest.end());
+    }
     if (std::find_if(rest.begin(), rest.end(), [](const std::string& a) {
             return a == "--help" || a == "-h";
         }) != rest.end()) {

@@ -2,6 +2,7 @@
 
 #include "data/ChannelCodec.h"
 #include "data/ImageDiff.h"
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/ImageFile.h"
 
 #include <cstdio>
@@ -85,7 +86,9 @@ std::string DiffCommand::usage() const {
            "TEXT},\n"
            "                         ...],\n"
            "            \"otherBytes\": N, \"untransferredBytes\": N}\n\n"
-           "Exit status, as diff(1): 0 equal, 1 different, 2 a usage or file error.\n";
+           "Exit status, as diff(1): 0 equal, 1 different, 2 a usage or file error, or a\n"
+           "report that could not be written.\n" +
+           ImageFile::anySizeUsage();
 }
 
 int DiffCommand::run(const std::vector<std::string>& args, CliContext& context) {
@@ -104,8 +107,8 @@ int DiffCommand::run(const std::vector<std::string>& args, CliContext& context) 
         context.err << usage();
         return UsageError;
     }
-    const auto a = ImageFile::load(files[0], context.err);
-    const auto b = a ? ImageFile::load(files[1], context.err) : std::nullopt;
+    const auto a = ImageFile::load(files[0], context.err, context.anySize);
+    const auto b = a ? ImageFile::load(files[1], context.err, context.anySize) : std::nullopt;
     if (!a || !b)
         return UsageError;
     const ImageDifferences diff = ImageDiff::compare(a->image, b->image);
@@ -113,6 +116,9 @@ int DiffCommand::run(const std::vector<std::string>& args, CliContext& context) 
         printJson(diff, context.out);
     else
         printText(diff, context.out);
+    // 1 would say "different" of a report nobody got.
+    if (!CliOutput::flushed(context.out, context.err, "the report"))
+        return UsageError;
     return diff.equal() ? Success : Failure;
 }
 

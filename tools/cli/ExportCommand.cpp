@@ -2,6 +2,7 @@
 
 #include "data/ChannelCsvExport.h"
 #include "data/CsvText.h"
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/ImageFile.h"
 
@@ -15,7 +16,7 @@ std::string ExportCommand::usage() const {
            "channel list in CHIRP's CSV format: to LIST.csv, or to standard output without it\n"
            "or with '-'. A channel with only a TX frequency cannot be written; it is left out\n"
            "and named on standard error.\n" +
-           ExitStatusHelp::describe({Success, Failure, UsageError});
+           ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 int ExportCommand::run(const std::vector<std::string>& args, CliContext& context) {
@@ -26,12 +27,14 @@ int ExportCommand::run(const std::vector<std::string>& args, CliContext& context
         context.err << usage();
         return UsageError;
     }
-    const auto loaded = ImageFile::load(args[0], context.err);
+    const auto loaded = ImageFile::load(args[0], context.err, context.anySize);
     if (!loaded)
         return Failure;
     const auto result = ChannelCsvExport::write(loaded->image, loaded->channelCount);
     if (args.size() == 1 || args[1] == "-") {
         context.out << result.text;
+        if (!CliOutput::flushed(context.out, context.err, "the channel list to standard output"))
+            return Failure;
     } else {
         try {
             CsvText::writeFile(args[1], result.text);

@@ -5,6 +5,7 @@
 #include "link/SerialPortLine.h"
 #include "tools/cli/CliCommand.h"
 #include "tools/cli/CliTransferTarget.h"
+#include "tools/cli/ConsoleTransferUi.h"
 #include "tools/cli/FleetConsole.h"
 #include "tools/cli/FleetTransferUi.h"
 #include "tools/cli/SessionLoop.h"

@@ -2,20 +2,36 @@
 
 #include "data/RowDump.h"
 #include "data/SinFile.h"
+#include "tools/cli/CliOutput.h"
 
 #include <ostream>
+#include <string>
 
 namespace tarn::cli {
 
-std::optional<LoadedImage> ImageFile::load(const std::filesystem::path& path, std::ostream& err) {
+std::optional<LoadedImage> ImageFile::load(const std::filesystem::path& path, std::ostream& err,
+                                           bool anySize) {
     try {
-        LoadedImage loaded{SinFile::load(path), RadioImage::MaxChannels};
+        LoadedImage loaded{SinFile::load(path, anySize ? SinSize::FirstOfLarger : SinSize::Exact),
+                           RadioImage::MaxChannels};
         loaded.channelCount = channelCountForModel(loaded.image.modelType(), loaded.channelCount);
         return loaded;
     } catch (const SinFileError& e) {
         err << "tarn-cli: " << e.what() << "\n";
         return std::nullopt;
     }
+}
+
+bool ImageFile::readsChannelFiles(const std::string& verb) {
+    for (const char* name : {"show", "apply", "import", "export", "diff", "write", "check"})
+        if (verb == name)
+            return true;
+    return false;
+}
+
+std::string ImageFile::anySizeUsage() {
+    return "  --any-size     take the first 8192 bytes of a larger channel file (by default\n"
+           "                 a file of any size but 8192 bytes is refused)\n";
 }
 
 bool ImageFile::store(const std::filesystem::path& path, const RadioImage& image,
@@ -38,11 +54,8 @@ bool ImageFile::storeEdited(const std::string& output, const RadioImage& image,
         const auto bytes = image.bytes();
         context.out.write(reinterpret_cast<const char*>(bytes.data()),
                           static_cast<std::streamsize>(bytes.size()));
-        context.out.flush();
-        if (!context.out) {
-            context.err << "tarn-cli: cannot write the image to standard output\n";
+        if (!CliOutput::flushed(context.out, context.err, "the image to standard output"))
             return false;
-        }
     }
     if (!RowDump::writeInto(image, context.dumpDirectory))
         context.err << "tarn-cli: warning: could not write the row dump " << RowDump::FileName

@@ -18,8 +18,12 @@ struct LoadedImage {
 // Loading and storing for the verbs: failures are printed to err as "tarn-cli: ...".
 class ImageFile {
 public:
+    // anySize: a larger file gives its first 8192 bytes; otherwise only 8192 bytes load.
     [[nodiscard]] static std::optional<LoadedImage> load(const std::filesystem::path& path,
-                                                         std::ostream& err);
+                                                         std::ostream& err, bool anySize = false);
+    // The verbs that read channel files, which take --any-size.
+    [[nodiscard]] static bool readsChannelFiles(const std::string& verb);
+    [[nodiscard]] static std::string anySizeUsage();
     [[nodiscard]] static bool store(const std::filesystem::path& path, const RadioImage& image,
                                     std::ostream& err);
     // Writes an edited image to output ("-": standard output), then the row dump as a save

@@ -23,7 +23,7 @@ std::string ImportCommand::usage() const {
            "the report goes to standard error, and the image and the row dump 1.txt in the\n"
            "current folder are written as 'tarn-cli apply' writes them (-o - writes the image\n"
            "to standard output, refused when that is a terminal).\n" +
-           ExitStatusHelp::describe({Success, Failure, UsageError});
+           ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 std::optional<ImportCommand::Arguments>
@@ -38,8 +38,12 @@ ImportCommand::parseArguments(const std::vector<std::string>& args) {
             parsed.options.replace = true;
         } else if (args[i] == "--first" && hasValue && parsed.options.firstChannel == 0) {
             const auto first = StrictNumber::parseWhole(args[++i]);
-            if (!first || *first < 1 || *first > RadioImage::MaxChannels)
-                return std::nullopt;
+            if (!first || *first < 1 || *first > RadioImage::MaxChannels) {
+                parsed.error = "--first takes a channel from 1 to " +
+                               std::to_string(RadioImage::MaxChannels) + ", not \"" + args[i] +
+                               "\"";
+                return parsed;
+            }
             parsed.options.firstChannel = static_cast<int>(*first);
         } else if (args[i].starts_with("-") || args[i].empty()) {
             return std::nullopt;
@@ -58,13 +62,15 @@ ImportCommand::parseArguments(const std::vector<std::string>& args) {
 
 int ImportCommand::run(const std::vector<std::string>& args, CliContext& context) {
     const auto arguments = parseArguments(args);
-    if (!arguments) {
+    if (!arguments || !arguments->error.empty()) {
+        if (arguments)
+            context.err << "tarn-cli import: " << arguments->error << "\n\n";
         context.err << usage();
         return UsageError;
     }
     if (ImageFile::refusesTerminal(arguments->output, context))
         return UsageError;
-    auto loaded = ImageFile::load(arguments->image, context.err);
+    auto loaded = ImageFile::load(arguments->image, context.err, context.anySize);
     if (!loaded)
         return Failure;
     std::string text;

@@ -23,6 +23,7 @@ private:
         std::string list;
         std::string output;
         ChannelCsvOptions options;
+        std::string error; // why the arguments are refused; empty when they are not
     };
     [[nodiscard]] static std::optional<Arguments>
     parseArguments(const std::vector<std::string>& args);

@@ -5,6 +5,7 @@
 #include "data/ChannelCodec.h"
 #include "data/ChannelTable.h"
 #include "data/TextGrid.h"
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/ImageFile.h"
 
 #include <ostream>
@@ -16,7 +17,7 @@ std::string ShowCommand::usage() const {
            "Prints the channel table as the channel grid shows it: a header line with the\n"
            "seven column names, then one tab-separated line per channel (199, or 160 for the\n"
            "models that have 160). Empty cells stay empty.\n" +
-           ExitStatusHelp::describe({Success, Failure, UsageError});
+           ImageFile::anySizeUsage() + ExitStatusHelp::describe({Success, Failure, UsageError});
 }
 
 int ShowCommand::run(const std::vector<std::string>& args, CliContext& context) {
@@ -24,13 +25,14 @@ int ShowCommand::run(const std::vector<std::string>& args, CliContext& context) 
         context.err << usage();
         return UsageError;
     }
-    const auto loaded = ImageFile::load(args[0], context.err);
+    const auto loaded = ImageFile::load(args[0], context.err, context.anySize);
     if (!loaded)
         return Failure;
     TextGrid grid;
     ChannelCodec::render(loaded->image, grid, loaded->channelCount);
     context.out << ChannelTable::format(grid, loaded->channelCount);
-    return Success;
+    return CliOutput::flushed(context.out, context.err, "the table to standard output") ? Success
+                                                                                        : Failure;
 }
 
 } // namespace tarn::cli

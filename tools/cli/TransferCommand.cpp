@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 
+#include <array>
 #include <csignal>
 #include <memory>
 #include <ostream>
@@ -20,19 +21,26 @@ extern "C" void onInterrupt(int) {
     ConsoleTransferUi::requestCancel();
 }
 
-// Ctrl-C cancels the transfer (the port is closed properly) instead of killing the program.
+// Ctrl-C, and a polite kill or a closed terminal alike, cancel the transfer: the port is
+// closed properly, a partly programmed radio is reported and what went out is backed up.
 class InterruptAsCancel {
 public:
+    static constexpr std::array<int, 3> Signals = {SIGINT, SIGTERM, SIGHUP};
+
     InterruptAsCancel() {
         ConsoleTransferUi::resetCancel();
-        m_previous = std::signal(SIGINT, onInterrupt);
+        for (std::size_t i = 0; i < Signals.size(); ++i)
+            m_previous[i] = std::signal(Signals[i], onInterrupt);
     }
-    ~InterruptAsCancel() { std::signal(SIGINT, m_previous); }
+    ~InterruptAsCancel() {
+        for (std::size_t i = 0; i < Signals.size(); ++i)
+            std::signal(Signals[i], m_previous[i]);
+    }
     InterruptAsCancel(const InterruptAsCancel&) = delete;
     InterruptAsCancel& operator=(const InterruptAsCancel&) = delete;
 
 private:
-    void (*m_previous)(int) = SIG_DFL;
+    std::array<void (*)(int), Signals.size()> m_previous{};
 };
 
 // The serial port wants a Qt application object; the command line has none of its own.
@@ -53,9 +61,9 @@ std::string TransferCommand::optionsUsage() {
            "  --retry N      answer Retry to a communication error up to N times (default 0)\n"
            "  --force-type   continue when the radio reports another radio type\n"
            "\n"
-           "Every message of the radio link is printed to stderr. Ctrl-C cancels the\n"
-           "transfer and closes the port properly. Every image read, and every image written,\n"
-           "is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
+           "Every message of the radio link is printed to stderr. Ctrl-C, SIGTERM and SIGHUP\n"
+           "cancel the transfer and close the port properly. Every image read, and every\n"
+           "image written, is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
            "~/.local/share/tarn/backups; the newest 200 are kept); its path is printed to\n"
            "stderr.\n";
 }
@@ -102,6 +110,7 @@ int TransferCommand::run(const std::vector<std::string>& args, CliContext& conte
 TransferReport TransferCommand::transfer(const TransferOptions& options, CliTransferTarget& target,
                                          CliContext& context) {
     SerialPortLine line;
+    line.setStopCheck(&ConsoleTransferUi::cancelPending);
     ConsolePrompter prompter(context.err, options.retries, options.forceType);
     ConsoleTransferUi ui(context.err, context.errIsTerminal, progressLabel(), prompter);
     SessionLoop loop;

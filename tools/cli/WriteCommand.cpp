@@ -64,7 +64,7 @@ std::string WriteCommand::usage() const {
            "                 order 4, 6, 7, 3, 5, 1\n"
            "A channel outside the band of the file's model is written as it is, after a\n"
            "warning on stderr that lists such channels ('tarn-cli check' says more).\n" +
-           optionsUsage() +
+           optionsUsage() + ImageFile::anySizeUsage() +
            ExitStatusHelp::describe({Success, Failure, UsageError, NoRadio, WriteStopped,
                                      CancelledClean, VerifyMismatch, VerifyUnreadable});
 }
@@ -75,7 +75,8 @@ bool WriteCommand::accepts(const TransferOptions& options, std::string& error) c
 
 std::optional<CliTransferTarget> WriteCommand::prepare(const TransferOptions& options,
                                                        CliContext& context) {
-    const std::optional<LoadedImage> loaded = ImageFile::load(options.file, context.err);
+    const std::optional<LoadedImage> loaded =
+        ImageFile::load(options.file, context.err, context.anySize);
     if (!loaded)
         return std::nullopt;
     warnOutsideBand(*loaded, context);
@@ -87,7 +88,8 @@ int WriteCommand::conclude(const TransferOptions& options, const TransferReport&
     // Whatever reached the radio is kept, even from a write that stopped part-way.
     if (report.wroteToRadio)
         (void)CliBackup::keep(target.image(), BackupKind::Write, {}, context);
-    if (report.outcome == TransferOutcome::Completed)
+    // After a failed verify the radio may not hold the file, so it is not called written.
+    if (report.exitStatus() == Success)
         context.err << "tarn-cli: wrote " << options.file
                     << (report.verify && report.verify->passed() ? " (verified)" : "") << "\n";
     return report.exitStatus();

@@ -1,4 +1,5 @@
 #include "tools/cli/CliApp.h"
+#include "tools/cli/CliOutput.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
                                   &std::cin, ::isatty(STDOUT_FILENO) == 1};
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = tarn::cli::CliApp().run(args, context);
-    std::cout.flush();
-    return std::cout ? status : tarn::cli::Failure;
+    // The verbs check their own output; this catches what any of them left unflushed.
+    if (!tarn::cli::CliOutput::flushed(std::cout, std::cerr, "to standard output"))
+        return status == tarn::cli::Success ? tarn::cli::Failure : status;
+    return status;
 }

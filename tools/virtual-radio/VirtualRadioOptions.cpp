@@ -35,6 +35,10 @@ VirtualRadioOptions VirtualRadioOptions::parse(const std::vector<std::string>& a
             options.help = true;
             continue;
         }
+        if (arg == "--any-size") {
+            options.anySize = true;
+            continue;
+        }
         const bool takesValue = arg == "--image" || arg == "--save" || arg == "--type" ||
                                 arg == "--pace" || arg == "--fault";
         if (!takesValue)
@@ -57,14 +61,16 @@ VirtualRadioOptions VirtualRadioOptions::parse(const std::vector<std::string>& a
 }
 
 std::string VirtualRadioOptions::usage() {
-    return "Usage: tarn-virtual-radio [--image FILE.sin] [--save FILE.sin] [--type N]\n"
-           "                          [--pace 9600|off] [--fault FAULT]...\n"
+    return "Usage: tarn-virtual-radio [--image FILE.sin [--any-size]] [--save FILE.sin]\n"
+           "                          [--type N] [--pace 9600|off] [--fault FAULT]...\n"
            "\n"
            "A radio on a pseudo-terminal. The first line printed is its device path; point\n"
            "tarn-cli --port or TARN_COM1 at it. Runs until interrupted (Ctrl-C, SIGTERM).\n"
            "\n"
-           "  --image FILE.sin  start with this memory (default: all 0xFF)\n"
-           "  --save FILE.sin   store the memory here on exit\n"
+           "  --image FILE.sin  start with this memory (default: all 0xFF); a file of any\n"
+           "                    size but 8192 bytes is refused\n"
+           "  --any-size        take the first 8192 bytes of a larger --image file\n"
+           "  --save FILE.sin   store the memory here on exit; checked at start\n"
            "  --type N          radio type in identity byte 4 (default 255: none stated)\n"
            "  --pace 9600|off   take 10 bit times at 9600 baud per byte (default off)\n"
            "  --fault FAULT     misbehave; may be repeated:\n" +

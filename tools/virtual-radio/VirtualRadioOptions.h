@@ -21,6 +21,7 @@ struct VirtualRadioOptions {
     std::string saveFile;
     std::optional<std::uint8_t> radioType;
     bool paced = false;
+    bool anySize = false; // --image takes the first 8192 bytes of a larger file
     FaultPlan faults;
     bool help = false;
 

@@ -17,8 +17,9 @@ extern "C" void onStopSignal(int) {
         g_host->requestStop();
 }
 
-void loadImage(tarn::VirtualRadio& radio, const std::string& file) {
-    const tarn::RadioImage image = tarn::SinFile::load(file);
+void loadImage(tarn::VirtualRadio& radio, const std::string& file, bool anySize) {
+    const tarn::RadioImage image =
+        tarn::SinFile::load(file, anySize ? tarn::SinSize::FirstOfLarger : tarn::SinSize::Exact);
     std::copy(image.bytes().begin(), image.bytes().end(), radio.memory().begin());
 }
 
@@ -34,7 +35,10 @@ int serve(const tarn::VirtualRadioOptions& options) {
     if (options.radioType)
         radio.setRadioType(*options.radioType);
     if (!options.imageFile.empty())
-        loadImage(radio, options.imageFile);
+        loadImage(radio, options.imageFile, options.anySize);
+    // A session's memory would be lost at the end for a target known bad from the start.
+    if (!options.saveFile.empty())
+        tarn::SinFile::checkStorable(options.saveFile);
 
     tarn::PtyRadioHost host(radio);
     g_host = &host;
