@@ -574,7 +574,12 @@ def halcyon_in_chinese_starts_tarn_in_chinese(s):
 
 
 # Cases that wait for a fix elsewhere: reported as skipped, with the reason, until then.
-WAITING = {}
+WAITING = {
+    "read_runs_on_under_a_modal_window":
+        "TARN's event-driven read fails against the radio paced at 9600 baud (\"not received "
+        "enough  byte\" a few blocks in; tarn-bench-transfer shows it too); the unpaced "
+        "pseudo-terminal read and every virtual-time case pass",
+}
 
 
 def run(name):
