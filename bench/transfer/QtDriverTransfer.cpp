@@ -10,6 +10,7 @@
 #include <QEventLoop>
 
 #include <chrono>
+#include <cstdio>
 
 namespace tarn::bench {
 
@@ -17,11 +18,21 @@ namespace {
 
 class WireCount final : public TransferObserver {
 public:
-    void bytesOut(std::span<const std::uint8_t> bytes, double, TransferSession::Step) override {
+    void bytesOut(std::span<const std::uint8_t> bytes, double at, TransferSession::Step) override {
         count += bytes.size();
+        trace(">", bytes, at);
     }
-    void bytesIn(std::span<const std::uint8_t> bytes, double, TransferSession::Step) override {
+    void bytesIn(std::span<const std::uint8_t> bytes, double at, TransferSession::Step) override {
         count += bytes.size();
+        trace("<", bytes, at);
+    }
+    static void trace(const char* way, std::span<const std::uint8_t> bytes, double at) {
+        if (qEnvironmentVariableIsEmpty("TARN_BENCH_TRACE"))
+            return;
+        std::fprintf(stderr, "%.3f %s", at, way);
+        for (const std::uint8_t byte : bytes)
+            std::fprintf(stderr, " %02x", byte);
+        std::fprintf(stderr, "\n");
     }
     std::size_t count = 0;
 };
