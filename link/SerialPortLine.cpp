@@ -79,6 +79,12 @@ void SerialPortLine::onPortError(QSerialPort::SerialPortError error) {
     if (!m_onArrival || error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
         !m_port.isOpen() || m_dead)
         return;
+    // Qt's notifier may find the queue already emptied by readArrived and report a read error;
+    // a port that went away says so by hanging up, which Qt reports as a resource error.
+    if (error == QSerialPort::ReadError && !hungUp()) {
+        m_port.clearError();
+        return;
+    }
     markDead();
     m_onArrival();
 }
@@ -348,6 +354,15 @@ bool SerialPortLine::outputDrained() {
 
 bool SerialPortLine::isOpen() const {
     return m_port.isOpen();
+}
+
+bool SerialPortLine::hungUp() const {
+#ifdef __unix__
+    pollfd state{descriptor(), POLLIN, 0};
+    return ::poll(&state, 1, 0) < 0 || (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return true;
+#endif
 }
 
 bool SerialPortLine::usable() const {

@@ -57,6 +57,8 @@ private:
     using Deadline = std::chrono::steady_clock::time_point;
 
     [[nodiscard]] bool usable() const;
+    // The device hung up or went away (checked without waiting).
+    [[nodiscard]] bool hungUp() const;
     [[nodiscard]] bool waitForBytes(Deadline until);
     [[nodiscard]] bool takeWhatArrived();
     [[nodiscard]] bool holdExclusively();
