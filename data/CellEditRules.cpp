@@ -118,7 +118,8 @@ CellEditRules::Opening CellEditRules::openFrequency(int row, int column, int key
     const std::string current = cellText({row, column});
     if (key == MouseKey || key == EnterKey)
         return {current, true};
-    if (isDigit(key))
+    if (isDigit(key) ||
+        ((key == '+' || key == '-') && m_store.isRepeaterShift(row, column, utf8(key))))
         return {utf8(key), false};
     if (isPrintable(key)) {
         (void)m_prompter.ask({NumberMessage, m_caption, PromptButtons::Ok, PromptIcon::None});
@@ -199,7 +200,7 @@ bool CellEditRules::mayLeave(Cell cell, const std::string& text, bool tellWhyNot
         return true;
     switch (editorFor(cell.column)) {
     case Editor::Frequency:
-        return m_store.acceptsFrequency(text, tellWhyNot);
+        return m_store.acceptsFrequencyAt(cell.row, cell.column, text, tellWhyNot);
     case Editor::Tone:
         return m_store.acceptsTone(cell.row, text, tellWhyNot);
     default:
@@ -248,9 +249,7 @@ std::optional<std::string> CellEditRules::valueFor(Cell cell, const std::string&
     case Editor::Tone:
         return m_store.toneValue(cell.row, text);
     case Editor::Frequency:
-        if (!text.empty() && CellValueStore::frequencyValue(text).empty())
-            return std::nullopt;
-        return CellValueStore::frequencyValue(text);
+        return m_store.frequencyValueAt(cell.row, cell.column, text);
     default:
         return m_store.choiceValue(cell.row, cell.column, text);
     }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "data/CellValueStore.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarn {
@@ -18,7 +21,8 @@ class ToneTable;
 // are character codes (0 for a mouse press, 13 for Enter, 8 Backspace, 127 Delete).
 class CellEditRules {
 public:
-    static constexpr const char* NumberMessage = "Please input Number";
+    static constexpr const char* NumberMessage =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Please input Number");
     static constexpr int MouseKey = 0;
     static constexpr int EnterKey = 13;
     static constexpr int BackspaceKey = 8;
@@ -52,6 +56,11 @@ public:
     CellEditRules(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
                   std::string caption);
 
+    // Where the band plan for "+" and "-" in TX Freq comes from (the user's setting).
+    void setBandPlan(std::function<BandPlan::Region()> region) {
+        m_store.setBandPlan(std::move(region));
+    }
+
     [[nodiscard]] static Editor editorFor(int column);
     // The sheet's channel cells, those an editor can open over.
     [[nodiscard]] bool isEditable(int row, int column) const;
@@ -62,7 +71,8 @@ public:
     // L or U over CHN Lock stores Lock or UnLock at once; false for any other key.
     bool typeOverLock(int row, int key);
     // What the frequency editor shows when opened by the key; a letter is answered with
-    // "Please input Number" first.
+    // "Please input Number" first, but "+" or "-" in TX Freq of a row with an RX frequency
+    // opens as typed: the repeater shift.
     [[nodiscard]] Opening openFrequency(int row, int column, int key);
     // The list item a box selects for a cell's text: the first that begins with it (case
     // ignored), item 0 when none does.

@@ -35,7 +35,50 @@ std::string CellValueStore::frequencyValue(const std::string& typed) {
     return ChannelRules::storedFrequency(typed);
 }
 
+bool CellValueStore::isRepeaterShift(int row, int col, const std::string& typed) const {
+    const std::string_view text = StrictNumber::trimmed(typed);
+    return col == ChannelCodec::TxFreqColumn && (text == "+" || text == "-") &&
+           !isEmpty(row, ChannelCodec::RxFreqColumn);
+}
+
+BandPlan::Tx CellValueStore::repeaterTx(int row, const std::string& typed) const {
+    const std::uint32_t rx =
+        ChannelCodec::frequencyUnits(cellText(row, ChannelCodec::RxFreqColumn));
+    return BandPlan::repeaterTx(m_region(), rx, StrictNumber::trimmed(typed).front());
+}
+
+std::optional<std::string> CellValueStore::frequencyValueAt(int row, int col,
+                                                            const std::string& typed) const {
+    if (isRepeaterShift(row, col, typed)) {
+        const BandPlan::Tx tx = repeaterTx(row, typed);
+        if (!tx.error.empty())
+            return std::nullopt;
+        return ChannelCodec::formatFrequency(tx.units);
+    }
+    std::string value = frequencyValue(typed);
+    if (value.empty() && !typed.empty())
+        return std::nullopt;
+    return value;
+}
+
+bool CellValueStore::acceptsFrequencyAt(int row, int col, const std::string& typed,
+                                        bool tellWhyNot) {
+    if (!isRepeaterShift(row, col, typed))
+        return acceptsFrequency(typed, tellWhyNot);
+    const BandPlan::Tx tx = repeaterTx(row, typed);
+    if (!tx.error.empty() && tellWhyNot)
+        tell(tx.error);
+    return tx.error.empty();
+}
+
 bool CellValueStore::storeFrequency(int row, int col, const std::string& typed, Emptying emptying) {
+    if (isRepeaterShift(row, col, typed)) {
+        // Refused, the cell keeps its frequency: the user asked for a shift, not for no TX.
+        if (!acceptsFrequencyAt(row, col, typed, true))
+            return false;
+        store(row, col, *frequencyValueAt(row, col, typed));
+        return true;
+    }
     if (!acceptsFrequency(typed, true))
         return false;
     // The cells a frequency fills in or empties belong to its step.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/BandPlan.h"
+
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -28,6 +31,18 @@ public:
     // Refusals are shown with the given caption.
     CellValueStore(ChannelDocument& document, const ToneTable& tones, Prompter& prompter,
                    std::string caption);
+
+    // Where the band plan for "+" and "-" in TX Freq comes from (the user's setting).
+    void setBandPlan(std::function<BandPlan::Region()> region) { m_region = std::move(region); }
+    // "+" or "-" alone in TX Freq of a row with an RX frequency: the repeater shift.
+    [[nodiscard]] bool isRepeaterShift(int row, int col, const std::string& typed) const;
+    // What a typed frequency is stored as in this cell, the repeater shift included; nothing
+    // when it would be refused.
+    [[nodiscard]] std::optional<std::string> frequencyValueAt(int row, int col,
+                                                              const std::string& typed) const;
+    // As acceptsFrequency, for this cell.
+    [[nodiscard]] bool acceptsFrequencyAt(int row, int col, const std::string& typed,
+                                          bool tellWhyNot);
 
     // Whether a typed frequency would be stored (empty, or passing its check); tells the user
     // why not when asked to.
@@ -63,11 +78,13 @@ private:
     [[nodiscard]] bool isNewChannel(int row) const;
     void tell(const std::string& text);
     void emptyFrequency(int row, int col, Emptying emptying);
+    [[nodiscard]] BandPlan::Tx repeaterTx(int row, const std::string& typed) const;
 
     ChannelDocument& m_document;
     const ToneTable& m_tones;
     Prompter& m_prompter;
     std::string m_caption;
+    std::function<BandPlan::Region()> m_region = [] { return BandPlan::DefaultRegion; };
 };
 
 } // namespace tarn

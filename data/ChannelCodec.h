@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "data/CellGrid.h"
 #include "data/DecimalNumber.h"
 #include "data/RadioImage.h"
@@ -25,8 +26,15 @@ public:
         LockColumn,
         ColumnCount
     };
+    // Translated where the grid and the printout show them; files keep them as written.
     static constexpr const char* Headers[ColumnCount] = {
-        "Channel NO.", "RX Freq", "TX Freq", "QT/DQT Dec", "QT/DQT Enc", "TX Power", "CHN Lock"};
+        TARN_TRANSLATE_NOOP("tarn::ChannelCodec", "Channel NO."),
+        TARN_TRANSLATE_NOOP("tarn::ChannelCodec", "RX Freq"),
+        TARN_TRANSLATE_NOOP("tarn::ChannelCodec", "TX Freq"),
+        TARN_TRANSLATE_NOOP("tarn::ChannelCodec", "QT/DQT Dec"),
+        TARN_TRANSLATE_NOOP("tarn::ChannelCodec", "QT/DQT Enc"),
+        TARN_TRANSLATE_NOOP("tarn::ChannelCodec", "TX Power"),
+        TARN_TRANSLATE_NOOP("tarn::ChannelCodec", "CHN Lock")};
 
     // Row count to count + 1 and the "%3d" numbers in column 0.
     static void numberRows(CellGrid& grid, int count);

@@ -1,7 +1,9 @@
 #include "data/ChannelDocument.h"
 
+#include "data/ChannelBulkEdit.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelCsvImport.h"
+#include "data/ChannelFill.h"
 #include "data/PendingEdit.h"
 #include "data/RowDump.h"
 #include "data/SinFile.h"
@@ -21,6 +23,10 @@ void copyReadBlocks(const RadioImage& from, RadioImage& to) {
         const auto source = from.bytes().subspan(address, RadioImage::BlockSize);
         std::copy(source.begin(), source.end(), to.bytes().begin() + address);
     }
+}
+
+std::string channelsText(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " Channel" : " Channels");
 }
 
 } // namespace
@@ -165,6 +171,59 @@ void ChannelDocument::importChannels(const ChannelCsvImport& list) {
     // As for a stored cell: a list that changes nothing leaves the document unchanged.
     if (texts() != before)
         setModified(true);
+}
+
+int ChannelDocument::shownChannels() const {
+    return std::min(m_channelCount, m_sheet.channelCount());
+}
+
+bool ChannelDocument::reorder(const ChannelOrder::Order& order, std::string name) {
+    const Change change(*this, std::move(name));
+    const ChannelSheet::Batch batch(m_sheet);
+    return ChannelOrder::apply(order, m_sheet, m_image);
+}
+
+bool ChannelDocument::sortChannels(ChannelOrder::Sort sort, std::span<const int> only) {
+    return reorder(ChannelOrder::sorted(m_sheet, m_image, shownChannels(), sort, only),
+                   "Sort Channels");
+}
+
+std::vector<int> ChannelDocument::moveChannels(std::span<const int> channels, int by) {
+    const ChannelOrder::Order order = ChannelOrder::movedBy(shownChannels(), channels, by);
+    (void)reorder(order, by < 0 ? "Move Up" : "Move Down");
+    return ChannelOrder::placesOf(order, channels);
+}
+
+std::vector<int> ChannelDocument::moveChannelsTo(std::span<const int> channels, int before) {
+    const ChannelOrder::Order order = ChannelOrder::movedTo(shownChannels(), channels, before);
+    (void)reorder(order, "Move " + channelsText(ChannelOrder::placesOf(order, channels).size()));
+    return ChannelOrder::placesOf(order, channels);
+}
+
+std::string ChannelDocument::editChannels(const ChannelBulkEdit& edit,
+                                          std::span<const int> channels, BandPlan::Region region) {
+    std::vector<int> shown;
+    for (const int channel : channels) {
+        if (channel >= 1 && channel <= shownChannels())
+            shown.push_back(channel);
+    }
+    std::string problem = edit.check(m_sheet, shown, region);
+    if (!problem.empty())
+        return problem;
+    const Change change(*this, "Edit " + channelsText(shown.size()));
+    const ChannelSheet::Batch batch(m_sheet);
+    edit.applyTo(m_sheet, shown, region);
+    return {};
+}
+
+std::string ChannelDocument::fillChannels(const ChannelFill& fill, BandPlan::Region region) {
+    std::string problem = fill.check(shownChannels(), region);
+    if (!problem.empty())
+        return problem;
+    const Change change(*this, "Fill " + channelsText(static_cast<std::size_t>(fill.count)));
+    const ChannelSheet::Batch batch(m_sheet);
+    fill.applyTo(m_sheet, m_image, region);
+    return {};
 }
 
 RadioImage ChannelDocument::currentImage() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/BandPlan.h"
+#include "data/ChannelOrder.h"
 #include "data/ChannelSheet.h"
 #include "data/DocumentState.h"
 #include "data/RadioImage.h"
@@ -8,12 +10,15 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace tarn {
 
 class ChannelCsvImport;
+struct ChannelBulkEdit;
+struct ChannelFill;
 class PendingEdit;
 
 // A channel document: its image, its channel count, the channel sheet every window shows,
@@ -60,6 +65,21 @@ public:
     // Places an accepted channel list into the sheet as one change; the document counts as
     // changed when a text changed.
     void importChannels(const ChannelCsvImport& list);
+
+    // Whole-channel operations, each one undo step; cells and image rows move together.
+    // Sorts the channels (only those given, among their places, when any are); false when
+    // nothing moved.
+    bool sortChannels(ChannelOrder::Sort sort, std::span<const int> only);
+    // Moves the channels one place up (by -1) or down (+1), or as a block before `before`;
+    // returns where they stand afterwards.
+    std::vector<int> moveChannels(std::span<const int> channels, int by);
+    std::vector<int> moveChannelsTo(std::span<const int> channels, int before);
+    // Refused whole, with what is wrong returned, when a channel cannot take the edit or the
+    // run; empty when done.
+    std::string editChannels(const ChannelBulkEdit& edit, std::span<const int> channels,
+                             BandPlan::Region region);
+    std::string fillChannels(const ChannelFill& fill, BandPlan::Region region);
+
     // The image as a save would store it: the sheet parsed into a copy.
     [[nodiscard]] RadioImage currentImage() const;
 
@@ -108,6 +128,8 @@ public:
 
 private:
     [[nodiscard]] DocumentState state() const;
+    [[nodiscard]] int shownChannels() const;
+    bool reorder(const ChannelOrder::Order& order, std::string name);
     void restore(const DocumentState& state);
     // A new image: nothing to undo, and the state is the one in the file.
     void startHistory() { m_history.clear(); }

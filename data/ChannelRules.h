@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Translate.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -13,14 +15,18 @@ class ChannelRules {
 public:
     static constexpr std::uint32_t LowestUnits = 10000000;  // 100 MHz in 10 Hz units
     static constexpr std::uint32_t HighestUnits = 60000000; // 600 MHz
-    static constexpr const char* RangeMessage = "Error Data Format，Please input again";
-    static constexpr const char* StepMessage =
-        "Error data Value，Please input according the step value(6.25K/5k)";
+    static constexpr const char* RangeMessage =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Error Data Format，Please input again");
+    static constexpr const char* StepMessage = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt", "Error data Value，Please input according the step value(6.25K/5k)");
 
     // The second line of a refusal names the rule that was broken.
-    static constexpr const char* RangeRule = "The frequency must lie between 100 and 600 MHz.";
-    static constexpr const char* NotANumber = "This is not a number.";
-    static constexpr const char* ToneMessage = "Please choose a tone or code from the list";
+    static constexpr const char* RangeRule =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "The frequency must lie between 100 and 600 MHz.");
+    static constexpr const char* NotANumber =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "This is not a number.");
+    static constexpr const char* ToneMessage =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Please choose a tone or code from the list");
 
     static constexpr std::array<std::string_view, 3> PowerNames = {"High", "Middle", "Low"};
     static constexpr std::array<std::string_view, 2> LockNames = {"Lock", "UnLock"};

@@ -111,7 +111,7 @@ void RadioLink::startCommand(TransferDirection direction, const char* caption) {
     // refused on the way stops the command.
     if (!m_document.storePendingEdits())
         return;
-    m_dialog.setCaption(QString::fromUtf8(caption));
+    m_dialog.setCaption(tr(caption));
     m_direction = direction;
     // An open window keeps its caption; its Start uses the new direction.
     if (!m_dialog.hasWindow())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "data/RadioImage.h"
 #include "link/RadioTransfer.h"
 #include "link/TransferProgressDialog.h"
@@ -30,8 +31,10 @@ class TransferObserver;
 class RadioLink : public QObject, public CommandTarget {
     Q_OBJECT
 public:
-    static constexpr const char* ReadCaption = "Reading Data Progress";
-    static constexpr const char* WriteCaption = "Writing Data Progress";
+    static constexpr const char* ReadCaption =
+        TARN_TRANSLATE_NOOP("tarn::RadioLink", "Reading Data Progress");
+    static constexpr const char* WriteCaption =
+        TARN_TRANSLATE_NOOP("tarn::RadioLink", "Writing Data Progress");
     static constexpr const char* DefaultPort = "COM1";
     static constexpr const char* VerifySettingKey = "Transfer/VerifyAfterWrite";
     static constexpr const char* BackupFailedText = "The radio's memory was not kept as a backup: ";

@@ -37,13 +37,11 @@ std::array<std::uint8_t, 4> RadioTransfer::blockCommand(std::uint8_t command,
 }
 
 std::string RadioTransfer::verifyFailedText(int blocks, std::uint16_t firstAddress) {
-    char text[96];
+    char address[8];
+    std::snprintf(address, sizeof address, "0x%04X", firstAddress);
     if (blocks == 1)
-        std::snprintf(text, sizeof text, "Verify failed: 1 block differs, at 0x%04X", firstAddress);
-    else
-        std::snprintf(text, sizeof text, "Verify failed: %d blocks differ, the first at 0x%04X",
-                      blocks, firstAddress);
-    return text;
+        return formatText(FormattedMessage::VerifyFailedOne, {address});
+    return formatText(FormattedMessage::VerifyFailedMany, {std::to_string(blocks), address});
 }
 
 bool RadioTransfer::isBlockCount(std::string_view text) {
@@ -54,9 +52,8 @@ bool RadioTransfer::isBlockCount(std::string_view text) {
 }
 
 std::string RadioTransfer::partlyWrittenText(int acknowledged) {
-    return "Writing stopped after " + std::to_string(acknowledged) + " of " +
-           std::to_string(RadioImage::WriteBlocks) +
-           " blocks: the radio is partly programmed. Write again to complete it.";
+    return formatText(FormattedMessage::PartlyWritten,
+                      {std::to_string(acknowledged), std::to_string(RadioImage::WriteBlocks)});
 }
 
 TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& target) {

@@ -2,6 +2,7 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "common/Translate.h"
 #include "data/RadioImage.h"
 #include "link/TransferTarget.h"
 
@@ -39,25 +40,34 @@ struct VerifyResult {
 class RadioTransfer {
 public:
     static constexpr const char* Caption = AppTitles::AppName;
-    static constexpr const char* OpenFailedText =
-        "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
+    static constexpr const char* OpenFailedText = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt",
+        "Could not Open the Port,Please check whether the Port are occupied or the device are ok");
     static constexpr const char* DetectingText =
-        "Now are detecting Communication Port,Please wait...";
-    static constexpr const char* WaitingText = "Waiting the response from radio....";
-    static constexpr const char* CommErrorText =
-        "Communication Error\xEF\xBC\x8CPlease check all the connections and the radio power";
-    static constexpr const char* TypeMismatchText =
-        " Radio Type are not match for your setting\xEF\xBC\x8CIf you want continue,push ok button";
-    static constexpr const char* SendOrderText = " Error in the Send Order";
-    static constexpr const char* ProgramInterruptText =
-        " Program Interrupt\xEF\xBC\x8CPlease reset the radio and try again";
-    static constexpr const char* NotEnoughText = "not received enough  byte";
-    static constexpr const char* ReadAckText = "Error had happen,please try again";
-    static constexpr const char* VerifyingText = "Verifying: reading the radio back...";
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Now are detecting Communication Port,Please wait...");
+    static constexpr const char* WaitingText =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Waiting the response from radio....");
+    static constexpr const char* CommErrorText = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt",
+        "Communication Error\xEF\xBC\x8CPlease check all the connections and the radio power");
+    static constexpr const char* TypeMismatchText = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt", " Radio Type are not match for your setting\xEF\xBC\x8CIf you want "
+                        "continue,push ok button");
+    static constexpr const char* SendOrderText =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", " Error in the Send Order");
+    static constexpr const char* ProgramInterruptText = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt", " Program Interrupt\xEF\xBC\x8CPlease reset the radio and try again");
+    static constexpr const char* NotEnoughText =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "not received enough  byte");
+    static constexpr const char* ReadAckText =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Error had happen,please try again");
+    static constexpr const char* VerifyingText =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Verifying: reading the radio back...");
     static constexpr const char* VerifyProgressPrefix = "Verify ";
     static constexpr const char* VerifyPassedText =
-        "Verify passed: the radio holds what was written";
-    static constexpr const char* VerifyUnreadableText = "Verify could not read the radio back";
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Verify passed: the radio holds what was written");
+    static constexpr const char* VerifyUnreadableText =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Verify could not read the radio back");
 
     static constexpr std::uint8_t Ack = 0x06;
     static constexpr std::array<std::uint8_t, 7> WakeUp = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};

@@ -24,10 +24,10 @@ TransferProgressDialog::TransferProgressDialog(QWidget* owner, std::function<voi
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_owner(owner)
     , m_startRequest(std::move(startRequest))
-    , m_start(QString::fromUtf8(StartText), this)
-    , m_cancelButton(QString::fromUtf8(CancelText), this)
+    , m_start(this)
+    , m_cancelButton(this)
     , m_bar(this)
-    , m_progressLabel(QString::fromUtf8(ProgressText), this)
+    , m_progressLabel(this)
     , m_status(this)
     , m_note(this) {
     setModal(false);
@@ -76,7 +76,11 @@ void TransferProgressDialog::onInitDialog() {
     m_cancel = 0;
     m_start.setEnabled(true);
     m_start.setDefault(true);
-    m_status.setText(QString::fromUtf8(NotStartedText));
+    // A fresh window each time, so a language chosen since shows in it.
+    m_start.setText(tr(StartText));
+    m_cancelButton.setText(tr(CancelText));
+    m_progressLabel.setText(tr(ProgressText));
+    m_status.setText(tr(NotStartedText));
     setNote({});
     setWindowTitle(m_caption);
 }

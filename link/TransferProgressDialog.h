@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qtsupport/CoreMessages.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QProgressBar>
@@ -22,10 +24,14 @@ public:
     static constexpr int ProgressLabelId = 1004;
     static constexpr int StatusId = 1005;
     static constexpr int NoteId = 1006;
-    static constexpr const char* StartText = "Start";
-    static constexpr const char* CancelText = "Cancel";
-    static constexpr const char* ProgressText = "Progress\xEF\xBC\x9A";
-    static constexpr const char* NotStartedText = "   Not start yet";
+    static constexpr const char* StartText =
+        QT_TRANSLATE_NOOP("tarn::TransferProgressDialog", "Start");
+    static constexpr const char* CancelText =
+        QT_TRANSLATE_NOOP("tarn::TransferProgressDialog", "Cancel");
+    static constexpr const char* ProgressText =
+        QT_TRANSLATE_NOOP("tarn::TransferProgressDialog", "Progress\xEF\xBC\x9A");
+    static constexpr const char* NotStartedText =
+        QT_TRANSLATE_NOOP("tarn::TransferProgressDialog", "   Not start yet");
 
     // startRequest runs as a queued call in owner's thread when the user presses Start;
     // it is dropped if the owner is gone by then.
@@ -45,7 +51,8 @@ public:
     // Start as the user would press it.
     void onOk();
 
-    void setStatusText(const QString& text) { m_status.setText(text); }
+    // The core's status texts show in the interface language.
+    void setStatusText(const QString& text) { m_status.setText(CoreMessages::translated(text)); }
     // A line under the buttons, e.g. that a close waits for the transfer; empty hides it.
     void setNote(const QString& text);
     [[nodiscard]] QString note() const { return m_note.text(); }

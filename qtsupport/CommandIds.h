@@ -56,6 +56,20 @@ inline constexpr int CompareWith = 32797;
 inline constexpr int LanguageMenu = 32800;
 inline constexpr int LanguageEnglish = 32801;
 inline constexpr int LanguageChinese = 32802;
+// Managing channels: sort, move, edit many, fill a run.
+inline constexpr int SortChannels = 32841;
+inline constexpr int MoveUp = 32842;
+inline constexpr int MoveDown = 32843;
+inline constexpr int EditSelected = 32844;
+inline constexpr int FillChannels = 32845;
+// File > Channel Lists: a submenu of the ready-made lists, one id each.
+inline constexpr int ChannelLists = 32850;
+inline constexpr int ChannelList1 = 32851;
+inline constexpr int ChannelListCount = 7;
+// Setup > Band Plan: a submenu of the regions, one id each.
+inline constexpr int BandPlan = 32860;
+inline constexpr int BandPlanRegion1 = 32861;
+inline constexpr int BandPlanRegionCount = 3;
 
 // Commands that change a document or open a window that does: unavailable on a document while
 // a transfer runs on it, since a completed read replaces its image and would drop them.

@@ -1,5 +1,7 @@
 #include "qtsupport/MessageBoxPrompter.h"
 
+#include "qtsupport/CoreMessages.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
@@ -90,9 +92,9 @@ QMessageBox::StandardButton buttonFor(PromptAnswer answer) {
 }
 
 void prepare(QMessageBox& box, const Prompt& prompt) {
-    // Fixed texts of the core are marked for this context; any other text shows as it is.
-    box.setWindowTitle(QCoreApplication::translate("tarn::Prompt", prompt.caption.c_str()));
-    box.setText(QCoreApplication::translate("tarn::Prompt", prompt.text.c_str()));
+    // Fixed texts of the core are marked for its message context; any other text shows as it is.
+    box.setWindowTitle(CoreMessages::translated(prompt.caption));
+    box.setText(CoreMessages::translated(prompt.text));
     box.setIcon(iconFor(prompt.icon));
     box.setStandardButtons(buttonsFor(prompt.buttons));
     auto* copy = new QAction(&box);

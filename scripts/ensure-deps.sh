@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkgconf ccache
-  qt6-base-dev qt6-serialport-dev libqt6serialport6 libgl-dev
+  qt6-base-dev qt6-serialport-dev libqt6serialport6 qt6-websockets-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n cmark
   libgtest-dev libgmock-dev googletest
   clang-14 libclang-rt-14-dev

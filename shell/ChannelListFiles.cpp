@@ -6,9 +6,12 @@
 #include "data/ChannelCsvImport.h"
 #include "data/ChannelDocument.h"
 #include "data/CsvText.h"
+#include "data/StockChannelLists.h"
 #include "shell/ChannelListDialogs.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <filesystem>
@@ -56,9 +59,32 @@ void ChannelListFiles::importInto(ChannelDocument& document, QWidget* parent) {
     if (!document.storePendingEdits())
         return;
     const QString name = m_dialogs.importFileName(parent);
-    if (name.isEmpty())
+    if (!name.isEmpty())
+        importFile(document, toPath(name), parent, false);
+}
+
+std::filesystem::path ChannelListFiles::stockFolder() {
+    const QString beside =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tarn/channel-lists");
+    if (QFileInfo(beside).isDir())
+        return toPath(QFileInfo(beside).canonicalFilePath());
+    // Installed elsewhere: the usual data folders.
+    const QString found = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                 QStringLiteral("tarn/channel-lists"),
+                                                 QStandardPaths::LocateDirectory);
+    return toPath(found.isEmpty() ? beside : found);
+}
+
+void ChannelListFiles::importStock(ChannelDocument& document, int index, QWidget* parent) {
+    if (index < 0 || index >= static_cast<int>(StockChannelLists.size()) ||
+        !document.storePendingEdits())
         return;
-    const std::filesystem::path path = toPath(name);
+    importFile(document, stockFolder() / StockChannelLists[static_cast<std::size_t>(index)].file,
+               parent, true);
+}
+
+void ChannelListFiles::importFile(ChannelDocument& document, const std::filesystem::path& path,
+                                  QWidget* parent, bool whole) {
     std::string text;
     try {
         text = CsvText::readFile(path);
@@ -69,8 +95,17 @@ void ChannelListFiles::importInto(ChannelDocument& document, QWidget* parent) {
         return;
     }
     const int count = document.channelCount();
-    if (const auto list = ChannelCsvImport::read(text, count); !list.accepted()) {
-        tell(refusal(path, list.problems()), true);
+    const auto checked = ChannelCsvImport::read(text, count);
+    if (!checked.accepted()) {
+        tell(refusal(path, checked.problems()), true);
+        return;
+    }
+    // A ready-made list the radio cannot hold whole is no use, wherever it would start.
+    const std::size_t listed = checked.report().placed.size() + checked.report().leftOut.size();
+    if (whole && listed > static_cast<std::size_t>(count)) {
+        QString tooMany = QCoreApplication::translate(
+            "tarn::ChannelListFiles", "The list holds %1 channels; the radio has %2.");
+        tell(refusal(path, {tooMany.arg(listed).arg(count).toStdString()}), true);
         return;
     }
     const auto options = m_dialogs.confirmImport(

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <string>
 
 class QWidget;
@@ -21,10 +22,17 @@ public:
     // Asks for a list and shows what importing it would do; OK places it into the document
     // as one change, Cancel changes nothing. A list with a bad cell is refused whole.
     void importInto(ChannelDocument& document, QWidget* parent);
+    // The same for a ready-made list of the program's data folder (File > Channel Lists).
+    void importStock(ChannelDocument& document, int index, QWidget* parent);
+    // Where the ready-made lists are: beside the program's own data, found from where it runs.
+    [[nodiscard]] static std::filesystem::path stockFolder();
     // Writes every channel of the document that has an RX frequency.
     void exportFrom(ChannelDocument& document, const QString& suggestedName, QWidget* parent);
 
 private:
+    // whole: refused when the list has more channels than the document.
+    void importFile(ChannelDocument& document, const std::filesystem::path& path, QWidget* parent,
+                    bool whole);
     void tell(const std::string& text, bool warning);
 
     Prompter& m_prompter;

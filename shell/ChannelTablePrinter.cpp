@@ -3,6 +3,7 @@
 #include "data/CellGrid.h"
 #include "data/ChannelCodec.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -51,7 +52,8 @@ QFont ChannelTablePrinter::fittingFont(QPainter& painter, int totalWidth, int li
         const QFontMetrics metrics(font, painter.device());
         bool fits = metrics.height() < lineHeight;
         for (int column = 0; fits && column < Columns; ++column) {
-            const QString header = QString::fromUtf8(ChannelCodec::Headers[column]);
+            const QString header =
+                QCoreApplication::translate("tarn::ChannelCodec", ChannelCodec::Headers[column]);
             fits = metrics.horizontalAdvance(header) + metrics.averageCharWidth() <
                    columnWidth(totalWidth, column);
         }
@@ -112,7 +114,11 @@ void ChannelTablePrinter::paintPage(QPainter& painter, const QRect& area, int pa
         }
         top += lineHeight;
     };
-    drawRow([](int column) { return QString::fromUtf8(ChannelCodec::Headers[column]); }, true);
+    drawRow(
+        [](int column) {
+            return QCoreApplication::translate("tarn::ChannelCodec", ChannelCodec::Headers[column]);
+        },
+        true);
     for (int channel = firstChannel(page); channel <= lastChannel(page, m_channelCount); ++channel)
         drawRow([&](int column) { return cell(m_grid, channel, column); }, false);
     painter.restore();

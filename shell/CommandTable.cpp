@@ -1,10 +1,12 @@
 #include "shell/CommandTable.h"
 
 #include "common/Translate.h"
+#include "data/StockChannelLists.h"
 #include "qtsupport/CommandIds.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tarn {
 
@@ -15,7 +17,10 @@ using namespace cmd;
 // The texts are translated by the menus (context tarn::CommandTable), when they are built and
 // when the language changes.
 
-constexpr std::array<CommandInfo, 44> Commands{{
+constexpr std::string_view StockPrompt = TARN_TRANSLATE_NOOP(
+    "tarn::CommandTable", "Place this ready-made channel list into the active document");
+
+constexpr std::array<CommandInfo, 61> Commands{{
     {FileNew, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&New\tCtrl+N"),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Create a new document\nNew"), "Ctrl+N"},
     {FileOpen, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Open...\tCtrl+O"),
@@ -37,6 +42,17 @@ constexpr std::array<CommandInfo, 44> Commands{{
          "Write the channels of the active document as a CHIRP CSV channel list\nExport Channels")},
     {CompareWith, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Co&mpare With..."),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Mark what differs from a .sin file\nCompare")},
+    {ChannelLists, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Channel &Lists"),
+     TARN_TRANSLATE_NOOP(
+         "tarn::CommandTable",
+         "Place a ready-made channel list into the active document\nChannel Lists")},
+    {ChannelList1, StockChannelLists[0].title, StockPrompt},
+    {ChannelList1 + 1, StockChannelLists[1].title, StockPrompt},
+    {ChannelList1 + 2, StockChannelLists[2].title, StockPrompt},
+    {ChannelList1 + 3, StockChannelLists[3].title, StockPrompt},
+    {ChannelList1 + 4, StockChannelLists[4].title, StockPrompt},
+    {ChannelList1 + 5, StockChannelLists[5].title, StockPrompt},
+    {ChannelList1 + 6, StockChannelLists[6].title, StockPrompt},
     {FilePrint, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Print...\tCtrl+P"),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Print the active document\nPrint"), "Ctrl+P"},
     {FilePrintPreview, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Print Pre&view"),
@@ -73,6 +89,21 @@ constexpr std::array<CommandInfo, 44> Commands{{
                          "Insert an empty channel at the current channel\nInsert Channel")},
     {DeleteChannel, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Delete Channel"),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Delete the selected channels\nDelete Channel")},
+    {SortChannels, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Sort C&hannels..."),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable", "Reorder the channels by a column\nSort Channels")},
+    {MoveUp, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Mo&ve Up\tCtrl+Shift+Up"),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable", "Move the selected channels up by one\nMove Up"),
+     "Ctrl+Shift+Up"},
+    {MoveDown, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Move Do&wn\tCtrl+Shift+Down"),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable", "Move the selected channels down by one\nMove Down"),
+     "Ctrl+Shift+Down"},
+    {EditSelected, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Edit &Selected Channels..."),
+     TARN_TRANSLATE_NOOP(
+         "tarn::CommandTable",
+         "Set TX offset, tones, power or lock on all selected channels\nEdit Selected Channels")},
+    {FillChannels, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Fill Chann&els..."),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable",
+                         "Program a run of channels at stepped frequencies\nFill Channels")},
     {OptionalFeatures, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Optional Features"), ""},
     {ReadFromRadio, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Read From Radio\tCtrl+R"),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Read Data From Radio\nRead"), "Ctrl+R"},
@@ -97,6 +128,19 @@ constexpr std::array<CommandInfo, 44> Commands{{
     {Ports, TARN_TRANSLATE_NOOP("tarn::CommandTable", "P&orts..."),
      TARN_TRANSLATE_NOOP("tarn::CommandTable",
                          "Choose the device each communication port opens\nPorts")},
+    {BandPlan, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Band Pla&n"),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable",
+                         "Choose the band plan of the repeater offsets\nBand Plan")},
+    {BandPlanRegion1, TARN_TRANSLATE_NOOP("tarn::CommandTable", "IARU Region &1"),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable",
+                         "Repeater offsets of IARU Region 1: 0.6 MHz on 2 m, 7.6 MHz on 70 cm")},
+    {BandPlanRegion1 + 1, TARN_TRANSLATE_NOOP("tarn::CommandTable", "IARU Region &2 / US"),
+     TARN_TRANSLATE_NOOP(
+         "tarn::CommandTable",
+         "Repeater offsets of IARU Region 2 and the US: 0.6 MHz on 2 m, 5 MHz on 70 cm")},
+    {BandPlanRegion1 + 2, TARN_TRANSLATE_NOOP("tarn::CommandTable", "IARU Region &3"),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable",
+                         "Repeater offsets of IARU Region 3: 0.6 MHz on 2 m, 5 MHz on 70 cm")},
     {ViewToolbar, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Toolbar"),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Show or hide the toolbar\nToggle ToolBar")},
     {ViewStatusBar, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Status Bar"),
@@ -133,6 +177,7 @@ constexpr std::array FileItems{FileNew,
                                FileSaveAs,
                                FileImportChannels,
                                FileExportChannels,
+                               ChannelLists,
                                CompareWith,
                                0,
                                FilePrint,
@@ -143,20 +188,32 @@ constexpr std::array FileItems{FileNew,
                                0,
                                AppExit};
 constexpr std::array ModelItems{ModelInformation};
-constexpr std::array EditItems{EditUndo,      EditRedo,      0,         EditCut,
-                               EditCopy,      EditPaste,     EditClear, 0,
-                               InsertChannel, DeleteChannel, 0,         OptionalFeatures};
+constexpr std::array EditItems{EditUndo,      EditRedo, 0,
+                               EditCut,       EditCopy, EditPaste,
+                               EditClear,     0,        InsertChannel,
+                               DeleteChannel, MoveUp,   MoveDown,
+                               SortChannels,  0,        EditSelected,
+                               FillChannels,  0,        OptionalFeatures};
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio,    0, EditData,
                                   Backups,       0, VerifyAfterWrite};
 #ifdef _WIN32
-constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, LanguageMenu};
+constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, BandPlan, 0, LanguageMenu};
 #else
-constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, Ports, 0, LanguageMenu};
+constexpr std::array SetupItems{Com1, Com2, Com3, Com4, 0, Ports, 0, BandPlan, 0, LanguageMenu};
 #endif
+constexpr std::array ChannelListItems{ChannelList1,     ChannelList1 + 1, ChannelList1 + 2,
+                                      ChannelList1 + 3, ChannelList1 + 4, 0,
+                                      ChannelList1 + 5, ChannelList1 + 6};
+constexpr std::array BandPlanItems{BandPlanRegion1, BandPlanRegion1 + 1, BandPlanRegion1 + 2};
 constexpr std::array ViewItems{ViewToolbar, ViewStatusBar};
 constexpr std::array WindowItems{WindowNew, WindowCascade, WindowTile, WindowArrange};
 constexpr std::array HelpItems{HelpGuide, 0, AppAbout};
 constexpr std::array LanguageItems{LanguageEnglish, LanguageChinese};
+constexpr std::array<std::pair<int, std::span<const int>>, 3> Submenus{{
+    {ChannelLists, ChannelListItems},
+    {BandPlan, BandPlanItems},
+    {LanguageMenu, LanguageItems},
+}};
 
 constexpr std::array<MenuInfo, 8> Menus{{
     {TARN_TRANSLATE_NOOP("tarn::CommandTable", "&File"), FileItems},
@@ -180,6 +237,14 @@ std::span<const MenuInfo> CommandTable::menus() {
 
 std::span<const int> CommandTable::languageItems() {
     return LanguageItems;
+}
+
+std::span<const int> CommandTable::submenu(int id) {
+    for (const auto& [owner, items] : Submenus) {
+        if (owner == id)
+            return items;
+    }
+    return {};
 }
 
 const char* CommandTable::translationContext() {

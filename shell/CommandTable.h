@@ -27,6 +27,8 @@ public:
     [[nodiscard]] static std::span<const MenuInfo> menus();
     // The items of the submenu that cmd::LanguageMenu stands for.
     [[nodiscard]] static std::span<const int> languageItems();
+    // The items of the submenu a menu item opens; empty for a plain item.
+    [[nodiscard]] static std::span<const int> submenu(int id);
     // Where the table's texts are translated: QCoreApplication::translate(context, text).
     [[nodiscard]] static const char* translationContext();
     [[nodiscard]] static std::span<const CommandInfo> commands();

@@ -14,6 +14,8 @@ public:
     // File > Import Channels and Export Channels on the document.
     virtual void importChannels(TarnDocument& document) = 0;
     virtual void exportChannels(TarnDocument& document) = 0;
+    // File > Channel Lists: the ready-made list of that index into the document.
+    virtual void importStockList(TarnDocument& document, int index) = 0;
     // Closes every window of the document, asking first if it has changed.
     virtual void closeDocument(TarnDocument& document) = 0;
     // Whether a window may close now: closing a changed document's last window asks first.

@@ -157,6 +157,10 @@ void DocumentManager::importChannels(TarnDocument& document) {
     m_channelLists.importInto(document, &m_services.mainFrame);
 }
 
+void DocumentManager::importStockList(TarnDocument& document, int index) {
+    m_channelLists.importStock(document, index, &m_services.mainFrame);
+}
+
 void DocumentManager::exportChannels(TarnDocument& document) {
     // Beside the document's own file, named after it.
     std::filesystem::path suggested = document.path();

@@ -64,6 +64,7 @@ public:
     bool saveDocument(TarnDocument& document, bool askForName) override;
     void importChannels(TarnDocument& document) override;
     void exportChannels(TarnDocument& document) override;
+    void importStockList(TarnDocument& document, int index) override;
     void closeDocument(TarnDocument& document) override;
     [[nodiscard]] bool canCloseFrame(DocumentWindow& frame) override;
     void frameClosed(DocumentWindow& frame) override;

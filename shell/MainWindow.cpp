@@ -35,6 +35,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -58,7 +59,8 @@ const std::map<int, const char*>& toolbarIcons() {
 bool isCheckable(int id) {
     return id == cmd::ViewToolbar || id == cmd::ViewStatusBar || id == cmd::Com1 ||
            id == cmd::Com2 || id == cmd::Com3 || id == cmd::Com4 || id == cmd::VerifyAfterWrite ||
-           id == cmd::LanguageEnglish || id == cmd::LanguageChinese;
+           id == cmd::LanguageEnglish || id == cmd::LanguageChinese ||
+           (id >= cmd::BandPlanRegion1 && id < cmd::BandPlanRegion1 + cmd::BandPlanRegionCount);
 }
 
 QString text(std::string_view s) {
@@ -161,13 +163,8 @@ void MainWindow::addItems(QMenu& menu, std::span<const int> items) {
             menu.addSeparator();
             continue;
         }
-        if (id == cmd::LanguageMenu) {
-            const std::string_view title = CommandTable::find(id)->text;
-            QMenu* languages = menu.addMenu(translated(title));
-            languages->menuAction()->setProperty("commandId", id);
-            m_menus.emplace_back(languages, title);
-            connect(languages, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
-            addItems(*languages, CommandTable::languageItems());
+        if (const std::span<const int> subitems = CommandTable::submenu(id); !subitems.empty()) {
+            addSubmenu(menu, id, subitems);
             continue;
         }
         menu.addAction(makeAction(id));
@@ -205,9 +202,25 @@ void MainWindow::retranslate() {
     }
     for (const auto& [menu, title] : m_menus)
         menu->setTitle(translated(title));
+    for (QMenu* submenu : m_submenus) {
+        const int id = submenu->menuAction()->property("commandId").toInt();
+        submenu->menuAction()->setStatusTip(
+            translated(CommandTable::statusPrompt(*CommandTable::find(id))));
+    }
     m_toolBar->setWindowTitle(tr("Standard"));
     m_messagePane->setText(idleMessage());
     refreshCommands();
+}
+
+void MainWindow::addSubmenu(QMenu& menu, int id, std::span<const int> items) {
+    const CommandInfo& info = *CommandTable::find(id);
+    QMenu* submenu = menu.addMenu(translated(info.text));
+    submenu->menuAction()->setProperty("commandId", id);
+    submenu->menuAction()->setStatusTip(translated(CommandTable::statusPrompt(info)));
+    m_menus.emplace_back(submenu, info.text);
+    m_submenus.push_back(submenu);
+    connect(submenu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+    addItems(*submenu, items);
 }
 
 void MainWindow::buildToolBar() {
@@ -310,6 +323,13 @@ void MainWindow::showStatusText(const QString& message) {
 
 void MainWindow::refreshCommands() {
     m_router->refresh();
+    // A submenu is grey when none of its items is available.
+    for (QMenu* submenu : m_submenus) {
+        const QList<QAction*> items = submenu->actions();
+        submenu->menuAction()->setEnabled(
+            std::any_of(items.begin(), items.end(),
+                        [](const QAction* a) { return !a->isSeparator() && a->isEnabled(); }));
+    }
     updateBandPane();
 }
 

@@ -83,6 +83,7 @@ private:
     [[nodiscard]] QAction* makeAction(int id);
     void buildMenus();
     void addItems(QMenu& menu, std::span<const int> items);
+    void addSubmenu(QMenu& menu, int id, std::span<const int> items);
     // Sets every text of the menus, the toolbar and the status bar in the current language.
     void retranslate();
     void buildToolBar();
@@ -101,6 +102,7 @@ private:
     QLabel* m_bandPane = nullptr;
     std::array<LockKeyIndicator*, 3> m_indicators{};
     std::array<QAction*, 4> m_recentActions{};
+    std::vector<QMenu*> m_submenus;
     WindowListMenu* m_windowList = nullptr;
     // The menus with their untranslated titles.
     std::vector<std::pair<QMenu*, std::string_view>> m_menus;

@@ -1,9 +1,12 @@
 #include "shell/QtShellDialogs.h"
 
 #include "dialogs/BackupsDialog.h"
+#include "dialogs/EditChannelsDialog.h"
+#include "dialogs/FillChannelsDialog.h"
 #include "dialogs/ImportChannelsDialog.h"
 #include "dialogs/ModelInfoDialog.h"
 #include "dialogs/OptionalFeaturesDialog.h"
+#include "dialogs/SortChannelsDialog.h"
 #include "link/PortNames.h"
 #include "link/PortSettings.h"
 #include "link/PortsDialog.h"
@@ -74,6 +77,30 @@ void QtShellDialogs::ports(QWidget* parent) {
     PortsDialog dialog(PortsDialog::systemPorts(), &PortNames::processEnvironment,
                        &PortSettings::lookup, &PortSettings::store, parent);
     dialog.exec();
+}
+
+bool QtShellDialogs::sortChannels(QWidget* parent, int selected, ChannelSortChoice& choice) {
+    SortChannelsDialog dialog(selected, choice, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choice = dialog.choice();
+    return true;
+}
+
+bool QtShellDialogs::editChannels(QWidget* parent, int selected, ChannelBulkEdit& edit) {
+    EditChannelsDialog dialog(selected, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    edit = dialog.edit();
+    return true;
+}
+
+bool QtShellDialogs::fillChannels(QWidget* parent, int channelCount, ChannelFill& fill) {
+    FillChannelsDialog dialog(channelCount, fill, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    fill = dialog.fill();
+    return true;
 }
 
 namespace {

@@ -25,6 +25,10 @@ public:
     void modelInformation(ChannelDocument& document, QWidget* parent) override;
     void optionalFeatures(ChannelDocument& document, QWidget* parent) override;
     void ports(QWidget* parent) override;
+    [[nodiscard]] bool sortChannels(QWidget* parent, int selected,
+                                    ChannelSortChoice& choice) override;
+    [[nodiscard]] bool editChannels(QWidget* parent, int selected, ChannelBulkEdit& edit) override;
+    [[nodiscard]] bool fillChannels(QWidget* parent, int channelCount, ChannelFill& fill) override;
     [[nodiscard]] QString importFileName(QWidget* parent) override;
     [[nodiscard]] QString exportFileName(QWidget* parent, const QString& suggested) override;
     [[nodiscard]] std::optional<ChannelCsvOptions> confirmImport(QWidget* parent,

@@ -17,6 +17,7 @@
 #include "shell/ShellDialogs.h"
 #include "shell/ShellLanguage.h"
 #include "shell/TarnDocument.h"
+#include "view/BandPlanSetting.h"
 
 #include <QCoreApplication>
 
@@ -95,11 +96,23 @@ void TarnApplication::setDumpDirectory(const std::filesystem::path& dir) {
         m_documents->setDumpDirectory(dir);
 }
 
+namespace {
+
+// The region a Setup > Band Plan item stands for.
+std::optional<BandPlan::Region> bandPlanRegion(int id) {
+    const int index = id - cmd::BandPlanRegion1;
+    if (index < 0 || index >= cmd::BandPlanRegionCount)
+        return std::nullopt;
+    return BandPlan::Regions[index];
+}
+
+} // namespace
+
 bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
            id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Ports || id == cmd::Backups ||
            id == cmd::VerifyAfterWrite || id == cmd::CompareWith || id == cmd::HelpGuide ||
-           id == cmd::LanguageEnglish || id == cmd::LanguageChinese ||
+           id == cmd::LanguageEnglish || id == cmd::LanguageChinese || bandPlanRegion(id) ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
@@ -111,6 +124,8 @@ void TarnApplication::updateCommand(int id, CommandState& state) {
     else if (id == cmd::LanguageEnglish || id == cmd::LanguageChinese)
         state.checked =
             (m_language->current() == InterfaceLanguage::Chinese) == (id == cmd::LanguageChinese);
+    else if (const auto region = bandPlanRegion(id))
+        state.checked = *region == BandPlanSetting::region();
     else if (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount)
         state.enabled = id - cmd::RecentFile1 < m_recentFiles.files().size();
 }
@@ -158,7 +173,10 @@ void TarnApplication::runCommand(int id) {
         m_language->switchTo(InterfaceLanguage::Chinese);
         break;
     default:
-        openRecent(id - cmd::RecentFile1);
+        if (const auto region = bandPlanRegion(id))
+            BandPlanSetting::setRegion(*region);
+        else
+            openRecent(id - cmd::RecentFile1);
         break;
     }
 }
@@ -225,12 +243,25 @@ void TarnApplication::showRecentFiles() {
     m_mainFrame->setRecentFiles(texts);
 }
 
+namespace {
+
+// Which guide a help window shows, so a language switch brings the other one.
+constexpr const char* HelpChineseProperty = "chineseGuide";
+
+} // namespace
+
 void TarnApplication::showHelp() {
+    const bool chinese = m_language->current() == InterfaceLanguage::Chinese;
+    // A guide opened before the language was switched gives way to the guide in the new one.
+    if (m_help != nullptr && m_help->property(HelpChineseProperty).toBool() != chinese) {
+        m_help->deleteLater();
+        m_help = nullptr;
+    }
     if (m_help == nullptr) {
-        const bool chinese = m_language->current() == InterfaceLanguage::Chinese;
         m_help =
             new HelpWindow(HelpWindow::guideFile(chinese ? QStringLiteral("zh_CN") : QString()),
                            m_mainFrame.get());
+        m_help->setProperty(HelpChineseProperty, chinese);
     }
     m_help->show();
     m_help->raise();

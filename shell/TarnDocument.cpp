@@ -115,7 +115,8 @@ void TarnDocument::setModified(bool modified) {
 
 bool TarnDocument::handlesCommand(int id) const {
     return id == cmd::FileClose || id == cmd::FileSave || id == cmd::FileSaveAs ||
-           id == cmd::FileImportChannels || id == cmd::FileExportChannels;
+           id == cmd::FileImportChannels || id == cmd::FileExportChannels ||
+           (id >= cmd::ChannelList1 && id < cmd::ChannelList1 + cmd::ChannelListCount);
 }
 
 void TarnDocument::updateCommand(int id, CommandState& state) {
@@ -133,6 +134,8 @@ void TarnDocument::runCommand(int id) {
         m_host.importChannels(*this);
     else if (id == cmd::FileExportChannels)
         m_host.exportChannels(*this);
+    else if (id >= cmd::ChannelList1 && id < cmd::ChannelList1 + cmd::ChannelListCount)
+        m_host.importStockList(*this, id - cmd::ChannelList1);
 }
 
 } // namespace tarn

@@ -94,6 +94,37 @@
     </message>
 </context>
 <context>
+    <name>tarn::ChannelCodec</name>
+    <message>
+        <source>Channel NO.</source>
+        <translation>信道号</translation>
+    </message>
+    <message>
+        <source>RX Freq</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>TX Freq</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>QT/DQT Dec</source>
+        <translation>接收亚音</translation>
+    </message>
+    <message>
+        <source>QT/DQT Enc</source>
+        <translation>发射亚音</translation>
+    </message>
+    <message>
+        <source>TX Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>CHN Lock</source>
+        <translation>信道锁定</translation>
+    </message>
+</context>
+<context>
     <name>tarn::ChannelListFiles</name>
     <message>
         <source>and %1 more.</source>
@@ -114,6 +145,10 @@
     <message>
         <source>Could not import &quot;%1&quot;:</source>
         <translation>无法导入“%1”：</translation>
+    </message>
+    <message>
+        <source>The list holds %1 channels; the radio has %2.</source>
+        <translation>此列表有 %1 个信道，而电台只有 %2 个。</translation>
     </message>
 </context>
 <context>
@@ -579,6 +614,104 @@ About</source>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
+    <message>
+        <source>Place this ready-made channel list into the active document</source>
+        <translation>将此现成信道列表放入当前文档</translation>
+    </message>
+    <message>
+        <source>Channel &amp;Lists</source>
+        <translation>信道列表(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Place a ready-made channel list into the active document
+Channel Lists</source>
+        <translation>将现成的信道列表放入当前文档
+信道列表</translation>
+    </message>
+    <message>
+        <source>Sort C&amp;hannels...</source>
+        <translation>信道排序(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Reorder the channels by a column
+Sort Channels</source>
+        <translation>按某一列重新排列信道
+信道排序</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up	Ctrl+Shift+Up</source>
+        <translation>上移(&amp;V)	Ctrl+Shift+Up</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one
+Move Up</source>
+        <translation>将所选信道上移一位
+上移</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Ctrl+Shift+Down</source>
+        <translation>下移(&amp;W)	Ctrl+Shift+Down</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one
+Move Down</source>
+        <translation>将所选信道下移一位
+下移</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Selected Channels...</source>
+        <translation>编辑所选信道(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Set TX offset, tones, power or lock on all selected channels
+Edit Selected Channels</source>
+        <translation>为所有所选信道设置发射频差、亚音、功率或锁定
+编辑所选信道</translation>
+    </message>
+    <message>
+        <source>Fill Chann&amp;els...</source>
+        <translation>填充信道(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Program a run of channels at stepped frequencies
+Fill Channels</source>
+        <translation>按频率步进编写一串信道
+填充信道</translation>
+    </message>
+    <message>
+        <source>Band Pla&amp;n</source>
+        <translation>频段规划(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Choose the band plan of the repeater offsets
+Band Plan</source>
+        <translation>选择中继频差所依据的频段规划
+频段规划</translation>
+    </message>
+    <message>
+        <source>IARU Region &amp;1</source>
+        <translation>IARU 第一区(&amp;1)</translation>
+    </message>
+    <message>
+        <source>Repeater offsets of IARU Region 1: 0.6 MHz on 2 m, 7.6 MHz on 70 cm</source>
+        <translation>IARU 第一区的中继频差：2 米波段 0.6 MHz，70 厘米波段 7.6 MHz</translation>
+    </message>
+    <message>
+        <source>IARU Region &amp;2 / US</source>
+        <translation>IARU 第二区 / 美国(&amp;2)</translation>
+    </message>
+    <message>
+        <source>Repeater offsets of IARU Region 2 and the US: 0.6 MHz on 2 m, 5 MHz on 70 cm</source>
+        <translation>IARU 第二区及美国的中继频差：2 米波段 0.6 MHz，70 厘米波段 5 MHz</translation>
+    </message>
+    <message>
+        <source>IARU Region &amp;3</source>
+        <translation>IARU 第三区(&amp;3)</translation>
+    </message>
+    <message>
+        <source>Repeater offsets of IARU Region 3: 0.6 MHz on 2 m, 5 MHz on 70 cm</source>
+        <translation>IARU 第三区的中继频差：2 米波段 0.6 MHz，70 厘米波段 5 MHz</translation>
+    </message>
 </context>
 <context>
     <name>tarn::CompareSettingsWindow</name>
@@ -627,6 +760,110 @@ About</source>
     <message>
         <source>This window will close when the transfer ends.</source>
         <translation>传输结束后将关闭此窗口。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::EditChannelsDialog</name>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>编辑所选信道</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels are selected; empty channels stay empty.</source>
+        <translation>
+            <numerusform>已选择 %n 个信道；空信道保持为空。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TX &amp;offset:</source>
+        <translation>发射频差(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>QT/DQT &amp;Dec:</source>
+        <translation>QT/DQT 解码(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>QT/DQT &amp;Enc:</source>
+        <translation>QT/DQT 编码(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>TX &amp;Power:</source>
+        <translation>发射功率(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>CHN &amp;Lock:</source>
+        <translation>信道锁定(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>The TX offset is a number with an optional sign, or + or - alone for the band plan&apos;s offset.</source>
+        <translation>发射频差须为数字（可带正负号），或单独的 + 或 -，表示采用频段规划的频差。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::FillChannelsDialog</name>
+    <message>
+        <source>0 (simplex)</source>
+        <translation>0（同频）</translation>
+    </message>
+    <message>
+        <source>Fill Channels</source>
+        <translation>填充信道</translation>
+    </message>
+    <message>
+        <source>MHz, e.g. 446.00625</source>
+        <translation>MHz，例如 446.00625</translation>
+    </message>
+    <message>
+        <source>kHz; pick one or type another</source>
+        <translation>kHz；可选择或自行输入</translation>
+    </message>
+    <message>
+        <source>&amp;First channel:</source>
+        <translation>起始信道(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>信道数(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Start frequency (MHz):</source>
+        <translation>起始频率(&amp;S)（MHz）：</translation>
+    </message>
+    <message>
+        <source>S&amp;tep (kHz):</source>
+        <translation>步进(&amp;T)（kHz）：</translation>
+    </message>
+    <message>
+        <source>TX &amp;offset:</source>
+        <translation>发射频差(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>QT/DQT &amp;Dec:</source>
+        <translation>QT/DQT 解码(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>QT/DQT &amp;Enc:</source>
+        <translation>QT/DQT 编码(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>TX &amp;Power:</source>
+        <translation>发射功率(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>CHN &amp;Lock:</source>
+        <translation>信道锁定(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Type the start frequency in MHz.</source>
+        <translation>请输入以 MHz 为单位的起始频率。</translation>
+    </message>
+    <message>
+        <source>The step is a number of kHz.</source>
+        <translation>步进须为以 kHz 为单位的数字。</translation>
+    </message>
+    <message>
+        <source>The TX offset is a number with an optional sign, or + or - alone for the band plan&apos;s offset.</source>
+        <translation>发射频差须为数字（可带正负号），或单独的 + 或 -，表示采用频段规划的频差。</translation>
     </message>
 </context>
 <context>
@@ -841,12 +1078,184 @@ About</source>
         <source>Do you rewrite data?</source>
         <translation>要改写数据吗？</translation>
     </message>
+    <message>
+        <source>Verify failed: 1 block differs, at %1</source>
+        <translation>校验失败：1 个数据块不一致，位于 %1</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1 blocks differ, the first at %2</source>
+        <translation>校验失败：%1 个数据块不一致，第一个位于 %2</translation>
+    </message>
+    <message>
+        <source>Writing stopped after %1 of %2 blocks: the radio is partly programmed. Write again to complete it.</source>
+        <translation>写入在第 %1 / %2 个数据块后中断：对讲机只写入了一部分。请重新写入以完成编程。</translation>
+    </message>
+    <message>
+        <source>Verify %1</source>
+        <translation>校验 %1</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s memory was not kept as a backup: %1</source>
+        <translation>对讲机的存储内容未能保存为备份：%1</translation>
+    </message>
+    <message>
+        <source>Please input Number</source>
+        <translation>请输入数字</translation>
+    </message>
+    <message>
+        <source>Error Data Format，Please input again</source>
+        <translation>数据格式错误，请重新输入</translation>
+    </message>
+    <message>
+        <source>Error data Value，Please input according the step value(6.25K/5k)</source>
+        <translation>数据值错误，请按步进值（6.25K/5K）输入</translation>
+    </message>
+    <message>
+        <source>The frequency must lie between 100 and 600 MHz.</source>
+        <translation>频率必须在 100 至 600 MHz 之间。</translation>
+    </message>
+    <message>
+        <source>This is not a number.</source>
+        <translation>这不是一个数字。</translation>
+    </message>
+    <message>
+        <source>Please choose a tone or code from the list</source>
+        <translation>请从列表中选择亚音频率或数字亚音码</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+        <translation>无法打开端口，请检查端口是否被占用或设备是否正常</translation>
+    </message>
+    <message>
+        <source>Now are detecting Communication Port,Please wait...</source>
+        <translation>正在检测通信端口，请稍候……</translation>
+    </message>
+    <message>
+        <source>Waiting the response from radio....</source>
+        <translation>正在等待对讲机响应……</translation>
+    </message>
+    <message>
+        <source>Communication Error，Please check all the connections and the radio power</source>
+        <translation>通信错误，请检查所有连接和对讲机电源</translation>
+    </message>
+    <message>
+        <source> Radio Type are not match for your setting，If you want continue,push ok button</source>
+        <translation>对讲机型号与您的设置不符，如要继续，请按“确定”</translation>
+    </message>
+    <message>
+        <source> Error in the Send Order</source>
+        <translation>发送命令出错</translation>
+    </message>
+    <message>
+        <source> Program Interrupt，Please reset the radio and try again</source>
+        <translation>编程中断，请重启对讲机后重试</translation>
+    </message>
+    <message>
+        <source>not received enough  byte</source>
+        <translation>接收的字节数不足</translation>
+    </message>
+    <message>
+        <source>Error had happen,please try again</source>
+        <translation>发生错误，请重试</translation>
+    </message>
+    <message>
+        <source>Verifying: reading the radio back...</source>
+        <translation>正在校验：回读对讲机……</translation>
+    </message>
+    <message>
+        <source>Verify passed: the radio holds what was written</source>
+        <translation>校验通过：对讲机中的数据与写入的一致</translation>
+    </message>
+    <message>
+        <source>Verify could not read the radio back</source>
+        <translation>校验失败：无法回读对讲机</translation>
+    </message>
+    <message>
+        <source>tarn-cli: unknown verb &apos;%1&apos;</source>
+        <translation>tarn-cli：未知的动词“%1”</translation>
+    </message>
+    <message>
+        <source>tarn-cli: warning: no backup kept: %1</source>
+        <translation>tarn-cli：警告：未保存备份：%1</translation>
+    </message>
+    <message>
+        <source>tarn-cli: backup %1</source>
+        <translation>tarn-cli：备份 %1</translation>
+    </message>
+    <message>
+        <source>tarn-cli: cannot write %1</source>
+        <translation>tarn-cli：无法写入 %1</translation>
+    </message>
+    <message>
+        <source>tarn-cli: %1</source>
+        <translation>tarn-cli：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: cannot open: %2</source>
+        <translation>无法打开“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: cannot open</source>
+        <translation>无法打开“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: cannot read</source>
+        <translation>无法读取“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: too large for a channel table</source>
+        <translation>“%1”：超出信道表的大小</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::RadioLink</name>
+    <message>
+        <source>Reading Data Progress</source>
+        <translation>读取数据进度</translation>
+    </message>
+    <message>
+        <source>Writing Data Progress</source>
+        <translation>写入数据进度</translation>
+    </message>
 </context>
 <context>
     <name>tarn::ShellLanguage</name>
     <message>
         <source>The language could not be saved in %1; it applies until TARN ends.</source>
         <translation>无法将语言保存到 %1 中；在 TARN 结束前有效。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::SortChannelsDialog</name>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>升序(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>降序(&amp;D)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the %n &amp;selected channels</source>
+        <translation>
+            <numerusform>仅排序所选的 %n 个信道(&amp;S)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sort Channels</source>
+        <translation>信道排序</translation>
+    </message>
+    <message>
+        <source>Only the &amp;selected channels</source>
+        <translation>仅排序所选信道(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>排序依据(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Order:</source>
+        <translation>顺序：</translation>
     </message>
 </context>
 <context>
@@ -871,6 +1280,40 @@ About</source>
 The file on disk has not been changed.</source>
         <translation>无法保存 %1。
 磁盘上的文件没有改变。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::TransferProgressDialog</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Progress：</source>
+        <translation>进度：</translation>
+    </message>
+    <message>
+        <source>   Not start yet</source>
+        <translation>   尚未开始</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::TxOffsetField</name>
+    <message>
+        <source>TX = RX + offset, with a sign; + or - alone takes the band plan&apos;s repeater offset</source>
+        <translation>发射 = 接收 + 频差（带正负号）；单独的 + 或 - 采用频段规划的中继频差</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>kHz</translation>
     </message>
 </context>
 </TS>

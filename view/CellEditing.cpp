@@ -1,5 +1,6 @@
 #include "view/CellEditing.h"
 
+#include "view/BandPlanSetting.h"
 #include "view/ChannelProxyModel.h"
 #include "view/ChannelTableView.h"
 
@@ -24,7 +25,9 @@ bool isSeedKey(int key) {
 CellEditing::CellEditing(ChannelTableView& view, ChannelDocument& document, const ToneTable& tones,
                          Prompter& prompter, std::string caption)
     : m_view(view)
-    , m_rules(document, tones, prompter, std::move(caption)) {}
+    , m_rules(document, tones, prompter, std::move(caption)) {
+    m_rules.setBandPlan([] { return BandPlanSetting::region(); });
+}
 
 QWidget* CellEditing::editorForColumn() const {
     switch (CellEditRules::editorFor(m_view.currentCell().column)) {

@@ -2,9 +2,13 @@
 
 #include "common/AppTitles.h"
 #include "common/Prompter.h"
+#include "data/ChannelBulkEdit.h"
 #include "data/ChannelDocument.h"
 #include "data/ChannelEdits.h"
+#include "data/ChannelFill.h"
 #include "qtsupport/CommandIds.h"
+#include "qtsupport/DocumentDialogs.h"
+#include "view/BandPlanSetting.h"
 #include "view/CellEditing.h"
 #include "view/ChannelClipboard.h"
 #include "view/ChannelTableView.h"
@@ -27,11 +31,12 @@ std::string stepText(const char* verb, const std::string& step, const char* key)
 } // namespace
 
 ChannelCommands::ChannelCommands(ChannelDocument& document, ChannelTableView& grid,
-                                 CellEditing& editing, Prompter& prompter)
+                                 CellEditing& editing, Prompter& prompter, DocumentDialogs& dialogs)
     : m_document(document)
     , m_grid(grid)
     , m_editing(editing)
-    , m_prompter(prompter) {}
+    , m_prompter(prompter)
+    , m_dialogs(dialogs) {}
 
 std::vector<int> ChannelCommands::chosenChannels() const {
     std::vector<int> chosen = m_grid.selectedChannels();
@@ -43,7 +48,9 @@ std::vector<int> ChannelCommands::chosenChannels() const {
 bool ChannelCommands::handlesCommand(int id) const {
     return id == cmd::EditUndo || id == cmd::EditRedo || id == cmd::EditCut ||
            id == cmd::EditCopy || id == cmd::EditPaste || id == cmd::EditClear ||
-           id == cmd::InsertChannel || id == cmd::DeleteChannel;
+           id == cmd::InsertChannel || id == cmd::DeleteChannel || id == cmd::MoveUp ||
+           id == cmd::MoveDown || id == cmd::SortChannels || id == cmd::EditSelected ||
+           id == cmd::FillChannels;
 }
 
 void ChannelCommands::updateCommand(int id, CommandState& state) {
@@ -83,6 +90,21 @@ void ChannelCommands::runCommand(int id) {
         break;
     case cmd::DeleteChannel:
         remove();
+        break;
+    case cmd::MoveUp:
+        move(-1);
+        break;
+    case cmd::MoveDown:
+        move(1);
+        break;
+    case cmd::SortChannels:
+        sort();
+        break;
+    case cmd::EditSelected:
+        editSelected();
+        break;
+    case cmd::FillChannels:
+        fill();
         break;
     default:
         break;
@@ -164,6 +186,76 @@ void ChannelCommands::remove() {
     const ChannelDocument::Change change(m_document, "Delete " + channels(chosen.size()));
     const ChannelSheet::Batch batch(m_document.sheet());
     ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount()).remove(chosen);
+}
+
+void ChannelCommands::move(int by) {
+    if (!storeEditors())
+        return;
+    const std::vector<int> chosen = chosenChannels();
+    if (chosen.empty())
+        return;
+    const ChannelTableView::Cell current = m_grid.currentCell();
+    const std::vector<int> places = m_document.moveChannels(chosen, by);
+    // The current cell goes with its channel, so the next move takes the same ones.
+    if (const auto it = std::find(chosen.begin(), chosen.end(), current.row); it != chosen.end())
+        m_grid.setCurrentCell(
+            {places[static_cast<std::size_t>(it - chosen.begin())], current.column});
+    m_grid.selectChannels(places);
+}
+
+void ChannelCommands::sort() {
+    if (!storeEditors())
+        return;
+    const std::vector<int> selected = m_grid.selectedChannels();
+    ChannelSortChoice choice = m_lastSort;
+    if (!m_dialogs.sortChannels(m_grid.window(), static_cast<int>(selected.size()), choice))
+        return;
+    m_lastSort = choice;
+    const bool onlySelected = choice.onlySelected && selected.size() > 1;
+    (void)m_document.sortChannels(choice.sort, onlySelected ? selected : std::vector<int>());
+    m_grid.selectChannels(selected);
+}
+
+void ChannelCommands::editSelected() {
+    if (!storeEditors())
+        return;
+    const std::vector<int> chosen = chosenChannels();
+    ChannelBulkEdit edit;
+    if (chosen.empty() ||
+        !m_dialogs.editChannels(m_grid.window(), static_cast<int>(chosen.size()), edit) ||
+        edit.isEmpty())
+        return;
+    const std::string problem = m_document.editChannels(edit, chosen, BandPlanSetting::region());
+    if (!problem.empty())
+        tell("Nothing was changed. " + problem);
+    // The same channels stay chosen, ready for another command.
+    m_grid.selectChannels(chosen);
+}
+
+void ChannelCommands::fill() {
+    if (!storeEditors())
+        return;
+    const std::vector<int> selected = m_grid.selectedChannels();
+    ChannelFill fill;
+    fill.first = selected.empty() ? std::max(1, m_grid.currentCell().row) : selected.front();
+    fill.count = std::max<int>(1, static_cast<int>(selected.size()));
+    const int count = m_document.channelCount();
+    if (!m_dialogs.fillChannels(m_grid.window(), count, fill))
+        return;
+    const BandPlan::Region region = BandPlanSetting::region();
+    if (const std::string problem = fill.check(count, region); !problem.empty()) {
+        tell("Nothing was filled. " + problem);
+        return;
+    }
+    if (const int replaced = fill.replaced(m_document.sheet()); replaced > 0) {
+        const std::string text = "Fill Channels replaces " + std::to_string(replaced) +
+                                 (replaced == 1 ? " programmed channel." : " programmed channels.");
+        if (m_prompter.ask({text, AppTitles::AppName, PromptButtons::OkCancel,
+                            PromptIcon::Question}) != PromptAnswer::Ok)
+            return;
+    }
+    if (m_document.fillChannels(fill, region).empty())
+        m_grid.selectChannels(fill.first, fill.first + fill.count - 1);
 }
 
 bool ChannelCommands::storeEditors() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ChannelOrder.h"
 #include "qtsupport/CommandTarget.h"
 
 #include <string>
@@ -10,14 +11,16 @@ namespace tarn {
 class CellEditing;
 class ChannelDocument;
 class ChannelTableView;
+class DocumentDialogs;
 class Prompter;
 
 // The Edit menu's commands on a view's channels: Undo and Redo of the document's steps, Cut,
-// Copy and Paste through the clipboard, Clear, Insert and Delete. Each change is one undo step.
+// Copy and Paste through the clipboard, Clear, Insert and Delete, Move Up and Down, Sort, Edit
+// Selected and Fill Channels. Each change is one undo step.
 class ChannelCommands final : public CommandTarget {
 public:
     ChannelCommands(ChannelDocument& document, ChannelTableView& grid, CellEditing& editing,
-                    Prompter& prompter);
+                    Prompter& prompter, DocumentDialogs& dialogs);
 
     // What Copy, Cut, Clear and Delete take: the channels the selection spans, else the current
     // channel.
@@ -35,6 +38,11 @@ private:
     void clear();
     void insert();
     void remove();
+    void move(int by);
+    void sort();
+    void editSelected();
+    void fill();
+    // Selects the channels, whole rows; the first becomes the current row.
     // Values still being typed are stored first; false when one was refused.
     [[nodiscard]] bool storeEditors();
     void tell(const std::string& text);
@@ -43,6 +51,9 @@ private:
     ChannelTableView& m_grid;
     CellEditing& m_editing;
     Prompter& m_prompter;
+    DocumentDialogs& m_dialogs;
+    // What the last Sort Channels chose, offered again.
+    ChannelSortChoice m_lastSort;
 };
 
 } // namespace tarn

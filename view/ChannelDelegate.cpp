@@ -35,6 +35,16 @@ bool isEditingsOwn(const QEvent& event) {
     }
 }
 
+// One editor serves every cell of its kind, so it takes the name of the cell it opens over:
+// its column as the name, its channel as the description.
+void nameForScreenReaders(QWidget& editor, const QModelIndex& index) {
+    const QAbstractItemModel* model = index.model();
+    editor.setAccessibleName(
+        model->headerData(index.column(), Qt::Horizontal, Qt::AccessibleTextRole).toString());
+    editor.setAccessibleDescription(
+        model->headerData(index.row(), Qt::Vertical, Qt::AccessibleTextRole).toString());
+}
+
 } // namespace
 
 ChannelDelegate::ChannelDelegate(CellEditing& editing, QObject* parent)
@@ -63,6 +73,7 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
         return nullptr;
     if (editor->parentWidget() != parent)
         editor->setParent(parent);
+    nameForScreenReaders(*editor, index);
     m_loading = editor;
     return editor;
 }

@@ -6,6 +6,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 
 #include <optional>
 
@@ -21,7 +22,7 @@ bool isFrequencyColumn(int column) {
 }
 
 QString headerText(int column) {
-    return QString::fromUtf8(ChannelCodec::Headers[column]);
+    return QCoreApplication::translate("tarn::ChannelCodec", ChannelCodec::Headers[column]);
 }
 
 } // namespace

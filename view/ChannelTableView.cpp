@@ -139,6 +139,16 @@ void ChannelTableView::selectChannels(int first, int last) {
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
+void ChannelTableView::selectChannels(const std::vector<int>& channels) {
+    QItemSelection selection;
+    for (const int channel : channels) {
+        const QModelIndex left = m_channels.indexOf(channel, 1);
+        if (left.isValid())
+            selection.select(left, m_channels.indexOf(channel, ChannelTableModel::Columns));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
 QString ChannelTableView::cellText(int row, int column) const {
     if (row == 0 && column == 0)
         return m_corner->text();
@@ -235,6 +245,12 @@ void ChannelTableView::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         applyFontSizes();
+        m_fittedWidth = -1;
+        updateGeometries();
+    } else if (event->type() == QEvent::LanguageChange) {
+        // The headers are translated as they are drawn; the corner keeps its own text.
+        m_corner->setText(ChannelTableModel::cornerText());
+        horizontalHeader()->viewport()->update();
         m_fittedWidth = -1;
         updateGeometries();
     }

@@ -41,6 +41,8 @@ public:
     // Channels the selection spans, in increasing order.
     [[nodiscard]] std::vector<int> selectedChannels() const;
     void selectChannels(int first, int last);
+    // Selects the rows of these channels, wherever they show.
+    void selectChannels(const std::vector<int>& channels);
     // What the cell shows, the headers and their corner as row and column 0; empty for a
     // cell the table lacks.
     [[nodiscard]] QString cellText(int row, int column) const;

@@ -61,7 +61,7 @@ ChannelView::ChannelView(ChannelDocument& document, const ToneTable& tones, Prom
     , m_grid(m_proxy, this)
     , m_editing(m_grid, document, tones, prompter, ApplicationTitle)
     , m_delegate(m_editing)
-    , m_commands(document, m_grid, m_editing, prompter) {
+    , m_commands(document, m_grid, m_editing, prompter, dialogs) {
     setFont(formFont());
     m_grid.setProperty(ControlIdProperty, GridControlId);
     m_grid.setItemDelegate(&m_delegate);

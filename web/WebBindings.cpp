@@ -3,11 +3,16 @@
 #include "data/ChannelCodec.h"
 #include "data/ModelSettings.h"
 #include "data/OptionalFeatures.h"
+#include "link/TransferSession.h"
+#include "radio/FaultPlan.h"
+#include "radio/VirtualRadio.h"
 #include "shell/CommandTable.h"
+#include "web/DemoSession.h"
 #include "web/WebDocument.h"
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <span>
@@ -31,8 +36,39 @@ template <typename Call> WebResult guarded(Call&& call) {
 WebResult openFile(WebDocument& d, const std::string& bytes, const std::string& name) {
     return guarded([&] { return d.open(bytes, name); });
 }
+WebResult openFirstBytes(WebDocument& d, const std::string& bytes, const std::string& name) {
+    return guarded([&] { return d.open(bytes, name, true); });
+}
 WebResult storeCell(WebDocument& d, int row, int column, const std::string& text, bool enter) {
     return guarded([&] { return d.storeCell(row, column, text, enter); });
+}
+
+// Editing steps: a failure comes back as a refusal with its message.
+template <typename Call> WebEdit guardedEdit(Call&& call) {
+    try {
+        return call();
+    } catch (const std::exception& error) {
+        WebEdit out;
+        out.ok = false;
+        out.messages = {error.what()};
+        return out;
+    }
+}
+WebEdit openFrequency(WebDocument& d, int row, int column, int key) {
+    return guardedEdit([&] { return d.openFrequency(row, column, key); });
+}
+WebEdit enterCell(WebDocument& d, int row, int column, const std::string& text) {
+    return guardedEdit([&] { return d.enterCell(row, column, text); });
+}
+WebEdit leaveCell(WebDocument& d, int row, int column, int far, const std::string& text) {
+    return guardedEdit([&] { return d.leaveCell(row, column, far, text); });
+}
+bool typeOverLock(WebDocument& d, int row, int key) {
+    try {
+        return d.typeOverLock(row, key);
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 WebResult paste(WebDocument& d, int channel, const std::string& text) {
     return guarded([&] { return d.paste(channel, text); });
@@ -43,9 +79,6 @@ WebResult clearChannels(WebDocument& d, const std::vector<int>& channels) {
 WebResult importChannels(WebDocument& d, const std::string& text, const std::string& name,
                          bool replace) {
     return guarded([&] { return d.importChannels(text, name, replace); });
-}
-WebResult demoTransfer(WebDocument& d, bool write, bool verify) {
-    return guarded([&] { return d.demoTransfer(write, verify); });
 }
 
 // Results with lists: the list travels in the result's messages after the first count.
@@ -87,11 +120,172 @@ emscripten::val saveBytes(WebDocument& d) {
         return emscripten::val::null();
     }
 }
-emscripten::val demoRadioMemory(const WebDocument& d) {
-    return copiedOut(d.demoRadioMemory());
+emscripten::val transferImage(WebDocument& d) {
+    return copiedOut(d.transferImage());
 }
-emscripten::val lastTransferBytes(const WebDocument& d) {
-    return copiedOut(d.lastTransferBytes());
+
+// ---- Transfers: the session's actions as plain objects, its inputs as plain values.
+
+RadioImage imageOf(const std::string& bytes) {
+    RadioImage image;
+    std::copy_n(bytes.begin(), std::min(bytes.size(), RadioImage::Size),
+                reinterpret_cast<char*>(image.bytes().data()));
+    return image;
+}
+
+const char* kindName(SessionAction::Kind kind) {
+    using Kind = SessionAction::Kind;
+    switch (kind) {
+    case Kind::OpenPort:
+        return "open";
+    case Kind::ClosePort:
+        return "close";
+    case Kind::Purge:
+        return "purge";
+    case Kind::Write:
+        return "write";
+    case Kind::Status:
+        return "status";
+    case Kind::Progress:
+        return "progress";
+    case Kind::Ask:
+        return "ask";
+    case Kind::CloseWindow:
+        return "closeWindow";
+    case Kind::Finished:
+        return "finished";
+    }
+    return "";
+}
+
+emscripten::val actionList(const std::vector<SessionAction>& actions) {
+    using emscripten::val;
+    val out = val::array();
+    for (const SessionAction& action : actions) {
+        val entry = val::object();
+        entry.set("kind", std::string(kindName(action.kind)));
+        switch (action.kind) {
+        case SessionAction::Kind::Write:
+            entry.set("bytes", copiedOut({action.bytes.begin(), action.bytes.end()}));
+            break;
+        case SessionAction::Kind::Status:
+            entry.set("text", action.text);
+            break;
+        case SessionAction::Kind::Progress:
+            entry.set("maximum", action.maximum);
+            entry.set("position", action.position);
+            break;
+        case SessionAction::Kind::Ask:
+            entry.set("text", action.prompt.text);
+            entry.set("caption", action.prompt.caption);
+            entry.set("buttons", static_cast<int>(action.prompt.buttons));
+            entry.set("icon", static_cast<int>(action.prompt.icon));
+            break;
+        default:
+            break;
+        }
+        out.call<void>("push", entry);
+    }
+    return out;
+}
+
+// What a transfer left, once it has ended: the image goes to the backups when the radio's
+// memory was read whole or written to.
+emscripten::val sessionResult(const TransferSession& session) {
+    emscripten::val out = emscripten::val::object();
+    const char* outcomes[] = {"completed", "failed", "cancelled", "portUnavailable", "busy"};
+    out.set("outcome", std::string(outcomes[static_cast<int>(session.outcome())]));
+    out.set("write", session.direction() == TransferDirection::Write);
+    out.set("readCompleted", session.readCompleted());
+    out.set("wroteToRadio", session.wroteToRadio());
+    out.set("blocksAcknowledged", session.blocksAcknowledged());
+    out.set("pausedMs", session.pausedMs());
+    const auto bytes = session.image().bytes();
+    out.set("image", copiedOut({bytes.begin(), bytes.end()}));
+    return out;
+}
+
+void startSession(TransferSession& s, bool write, const std::string& image, bool verify,
+                  double now) {
+    s.start(write ? TransferDirection::Write : TransferDirection::Read, imageOf(image),
+            SessionOptions{write && verify}, now);
+}
+void bytesReceived(TransferSession& s, const std::string& bytes, double now) {
+    s.bytesReceived({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, now);
+}
+void answerSession(TransferSession& s, int answer, double now) {
+    s.answer(static_cast<PromptAnswer>(answer), now);
+}
+emscripten::val takeActions(TransferSession& s) {
+    return actionList(s.takeActions());
+}
+// Milliseconds, or -1 when the session waits for nothing but bytes, a write or an answer.
+double nextDeadline(const TransferSession& s) {
+    return s.nextDeadline().value_or(-1.0);
+}
+emscripten::val ownResult(const TransferSession& s) {
+    return sessionResult(s);
+}
+
+void startDemo(DemoSession& d, bool write, const std::string& image, bool verify) {
+    d.start(write ? TransferDirection::Write : TransferDirection::Read, imageOf(image),
+            SessionOptions{write && verify});
+}
+emscripten::val runDemo(DemoSession& d, int budget) {
+    return actionList(d.run(budget));
+}
+void answerDemo(DemoSession& d, int answer) {
+    d.answer(static_cast<PromptAnswer>(answer));
+}
+bool demoEnded(const DemoSession& d) {
+    return d.session().hasEnded();
+}
+emscripten::val demoResult(const DemoSession& d) {
+    return sessionResult(d.session());
+}
+emscripten::val demoMemory(const DemoSession& d) {
+    return copiedOut(d.memory());
+}
+
+// ---- The virtual radio on its own, for tests that stand it behind a port of their own.
+// Times are milliseconds, as the session's.
+
+constexpr double NsPerMs = 1e6;
+
+VirtualRadio* radioWithFaults(const std::string& faults) {
+    FaultPlan plan;
+    try {
+        std::size_t from = 0;
+        while (from < faults.size()) {
+            const std::size_t comma = std::min(faults.find(',', from), faults.size());
+            plan.add(faults.substr(from, comma - from));
+            from = comma + 1;
+        }
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+    return new VirtualRadio(plan);
+}
+void radioReceive(VirtualRadio& r, const std::string& bytes, double nowMs) {
+    r.receive({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()},
+              static_cast<std::int64_t>(nowMs * NsPerMs));
+}
+emscripten::val radioTakeOutput(VirtualRadio& r, double nowMs) {
+    const std::vector<std::uint8_t> bytes =
+        r.takeOutput(static_cast<std::int64_t>(nowMs * NsPerMs));
+    return copiedOut({bytes.begin(), bytes.end()});
+}
+// When the next byte is ready, or -1 when the radio has nothing to say.
+double radioNextOutput(const VirtualRadio& r) {
+    return r.hasOutput() ? static_cast<double>(r.nextOutputNs()) / NsPerMs : -1.0;
+}
+emscripten::val radioMemory(VirtualRadio& r) {
+    const auto bytes = r.memory();
+    return copiedOut({bytes.begin(), bytes.end()});
+}
+void radioSetMemory(VirtualRadio& r, const std::string& bytes) {
+    std::copy_n(bytes.begin(), std::min(bytes.size(), VirtualRadio::MemorySize),
+                reinterpret_cast<char*>(r.memory().data()));
 }
 
 emscripten::val textList(std::span<const std::string_view> texts) {
@@ -174,6 +368,14 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
     value_object<WebResult>("WebResult")
         .field("ok", &WebResult::ok)
         .field("messages", &WebResult::messages);
+    value_object<WebEdit>("WebEdit")
+        .field("ok", &WebEdit::ok)
+        .field("messages", &WebEdit::messages)
+        .field("nextRow", &WebEdit::nextRow)
+        .field("nextColumn", &WebEdit::nextColumn)
+        .field("leavesGrid", &WebEdit::leavesGrid)
+        .field("text", &WebEdit::text)
+        .field("selectAll", &WebEdit::selectAll);
     value_object<ListResult>("ListResult")
         .field("result", &ListResult::result)
         .field("text", &ListResult::text)
@@ -187,6 +389,8 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
         .constructor<>()
         .function("newDocument", &WebDocument::newDocument)
         .function("open", &openFile)
+        .function("openFirstBytes", &openFirstBytes)
+        .class_function("sizeQuestion", &WebDocument::sizeQuestion)
         .function("saveBytes", &saveBytes)
         .function("markSaved", &WebDocument::markSaved)
         .function("isModified", &WebDocument::isModified)
@@ -194,6 +398,17 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
         .function("cellText", &WebDocument::cellText)
         .function("toneNames", &WebDocument::toneNames)
         .function("storeCell", &storeCell)
+        .class_function("editorFor", &WebDocument::editorFor)
+        .class_function("listIndexFor", &WebDocument::listIndexFor)
+        .class_function("itemStartingWith", &WebDocument::itemStartingWith)
+        .function("keyOpensEditor", &WebDocument::keyOpensEditor)
+        .function("typeOverLock", &typeOverLock)
+        .function("openFrequency", &openFrequency)
+        .function("enterCell", &enterCell)
+        .function("leaveCell", &leaveCell)
+        .function("differs", &WebDocument::differs)
+        .function("tabFrom", &WebDocument::tabFrom)
+        .function("enterOnGrid", &WebDocument::enterOnGrid)
         .function("undo", &WebDocument::undo)
         .function("redo", &WebDocument::redo)
         .function("undoName", &WebDocument::undoName)
@@ -209,10 +424,44 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
         .function("setModelSelections", &WebDocument::setModelSelections)
         .function("featureSelections", &WebDocument::featureSelections)
         .function("setFeatureSelections", &WebDocument::setFeatureSelections)
-        .function("demoTransfer", &demoTransfer)
-        .function("demoRadioMemory", &demoRadioMemory)
-        .function("setDemoRadioMemory", &WebDocument::setDemoRadioMemory)
-        .function("lastTransferBytes", &lastTransferBytes)
-        .function("lastStatusTexts", &WebDocument::lastStatusTexts)
+        .function("transferImage", &transferImage)
+        .function("takeRead", &WebDocument::takeRead)
         .function("giveAnswer", &WebDocument::giveAnswer);
+    // A transfer over a real port: the worker feeds it bytes, times and answers.
+    class_<TransferSession>("TransferSession")
+        .constructor<>()
+        .function("start", &startSession)
+        .function("portOpened", &TransferSession::portOpened)
+        .function("bytesReceived", &bytesReceived)
+        .function("written", &TransferSession::written)
+        .function("timeElapsed", &TransferSession::timeElapsed)
+        .function("answer", &answerSession)
+        .function("cancel", &TransferSession::cancel)
+        .function("lineLost", &TransferSession::lineLost)
+        .function("takeActions", &takeActions)
+        .function("nextDeadline", &nextDeadline)
+        .function("hasEnded", &TransferSession::hasEnded)
+        .function("result", &ownResult);
+    class_<DemoSession>("DemoSession")
+        .constructor<>()
+        .function("memory", &demoMemory)
+        .function("setMemory", &DemoSession::setMemory)
+        .function("start", &startDemo)
+        .function("run", &runDemo)
+        .function("answer", &answerDemo)
+        .function("cancel", &DemoSession::cancel)
+        .function("hasEnded", &demoEnded)
+        .function("result", &demoResult);
+    class_<VirtualRadio>("VirtualRadio")
+        .constructor<>()
+        // A radio that misbehaves as the virtual radio's --fault options say, comma-separated;
+        // null for a list it does not know. The caller deletes it.
+        .class_function("withFaults", &radioWithFaults, allow_raw_pointers())
+        .function("setPacing", &VirtualRadio::setPacing)
+        .function("receive", &radioReceive)
+        .function("takeOutput", &radioTakeOutput)
+        .function("nextOutput", &radioNextOutput)
+        .function("hungUp", &VirtualRadio::hungUp)
+        .function("memory", &radioMemory)
+        .function("setMemory", &radioSetMemory);
 }

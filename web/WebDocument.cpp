@@ -1,7 +1,6 @@
 #include "web/WebDocument.h"
 
 #include "common/AppTitles.h"
-#include "data/CellValueStore.h"
 #include "data/ChannelClip.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelCsvExport.h"
@@ -12,10 +11,6 @@
 #include "data/ModelSettings.h"
 #include "data/OptionalFeatures.h"
 #include "data/SinFile.h"
-#include "link/RadioTransfer.h"
-#include "web/DemoRadioLine.h"
-#include "web/SimulatedClock.h"
-#include "web/WebTransferUi.h"
 
 #include <algorithm>
 
@@ -37,10 +32,9 @@ std::string channelsName(std::size_t count) {
 
 } // namespace
 
-WebDocument::WebDocument() {
+WebDocument::WebDocument()
+    : m_rules(m_document, m_tones, m_prompter, AppTitles::AppName) {
     newDocument();
-    const RadioImage blank = RadioImage::newDocument();
-    std::copy(blank.bytes().begin(), blank.bytes().end(), m_demoRadio.memory().begin());
 }
 
 WebResult WebDocument::result(bool ok) {
@@ -55,9 +49,18 @@ void WebDocument::newDocument() {
     m_document.setModified(false);
 }
 
-WebResult WebDocument::open(const std::string& bytes, const std::string& fileName) {
+std::string WebDocument::sizeQuestion(double size, const std::string& fileName) {
+    // A shorter file fails as it always did; a trailer after the image is taken on purpose.
+    if (size <= static_cast<double>(RadioImage::Size))
+        return {};
+    return SinFile::firstBytesQuestion(fileName, static_cast<std::uintmax_t>(size));
+}
+
+WebResult WebDocument::open(const std::string& bytes, const std::string& fileName,
+                            bool firstOfLarger) {
     try {
-        m_document.takeImage(SinFile::fromBytes(byteView(bytes), fileName));
+        m_document.takeImage(SinFile::fromBytes(
+            byteView(bytes), fileName, firstOfLarger ? SinSize::FirstOfLarger : SinSize::Exact));
     } catch (const SinFileError& error) {
         (void)m_prompter.ask({std::string("Could not open ") + error.what() + ".",
                               AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
@@ -87,28 +90,75 @@ std::vector<std::string> WebDocument::toneNames() const {
 }
 
 WebResult WebDocument::storeCell(int row, int column, const std::string& text, bool enter) {
-    if (!m_document.sheet().contains(row, column) || row < 1 || column < ChannelCodec::RxFreqColumn)
+    if (!m_rules.isEditable(row, column))
         return result(false);
-    CellValueStore store(m_document, m_tones, m_prompter, AppTitles::AppName);
-    switch (column) {
-    case ChannelCodec::RxFreqColumn:
-    case ChannelCodec::TxFreqColumn:
-        // A refused value has told the user why and stored nothing.
-        if (!store.storeFrequency(row, column, text,
-                                  enter ? CellValueStore::Emptying::OnEnter
-                                        : CellValueStore::Emptying::OnLeave))
-            return result(false);
-        break;
-    case ChannelCodec::DecColumn:
-    case ChannelCodec::EncColumn:
-        if (!store.storeTone(row, {column}, text))
-            return result(false);
-        break;
-    default:
-        store.storeChoice(row, column, text);
-        break;
-    }
-    return result(true);
+    const CellEditRules::Cell cell{row, column};
+    const CellEditRules::Result done =
+        enter ? m_rules.enter(cell, text) : m_rules.leave(cell, column, text);
+    return result(!done.refused);
+}
+
+int WebDocument::editorFor(int column) {
+    return static_cast<int>(CellEditRules::editorFor(column));
+}
+
+bool WebDocument::keyOpensEditor(int row, int column, int key) const {
+    return m_rules.keyOpensEditor(row, column, key);
+}
+
+WebEdit WebDocument::openFrequency(int row, int column, int key) {
+    const CellEditRules::Opening opening = m_rules.openFrequency(row, column, key);
+    WebEdit out = edit({});
+    out.text = opening.text;
+    out.selectAll = opening.selectAll;
+    return out;
+}
+
+int WebDocument::listIndexFor(const std::vector<std::string>& items, const std::string& text) {
+    return CellEditRules::listIndexFor(items, text);
+}
+
+int WebDocument::itemStartingWith(const std::vector<std::string>& items, const std::string& typed) {
+    return CellEditRules::itemStartingWith(items, typed);
+}
+
+WebEdit WebDocument::enterCell(int row, int column, const std::string& text) {
+    return edit(m_rules.enter({row, column}, text));
+}
+
+WebEdit WebDocument::leaveCell(int row, int column, int farColumn, const std::string& text) {
+    return edit(m_rules.storePending({row, column}, farColumn, text));
+}
+
+bool WebDocument::differs(int row, int column, const std::string& text) const {
+    return m_rules.differs({row, column}, text);
+}
+
+WebEdit WebDocument::tabFrom(int row, int column, bool backward) const {
+    return moveTo(m_rules.tabFrom({row, column}, backward));
+}
+
+WebEdit WebDocument::enterOnGrid(int row, int column) const {
+    return moveTo(m_rules.enterOnGrid({row, column}));
+}
+
+WebEdit WebDocument::edit(const CellEditRules::Result& done) {
+    WebResult told = result(!done.refused);
+    WebEdit out;
+    out.ok = told.ok;
+    out.messages = std::move(told.messages);
+    out.nextRow = done.next.row;
+    out.nextColumn = done.next.column;
+    out.leavesGrid = done.leavesGrid;
+    return out;
+}
+
+WebEdit WebDocument::moveTo(CellEditRules::Cell cell) {
+    WebEdit out;
+    out.nextRow = cell.row;
+    out.nextColumn = cell.column;
+    out.leavesGrid = cell.row == 0;
+    return out;
 }
 
 std::string WebDocument::undoName() const {
@@ -223,44 +273,16 @@ void WebDocument::setFeatureSelections(const std::vector<int>& selections) {
         m_document.setModified(true);
 }
 
-WebResult WebDocument::demoTransfer(bool write, bool verifyAfterWrite) {
-    m_direction = write ? TransferDirection::Write : TransferDirection::Read;
-    m_scratch = m_document.image();
-    m_lastTransferBytes.clear();
-    SimulatedClock clock;
-    DemoRadioLine line(m_demoRadio, clock);
-    WebTransferUi ui(m_prompter);
-    RadioTransfer transfer(line, ui, clock);
-    transfer.setVerifyAfterWrite(write && verifyAfterWrite);
-    const TransferOutcome outcome = transfer.run("Demo radio", *this);
-    m_statusTexts.clear();
-    for (const std::string& text : ui.statusTexts()) {
-        if (!RadioTransfer::isBlockCount(text))
-            m_statusTexts.push_back(text);
-    }
-    const bool read = !write && outcome == TransferOutcome::Completed;
-    if (read || (write && transfer.wroteToRadio()))
-        m_lastTransferBytes = byteString(m_scratch.bytes());
-    return result(outcome == TransferOutcome::Completed);
-}
-
-std::string WebDocument::demoRadioMemory() const {
-    return byteString(m_demoRadio.memory());
-}
-
-void WebDocument::setDemoRadioMemory(const std::string& bytes) {
-    const auto view = byteView(bytes);
-    std::copy_n(view.begin(), std::min(view.size(), VirtualRadio::MemorySize),
-                m_demoRadio.memory().begin());
-}
-
-void WebDocument::parseGrid() {
+std::string WebDocument::transferImage() {
     m_document.parseSheet();
-    m_scratch = m_document.image();
+    return byteString(m_document.image().bytes());
 }
 
-void WebDocument::renderGrid() {
-    m_document.takeReceived(m_scratch);
+void WebDocument::takeRead(const std::string& bytes) {
+    RadioImage received;
+    const auto view = byteView(bytes);
+    std::copy_n(view.begin(), std::min(view.size(), RadioImage::Size), received.bytes().begin());
+    m_document.takeReceived(received);
 }
 
 } // namespace tarn

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
-"""Walks TARN's option dialogs through the accessibility bus alone, as a screen reader would:
-every box is found by role and must be labelled (the labelled-by relation a buddy gives), and the dialogs are opened
-and closed by AT-SPI actions, never by keys or the pointer.
+"""Walks TARN's channel grid and option dialogs through the accessibility bus alone, as a screen
+reader would. The grid: its table gives the column and row headers, keys sent through AT-SPI move
+and type, and what gains the focus (a cell, an editor) is read from AT-SPI's focus events alone.
+The dialogs: every box is found by role and must be labelled (the labelled-by relation a buddy
+gives), and the dialogs are opened and closed by AT-SPI actions, never by keys or the pointer.
 
 Run on a desktop of its own (it starts a session bus of its own when none is given):
     with-desktop.sh /usr/bin/python3 walk.py TARN
@@ -143,6 +145,91 @@ def walk_dialog(frame, menu_name, item_name, title, expected_names):
     print(f"{title}: {len(boxes)} boxes, each labelled")
 
 
+COLUMNS = ["RX Freq", "TX Freq", "QT/DQT Dec", "QT/DQT Enc", "TX Power", "CHN Lock"]
+KEY_DOWN, KEY_RETURN, KEY_ESCAPE = 0xFF54, 0xFF0D, 0xFF1B
+
+
+class FocusLog:
+    """What gained the focus, in order, as AT-SPI announces it."""
+
+    def __init__(self):
+        from gi.repository import GLib
+        self.context = GLib.MainContext.default()
+        self.gained = []
+        pyatspi.Registry.registerEventListener(self.on_focus, "object:state-changed:focused")
+
+    def on_focus(self, event):
+        if event.detail1:
+            self.gained.append(event.source)
+
+    def pump(self):
+        while self.context.iteration(False):
+            pass
+
+    def wait(self, what, test, timeout=10.0):
+        """The latest focused object once it passes the test."""
+        def latest():
+            self.pump()
+            return self.gained[-1] if self.gained and test(self.gained[-1]) else None
+        return wait_for(what, latest, timeout)
+
+
+def send_keys(*keys):
+    for key in keys:
+        pyatspi.Registry.generateKeyboardEvent(key, None, pyatspi.KEY_SYM)
+
+
+def cell_position(table, cell):
+    index = cell.getIndexInParent()
+    return table.getRowAtIndex(index), table.getColumnAtIndex(index)
+
+
+def walk_grid(frame):
+    """Moves to channel 12 and programs its RX Freq, hearing every step as a reader would."""
+    focus = FocusLog()
+    grid = wait_for("the channel grid", lambda: (descendants(frame, pyatspi.ROLE_TABLE) or [None])[0])
+    table = grid.queryTable()
+    headers = [table.getColumnHeader(c).name for c in range(table.nColumns)]
+    if headers != COLUMNS:
+        raise AssertionError(f"column headers {headers}, expected {COLUMNS}")
+    if table.nRows != 199:
+        raise AssertionError(f"{table.nRows} rows, expected 199 channels")
+    if table.getRowHeader(11).name != "Channel 12":
+        raise AssertionError(f"row 12 is headed {table.getRowHeader(11).name!r}")
+
+    send_keys(*[KEY_DOWN] * 11)
+    cell = focus.wait("channel 12's RX Freq cell",
+                      lambda node: node.getRole() == pyatspi.ROLE_TABLE_CELL
+                      and cell_position(table, node) == (11, 0))
+    if cell.name != "":
+        raise AssertionError(f"an empty cell reads {cell.name!r}")
+
+    send_keys(*[ord(c) for c in "145.5"])
+    editor = focus.wait("the frequency editor", lambda node: node.getRole() == pyatspi.ROLE_TEXT)
+    if (editor.name, editor.description) != ("RX Freq", "Channel 12"):
+        raise AssertionError(f"the editor reads {(editor.name, editor.description)}")
+
+    # Enter stores the value and goes on to TX Freq, which the new frequency filled in too.
+    send_keys(KEY_RETURN)
+    editor = focus.wait("the TX Freq editor",
+                        lambda node: node.getRole() == pyatspi.ROLE_TEXT
+                        and node.name == "TX Freq")
+    if editor.description != "Channel 12":
+        raise AssertionError(f"the TX Freq editor is described {editor.description!r}")
+    # Escape closes the editor; the focus goes back to the grid, on the cell it was over.
+    send_keys(KEY_ESCAPE)
+    focus.wait("the grid", lambda node: node.getRole() in (pyatspi.ROLE_TABLE,
+                                                           pyatspi.ROLE_TABLE_CELL))
+    cell = table.getAccessibleAt(11, 1)
+    if not cell.getState().contains(pyatspi.STATE_FOCUSED) or cell.name != "145.50000":
+        raise AssertionError(f"channel 12's TX Freq reads {cell.name!r}, "
+                             f"focused: {cell.getState().contains(pyatspi.STATE_FOCUSED)}")
+    stored = table.getAccessibleAt(11, 0).name
+    if stored != "145.50000":
+        raise AssertionError(f"channel 12's RX Freq reads {stored!r}")
+    print("grid: headers, channel 12, its editors and stored values all read")
+
+
 def main_window():
     """TARN's frame: the first window of the application named by its title."""
     for app in children(pyatspi.Registry.getDesktop(0)):
@@ -164,6 +251,7 @@ def main():
     pyatspi.setTimeout(2000, 15000)
     try:
         frame = wait_for("TARN's main window on the accessibility bus", main_window)
+        walk_grid(frame)
         walk_dialog(frame, "Model", "Model Information", "Model Information",
                     ["Model Type", "Frequency"])
         walk_dialog(frame, "Edit", "Optional Features", "Optional Features",

@@ -303,6 +303,60 @@ TEST_F(CellEditRulesTest, APendingRefusedFrequencyIsToldAndStoredNowhere) {
     EXPECT_EQ(document.sheet().cellText(1, 4), "OFF");
 }
 
+TEST_F(CellEditRulesTest, PlusOrMinusAloneInTxFreqIsTheBandPlansRepeaterShift) {
+    const std::string NotNumber = "Error Data Format，Please input again\nThis is not a number.";
+    const Row TwoMetre = {"145.60000", "145.60000", "OFF", "OFF", "High", "UnLock"};
+    const Row Vhf = {"155.50000", "155.50000", "OFF", "OFF", "High", "UnLock"};
+    const std::string NoOffset = "No standard repeater offset for 155.50000 MHz in IARU Region 1: "
+                                 "only the 144-148 MHz and 420-450 MHz bands have one.";
+    struct Case {
+        const char* what;
+        Row before;
+        Cell cell;
+        std::string text;
+        bool refused;
+        std::string tx;
+        std::vector<std::string> told;
+    };
+    const std::vector<Case> cases = {
+        {"minus", TwoMetre, {1, 2}, "-", false, "145.00000", {}},
+        {"plus with spaces", TwoMetre, {1, 2}, " + ", false, "146.20000", {}},
+        {"no offset in the band", Vhf, {1, 2}, "+", true, "155.50000", {NoOffset}},
+        {"RX Freq takes no shift", TwoMetre, {1, 1}, "+", true, "145.60000", {NotNumber}},
+        {"a row without RX", Blank, {1, 2}, "-", true, "", {NotNumber}},
+    };
+    for (const Case& c : cases) {
+        setRow(1, c.before);
+        prompter.clear();
+        for (std::size_t i = 0; i < c.told.size(); ++i)
+            prompter.answer(PromptAnswer::Ok);
+        const bool refused = rules.storePending(c.cell, c.cell.column, c.text).refused;
+        EXPECT_EQ(refused, c.refused) << c.what;
+        EXPECT_EQ(document.sheet().cellText(1, 2), c.tx) << c.what;
+        EXPECT_EQ(prompter.texts(), c.told) << c.what;
+    }
+
+    // The key opens the editor with the sign, with no "Please input Number" first.
+    setRow(1, TwoMetre);
+    prompter.clear();
+    EXPECT_EQ(rules.openFrequency(1, 2, '-').text, "-");
+    EXPECT_TRUE(prompter.texts().empty());
+    prompter.answer(PromptAnswer::Ok);
+    EXPECT_EQ(rules.openFrequency(1, 1, '+').text, "+") << "RX Freq asks for a number";
+    EXPECT_EQ(prompter.texts(), std::vector{NumberText});
+
+    // The plan is the user's setting.
+    rules.setBandPlan([] { return BandPlan::Region::Iaru1; });
+    setRow(1, {"433.00000", "433.00000", "OFF", "OFF", "High", "UnLock"});
+    EXPECT_FALSE(rules.storePending({1, 2}, 2, "-").refused);
+    EXPECT_EQ(document.sheet().cellText(1, 2), "425.40000");
+    EXPECT_FALSE(rules.differs({1, 2}, "-")) << "the shift it already has";
+    rules.setBandPlan([] { return BandPlan::Region::Iaru2Us; });
+    EXPECT_TRUE(rules.differs({1, 2}, "+"));
+    EXPECT_FALSE(rules.storePending({1, 2}, 2, "+").refused);
+    EXPECT_EQ(document.sheet().cellText(1, 2), "438.00000");
+}
+
 TEST_F(CellEditRulesTest, OnlyTextsThatChangeTheirCellDiffer) {
     setRow(1, Programmed);
     setRow(2, Blank);

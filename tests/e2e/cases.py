@@ -398,6 +398,76 @@ def spreadsheet_rows_pasted_and_undone(s):
     exit_tarn(tarn, main)
 
 
+@case
+def channels_moved_sorted_and_edited_by_keys(s):
+    """Ctrl+Shift+Up moves a channel, Edit > Sort Channels... sorts by RX Freq, Setup > Band
+    Plan chooses Region 2 / US, and Edit > Edit Selected Channels... gives the three channels
+    the plan's repeater offset with "+"; the file saved holds exactly that."""
+    source = image_with(s, "source.sin", {
+        1: ["433.50000", "433.50000", *FREQ_DEFAULTS],
+        2: ["145.50000", "145.50000", "67.0", "OFF", "Low", "UnLock"],
+        3: ["146.52000", "146.52000", *FREQ_DEFAULTS],
+    })
+    tarn, main = open_file_at_start(s, source)
+    edit_data(main)
+    d.key("Down", "ctrl+shift+Up")  # channel 2 becomes channel 1
+    d.key("alt+e", "h")
+    answer("Sort Channels", "Return", main=main)  # by RX Freq, ascending
+    d.activate(main)
+    d.key("alt+s", "n", "2")  # Setup > Band Plan > IARU Region 2 / US
+    d.key("ctrl+Home", "shift+Down", "shift+Down")
+    d.key("alt+e", "s")
+    answer("Edit Selected Channels", "alt+o", main=main)
+    d.type_text("+")
+    d.key("Return")
+    d.activate(main)
+    d.key("ctrl+s")
+    d.wait_for("the file to be saved",
+               lambda: read_bytes(source)[4:8] == bytes([0x00, 0x00, 0x61, 0x14]))
+    expected = image_with(s, "expected.sin", {
+        1: ["145.50000", "146.10000", "67.0", "OFF", "Low", "UnLock"],
+        2: ["146.52000", "147.12000", *FREQ_DEFAULTS],
+        3: ["433.50000", "438.50000", *FREQ_DEFAULTS],
+    })
+    expect_same_bytes(source, expected)
+    exit_tarn(tarn, main)
+
+
+@case
+def ready_made_list_and_fill_by_keys(s):
+    """File > Channel Lists places PMR446 through the import's report; Edit > Fill Channels...
+    programs three channels from channel 20 at a typed start and step; the saved file holds
+    both."""
+    tarn = s.start_tarn()
+    main = s.main_window()
+    edit_data(main)
+    d.key("alt+f", "l", "Return")  # the first list: PMR446
+    answer("Import Channels", "Return", main=main)
+    d.activate(main)
+    d.key(*["Down"] * 19)
+    d.key("alt+e", "e")
+    answer("Fill Channels", "alt+c", main=main)
+    d.key("ctrl+a")
+    d.type_text("3")
+    d.key("alt+s")
+    d.type_text("145.5")
+    d.key("alt+t", "ctrl+a")
+    d.type_text("25")
+    d.key("Return")
+    d.activate(main)
+    d.key("ctrl+s")
+    answer("Save As", "ctrl+a", main=main)
+    d.type_text(s.path("filled"))
+    d.key("Return")
+    wait_for_file(s.path("filled.sin"))
+    pmr = {n: [f"{446.00625 + 0.0125 * (n - 1):.5f}"] * 2 + ["OFF", "OFF", "Low", "Lock"]
+           for n in range(1, 17)}
+    fill = {20 + i: [f"{145.5 + 0.025 * i:.5f}"] * 2 + FREQ_DEFAULTS for i in range(3)}
+    expected = image_with(s, "expected.sin", {**pmr, **fill})
+    expect_same_bytes(s.path("filled.sin"), expected)
+    exit_tarn(tarn, main)
+
+
 def transfer(main, title):
     """Presses Start in the progress window and waits until the transfer has closed it."""
     answer(title, "Return", main=main)

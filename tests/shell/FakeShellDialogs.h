@@ -21,6 +21,15 @@ public:
         windowDialogs.optionalFeatures(document, parent);
     }
     void ports(QWidget* parent) override { windowDialogs.ports(parent); }
+    bool sortChannels(QWidget* parent, int selected, ChannelSortChoice& choice) override {
+        return windowDialogs.sortChannels(parent, selected, choice);
+    }
+    bool editChannels(QWidget* parent, int selected, ChannelBulkEdit& edit) override {
+        return windowDialogs.editChannels(parent, selected, edit);
+    }
+    bool fillChannels(QWidget* parent, int channelCount, ChannelFill& fill) override {
+        return windowDialogs.fillChannels(parent, channelCount, fill);
+    }
 
     [[nodiscard]] QString openFileName(QWidget* parent, const QString& filter) override;
     [[nodiscard]] QString saveFileName(QWidget* parent, const QString& suggested,

@@ -9,6 +9,7 @@
 #include "shell/ShellLanguage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -176,6 +177,29 @@ TEST_F(Help, F1OpensTheGuideWithItsContents) {
     // The menu item and F1 again raise the same window.
     trigger(cmd::HelpGuide);
     EXPECT_EQ(m_app->helpWindow(), help);
+}
+
+TEST_F(Language, F1ShowsTheGuideInTheInterfaceLanguage) {
+    ASSERT_TRUE(start());
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    const auto firstHeading = [this] {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &main(),
+                        Qt::Key_F1);
+        HelpWindow* help = m_app->helpWindow();
+        return help != nullptr && help->isVisible() && help->contents().count() > 0
+                   ? help->contents().item(0)->text()
+                   : QString();
+    };
+    EXPECT_EQ(firstHeading(), "TARN user guide");
+    switchTo(cmd::LanguageChinese);
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    EXPECT_EQ(firstHeading(), "TARN 使用指南");
+    QStringList headings;
+    for (int i = 0; i < m_app->helpWindow()->contents().count(); ++i)
+        headings.append(m_app->helpWindow()->contents().item(i)->text().trimmed());
+    EXPECT_TRUE(headings.contains("启动器 Halcyon"));
 }
 
 TEST(HelpWindow, AMissingGuideSaysSo) {

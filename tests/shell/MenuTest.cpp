@@ -47,18 +47,22 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     EXPECT_EQ(titles, (QStringList{"&File", "&Model", "&Edit", "&Program", "&Setup", "&View",
                                    "&Window", "&Help"}));
     ASSERT_EQ(menus.size(), 8U);
-    EXPECT_EQ(menus[0],
-              (QStringList{"&New\tCtrl+N|57600", "&Open...\tCtrl+O|57601", "&Close|57602",
-                           "&Save\tCtrl+S|57603", "Save &As...|57604", "&Import Channels...|32790",
-                           "&Export Channels...|32791", "Co&mpare With...|32797", "-",
-                           "&Print...\tCtrl+P|57607", "Print Pre&view|57609",
-                           "P&rint Setup...|57606", "-", "Recent File|57616", "-", "E&xit|57665"}));
+    EXPECT_EQ(
+        menus[0],
+        (QStringList{"&New\tCtrl+N|57600", "&Open...\tCtrl+O|57601", "&Close|57602",
+                     "&Save\tCtrl+S|57603", "Save &As...|57604", "&Import Channels...|32790",
+                     "&Export Channels...|32791", "Channel &Lists|32850", "Co&mpare With...|32797",
+                     "-", "&Print...\tCtrl+P|57607", "Print Pre&view|57609",
+                     "P&rint Setup...|57606", "-", "Recent File|57616", "-", "E&xit|57665"}));
     EXPECT_EQ(menus[1], (QStringList{"&Model Information|32781"}));
-    EXPECT_EQ(menus[2],
-              (QStringList{"&Undo\tCtrl+Z|57643", "&Redo\tCtrl+Y|57644", "-", "Cu&t\tCtrl+X|57635",
-                           "&Copy\tCtrl+C|57634", "&Paste\tCtrl+V|57637",
-                           "C&lear Channels\tDel|57632", "-", "&Insert Channel|32784",
-                           "&Delete Channel|32785", "-", "&Optional Features|32782"}));
+    EXPECT_EQ(
+        menus[2],
+        (QStringList{"&Undo\tCtrl+Z|57643", "&Redo\tCtrl+Y|57644", "-", "Cu&t\tCtrl+X|57635",
+                     "&Copy\tCtrl+C|57634", "&Paste\tCtrl+V|57637", "C&lear Channels\tDel|57632",
+                     "-", "&Insert Channel|32784", "&Delete Channel|32785",
+                     "Mo&ve Up\tCtrl+Shift+Up|32842", "Move Do&wn\tCtrl+Shift+Down|32843",
+                     "Sort C&hannels...|32841", "-", "Edit &Selected Channels...|32844",
+                     "Fill Chann&els...|32845", "-", "&Optional Features|32782"}));
     EXPECT_EQ(menus[3],
               (QStringList{"&Read From Radio\tCtrl+R|32771", "-", "&Write To Radio\tCtrl+W|32772",
                            "-", "&Edit Data\tCtrl+G|32780", "&Backups...|32795", "-",
@@ -68,7 +72,7 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
 #ifndef _WIN32
     setup.append({"P&orts...|32783", "-"});
 #endif
-    setup.append("&Language|32800");
+    setup.append({"Band Pla&n|32860", "-", "&Language|32800"});
     EXPECT_EQ(menus[4], setup);
     EXPECT_EQ(menus[5], (QStringList{"&Toolbar|59392", "&Status Bar|59393"}));
     EXPECT_EQ(menus[6], (QStringList{"&New Window|57648", "&Cascade|57650", "&Tile|57651",
@@ -104,8 +108,9 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
     ASSERT_TRUE(start());
     trigger(cmd::FileClose);
     ASSERT_EQ(documentCount(), 0U);
+    // The band plan is the program's setting too.
     std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393,
-                           57664, 32795, 32796, 32800, 57670};
+                           57664, 32795, 32796, 32800, 57670, 32860};
 #ifndef _WIN32
     // The ports are the program's setting, not a document's.
     expected.insert(32783);

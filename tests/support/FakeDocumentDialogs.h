@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/ChannelBulkEdit.h"
+#include "data/ChannelFill.h"
+#include "data/ChannelOrder.h"
 #include "qtsupport/DocumentDialogs.h"
 
 #include <functional>
@@ -20,6 +23,20 @@ public:
             onOptionalFeatures(document);
     }
     void ports(QWidget* /*parent*/) override { ++portsRuns; }
+    // Without a hook, the dialog is cancelled.
+    bool sortChannels(QWidget* /*parent*/, int selected, ChannelSortChoice& choice) override {
+        return onSort && onSort(selected, choice);
+    }
+    bool editChannels(QWidget* /*parent*/, int selected, ChannelBulkEdit& edit) override {
+        return onEdit && onEdit(selected, edit);
+    }
+    bool fillChannels(QWidget* /*parent*/, int channelCount, ChannelFill& fill) override {
+        return onFill && onFill(channelCount, fill);
+    }
+
+    std::function<bool(int, ChannelSortChoice&)> onSort;
+    std::function<bool(int, ChannelBulkEdit&)> onEdit;
+    std::function<bool(int, ChannelFill&)> onFill;
 
     std::function<void(ChannelDocument&)> onModelInformation;
     std::function<void(ChannelDocument&)> onOptionalFeatures;

@@ -36,7 +36,8 @@ protected:
                 {"import", file, dir.file("l.csv"), "-o", dir.file("out2.sin")},
                 {"export", file, dir.file("out.csv")},
                 {"write", "--port", dir.file("no-port"), file},
-                {"check", file}};
+                {"check", file},
+                {"sort", file, "--by", "rx", "-o", dir.file("out3.sin")}};
     }
 };
 
@@ -65,7 +66,7 @@ TEST_F(CliFileRulesTest, OnlyFilesOf8192BytesAreChannelFilesUnlessAnySizeIsGiven
             EXPECT_EQ(status, c.anySizeLoads ? loaded : Failure) << args[0] << named << err.str();
         }
         // What tarn-cli stores is the image alone, whatever it was taken from.
-        for (const char* out : {"out1.sin", "out2.sin"}) {
+        for (const char* out : {"out1.sin", "out2.sin", "out3.sin"}) {
             if (c.anySizeLoads) {
                 EXPECT_EQ(fs::file_size(dir / out), RadioImage::Size) << out << named;
             }

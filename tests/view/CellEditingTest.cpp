@@ -484,6 +484,28 @@ TEST_F(CellEditingTest, TypingSeedsTheEditorOverTheCell) {
     EXPECT_EQ(view.powerBox()->currentText(), "Low");
 }
 
+// One editor serves a whole column kind, so a screen reader learns the cell from the editor's
+// name (its column) and description (its channel) each time it opens.
+TEST_F(CellEditingTest, AnOpenEditorIsNamedAfterItsCell) {
+    setRow(12, {"145.50000", "145.50000", "OFF", "OFF", "High", "Lock"});
+    setRow(3, {"430.02500", "430.02500", "OFF", "OFF", "High", "Lock"});
+    const struct {
+        int row;
+        int col;
+        const char* name;
+    } cases[] = {{12, 1, "RX Freq"},   {3, 2, "TX Freq"},   {12, 3, "QT/DQT Dec"},
+                 {3, 4, "QT/DQT Enc"}, {12, 5, "TX Power"}, {3, 6, "CHN Lock"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        click(c.row, c.col);
+        QWidget* editor = grid().openEditor();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->accessibleName(), c.name);
+        EXPECT_EQ(editor->accessibleDescription(), QStringLiteral("Channel %1").arg(c.row));
+        key(Qt::Key_Escape);
+    }
+}
+
 TEST_F(CellEditingTest, TypingLeavesTheClipboardAlone) {
     QApplication::clipboard()->setText("kept");
     typeInto(6, 1, "145");

@@ -75,6 +75,24 @@ test('a short file is refused with the desktop message and the document stays', 
   });
 });
 
+test('a file longer than a channel file opens its first 8192 bytes only when asked to', () => {
+  withDocument((doc) => {
+    assert.equal(core.WebDocument.sizeQuestion(8192, 'a.sin'), '');
+    assert.equal(core.WebDocument.sizeQuestion(100, 'a.sin'), '');
+    assert.equal(core.WebDocument.sizeQuestion(8200, 'long.sin'),
+      'long.sin is 8200 bytes; a channel file has 8192. Open its first 8192 bytes?');
+    const long = new Uint8Array(8200);
+    long.set(sin('programmed.sin'));
+    const refused = doc.open(long, 'long.sin');
+    assert.equal(refused.ok, false);
+    list(refused.messages);
+    const opened = doc.openFirstBytes(long, 'long.sin');
+    assert.deepEqual(list(opened.messages), []);
+    assert.equal(doc.cellText(1, 1), '146.52500');
+    assert.equal(doc.openFirstBytes(new Uint8Array(100), 'short.sin').ok, false);
+  });
+});
+
 test('cell values pass the grid rules: refusals store nothing, undo and redo restore', () => {
   withDocument((doc) => {
     const refused = doc.storeCell(1, 1, '99', true);
@@ -88,6 +106,47 @@ test('cell values pass the grid rules: refusals store nothing, undo and redo res
     assert.equal(doc.cellText(1, 1), '');
     assert.equal(doc.redo(), true);
     assert.equal(doc.cellText(1, 2), '146.52000');
+  });
+});
+
+test('editing steps follow the grid rules: Enter names the next cell, Tab wraps, letters are told', () => {
+  withDocument((doc) => {
+    assert.deepEqual([1, 2, 3, 4, 5, 6, 0].map((c) => core.WebDocument.editorFor(c)), [1, 1, 2, 2, 3, 4, 0]);
+    const entered = doc.enterCell(1, 1, '146.52');
+    assert.deepEqual([entered.ok, entered.nextRow, entered.nextColumn], [true, 1, 2]);
+    list(entered.messages);
+    const power = doc.enterCell(1, 5, 'Low');
+    assert.deepEqual([power.ok, power.nextRow, power.nextColumn], [true, 2, 1]);
+    list(power.messages);
+    assert.equal(doc.cellText(1, 5), 'Low');
+    const refused = doc.enterCell(2, 1, '99');
+    assert.equal(refused.ok, false);
+    assert.equal(refused.nextRow, 0);
+    assert.equal(list(refused.messages).length, 1);
+    assert.equal(doc.differs(2, 1, '99'), true);
+    assert.equal(doc.differs(1, 1, '146.52'), false);
+
+    const letter = doc.openFrequency(1, 1, 'a'.codePointAt(0));
+    assert.deepEqual(list(letter.messages), ['Please input Number']);
+    assert.equal(letter.text, 'a');
+    const mouse = doc.openFrequency(1, 1, 0);
+    list(mouse.messages);
+    assert.deepEqual([mouse.text, mouse.selectAll], ['146.52000', true]);
+
+    assert.equal(doc.typeOverLock(1, 'u'.codePointAt(0)), true);
+    assert.equal(doc.cellText(1, 6), 'UnLock');
+    assert.equal(doc.typeOverLock(1, 'x'.codePointAt(0)), false);
+    assert.equal(doc.keyOpensEditor(1, 6, 'x'.codePointAt(0)), false);
+    assert.equal(doc.keyOpensEditor(1, 1, 8), true);
+    assert.equal(doc.keyOpensEditor(1, 3, 8), false);
+
+    const tab = doc.tabFrom(1, 6, false);
+    assert.deepEqual([tab.nextRow, tab.nextColumn], [2, 1]);
+    const back = doc.tabFrom(1, 1, true);
+    assert.equal(back.leavesGrid, true);
+    const left = doc.leaveCell(1, 3, 3, 'nonsense');
+    assert.equal(left.ok, false);
+    assert.equal(list(left.messages).length, 1);
   });
 });
 
@@ -112,27 +171,139 @@ test('a CSV import places what the native import places, and a bad list changes 
   });
 });
 
-test('a read and a write through the virtual radio inside the module', () => {
-  withDocument((doc) => {
-    doc.setDemoRadioMemory(sin('programmed.sin'));
-    const read = doc.demoTransfer(false, false);
-    assert.deepEqual(list(read.messages), []);
-    assert.equal(read.ok, true);
-    assert.deepEqual(table(doc).slice(0, 4), expectedTable('programmed.tsv').slice(0, 4));
-    assert.equal(doc.isModified(), true);
-    assert.equal(doc.lastTransferBytes().length, 8192);
+// Runs a demo transfer to its end, answering every question with its first button.
+function runDemo(demo, write, image, verify) {
+  demo.start(write, image, verify);
+  const actions = [];
+  for (let slice = 0; slice < 1000 && !demo.hasEnded(); ++slice) {
+    const taken = demo.run(200);
+    actions.push(...taken);
+    const asked = taken.find((action) => action.kind === 'ask');
+    if (asked) demo.answer(asked.buttons === 4 ? 1 : 0);
+  }
+  return {actions, result: demo.result()};
+}
 
-    assert.equal(doc.storeCell(5, 1, '433.5', true).ok, true);
-    const write = doc.demoTransfer(true, true);
-    const messages = list(write.messages);
-    assert.equal(write.ok, true, messages.join('\n'));
-    assert.deepEqual(messages, []);
-    const texts = list(doc.lastStatusTexts());
-    assert.equal(texts[texts.length - 1], 'Verify passed: the radio holds what was written');
-    const sent = doc.saveBytes();
-    const radio = doc.demoRadioMemory();
-    // The radio takes the channel rows and the settings the write sends.
-    assert.deepEqual(radio.slice(0, 0x0c70), sent.slice(0, 0x0c70));
-    assert.equal(radio[4 * 16 + 3], 0x43);
+const texts = (actions, kind) => actions.filter((a) => a.kind === kind).map((a) => a.text);
+
+test('a read and a write with the demo radio, verified, through the same session', () => {
+  withDocument((doc) => {
+    const demo = new core.DemoSession();
+    try {
+      demo.setMemory(sin('programmed.sin'));
+      const read = runDemo(demo, false, doc.transferImage(), false);
+      assert.deepEqual(texts(read.actions, 'ask'), []);
+      assert.equal(read.result.outcome, 'completed');
+      assert.equal(read.result.readCompleted, true);
+      doc.takeRead(read.result.image);
+      assert.deepEqual(table(doc).slice(0, 4), expectedTable('programmed.tsv').slice(0, 4));
+      assert.equal(doc.isModified(), true);
+      assert.equal(doc.undoName(), 'Read From Radio');
+
+      assert.equal(doc.storeCell(5, 1, '433.5', true).ok, true);
+      const write = runDemo(demo, true, doc.transferImage(), true);
+      assert.deepEqual(texts(write.actions, 'ask'), []);
+      assert.equal(write.result.outcome, 'completed');
+      const statuses = texts(write.actions, 'status');
+      assert.equal(statuses[statuses.length - 1], 'Verify passed: the radio holds what was written');
+      const radio = demo.memory();
+      // The radio takes the channel rows and the settings the write sends.
+      assert.deepEqual(radio.slice(0, 0x0c70), doc.saveBytes().slice(0, 0x0c70));
+      assert.equal(radio[4 * 16 + 3], 0x43);
+      assert.equal(write.actions.filter((a) => a.kind === 'closeWindow').length, 1);
+    } finally {
+      demo.delete();
+    }
+  });
+});
+
+// The worker's contract with a session, on simulated time against a compiled virtual radio:
+// every action done in order, the radio's bytes handed in when they are on the wire.
+function runSession(radio, write, image, {answers = [], openFails = false} = {}) {
+  const session = new core.TransferSession();
+  const actions = [];
+  let now = 0;
+  let open = false;
+  let reply = null;
+  session.start(write, image, false, now);
+  try {
+    for (let step = 0; step < 100000 && !session.hasEnded(); ++step) {
+      for (const action of session.takeActions()) {
+        actions.push(action);
+        if (action.kind === 'open') {
+          open = !openFails;
+          reply = () => session.portOpened(open, now);
+        } else if (action.kind === 'close') {
+          open = false;
+        } else if (action.kind === 'write') {
+          radio.receive(action.bytes, now);
+          reply = () => session.written(true, now);
+        } else if (action.kind === 'ask') {
+          const answer = answers.length ? answers.shift() : 0;
+          reply = () => session.answer(answer, now);
+        }
+      }
+      if (session.hasEnded()) break;
+      if (reply) {
+        const pending = reply;
+        reply = null;
+        pending();
+        continue;
+      }
+      const deadline = session.nextDeadline();
+      const next = open ? radio.nextOutput() : -1;
+      if (next >= 0 && (deadline < 0 || next <= deadline)) {
+        now = Math.max(now, next);
+        session.bytesReceived(radio.takeOutput(now), now);
+      } else {
+        assert.ok(deadline >= 0, 'the session waits for something');
+        now = Math.max(now, deadline);
+        session.timeElapsed(now);
+      }
+    }
+    return {actions, result: session.result()};
+  } finally {
+    session.delete();
+  }
+}
+
+test('a port session reads, writes, tells a refused write part-way and a port it cannot open', () => {
+  withDocument((doc) => {
+    const radio = new core.VirtualRadio();
+    try {
+      radio.setMemory(sin('model4.sin'));
+      const read = runSession(radio, false, doc.transferImage());
+      assert.equal(read.result.outcome, 'completed');
+      doc.takeRead(read.result.image);
+      assert.deepEqual(table(doc).slice(0, 4), expectedTable('model4.tsv').slice(0, 4));
+      const write = runSession(radio, true, sin('programmed.sin'));
+      assert.equal(write.result.outcome, 'completed');
+      assert.deepEqual(radio.memory().slice(0, 0x0c70), sin('programmed.sin').slice(0, 0x0c70));
+
+      const closed = runSession(radio, false, doc.transferImage(), {openFails: true});
+      assert.equal(closed.result.outcome, 'portUnavailable');
+      assert.deepEqual(texts(closed.actions, 'ask'), [
+        'Could not Open the Port,Please check whether the Port are occupied or the device are ok']);
+    } finally {
+      radio.delete();
+    }
+    assert.equal(core.VirtualRadio.withFaults('no-such-fault'), null);
+    const refusing = core.VirtualRadio.withFaults('refuse-write=5');
+    try {
+      const before = table(doc);
+      const refused = runSession(refusing, true, sin('programmed.sin'));
+      assert.equal(refused.result.outcome, 'failed');
+      assert.equal(refused.result.wroteToRadio, true);
+      assert.deepEqual(texts(refused.actions, 'ask'), [
+        ' Program Interrupt\uff0cPlease reset the radio and try again',
+        'Writing stopped after 5 of 404 blocks: the radio is partly programmed. Write again to complete it.']);
+      // The port closes before the window, and the reports come after it.
+      const kinds = refused.actions.map((a) => a.kind);
+      assert.ok(kinds.lastIndexOf('close') < kinds.indexOf('closeWindow'));
+      assert.ok(kinds.lastIndexOf('ask') > kinds.indexOf('closeWindow'));
+      assert.deepEqual(table(doc), before);
+    } finally {
+      refusing.delete();
+    }
   });
 });

@@ -1,6 +1,7 @@
 #include "tools/cli/CliApp.h"
 
 #include "tools/cli/ApplyCommand.h"
+#include "tools/cli/BridgeCommand.h"
 #include "tools/cli/CheckCommand.h"
 #include "tools/cli/DiffCommand.h"
 #include "tools/cli/ExportCommand.h"
@@ -10,6 +11,7 @@
 #include "tools/cli/PortsCommand.h"
 #include "tools/cli/ReadCommand.h"
 #include "tools/cli/ShowCommand.h"
+#include "tools/cli/SortCommand.h"
 #include "tools/cli/WriteCommand.h"
 
 #include <algorithm>
@@ -25,9 +27,11 @@ CliApp::CliApp() {
     add(std::make_unique<DiffCommand>());
     add(std::make_unique<ImportCommand>());
     add(std::make_unique<ExportCommand>());
+    add(std::make_unique<SortCommand>());
     add(std::make_unique<ReadCommand>());
     add(std::make_unique<WriteCommand>());
     add(std::make_unique<PortsCommand>());
+    add(std::make_unique<BridgeCommand>());
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command) {

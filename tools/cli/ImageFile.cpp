@@ -23,7 +23,7 @@ std::optional<LoadedImage> ImageFile::load(const std::filesystem::path& path, st
 }
 
 bool ImageFile::readsChannelFiles(const std::string& verb) {
-    for (const char* name : {"show", "apply", "import", "export", "diff", "write", "check"})
+    for (const char* name : {"show", "apply", "import", "export", "diff", "write", "check", "sort"})
         if (verb == name)
             return true;
     return false;

@@ -15,6 +15,7 @@
   const ReadCaption = 'Reading Data Progress';
   const WriteCaption = 'Writing Data Progress';
   const hasSerial = 'serial' in navigator;
+  const toneNames = list(doc.toneNames());
 
   const state = {
     fileName: 'Untitled.sin',
@@ -44,7 +45,8 @@
   }
 
   // ---- Messages: every one is a modal dialog with the desktop's text.
-  function dialog(title, build, buttons) {
+  // focus: the index of the button that takes Enter at first (the question's default).
+  function dialog(title, build, buttons, focus = 0) {
     return new Promise((resolve) => {
       const box = document.createElement('dialog');
       box.setAttribute('aria-label', title);
@@ -67,7 +69,7 @@
       });
       document.body.append(box);
       box.showModal();
-      row.querySelector('button').focus();
+      row.querySelectorAll('button')[focus].focus();
     });
   }
 
@@ -146,50 +148,101 @@
     if (focus) cell(state.row, state.column).focus();
   }
 
-  // ---- In-place editors, stored through the core's cell rules.
-  function openEditor(initial) {
-    if (state.editor) return;
-    const td = cell(state.row, state.column);
-    const column = state.column;
-    let input;
-    if (column === 5 || column === 6) {
-      input = document.createElement('select');
-      for (const name of column === 5 ? PowerNames : LockNames) input.add(new Option(name, name));
-      input.value = td.textContent || (column === 5 ? 'High' : 'Lock');
-    } else {
-      input = document.createElement('input');
-      input.value = initial !== undefined ? initial : td.textContent;
-      if (ToneColumns.includes(column)) input.setAttribute('list', 'tones');
-    }
-    input.setAttribute('aria-label', core.columnHeaders()[column]);
-    state.editor = {td, input, row: state.row, column};
-    td.replaceChildren(input);
-    input.focus();
-    if (input.select && initial === undefined) input.select();
-    input.addEventListener('keydown', editorKey);
-    input.addEventListener('blur', () => { if (state.editor && state.editor.input === input) commitEditor(false); });
+  // ---- In-place editors, by the desktop grid's rules in the core: which key opens which
+  // editor with what text, what Enter, Tab, Escape and leaving store, and where Enter walks.
+  const Editor = {None: 0, Frequency: 1, Tone: 2, Power: 3, Lock: 4};
+  const Key = {Mouse: 0, Enter: 13, Backspace: 8, Delete: 127};
+
+  function stringList(values) {
+    const vector = new core.StringList();
+    for (const value of values) vector.push_back(value);
+    return vector;
   }
 
-  // Stores the open editor; false when the value was refused (the editor stays open).
-  async function commitEditor(enter) {
+  function matchIndex(items, text, exactStart) {
+    const vector = stringList(items);
+    const index = exactStart ? core.WebDocument.itemStartingWith(vector, text) : core.WebDocument.listIndexFor(vector, text);
+    vector.delete();
+    return index;
+  }
+
+  // Opens the current cell's editor; key is what opened it. A letter typed into a frequency
+  // is told first, as the desktop tells it.
+  async function openEditor(key = Key.Enter) {
+    if (state.editor) return;
+    const row = state.row;
+    const column = state.column;
+    const kind = core.WebDocument.editorFor(column);
+    if (kind === Editor.None) return;
+    const td = cell(row, column);
+    const current = td.textContent;
+    const typed = key >= 32 && key !== Key.Delete ? String.fromCodePoint(key) : '';
+    let input;
+    let selectAll = false;
+    if (kind === Editor.Frequency) {
+      const opening = doc.openFrequency(row, column, key);
+      const messages = list(opening.messages);
+      state.editor = {td, row, column, opening: true};
+      for (const text of messages) await message(text);
+      if (!state.editor || !state.editor.opening) return;
+      input = document.createElement('input');
+      input.value = opening.text;
+      selectAll = opening.selectAll;
+    } else if (kind === Editor.Tone) {
+      input = document.createElement('input');
+      input.setAttribute('list', 'tones');
+      const names = toneNames.filter(Boolean);
+      input.value = typed || (current ? names[matchIndex(names, current, false)] || current : '');
+      selectAll = !typed;
+    } else {
+      const names = kind === Editor.Power ? PowerNames : LockNames;
+      input = document.createElement('select');
+      for (const name of names) input.add(new Option(name, name));
+      let index = matchIndex(names, current, false);
+      if (typed) {
+        const match = matchIndex(names, typed, true);
+        if (match >= 0) index = match;
+      }
+      input.value = names[index];
+    }
+    input.setAttribute('aria-label', core.columnHeaders()[column]);
+    state.editor = {td, input, row, column};
+    td.replaceChildren(input);
+    input.focus();
+    if (input.setSelectionRange) {
+      if (selectAll) input.select();
+      else input.setSelectionRange(input.value.length, input.value.length);
+    }
+    input.addEventListener('keydown', editorKey);
+    input.addEventListener('blur', () => { if (state.editor && state.editor.input === input) commitEditor(); });
+  }
+
+  // Tells a refusal and keeps the editor open with the text selected for mending.
+  async function keepForMending(editor, messages) {
+    editor.telling = true;
+    for (const text of messages) await message(text);
+    editor.telling = false;
+    if (state.editor === editor) {
+      editor.input.focus();
+      if (editor.input.select) editor.input.select();
+    }
+  }
+
+  // Stores a value still open (leaving the cell, or before a command); false when it was
+  // refused and the editor stays.
+  async function commitEditor() {
     const editor = state.editor;
-    if (!editor) return true;
+    if (!editor || !editor.input) return true;
     // The refusal's message takes the focus; that blur stores nothing more.
     if (editor.telling) return false;
-    const result = doc.storeCell(editor.row, editor.column, editor.input.value, enter);
-    if (!result.ok) {
-      const messages = list(result.messages);
-      editor.telling = true;
-      for (const text of messages) await message(text);
-      editor.telling = false;
-      if (state.editor === editor) {
-        editor.input.focus();
-        editor.input.select && editor.input.select();
-      }
+    const done = doc.leaveCell(editor.row, editor.column, editor.column, editor.input.value);
+    const messages = list(done.messages);
+    if (!done.ok) {
+      await keepForMending(editor, messages);
       return false;
     }
-    result.messages.delete();
     closeEditor();
+    for (const text of messages) await message(text);
     return true;
   }
 
@@ -197,29 +250,38 @@
     const editor = state.editor;
     if (!editor) return;
     state.editor = null;
-    editor.td.replaceChildren();
+    if (editor.input) editor.td.replaceChildren();
     refresh();
   }
 
   async function editorKey(event) {
+    const editor = state.editor;
+    if (!editor || editor.telling) return;
     if (event.key === 'Escape') {
       event.preventDefault();
       closeEditor();
       cell(state.row, state.column).focus();
     } else if (event.key === 'Enter') {
       event.preventDefault();
-      if (await commitEditor(true)) walkOn();
+      const done = doc.enterCell(editor.row, editor.column, editor.input.value);
+      const messages = list(done.messages);
+      if (!done.ok) return keepForMending(editor, messages);
+      closeEditor();
+      if (done.nextRow > 0) {
+        moveTo(done.nextRow, done.nextColumn);
+        await openEditor(Key.Enter);
+      } else if (done.leavesGrid) {
+        cell(state.row, state.column).blur();
+      }
     } else if (event.key === 'Tab') {
       event.preventDefault();
-      if (await commitEditor(false)) moveTo(state.row, state.column + (event.shiftKey ? -1 : 1));
+      if (!(await commitEditor())) return;
+      const next = doc.tabFrom(editor.row, editor.column, event.shiftKey);
+      list(next.messages);
+      if (next.nextRow === 0) return;
+      moveTo(next.nextRow, next.nextColumn);
+      await openEditor(Key.Enter);
     }
-  }
-
-  // Enter walks to the next column, and from the last to the next channel's first.
-  function walkOn() {
-    if (state.column < Columns - 1) moveTo(state.row, state.column + 1);
-    else moveTo(state.row + 1, 1);
-    if (FrequencyColumns.includes(state.column)) openEditor();
   }
 
   function gridKey(event) {
@@ -230,15 +292,35 @@
       const [dr, dc] = moves[event.key];
       if (event.shiftKey && dr) selectRows(state.anchor || state.row, state.row + dr);
       moveTo(state.row + dr, state.column + dc);
-    } else if (event.key === 'Enter' || event.key === 'F2') {
+      return;
+    }
+    if (event.ctrlKey || event.metaKey || event.altKey) return;
+    if (event.key === 'Enter') {
+      // Enter on the grid moves one cell on, as Tab does, without opening an editor.
       event.preventDefault();
-      openEditor();
-    } else if (event.key === 'Delete') {
+      const next = doc.enterOnGrid(state.row, state.column);
+      list(next.messages);
+      if (next.nextRow > 0) moveTo(next.nextRow, next.nextColumn);
+      return;
+    }
+    if (event.key === 'F2') {
+      event.preventDefault();
+      openEditor(Key.Enter);
+      return;
+    }
+    if (event.key === 'Delete') {
       event.preventDefault();
       run('Clear Channels');
-    } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
-      event.preventDefault();
-      openEditor(event.key);
+      return;
+    }
+    const key = event.key === 'Backspace' ? Key.Backspace : [...event.key].length === 1 ? event.key.codePointAt(0) : -1;
+    if (key < 0) return;
+    event.preventDefault();
+    if (core.WebDocument.editorFor(state.column) === Editor.Lock) {
+      // L and U store Lock and UnLock at once; other keys do nothing there.
+      if (doc.typeOverLock(state.row, key)) refresh();
+    } else if (doc.keyOpensEditor(state.row, state.column, key)) {
+      openEditor(key);
     }
   }
 
@@ -252,10 +334,11 @@
     return state.selectedRows.length ? state.selectedRows : [state.row];
   }
 
+  // A press on a cell opens its editor, as on the desktop; on a channel number it chooses rows.
   grid.addEventListener('click', async (event) => {
     const target = event.target.closest('td, th');
     if (!target || !target.parentElement.dataset.row || (state.editor && state.editor.td === target)) return;
-    if (state.editor && !(await commitEditor(false))) return;
+    if (state.editor && !(await commitEditor())) return;
     const row = Number(target.parentElement.dataset.row);
     if (target.tagName === 'TH') {
       selectRows(event.shiftKey && state.anchor ? state.anchor : row, row);
@@ -264,10 +347,8 @@
       state.selectedRows = [];
       state.anchor = row;
       moveTo(row, Number(target.dataset.column));
+      if (!event.shiftKey) openEditor(Key.Mouse);
     }
-  });
-  grid.addEventListener('dblclick', (event) => {
-    if (event.target.closest('td') && !state.editor) openEditor();
   });
   grid.addEventListener('keydown', gridKey);
 
@@ -283,8 +364,20 @@
 
   async function openFile(file) {
     if (!file || !(await keepChanges())) return;
+    // A file longer than a channel file is opened only when the user takes its first bytes.
+    const question = core.WebDocument.sizeQuestion(file.size, file.name);
+    if (question) {
+      const answer = await dialog(AppName, (box) => {
+        box.setAttribute('role', 'alertdialog');
+        const p = document.createElement('p');
+        p.className = 'message';
+        p.textContent = question;
+        box.append(p);
+      }, [['Yes', 'yes'], ['No', 'no']], 1);
+      if (answer !== 'yes') return;
+    }
     const bytes = new Uint8Array(await file.arrayBuffer());
-    if (await tell(doc.open(bytes, file.name))) {
+    if (await tell(question ? doc.openFirstBytes(bytes, file.name) : doc.open(bytes, file.name))) {
       state.fileName = file.name;
       state.fileHandle = null;
       resetView();
@@ -312,7 +405,7 @@
   }
 
   async function save(saveAs) {
-    if (state.editor && !(await commitEditor(false))) return false;
+    if (state.editor && !(await commitEditor())) return false;
     const bytes = doc.saveBytes();
     try {
       if (window.showSaveFilePicker) {
@@ -341,7 +434,7 @@
 
   // The desktop's question before a changed document is replaced.
   async function keepChanges() {
-    if (state.editor && !(await commitEditor(false))) return false;
+    if (state.editor && !(await commitEditor())) return false;
     if (!doc.isModified()) return true;
     const answer = await dialog(AppName, (box) => {
       const p = document.createElement('p');
@@ -585,21 +678,142 @@
     if (action === 'open') await openFile(new File([entry.bytes], backupName(entry)));
   }
 
-  // ---- Transfers: the progress window with the desktop's texts.
+  // ---- Transfers: the session runs in a worker on the port's streams; the page shows the
+  // desktop's progress window and asks the session's questions.
+  const bridgeUrl = new URLSearchParams(location.search).get('bridge');
+  const Buttons = [
+    [['OK', 0]],
+    [['OK', 0], ['Cancel', 1]],
+    [['Yes', 2], ['No', 3]],
+    [['Yes', 2], ['No', 3], ['Cancel', 1]],
+    [['Retry', 4], ['Cancel', 1]],
+  ];
+  let transferWorker = null;
+  let workerListener = null;
+  let serialPort = null;
+
   function verifyAfterWrite() {
     return localStorage.getItem('tarn.verifyAfterWrite') === 'true';
   }
 
+  // A Blob-URL worker holding the core and the worker's function: a page opened from disk
+  // may start no other kind.
+  function startWorker() {
+    if (transferWorker) return transferWorker;
+    transferWorker = new Promise((resolve, reject) => {
+      const coreScript = $('tarn-core');
+      const prelude = coreScript.src ? `importScripts(${JSON.stringify(coreScript.src)});` : coreScript.textContent;
+      const wasm = coreScript.src ? new URL('tarn-core.wasm', coreScript.src).href : null;
+      const source = `${prelude}\n${tarnTransferWorker}\ntarnTransferWorker(self, ${JSON.stringify({wasm})});\n`;
+      const url = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
+      const worker = new Worker(url);
+      worker.onmessage = (event) => {
+        URL.revokeObjectURL(url);
+        if (event.data.type !== 'ready') return reject(new Error(event.data.text));
+        worker.onmessage = (message) => workerListener?.(message.data);
+        resolve(worker);
+      };
+      worker.onerror = (event) => { event.preventDefault(); reject(new Error(event.message)); };
+    });
+    transferWorker.catch(() => { transferWorker = null; });
+    return transferWorker;
+  }
+
+  // The port is the page's to open and close; the worker only reads and writes its streams.
+  async function openSerialPort(worker) {
+    try {
+      await serialPort.open({baudRate: 9600, dataBits: 8, stopBits: 1, parity: 'none', flowControl: 'none'});
+      const {readable, writable} = serialPort;
+      worker.postMessage({type: 'opened', ok: true, readable, writable}, [readable, writable]);
+    } catch (error) {
+      // In use by another program or page, or gone: the session says so.
+      worker.postMessage({type: 'opened', ok: false});
+    }
+  }
+
+  async function closeSerialPort(worker) {
+    // The streams given to the worker free the port once their pipes have wound down.
+    for (let attempt = 0; attempt < 50; ++attempt) {
+      try {
+        await serialPort.close();
+        break;
+      } catch (error) {
+        if (!serialPort.readable && !serialPort.writable) break;
+        await new Promise((resolve) => setTimeout(resolve, 20));
+      }
+    }
+    worker.postMessage({type: 'closed'});
+  }
+
+  async function remotePortAddress() {
+    let input;
+    const ok = await dialog('Remote port', (box) => {
+      const label = document.createElement('label');
+      input = document.createElement('input');
+      input.type = 'url';
+      input.value = localStorage.getItem('tarn.remotePort') || '';
+      input.placeholder = 'ws://127.0.0.1:8890/TOKEN';
+      label.append('The address tarn-cli bridge printed', input);
+      box.append(label);
+    }, [['OK', true], ['Cancel', false]]);
+    const url = ok ? input.value.trim() : '';
+    if (!/^wss?:\/\/./.test(url)) return null;
+    localStorage.setItem('tarn.remotePort', url);
+    return url;
+  }
+
+  // The line the chosen port stands for; null when the user backed out (nothing happens).
+  async function chooseLine(choice) {
+    if (choice === 'demo') return {kind: 'demo'};
+    if (choice === 'bridge') return {kind: 'bridge', url: bridgeUrl};
+    if (choice === 'remote') {
+      const url = await remotePortAddress();
+      return url ? {kind: 'bridge', url} : null;
+    }
+    try {
+      serialPort = await navigator.serial.requestPort();
+    } catch (error) {
+      return null;
+    }
+    return {kind: 'serial'};
+  }
+
+  function question(action) {
+    return dialog(action.caption, (box) => {
+      box.setAttribute('role', 'alertdialog');
+      const p = document.createElement('p');
+      p.className = 'message';
+      p.textContent = action.text;
+      box.append(p);
+    }, Buttons[action.buttons] || Buttons[0]);
+  }
+
   async function transfer(write) {
     if (state.transferring) return;
-    if (state.editor && !(await commitEditor(false))) return;
+    if (state.editor && !(await commitEditor())) return;
     state.transferring = true;
     updateCommands();
     try {
       await progressWindow(write);
     } finally {
       state.transferring = false;
+      workerListener = null;
+      serialPort = null;
       refresh();
+    }
+  }
+
+  async function finishTransfer(write, result) {
+    if (!write && result.readCompleted) {
+      doc.takeRead(result.image);
+      resetView();
+    }
+    if (result.readCompleted || result.wroteToRadio) {
+      try {
+        await Backups.store(result.image, write ? 'Write' : 'Read');
+      } catch (error) {
+        await message(`The radio's memory was not kept as a backup: ${error.message}`);
+      }
     }
   }
 
@@ -611,8 +825,15 @@
       heading.textContent = write ? WriteCaption : ReadCaption;
       const portLabel = document.createElement('label');
       const port = document.createElement('select');
-      port.add(new Option(DemoPort, 'demo'));
-      if (hasSerial) port.add(new Option('Serial port...', 'serial'));
+      if (bridgeUrl) {
+        port.add(new Option(bridgeUrl.replace(/\/[^/]*$/, '/…'), 'bridge'));
+      } else {
+        port.add(new Option(DemoPort, 'demo'));
+        if (hasSerial) port.add(new Option('Serial port...', 'serial'));
+        port.add(new Option('Remote port...', 'remote'));
+        port.value = localStorage.getItem('tarn.port') || 'demo';
+        if (!port.value) port.value = 'demo';
+      }
       portLabel.append('Port', port);
       const status = document.createElement('p');
       status.setAttribute('role', 'status');
@@ -630,30 +851,56 @@
       cancel.textContent = 'Cancel';
       buttons.append(start, cancel);
       box.append(heading, portLabel, status, progressLabel, buttons);
-      const close = () => { box.close(); box.remove(); resolve(); };
-      cancel.addEventListener('click', close);
-      box.addEventListener('cancel', (event) => { event.preventDefault(); close(); });
+      let worker = null;
+      let steps = Promise.resolve();
+      const closeWindow = () => { if (box.open) box.close(); box.remove(); };
+      const pressCancel = () => {
+        if (worker) worker.postMessage({type: 'cancel'});
+        else { closeWindow(); resolve(); }
+      };
+      cancel.addEventListener('click', pressCancel);
+      box.addEventListener('cancel', (event) => { event.preventDefault(); pressCancel(); });
+
+      const perform = async (action) => {
+        if (action.kind === 'status') status.textContent = action.text;
+        else if (action.kind === 'progress') {
+          if (action.maximum > 0) progress.max = action.maximum;
+          progress.value = action.position;
+        } else if (action.kind === 'closeWindow') closeWindow();
+        else if (action.kind === 'ask') worker.postMessage({type: 'answer', answer: await question(action)});
+      };
+      const heard = async (message) => {
+        if (message.type === 'open') await openSerialPort(worker);
+        else if (message.type === 'close') await closeSerialPort(worker);
+        else if (message.type === 'actions') for (const action of message.actions) await perform(action);
+        else if (message.type === 'finished') {
+          window.tarnPage.lastTransfer = message.result;
+          closeWindow();
+          await finishTransfer(write, message.result);
+          resolve();
+        }
+      };
+
       start.addEventListener('click', async () => {
-        if (port.value !== 'demo') {
-          await message('This page reaches radios through the demo radio for now.');
+        start.disabled = port.disabled = true;
+        const line = await chooseLine(port.value);
+        if (!line) {
+          start.disabled = port.disabled = false;
           return;
         }
-        start.disabled = cancel.disabled = true;
-        const result = doc.demoTransfer(write, write && verifyAfterWrite());
-        const texts = list(doc.lastStatusTexts());
-        status.textContent = texts.length ? texts[texts.length - 1] : '';
-        progress.value = result.ok ? 403 : progress.value;
-        const bytes = doc.lastTransferBytes();
-        if (bytes.length) {
-          try {
-            await Backups.store(bytes, write ? 'Write' : 'Read');
-          } catch (error) {
-            await message(`The radio's memory was not kept as a backup: ${error.message}`);
-          }
+        if (!bridgeUrl) localStorage.setItem('tarn.port', port.value);
+        try {
+          worker = await startWorker();
+        } catch (error) {
+          closeWindow();
+          await message(`The transfer could not start: ${error.message}`);
+          resolve();
+          return;
         }
-        close();
-        if (!write && result.ok) resetView();
-        await tell(result);
+        // The worker's messages are taken one after another: a question waits for its answer.
+        workerListener = (message) => { steps = steps.then(() => heard(message)); };
+        worker.postMessage({type: 'start', write, image: doc.transferImage(),
+          verify: write && verifyAfterWrite(), line});
       });
       document.body.append(box);
       box.showModal();
@@ -671,13 +918,13 @@
     'Import Channels...': importChannels,
     'Export Channels...': exportChannels,
     'Compare With...': compareWith,
-    'Print...': async () => { if (!state.editor || await commitEditor(false)) printPages(); },
+    'Print...': async () => { if (!state.editor || await commitEditor()) printPages(); },
     'Model Information': modelInformation,
     'Undo': () => { closeEditor(); doc.undo(); refresh(); },
     'Redo': () => { closeEditor(); doc.redo(); refresh(); },
     'Copy': () => copy(),
     'Paste': () => pasteFromClipboard(),
-    'Clear Channels': async () => { if (await commitEditor(false)) { const channels = intList(chosenChannels()); await tell(doc.clearChannels(channels)); channels.delete(); refresh(); } },
+    'Clear Channels': async () => { if (await commitEditor()) { const channels = intList(chosenChannels()); await tell(doc.clearChannels(channels)); channels.delete(); refresh(); } },
     'Optional Features': optionalFeatures,
     'Read From Radio': () => transfer(false),
     'Write To Radio': () => transfer(true),
@@ -694,7 +941,7 @@
   }
 
   async function copy() {
-    if (state.editor && !(await commitEditor(false))) return;
+    if (state.editor && !(await commitEditor())) return;
     const channels = intList(chosenChannels());
     const text = doc.copyChannels(channels);
     channels.delete();
@@ -707,7 +954,7 @@
   }
 
   async function paste(text) {
-    if (state.editor && !(await commitEditor(false))) return;
+    if (state.editor && !(await commitEditor())) return;
     await tell(doc.paste(chosenChannels()[0], text));
     refresh();
   }
@@ -848,7 +1095,7 @@
 
   const tones = document.createElement('datalist');
   tones.id = 'tones';
-  for (const name of list(doc.toneNames())) if (name) tones.append(new Option(name));
+  for (const name of toneNames) if (name) tones.append(new Option(name));
   document.body.append(tones);
 
   window.addEventListener('beforeunload', (event) => {
@@ -858,7 +1105,7 @@
     }
   });
 
-  if (!hasSerial) {
+  if (!hasSerial && !bridgeUrl) {
     $('notice').textContent = 'Radio transfers need Chrome, Edge or Opera on a computer, or the desktop TARN; this browser opens, edits, imports, compares and saves files.';
     $('notice').hidden = false;
   }
@@ -867,7 +1114,22 @@
   buildGrid();
   moveTo(1, 1, false);
   $('app').setAttribute('aria-busy', 'false');
-  window.tarnPage = {doc, core, ready: true};
+  // For tools and tests: the demo radio's memory, kept in the worker.
+  async function demoRadio(bytes) {
+    const worker = await startWorker();
+    if (bytes) return worker.postMessage({type: 'setDemoMemory', bytes});
+    return new Promise((resolve) => {
+      const previous = worker.onmessage;
+      worker.onmessage = (event) => {
+        if (event.data.type !== 'demoMemory') return previous(event);
+        worker.onmessage = previous;
+        resolve(event.data.bytes);
+      };
+      worker.postMessage({type: 'demoMemory'});
+    });
+  }
+
+  window.tarnPage = {doc, core, demoRadio, ready: true};
 })().catch((error) => {
   document.body.textContent = `TARN could not start: ${error && error.message ? error.message : error}`;
 });

@@ -1,0 +1,123 @@
+#include "qtsupport/CoreMessages.h"
+
+#include "common/Translate.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <vector>
+
+namespace tarn {
+
+namespace {
+
+// A formatted message as a pattern to match a finished text against; the captures are its
+// arguments, numbered as the placeholders they fill.
+struct Pattern {
+    const char* source;
+    QRegularExpression match;
+    std::vector<int> placeholders;
+};
+
+Pattern patternFor(const char* source) {
+    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+    const QString text = QString::fromUtf8(source);
+    QString expression = QStringLiteral("\\A");
+    std::vector<int> placeholders;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& found : placeholder.globalMatch(text)) {
+        expression += QRegularExpression::escape(text.mid(from, found.capturedStart() - from));
+        expression += QStringLiteral("(.*?)");
+        placeholders.push_back(found.captured(1).toInt());
+        from = found.capturedEnd();
+    }
+    expression += QRegularExpression::escape(text.mid(from)) + QStringLiteral("\\z");
+    return {source, QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption),
+            std::move(placeholders)};
+}
+
+const std::vector<Pattern>& corePatterns() {
+    static const std::vector<Pattern> all = [] {
+        std::vector<Pattern> made;
+        for (const char* source : formattedMessages())
+            made.push_back(patternFor(source));
+        return made;
+    }();
+    return all;
+}
+
+QString lookUp(const QString& text) {
+    return QCoreApplication::translate(MessageContext, text.toUtf8().constData());
+}
+
+class Translation {
+public:
+    explicit Translation(std::span<const char* const> ownPatterns) {
+        for (const char* source : ownPatterns)
+            m_own.push_back(patternFor(source));
+    }
+
+    [[nodiscard]] QString line(const QString& text) const {
+        const QString whole = lookUp(text);
+        if (whole != text)
+            return whole;
+        for (const std::vector<Pattern>* list : {&m_own, &corePatterns()}) {
+            for (const Pattern& pattern : *list) {
+                const QRegularExpressionMatch found = pattern.match.match(text);
+                if (found.hasMatch())
+                    return filled(pattern, found);
+            }
+        }
+        return text;
+    }
+
+private:
+    // The pattern's translation with its arguments, each translated in turn; substituted in
+    // one pass, so an argument holding "%2" is never taken for one.
+    [[nodiscard]] QString filled(const Pattern& pattern,
+                                 const QRegularExpressionMatch& found) const {
+        const QString result = QCoreApplication::translate(MessageContext, pattern.source);
+        std::vector<QString> args(10);
+        for (std::size_t i = 0; i < pattern.placeholders.size(); ++i)
+            args[static_cast<std::size_t>(pattern.placeholders[i])] =
+                line(found.captured(static_cast<int>(i) + 1));
+        QString text;
+        for (qsizetype i = 0; i < result.size(); ++i) {
+            const QChar next = i + 1 < result.size() ? result[i + 1] : QChar();
+            if (result[i] == QLatin1Char('%') && next >= QLatin1Char('1') &&
+                next <= QLatin1Char('9')) {
+                text += args[static_cast<std::size_t>(next.digitValue())];
+                ++i;
+            } else {
+                text += result[i];
+            }
+        }
+        return text;
+    }
+
+    std::vector<Pattern> m_own;
+};
+
+} // namespace
+
+QString CoreMessages::translated(const QString& text) {
+    return translated(text, {});
+}
+
+QString CoreMessages::translated(const QString& text, std::span<const char* const> ownPatterns) {
+    const Translation translation(ownPatterns);
+    const QString whole = translation.line(text);
+    if (whole != text || !text.contains(QLatin1Char('\n')))
+        return whole;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = translation.line(line);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString CoreMessages::translated(std::string_view text) {
+    return translated(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+} // namespace tarn
