@@ -79,10 +79,12 @@ void SerialPortLine::onPortError(QSerialPort::SerialPortError error) {
     if (!m_onArrival || error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
         !m_port.isOpen() || m_dead)
         return;
-    // Qt's notifier may find the queue already emptied by readArrived and report a read error;
-    // a port that went away says so by hanging up, which Qt reports as a resource error.
-    if (error == QSerialPort::ReadError && !hungUp()) {
+    // Qt's notifier may find the queue already emptied by readArrived: its read then fails
+    // with EAGAIN, which Qt reports as a read or resource error and, for the latter, turns the
+    // notifier off. A port that went away says so by hanging up.
+    if ((error == QSerialPort::ReadError || error == QSerialPort::ResourceError) && !hungUp()) {
         m_port.clearError();
+        rearmArrivals();
         return;
     }
     markDead();
@@ -367,6 +369,12 @@ bool SerialPortLine::hungUp() const {
 
 bool SerialPortLine::usable() const {
     return m_port.isOpen() && !m_dead;
+}
+
+void SerialPortLine::rearmArrivals() {
+    // Setting the read buffer's size turns Qt's read notifier back on; reading an empty
+    // buffer does the same, so at worst the next readArrived rearms it.
+    m_port.setReadBufferSize(m_port.readBufferSize());
 }
 
 void SerialPortLine::markDead() {

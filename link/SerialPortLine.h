@@ -64,6 +64,7 @@ private:
     [[nodiscard]] bool holdExclusively();
     void clearExclusiveFlag();
     [[nodiscard]] bool stopRequested() const { return m_stop && m_stop(); }
+    void rearmArrivals();
     void markDead();
     void requestLowLatency();
     void drainOutput();

@@ -644,12 +644,7 @@ def halcyon_in_chinese_starts_tarn_in_chinese(s):
 
 
 # Cases that wait for a fix elsewhere: reported as skipped, with the reason, until then.
-WAITING = {
-    "read_runs_on_under_a_modal_window":
-        "with About opened mid-read, TARN's event-driven read against the radio paced at 9600 "
-        "baud ends some runs with \"not received enough  byte\" or \"Error had happen,please "
-        "try again\"; the same read with no window opened completes (tarn-bench-transfer)",
-}
+WAITING: dict[str, str] = {}
 
 
 def run(name):
