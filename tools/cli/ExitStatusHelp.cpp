@@ -37,7 +37,7 @@ std::string ExitStatusHelp::meaning(ExitStatus status) {
             "tarn::cli::Help", "channels were found outside the model's band or with bytes a save\n"
                                "       would change"));
     }
-    return CliText::help(TARN_TRANSLATE_NOOP("tarn::cli::Help", ""));
+    return {};
 }
 
 std::string ExitStatusHelp::describe(std::initializer_list<ExitStatus> statuses) {
