@@ -1,4 +1,9 @@
+#include "qtsupport/InterfaceTranslators.h"
+#include "tools/cli/CliMessages.h"
 #include "tools/cli/TranslatedStreamBuf.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,6 +52,31 @@ TEST(TranslatedStreamBufTest, AFailedWriteFailsTheStream) {
     std::ostream err(&buffer);
     err << "lost\n";
     EXPECT_TRUE(err.bad());
+}
+
+std::multiset<QString> placeholders(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    std::multiset<QString> found;
+    for (const QRegularExpressionMatch& m : placeholder.globalMatch(text))
+        found.insert(m.captured());
+    return found;
+}
+
+// Each of the tool's patterns has its Chinese, which keeps every placeholder.
+TEST(CliMessagesTest, EveryPatternIsTranslatedWithItsPlaceholders) {
+    int argc = 1;
+    char name[] = "cli_language_test";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv); // translators need one
+    InterfaceTranslators translators({QStringLiteral(TARN_TRANSLATIONS_DIR)});
+    ASSERT_TRUE(translators.apply(QStringLiteral("zh_CN")));
+    for (const char* pattern : cliMessages()) {
+        SCOPED_TRACE(pattern);
+        const QString chinese = QCoreApplication::translate("tarn::Prompt", pattern);
+        EXPECT_NE(chinese, QString::fromUtf8(pattern));
+        EXPECT_EQ(placeholders(chinese), placeholders(QString::fromUtf8(pattern)));
+    }
+    (void)translators.apply({});
 }
 
 struct CliRun {
