@@ -1951,6 +1951,34 @@ Band Plan</source>
         <source>Failed %1%</source>
         <translation>失败 %1%</translation>
     </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>正被另一个程序使用</translation>
+    </message>
+    <message>
+        <source>the port stopped working (%1)</source>
+        <translation>端口停止工作（%1）</translation>
+    </message>
+    <message>
+        <source>read error</source>
+        <translation>读取错误</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>写入错误</translation>
+    </message>
+    <message>
+        <source>device gone</source>
+        <translation>设备已移除</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>权限不足</translation>
+    </message>
+    <message>
+        <source>i/o error</source>
+        <translation>输入/输出错误</translation>
+    </message>
 </context>
 <context>
     <name>tarn::QtShellDialogs</name>

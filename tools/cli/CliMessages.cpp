@@ -62,6 +62,14 @@ constexpr std::array Messages{
     TARN_TRANSLATE_NOOP("tarn::Prompt", "cancelled"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "  (retrying)"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "  (continuing: --force-type)"),
+    // A port's own faults.
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "in use by another program"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "the port stopped working (%1)"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "read error"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "write error"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "device gone"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "permission denied"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "i/o error"),
     // Progress, redrawn in place on a terminal ("Reading [###   ] 12/64 18%").
     TARN_TRANSLATE_NOOP("tarn::Prompt", "Reading [%1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "Writing [%1"),
