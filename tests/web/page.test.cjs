@@ -720,6 +720,12 @@ test('benchmark: a write and a read through tarn-cli bridge to the paced virtual
       const limit = run.wireBytes * 10 / 9600 * 1000 + run.pausedMs;
       console.log(`bridge ${write ? 'write' : 'read '}: ${(run.ms / 1000).toFixed(3)} s, limit ${(limit / 1000).toFixed(3)} s ` +
         `(${run.wireBytes} bytes, ${run.pausedMs.toFixed(0)} ms of waits), ratio ${(run.ms / limit).toFixed(3)} (goal <= 1.10)`);
+      // Where the rest went: each write's report that it left the port is a round trip
+      // through the browser and the bridge; deadlines met late add their lateness.
+      const {written, late} = run.timing;
+      console.log(`  beyond the limit ${((run.ms - limit) / 1000).toFixed(3)} s: written-report round trip median ` +
+        `${written.median.toFixed(1)} ms (p90 ${written.p90.toFixed(1)}), deadlines late median ${late.median.toFixed(1)} ms ` +
+        `(p90 ${late.p90.toFixed(1)}, total ${(late.total / 1000).toFixed(3)} s); load average ${os.loadavg()[0].toFixed(1)} on ${os.cpus().length} cores`);
     }
   } finally {
     await context.close();
