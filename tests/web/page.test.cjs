@@ -652,16 +652,13 @@ test('tarn-cli bridge: a read and a write to the native virtual radio; one page 
   assert.match(address, /^ws:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}$/);
   const {page, context, errors} = await openPage(`${origin}/index.html?bridge=${encodeURIComponent(address)}`);
   try {
-    let progress = await transferOn(page, false, 'bridge');
-    await progress.waitFor({state: 'detached'});
+    assert.equal((await completedTransfer(page, false)).outcome, 'completed');
     assert.deepEqual(await cells(page, 2), ['439.50000', '434.50000', 'D023N', 'D754I', 'Middle', 'UnLock']);
     await row(page, 5).getByRole('gridcell').first().click();
     await page.keyboard.type('433.5');
     await page.keyboard.press('Enter');
     await page.keyboard.press('Escape');
-    progress = await transferOn(page, true, 'bridge');
-    await progress.waitFor({state: 'detached'});
-    assert.equal(await page.evaluate(() => window.tarnPage.lastTransfer.outcome), 'completed');
+    assert.equal((await completedTransfer(page, true)).outcome, 'completed');
 
     // A second client while one holds the port is told to come back later; a wrong token
     // is refused outright.
@@ -690,12 +687,32 @@ async function timedTransfer(page, write) {
   await Promise.race([progress.waitFor({state: 'detached', timeout: 60000}), told.waitFor({timeout: 60000})]);
   if (!(await told.count())) return {run: await page.evaluate(() => window.tarnPage.lastTransfer)};
   const failure = await told.locator('.message').textContent();
-  while (await told.count()) {
-    await told.getByRole('button').first().click();
-    await page.waitForTimeout(100);
-  }
-  await progress.waitFor({state: 'detached'});
+  // Every message answered with its first button, the partly-written report after the
+  // window has gone included.
+  const dismiss = async () => {
+    while (await told.count()) {
+      await told.getByRole('button').first().click();
+      await page.waitForTimeout(100);
+    }
+  };
+  await dismiss();
+  await progress.waitFor({state: 'detached', timeout: 60000});
+  await page.waitForTimeout(300);
+  await dismiss();
   return {failure};
+}
+
+// A transfer through the bridge that completes: a machine too busy for the radio's 30 ms
+// interval fails one now and then (told, nothing changed), so up to three tries.
+async function completedTransfer(page, write) {
+  let failure = '';
+  for (let attempt = 0; attempt < 3; ++attempt) {
+    const done = await timedTransfer(page, write);
+    if (done.run) return done.run;
+    failure = done.failure;
+    console.log(`bridge ${write ? 'write' : 'read'}: try ${attempt + 1} said "${failure}"`);
+  }
+  return {outcome: `failed three times, last with "${failure}"`};
 }
 
 test('benchmark: a write and a read through tarn-cli bridge to the paced virtual radio', async (t) => {
