@@ -417,6 +417,15 @@ test('Sort, Move and a ready-made list from the menus: one undo step each, the s
   assert.equal((await cells(page, 16))[0], '446.19375');
   await page.keyboard.press('Control+z');
   assert.deepEqual(await rx(3), ['145.00625', '100.00000', '146.52500']);
+
+  // Descending, only the chosen channels among their own places; the rest stay.
+  await row(page, 1).getByRole('rowheader').click();
+  await row(page, 3).getByRole('rowheader').click({modifiers: ['Shift']});
+  await command(page, 'Edit', 'Sort Channels...');
+  await sort.getByText('Descending').click();
+  await sort.getByText('Only the 3 selected channels').click();
+  await sort.getByRole('button', {name: 'OK'}).click();
+  assert.deepEqual(await rx(4), ['146.52500', '145.00625', '100.00000', '439.50000']);
   assert.deepEqual(errors, []);
   await context.close();
 });

@@ -1067,7 +1067,11 @@
       });
       order.setAttribute('role', 'radiogroup');
       order.setAttribute('aria-label', 'Order:');
-      formRow(box, 'Order:', order);
+      // A row, not a label: each choice has its own.
+      const orderRow = document.createElement('div');
+      orderRow.className = 'row';
+      orderRow.append('Order:', order);
+      box.append(orderRow);
       const only = document.createElement('input');
       only.type = 'checkbox';
       only.disabled = selected.length < 2;
