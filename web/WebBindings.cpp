@@ -1,5 +1,6 @@
 // The page's view of the core. Every bound call returns a value; none lets an exception out,
 // because an exception crossing into JavaScript leaves the module in an unknown state.
+#include "common/AppTitles.h"
 #include "data/BandPlan.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelOrder.h"
@@ -415,6 +416,10 @@ emscripten::val channelTools() {
     return tools;
 }
 
+std::string messageCaption() {
+    return AppTitles::AppName;
+}
+
 emscripten::val modelForm() {
     emscripten::val form = emscripten::val::object();
     form.set("modelLabel", std::string(ModelSettings::ModelLabel));
@@ -490,6 +495,7 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
     function("columnHeaders", &columnHeaders);
     function("modelForm", &modelForm);
     function("channelTools", &channelTools);
+    function("messageCaption", &messageCaption);
     function("featureForm", &featureForm);
     class_<WebDocument>("WebDocument")
         .constructor<>()

@@ -266,8 +266,9 @@ test('Open asks "Do you rewrite data?": Cancel keeps everything, OK then offers 
   // OK: only now is the changed document offered for saving; its Cancel keeps it still.
   await openProgrammed();
   await answerRewrite(page);
-  const save = page.getByRole('dialog', {name: 'TARN'});
-  assert.equal(await save.locator('p').textContent(), 'Save changes to Untitled.sin?');
+  const save = page.getByRole('alertdialog').filter({hasText: 'Save changes to'});
+  assert.equal(await save.locator('.message').textContent(), 'Save changes to Untitled.sin?');
+  assert.equal(await save.getAttribute('data-icon'), 'warning');
   await save.getByRole('button', {name: 'Cancel'}).click();
   assert.equal((await cells(page, 1))[0], '145.50000');
   await openProgrammed();
@@ -507,7 +508,7 @@ test('the demo radio reads and writes with the progress window, and keeps backup
   await progress.waitFor({state: 'detached'});
 
   await command(page, 'File', 'New');
-  await page.getByRole('dialog', {name: 'TARN'}).getByRole('button', {name: 'No'}).click();
+  await page.getByRole('alertdialog').filter({hasText: 'Save changes to'}).getByRole('button', {name: 'No'}).click();
   assert.deepEqual(await cells(page, 1), ['', '', '', '', '', '']);
 
   await page.getByRole('toolbar').getByRole('button', {name: 'Read From Radio', exact: true}).click();

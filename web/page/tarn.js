@@ -11,6 +11,8 @@
   const PowerNames = ['Low', 'Middle', 'High'];
   const LockNames = ['Lock', 'UnLock'];
   const AppName = 'TARN';
+  // The caption of the program's own message boxes, as the desktop's.
+  const MessageCaption = core.messageCaption();
   const DemoPort = 'Demo radio';
   const ReadCaption = 'Reading Data Progress';
   const WriteCaption = 'Writing Data Progress';
@@ -89,9 +91,11 @@
     });
   }
 
+  // A warning, or with role 'dialog' a report for the user's information.
   function message(text, role = 'alertdialog') {
-    return dialog(AppName, (box) => {
+    return dialog(MessageCaption, (box) => {
       box.setAttribute('role', role);
+      box.dataset.icon = role === 'alertdialog' ? 'warning' : 'information';
       const p = document.createElement('p');
       p.className = 'message';
       p.textContent = text;
@@ -116,7 +120,8 @@
   const Icons = ['', 'information', 'warning', 'error', 'question'];
 
   // A question of the core, as the desktop's message box asks it; resolves to the answer.
-  function ask(prompt) {
+  // focus: the place of the button Enter presses at first.
+  function ask(prompt, focus = 0) {
     return dialog(prompt.caption, (box) => {
       box.setAttribute('role', 'alertdialog');
       if (Icons[prompt.icon]) box.dataset.icon = Icons[prompt.icon];
@@ -124,7 +129,7 @@
       p.className = 'message';
       p.textContent = prompt.text;
       box.append(p);
-    }, Buttons[prompt.buttons] || Buttons[0]);
+    }, Buttons[prompt.buttons] || Buttons[0], focus);
   }
 
   // Runs a core call that may stop at a question it could not wait for: the user answers it
@@ -425,14 +430,9 @@
     // A file longer than a channel file is opened only when the user takes its first bytes.
     const question = core.WebDocument.sizeQuestion(file.size, file.name);
     if (question) {
-      const answer = await dialog(AppName, (box) => {
-        box.setAttribute('role', 'alertdialog');
-        const p = document.createElement('p');
-        p.className = 'message';
-        p.textContent = question;
-        box.append(p);
-      }, [['Yes', 'yes'], ['No', 'no']], 1);
-      if (answer !== 'yes') return;
+      // No by default, as on the desktop.
+      const asked = {text: question, caption: MessageCaption, buttons: 2, icon: 4};
+      if (await ask(asked, 1) !== Answer.Yes) return;
     }
     const bytes = new Uint8Array(await file.arrayBuffer());
     const result = await withAnswers(
@@ -507,13 +507,9 @@
   async function keepChanges() {
     if (state.editor && !(await commitEditor())) return false;
     if (!doc.isModified()) return true;
-    const answer = await dialog(AppName, (box) => {
-      const p = document.createElement('p');
-      p.textContent = `Save changes to ${state.fileName}?`;
-      box.append(p);
-    }, [['Yes', 'yes'], ['No', 'no'], ['Cancel', 'cancel']]);
-    if (answer === 'cancel') return false;
-    return answer === 'no' || save(false);
+    const answer = await ask({text: `Save changes to ${state.fileName}?`, caption: MessageCaption, buttons: 3, icon: 2});
+    if (answer === Answer.Cancel) return false;
+    return answer === Answer.No || save(false);
   }
 
   document.addEventListener('dragover', (event) => event.preventDefault());
