@@ -1244,8 +1244,8 @@ Find</source>
         <translation>“%1”：超出信道表的大小</translation>
     </message>
     <message>
-        <source>Insert, Delete, Move, Sort and Fill are off while channels are found or sorted</source>
-        <translation>信道经查找筛选或按列排序时，插入、删除、移动、排序和填充不可用</translation>
+        <source>Found or sorted: Insert, Delete, Move, Sort and Fill are off</source>
+        <translation>已查找或排序：插入、删除、移动、排序和填充不可用</translation>
     </message>
     <message>
         <source>Several channels are pasted only while every channel shows in channel order: they land on the channels after the first, which a found or sorted view hides or shows elsewhere. Close the find bar (Esc), and click a sorted column&apos;s header until its arrow goes.</source>

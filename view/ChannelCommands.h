@@ -21,9 +21,8 @@ class Prompter;
 class ChannelCommands final : public CommandTarget {
 public:
     // Why the commands that work on channels one after another are off.
-    static constexpr const char* ArrangedText =
-        TARN_TRANSLATE_NOOP("tarn::Prompt", "Insert, Delete, Move, Sort and Fill are off while "
-                                            "channels are found or sorted");
+    static constexpr const char* ArrangedText = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt", "Found or sorted: Insert, Delete, Move, Sort and Fill are off");
     static constexpr const char* ArrangedPasteText = TARN_TRANSLATE_NOOP(
         "tarn::Prompt",
         "Several channels are pasted only while every channel shows in channel order: they land "

@@ -89,6 +89,7 @@ void FindBar::retranslate() {
     m_label->setText(tr("&Find:"));
     m_field->setPlaceholderText(tr("Frequency, tone, power or lock"));
     m_close->setToolTip(tr("Close the find bar and show every channel (Esc)"));
+    m_close->setAccessibleName(m_close->toolTip());
     m_count->setText(countText());
 }
 
