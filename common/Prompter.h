@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -25,6 +26,11 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
     [[nodiscard]] virtual PromptAnswer ask(const Prompt& prompt) = 0;
+    // Shows the prompt without waiting for it where the prompter can, and hands the answer to
+    // done once given. A prompter that can only wait answers before returning.
+    virtual void askLater(const Prompt& prompt, std::function<void(PromptAnswer)> done) {
+        done(ask(prompt));
+    }
 };
 
 } // namespace tarn

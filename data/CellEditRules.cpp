@@ -88,7 +88,8 @@ CellEditRules::Editor CellEditRules::editorFor(int column) {
 }
 
 bool CellEditRules::isEditable(int row, int column) const {
-    return row > 0 && editorFor(column) != Editor::None && m_document.sheet().contains(row, column);
+    return row > 0 && editorFor(column) != Editor::None && !m_document.isTransferring() &&
+           m_document.sheet().contains(row, column);
 }
 
 bool CellEditRules::keyOpensEditor(int row, int column, int key) const {

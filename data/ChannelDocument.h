@@ -118,6 +118,10 @@ public:
     void markSaved() { m_history.markSaved(); }
 
     [[nodiscard]] bool isModified() const { return m_modified; }
+    // A radio transfer runs on this document: nothing may change it until the transfer ends,
+    // since a completed read replaces its image.
+    void setTransferring(bool transferring) { m_transferring = transferring; }
+    [[nodiscard]] bool isTransferring() const { return m_transferring; }
     virtual void setModified(bool modified) { m_modified = modified; }
     // Modified, or a value typed but not yet stored: closing asks first.
     [[nodiscard]] bool isChanged() const { return isModified() || hasPendingChanges(); }
@@ -136,6 +140,7 @@ private:
     std::vector<PendingEdit*> m_pendingEdits;
     std::filesystem::path m_dumpDirectory;
     bool m_modified = false;
+    bool m_transferring = false;
     UndoHistory m_history;
     // The open step: how deep its scopes nest, its name and the state it started from.
     int m_changeDepth = 0;

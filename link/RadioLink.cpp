@@ -4,15 +4,29 @@
 #include "common/WallClock.h"
 #include "data/BackupStore.h"
 #include "data/ChannelDocument.h"
-#include "link/QtTransferUi.h"
-#include "link/RadioTransfer.h"
+#include "link/PortNames.h"
+#include "link/PortSettings.h"
+#include "link/PreciseSessionTimer.h"
 #include "link/SerialPortLine.h"
+#include "link/SessionDriver.h"
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/DocumentDialogs.h"
 
 #include <QSettings>
 
+#include <set>
+
 namespace tarn {
+
+namespace {
+
+// The devices that running transfers hold, over every window of the program.
+std::multiset<std::string>& devicesInUse() {
+    static std::multiset<std::string> devices;
+    return devices;
+}
+
+} // namespace
 
 RadioLink::RadioLink(ChannelDocument& document, Prompter& prompter, DocumentDialogs& dialogs,
                      QWidget& owner, const QWidget& over)
@@ -23,15 +37,22 @@ RadioLink::RadioLink(ChannelDocument& document, Prompter& prompter, DocumentDial
     , m_over(over)
     , m_dialog(&owner, [this] { onTransfer(); }) {}
 
-RadioLink::~RadioLink() = default;
+RadioLink::~RadioLink() {
+    if (!m_running)
+        return;
+    devicesInUse().erase(devicesInUse().find(m_device));
+}
 
 bool RadioLink::handlesCommand(int id) const {
     return id == cmd::ReadFromRadio || id == cmd::WriteToRadio || portOf(id) != nullptr;
 }
 
 void RadioLink::updateCommand(int id, CommandState& state) {
-    // A key pressed during a transfer must never start another or turn a read into a write.
-    state.enabled = (id != cmd::ReadFromRadio && id != cmd::WriteToRadio) || !anyTransferring();
+    // A key pressed during a transfer must never start another or turn a read into a write;
+    // the port of a transfer in another window is that window's until it ends.
+    const bool transferCommand = id == cmd::ReadFromRadio || id == cmd::WriteToRadio;
+    state.enabled =
+        !transferCommand || (!m_running && !m_document.isTransferring() && !portInUseElsewhere());
     if (const char* port = portOf(id))
         state.checked = m_portName == port;
 }
@@ -70,9 +91,19 @@ const char* RadioLink::portOf(int id) {
     return nullptr;
 }
 
-void RadioLink::useDevices(SerialLine& line, Clock& clock) {
+void RadioLink::useDevices(SerialLine& line, SessionTimer& timer) {
     m_line = &line;
-    m_clock = &clock;
+    m_timer = &timer;
+}
+
+std::string RadioLink::device() const {
+    return PortNames::resolve(m_portName, &PortSettings::lookup);
+}
+
+bool RadioLink::portInUseElsewhere() const {
+    const std::multiset<std::string>& inUse = devicesInUse();
+    const auto held = inUse.count(device());
+    return held > (m_running && m_device == device() ? 1U : 0U);
 }
 
 void RadioLink::startCommand(TransferDirection direction, const char* caption) {
@@ -90,25 +121,50 @@ void RadioLink::startCommand(TransferDirection direction, const char* caption) {
 void RadioLink::onTransfer() {
     if (m_running || !m_dialog.hasWindow())
         return;
+    if (portInUseElsewhere()) {
+        // Chosen for this window while another window's transfer took the port.
+        m_dialog.destroyWindow();
+        (void)m_prompter.ask(Prompt{RadioTransfer::OpenFailedText, RadioTransfer::Caption,
+                                    PromptButtons::Ok, PromptIcon::None});
+        return;
+    }
     if (!m_line) {
         m_ownLine = std::make_unique<SerialPortLine>();
         m_line = m_ownLine.get();
     }
-    m_running = true;
-    ++s_running;
-    emit transferStarted();
-    m_scratch = m_document.image();
-    {
-        QtTransferUi ui(m_dialog, m_prompter);
-        RadioTransfer transfer(*m_line, ui, *m_clock);
-        const std::string port = m_portName;
-        transfer.setVerifyAfterWrite(m_direction == TransferDirection::Write && verifyAfterWrite());
-        // Every ending has told the user what happened, or was the user's own Cancel.
-        const TransferOutcome outcome = transfer.run(port, *this);
-        keepBackup(transfer, outcome);
+    if (!m_timer) {
+        m_ownTimer = std::make_unique<PreciseSessionTimer>();
+        m_timer = m_ownTimer.get();
     }
+    m_running = true;
+    m_document.setTransferring(true);
+    m_device = device();
+    devicesInUse().insert(m_device);
+    if (m_direction == TransferDirection::Write) {
+        m_document.parseSheet();
+        // The row dump is a by-product for inspection; what is sent comes from the image.
+        (void)m_document.writeRowDump();
+    }
+    emit transferStarted();
+    m_driver = std::make_unique<SessionDriver>(*m_line, *m_timer, m_prompter, m_dialog);
+    m_driver->setObserver(m_observer);
+    connect(m_driver.get(), &SessionDriver::ended, this, &RadioLink::onEnded);
+    SessionOptions options;
+    options.verifyAfterWrite = m_direction == TransferDirection::Write && verifyAfterWrite();
+    m_driver->start(m_portName, m_direction, m_document.image(), options);
+}
+
+void RadioLink::onEnded() {
+    const TransferSession& session = m_driver->session();
+    const bool read = session.direction() == TransferDirection::Read && session.readCompleted();
+    m_document.setTransferring(false);
+    // Only now, with every block received, does the document take what was read.
+    if (read)
+        m_document.takeReceived(session.image());
+    if (read || (session.direction() == TransferDirection::Write && session.wroteToRadio()))
+        keepBackup(session.image(), read);
+    devicesInUse().erase(devicesInUse().find(m_device));
     m_running = false;
-    --s_running;
     emit transferEnded();
     runDeferred();
 }
@@ -122,17 +178,12 @@ void RadioLink::whenIdle(std::function<void()> action, const QString& note) {
     m_dialog.setNote(note);
 }
 
-void RadioLink::keepBackup(const RadioTransfer& transfer, TransferOutcome outcome) {
-    const bool read =
-        m_direction == TransferDirection::Read && outcome == TransferOutcome::Completed;
-    const bool written = m_direction == TransferDirection::Write && transfer.wroteToRadio();
-    if (!read && !written)
-        return;
+void RadioLink::keepBackup(const RadioImage& image, bool read) {
     const SystemWallClock clock;
     BackupStore store(BackupStore::defaultFolder(), clock);
     try {
-        // The scratch image is what was read, or what was sent.
-        (void)store.store(m_scratch, read ? BackupKind::Read : BackupKind::Write);
+        // What was read, or what was sent.
+        (void)store.store(image, read ? BackupKind::Read : BackupKind::Write);
     } catch (const BackupError& error) {
         // The transfer itself went as it went; only the copy is missing.
         (void)m_prompter.ask(Prompt{std::string(BackupFailedText) + error.what(),
@@ -156,26 +207,6 @@ void RadioLink::runDeferred() {
     // Queued, so an action that closes the window never runs inside this link's handler.
     for (std::function<void()>& action : std::exchange(m_deferred, {}))
         QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
-}
-
-int RadioLink::channelCount() const {
-    return m_document.channelCount();
-}
-
-void RadioLink::setChannelCount(int /*count*/) {
-    // The document takes its count from the model byte of what it receives.
-}
-
-void RadioLink::parseGrid() {
-    m_document.parseSheet();
-    // The row dump is a by-product for inspection; what is sent comes from the image.
-    (void)m_document.writeRowDump();
-    m_scratch = m_document.image();
-}
-
-void RadioLink::renderGrid() {
-    // Only now, with every block received, does the document take what was read.
-    m_document.takeReceived(m_scratch);
 }
 
 } // namespace tarn

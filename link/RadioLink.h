@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/SystemClock.h"
 #include "common/Translate.h"
 #include "data/RadioImage.h"
 #include "link/RadioTransfer.h"
@@ -18,15 +17,18 @@
 namespace tarn {
 
 class ChannelDocument;
-class Clock;
 class DocumentDialogs;
 class Prompter;
 class SerialLine;
+class SessionDriver;
+class SessionTimer;
+class TransferObserver;
 
 // A document window's side of the radio link: its port, its direction, its progress window,
-// the Read, Write and port commands and the transfer they start. A read fills a scratch copy
-// of the document's image, which replaces the document's only once the read has completed.
-class RadioLink : public QObject, public CommandTarget, private TransferTarget {
+// the Read, Write and port commands and the transfer they start, run by a SessionDriver from
+// the event loop. A read fills the session's own image, which replaces the document's only
+// once the read has completed.
+class RadioLink : public QObject, public CommandTarget {
     Q_OBJECT
 public:
     static constexpr const char* ReadCaption =
@@ -48,15 +50,17 @@ public:
     void updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
-    // The line and clock of later transfers; the real port and clock unless given.
-    void useDevices(SerialLine& line, Clock& clock);
+    // The line and time of later transfers; the real port and a precise timer unless given.
+    void useDevices(SerialLine& line, SessionTimer& timer);
+    // Sees every byte of later transfers; may be null.
+    void setObserver(TransferObserver* observer) { m_observer = observer; }
 
     [[nodiscard]] const std::string& portName() const { return m_portName; }
-    [[nodiscard]] TransferDirection direction() const override { return m_direction; }
+    [[nodiscard]] TransferDirection direction() const { return m_direction; }
     [[nodiscard]] TransferProgressDialog& progressDialog() { return m_dialog; }
     [[nodiscard]] bool isTransferring() const { return m_running; }
-    // Whether a transfer runs in any window: they share one pump, so another cannot start.
-    [[nodiscard]] static bool anyTransferring() { return s_running > 0; }
+    // Whether a transfer of any window holds the device this link's port names.
+    [[nodiscard]] bool portInUseElsewhere() const;
 
     // Runs action once no transfer runs any more. A running one is never cancelled for it: a
     // write stopped part-way leaves the radio half programmed. The progress window shows note
@@ -71,7 +75,7 @@ public:
     void onTransfer();
 
 signals:
-    // Start was pressed: Read and Write are unavailable until transferEnded.
+    // Start was pressed: the document may not change until transferEnded.
     void transferStarted();
     // The transfer has ended and its port is closed.
     void transferEnded();
@@ -79,14 +83,10 @@ signals:
 private:
     void startCommand(TransferDirection direction, const char* caption);
     [[nodiscard]] static const char* portOf(int id);
+    void onEnded();
     void runDeferred();
-    void keepBackup(const RadioTransfer& transfer, TransferOutcome outcome);
-
-    RadioImage& image() override { return m_scratch; }
-    [[nodiscard]] int channelCount() const override;
-    void setChannelCount(int count) override;
-    void parseGrid() override;
-    void renderGrid() override;
+    void keepBackup(const RadioImage& image, bool read);
+    [[nodiscard]] std::string device() const;
 
     ChannelDocument& m_document;
     Prompter& m_prompter;
@@ -96,15 +96,16 @@ private:
     std::string m_portName = DefaultPort;
     TransferDirection m_direction = TransferDirection::Read;
     TransferProgressDialog m_dialog;
-    // What the transfer reads into and writes from.
-    RadioImage m_scratch;
     std::unique_ptr<SerialLine> m_ownLine;
-    SystemClock m_systemClock;
+    std::unique_ptr<SessionTimer> m_ownTimer;
     SerialLine* m_line = nullptr;
-    Clock* m_clock = &m_systemClock;
+    SessionTimer* m_timer = nullptr;
+    TransferObserver* m_observer = nullptr;
+    std::unique_ptr<SessionDriver> m_driver;
     bool m_running = false;
+    // The device the running transfer holds.
+    std::string m_device;
     std::vector<std::function<void()>> m_deferred;
-    static inline int s_running = 0;
 };
 
 } // namespace tarn

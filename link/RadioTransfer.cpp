@@ -57,19 +57,6 @@ std::string RadioTransfer::partlyWrittenText(int acknowledged) {
 }
 
 TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& target) {
-    // A pump pass may deliver another Start; the port is in use until this run ends.
-    if (m_running)
-        return TransferOutcome::Busy;
-    struct RunningFlag {
-        bool& running;
-        ~RunningFlag() { running = false; }
-    };
-    m_running = true;
-    const RunningFlag flag{m_running};
-    return runOnce(portName, target);
-}
-
-TransferOutcome RadioTransfer::runOnce(const std::string& portName, TransferTarget& target) {
     m_typeCheckPending = true;
     m_verify.reset();
     m_blocksSent = 0;
@@ -159,7 +146,7 @@ bool RadioTransfer::reopenIfLost() {
 }
 
 RadioTransfer::Step RadioTransfer::wakeUp() {
-    if (!pumpPasses(HandshakePasses, 1))
+    if (!pausePasses(HandshakePasses, 1))
         return Step::Cancelled;
     m_line.purgeAll();
     m_ui.setStatusText(WaitingText);
@@ -209,7 +196,7 @@ RadioTransfer::Step RadioTransfer::identify(TransferTarget& target) {
         return Step::CommError;
     if (result.count == 1 && reply == Ack)
         return Step::Ready;
-    if (!pumpPasses(FinalAckFailedPasses, 1))
+    if (!pausePasses(FinalAckFailedPasses, 1))
         return Step::Cancelled;
     return Step::CommError;
 }
@@ -226,7 +213,7 @@ RadioTransfer::Step RadioTransfer::checkRadioType(TransferTarget& target) {
     if (ask(TypeMismatchText, PromptButtons::OkCancel) != PromptAnswer::Ok)
         return Step::Failed;
     m_typeCheckPending = false;
-    if (!pumpPasses(TypeAcceptedPasses, 1))
+    if (!pausePasses(TypeAcceptedPasses, 1))
         return Step::Cancelled;
     return Step::Rewake;
 }
@@ -247,7 +234,7 @@ RadioTransfer::Ending RadioTransfer::writePhase(TransferTarget& target) {
         }
         ++m_blocksAcknowledged;
         stepProgress();
-        if (!pumpPasses(WriteBlockPasses, 0))
+        if (!pausePasses(WriteBlockPasses, 0))
             return Ending::Cancelled;
         m_clock.sleep(2);
     }
@@ -287,7 +274,7 @@ RadioTransfer::Ending RadioTransfer::readPhase(TransferTarget& target) {
                     target.image().bytes().begin() + address);
         if (!writeByte(Ack) || !acknowledged())
             return failedOrCancelled(ReadAckText);
-        if (!pumpPasses(ReadBlockPasses, 0))
+        if (!pausePasses(ReadBlockPasses, 0))
             return Ending::Cancelled;
         m_clock.sleep(2);
     }
@@ -395,9 +382,8 @@ void RadioTransfer::stepProgress() {
     m_ui.setStatusText(m_progressPrefix + std::to_string(m_ui.progressPosition()));
 }
 
-bool RadioTransfer::pumpPasses(int passes, int sleepMs) {
+bool RadioTransfer::pausePasses(int passes, int sleepMs) {
     for (int i = 0; i < passes; ++i) {
-        m_ui.pump();
         if (m_ui.cancelRequested())
             return false;
         if (sleepMs > 0)

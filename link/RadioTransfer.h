@@ -23,7 +23,6 @@ enum class TransferOutcome {
     Failed,          // a message was shown, or the user cancelled a prompt
     Cancelled,       // the progress window's Cancel button
     PortUnavailable, // the port could not be opened
-    Busy,            // asked to start while a transfer runs; nothing was done
 };
 
 // What reading the radio back after a write found.
@@ -36,7 +35,8 @@ struct VerifyResult {
 };
 
 // One Read From Radio or Write To Radio run: wake-up handshake, then 8-byte blocks, each
-// acknowledged before the next. Runs synchronously; the UI stays live through pump passes.
+// acknowledged before the next. Runs synchronously, with nothing else running meanwhile: the
+// browser's demo radio uses it; TARN and tarn-cli run TransferSession.
 class RadioTransfer {
 public:
     static constexpr const char* Caption = AppTitles::AppName;
@@ -86,7 +86,6 @@ public:
     RadioTransfer(SerialLine& line, TransferUi& ui, Clock& clock);
 
     [[nodiscard]] TransferOutcome run(const std::string& portName, TransferTarget& target);
-    [[nodiscard]] bool isRunning() const { return m_running; }
     // Whether the last run sent the radio any block data, so its memory may have changed.
     [[nodiscard]] bool wroteToRadio() const { return m_wroteToRadio; }
 
@@ -113,7 +112,6 @@ private:
     enum class Ending { WriteDone, WriteInterrupted, ReadDone, Failed, Cancelled };
     enum class Step { Answered, NoAnswer, CommError, Rewake, Ready, Failed, Cancelled };
 
-    [[nodiscard]] TransferOutcome runOnce(const std::string& portName, TransferTarget& target);
     void configureLine();
     [[nodiscard]] Ending session(TransferTarget& target);
     [[nodiscard]] Step wakeUp();
@@ -134,7 +132,7 @@ private:
     void finish(Ending ending, TransferTarget& target);
     void reportAfterWrite(Ending ending);
     void stepProgress();
-    [[nodiscard]] bool pumpPasses(int passes, int sleepMs);
+    [[nodiscard]] bool pausePasses(int passes, int sleepMs);
     [[nodiscard]] bool writeByte(std::uint8_t byte);
     [[nodiscard]] bool writeAfterPurge(std::uint8_t byte);
     [[nodiscard]] PromptAnswer ask(const char* text, PromptButtons buttons);
@@ -143,7 +141,6 @@ private:
     TransferUi& m_ui;
     Clock& m_clock;
     std::string m_portName;
-    bool m_running = false;
     bool m_wroteToRadio = false;
     bool m_typeCheckPending = true;
     std::array<std::uint8_t, IdentitySize> m_identity{};

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -55,6 +56,20 @@ public:
     [[nodiscard]] virtual bool isOpen() const = 0;
     // The device went away (unplugged, hung up); only a new open can bring it back.
     [[nodiscard]] virtual bool isLost() const { return false; }
+
+    // For a driver that never blocks: what arrived by now, without waiting; a write handed to
+    // the device without waiting for it to leave; and whether it has left.
+    [[nodiscard]] virtual ReadResult readArrived(std::span<std::uint8_t> buffer) {
+        (void)buffer;
+        return ReadResult{0, !isOpen() || isLost()};
+    }
+    [[nodiscard]] virtual bool writeWithoutDrain(std::span<const std::uint8_t> bytes) {
+        return write(bytes);
+    }
+    [[nodiscard]] virtual bool outputDrained() { return true; }
+    // Called from the event loop whenever bytes arrive or the device fails; a line that has
+    // no event loop behind it never calls it.
+    virtual void setArrivalHandler(std::function<void()> handler) { (void)handler; }
 };
 
 } // namespace tarn

@@ -61,7 +61,35 @@ int remainingMs(SteadyClock::time_point until, SteadyClock::time_point now) {
 } // namespace
 
 SerialPortLine::SerialPortLine(TimeSource now)
-    : m_now(std::move(now)) {}
+    : m_now(std::move(now)) {
+    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] {
+        if (m_onArrival)
+            m_onArrival();
+    });
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError error) { onPortError(error); });
+}
+
+void SerialPortLine::setArrivalHandler(std::function<void()> handler) {
+    m_onArrival = std::move(handler);
+}
+
+void SerialPortLine::onPortError(QSerialPort::SerialPortError error) {
+    // Only an event-driven user hears of errors this way; blocking reads find them themselves.
+    if (!m_onArrival || error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
+        !m_port.isOpen() || m_dead)
+        return;
+    // Qt's notifier may find the queue already emptied by readArrived: its read then fails
+    // with EAGAIN, which Qt reports as a read or resource error and, for the latter, turns the
+    // notifier off. A port that went away says so by hanging up.
+    if ((error == QSerialPort::ReadError || error == QSerialPort::ResourceError) && !hungUp()) {
+        m_port.clearError();
+        rearmArrivals();
+        return;
+    }
+    markDead();
+    m_onArrival();
+}
 
 SerialPortLine::~SerialPortLine() {
     close();
@@ -330,8 +358,23 @@ bool SerialPortLine::isOpen() const {
     return m_port.isOpen();
 }
 
+bool SerialPortLine::hungUp() const {
+#ifdef __unix__
+    pollfd state{descriptor(), POLLIN, 0};
+    return ::poll(&state, 1, 0) < 0 || (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return true;
+#endif
+}
+
 bool SerialPortLine::usable() const {
     return m_port.isOpen() && !m_dead;
+}
+
+void SerialPortLine::rearmArrivals() {
+    // Setting the read buffer's size turns Qt's read notifier back on; reading an empty
+    // buffer does the same, so at worst the next readArrived rearms it.
+    m_port.setReadBufferSize(m_port.readBufferSize());
 }
 
 void SerialPortLine::markDead() {

@@ -40,13 +40,13 @@ public:
 
     // Asked while a read waits: true ends the read with what it has, without failing.
     void setStopCheck(StopCheck stop) { m_stop = std::move(stop); }
-    // For a loop that polls the port itself (no Qt event loop may run meanwhile): the device's
-    // descriptor (-1 when closed), what arrived by now without waiting, a write handed to
-    // the driver without waiting for it to leave, and whether it has left.
+    [[nodiscard]] ReadResult readArrived(std::span<std::uint8_t> buffer) override;
+    [[nodiscard]] bool writeWithoutDrain(std::span<const std::uint8_t> bytes) override;
+    [[nodiscard]] bool outputDrained() override;
+    // Under Qt's event loop: called on the port's readyRead and on its errors.
+    void setArrivalHandler(std::function<void()> handler) override;
+    // For a loop that polls the port itself: the device's descriptor, -1 when closed.
     [[nodiscard]] int descriptor() const;
-    [[nodiscard]] ReadResult readArrived(std::span<std::uint8_t> buffer);
-    [[nodiscard]] bool writeWithoutDrain(std::span<const std::uint8_t> bytes);
-    [[nodiscard]] bool outputDrained();
 
     // Why the last open failed or the port died; empty when nothing went wrong.
     [[nodiscard]] std::string errorText() const { return m_errorText; }
@@ -57,18 +57,24 @@ private:
     using Deadline = std::chrono::steady_clock::time_point;
 
     [[nodiscard]] bool usable() const;
+    // The device hung up or went away (checked without waiting).
+    [[nodiscard]] bool hungUp() const;
     [[nodiscard]] bool waitForBytes(Deadline until);
     [[nodiscard]] bool takeWhatArrived();
     [[nodiscard]] bool holdExclusively();
     void clearExclusiveFlag();
     [[nodiscard]] bool stopRequested() const { return m_stop && m_stop(); }
+    void rearmArrivals();
     void markDead();
     void requestLowLatency();
     void drainOutput();
 
+    void onPortError(QSerialPort::SerialPortError error);
+
     TimeSource m_now;
     StopCheck m_stop;
     QSerialPort m_port;
+    std::function<void()> m_onArrival;
     SerialTimeouts m_timeouts;
     bool m_dead = false;
     std::string m_errorText;

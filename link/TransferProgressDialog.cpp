@@ -116,8 +116,10 @@ void TransferProgressDialog::onCancel() {
         return;
     if (m_start.isEnabled())
         destroyWindow();
-    else
+    else if (m_cancel == 0) {
         m_cancel = 1;
+        emit cancelPressed();
+    }
 }
 
 void TransferProgressDialog::accept() {

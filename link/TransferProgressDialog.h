@@ -65,6 +65,10 @@ public:
     void accept() override;
     void reject() override;
 
+signals:
+    // Cancel was pressed while a transfer runs.
+    void cancelPressed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

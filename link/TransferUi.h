@@ -7,7 +7,7 @@ namespace tarn {
 class Prompter;
 
 // What a transfer shows and polls while it runs: the progress window's status text and bar,
-// one pass of the event loop, its cancel flag, and message boxes.
+// its cancel flag, and message boxes.
 class TransferUi {
 public:
     virtual ~TransferUi() = default;
@@ -18,8 +18,6 @@ public:
     [[nodiscard]] virtual int progressPosition() const = 0;
     // Advances the bar by one.
     virtual void stepProgress() = 0;
-    // One pass of the event loop, so the window and its Cancel button stay live.
-    virtual void pump() = 0;
     [[nodiscard]] virtual bool cancelRequested() const = 0;
     [[nodiscard]] virtual Prompter& prompter() = 0;
     // The transfer has ended; the progress window goes away.

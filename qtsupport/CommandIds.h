@@ -72,4 +72,25 @@ inline constexpr int BandPlan = 32860;
 inline constexpr int BandPlanRegion1 = 32861;
 inline constexpr int BandPlanRegionCount = 3;
 
+// Commands that change a document or open a window that does: unavailable on a document while
+// a transfer runs on it, since a completed read replaces its image and would drop them.
+[[nodiscard]] inline constexpr bool changesDocument(int id) {
+    switch (id) {
+    case EditClear:
+    case EditCut:
+    case EditPaste:
+    case EditUndo:
+    case EditRedo:
+    case EditData:
+    case InsertChannel:
+    case DeleteChannel:
+    case FileImportChannels:
+    case ModelInformation:
+    case OptionalFeatures:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace tarn::cmd

@@ -91,24 +91,42 @@ QMessageBox::StandardButton buttonFor(PromptAnswer answer) {
     return QMessageBox::NoButton;
 }
 
+void prepare(QMessageBox& box, const Prompt& prompt) {
+    // Fixed texts of the core are marked for its message context; any other text shows as it is.
+    box.setWindowTitle(CoreMessages::translated(prompt.caption));
+    box.setText(CoreMessages::translated(prompt.text));
+    box.setIcon(iconFor(prompt.icon));
+    box.setStandardButtons(buttonsFor(prompt.buttons));
+    auto* copy = new QAction(&box);
+    copy->setShortcut(QKeySequence::Copy);
+    QObject::connect(copy, &QAction::triggered, &box,
+                     [&box] { QGuiApplication::clipboard()->setText(copiedText(box)); });
+    box.addAction(copy);
+    if (prompt.defaultAnswer)
+        box.setDefaultButton(buttonFor(*prompt.defaultAnswer));
+}
+
 } // namespace
 
 MessageBoxPrompter::MessageBoxPrompter(QWidget* parent)
     : m_parent(parent) {}
 
 PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
-    // Fixed texts of the core are marked for its message context; any other text shows as it is.
-    const QString caption = CoreMessages::translated(prompt.caption);
-    const QString text = CoreMessages::translated(prompt.text);
-    QMessageBox box(iconFor(prompt.icon), caption, text, buttonsFor(prompt.buttons), m_parent);
-    QAction copy(&box);
-    copy.setShortcut(QKeySequence::Copy);
-    QObject::connect(&copy, &QAction::triggered, &box,
-                     [&box] { QGuiApplication::clipboard()->setText(copiedText(box)); });
-    box.addAction(&copy);
-    if (prompt.defaultAnswer)
-        box.setDefaultButton(buttonFor(*prompt.defaultAnswer));
+    QMessageBox box(m_parent);
+    prepare(box, prompt);
     return answerFor(box.exec(), prompt.buttons);
+}
+
+void MessageBoxPrompter::askLater(const Prompt& prompt, std::function<void(PromptAnswer)> done) {
+    auto* box = new QMessageBox(m_parent);
+    prepare(*box, prompt);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(box, &QDialog::finished, box,
+                     [done = std::move(done), buttons = prompt.buttons](int result) {
+                         done(answerFor(result, buttons));
+                     });
+    box->show();
 }
 
 } // namespace tarn

@@ -12,6 +12,9 @@ class MessageBoxPrompter final : public Prompter {
 public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr);
     [[nodiscard]] PromptAnswer ask(const Prompt& prompt) override;
+    // The same box, modal as ask() makes it but with no nested event loop: done runs when it
+    // closes.
+    void askLater(const Prompt& prompt, std::function<void(PromptAnswer)> done) override;
 
 private:
     QWidget* m_parent;

@@ -4,9 +4,6 @@
 
 #include <QAction>
 
-#include <algorithm>
-#include <array>
-
 namespace tarn {
 
 CommandRouter::CommandRouter(QObject* parent)
@@ -31,22 +28,7 @@ CommandTarget* CommandRouter::handlerFor(int id, const std::vector<CommandTarget
     return nullptr;
 }
 
-bool CommandRouter::availableWhileBusy(int id) {
-    static constexpr std::array Available{
-        cmd::FileClose,     cmd::AppExit,      cmd::WindowNew,   cmd::WindowArrange,
-        cmd::WindowCascade, cmd::WindowTile,   cmd::ViewToolbar, cmd::ViewStatusBar,
-        cmd::ReadFromRadio, cmd::WriteToRadio, cmd::EditData,    cmd::HelpGuide,
-    };
-    return std::find(Available.begin(), Available.end(), id) != Available.end();
-}
-
-bool CommandRouter::refusedWhileBusy(int id) const {
-    return m_busy && !availableWhileBusy(id) && m_busy();
-}
-
 bool CommandRouter::run(int id) {
-    if (refusedWhileBusy(id))
-        return false;
     const auto route = m_route ? m_route() : std::vector<CommandTarget*>{};
     CommandTarget* target = handlerFor(id, route);
     if (target == nullptr)
@@ -64,7 +46,7 @@ CommandState CommandRouter::state(int id) const {
     const auto route = m_route ? m_route() : std::vector<CommandTarget*>{};
     CommandState result;
     CommandTarget* target = handlerFor(id, route);
-    if (target == nullptr || refusedWhileBusy(id)) {
+    if (target == nullptr) {
         result.enabled = false;
         return result;
     }

@@ -24,11 +24,6 @@ public:
     explicit CommandRouter(QObject* parent = nullptr);
 
     void setRouteProvider(RouteProvider provider) { m_route = std::move(provider); }
-    // True while a radio transfer runs. A modal window opened then would stall the transfer
-    // inside its pump pass, so only commands that open none stay available (close and exit
-    // are held until the transfer ends).
-    void setBusyProvider(std::function<bool()> busy) { m_busy = std::move(busy); }
-    [[nodiscard]] static bool availableWhileBusy(int id);
     // The action's "commandId" property names its command; triggering it runs the command.
     void addAction(QAction* action);
     [[nodiscard]] QAction* action(int id) const;
@@ -47,10 +42,7 @@ private:
     void refreshAction(int id, QAction& action);
     [[nodiscard]] CommandTarget* handlerFor(int id, const std::vector<CommandTarget*>& route) const;
 
-    [[nodiscard]] bool refusedWhileBusy(int id) const;
-
     RouteProvider m_route;
-    std::function<bool()> m_busy;
     std::map<int, QAction*> m_actions;
     // The own texts of the actions whose text a target has replaced.
     std::map<int, QString> m_ownTexts;

@@ -101,7 +101,6 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
     resize(InitialWidth, InitialHeight);
     setAcceptDrops(true);
     m_router->setRouteProvider([this] { return route(); });
-    m_router->setBusyProvider([] { return RadioLink::anyTransferring(); });
 
     buildMenus();
     buildToolBar();
@@ -267,7 +266,7 @@ void MainWindow::addChildFrame(DocumentWindow* frame) {
     if (!m_mdi->subWindowList().contains(frame))
         m_mdi->addSubWindow(frame);
     connect(&frame->view(), &ChannelView::statusText, this, &MainWindow::showStatusText);
-    // Read and Write are unavailable while a transfer runs, in every window.
+    // A transfer changes what every window may do with its document and its port.
     const RadioLink& link = frame->radioLink();
     connect(&link, &RadioLink::transferStarted, this, &MainWindow::refreshCommands);
     connect(&link, &RadioLink::transferEnded, this, &MainWindow::refreshCommands);
@@ -457,8 +456,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    // Opening a file asks a question, which would stall a running transfer.
-    if (event->mimeData()->hasUrls() && !RadioLink::anyTransferring())
+    if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
@@ -468,7 +466,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
         if (url.isLocalFile())
             paths.append(url.toLocalFile());
     }
-    if (paths.isEmpty() || RadioLink::anyTransferring())
+    if (paths.isEmpty())
         return;
     event->acceptProposedAction();
     emit filesDropped(paths);

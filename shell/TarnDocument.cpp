@@ -119,6 +119,10 @@ bool TarnDocument::handlesCommand(int id) const {
            (id >= cmd::ChannelList1 && id < cmd::ChannelList1 + cmd::ChannelListCount);
 }
 
+void TarnDocument::updateCommand(int id, CommandState& state) {
+    state.enabled = !cmd::changesDocument(id) || !isTransferring();
+}
+
 void TarnDocument::runCommand(int id) {
     if (id == cmd::FileClose)
         m_host.closeDocument(*this);

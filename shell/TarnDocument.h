@@ -52,6 +52,7 @@ public:
     void setModified(bool modified) override;
 
     [[nodiscard]] bool handlesCommand(int id) const override;
+    void updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
 signals:

@@ -111,9 +111,14 @@ bool ChannelView::handlesCommand(int id) const {
 void ChannelView::updateCommand(int id, CommandState& state) {
     if (m_commands.handlesCommand(id))
         m_commands.updateCommand(id, state);
+    if (cmd::changesDocument(id) && m_document.isTransferring())
+        state.enabled = false;
 }
 
 void ChannelView::runCommand(int id) {
+    // Keys reach here past the menus' greying.
+    if (cmd::changesDocument(id) && m_document.isTransferring())
+        return;
     if (m_commands.handlesCommand(id)) {
         m_commands.runCommand(id);
         return;

@@ -1,20 +1,21 @@
 // Times a write and a read through the virtual radio paced at 9600 baud and compares each
 // with its physical limit: the bytes on the wire at 10 bits a byte plus the protocol's own
-// waits. The event-driven session (tarn-cli's loop) and the blocking routine (TARN's, for
-// now) are measured alike.
+// waits. The event-driven session in tarn-cli's poll loop, in TARN's Qt driver, and the
+// blocking routine (the browser demo's) are measured alike.
 #include "bench/transfer/BenchTarget.h"
 #include "bench/transfer/BenchTransferUi.h"
 #include "bench/transfer/CountingClock.h"
 #include "bench/transfer/CountingLine.h"
 #include "bench/transfer/EngineTransfer.h"
 #include "bench/transfer/FailingPrompter.h"
+#include "bench/transfer/QtDriverTransfer.h"
 #include "common/Prompter.h"
 #include "data/RadioImage.h"
 #include "link/RadioTransfer.h"
 #include "link/SerialPortLine.h"
 #include "tools/virtual-radio/VirtualRadioProcess.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <chrono>
 #include <cstdio>
@@ -29,10 +30,11 @@ void print(const char* label, double seconds, double limit, std::size_t bytes, d
                 label, seconds, limit, bytes, waitMs, seconds / limit);
 }
 
-bool measureEngine(const std::string& device, tarn::TransferDirection direction,
-                   const char* label) {
-    const auto run =
-        tarn::bench::EngineTransfer::run(device, direction, tarn::bench::BenchTarget::pattern());
+bool measureEngine(const std::string& device, tarn::TransferDirection direction, const char* label,
+                   bool qtDriver = false) {
+    const tarn::RadioImage image = tarn::bench::BenchTarget::pattern();
+    const auto run = qtDriver ? tarn::bench::runThroughQtDriver(device, direction, image)
+                              : tarn::bench::EngineTransfer::run(device, direction, image);
     if (!run.completed) {
         std::cerr << label << ": the transfer did not complete\n";
         return false;
@@ -67,13 +69,18 @@ bool measure(const std::string& device, tarn::TransferDirection direction, const
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // TARN's driver reports to a progress window, never shown here.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const std::string program = argc > 1 ? argv[1] : TARN_VIRTUAL_RADIO;
     try {
         const tarn::VirtualRadioProcess radio(program, {"--pace", "9600"});
         const std::string device = radio.devicePath();
         bool ok = measureEngine(device, tarn::TransferDirection::Write, "write (engine)");
         ok = measureEngine(device, tarn::TransferDirection::Read, "read (engine)") && ok;
+        ok = measureEngine(device, tarn::TransferDirection::Write, "write (TARN)", true) && ok;
+        ok = measureEngine(device, tarn::TransferDirection::Read, "read (TARN)", true) && ok;
         ok = measure(device, tarn::TransferDirection::Write, "write (blocking)") && ok;
         ok = measure(device, tarn::TransferDirection::Read, "read (blocking)") && ok;
         return ok ? 0 : 1;

@@ -16,6 +16,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import time
 import traceback
 
 import desktop as d
@@ -534,6 +535,38 @@ def radio_read_edit_write(s):
 
 
 @case
+def read_runs_on_under_a_modal_window(s):
+    """Help > About opened in the middle of a read from a radio paced at 9600 baud: the read
+    goes on behind it and ends with the radio's exact memory, which Save As then keeps."""
+    in_radio = image_with(s, "in-radio.sin", {
+        1: ["145.50000", "145.50000", *FREQ_DEFAULTS],
+        199: ["438.50000", "431.10000", "88.5", "88.5", "Low", "UnLock"],
+    })
+    port = s.start_radio("--image", in_radio, "--pace", "9600")
+    tarn = s.start_tarn(TARN_COM1=port)
+    main = s.main_window()
+    d.key("alt+p", "r")
+    answer("Reading Data Progress", "Return", main=main)
+    time.sleep(1.5)  # a few dozen blocks in
+    d.activate(main)
+    d.key("alt+h", "a")
+    about = d.wait_for_window("About")
+    d.wait_until_gone("Reading Data Progress", timeout=60)
+    if about not in d.windows_named("^About$"):
+        raise AssertionError("the About window went away before the read had ended")
+    answer("About", "Return", main=main)
+    d.wait_until_gone("About")
+    d.activate(main)
+    d.key("alt+f", "a")
+    answer("Save As", "ctrl+a", main=main)
+    d.type_text(s.path("read"))
+    d.key("Return")
+    wait_for_file(s.path("read.sin"))
+    expect_same_bytes(s.path("read.sin"), in_radio)
+    exit_tarn(tarn, main)
+
+
+@case
 def radio_write_interrupted(s):
     """A radio that stops acknowledging in the middle of a write: TARN says so and how far it
     got, and the radio keeps the blocks sent before it stopped."""
@@ -645,7 +678,7 @@ def halcyon_in_chinese_starts_tarn_in_chinese(s):
 
 
 # Cases that wait for a fix elsewhere: reported as skipped, with the reason, until then.
-WAITING = {}
+WAITING: dict[str, str] = {}
 
 
 def run(name):

@@ -123,14 +123,14 @@ TEST_F(RadioTransferTest, WriteOpensTheNamedPortWithTheRadioLineSettings) {
     EXPECT_EQ(line.lineSettings().stopBits, 1);
 }
 
-TEST_F(RadioTransferTest, WriteSleepsPumpsAndShowsProgressAsPrescribed) {
+TEST_F(RadioTransferTest, WriteSleepsAndShowsProgressAsPrescribed) {
     ASSERT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
 
-    std::vector<int> expected(16, 1); // 7 pump passes, 7 wake-up bytes, 'M' and 0x02
+    std::vector<int> expected(16, 1); // 7 passes, 7 wake-up bytes, 'M' and 0x02
     for (int block = 0; block < 404; ++block)
         expected.insert(expected.end(), {1, 2});
     EXPECT_EQ(clock.sleeps(), expected);
-    EXPECT_EQ(ui.pumps(), 7 + 404 * 21);
+    EXPECT_EQ(ui.passes(), 7 + 404 * 21);
 
     EXPECT_EQ(ui.rangeMinimum(), 0);
     EXPECT_EQ(ui.rangeMaximum(), 403);
@@ -181,7 +181,7 @@ TEST_F(RadioTransferTest, CompleteReadFetchesTheChannelRowsAndFortySettingsBytes
     for (int block = 0; block < 403; ++block)
         sleeps.insert(sleeps.end(), {15, 2});
     EXPECT_EQ(clock.sleeps(), sleeps);
-    EXPECT_EQ(ui.pumps(), 7 + 403 * 19);
+    EXPECT_EQ(ui.passes(), 7 + 403 * 19);
 }
 
 TEST_F(RadioTransferTest, ReadSetsTheChannelCountFromTheModelByte) {
@@ -219,7 +219,7 @@ TEST_F(RadioTransferTest, SilentRadioGetsFifteenAttemptsBeforeEachPrompt) {
     EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::RetryCancel);
     EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
     EXPECT_EQ(sentToRadio().size(), 30u * 7u);
-    // Each attempt: 7 pump sleeps, 7 byte sleeps, then 2 ms; two 590 ms reads time out.
+    // Each attempt: 7 pass sleeps, 7 byte sleeps, then 2 ms; two 590 ms reads time out.
     std::vector<int> attempt(14, 1);
     attempt.push_back(2);
     std::vector<int> expected;
@@ -262,7 +262,7 @@ TEST_F(RadioTransferTest, RadioTypeMismatchPromptsOnceAndOkWakesTheRadioAgain) {
     EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(radio.wakeUps(), 2);
     EXPECT_EQ(radio.blocksWritten(), 404);
-    EXPECT_EQ(ui.pumps(), 7 + 351 + 7 + 404 * 21);
+    EXPECT_EQ(ui.passes(), 7 + 351 + 7 + 404 * 21);
 }
 
 TEST_F(RadioTransferTest, RadioTypeMismatchCancelledWritesNothing) {
@@ -303,7 +303,7 @@ TEST_F(RadioTransferTest, DirectionChosenDuringARetryingHandshakeDecidesThePhase
     FaultPlan faults;
     faults.ignoredWakeUps = 2;
     makeRadio(faults);
-    ui.onPump([this](int pass) {
+    ui.onPass([this](int pass) {
         if (pass == 10)
             target.setDirection(TransferDirection::Write);
     });
@@ -313,21 +313,6 @@ TEST_F(RadioTransferTest, DirectionChosenDuringARetryingHandshakeDecidesThePhase
     EXPECT_EQ(radio.blocksRead(), 0);
     EXPECT_EQ(target.parses(), 0) << "the grid is parsed only when a write starts";
     EXPECT_EQ(target.renders(), 0);
-}
-
-TEST_F(RadioTransferTest, StartDuringATransferIsRefusedWithoutTouchingIt) {
-    TransferOutcome nested = TransferOutcome::Completed;
-    ui.onPump([&](int pass) {
-        if (pass == 100) {
-            EXPECT_TRUE(transfer.isRunning());
-            nested = transfer.run("COM2", target);
-        }
-    });
-    EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Completed);
-    EXPECT_EQ(nested, TransferOutcome::Busy);
-    EXPECT_FALSE(transfer.isRunning());
-    EXPECT_EQ(target.parses(), 1);
-    expectClosedOnce();
 }
 
 // ---- failures ----------------------------------------------------------------------------
@@ -389,7 +374,7 @@ TEST_F(RadioTransferTest, WrongFinalAcknowledgeWaitsThenPrompts) {
     prompter.answer(PromptAnswer::Cancel);
     EXPECT_EQ(run(TransferDirection::Read), TransferOutcome::Failed);
     EXPECT_EQ(prompts(), std::vector<std::string>{RadioTransfer::CommErrorText});
-    EXPECT_EQ(ui.pumps(), 7 + 601);
+    EXPECT_EQ(ui.passes(), 7 + 601);
     EXPECT_EQ(target.renders(), 0);
     expectClosedOnce();
 }
@@ -574,16 +559,16 @@ TEST_F(RadioTransferTest, RadioHangingUpEndsAWriteWithItsMessage) {
 // ---- cancel ------------------------------------------------------------------------------
 
 TEST_F(RadioTransferTest, CancelDuringTheHandshakeStopsQuietly) {
-    ui.cancelAtPump(3);
+    ui.cancelAtPass(3);
     EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Cancelled);
-    EXPECT_EQ(ui.pumps(), 3);
+    EXPECT_EQ(ui.passes(), 3);
     EXPECT_TRUE(sentToRadio().empty());
     EXPECT_TRUE(prompts().empty());
     expectClosedOnce();
 }
 
 TEST_F(RadioTransferTest, CancelDuringAWriteSaysHowFarItGot) {
-    ui.cancelAtPump(7 + 21 * 50 + 1);
+    ui.cancelAtPass(7 + 21 * 50 + 1);
     prompter.answer(PromptAnswer::Ok);
     EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Cancelled);
     EXPECT_EQ(radio.blocksWritten(), 51);
@@ -596,7 +581,7 @@ TEST_F(RadioTransferTest, CancelDuringAWriteSaysHowFarItGot) {
 }
 
 TEST_F(ReadFailureTest, CancelDuringAReadLeavesThePartImageAndTheGrid) {
-    ui.cancelAtPump(7 + 19 * 20 + 5);
+    ui.cancelAtPass(7 + 19 * 20 + 5);
     EXPECT_EQ(run(TransferDirection::Read), TransferOutcome::Cancelled);
     expectPartialImage(21);
     EXPECT_TRUE(prompts().empty());
@@ -636,7 +621,7 @@ TEST(RadioTransferCancelTest, CancelWhileWaitingForTheRadioEndsAsCancel) {
 TEST_F(RadioTransferTest, CancelWhileWaitingAfterAcceptedTypeMismatch) {
     radio.setRadioType(3);
     prompter.answer(PromptAnswer::Ok);
-    ui.cancelAtPump(7 + 100);
+    ui.cancelAtPass(7 + 100);
     EXPECT_EQ(run(TransferDirection::Write), TransferOutcome::Cancelled);
     EXPECT_EQ(radio.wakeUps(), 1);
     expectClosedOnce();

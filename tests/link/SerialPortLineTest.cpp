@@ -254,7 +254,7 @@ TEST_F(SerialPortLineTest, RetryReopensAPortWhoseDeviceWasLostAndCameBack) {
     SerialPortLine line;
     RecordingTransferUi ui(prompter);
     // Once the port is open, the name already leads to the device plugged in next.
-    ui.onPump([&](int pass) {
+    ui.onPass([&](int pass) {
         if (pass != 1)
             return;
         std::filesystem::remove(link);

@@ -1,9 +1,7 @@
 #include "link/TransferProgressDialog.h"
 
-#include "link/QtTransferUi.h"
-#include "tests/support/TestPrompter.h"
-
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -70,7 +68,7 @@ TEST_F(TransferProgressDialogTest, CancelWhileIdleClosesWithoutStarting) {
     open();
     EXPECT_TRUE(dialog.close());
     EXPECT_FALSE(dialog.hasWindow());
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(startRequests, 0);
 }
 
@@ -80,11 +78,11 @@ TEST_F(TransferProgressDialogTest, StartPostsOneRequestAndCancelThenOnlyFlags) {
     EXPECT_FALSE(dialog.startButton().isEnabled());
     // Posted, not called: the button's handler returns first.
     EXPECT_EQ(startRequests, 0);
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(startRequests, 1);
 
     QTest::keyClick(&dialog, Qt::Key_Return);
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(startRequests, 1);
 
     QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
@@ -102,34 +100,22 @@ TEST_F(TransferProgressDialogTest, StartRequestIsDroppedWhenTheOwnerIsGone) {
     window.openWindow(nullptr);
     window.onOk();
     view.reset();
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(requests, 0);
 }
 
-TEST_F(TransferProgressDialogTest, TransferUiDrivesTheWindow) {
-    test::TestPrompter prompter;
-    QtTransferUi ui(dialog, prompter);
+TEST_F(TransferProgressDialogTest, CancelDuringATransferIsSignalledOnce) {
+    QSignalSpy cancels(&dialog, &TransferProgressDialog::cancelPressed);
     open();
-    ui.setProgressRange(0, 403);
-    ui.stepProgress();
-    ui.stepProgress();
-    EXPECT_EQ(ui.progressPosition(), 2);
-    EXPECT_EQ(dialog.progressBar().value(), 2);
-    ui.setProgressPosition(403);
-    ui.stepProgress();
-    EXPECT_EQ(ui.progressPosition(), 403);
-    ui.setStatusText("Waiting the response from radio....");
-    EXPECT_EQ(dialog.statusText(), "Waiting the response from radio....");
-    EXPECT_EQ(&ui.prompter(), &prompter);
-
+    QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(cancels.count(), 0) << "idle: the window closes instead";
+    open();
     QTest::mouseClick(&dialog.startButton(), Qt::LeftButton);
-    EXPECT_FALSE(ui.cancelRequested());
-    // A Cancel press waiting in the event queue is seen after one pump pass.
-    QMetaObject::invokeMethod(&dialog.cancelButton(), &QPushButton::click, Qt::QueuedConnection);
-    ui.pump();
-    EXPECT_TRUE(ui.cancelRequested());
-    ui.closeWindow();
-    EXPECT_FALSE(dialog.hasWindow());
+    QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.close());
+    EXPECT_EQ(cancels.count(), 1);
+    EXPECT_TRUE(dialog.hasWindow()) << "the transfer closes it when it ends";
 }
 
 } // namespace

@@ -213,7 +213,7 @@ TEST_F(Startup, ToolbarHasTheButtonsAndGapsOfTheOriginalBar) {
 TEST_F(Startup, MaximisedDocumentWindowLeavesTheMainCaptionAlone) {
     ASSERT_TRUE(start());
     active()->showMaximized();
-    QCoreApplication::processEvents();
+    QTest::qWait(0);
     EXPECT_EQ(main().windowTitle(), "Davuz EduzIdoz");
     active()->showNormal();
     EXPECT_EQ(main().windowTitle(), "Davuz EduzIdoz");
@@ -222,7 +222,7 @@ TEST_F(Startup, MaximisedDocumentWindowLeavesTheMainCaptionAlone) {
 TEST_F(Startup, DocumentWindowLargerThanTheWorkAreaCanBeScrolledTo) {
     ASSERT_TRUE(start());
     main().resize(400, 300);
-    QCoreApplication::processEvents();
+    QTest::qWait(0);
     EXPECT_TRUE(main().mdiClient().horizontalScrollBar()->isVisible());
     EXPECT_TRUE(main().mdiClient().verticalScrollBar()->isVisible());
 }

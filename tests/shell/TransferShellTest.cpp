@@ -14,11 +14,15 @@
 #include "tests/dialogs/DialogControls.h"
 #include "tests/support/FakeSerialLine.h"
 #include "tests/support/VirtualClock.h"
+#include "tests/support/VirtualSessionTimer.h"
 #include "view/ChannelView.h"
 
 #include <QAction>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <fstream>
@@ -26,7 +30,6 @@
 namespace tarn::test {
 namespace {
 
-constexpr int ReadAckSleepMs = 15;
 const std::string ExitQuestion = "Do you Exit?";
 
 // The program with the in-process virtual radio behind its first window.
@@ -37,32 +40,43 @@ protected:
         ASSERT_TRUE(start());
         radio.setRadioType(0xFF);
         radio.memory()[RadioImage::ModelTypeOffset] = 4;
-        active()->radioLink().useDevices(line, clock);
+        active()->radioLink().useDevices(line, timer);
     }
 
     [[nodiscard]] ChannelView& view() { return active()->view(); }
     // Read From Radio from the menu, Start pressed; returns once the transfer has ended.
-    void read() {
-        trigger(cmd::ReadFromRadio);
-        QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
-        QCoreApplication::processEvents();
+    void read() { transfer(cmd::ReadFromRadio); }
+    void transfer(int command) {
+        trigger(command);
+        RadioLink& link = active()->radioLink();
+        QSignalSpy ended(&link, &RadioLink::transferEnded);
+        QTest::mouseClick(&link.progressDialog().startButton(), Qt::LeftButton);
+        ASSERT_TRUE(ended.wait(60000));
     }
+    // Runs action once, when the radio has answered that many read blocks.
     void duringReadBlock(int block, std::function<void()> action) {
-        clock.onSleep([this, block, action = std::move(action)](int ms) {
-            if (ms == ReadAckSleepMs && ++blocks == block)
+        whenRadio([this, block] { return radio.blocksRead() == block; }, std::move(action));
+    }
+    // Runs action once, the first time the radio's state meets the condition.
+    void whenRadio(std::function<bool()> condition, std::function<void()> action) {
+        timer.onStep([this, condition = std::move(condition), action = std::move(action)] {
+            if (!acted && condition()) {
+                acted = true;
                 action();
+            }
         });
     }
     // What was left to do once the transfer had ended.
     void runDeferred() {
-        QCoreApplication::processEvents();
+        QTest::qWait(0);
         flushDeletes();
     }
 
     VirtualRadio radio;
     VirtualClock clock;
     FakeSerialLine line{radio, clock};
-    int blocks = 0;
+    VirtualSessionTimer timer{line};
+    bool acted = false;
 };
 
 TEST_F(TransferShellTest, CompletedReadMarksTheDocumentSoClosingAsks) {
@@ -106,7 +120,7 @@ TEST_F(TransferShellTest, CompletedReadShowsInEveryWindowOfTheDocument) {
     EXPECT_EQ(other.grid().cellText(1, 1), "146.52500");
 }
 
-TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
+TEST_F(TransferShellTest, ReadAndWriteAreUnavailableOnlyForTheDocumentAndThePortInUse) {
     DocumentWindow* first = active();
     trigger(cmd::FileNew);
     DocumentWindow* other = active();
@@ -118,12 +132,19 @@ TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
             EXPECT_FALSE(main().commandAction(id)->isEnabled()) << id;
             EXPECT_FALSE(main().router().run(id)) << id;
         }
-        // Keys, in this window and in another, can neither start a transfer nor turn this one.
+        // Keys in this window can neither start a transfer nor turn this one.
         view().grid().setFocus();
         QTest::keyClick(&view().grid(), Qt::Key_W, Qt::ControlModifier);
-        main().mdiClient().setActiveSubWindow(main().childFrames().back());
-        QTest::keyClick(&other->view().grid(), Qt::Key_R, Qt::ControlModifier);
-        main().mdiClient().setActiveSubWindow(main().childFrames().front());
+        // Another document on the same port waits for it; on another port it is free.
+        main().mdiClient().setActiveSubWindow(other);
+        EXPECT_FALSE(enabled(cmd::ReadFromRadio));
+        EXPECT_FALSE(main().router().run(cmd::WriteToRadio));
+        EXPECT_TRUE(enabled(cmd::Com2));
+        trigger(cmd::Com2);
+        EXPECT_TRUE(enabled(cmd::ReadFromRadio));
+        EXPECT_TRUE(enabled(cmd::WriteToRadio));
+        EXPECT_TRUE(enabled(cmd::ModelInformation));
+        main().mdiClient().setActiveSubWindow(first);
     });
     read();
     EXPECT_TRUE(checked);
@@ -134,27 +155,58 @@ TEST_F(TransferShellTest, ReadAndWriteAreUnavailableWhileATransferRuns) {
     EXPECT_TRUE(enabled(cmd::WriteToRadio));
 }
 
-TEST_F(TransferShellTest, NothingThatOpensAWindowRunsWhileATransferRuns) {
+TEST_F(TransferShellTest, TheDocumentBeingTransferredCannotChangeButEverythingElseRuns) {
+    trigger(cmd::WindowNew);
+    DocumentWindow* second = active();
+    main().mdiClient().setActiveSubWindow(main().childFrames().front());
     bool checked = false;
     duringReadBlock(20, [&] {
         checked = true;
-        // Each of these opens a modal window, which would hold the transfer inside it.
-        for (const int id : {cmd::FileOpen, cmd::FileSaveAs, cmd::FileSave, cmd::FilePrint,
-                             cmd::FilePrintSetup, cmd::FileImportChannels, cmd::CompareWith,
-                             cmd::ModelInformation, cmd::OptionalFeatures, cmd::Ports, cmd::Backups,
-                             cmd::AppAbout, cmd::EditPaste, cmd::EditUndo}) {
-            EXPECT_FALSE(main().router().state(id).enabled) << id;
-            EXPECT_FALSE(main().router().run(id)) << id;
+        for (DocumentWindow* window : {active(), second}) {
+            main().mdiClient().setActiveSubWindow(window);
+            for (const int id :
+                 {cmd::EditPaste, cmd::EditUndo, cmd::EditRedo, cmd::EditCut, cmd::EditClear,
+                  cmd::InsertChannel, cmd::DeleteChannel, cmd::FileImportChannels,
+                  cmd::ModelInformation, cmd::OptionalFeatures}) {
+                EXPECT_FALSE(main().router().state(id).enabled) << id;
+                EXPECT_FALSE(main().router().run(id)) << id;
+            }
+            // No cell opens an editor: typing goes nowhere.
+            window->view().grid().setCurrentCell({3, 1});
+            window->view().editing().showEditor('1');
+            EXPECT_EQ(window->view().frequencyEdit()->isVisible(), false);
+            // What opens a window or only reads the document stays.
+            for (const int id : {cmd::FileOpen, cmd::FileSave, cmd::FileSaveAs, cmd::FilePrint,
+                                 cmd::AppAbout, cmd::Backups, cmd::FileNew, cmd::WindowNew})
+                EXPECT_TRUE(main().router().state(id).enabled) << id;
         }
-        for (const int id : {cmd::FileClose, cmd::AppExit, cmd::WindowNew, cmd::WindowCascade})
-            EXPECT_TRUE(CommandRouter::availableWhileBusy(id)) << id;
+        main().mdiClient().setActiveSubWindow(main().childFrames().front());
     });
     read();
     EXPECT_TRUE(checked);
     EXPECT_TRUE(m_prompter.texts().empty());
     EXPECT_EQ(view().grid().model()->rowCount(), 160) << "the read completed";
-    EXPECT_TRUE(enabled(cmd::FileOpen));
+    EXPECT_TRUE(enabled(cmd::EditUndo));
     EXPECT_TRUE(enabled(cmd::ModelInformation));
+    EXPECT_TRUE(enabled(cmd::FileImportChannels));
+}
+
+// A modal window run from the menu holds its own event loop; the transfer runs on inside it.
+TEST_F(TransferShellTest, AReadCompletesWhileAModalBoxIsOpen) {
+    int blocksWhenClosed = -1;
+    duringReadBlock(3, [&] {
+        QTimer::singleShot(0, &main(), [&] {
+            QMessageBox box(QMessageBox::Information, "About", "modal", QMessageBox::Ok, &main());
+            RadioLink& link = main().childFrames().front()->radioLink();
+            QObject::connect(&link, &RadioLink::transferEnded, &box, &QMessageBox::accept);
+            box.exec();
+            blocksWhenClosed = radio.blocksRead();
+        });
+    });
+    read();
+    EXPECT_EQ(blocksWhenClosed, RadioImage::ReadBlocks);
+    EXPECT_EQ(active()->document().image().bytes().size(), radio.memory().size());
+    EXPECT_TRUE(std::ranges::equal(active()->document().image().bytes(), radio.memory()));
 }
 
 TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {
@@ -180,15 +232,12 @@ TEST_F(TransferShellTest, ClosingTheDocumentDuringATransferWaitsForItsEnd) {
 
 TEST_F(TransferShellTest, ClosingTheWindowDuringAWriteWaitsAndThenCloses) {
     bool closedAtOnce = true;
-    clock.onSleep([&](int) {
-        if (radio.blocksWritten() == 100 && closedAtOnce) {
-            closedAtOnce = active()->close();
-            (void)active()->close();
-        }
-    });
-    trigger(cmd::WriteToRadio);
-    QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    whenRadio([&] { return radio.blocksWritten() == 100; },
+              [&] {
+                  closedAtOnce = active()->close();
+                  (void)active()->close();
+              });
+    transfer(cmd::WriteToRadio);
     EXPECT_FALSE(closedAtOnce);
     EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
     EXPECT_FALSE(line.isOpen());
@@ -228,14 +277,10 @@ TEST_F(TransferShellTest, LeavingRefusedAfterTheTransferKeepsTheProgram) {
 }
 
 TEST_F(TransferShellTest, ACancelledWriteSaysHowFarItGot) {
-    clock.onSleep([&](int) {
-        if (radio.blocksWritten() == 120)
-            active()->radioLink().progressDialog().onCancel();
-    });
-    trigger(cmd::WriteToRadio);
+    whenRadio([&] { return radio.blocksWritten() == 120; },
+              [&] { active()->radioLink().progressDialog().onCancel(); });
     m_prompter.answer(PromptAnswer::Ok);
-    QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    transfer(cmd::WriteToRadio);
     EXPECT_EQ(m_prompter.texts(),
               std::vector<std::string>{RadioTransfer::partlyWrittenText(radio.blocksWritten())});
     EXPECT_LT(radio.blocksWritten(), RadioImage::WriteBlocks);
@@ -245,9 +290,7 @@ TEST_F(TransferShellTest, ACancelledWriteSaysHowFarItGot) {
 TEST_F(TransferShellTest, EveryReadAndWriteIsKeptAsABackup) {
     const std::filesystem::path backups = file("data") / "tarn" / "backups";
     read();
-    trigger(cmd::WriteToRadio);
-    QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    transfer(cmd::WriteToRadio);
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(backups))
         names.push_back(entry.path().filename().string());
@@ -279,9 +322,7 @@ TEST_F(TransferShellTest, VerifyAfterWriteIsAKeptCheckedItem) {
     faults.badStoreBlock = 2;
     radio = VirtualRadio(faults);
     m_prompter.answer(PromptAnswer::Ok);
-    trigger(cmd::WriteToRadio);
-    QTest::mouseClick(&active()->radioLink().progressDialog().startButton(), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    transfer(cmd::WriteToRadio);
     EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
     EXPECT_EQ(m_prompter.texts(),
               std::vector<std::string>{"Verify failed: 1 block differs, at 0x0010"});

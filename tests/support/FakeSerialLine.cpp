@@ -89,6 +89,27 @@ ReadResult FakeSerialLine::read(std::span<std::uint8_t> buffer) {
     return result;
 }
 
+ReadResult FakeSerialLine::readArrived(std::span<std::uint8_t> buffer) {
+    ReadResult result;
+    if (!m_open || m_lost || m_radio.hungUp()) {
+        result.failed = true;
+        return result;
+    }
+    while (result.count < buffer.size()) {
+        const auto byte = m_radio.takeByte(nowNs());
+        if (!byte)
+            break;
+        buffer[result.count++] = *byte;
+    }
+    return result;
+}
+
+std::optional<std::int64_t> FakeSerialLine::nextArrivalNs() const {
+    if (!m_open || m_lost || !m_radio.hasOutput())
+        return std::nullopt;
+    return m_radio.nextOutputNs();
+}
+
 bool FakeSerialLine::write(std::span<const std::uint8_t> bytes) {
     if (!m_open || m_lost || ++m_writes == m_failWrite || m_radio.hungUp())
         return false;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,24 @@ public:
     void close() override;
     [[nodiscard]] bool isOpen() const override { return m_open; }
     [[nodiscard]] bool isLost() const override { return m_lost; }
+    [[nodiscard]] ReadResult readArrived(std::span<std::uint8_t> buffer) override;
+    [[nodiscard]] bool writeWithoutDrain(std::span<const std::uint8_t> bytes) override {
+        return write(bytes);
+    }
+    void setArrivalHandler(std::function<void()> handler) override {
+        m_onArrival = std::move(handler);
+    }
+
+    // For an event-driven driver on virtual time: the time, a jump forward, the radio's next
+    // byte, and the arrival call the port would make.
+    [[nodiscard]] std::int64_t nowNs() const;
+    void waitUntilNs(std::int64_t timeNs);
+    // When the radio's next byte reaches this end; empty while none comes or the line is shut.
+    [[nodiscard]] std::optional<std::int64_t> nextArrivalNs() const;
+    void notifyArrival() {
+        if (m_onArrival)
+            m_onArrival();
+    }
 
     void failOpen(bool fail) { m_failOpen = fail; }
     // The n-th read or write (1-based, counted from the first open) fails.
@@ -62,8 +81,6 @@ public:
     [[nodiscard]] const std::vector<std::size_t>& readSizes() const { return m_readSizes; }
 
 private:
-    [[nodiscard]] std::int64_t nowNs() const;
-    void waitUntilNs(std::int64_t timeNs);
     std::size_t discardArrived();
 
     VirtualRadio& m_radio;
@@ -88,7 +105,8 @@ private:
     SerialTimeouts m_timeouts;
     LineSettings m_settings;
     std::vector<std::size_t> m_readSizes;
-    std::int64_t m_subMsNs = 0; // time within the current virtual millisecond
+    std::int64_t m_subMsNs = 0;
+    std::function<void()> m_onArrival; // time within the current virtual millisecond
 };
 
 } // namespace tarn::test

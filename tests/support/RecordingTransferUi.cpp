@@ -13,12 +13,13 @@ void RecordingTransferUi::setProgressRange(int minimum, int maximum) {
     ++m_rangeSets;
 }
 
-void RecordingTransferUi::pump() {
-    ++m_pumps;
-    if (m_pumps == m_cancelAt)
+bool RecordingTransferUi::cancelRequested() const {
+    ++m_passes;
+    if (m_passes == m_cancelAt)
         m_cancelled = true;
     if (m_hook)
-        m_hook(m_pumps);
+        m_hook(m_passes);
+    return m_cancelled;
 }
 
 Prompter& RecordingTransferUi::prompter() {

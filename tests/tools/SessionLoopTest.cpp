@@ -49,7 +49,6 @@ public:
     void setProgressPosition(int position) override { m_position = position; }
     [[nodiscard]] int progressPosition() const override { return m_position; }
     void stepProgress() override { ++m_position; }
-    void pump() override {}
     [[nodiscard]] bool cancelRequested() const override { return false; }
     [[nodiscard]] Prompter& prompter() override { return m_prompter; }
     void closeWindow() override { ++windowCloses; }

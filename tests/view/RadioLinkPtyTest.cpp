@@ -8,6 +8,7 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPrompter.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
@@ -36,8 +37,9 @@ TEST(RadioLinkPtyTest, ReadEditAndWriteBack) {
     TransferProgressDialog& dialog = link.progressDialog();
     const auto transfer = [&](int command) {
         link.runCommand(command);
+        QSignalSpy ended(&link, &RadioLink::transferEnded);
         QTest::mouseClick(&dialog.startButton(), Qt::LeftButton);
-        QCoreApplication::processEvents();
+        ASSERT_TRUE(ended.wait(60000));
         EXPECT_FALSE(dialog.hasWindow());
         EXPECT_TRUE(prompter.texts().empty());
     };

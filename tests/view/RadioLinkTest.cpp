@@ -11,9 +11,11 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPrompter.h"
 #include "tests/support/VirtualClock.h"
+#include "tests/support/VirtualSessionTimer.h"
 #include "view/ChannelView.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -24,7 +26,6 @@ namespace tarn {
 namespace {
 
 constexpr std::uint32_t Freq145_5 = 14550000;
-constexpr int ReadAckSleepMs = 15;
 
 std::span<std::uint8_t, 4> rxBytes(std::span<std::uint8_t> memory, int channel) {
     return memory.subspan(static_cast<std::size_t>(channel - 1) * RadioImage::RowSize)
@@ -39,20 +40,21 @@ protected:
         radio.setRadioType(RadioTransfer::NoRadioType);
         ChannelCodec::encodeFrequency(Freq145_5, rxBytes(radio.memory(), 1));
         view.initialUpdate();
-        link.useDevices(line, clock);
+        link.useDevices(line, timer);
     }
 
     [[nodiscard]] TransferProgressDialog& dialog() { return link.progressDialog(); }
     [[nodiscard]] QString cell(int row, int col) { return view.grid().cellText(row, col); }
-    // Start as the user presses it; the posted transfer runs to its end.
-    static void start(TransferProgressDialog& window) {
+    // Start as the user presses it; returns once the transfer has ended.
+    void start(TransferProgressDialog& window) {
+        QSignalSpy ended(&link, &RadioLink::transferEnded);
         QTest::mouseClick(&window.startButton(), Qt::LeftButton);
-        QCoreApplication::processEvents();
+        ASSERT_TRUE(ended.wait(60000));
     }
-    // Runs action while the given read block is being acknowledged.
+    // Runs action once, when the radio has answered the given number of read blocks.
     void duringReadBlock(int block, std::function<void()> action) {
-        clock.onSleep([this, block, action = std::move(action)](int ms) {
-            if (ms == ReadAckSleepMs && ++readBlocks == block)
+        timer.onStep([this, block, action = std::move(action)] {
+            if (radio.blocksRead() == block && std::exchange(readBlocks, block) != block)
                 action();
         });
     }
@@ -68,6 +70,7 @@ protected:
     VirtualRadio radio;
     test::VirtualClock clock;
     test::FakeSerialLine line{radio, clock};
+    test::VirtualSessionTimer timer{line};
     test::TempDir dumpDir;
     ChannelDocument document;
     const ToneTable tones;
@@ -136,7 +139,6 @@ TEST_F(RadioLinkTest, WriteSendsWhatTheGridShowsIncludingAValueStillBeingTyped) 
 TEST_F(RadioLinkTest, CancelBeforeStartTouchesNoPort) {
     link.runCommand(cmd::WriteToRadio);
     QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton);
-    QCoreApplication::processEvents();
     EXPECT_FALSE(dialog().hasWindow());
     EXPECT_EQ(line.openCount(), 0);
     EXPECT_TRUE(prompter.texts().empty());
@@ -179,14 +181,15 @@ TEST_F(RadioLinkTest, AReadThatFailsOrIsCancelledLeavesTheDocumentAsItWas) {
     std::copy(radio.memory().begin(), radio.memory().end(), failing.memory().begin());
     failing.setRadioType(RadioTransfer::NoRadioType);
     test::FakeSerialLine failingLine{failing, clock};
-    link.useDevices(failingLine, clock);
+    test::VirtualSessionTimer failingTimer{failingLine};
+    link.useDevices(failingLine, failingTimer);
     prompter.answer(PromptAnswer::Ok);
     link.runCommand(cmd::ReadFromRadio);
     start(dialog());
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{RadioTransfer::NotEnoughText});
     EXPECT_EQ(failing.blocksRead(), 201);
     unchanged();
-    link.useDevices(line, clock);
+    link.useDevices(line, timer);
 
     prompter.clear();
     readBlocks = 0;

@@ -9,7 +9,7 @@
 namespace tarn::cli {
 
 // Transfer progress on stderr: one line redrawn in place on a terminal, otherwise a plain
-// line every tenth of the way. Ctrl-C (see requestCancel) cancels at the next pump pass.
+// line every tenth of the way. Ctrl-C (see requestCancel) cancels at the transfer's next step.
 class ConsoleTransferUi final : public TransferUi {
 public:
     ConsoleTransferUi(std::ostream& err, bool terminal, std::string label, Prompter& prompter);
@@ -19,7 +19,6 @@ public:
     void setProgressPosition(int position) override;
     [[nodiscard]] int progressPosition() const override { return m_position; }
     void stepProgress() override { setProgressPosition(m_position + 1); }
-    void pump() override {}
     [[nodiscard]] bool cancelRequested() const override;
     [[nodiscard]] Prompter& prompter() override;
     void closeWindow() override;

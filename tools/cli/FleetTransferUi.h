@@ -23,7 +23,6 @@ public:
     void setProgressPosition(int position) override;
     [[nodiscard]] int progressPosition() const override { return m_position; }
     void stepProgress() override { setProgressPosition(m_position + 1); }
-    void pump() override {}
     [[nodiscard]] bool cancelRequested() const override;
     [[nodiscard]] Prompter& prompter() override { return *this; }
     void closeWindow() override {}

@@ -68,8 +68,6 @@ int TransferReport::exitStatus() const {
         return touched ? WriteStopped : NoRadio;
     case TransferOutcome::PortUnavailable:
         return NoRadio;
-    case TransferOutcome::Busy:
-        break;
     }
     return Failure;
 }
@@ -94,8 +92,6 @@ std::string TransferReport::summary() const {
                        : "no answer, a communication error or a refused radio type";
     case TransferOutcome::PortUnavailable:
         return "the port could not be opened" + (lineError.empty() ? "" : ": " + lineError);
-    case TransferOutcome::Busy:
-        break;
     }
     return "not started";
 }
