@@ -87,9 +87,15 @@ inline constexpr int BandPlanRegionCount = 3;
     case FileImportChannels:
     case ModelInformation:
     case OptionalFeatures:
+    case MoveUp:
+    case MoveDown:
+    case SortChannels:
+    case EditSelected:
+    case FillChannels:
         return true;
     default:
-        return false;
+        // The ready-made lists are imports.
+        return id >= ChannelList1 && id < ChannelList1 + ChannelListCount;
     }
 }
 

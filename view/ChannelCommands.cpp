@@ -216,7 +216,7 @@ void ChannelCommands::move(int by) {
 }
 
 void ChannelCommands::moveTo(const std::vector<int>& channels, int before) {
-    if (channels.empty() || isArranged() || !storeEditors())
+    if (channels.empty() || isArranged() || m_document.isTransferring() || !storeEditors())
         return;
     followMoved(channels, m_document.moveChannelsTo(channels, before));
 }
