@@ -1,9 +1,14 @@
 // The page's view of the core. Every bound call returns a value; none lets an exception out,
 // because an exception crossing into JavaScript leaves the module in an unknown state.
+#include "common/AppTitles.h"
+#include "data/BandPlan.h"
 #include "data/ChannelCodec.h"
+#include "data/ChannelOrder.h"
 #include "data/ModelSettings.h"
 #include "data/OptionalFeatures.h"
+#include "data/StockChannelLists.h"
 #include "link/TransferSession.h"
+#include "qtsupport/CommandIds.h"
 #include "radio/FaultPlan.h"
 #include "radio/VirtualRadio.h"
 #include "shell/CommandTable.h"
@@ -38,6 +43,9 @@ WebResult openFile(WebDocument& d, const std::string& bytes, const std::string& 
 }
 WebResult openFirstBytes(WebDocument& d, const std::string& bytes, const std::string& name) {
     return guarded([&] { return d.open(bytes, name, true); });
+}
+WebResult openCopy(WebDocument& d, const std::string& bytes, const std::string& name) {
+    return guarded([&] { return d.openCopy(bytes, name); });
 }
 WebResult storeCell(WebDocument& d, int row, int column, const std::string& text, bool enter) {
     return guarded([&] { return d.storeCell(row, column, text, enter); });
@@ -77,8 +85,38 @@ WebResult clearChannels(WebDocument& d, const std::vector<int>& channels) {
     return guarded([&] { return d.clearChannels(channels); });
 }
 WebResult importChannels(WebDocument& d, const std::string& text, const std::string& name,
-                         bool replace) {
-    return guarded([&] { return d.importChannels(text, name, replace); });
+                         bool replace, bool whole) {
+    return guarded([&] { return d.importChannels(text, name, replace, whole); });
+}
+WebResult cutChannels(WebDocument& d, const std::vector<int>& channels) {
+    return guarded([&] { return d.cutChannels(channels); });
+}
+WebResult insertChannel(WebDocument& d, int at) {
+    return guarded([&] { return d.insertChannel(at); });
+}
+WebResult deleteChannels(WebDocument& d, const std::vector<int>& channels) {
+    return guarded([&] { return d.deleteChannels(channels); });
+}
+std::vector<int> moveChannels(WebDocument& d, const std::vector<int>& channels, int by) {
+    try {
+        return d.moveChannels(channels, by);
+    } catch (const std::exception&) {
+        return channels;
+    }
+}
+bool sortChannels(WebDocument& d, int key, bool descending, const std::vector<int>& only) {
+    try {
+        return d.sortChannels(key, descending, only);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+WebResult editChannels(WebDocument& d, const WebBulkEdit& edit, const std::vector<int>& channels,
+                       int region) {
+    return guarded([&] { return d.editChannels(edit, channels, region); });
+}
+WebResult fillChannels(WebDocument& d, const WebFill& fill, int region) {
+    return guarded([&] { return d.fillChannels(fill, region); });
 }
 
 // Results with lists: the list travels in the result's messages after the first count.
@@ -295,6 +333,15 @@ emscripten::val textList(std::span<const std::string_view> texts) {
     return list;
 }
 
+emscripten::val commandItem(const CommandInfo& info) {
+    emscripten::val item = emscripten::val::object();
+    item.set("id", info.id);
+    item.set("text", std::string(info.text));
+    item.set("tooltip", std::string(CommandTable::tooltip(info)));
+    item.set("keys", std::string(info.keys));
+    return item;
+}
+
 // The desktop's menus and toolbar, so the page's commands carry the same names.
 emscripten::val commandTable() {
     using emscripten::val;
@@ -307,11 +354,17 @@ emscripten::val commandTable() {
                 items.call<void>("push", val::null());
                 continue;
             }
-            val item = val::object();
-            item.set("id", id);
-            item.set("text", std::string(info->text));
-            item.set("tooltip", std::string(CommandTable::tooltip(*info)));
-            item.set("keys", std::string(info->keys));
+            val item = commandItem(*info);
+            // A submenu's items, with their place in it (separators are null).
+            const std::span<const int> inner = CommandTable::submenu(id);
+            if (!inner.empty()) {
+                val entries = val::array();
+                for (const int innerId : inner) {
+                    const CommandInfo* entry = CommandTable::find(innerId);
+                    entries.call<void>("push", entry ? commandItem(*entry) : val::null());
+                }
+                item.set("submenu", entries);
+            }
             items.call<void>("push", item);
         }
         val entry = val::object();
@@ -333,6 +386,38 @@ emscripten::val columnHeaders() {
     for (const char* header : ChannelCodec::Headers)
         list.call<void>("push", std::string(header));
     return list;
+}
+
+// What the channel tools' dialogs offer: the sort keys and the band plan's regions in the
+// core's order, the ready-made lists' titles, and the ids of the submenus' first items.
+emscripten::val channelTools() {
+    using emscripten::val;
+    val keys = val::array();
+    for (int key = 0; key <= static_cast<int>(ChannelOrder::Key::Power); ++key)
+        keys.call<void>("push",
+                        std::string(ChannelOrder::keyTitle(static_cast<ChannelOrder::Key>(key))));
+    val regions = val::array();
+    val regionKeys = val::array();
+    for (const BandPlan::Region region : BandPlan::Regions) {
+        regions.call<void>("push", BandPlan::regionName(region));
+        regionKeys.call<void>("push", BandPlan::key(region));
+    }
+    val lists = val::array();
+    for (const StockChannelList& list : StockChannelLists)
+        lists.call<void>("push", std::string(list.title));
+    val tools = val::object();
+    tools.set("sortKeys", keys);
+    tools.set("regions", regions);
+    tools.set("regionKeys", regionKeys);
+    tools.set("defaultRegion", static_cast<int>(BandPlan::DefaultRegion));
+    tools.set("stockLists", lists);
+    tools.set("firstStockList", cmd::ChannelList1);
+    tools.set("firstRegion", cmd::BandPlanRegion1);
+    return tools;
+}
+
+std::string messageCaption() {
+    return AppTitles::AppName;
 }
 
 emscripten::val modelForm() {
@@ -365,9 +450,16 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
     using namespace tarn;
     register_vector<std::string>("StringList");
     register_vector<int>("IntList");
+    value_object<WebQuestion>("WebQuestion")
+        .field("asked", &WebQuestion::asked)
+        .field("text", &WebQuestion::text)
+        .field("caption", &WebQuestion::caption)
+        .field("buttons", &WebQuestion::buttons)
+        .field("icon", &WebQuestion::icon);
     value_object<WebResult>("WebResult")
         .field("ok", &WebResult::ok)
-        .field("messages", &WebResult::messages);
+        .field("messages", &WebResult::messages)
+        .field("question", &WebResult::question);
     value_object<WebEdit>("WebEdit")
         .field("ok", &WebEdit::ok)
         .field("messages", &WebEdit::messages)
@@ -376,6 +468,24 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
         .field("leavesGrid", &WebEdit::leavesGrid)
         .field("text", &WebEdit::text)
         .field("selectAll", &WebEdit::selectAll);
+    value_object<WebBulkEdit>("WebBulkEdit")
+        .field("offset", &WebBulkEdit::offset)
+        .field("offsetUnit", &WebBulkEdit::offsetUnit)
+        .field("decTone", &WebBulkEdit::decTone)
+        .field("encTone", &WebBulkEdit::encTone)
+        .field("power", &WebBulkEdit::power)
+        .field("lock", &WebBulkEdit::lock);
+    value_object<WebFill>("WebFill")
+        .field("first", &WebFill::first)
+        .field("count", &WebFill::count)
+        .field("start", &WebFill::start)
+        .field("step", &WebFill::step)
+        .field("offset", &WebFill::offset)
+        .field("offsetUnit", &WebFill::offsetUnit)
+        .field("decTone", &WebFill::decTone)
+        .field("encTone", &WebFill::encTone)
+        .field("power", &WebFill::power)
+        .field("lock", &WebFill::lock);
     value_object<ListResult>("ListResult")
         .field("result", &ListResult::result)
         .field("text", &ListResult::text)
@@ -384,12 +494,15 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
     function("commandTable", &commandTable);
     function("columnHeaders", &columnHeaders);
     function("modelForm", &modelForm);
+    function("channelTools", &channelTools);
+    function("messageCaption", &messageCaption);
     function("featureForm", &featureForm);
     class_<WebDocument>("WebDocument")
         .constructor<>()
         .function("newDocument", &WebDocument::newDocument)
         .function("open", &openFile)
         .function("openFirstBytes", &openFirstBytes)
+        .function("openCopy", &openCopy)
         .class_function("sizeQuestion", &WebDocument::sizeQuestion)
         .function("saveBytes", &saveBytes)
         .function("markSaved", &WebDocument::markSaved)
@@ -418,6 +531,17 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
         .function("clearChannels", &clearChannels)
         .function("importChannels", &importChannels)
         .function("importReport", &WebDocument::importReport)
+        .class_function("stockListText", &WebDocument::stockListText)
+        .class_function("stockListFile", &WebDocument::stockListFile)
+        .function("cutChannels", &cutChannels)
+        .function("insertChannel", &insertChannel)
+        .function("deleteChannels", &deleteChannels)
+        .function("moveChannels", &moveChannels)
+        .function("sortChannels", &sortChannels)
+        .function("editChannels", &editChannels)
+        .function("fillChannels", &fillChannels)
+        .class_function("offsetNote", &WebDocument::offsetNote)
+        .class_function("fillNote", &WebDocument::fillNote)
         .function("exportChannels", &exportChannels)
         .function("compareWith", &compareWith)
         .function("modelSelections", &WebDocument::modelSelections)

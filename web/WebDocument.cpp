@@ -1,18 +1,28 @@
 #include "web/WebDocument.h"
 
 #include "common/AppTitles.h"
+#include "common/Translate.h"
+#include "data/ChannelBulkEdit.h"
 #include "data/ChannelClip.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelCsvExport.h"
 #include "data/ChannelCsvImport.h"
 #include "data/ChannelEdits.h"
+#include "data/ChannelFill.h"
+#include "data/ChannelOrder.h"
 #include "data/ChannelTable.h"
+#include "data/CsvText.h"
+#include "data/DecimalNumber.h"
 #include "data/ImageDiff.h"
 #include "data/ModelSettings.h"
 #include "data/OptionalFeatures.h"
-#include "data/SinFile.h"
+#include "data/StockChannelLists.h"
+#include "data/StrictNumber.h"
+#include "data/TxOffset.h"
 
 #include <algorithm>
+#include <iterator>
+#include <limits>
 
 namespace tarn {
 
@@ -26,9 +36,57 @@ std::string byteString(std::span<const std::uint8_t> bytes) {
     return {bytes.begin(), bytes.end()};
 }
 
+// As the desktop's Edit menu names its undo steps.
 std::string channelsName(std::size_t count) {
-    return count == 1 ? "Channel" : std::to_string(count) + " Channels";
+    return std::to_string(count) + (count == 1 ? " Channel" : " Channels");
 }
+
+constexpr const char* OffsetRule =
+    "The TX offset is a number with an optional sign, or + or - alone for the band plan's "
+    "offset.";
+
+BandPlan::Region regionAt(int region) {
+    const auto& regions = BandPlan::Regions;
+    return region >= 0 && region < static_cast<int>(std::size(regions))
+               ? regions[static_cast<std::size_t>(region)]
+               : BandPlan::DefaultRegion;
+}
+
+// An offset field as the dialogs read it: empty is no offset, anything else must parse.
+std::optional<std::optional<TxOffset>> offsetField(const std::string& text, int unit) {
+    if (StrictNumber::trimmed(text).empty())
+        return std::optional<TxOffset>();
+    auto offset = TxOffset::parse(text, unit == 0 ? TxOffset::Unit::MHz : TxOffset::Unit::KHz);
+    if (!offset)
+        return std::nullopt;
+    return offset;
+}
+
+std::optional<std::string> chosenEntry(const std::string& entry) {
+    return entry.empty() ? std::nullopt : std::optional<std::string>(entry);
+}
+
+// Finer than 10 Hz cannot be stored; the fill's check refuses what is out of range.
+std::optional<std::uint32_t> startUnits(const std::string& text) {
+    const std::optional<DecimalNumber> mhz = StrictNumber::parse(text);
+    if (!mhz || !mhz->isWholeAt(5))
+        return std::nullopt;
+    const std::uint64_t units = mhz->scaled(5, DecimalNumber::Rounding::TowardZero);
+    if (units > std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
+    return static_cast<std::uint32_t>(units);
+}
+
+std::optional<std::uint32_t> stepUnits(const std::string& text) {
+    const std::optional<TxOffset> step = TxOffset::parse(text, TxOffset::Unit::KHz);
+    if (!step || step->kind() != TxOffset::Kind::Shift || step->units() < 0 ||
+        StrictNumber::trimmed(text).starts_with('+'))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(step->units());
+}
+
+// The folder the module carries the ready-made lists in.
+constexpr const char* StockFolder = "/channel-lists/";
 
 } // namespace
 
@@ -41,6 +99,9 @@ WebResult WebDocument::result(bool ok) {
     WebResult result{ok, {}};
     for (const Prompt& prompt : m_prompter.takeMessages())
         result.messages.push_back(prompt.text);
+    if (const std::optional<Prompt> question = m_prompter.takeUnanswered())
+        result.question = {true, question->text, question->caption,
+                           static_cast<int>(question->buttons), static_cast<int>(question->icon)};
     return result;
 }
 
@@ -56,18 +117,43 @@ std::string WebDocument::sizeQuestion(double size, const std::string& fileName) 
     return SinFile::firstBytesQuestion(fileName, static_cast<std::uintmax_t>(size));
 }
 
-WebResult WebDocument::open(const std::string& bytes, const std::string& fileName,
-                            bool firstOfLarger) {
+std::optional<RadioImage> WebDocument::load(const std::string& bytes, const std::string& fileName,
+                                            SinSize size) {
     try {
-        m_document.takeImage(SinFile::fromBytes(
-            byteView(bytes), fileName, firstOfLarger ? SinSize::FirstOfLarger : SinSize::Exact));
+        return SinFile::fromBytes(byteView(bytes), fileName, size);
     } catch (const SinFileError& error) {
         (void)m_prompter.ask({std::string("Could not open ") + error.what() + ".",
                               AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
-        return result(false);
+        return std::nullopt;
     }
+}
+
+void WebDocument::take(const RadioImage& image) {
+    m_document.takeImage(image);
     m_document.setModified(false);
+}
+
+WebResult WebDocument::open(const std::string& bytes, const std::string& fileName,
+                            bool firstOfLarger) {
+    const std::optional<RadioImage> image =
+        load(bytes, fileName, firstOfLarger ? SinSize::FirstOfLarger : SinSize::Exact);
+    if (!image)
+        return result(false);
+    // The desktop's question after a file has loaded; anything but OK opens nothing.
+    const Prompt question{TARN_TRANSLATE_NOOP("tarn::Prompt", "Do you rewrite data?"),
+                          TARN_TRANSLATE_NOOP("tarn::Prompt", "Prompt"), PromptButtons::OkCancel,
+                          PromptIcon::Warning};
+    if (m_prompter.ask(question) != PromptAnswer::Ok)
+        return result(false);
+    take(*image);
     return result(true);
+}
+
+WebResult WebDocument::openCopy(const std::string& bytes, const std::string& fileName) {
+    const std::optional<RadioImage> image = load(bytes, fileName, SinSize::Exact);
+    if (image)
+        take(*image);
+    return result(image.has_value());
 }
 
 std::string WebDocument::saveBytes() {
@@ -199,23 +285,168 @@ WebResult WebDocument::clearChannels(const std::vector<int>& channels) {
     return result(true);
 }
 
+namespace {
+
+// A ready-made list the radio cannot hold whole is no use, wherever it would start.
+bool tooLarge(const ChannelCsvImport& list, int count) {
+    const std::size_t listed = list.report().placed.size() + list.report().leftOut.size();
+    return listed > static_cast<std::size_t>(count);
+}
+
+} // namespace
+
 WebResult WebDocument::importChannels(const std::string& text, const std::string& fileName,
-                                      bool replace) {
+                                      bool replace, bool whole) {
     ChannelCsvOptions options;
     options.replace = replace;
-    const auto list = ChannelCsvImport::read(text, m_document.channelCount(), options);
-    if (!list.accepted()) {
-        (void)m_prompter.ask({ChannelCsvImport::refusal(fileName, list.problems()),
-                              AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+    const int count = m_document.channelCount();
+    const auto list = ChannelCsvImport::read(text, count, options);
+    std::vector<std::string> problems = list.problems();
+    if (list.accepted() && whole && tooLarge(list, count)) {
+        const std::size_t listed = list.report().placed.size() + list.report().leftOut.size();
+        problems = {formatText("The list holds %1 channels; the radio has %2.",
+                               {std::to_string(listed), std::to_string(count)})};
+    }
+    if (!list.accepted() || !problems.empty()) {
+        (void)m_prompter.ask({ChannelCsvImport::refusal(fileName, problems), AppTitles::AppName,
+                              PromptButtons::Ok, PromptIcon::Warning});
         return result(false);
     }
     m_document.importChannels(list);
     return result(true);
 }
 
-std::vector<std::string> WebDocument::importReport(const std::string& text) const {
+std::vector<std::string> WebDocument::importReport(const std::string& text, bool whole) const {
     const auto list = ChannelCsvImport::read(text, m_document.channelCount());
-    return list.accepted() ? list.report().lines() : std::vector<std::string>();
+    if (!list.accepted() || (whole && tooLarge(list, m_document.channelCount())))
+        return {};
+    return list.report().lines();
+}
+
+std::string WebDocument::stockListFile(int index) {
+    if (index < 0 || index >= static_cast<int>(StockChannelLists.size()))
+        return {};
+    return std::string(StockChannelLists[static_cast<std::size_t>(index)].file);
+}
+
+std::string WebDocument::stockListText(int index) {
+    const std::string file = stockListFile(index);
+    if (file.empty())
+        return {};
+    try {
+        return CsvText::readFile(std::string(StockFolder) + file);
+    } catch (const CsvFileError&) {
+        return {};
+    }
+}
+
+WebResult WebDocument::cutChannels(const std::vector<int>& channels) {
+    const ChannelDocument::Change change(m_document, "Cut " + channelsName(channels.size()));
+    const ChannelSheet::Batch batch(m_document.sheet());
+    ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount()).clear(channels);
+    return result(true);
+}
+
+WebResult WebDocument::insertChannel(int at) {
+    ChannelEdits::Inserted inserted = ChannelEdits::Inserted::Done;
+    {
+        const ChannelDocument::Change change(m_document, "Insert Channel");
+        const ChannelSheet::Batch batch(m_document.sheet());
+        inserted = ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount())
+                       .insert(at);
+    }
+    if (inserted == ChannelEdits::Inserted::NoRoom) {
+        (void)m_prompter.ask(
+            {ChannelEdits::noRoom(at), AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
+    return result(true);
+}
+
+WebResult WebDocument::deleteChannels(const std::vector<int>& channels) {
+    const ChannelDocument::Change change(m_document, "Delete " + channelsName(channels.size()));
+    const ChannelSheet::Batch batch(m_document.sheet());
+    ChannelEdits(m_document.sheet(), m_document.image(), m_document.channelCount())
+        .remove(channels);
+    return result(true);
+}
+
+std::vector<int> WebDocument::moveChannels(const std::vector<int>& channels, int by) {
+    return m_document.moveChannels(channels, by < 0 ? -1 : 1);
+}
+
+bool WebDocument::sortChannels(int key, bool descending, const std::vector<int>& only) {
+    if (key < 0 || key > static_cast<int>(ChannelOrder::Key::Power))
+        return false;
+    return m_document.sortChannels({static_cast<ChannelOrder::Key>(key), descending}, only);
+}
+
+WebResult WebDocument::editChannels(const WebBulkEdit& edit, const std::vector<int>& channels,
+                                    int region) {
+    const auto offset = offsetField(edit.offset, edit.offsetUnit);
+    if (!offset) {
+        (void)m_prompter.ask(
+            {OffsetRule, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
+    ChannelBulkEdit bulk;
+    bulk.offset = *offset;
+    bulk.decTone = chosenEntry(edit.decTone);
+    bulk.encTone = chosenEntry(edit.encTone);
+    bulk.power = chosenEntry(edit.power);
+    bulk.lock = chosenEntry(edit.lock);
+    if (channels.empty() || bulk.isEmpty())
+        return result(true);
+    const std::string problem = m_document.editChannels(bulk, channels, regionAt(region));
+    if (!problem.empty()) {
+        (void)m_prompter.ask({"Nothing was changed. " + problem, AppTitles::AppName,
+                              PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
+    return result(true);
+}
+
+std::string WebDocument::offsetNote(const std::string& offset, int unit) {
+    return offsetField(offset, unit) ? std::string() : std::string(OffsetRule);
+}
+
+std::string WebDocument::fillNote(const WebFill& fill) {
+    if (!startUnits(fill.start))
+        return "Type the start frequency in MHz.";
+    if (!stepUnits(fill.step))
+        return "The step is a number of kHz.";
+    return offsetNote(fill.offset, fill.offsetUnit);
+}
+
+WebResult WebDocument::fillChannels(const WebFill& fill, int region) {
+    if (const std::string note = fillNote(fill); !note.empty()) {
+        (void)m_prompter.ask({note, AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
+    ChannelFill run;
+    run.first = fill.first;
+    run.count = fill.count;
+    run.startUnits = *startUnits(fill.start);
+    run.stepUnits = *stepUnits(fill.step);
+    run.offset = offsetField(fill.offset, fill.offsetUnit)->value_or(TxOffset());
+    run.decTone = fill.decTone;
+    run.encTone = fill.encTone;
+    run.power = fill.power;
+    run.lock = fill.lock;
+    const BandPlan::Region plan = regionAt(region);
+    if (const std::string problem = run.check(m_document.channelCount(), plan); !problem.empty()) {
+        (void)m_prompter.ask({"Nothing was filled. " + problem, AppTitles::AppName,
+                              PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
+    if (const int replaced = run.replaced(m_document.sheet()); replaced > 0) {
+        const std::string text = "Fill Channels replaces " + std::to_string(replaced) +
+                                 (replaced == 1 ? " programmed channel." : " programmed channels.");
+        if (m_prompter.ask({text, AppTitles::AppName, PromptButtons::OkCancel,
+                            PromptIcon::Question}) != PromptAnswer::Ok)
+            return result(false);
+    }
+    return result(m_document.fillChannels(run, plan).empty());
 }
 
 std::string WebDocument::exportChannels(std::vector<std::string>& report) const {

@@ -2,19 +2,32 @@
 
 #include "data/CellEditRules.h"
 #include "data/ChannelDocument.h"
+#include "data/SinFile.h"
 #include "data/ToneTable.h"
 #include "web/WebPrompter.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tarn {
 
-// What a bound call tells the page: whether it did what was asked, and the messages it
-// showed on the way (each as the desktop's message box would show it).
+// A question the call asked with no answer given: the page asks it as the desktop's message
+// box would (buttons and icon as the core numbers them) and calls again with the answer.
+struct WebQuestion {
+    bool asked = false;
+    std::string text;
+    std::string caption;
+    int buttons = 0;
+    int icon = 0;
+};
+
+// What a bound call tells the page: whether it did what was asked, the messages it showed on
+// the way (each as the desktop's message box would show it), and the question it stopped at.
 struct WebResult {
     bool ok = true;
     std::vector<std::string> messages;
+    WebQuestion question = {};
 };
 
 // What an editing step did: the result, and where it leads (next row 0: nowhere) or what an
@@ -29,6 +42,33 @@ struct WebEdit {
     bool selectAll = false;
 };
 
+// What Edit Selected Channels asks, as the desktop's dialog has it: the TX offset as typed
+// (with its unit: 0 MHz, 1 kHz), and for the others the entry chosen; empty leaves a field
+// as each channel has it.
+struct WebBulkEdit {
+    std::string offset;
+    int offsetUnit = 0;
+    std::string decTone;
+    std::string encTone;
+    std::string power;
+    std::string lock;
+};
+
+// What Fill Channels asks: the run, its start in MHz and step in kHz as typed, the TX offset
+// as typed (empty: simplex) and the settings every new channel gets.
+struct WebFill {
+    int first = 1;
+    int count = 1;
+    std::string start;
+    std::string step;
+    std::string offset;
+    int offsetUnit = 0;
+    std::string decTone;
+    std::string encTone;
+    std::string power;
+    std::string lock;
+};
+
 // One document of the page, through the same core as the desktop's windows. Calls never
 // throw: a failure comes back as a result with the desktop's message. Bytes travel as strings
 // of byte values, copied both ways.
@@ -40,9 +80,14 @@ public:
     // The desktop's question before opening a file larger than a channel file (its first
     // 8192 bytes, Yes or No); empty for any other size.
     [[nodiscard]] static std::string sizeQuestion(double size, const std::string& fileName);
-    // firstOfLarger: the user answered Yes to that question.
+    // Opens a file as the desktop does: a file that loads is taken only once the user has
+    // answered OK to "Do you rewrite data?" (the question comes back unanswered the first
+    // time; Cancel leaves everything as it was). firstOfLarger: the user answered Yes to the
+    // size question.
     [[nodiscard]] WebResult open(const std::string& bytes, const std::string& fileName,
                                  bool firstOfLarger = false);
+    // A copy kept by the program itself (a backup), opened untitled without the question.
+    [[nodiscard]] WebResult openCopy(const std::string& bytes, const std::string& fileName);
     // The bytes a Save writes: the grid parsed into the image.
     [[nodiscard]] std::string saveBytes();
     void markSaved();
@@ -86,10 +131,32 @@ public:
     [[nodiscard]] WebResult paste(int channel, const std::string& text);
     [[nodiscard]] WebResult clearChannels(const std::vector<int>& channels);
 
+    // whole: a ready-made list, refused when the document cannot hold all of it.
     [[nodiscard]] WebResult importChannels(const std::string& text, const std::string& fileName,
-                                           bool replace);
+                                           bool replace, bool whole = false);
     // The import's report for the confirmation, empty lines for a refused list.
-    [[nodiscard]] std::vector<std::string> importReport(const std::string& text) const;
+    [[nodiscard]] std::vector<std::string> importReport(const std::string& text,
+                                                        bool whole = false) const;
+    // The ready-made channel lists of File > Channel Lists, shipped inside the module.
+    [[nodiscard]] static std::string stockListText(int index);
+    [[nodiscard]] static std::string stockListFile(int index);
+
+    // The channel tools of the Edit menu, each one undo step as on the desktop. Channels are
+    // numbers from 1; regions are BandPlan::Regions' places.
+    [[nodiscard]] WebResult cutChannels(const std::vector<int>& channels);
+    [[nodiscard]] WebResult insertChannel(int at);
+    [[nodiscard]] WebResult deleteChannels(const std::vector<int>& channels);
+    // Where the channels stand afterwards.
+    [[nodiscard]] std::vector<int> moveChannels(const std::vector<int>& channels, int by);
+    // key: ChannelOrder::Key's place; only: the channels sorted among their places, or empty.
+    bool sortChannels(int key, bool descending, const std::vector<int>& only);
+    [[nodiscard]] WebResult editChannels(const WebBulkEdit& edit, const std::vector<int>& channels,
+                                         int region);
+    // Asks the desktop's question before replacing programmed channels.
+    [[nodiscard]] WebResult fillChannels(const WebFill& fill, int region);
+    // What the dialogs say under their fields while OK cannot be pressed; empty when it can.
+    [[nodiscard]] static std::string offsetNote(const std::string& offset, int unit);
+    [[nodiscard]] static std::string fillNote(const WebFill& fill);
     [[nodiscard]] std::string exportChannels(std::vector<std::string>& report) const;
 
     // Compare With: "channel,column,from,to" marks and the settings lines.
@@ -113,6 +180,10 @@ public:
 
 private:
     [[nodiscard]] WebResult result(bool ok);
+    // The file's image, or nothing after telling why it is none.
+    [[nodiscard]] std::optional<RadioImage> load(const std::string& bytes,
+                                                 const std::string& fileName, SinSize size);
+    void take(const RadioImage& image);
     [[nodiscard]] WebEdit edit(const CellEditRules::Result& done);
     [[nodiscard]] static WebEdit moveTo(CellEditRules::Cell cell);
 

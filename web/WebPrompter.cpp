@@ -23,9 +23,15 @@ PromptAnswer safeAnswer(PromptButtons buttons) {
 } // namespace
 
 PromptAnswer WebPrompter::ask(const Prompt& prompt) {
-    m_messages.push_back(prompt);
-    if (m_answers.empty())
+    if (prompt.buttons == PromptButtons::Ok) {
+        m_messages.push_back(prompt);
+        return PromptAnswer::Ok;
+    }
+    if (m_answers.empty()) {
+        if (!m_unanswered)
+            m_unanswered = prompt;
         return safeAnswer(prompt.buttons);
+    }
     const PromptAnswer answer = m_answers.front();
     m_answers.pop_front();
     return answer;
@@ -33,6 +39,11 @@ PromptAnswer WebPrompter::ask(const Prompt& prompt) {
 
 std::vector<Prompt> WebPrompter::takeMessages() {
     return std::exchange(m_messages, {});
+}
+
+std::optional<Prompt> WebPrompter::takeUnanswered() {
+    m_answers.clear();
+    return std::exchange(m_unanswered, std::nullopt);
 }
 
 } // namespace tarn

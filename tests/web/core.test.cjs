@@ -43,6 +43,14 @@ function sin(name) {
   return new Uint8Array(fs.readFileSync(path.join(source, 'tests/tools/fuzz/sin-corpus', name)));
 }
 
+// Opens as the page does once the user has answered OK to "Do you rewrite data?".
+const Ok = 0;
+const Cancel = 1;
+function openAnswered(doc, bytes, name, firstOfLarger = false) {
+  doc.giveAnswer(Ok);
+  return firstOfLarger ? doc.openFirstBytes(bytes, name) : doc.open(bytes, name);
+}
+
 function withDocument(body) {
   const doc = new core.WebDocument();
   try {
@@ -55,7 +63,7 @@ function withDocument(body) {
 test('a file opens into the cells the desktop shows and saves back byte for byte', () => {
   for (const name of ['programmed', 'model4']) {
     withDocument((doc) => {
-      const result = doc.open(sin(`${name}.sin`), `${name}.sin`);
+      const result = openAnswered(doc, sin(`${name}.sin`), `${name}.sin`);
       assert.deepEqual(list(result.messages), []);
       assert.equal(result.ok, true);
       assert.deepEqual(table(doc).slice(0, 4), expectedTable(`${name}.tsv`).slice(0, 4));
@@ -66,8 +74,8 @@ test('a file opens into the cells the desktop shows and saves back byte for byte
 
 test('a short file is refused with the desktop message and the document stays', () => {
   withDocument((doc) => {
-    doc.open(sin('programmed.sin'), 'programmed.sin');
-    const result = doc.open(new Uint8Array(100), 'short.sin');
+    openAnswered(doc, sin('programmed.sin'), 'programmed.sin');
+    const result = openAnswered(doc, new Uint8Array(100), 'short.sin');
     assert.equal(result.ok, false);
     assert.deepEqual(list(result.messages), [
       'Could not open "short.sin": not a channel file: it holds 100 bytes, a channel file holds 8192.']);
@@ -86,10 +94,37 @@ test('a file longer than a channel file opens its first 8192 bytes only when ask
     const refused = doc.open(long, 'long.sin');
     assert.equal(refused.ok, false);
     list(refused.messages);
-    const opened = doc.openFirstBytes(long, 'long.sin');
+    const opened = openAnswered(doc, long, 'long.sin', true);
     assert.deepEqual(list(opened.messages), []);
     assert.equal(doc.cellText(1, 1), '146.52500');
-    assert.equal(doc.openFirstBytes(new Uint8Array(100), 'short.sin').ok, false);
+    assert.equal(openAnswered(doc, new Uint8Array(100), 'short.sin', true).ok, false);
+  });
+});
+
+test('a file that loads is taken only after OK to "Do you rewrite data?"; Cancel keeps all', () => {
+  withDocument((doc) => {
+    assert.equal(doc.storeCell(1, 1, '145.5', true).ok, true);
+    const asked = doc.open(sin('programmed.sin'), 'programmed.sin');
+    assert.deepEqual([asked.ok, list(asked.messages)], [false, []]);
+    assert.deepEqual(asked.question, {asked: true, text: 'Do you rewrite data?', caption: 'Prompt', buttons: 1, icon: 2});
+    // Unanswered, or Cancel: the document, its changed mark and its history stay.
+    doc.giveAnswer(Cancel);
+    const cancelled = doc.open(sin('programmed.sin'), 'programmed.sin');
+    assert.deepEqual([cancelled.ok, list(cancelled.messages), cancelled.question.asked], [false, [], false]);
+    assert.deepEqual([doc.cellText(1, 1), doc.isModified(), doc.undoName()], ['145.50000', true, 'Edit Channel 1']);
+    // An answer given for one call never reaches the next.
+    doc.giveAnswer(Ok);
+    list(doc.storeCell(2, 1, '146.5', true).messages);
+    assert.equal(doc.open(sin('programmed.sin'), 'programmed.sin').question.asked, true);
+    const opened = openAnswered(doc, sin('programmed.sin'), 'programmed.sin');
+    assert.deepEqual([opened.ok, list(opened.messages), opened.question.asked], [true, [], false]);
+    assert.deepEqual([doc.cellText(1, 1), doc.isModified(), doc.undoName()], ['146.52500', false, '']);
+    // A file that does not load is told, and asks nothing.
+    const short = doc.open(new Uint8Array(10), 'short.sin');
+    assert.deepEqual([short.ok, list(short.messages).length, short.question.asked], [false, 1, false]);
+    // A backup opens without the question.
+    const copy = doc.openCopy(sin('model4.sin'), 'Untitled.sin');
+    assert.deepEqual([copy.ok, list(copy.messages), copy.question.asked, doc.channelCount()], [true, [], false, 160]);
   });
 });
 
@@ -153,9 +188,9 @@ test('editing steps follow the grid rules: Enter names the next cell, Tab wraps,
 test('a CSV import places what the native import places, and a bad list changes nothing', () => {
   withDocument((doc) => {
     const text = fs.readFileSync(path.join(source, 'tests/data/csv/current.csv'), 'utf8');
-    assert.equal(doc.importChannels(text, 'current.csv', false).ok, true);
+    assert.equal(doc.importChannels(text, 'current.csv', false, false).ok, true);
     // As the native test reads it: saved, then shown again from the image.
-    assert.equal(doc.open(doc.saveBytes(), 'saved.sin').ok, true);
+    assert.equal(openAnswered(doc, doc.saveBytes(), 'saved.sin').ok, true);
     const cells = (row) => Array.from({length: 6}, (_, i) => doc.cellText(row, i + 1)).join('|');
     assert.equal(cells(1), '146.52000|146.52000|||High|Lock');
     assert.equal(cells(2), '145.29000|144.69000||100.0|Middle|Lock');
@@ -164,10 +199,80 @@ test('a CSV import places what the native import places, and a bad list changes 
     assert.equal(cells(7), '162.55000||||High|Lock');
 
     const before = table(doc);
-    const bad = doc.importChannels('Location,Frequency\n1,99.5\n', 'bad.csv', false);
+    const bad = doc.importChannels('Location,Frequency\n1,99.5\n', 'bad.csv', false, false);
     assert.equal(bad.ok, false);
     assert.match(list(bad.messages)[0], /^Could not import "bad.csv":\nline 2/);
     assert.deepEqual(table(doc), before);
+  });
+});
+
+test('the channel tools run the desktop operations: one undo step each, refusals change nothing', () => {
+  withDocument((doc) => {
+    const ints = (values) => { const v = new core.IntList(); values.forEach((x) => v.push_back(x)); return v; };
+    const rx = (count) => Array.from({length: count}, (_, i) => doc.cellText(i + 1, 1));
+    const fill = {first: 1, count: 3, start: '446.00625', step: '12.5', offset: '', offsetUnit: 0,
+      decTone: 'OFF', encTone: '67.0', power: 'Low', lock: 'UnLock'};
+    assert.deepEqual(core.WebDocument.fillNote({...fill, start: '446.000001'}), 'Type the start frequency in MHz.');
+    assert.deepEqual(core.WebDocument.fillNote({...fill, step: '+5'}), 'The step is a number of kHz.');
+    assert.match(core.WebDocument.offsetNote('5x', 0), /^The TX offset is a number/);
+    assert.deepEqual([core.WebDocument.offsetNote('', 0), core.WebDocument.offsetNote('-', 1), core.WebDocument.fillNote(fill)], ['', '', '']);
+
+    const filled = doc.fillChannels(fill, 0);
+    assert.deepEqual([filled.ok, list(filled.messages), doc.undoName()], [true, [], 'Fill 3 Channels']);
+    assert.deepEqual(rx(4), ['446.00625', '446.01875', '446.03125', '']);
+    assert.deepEqual([doc.cellText(2, 4), doc.cellText(2, 5), doc.cellText(2, 6)], ['67.0', 'Low', 'UnLock']);
+    // Over programmed channels it asks first; unanswered, nothing is filled.
+    const asked = doc.fillChannels({...fill, start: '145.5', count: 2}, 0);
+    assert.deepEqual([asked.ok, asked.question.text, asked.question.buttons], [false, 'Fill Channels replaces 2 programmed channels.', 1]);
+    assert.equal(doc.cellText(1, 1), '446.00625');
+
+    const sorted = doc.sortChannels(0, true, ints([]));
+    assert.deepEqual([sorted, rx(3), doc.undoName()], [true, ['446.03125', '446.01875', '446.00625'], 'Sort Channels']);
+    assert.deepEqual(list(doc.moveChannels(ints([2, 3]), -1)), [1, 2]);
+    assert.deepEqual([rx(3), doc.undoName()], [['446.01875', '446.00625', '446.03125'], 'Move Up']);
+    // A block at the edge stays, and no step is recorded.
+    assert.deepEqual(list(doc.moveChannels(ints([1]), -1)), [1]);
+    assert.equal(doc.undoName(), 'Move Up');
+
+    const edited = doc.editChannels({offset: '-5', offsetUnit: 0, decTone: '', encTone: '', power: 'High', lock: ''}, ints([1, 2, 4]), 0);
+    assert.deepEqual([edited.ok, list(edited.messages), doc.undoName()], [true, [], 'Edit 3 Channels']);
+    assert.deepEqual([doc.cellText(1, 2), doc.cellText(1, 5), doc.cellText(1, 6), doc.cellText(4, 1)], ['441.01875', 'High', 'UnLock', '']);
+    const refused = doc.editChannels({offset: '600', offsetUnit: 0, decTone: '', encTone: '', power: '', lock: ''}, ints([3]), 0);
+    assert.equal(refused.ok, false);
+    assert.match(list(refused.messages)[0], /^Nothing was changed\. /);
+    assert.equal(doc.cellText(3, 2), '446.03125');
+
+    assert.deepEqual([doc.deleteChannels(ints([1])).ok, rx(2), doc.undoName()], [true, ['446.00625', '446.03125'], 'Delete 1 Channel']);
+    assert.deepEqual([doc.insertChannel(1).ok, rx(2), doc.undoName()], [true, ['', '446.00625'], 'Insert Channel']);
+    assert.deepEqual([doc.cutChannels(ints([2])).ok, rx(2), doc.undoName()], [true, ['', ''], 'Cut 1 Channel']);
+    for (const step of ['Cut 1 Channel', 'Insert Channel', 'Delete 1 Channel', 'Edit 3 Channels', 'Move Up', 'Sort Channels']) {
+      assert.equal(doc.undoName(), step);
+      doc.undo();
+    }
+    assert.deepEqual(rx(3), ['446.00625', '446.01875', '446.03125']);
+  });
+});
+
+test('the ready-made lists travel in the module; one larger than the document is refused whole', () => {
+  withDocument((doc) => {
+    const files = fs.readdirSync(path.join(source, 'resources/channel-lists'));
+    for (let index = 0; index < 7; ++index) {
+      const file = core.WebDocument.stockListFile(index);
+      assert.ok(files.includes(file), file);
+      assert.equal(core.WebDocument.stockListText(index),
+        fs.readFileSync(path.join(source, 'resources/channel-lists', file), 'utf8'));
+    }
+    assert.equal(core.WebDocument.stockListText(7), '');
+    const pmr = core.WebDocument.stockListText(0);
+    assert.ok(list(doc.importReport(pmr, true)).length > 0);
+    assert.equal(doc.importChannels(pmr, 'pmr446.csv', false, true).ok, true);
+    assert.equal(doc.cellText(1, 1), '446.00625');
+    const large = 'Location,Frequency\n' + Array.from({length: 200}, (_, i) => `${i + 1},446.00625\n`).join('');
+    assert.deepEqual(list(doc.importReport(large, true)), []);
+    const refused = doc.importChannels(large, 'large.csv', false, true);
+    assert.deepEqual([refused.ok, list(refused.messages)],
+      [false, ['Could not import "large.csv":\nThe list holds 200 channels; the radio has 199.\nNothing has been changed.']]);
+    assert.equal(doc.cellText(17, 1), '');
   });
 });
 

@@ -149,10 +149,20 @@ async function command(page, menu, name) {
   await page.getByRole('menuitem', {name, exact: true}).click();
 }
 
+// The desktop's question after a file has loaded; answered with the named button.
+async function answerRewrite(page, button = 'OK') {
+  const box = page.getByRole('alertdialog', {name: 'Prompt'});
+  await box.waitFor();
+  assert.equal(await box.locator('.message').textContent(), 'Do you rewrite data?');
+  await box.getByRole('button', {name: button, exact: true}).click();
+  await box.waitFor({state: 'detached'});
+}
+
 async function openSin(page, name) {
   const chooser = page.waitForEvent('filechooser');
   await command(page, 'File', 'Open...');
   await (await chooser).setFiles(path.join(sinCorpus, name));
+  await answerRewrite(page);
   await page.getByRole('heading', {name}).waitFor();
 }
 
@@ -191,6 +201,7 @@ test('an opened file shows its cells; a dropped one opens too; a short one is re
     transfer.items.add(new File([new Uint8Array(data)], 'model4.sin'));
     document.querySelector('#statusbar').dispatchEvent(new DragEvent('drop', {dataTransfer: transfer, bubbles: true}));
   }, bytes);
+  await answerRewrite(page);
   await page.getByRole('heading', {name: 'model4.sin'}).waitFor();
 
   await page.evaluate(() => {
@@ -218,8 +229,61 @@ test('an opened file shows its cells; a dropped one opens too; a short one is re
   await page.getByRole('heading', {name: 'model4.sin'}).waitFor();
   await dropLong();
   await question.getByRole('button', {name: 'Yes'}).click();
+  await answerRewrite(page);
   await page.getByRole('heading', {name: 'long.sin'}).waitFor();
   assert.deepEqual(await cells(page, 1), ['146.52500', '146.52500', '67.0', '67.0', 'High', 'Lock']);
+  await context.close();
+});
+
+test('Open asks "Do you rewrite data?": Cancel keeps everything, OK then offers to save the changed document', async () => {
+  const {page, context} = await openPage();
+  await row(page, 1).getByRole('gridcell').first().click();
+  await page.keyboard.type('145.5');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  const openProgrammed = async () => {
+    const chooser = page.waitForEvent('filechooser');
+    await command(page, 'File', 'Open...');
+    await (await chooser).setFiles(path.join(sinCorpus, 'programmed.sin'));
+  };
+  // Cancel: nothing is asked or changed, and the edit can still be undone.
+  await openProgrammed();
+  const box = page.getByRole('alertdialog', {name: 'Prompt'});
+  await box.waitFor();
+  assert.equal(await box.getAttribute('data-icon'), 'warning');
+  assert.deepEqual(await box.getByRole('button').allTextContents(), ['OK', 'Cancel']);
+  await page.screenshot({path: path.join(webBuild, 'page-rewrite-question.png')});
+  await answerRewrite(page, 'Cancel');
+  assert.equal(await page.getByRole('dialog').count(), 0);
+  assert.equal(await page.locator('#title').textContent(), 'Untitled.sin *');
+  assert.deepEqual(await cells(page, 1), ['145.50000', '145.50000', 'OFF', 'OFF', 'High', 'Lock']);
+  // Escape is Cancel too.
+  await openProgrammed();
+  await box.waitFor();
+  await page.keyboard.press('Escape');
+  await box.waitFor({state: 'detached'});
+  assert.equal((await cells(page, 1))[0], '145.50000');
+  // OK: only now is the changed document offered for saving; its Cancel keeps it still.
+  await openProgrammed();
+  await answerRewrite(page);
+  const save = page.getByRole('alertdialog').filter({hasText: 'Save changes to'});
+  assert.equal(await save.locator('.message').textContent(), 'Save changes to Untitled.sin?');
+  assert.equal(await save.getAttribute('data-icon'), 'warning');
+  await save.getByRole('button', {name: 'Cancel'}).click();
+  assert.equal((await cells(page, 1))[0], '145.50000');
+  await openProgrammed();
+  await answerRewrite(page);
+  await save.getByRole('button', {name: 'No'}).click();
+  await page.getByRole('heading', {name: 'programmed.sin'}).waitFor();
+  assert.deepEqual(await cells(page, 1), ['146.52500', '146.52500', '67.0', '67.0', 'High', 'Lock']);
+  // A short file is told without the question.
+  await page.evaluate(() => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([new Uint8Array(10)], 'short.sin'));
+    document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: transfer, bubbles: true}));
+  });
+  assert.match(await answerMessage(page), /^Could not open "short.sin"/);
+  assert.equal(await page.getByRole('alertdialog').count(), 0);
   await context.close();
 });
 
@@ -298,6 +362,115 @@ test('editing keeps the desktop rules: Enter walks the row, L and U over CHN Loc
   await context.close();
 });
 
+test('Sort, Move and a ready-made list from the menus: one undo step each, the sort saved as tarn-cli sorts', async () => {
+  const {page, context, errors} = await openPage();
+  await openSin(page, 'programmed.sin');
+  const rx = async (count) => {
+    const out = [];
+    for (let channel = 1; channel <= count; ++channel) out.push((await cells(page, channel))[0]);
+    return out;
+  };
+  const undoTitle = () => page.locator('[role="menuitem"][aria-label="Undo"]').getAttribute('title');
+
+  await command(page, 'Edit', 'Sort Channels...');
+  const sort = page.getByRole('dialog', {name: 'Sort Channels'});
+  assert.equal(await sort.getByRole('checkbox').isDisabled(), true);
+  assert.deepEqual(await sort.locator('select option').allTextContents(), ['RX Freq', 'TX Freq', 'QT/DQT Dec', 'QT/DQT Enc', 'TX Power']);
+  await page.screenshot({path: path.join(webBuild, 'page-sort-dialog.png')});
+  await sort.getByRole('button', {name: 'OK'}).click();
+  // By value; the channel with no RX Freq goes last, its TX Freq with it.
+  assert.deepEqual(await rx(5), ['100.00000', '145.00625', '146.52500', '439.50000', '']);
+  assert.equal((await cells(page, 5))[1], '600.00000');
+  assert.equal(await undoTitle(), 'Undo Sort Channels');
+
+  const download = page.waitForEvent('download');
+  await page.getByRole('toolbar').getByRole('button', {name: 'Save', exact: true}).click();
+  const saved = path.join(work, 'sorted.sin');
+  await (await download).saveAs(saved);
+  const expected = path.join(work, 'sorted-by-cli.sin');
+  execFileSync(path.join(nativeBuild, 'tools/cli/tarn-cli'),
+    ['sort', path.join(sinCorpus, 'programmed.sin'), '--by', 'rx', '-o', expected], {cwd: work, env: {...process.env, TARN_TEST: '1'}});
+  assert.ok(fs.readFileSync(saved).equals(fs.readFileSync(expected)), 'the sorted bytes are tarn-cli\'s');
+
+  // Move: the chosen channel goes down with its key and comes back up from the menu.
+  await row(page, 1).getByRole('rowheader').click();
+  await page.keyboard.press('Control+Shift+ArrowDown');
+  assert.deepEqual(await rx(3), ['145.00625', '100.00000', '146.52500']);
+  assert.equal(await row(page, 2).getAttribute('aria-selected'), 'true');
+  await page.keyboard.press('Control+Shift+ArrowDown');
+  assert.deepEqual(await rx(3), ['145.00625', '146.52500', '100.00000']);
+  await command(page, 'Edit', 'Move Up');
+  assert.deepEqual(await rx(3), ['145.00625', '100.00000', '146.52500']);
+  assert.equal(await undoTitle(), 'Undo Move Up');
+  await page.keyboard.press('Control+z');
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await rx(3), ['145.00625', '100.00000', '146.52500']);
+
+  // A ready-made list from its submenu, after the import's report; undone in one step.
+  await page.getByRole('button', {name: 'File', exact: true}).click();
+  await page.getByRole('menuitem', {name: 'Channel Lists', exact: true}).click();
+  const lists = page.getByRole('menu', {name: 'Channel Lists'});
+  assert.equal(await lists.getByRole('menuitem').count(), 7);
+  await page.screenshot({path: path.join(webBuild, 'page-channel-lists.png')});
+  await lists.getByRole('menuitem', {name: 'PMR446 (16 channels)'}).click();
+  await page.getByRole('dialog', {name: 'Import Channels'}).getByRole('button', {name: 'OK'}).click();
+  assert.deepEqual(await cells(page, 1), ['446.00625', '446.00625', 'OFF', 'OFF', 'Low', 'Lock']);
+  assert.equal((await cells(page, 16))[0], '446.19375');
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await rx(3), ['145.00625', '100.00000', '146.52500']);
+
+  // Descending, only the chosen channels among their own places; the rest stay.
+  await row(page, 1).getByRole('rowheader').click();
+  await row(page, 3).getByRole('rowheader').click({modifiers: ['Shift']});
+  await command(page, 'Edit', 'Sort Channels...');
+  await sort.getByText('Descending').click();
+  await sort.getByText('Only the 3 selected channels').click();
+  await sort.getByRole('button', {name: 'OK'}).click();
+  assert.deepEqual(await rx(4), ['146.52500', '145.00625', '100.00000', '439.50000']);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test('Fill asks before replacing programmed channels; Edit Selected and the band plan', async () => {
+  const {page, context, errors} = await openPage();
+  await openSin(page, 'programmed.sin');
+  await row(page, 1).getByRole('rowheader').click();
+  await row(page, 2).getByRole('rowheader').click({modifiers: ['Shift']});
+  await command(page, 'Edit', 'Fill Channels...');
+  const fill = page.getByRole('dialog', {name: 'Fill Channels'});
+  const ok = fill.getByRole('button', {name: 'OK'});
+  assert.equal(await fill.getByRole('status').textContent(), 'Type the start frequency in MHz.');
+  assert.equal(await ok.isDisabled(), true);
+  await fill.getByPlaceholder('MHz, e.g. 446.00625').fill('145.5');
+  assert.equal(await ok.isDisabled(), false);
+  await page.screenshot({path: path.join(webBuild, 'page-fill-dialog.png')});
+  await ok.click();
+  const question = page.getByRole('alertdialog');
+  assert.equal(await question.locator('.message').textContent(), 'Fill Channels replaces 2 programmed channels.');
+  await question.getByRole('button', {name: 'Cancel'}).click();
+  assert.equal((await cells(page, 1))[0], '146.52500');
+  await command(page, 'Edit', 'Fill Channels...');
+  await fill.getByPlaceholder('MHz, e.g. 446.00625').fill('145.5');
+  await ok.click();
+  await question.getByRole('button', {name: 'OK'}).click();
+  assert.deepEqual(await cells(page, 1), ['145.50000', '145.50000', 'OFF', 'OFF', 'High', 'Lock']);
+  assert.equal((await cells(page, 2))[0], '145.51250');
+
+  // The band plan's "+" on the channels still chosen: IARU Region 1 shifts 145.5 by 0.6 MHz.
+  await page.getByRole('button', {name: 'Setup', exact: true}).click();
+  await page.getByRole('menuitem', {name: 'Band Plan', exact: true}).click();
+  assert.equal(await page.getByRole('menuitemradio', {name: 'IARU Region 1'}).getAttribute('aria-checked'), 'true');
+  await page.getByRole('button', {name: 'Setup', exact: true}).click();
+  await command(page, 'Edit', 'Edit Selected Channels...');
+  const edit = page.getByRole('dialog', {name: 'Edit Selected Channels'});
+  await edit.getByRole('textbox', {name: 'TX offset:'}).fill('-');
+  await edit.getByRole('button', {name: 'OK'}).click();
+  assert.deepEqual((await cells(page, 1)).slice(0, 2), ['145.50000', '144.90000']);
+  assert.equal(await page.locator('[role="menuitem"][aria-label="Undo"]').getAttribute('title'), 'Undo Edit 2 Channels');
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
 test('a refused value is told and nothing is stored', async () => {
   const {page, context} = await openPage();
   await row(page, 3).getByRole('gridcell').first().click();
@@ -335,7 +508,7 @@ test('the demo radio reads and writes with the progress window, and keeps backup
   await progress.waitFor({state: 'detached'});
 
   await command(page, 'File', 'New');
-  await page.getByRole('dialog', {name: 'TARN'}).getByRole('button', {name: 'No'}).click();
+  await page.getByRole('alertdialog').filter({hasText: 'Save changes to'}).getByRole('button', {name: 'No'}).click();
   assert.deepEqual(await cells(page, 1), ['', '', '', '', '', '']);
 
   await page.getByRole('toolbar').getByRole('button', {name: 'Read From Radio', exact: true}).click();
@@ -489,16 +662,13 @@ test('tarn-cli bridge: a read and a write to the native virtual radio; one page 
   assert.match(address, /^ws:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}$/);
   const {page, context, errors} = await openPage(`${origin}/index.html?bridge=${encodeURIComponent(address)}`);
   try {
-    let progress = await transferOn(page, false, 'bridge');
-    await progress.waitFor({state: 'detached'});
+    assert.equal((await completedTransfer(page, false)).outcome, 'completed');
     assert.deepEqual(await cells(page, 2), ['439.50000', '434.50000', 'D023N', 'D754I', 'Middle', 'UnLock']);
     await row(page, 5).getByRole('gridcell').first().click();
     await page.keyboard.type('433.5');
     await page.keyboard.press('Enter');
     await page.keyboard.press('Escape');
-    progress = await transferOn(page, true, 'bridge');
-    await progress.waitFor({state: 'detached'});
-    assert.equal(await page.evaluate(() => window.tarnPage.lastTransfer.outcome), 'completed');
+    assert.equal((await completedTransfer(page, true)).outcome, 'completed');
 
     // A second client while one holds the port is told to come back later; a wrong token
     // is refused outright.
@@ -527,12 +697,32 @@ async function timedTransfer(page, write) {
   await Promise.race([progress.waitFor({state: 'detached', timeout: 60000}), told.waitFor({timeout: 60000})]);
   if (!(await told.count())) return {run: await page.evaluate(() => window.tarnPage.lastTransfer)};
   const failure = await told.locator('.message').textContent();
-  while (await told.count()) {
-    await told.getByRole('button').first().click();
-    await page.waitForTimeout(100);
-  }
-  await progress.waitFor({state: 'detached'});
+  // Every message answered with its first button, the partly-written report after the
+  // window has gone included.
+  const dismiss = async () => {
+    while (await told.count()) {
+      await told.getByRole('button').first().click();
+      await page.waitForTimeout(100);
+    }
+  };
+  await dismiss();
+  await progress.waitFor({state: 'detached', timeout: 60000});
+  await page.waitForTimeout(300);
+  await dismiss();
   return {failure};
+}
+
+// A transfer through the bridge that completes: a machine too busy for the radio's 30 ms
+// interval fails one now and then (told, nothing changed), so up to three tries.
+async function completedTransfer(page, write) {
+  let failure = '';
+  for (let attempt = 0; attempt < 3; ++attempt) {
+    const done = await timedTransfer(page, write);
+    if (done.run) return done.run;
+    failure = done.failure;
+    console.log(`bridge ${write ? 'write' : 'read'}: try ${attempt + 1} said "${failure}"`);
+  }
+  return {outcome: `failed three times, last with "${failure}"`};
 }
 
 test('benchmark: a write and a read through tarn-cli bridge to the paced virtual radio', async (t) => {
@@ -557,6 +747,12 @@ test('benchmark: a write and a read through tarn-cli bridge to the paced virtual
       const limit = run.wireBytes * 10 / 9600 * 1000 + run.pausedMs;
       console.log(`bridge ${write ? 'write' : 'read '}: ${(run.ms / 1000).toFixed(3)} s, limit ${(limit / 1000).toFixed(3)} s ` +
         `(${run.wireBytes} bytes, ${run.pausedMs.toFixed(0)} ms of waits), ratio ${(run.ms / limit).toFixed(3)} (goal <= 1.10)`);
+      // Where the rest went: each write's report that it left the port is a round trip
+      // through the browser and the bridge; deadlines met late add their lateness.
+      const {written, late} = run.timing;
+      console.log(`  beyond the limit ${((run.ms - limit) / 1000).toFixed(3)} s: written-report round trip median ` +
+        `${written.median.toFixed(1)} ms (p90 ${written.p90.toFixed(1)}), deadlines late median ${late.median.toFixed(1)} ms ` +
+        `(p90 ${late.p90.toFixed(1)}, total ${(late.total / 1000).toFixed(3)} s); load average ${os.loadavg()[0].toFixed(1)} on ${os.cpus().length} cores`);
     }
   } finally {
     await context.close();

@@ -179,6 +179,26 @@ function tarnTransferWorker(scope, options) {
     }
   }
 
+  // Where a transfer's time goes beyond the wire and the protocol's waits: how long a write
+  // took to be reported as having left the port (for a bridge, one round trip through the
+  // browser, the bridge and back) and how late the session's deadlines were met.
+  class Timing {
+    constructor() {
+      this.written = [];
+      this.late = [];
+    }
+
+    static summary(values) {
+      const sorted = values.slice().sort((a, b) => a - b);
+      const at = (share) => sorted.length ? sorted[Math.min(sorted.length - 1, Math.floor(sorted.length * share))] : 0;
+      return {median: at(0.5), p90: at(0.9), total: sorted.reduce((sum, value) => sum + value, 0)};
+    }
+
+    result() {
+      return {written: Timing.summary(this.written), late: Timing.summary(this.late)};
+    }
+  }
+
   // One transfer over a real line: every action of the session is done in order, every input
   // carries the time it happened.
   class PortDriver {
@@ -197,6 +217,7 @@ function tarnTransferWorker(scope, options) {
     start(message) {
       // What the transfer put on the wire, for its time's lower bound.
       this.wireBytes = 0;
+      this.timing = new Timing();
       this.startedAt = now();
       this.session = new this.core.TransferSession();
       this.session.start(message.write, message.image, message.verify, now());
@@ -217,6 +238,14 @@ function tarnTransferWorker(scope, options) {
       this.input((session) => session.cancel(now()));
     }
 
+    write(bytes) {
+      const sent = now();
+      this.line.write(bytes).then((ok) => {
+        this.timing.written.push(now() - sent);
+        this.input((s) => s.written(ok, now()));
+      });
+    }
+
     pump() {
       const session = this.session;
       const shown = [];
@@ -230,7 +259,7 @@ function tarnTransferWorker(scope, options) {
           break;
         case 'write':
           this.wireBytes += action.bytes.length;
-          this.line.write(action.bytes).then((ok) => this.input((s) => s.written(ok, now())));
+          this.write(action.bytes);
           break;
         case 'purge':
           break;
@@ -245,13 +274,18 @@ function tarnTransferWorker(scope, options) {
       if (shown.length) this.post({type: 'actions', actions: shown});
       // Bytes already queued for this thread are handed in before the deadline is told:
       // after a stall, the timer may come up before the frames that beat it.
-      this.waker.at(session.nextDeadline(), () => nextTurn().then(() => this.input((s) => s.timeElapsed(now()))));
+      const due = session.nextDeadline();
+      this.waker.at(due, () => nextTurn().then(() => {
+        this.timing.late.push(now() - due);
+        this.input((s) => s.timeElapsed(now()));
+      }));
     }
 
     async finish(shown) {
       const result = this.session.result();
       result.ms = now() - this.startedAt;
       result.wireBytes = this.wireBytes;
+      result.timing = this.timing.result();
       this.session.delete();
       this.session = null;
       // The port is released before the page hears of the end.

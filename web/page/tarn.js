@@ -11,6 +11,8 @@
   const PowerNames = ['Low', 'Middle', 'High'];
   const LockNames = ['Lock', 'UnLock'];
   const AppName = 'TARN';
+  // The caption of the program's own message boxes, as the desktop's.
+  const MessageCaption = core.messageCaption();
   const DemoPort = 'Demo radio';
   const ReadCaption = 'Reading Data Progress';
   const WriteCaption = 'Writing Data Progress';
@@ -38,6 +40,7 @@
   }
 
   function list(vector) {
+    if (Array.isArray(vector)) return vector;
     const out = [];
     for (let i = 0; i < vector.size(); ++i) out.push(vector.get(i));
     vector.delete();
@@ -53,7 +56,13 @@
       const heading = document.createElement('h2');
       heading.textContent = title;
       box.append(heading);
-      build(box);
+      // A form's build may give back its check: what to say under the fields while its
+      // first button (OK) cannot be pressed, as the desktop's dialogs say it.
+      const check = build(box);
+      const note = document.createElement('p');
+      note.className = 'note';
+      note.setAttribute('role', 'status');
+      if (check) box.append(note);
       const row = document.createElement('div');
       row.className = 'buttons';
       for (const [label, value] of buttons) {
@@ -63,6 +72,15 @@
         row.append(button);
       }
       box.append(row);
+      if (check) {
+        const refreshNote = () => {
+          note.textContent = check();
+          row.firstChild.disabled = note.textContent !== '';
+        };
+        box.addEventListener('input', refreshNote);
+        box.addEventListener('change', refreshNote);
+        refreshNote();
+      }
       box.addEventListener('cancel', (event) => {
         event.preventDefault();
         box.close(); box.remove(); resolve(buttons[buttons.length - 1][1]);
@@ -73,9 +91,11 @@
     });
   }
 
+  // A warning, or with role 'dialog' a report for the user's information.
   function message(text, role = 'alertdialog') {
-    return dialog(AppName, (box) => {
+    return dialog(MessageCaption, (box) => {
       box.setAttribute('role', role);
+      box.dataset.icon = role === 'alertdialog' ? 'warning' : 'information';
       const p = document.createElement('p');
       p.className = 'message';
       p.textContent = text;
@@ -86,6 +106,46 @@
   async function tell(result) {
     for (const text of list(result.messages)) await message(text);
     return result.ok;
+  }
+
+  // The core's buttons and answers, numbered as it numbers them.
+  const Answer = {Ok: 0, Cancel: 1, Yes: 2, No: 3, Retry: 4};
+  const Buttons = [
+    [['OK', Answer.Ok]],
+    [['OK', Answer.Ok], ['Cancel', Answer.Cancel]],
+    [['Yes', Answer.Yes], ['No', Answer.No]],
+    [['Yes', Answer.Yes], ['No', Answer.No], ['Cancel', Answer.Cancel]],
+    [['Retry', Answer.Retry], ['Cancel', Answer.Cancel]],
+  ];
+  const Icons = ['', 'information', 'warning', 'error', 'question'];
+
+  // A question of the core, as the desktop's message box asks it; resolves to the answer.
+  // focus: the place of the button Enter presses at first.
+  function ask(prompt, focus = 0) {
+    return dialog(prompt.caption, (box) => {
+      box.setAttribute('role', 'alertdialog');
+      if (Icons[prompt.icon]) box.dataset.icon = Icons[prompt.icon];
+      const p = document.createElement('p');
+      p.className = 'message';
+      p.textContent = prompt.text;
+      box.append(p);
+    }, Buttons[prompt.buttons] || Buttons[0], focus);
+  }
+
+  // Runs a core call that may stop at a question it could not wait for: the user answers it
+  // here and the call runs again with every answer given so far. proceed(answer) may stop it
+  // before it runs again (false: nothing more happens).
+  async function withAnswers(call, proceed = async () => true) {
+    const answers = [];
+    for (;;) {
+      for (const answer of answers) doc.giveAnswer(answer);
+      const result = call();
+      if (!result.question.asked) return result;
+      for (const text of list(result.messages)) await message(text);
+      const answer = await ask(result.question);
+      if (!(await proceed(answer))) return {ok: false, messages: []};
+      answers.push(answer);
+    }
   }
 
   // ---- The grid: every channel's row is in the page.
@@ -287,7 +347,7 @@
   function gridKey(event) {
     if (state.editor) return;
     const moves = {ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1]};
-    if (moves[event.key]) {
+    if (moves[event.key] && !event.ctrlKey && !event.metaKey) {
       event.preventDefault();
       const [dr, dc] = moves[event.key];
       if (event.shiftKey && dr) selectRows(state.anchor || state.row, state.row + dr);
@@ -362,23 +422,34 @@
     });
   }
 
+  // Opens a file as the desktop does: the size question for a longer file, then, once it has
+  // loaded, "Do you rewrite data?"; anything but OK leaves the page as it was. The changed
+  // document the file replaces is offered for saving only after that OK.
   async function openFile(file) {
-    if (!file || !(await keepChanges())) return;
+    if (!file || (state.editor && !(await commitEditor()))) return;
     // A file longer than a channel file is opened only when the user takes its first bytes.
     const question = core.WebDocument.sizeQuestion(file.size, file.name);
     if (question) {
-      const answer = await dialog(AppName, (box) => {
-        box.setAttribute('role', 'alertdialog');
-        const p = document.createElement('p');
-        p.className = 'message';
-        p.textContent = question;
-        box.append(p);
-      }, [['Yes', 'yes'], ['No', 'no']], 1);
-      if (answer !== 'yes') return;
+      // No by default, as on the desktop.
+      const asked = {text: question, caption: MessageCaption, buttons: 2, icon: 4};
+      if (await ask(asked, 1) !== Answer.Yes) return;
     }
     const bytes = new Uint8Array(await file.arrayBuffer());
-    if (await tell(question ? doc.openFirstBytes(bytes, file.name) : doc.open(bytes, file.name))) {
+    const result = await withAnswers(
+      () => question ? doc.openFirstBytes(bytes, file.name) : doc.open(bytes, file.name),
+      async (answer) => answer === Answer.Ok && keepChanges());
+    if (await tell(result)) {
       state.fileName = file.name;
+      state.fileHandle = null;
+      resetView();
+    }
+  }
+
+  // A backup opens untitled, without the question, as the desktop opens one.
+  async function openBackup(bytes) {
+    if (!(await keepChanges())) return;
+    if (await tell(doc.openCopy(bytes, 'Untitled.sin'))) {
+      state.fileName = 'Untitled.sin';
       state.fileHandle = null;
       resetView();
     }
@@ -436,13 +507,9 @@
   async function keepChanges() {
     if (state.editor && !(await commitEditor())) return false;
     if (!doc.isModified()) return true;
-    const answer = await dialog(AppName, (box) => {
-      const p = document.createElement('p');
-      p.textContent = `Save changes to ${state.fileName}?`;
-      box.append(p);
-    }, [['Yes', 'yes'], ['No', 'no'], ['Cancel', 'cancel']]);
-    if (answer === 'cancel') return false;
-    return answer === 'no' || save(false);
+    const answer = await ask({text: `Save changes to ${state.fileName}?`, caption: MessageCaption, buttons: 3, icon: 2});
+    if (answer === Answer.Cancel) return false;
+    return answer === Answer.No || save(false);
   }
 
   document.addEventListener('dragover', (event) => event.preventDefault());
@@ -456,10 +523,15 @@
   // ---- Channel lists.
   async function importChannels() {
     const file = await readFile($('import-file'));
-    if (!file) return;
-    const text = await file.text();
-    const report = list(doc.importReport(text));
-    if (!report.length) return tell(doc.importChannels(text, file.name, false));
+    if (file) await importList(await file.text(), file.name, false);
+  }
+
+  // A channel list into the document after its report, as the desktop places one. whole: a
+  // ready-made list, refused when the document cannot hold all of it.
+  async function importList(text, fileName, whole) {
+    if (state.editor && !(await commitEditor())) return;
+    const report = list(doc.importReport(text, whole));
+    if (!report.length) return tell(doc.importChannels(text, fileName, false, whole));
     let replace = false;
     const ok = await dialog('Import Channels', (box) => {
       const pre = document.createElement('p');
@@ -472,8 +544,14 @@
       label.append('Empty every channel first', check);
       box.append(pre, label);
     }, [['OK', true], ['Cancel', false]]);
-    if (ok) await tell(doc.importChannels(text, file.name, replace));
+    if (ok) await tell(doc.importChannels(text, fileName, replace, whole));
     refresh();
+  }
+
+  async function importStockList(index) {
+    const text = core.WebDocument.stockListText(index);
+    if (!text) return message(`Could not import ${core.WebDocument.stockListFile(index)}.`);
+    await importList(text, core.WebDocument.stockListFile(index), true);
   }
 
   async function exportChannels() {
@@ -675,19 +753,12 @@
     }, entries.length ? [['Open', 'open'], ['Download', 'download'], ['Close', 'close']] : [['Close', 'close']]);
     const entry = entries[chosen];
     if (action === 'download') download(entry.bytes, backupName(entry), 'application/octet-stream');
-    if (action === 'open') await openFile(new File([entry.bytes], backupName(entry)));
+    if (action === 'open') await openBackup(entry.bytes);
   }
 
   // ---- Transfers: the session runs in a worker on the port's streams; the page shows the
   // desktop's progress window and asks the session's questions.
   const bridgeUrl = new URLSearchParams(location.search).get('bridge');
-  const Buttons = [
-    [['OK', 0]],
-    [['OK', 0], ['Cancel', 1]],
-    [['Yes', 2], ['No', 3]],
-    [['Yes', 2], ['No', 3], ['Cancel', 1]],
-    [['Retry', 4], ['Cancel', 1]],
-  ];
   let transferWorker = null;
   let workerListener = null;
   let serialPort = null;
@@ -778,16 +849,6 @@
     return {kind: 'serial'};
   }
 
-  function question(action) {
-    return dialog(action.caption, (box) => {
-      box.setAttribute('role', 'alertdialog');
-      const p = document.createElement('p');
-      p.className = 'message';
-      p.textContent = action.text;
-      box.append(p);
-    }, Buttons[action.buttons] || Buttons[0]);
-  }
-
   async function transfer(write) {
     if (state.transferring) return;
     if (state.editor && !(await commitEditor())) return;
@@ -867,7 +928,7 @@
           if (action.maximum > 0) progress.max = action.maximum;
           progress.value = action.position;
         } else if (action.kind === 'closeWindow') closeWindow();
-        else if (action.kind === 'ask') worker.postMessage({type: 'answer', answer: await question(action)});
+        else if (action.kind === 'ask') worker.postMessage({type: 'answer', answer: await ask(action)});
       };
       const heard = async (message) => {
         if (message.type === 'open') await openSerialPort(worker);
@@ -908,6 +969,203 @@
     });
   }
 
+  // ---- The channel tools of the Edit menu, through the same document operations as the
+  // desktop's; each is one undo step there.
+  const tools = core.channelTools();
+  const TxPowers = ['High', 'Middle', 'Low'];
+  const Unchanged = '(unchanged)';
+
+  function bandPlanRegion() {
+    const index = tools.regionKeys.indexOf(localStorage.getItem('tarn.bandPlan'));
+    return index >= 0 ? index : tools.defaultRegion;
+  }
+
+  function setBandPlanRegion(index) {
+    localStorage.setItem('tarn.bandPlan', tools.regionKeys[index]);
+  }
+
+  // Runs a tool on the chosen channels with a value still being typed stored first.
+  async function withChannels(body) {
+    if (state.editor && !(await commitEditor())) return;
+    const channels = intList(chosenChannels());
+    try {
+      await body(channels);
+    } finally {
+      channels.delete();
+    }
+    refresh();
+  }
+
+  function selectChannels(channels) {
+    state.selectedRows = channels.slice();
+    state.anchor = channels[0] || state.row;
+  }
+
+  async function moveChannels(by) {
+    await withChannels(async (channels) => {
+      const chosen = list(doc.moveChannels(channels, by)).slice();
+      // The current cell goes with its channel, so the next move takes the same ones.
+      const at = chosenChannels().indexOf(state.row);
+      if (at >= 0) state.row = chosen[at];
+      selectChannels(chosen);
+    });
+    moveTo(state.row, state.column);
+  }
+
+  function formRow(box, label, field) {
+    const wrap = document.createElement('label');
+    wrap.append(label, field);
+    box.append(wrap);
+    return field;
+  }
+
+  function choiceList(entries, selected, first = null) {
+    const select = document.createElement('select');
+    if (first !== null) select.add(new Option(first, ''));
+    for (const entry of entries) select.add(new Option(entry, entry));
+    select.value = selected;
+    return select;
+  }
+
+  // The offset field of both dialogs: the amount as typed and its unit.
+  function offsetField(box, emptyText) {
+    const wrap = document.createElement('span');
+    wrap.className = 'offset';
+    const input = document.createElement('input');
+    input.placeholder = emptyText;
+    input.title = 'TX = RX + offset, with a sign; + or - alone takes the band plan\'s repeater offset';
+    input.setAttribute('aria-label', 'TX offset:');
+    const unit = choiceList(['MHz', 'kHz'], 'MHz');
+    unit.setAttribute('aria-label', 'Unit');
+    wrap.append(input, unit);
+    formRow(box, 'TX offset:', wrap);
+    return {input, unit, value: () => input.value, unitIndex: () => unit.selectedIndex};
+  }
+
+  async function sortChannels() {
+    if (state.editor && !(await commitEditor())) return;
+    const selected = state.selectedRows.slice();
+    const last = state.lastSort || {key: 0, descending: false, onlySelected: false};
+    let form;
+    const ok = await dialog('Sort Channels', (box) => {
+      const key = formRow(box, 'Sort by:', choiceList(tools.sortKeys, tools.sortKeys[last.key]));
+      const order = document.createElement('span');
+      const radios = ['Ascending', 'Descending'].map((name, i) => {
+        const label = document.createElement('label');
+        label.className = 'inline';
+        const radio = document.createElement('input');
+        radio.type = 'radio';
+        radio.name = 'sort-order';
+        radio.checked = last.descending === (i === 1);
+        label.append(radio, name);
+        order.append(label);
+        return radio;
+      });
+      order.setAttribute('role', 'radiogroup');
+      order.setAttribute('aria-label', 'Order:');
+      // A row, not a label: each choice has its own.
+      const orderRow = document.createElement('div');
+      orderRow.className = 'row';
+      orderRow.append('Order:', order);
+      box.append(orderRow);
+      const only = document.createElement('input');
+      only.type = 'checkbox';
+      only.disabled = selected.length < 2;
+      only.checked = selected.length > 1 && last.onlySelected;
+      const onlyLabel = document.createElement('label');
+      onlyLabel.className = 'inline';
+      onlyLabel.append(only, selected.length > 1 ? `Only the ${selected.length} selected channels` : 'Only the selected channels');
+      box.append(onlyLabel);
+      form = {key, descending: radios[1], only};
+    }, [['OK', true], ['Cancel', false]]);
+    if (!ok) return;
+    const choice = {key: form.key.selectedIndex, descending: form.descending.checked, onlySelected: form.only.checked};
+    state.lastSort = choice;
+    const only = intList(choice.onlySelected && selected.length > 1 ? selected : []);
+    doc.sortChannels(choice.key, choice.descending, only);
+    only.delete();
+    state.selectedRows = selected;
+    refresh();
+  }
+
+  async function editSelected() {
+    if (state.editor && !(await commitEditor())) return;
+    const chosen = chosenChannels().slice();
+    let form;
+    const ok = await dialog('Edit Selected Channels', (box) => {
+      const note = document.createElement('p');
+      note.textContent = `${chosen.length} channels are selected; empty channels stay empty.`;
+      box.append(note);
+      const offset = offsetField(box, Unchanged);
+      const tones = toneNames.filter(Boolean);
+      form = {
+        offset,
+        dec: formRow(box, 'QT/DQT Dec:', choiceList(tones, '', Unchanged)),
+        enc: formRow(box, 'QT/DQT Enc:', choiceList(tones, '', Unchanged)),
+        power: formRow(box, 'TX Power:', choiceList(TxPowers, '', Unchanged)),
+        lock: formRow(box, 'CHN Lock:', choiceList(LockNames, '', Unchanged)),
+      };
+      return () => core.WebDocument.offsetNote(offset.value(), offset.unitIndex());
+    }, [['OK', true], ['Cancel', false]]);
+    if (!ok) return;
+    const edit = {offset: form.offset.value(), offsetUnit: form.offset.unitIndex(), decTone: form.dec.value,
+      encTone: form.enc.value, power: form.power.value, lock: form.lock.value};
+    const channels = intList(chosen);
+    await tell(doc.editChannels(edit, channels, bandPlanRegion()));
+    channels.delete();
+    // The same channels stay chosen, ready for another command.
+    selectChannels(chosen);
+    refresh();
+  }
+
+  async function fillChannels() {
+    if (state.editor && !(await commitEditor())) return;
+    const selected = state.selectedRows;
+    const count = doc.channelCount();
+    let read;
+    const ok = await dialog('Fill Channels', (box) => {
+      const number = (value) => {
+        const input = document.createElement('input');
+        input.type = 'number';
+        input.min = 1;
+        input.max = count;
+        input.value = value;
+        return input;
+      };
+      const first = formRow(box, 'First channel:', number(selected.length ? selected[0] : state.row));
+      const many = formRow(box, 'Channels:', number(Math.max(1, selected.length)));
+      const start = formRow(box, 'Start frequency (MHz):', document.createElement('input'));
+      start.placeholder = 'MHz, e.g. 446.00625';
+      const step = formRow(box, 'Step (kHz):', document.createElement('input'));
+      step.value = '12.5';
+      step.title = 'kHz; pick one or type another';
+      step.setAttribute('list', 'fill-steps');
+      const steps = document.createElement('datalist');
+      steps.id = 'fill-steps';
+      for (const value of ['6.25', '12.5', '25']) steps.append(new Option(value));
+      box.append(steps);
+      const offset = offsetField(box, '0 (simplex)');
+      const tones = toneNames.filter(Boolean);
+      const dec = formRow(box, 'QT/DQT Dec:', choiceList(tones, 'OFF'));
+      const enc = formRow(box, 'QT/DQT Enc:', choiceList(tones, 'OFF'));
+      const power = formRow(box, 'TX Power:', choiceList(TxPowers, 'High'));
+      const lock = formRow(box, 'CHN Lock:', choiceList(LockNames, 'Lock'));
+      // The desktop's spin boxes keep their numbers within the channels.
+      const within = (input) => Math.min(count, Math.max(1, Math.trunc(Number(input.value)) || 1));
+      read = () => ({first: within(first), count: within(many), start: start.value, step: step.value,
+        offset: offset.value(), offsetUnit: offset.unitIndex(), decTone: dec.value, encTone: enc.value,
+        power: power.value, lock: lock.value});
+      queueMicrotask(() => start.focus());
+      return () => core.WebDocument.fillNote(read());
+    }, [['OK', true], ['Cancel', false]]);
+    if (!ok) return;
+    const fill = read();
+    if (await tell(await withAnswers(() => doc.fillChannels(fill, bandPlanRegion())))) {
+      selectChannels(Array.from({length: Math.min(fill.count, count - fill.first + 1)}, (_, i) => fill.first + i));
+    }
+    refresh();
+  }
+
   // ---- Commands, named and laid out by the desktop's command table.
   // Keyed by the desktop's menu texts (plain), the names tools and users know the commands by.
   const handlers = {
@@ -924,7 +1182,15 @@
     'Redo': () => { closeEditor(); doc.redo(); refresh(); },
     'Copy': () => copy(),
     'Paste': () => pasteFromClipboard(),
-    'Clear Channels': async () => { if (await commitEditor()) { const channels = intList(chosenChannels()); await tell(doc.clearChannels(channels)); channels.delete(); refresh(); } },
+    'Clear Channels': () => withChannels(async (channels) => tell(doc.clearChannels(channels))),
+    'Cut': () => cut(),
+    'Insert Channel': () => withChannels(async () => tell(doc.insertChannel(state.row))),
+    'Delete Channel': () => withChannels(async (channels) => { await tell(doc.deleteChannels(channels)); state.selectedRows = []; }),
+    'Move Up': () => moveChannels(-1),
+    'Move Down': () => moveChannels(1),
+    'Sort Channels...': sortChannels,
+    'Edit Selected Channels...': editSelected,
+    'Fill Channels...': fillChannels,
     'Optional Features': optionalFeatures,
     'Read From Radio': () => transfer(false),
     'Write To Radio': () => transfer(true),
@@ -953,6 +1219,19 @@
     state.clip = text;
   }
 
+  async function cut() {
+    await withChannels(async (channels) => {
+      const text = doc.copyChannels(channels);
+      state.clip = text;
+      try {
+        await navigator.clipboard.writeText(text);
+      } catch (error) {
+        // Without the permission the page pastes what it cut itself.
+      }
+      await tell(doc.cutChannels(channels));
+    });
+  }
+
   async function paste(text) {
     if (state.editor && !(await commitEditor())) return;
     await tell(doc.paste(chosenChannels()[0], text));
@@ -978,6 +1257,15 @@
     state.clip = text;
     event.clipboardData.setData('text/plain', text);
   });
+  document.addEventListener('cut', (event) => {
+    if (state.editor || event.target.closest('dialog')) return;
+    event.preventDefault();
+    const channels = intList(chosenChannels());
+    const text = doc.copyChannels(channels);
+    event.clipboardData.setData('text/plain', text);
+    state.clip = text;
+    tell(doc.cutChannels(channels)).then(() => { channels.delete(); refresh(); });
+  });
   document.addEventListener('paste', (event) => {
     if (state.editor || event.target.closest('dialog')) return;
     event.preventDefault();
@@ -999,12 +1287,77 @@
       // The step's name shows as the desktop's item text does; the accessible name stays.
       if (step !== null) button.title = step ? `${name} ${step}` : name;
       if (name === 'Verify After Write') button.setAttribute('aria-checked', verifyAfterWrite());
+      if (name in regionItems) button.setAttribute('aria-checked', regionItems[name] === bandPlanRegion());
     }
   }
 
   function closeMenus() {
     for (const menu of document.querySelectorAll('#menubar [role="menu"]')) menu.hidden = true;
-    for (const button of document.querySelectorAll('#menubar button.menu')) button.setAttribute('aria-expanded', 'false');
+    for (const button of document.querySelectorAll('#menubar [aria-haspopup]')) button.setAttribute('aria-expanded', 'false');
+  }
+
+  // The items of File > Channel Lists and Setup > Band Plan run by their place.
+  function submenuHandlers(table) {
+    for (const menu of table.menus) {
+      for (const item of menu.items) {
+        for (const entry of (item && item.submenu) || []) {
+          if (!entry) continue;
+          const name = plainName(entry.text);
+          const list = entry.id - tools.firstStockList;
+          const region = entry.id - tools.firstRegion;
+          if (list >= 0 && list < tools.stockLists.length) {
+            handlers[name] = () => importStockList(list);
+          } else if (region >= 0 && region < tools.regions.length) {
+            handlers[name] = () => { setBandPlanRegion(region); };
+            regionItems[name] = region;
+          }
+        }
+      }
+    }
+  }
+  const regionItems = {};
+
+  // A submenu opens beside its item on click, as the desktop's cascades do.
+  function submenuButton(item) {
+    const wrap = document.createElement('div');
+    wrap.className = 'submenu';
+    const button = document.createElement('button');
+    const name = plainName(item.text);
+    button.setAttribute('role', 'menuitem');
+    button.setAttribute('aria-label', name);
+    button.setAttribute('aria-haspopup', 'menu');
+    button.setAttribute('aria-expanded', 'false');
+    button.title = item.tooltip;
+    const label = document.createElement('span');
+    label.textContent = name;
+    const arrow = document.createElement('span');
+    arrow.className = 'keys';
+    arrow.textContent = '\u25B8';
+    button.append(label, arrow);
+    const popup = document.createElement('div');
+    popup.setAttribute('role', 'menu');
+    popup.setAttribute('aria-label', name);
+    popup.hidden = true;
+    let previous = null;
+    for (const entry of item.submenu) {
+      if (!entry || !handlers[plainName(entry.text)]) {
+        if (previous) popup.append(document.createElement('hr'));
+        previous = null;
+        continue;
+      }
+      previous = commandButton(entry, true);
+      popup.append(previous);
+    }
+    button.addEventListener('click', (event) => {
+      event.stopPropagation();
+      const open = popup.hidden;
+      for (const other of button.closest('[role="menu"]').querySelectorAll('.submenu > [role="menu"]')) other.hidden = true;
+      popup.hidden = !open;
+      button.setAttribute('aria-expanded', String(open));
+      if (open) popup.querySelector('button').focus();
+    });
+    wrap.append(button, popup);
+    return wrap;
   }
 
   function commandButton(item, inMenu) {
@@ -1012,7 +1365,8 @@
     const name = plainName(item.text);
     button.setAttribute('aria-label', name);
     if (inMenu) {
-      button.setAttribute('role', name === 'Verify After Write' ? 'menuitemcheckbox' : 'menuitem');
+      const checkable = name === 'Verify After Write' ? 'menuitemcheckbox' : name in regionItems ? 'menuitemradio' : 'menuitem';
+      button.setAttribute('role', checkable);
       const label = document.createElement('span');
       label.textContent = name;
       const keys = document.createElement('span');
@@ -1030,9 +1384,12 @@
 
   function buildCommands() {
     const table = core.commandTable();
+    submenuHandlers(table);
+    const offered = (item) => item === null || handlers[plainName(item.text)] ||
+      (item.submenu && item.submenu.some((entry) => entry && handlers[plainName(entry.text)]));
     const texts = {};
     for (const menu of table.menus) {
-      const items = menu.items.filter((item) => item === null || handlers[plainName(item.text)]);
+      const items = menu.items.filter(offered);
       if (!items.some((item) => item)) continue;
       const wrap = document.createElement('div');
       const title = document.createElement('button');
@@ -1051,9 +1408,9 @@
           previous = null;
           continue;
         }
-        previous = commandButton(item, true);
+        previous = item.submenu ? submenuButton(item) : commandButton(item, true);
         popup.append(previous);
-        texts[item.id] = item;
+        if (!item.submenu) texts[item.id] = item;
       }
       title.addEventListener('click', (event) => {
         event.stopPropagation();
@@ -1082,10 +1439,10 @@
     }
     document.addEventListener('keydown', (event) => {
       if (!event.ctrlKey || event.altKey) return;
-      const key = `ctrl+${event.shiftKey ? 'shift+' : ''}${event.key.toLowerCase()}`;
+      const key = `ctrl+${event.shiftKey ? 'shift+' : ''}${event.key.toLowerCase().replace(/^arrow/, '')}`;
       const name = keyed[key];
       // Copy and Paste come as the browser's own events; an editor keeps its own undo.
-      if (!name || name === 'Copy' || name === 'Paste') return;
+      if (!name || name === 'Copy' || name === 'Paste' || name === 'Cut') return;
       if (state.editor && (name === 'Undo' || name === 'Redo')) return;
       event.preventDefault();
       run(name);
