@@ -184,8 +184,8 @@ CellEditRules::Result CellEditRules::enter(Cell cell, const std::string& text) {
         // A row without frequencies keeps what its cell held.
         if (m_store.hasFrequency(cell.row))
             m_store.storeChoice(cell.row, cell.column, text);
-        if (cell.row + 1 < m_document.sheet().rowCount())
-            result.next = {cell.row + 1, ChannelCodec::RxFreqColumn};
+        if (const int next = neighbour(cell.row, 1); next > 0)
+            result.next = {next, ChannelCodec::RxFreqColumn};
         else
             result.leavesGrid = true;
         return result;
@@ -233,11 +233,20 @@ CellEditRules::Cell CellEditRules::tabFrom(Cell cell, bool backward) const {
     if (backward) {
         if (cell.column > ChannelCodec::RxFreqColumn)
             return {cell.row, cell.column - 1};
-        return cell.row > 1 ? Cell{cell.row - 1, ChannelCodec::LockColumn} : Cell{};
+        const int previous = neighbour(cell.row, -1);
+        return previous > 0 ? Cell{previous, ChannelCodec::LockColumn} : Cell{};
     }
     if (cell.column < ChannelCodec::LockColumn)
         return {cell.row, cell.column + 1};
-    return cell.row + 1 < rows ? Cell{cell.row + 1, ChannelCodec::RxFreqColumn} : Cell{};
+    const int next = neighbour(cell.row, 1);
+    return next > 0 ? Cell{next, ChannelCodec::RxFreqColumn} : Cell{};
+}
+
+int CellEditRules::neighbour(int channel, int by) const {
+    if (m_neighbour)
+        return m_neighbour(channel, by);
+    const int next = channel + by;
+    return next >= 1 && next < m_document.sheet().rowCount() ? next : 0;
 }
 
 CellEditRules::Cell CellEditRules::enterOnGrid(Cell cell) const {

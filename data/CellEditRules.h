@@ -61,6 +61,13 @@ public:
         m_store.setBandPlan(std::move(region));
     }
 
+    // Which channel the grid shows after (by +1) or before (-1) a channel: the next one in
+    // channel order unless set, a found or sorted view's own otherwise; 0 when none does.
+    // Enter's and Tab's walk go by it.
+    void setNeighbours(std::function<int(int channel, int by)> neighbour) {
+        m_neighbour = std::move(neighbour);
+    }
+
     [[nodiscard]] static Editor editorFor(int column);
     // The sheet's channel cells, those an editor can open over.
     [[nodiscard]] bool isEditable(int row, int column) const;
@@ -98,8 +105,8 @@ public:
     // Whether the open text would change its cell (a refused frequency always would).
     [[nodiscard]] bool differs(Cell cell, const std::string& text) const;
 
-    // Tab (backward for Shift+Tab) from a cell: along the row, then on to the next row's
-    // RX Freq (back to the previous row's CHN Lock); row 0 when the grid is left.
+    // Tab (backward for Shift+Tab) from a cell: along the row, then on to the next shown
+    // row's RX Freq (back to the previous one's CHN Lock); row 0 when the grid is left.
     [[nodiscard]] Cell tabFrom(Cell cell, bool backward) const;
     // Enter with no editor open: one cell to the right, Tab's move from CHN Lock.
     [[nodiscard]] Cell enterOnGrid(Cell cell) const;
@@ -110,11 +117,13 @@ private:
     // What leaving would store; nothing for a value that would be refused.
     [[nodiscard]] std::optional<std::string> valueFor(Cell cell, const std::string& text) const;
     [[nodiscard]] std::string cellText(Cell cell) const;
+    [[nodiscard]] int neighbour(int channel, int by) const;
 
     ChannelDocument& m_document;
     CellValueStore m_store;
     Prompter& m_prompter;
     std::string m_caption;
+    std::function<int(int, int)> m_neighbour;
 };
 
 } // namespace tarn

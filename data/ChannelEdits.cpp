@@ -106,6 +106,22 @@ ChannelEdits::Pasted ChannelEdits::paste(int channel, const ChannelClip& clip) {
     return result;
 }
 
+int ChannelEdits::channelsIn(const ChannelClip& clip, int count) {
+    if (ChannelCsvImport::isChannelList(clip.text)) {
+        ChannelCsvOptions options;
+        options.firstChannel = 1;
+        options.inListOrder = true;
+        const ChannelCsvImport list = ChannelCsvImport::read(clip.text, count, options);
+        if (!list.accepted())
+            return 0;
+        return static_cast<int>(list.report().placed.size() + list.report().leftOut.size());
+    }
+    if (!ChannelTable::isTable(clip.text))
+        return 0;
+    const ChannelTable::Rows table = ChannelTable::read(clip.text, true);
+    return table.errors.empty() ? static_cast<int>(table.rows.size()) : 0;
+}
+
 ChannelEdits::Pasted ChannelEdits::pasteChannelList(int channel, std::string_view text) {
     Pasted result;
     ChannelCsvOptions options;

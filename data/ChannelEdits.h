@@ -47,6 +47,8 @@ public:
     // whole image rows; text from elsewhere keeps the bits of the target rows that no cell
     // shows.
     [[nodiscard]] Pasted paste(int channel, const ChannelClip& clip);
+    // How many channels a paste of the clip would change; 0 when it would change none.
+    [[nodiscard]] static int channelsIn(const ChannelClip& clip, int count);
 
 private:
     [[nodiscard]] Pasted pasteChannelList(int channel, std::string_view text);

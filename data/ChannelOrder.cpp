@@ -115,6 +115,19 @@ const char* ChannelOrder::keyTitle(Key key) {
     return ChannelCodec::Headers[static_cast<int>(key) + ChannelCodec::RxFreqColumn];
 }
 
+std::optional<long> ChannelOrder::columnKey(const CellGrid& cells, const RadioImage& image,
+                                            int channel, int column) {
+    if (column == ChannelCodec::LockColumn) {
+        if (!hasFrequency(cells, channel))
+            return std::nullopt;
+        const std::string text = cells.cellText(channel, column);
+        return text == "Lock" ? 0 : text == "UnLock" ? 1 : 2;
+    }
+    if (column < ChannelCodec::RxFreqColumn || column > ChannelCodec::PowerColumn)
+        return std::nullopt;
+    return sortKey(cells, image, channel, static_cast<Key>(column - ChannelCodec::RxFreqColumn));
+}
+
 ChannelOrder::Order ChannelOrder::identity(int count) {
     Order order(static_cast<std::size_t>(std::max(count, 0)));
     std::iota(order.begin(), order.end(), 1);

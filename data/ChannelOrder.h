@@ -27,6 +27,11 @@ public:
     // What the dialog and the Undo item call a key.
     [[nodiscard]] static const char* keyTitle(Key key);
 
+    // What a channel sorts by in a sheet column (1 RX Freq .. 6 CHN Lock), in the order
+    // `sorted` uses, Lock before UnLock; nothing for a channel without the column's value.
+    [[nodiscard]] static std::optional<long>
+    columnKey(const CellGrid& cells, const RadioImage& image, int channel, int column);
+
     [[nodiscard]] static Order identity(int count);
     // Stable; frequencies by value, tones in tone-list order, power High, Middle, Low, then the
     // unnamed fourth value; channels without the key's value last in either direction. With

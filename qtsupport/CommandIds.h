@@ -56,12 +56,13 @@ inline constexpr int CompareWith = 32797;
 inline constexpr int LanguageMenu = 32800;
 inline constexpr int LanguageEnglish = 32801;
 inline constexpr int LanguageChinese = 32802;
-// Managing channels: sort, move, edit many, fill a run.
+// Managing channels: sort, move, edit many, fill a run, find.
 inline constexpr int SortChannels = 32841;
 inline constexpr int MoveUp = 32842;
 inline constexpr int MoveDown = 32843;
 inline constexpr int EditSelected = 32844;
 inline constexpr int FillChannels = 32845;
+inline constexpr int FindChannels = 32846;
 // File > Channel Lists: a submenu of the ready-made lists, one id each.
 inline constexpr int ChannelLists = 32850;
 inline constexpr int ChannelList1 = 32851;
@@ -86,9 +87,15 @@ inline constexpr int BandPlanRegionCount = 3;
     case FileImportChannels:
     case ModelInformation:
     case OptionalFeatures:
+    case MoveUp:
+    case MoveDown:
+    case SortChannels:
+    case EditSelected:
+    case FillChannels:
         return true;
     default:
-        return false;
+        // The ready-made lists are imports.
+        return id >= ChannelList1 && id < ChannelList1 + ChannelListCount;
     }
 }
 

@@ -20,7 +20,7 @@ using namespace cmd;
 constexpr std::string_view StockPrompt = TARN_TRANSLATE_NOOP(
     "tarn::CommandTable", "Place this ready-made channel list into the active document");
 
-constexpr std::array<CommandInfo, 61> Commands{{
+constexpr std::array<CommandInfo, 62> Commands{{
     {FileNew, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&New\tCtrl+N"),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Create a new document\nNew"), "Ctrl+N"},
     {FileOpen, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Open...\tCtrl+O"),
@@ -89,6 +89,10 @@ constexpr std::array<CommandInfo, 61> Commands{{
                          "Insert an empty channel at the current channel\nInsert Channel")},
     {DeleteChannel, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Delete Channel"),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Delete the selected channels\nDelete Channel")},
+    {FindChannels, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Find...\tCtrl+F"),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable",
+                         "Show only the channels that hold a text or a frequency\nFind"),
+     "Ctrl+F"},
     {SortChannels, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Sort C&hannels..."),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Reorder the channels by a column\nSort Channels")},
     {MoveUp, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Mo&ve Up\tCtrl+Shift+Up"),
@@ -188,12 +192,26 @@ constexpr std::array FileItems{FileNew,
                                0,
                                AppExit};
 constexpr std::array ModelItems{ModelInformation};
-constexpr std::array EditItems{EditUndo,      EditRedo, 0,
-                               EditCut,       EditCopy, EditPaste,
-                               EditClear,     0,        InsertChannel,
-                               DeleteChannel, MoveUp,   MoveDown,
-                               SortChannels,  0,        EditSelected,
-                               FillChannels,  0,        OptionalFeatures};
+constexpr std::array EditItems{EditUndo,
+                               EditRedo,
+                               0,
+                               EditCut,
+                               EditCopy,
+                               EditPaste,
+                               EditClear,
+                               0,
+                               FindChannels,
+                               0,
+                               InsertChannel,
+                               DeleteChannel,
+                               MoveUp,
+                               MoveDown,
+                               SortChannels,
+                               0,
+                               EditSelected,
+                               FillChannels,
+                               0,
+                               OptionalFeatures};
 constexpr std::array ProgramItems{ReadFromRadio, 0, WriteToRadio,    0, EditData,
                                   Backups,       0, VerifyAfterWrite};
 #ifdef _WIN32

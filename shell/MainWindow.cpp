@@ -115,6 +115,7 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
             m_router->refresh(CommandTable::toolbar());
             m_router->refresh(CommandTable::keyed());
             updateBandPane();
+            updateOrderPane();
         });
     refreshCommands();
 }
@@ -243,6 +244,10 @@ void MainWindow::buildToolBar() {
 void MainWindow::buildStatusBar() {
     m_messagePane = new QLabel(idleMessage(), this);
     statusBar()->addWidget(m_messagePane, 1);
+    m_orderPane = new QLabel(this);
+    m_orderPane->setObjectName(QStringLiteral("orderPane"));
+    statusBar()->addPermanentWidget(m_orderPane);
+    m_orderPane->hide();
     m_bandPane = new QLabel(this);
     m_bandPane->setObjectName(QStringLiteral("bandPane"));
     statusBar()->addPermanentWidget(m_bandPane);
@@ -331,6 +336,19 @@ void MainWindow::refreshCommands() {
                         [](const QAction* a) { return !a->isSeparator() && a->isEnabled(); }));
     }
     updateBandPane();
+    updateOrderPane();
+}
+
+void MainWindow::updateOrderPane() {
+    DocumentWindow* frame = activeChild();
+    const bool arranged = frame && frame->view().channels().isArranged();
+    if (arranged) {
+        const QString text =
+            QCoreApplication::translate(MessageContext, ChannelCommands::ArrangedText);
+        if (m_orderPane->text() != text)
+            m_orderPane->setText(text);
+    }
+    m_orderPane->setVisible(arranged);
 }
 
 void MainWindow::updateBandPane() {

@@ -54,6 +54,8 @@ public:
     [[nodiscard]] QLabel& messagePane() { return *m_messagePane; }
     // Counts the active window's channels outside its model's band; hidden at none.
     [[nodiscard]] QLabel& bandPane() { return *m_bandPane; }
+    // Says why the commands on channels in order are off while the view is found or sorted.
+    [[nodiscard]] QLabel& orderPane() { return *m_orderPane; }
     [[nodiscard]] const std::array<LockKeyIndicator*, 3>& indicators() const {
         return m_indicators;
     }
@@ -89,6 +91,7 @@ private:
     void buildToolBar();
     void buildStatusBar();
     void updateBandPane();
+    void updateOrderPane();
     void arrangeIcons();
     // Gives a document window its first place and size in the work area.
     void placeFrame(DocumentWindow& frame);
@@ -100,6 +103,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
     QLabel* m_bandPane = nullptr;
+    QLabel* m_orderPane = nullptr;
     std::array<LockKeyIndicator*, 3> m_indicators{};
     std::array<QAction*, 4> m_recentActions{};
     std::vector<QMenu*> m_submenus;

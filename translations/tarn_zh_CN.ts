@@ -745,6 +745,16 @@ Band Plan</source>
         <source>Repeater offsets of IARU Region 3: 0.6 MHz on 2 m, 5 MHz on 70 cm</source>
         <translation>IARU 第三区的中继频差：2 米波段 0.6 MHz，70 厘米波段 5 MHz</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>查找(&amp;F)...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Show only the channels that hold a text or a frequency
+Find</source>
+        <translation>只显示含有某段文字或某个频率的信道
+查找</translation>
+    </message>
 </context>
 <context>
     <name>tarn::CompareSettingsWindow</name>
@@ -897,6 +907,33 @@ Band Plan</source>
     <message>
         <source>The TX offset is a number with an optional sign, or + or - alone for the band plan&apos;s offset.</source>
         <translation>发射频差须为数字（可带正负号），或单独的 + 或 -，表示采用频段规划的频差。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::FindBar</name>
+    <message>
+        <source>Type to show only the channels that hold the text; Esc shows all of them again</source>
+        <translation>输入文字，只显示含有它的信道；按 Esc 重新显示全部信道</translation>
+    </message>
+    <message>
+        <source>No channel matches &quot;%1&quot;.</source>
+        <translation>没有信道与“%1”相符。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels</source>
+        <translation>%2 个信道中的 %1 个</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>查找(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Frequency, tone, power or lock</source>
+        <translation>频率、亚音、功率或锁定</translation>
+    </message>
+    <message>
+        <source>Close the find bar and show every channel (Esc)</source>
+        <translation>关闭查找栏并显示全部信道（Esc）</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2038,14 @@ Band Plan</source>
     <message>
         <source>Export Channels</source>
         <translation>导出信道</translation>
+    </message>
+    <message>
+        <source>Found or sorted: Insert, Delete, Move, Sort and Fill are off</source>
+        <translation>已查找或排序：插入、删除、移动、排序和填充不可用</translation>
+    </message>
+    <message>
+        <source>Several channels are pasted only while every channel shows in channel order: they land on the channels after the first, which a found or sorted view hides or shows elsewhere. Close the find bar (Esc), and click a sorted column&apos;s header until its arrow goes.</source>
+        <translation>只有全部信道按信道号顺序显示时才能粘贴多个信道：它们会落到第一个信道之后的信道上，而查找或排序后的视图会隐藏这些信道或把它们显示在别处。请关闭查找栏（Esc），并点击已排序列的表头，直到箭头消失。</translation>
     </message>
 </context>
 <context>

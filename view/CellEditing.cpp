@@ -27,6 +27,9 @@ CellEditing::CellEditing(ChannelTableView& view, ChannelDocument& document, cons
     : m_view(view)
     , m_rules(document, tones, prompter, std::move(caption)) {
     m_rules.setBandPlan([] { return BandPlanSetting::region(); });
+    // Enter and Tab walk the rows as this table shows them, found or sorted.
+    m_rules.setNeighbours(
+        [this](int channel, int by) { return m_view.channelBeside(channel, by); });
 }
 
 QWidget* CellEditing::editorForColumn() const {

@@ -13,6 +13,7 @@
 #include "view/BandPlanSetting.h"
 #include "view/CellEditing.h"
 #include "view/ChannelClipboard.h"
+#include "view/ChannelProxyModel.h"
 #include "view/ChannelTableView.h"
 
 #include <QCoreApplication>
@@ -85,9 +86,17 @@ bool ChannelCommands::handlesCommand(int id) const {
            id == cmd::FillChannels;
 }
 
+bool ChannelCommands::needsChannelOrder(int id) {
+    return id == cmd::InsertChannel || id == cmd::DeleteChannel || id == cmd::MoveUp ||
+           id == cmd::MoveDown || id == cmd::SortChannels || id == cmd::FillChannels;
+}
+
 void ChannelCommands::updateCommand(int id, CommandState& state) {
     const UndoHistory& history = m_document.history();
-    if (id == cmd::EditUndo) {
+    if (needsChannelOrder(id)) {
+        // They work on channels one after another, some of which a found or sorted view hides.
+        state.enabled = !isArranged();
+    } else if (id == cmd::EditUndo) {
         // An open editor is undone first, as Escape does.
         state.enabled = history.canUndo() || m_editing.isEditorOpen();
         state.text = stepText(QT_TRANSLATE_NOOP("tarn::ChannelCommands", "&Undo %1\tCtrl+Z"),
@@ -100,6 +109,8 @@ void ChannelCommands::updateCommand(int id, CommandState& state) {
 }
 
 void ChannelCommands::runCommand(int id) {
+    if (needsChannelOrder(id) && isArranged())
+        return;
     switch (id) {
     case cmd::EditUndo:
         undo(true);
@@ -173,7 +184,14 @@ void ChannelCommands::paste() {
         return;
     const std::vector<int> selected = m_grid.selectedChannels();
     const int at = selected.empty() ? m_grid.currentCell().row : selected.front();
+    if (at < 1)
+        return;
     const ChannelClip clip = ChannelClipboard::get();
+    // The channels after the first may not show, or show elsewhere.
+    if (isArranged() && ChannelEdits::channelsIn(clip, m_document.channelCount()) > 1) {
+        tell(ArrangedPasteText);
+        return;
+    }
     ChannelEdits::Pasted pasted;
     {
         ChannelDocument::Change change(m_document, "Paste");
@@ -228,12 +246,23 @@ void ChannelCommands::move(int by) {
     const std::vector<int> chosen = chosenChannels();
     if (chosen.empty())
         return;
-    const ChannelTableView::Cell current = m_grid.currentCell();
-    const std::vector<int> places = m_document.moveChannels(chosen, by);
+    followMoved(chosen, m_document.moveChannels(chosen, by));
+}
+
+void ChannelCommands::moveTo(const std::vector<int>& channels, int before) {
+    if (channels.empty() || isArranged() || m_document.isTransferring() || !storeEditors())
+        return;
+    followMoved(channels, m_document.moveChannelsTo(channels, before));
+}
+
+void ChannelCommands::followMoved(const std::vector<int>& channels,
+                                  const std::vector<int>& places) {
     // The current cell goes with its channel, so the next move takes the same ones.
-    if (const auto it = std::find(chosen.begin(), chosen.end(), current.row); it != chosen.end())
+    const ChannelTableView::Cell current = m_grid.currentCell();
+    if (const auto it = std::find(channels.begin(), channels.end(), current.row);
+        it != channels.end() && places.size() == channels.size())
         m_grid.setCurrentCell(
-            {places[static_cast<std::size_t>(it - chosen.begin())], current.column});
+            {places[static_cast<std::size_t>(it - channels.begin())], current.column});
     m_grid.selectChannels(places);
 }
 
@@ -294,6 +323,10 @@ void ChannelCommands::fill() {
 
 bool ChannelCommands::storeEditors() {
     return m_document.storePendingEdits();
+}
+
+bool ChannelCommands::isArranged() const {
+    return m_grid.channels().isArranged();
 }
 
 void ChannelCommands::tell(const std::string& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "data/ChannelOrder.h"
 #include "qtsupport/CommandTarget.h"
 
@@ -19,8 +20,22 @@ class Prompter;
 // Selected and Fill Channels. Each change is one undo step.
 class ChannelCommands final : public CommandTarget {
 public:
+    // Why the commands that work on channels one after another are off.
+    static constexpr const char* ArrangedText = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt", "Found or sorted: Insert, Delete, Move, Sort and Fill are off");
+    static constexpr const char* ArrangedPasteText = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt",
+        "Several channels are pasted only while every channel shows in channel order: they land "
+        "on the channels after the first, which a found or sorted view hides or shows elsewhere. "
+        "Close the find bar (Esc), and click a sorted column's header until its arrow goes.");
+
     ChannelCommands(ChannelDocument& document, ChannelTableView& grid, CellEditing& editing,
                     Prompter& prompter, DocumentDialogs& dialogs);
+
+    // Commands that need every channel shown in channel order.
+    [[nodiscard]] static bool needsChannelOrder(int id);
+    // Dragged channel numbers: the channels as a block before the channel `before`.
+    void moveTo(const std::vector<int>& channels, int before);
 
     // What Copy, Cut, Clear and Delete take: the channels the selection spans, else the current
     // channel.
@@ -46,6 +61,10 @@ private:
     // Values still being typed are stored first; false when one was refused.
     [[nodiscard]] bool storeEditors();
     void tell(const std::string& text);
+    // Whether the rows show found or sorted rather than every channel in order.
+    [[nodiscard]] bool isArranged() const;
+    // Puts the current cell and the selection on the channels' new places.
+    void followMoved(const std::vector<int>& channels, const std::vector<int>& places);
 
     ChannelDocument& m_document;
     ChannelTableView& m_grid;

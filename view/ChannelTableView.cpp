@@ -4,9 +4,11 @@
 #include "view/ChannelTableModel.h"
 #include "view/FixedCornerCell.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRubberBand>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -57,17 +59,28 @@ ChannelTableView::ChannelTableView(ChannelProxyModel& model, QWidget* parent)
     m_corner->setText(ChannelTableModel::cornerText());
 
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    horizontalHeader()->setSectionsClickable(false);
+    // A header click sorts; it never selects the column, as a table's own header would.
+    horizontalHeader()->setSectionsClickable(true);
+    disconnect(horizontalHeader(), SIGNAL(sectionPressed(int)), this, SLOT(selectColumn(int)));
+    disconnect(horizontalHeader(), SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
+    horizontalHeader()->setSortIndicatorShown(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionsClickable(true);
     verticalHeader()->setHighlightSections(true);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // Dragging numbers moves channels in the document, not the header's sections.
+    verticalHeader()->setSectionsMovable(false);
+    verticalHeader()->viewport()->installEventFilter(this);
+    m_dropMark = new QRubberBand(QRubberBand::Line, this);
+    m_dropMark->hide();
     applyFontSizes();
 
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int section, int, int) { keepUserWidths(section); });
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int section) { cycleSort(section + 1); });
     connect(&model, &QAbstractItemModel::modelReset, this, [this] { keepACurrentCell(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit scrolled(); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit scrolled(); });
@@ -182,6 +195,116 @@ void ChannelTableView::finishEditing(bool store) {
 
 void ChannelTableView::leaveTable(bool backward) {
     (void)QAbstractScrollArea::focusNextPrevChild(!backward);
+}
+
+void ChannelTableView::cycleSort(int sheetColumn) {
+    if (openEditor()) {
+        if (m_mayLeave && !m_mayLeave())
+            return;
+        finishEditing(true);
+    }
+    bool descending = false;
+    if (m_channels.sortColumn() == sheetColumn) {
+        if (m_channels.isDescending())
+            sheetColumn = 0;
+        else
+            descending = true;
+    }
+    m_channels.sortByColumn(sheetColumn, descending);
+    horizontalHeader()->setSortIndicatorShown(sheetColumn != 0);
+    if (sheetColumn != 0)
+        horizontalHeader()->setSortIndicator(sheetColumn - 1,
+                                             descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    scrollTo(currentCellIndex());
+}
+
+int ChannelTableView::channelBeside(int channel, int rows) const {
+    return m_channels.channelBeside(channel, rows);
+}
+
+bool ChannelTableView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == verticalHeader()->viewport()) {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+             type == QEvent::MouseButtonRelease) &&
+            numberMouseEvent(type, *static_cast<QMouseEvent*>(event)))
+            return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+bool ChannelTableView::numberMouseEvent(QEvent::Type type, const QMouseEvent& event) {
+    const QPoint at = event.position().toPoint();
+    if (type == QEvent::MouseButtonPress) {
+        m_pressOnSelection = false;
+        m_dragging = false;
+        const int row = verticalHeader()->logicalIndexAt(at);
+        // Only a plain left press on a selected number in channel order starts a drag; any
+        // other press selects, as the header does.
+        if (event.button() != Qt::LeftButton || event.modifiers() != Qt::NoModifier || row < 0 ||
+            m_channels.isArranged() || !selectionModel()->isRowSelected(row))
+            return false;
+        if (!mayLeave(currentCellIndex(), currentCellIndex().siblingAtRow(row)))
+            return true;
+        m_pressOnSelection = true;
+        m_pressAt = at;
+        m_pressedChannel = m_channels.sheetCell(m_channels.index(row, 0)).first;
+        return true;
+    }
+    if (!m_pressOnSelection)
+        return false;
+    if (type == QEvent::MouseMove) {
+        if (!m_dragging && (at - m_pressAt).manhattanLength() < QApplication::startDragDistance())
+            return true;
+        m_dragging = true;
+        // Near an edge the numbers scroll, so a block can go anywhere.
+        const int margin = verticalHeader()->defaultSectionSize();
+        if (at.y() < margin)
+            verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        else if (at.y() > verticalHeader()->viewport()->height() - margin)
+            verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        showDropMark(dropBefore(at.y()));
+        return true;
+    }
+    // The release ends the press, dragged or not.
+    m_pressOnSelection = false;
+    m_dropMark->hide();
+    if (!m_dragging) {
+        // A click on a selected number chooses that channel alone, as on any other.
+        setCurrentCell({m_pressedChannel, std::max(1, m_current.column)});
+        selectChannels(m_pressedChannel, m_pressedChannel);
+        return true;
+    }
+    m_dragging = false;
+    emit channelsDragged(selectedChannels(), dropBefore(at.y()));
+    return true;
+}
+
+int ChannelTableView::dropBefore(int y) const {
+    const int rows = m_channels.rowCount();
+    if (rows == 0)
+        return 1;
+    const int row = verticalHeader()->logicalIndexAt(y);
+    if (row < 0)
+        return y < verticalHeader()->sectionViewportPosition(0) ? 1 : rows + 1;
+    // The upper half of a number drops before it, the lower half after it.
+    const int top = verticalHeader()->sectionViewportPosition(row);
+    const bool upper = y - top < verticalHeader()->sectionSize(row) / 2;
+    const int channel = m_channels.sheetCell(m_channels.index(row, 0)).first;
+    return upper ? channel : channel + 1;
+}
+
+void ChannelTableView::showDropMark(int before) {
+    const int rows = m_channels.rowCount();
+    const int row = std::clamp(before - 1, 0, rows);
+    const int y = row < rows ? verticalHeader()->sectionViewportPosition(row)
+                             : verticalHeader()->sectionViewportPosition(rows - 1) +
+                                   verticalHeader()->sectionSize(rows - 1);
+    const QPoint origin = verticalHeader()->viewport()->mapTo(this, QPoint(0, y));
+    m_dropMark->setGeometry(origin.x(), origin.y() - 1,
+                            viewport()->width() + verticalHeader()->width(), 3);
+    m_dropMark->show();
+    m_dropMark->raise();
 }
 
 void ChannelTableView::keyPressEvent(QKeyEvent* event) {

@@ -2,11 +2,15 @@
 
 #include "data/CellEditRules.h"
 
+#include <QEvent>
 #include <QTableView>
 
 #include <array>
 #include <functional>
 #include <vector>
+
+class QMouseEvent;
+class QRubberBand;
 
 namespace tarn {
 
@@ -17,7 +21,9 @@ class FixedCornerCell;
 // columns (row r is channel r, column 1 RX Freq), whatever order the rows show in. Columns
 // keep their proportions and fill the width; a column the user resizes keeps its new share.
 // Typed characters are reported rather than searched for; editors are opened by whoever
-// listens (CellEditing), never by the view's own triggers.
+// listens (CellEditing), never by the view's own triggers. A click on a column header sorts
+// the rows by it (again: descending, a third time: channel order); dragging selected channel
+// numbers asks for those channels to move.
 class ChannelTableView : public QTableView {
     Q_OBJECT
 public:
@@ -57,6 +63,12 @@ public:
     // Asked before a cell with an open editor is left; a false answer keeps the cell current.
     void setLeaveCheck(std::function<bool()> mayLeave) { m_mayLeave = std::move(mayLeave); }
 
+    // The next sort of a header click: ascending, descending, then channel order. An open
+    // editor's value is stored first; a refused one keeps the order as it is.
+    void cycleSort(int sheetColumn);
+    // The channel of the row that many rows from the channel's own; 0 when there is none.
+    [[nodiscard]] int channelBeside(int channel, int rows) const;
+
     // Relative widths of the data columns and of the number column, in that order.
     [[nodiscard]] std::array<double, 7> columnShares() const { return m_shares; }
 
@@ -67,6 +79,9 @@ signals:
     // A press, after a left press has made its cell current.
     void mouseDown(Qt::MouseButton button);
     void scrolled();
+    // Selected channel numbers were dragged and dropped before the channel `before` (the
+    // channel count + 1 for after the last).
+    void channelsDragged(const std::vector<int>& channels, int before);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -75,6 +90,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void changeEvent(QEvent* event) override;
     void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fitColumns();
@@ -89,6 +105,11 @@ private:
     // Whether the current cell may be left for another; asks the leave check while an editor
     // is open.
     [[nodiscard]] bool mayLeave(const QModelIndex& from, const QModelIndex& to) const;
+    // The channel-number drag; true when the event was the drag's.
+    [[nodiscard]] bool numberMouseEvent(QEvent::Type type, const QMouseEvent& event);
+    // Where a drop at a height of the numbers would put the block: before that channel.
+    [[nodiscard]] int dropBefore(int y) const;
+    void showDropMark(int before);
 
     ChannelProxyModel& m_channels;
     FixedCornerCell* m_corner = nullptr;
@@ -100,6 +121,12 @@ private:
     bool m_extending = false;
     bool m_fitting = false;
     std::function<bool()> m_mayLeave;
+    QRubberBand* m_dropMark = nullptr;
+    // A left press on a selected channel number, until its release.
+    bool m_pressOnSelection = false;
+    bool m_dragging = false;
+    QPoint m_pressAt;
+    int m_pressedChannel = 0;
 };
 
 } // namespace tarn

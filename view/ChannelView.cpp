@@ -8,6 +8,7 @@
 #include "qtsupport/DialogUnits.h"
 #include "qtsupport/DocumentDialogs.h"
 #include "view/ChannelTableModel.h"
+#include "view/FindBar.h"
 
 #include <QChildEvent>
 #include <QComboBox>
@@ -68,6 +69,9 @@ ChannelView::ChannelView(ChannelDocument& document, const ToneTable& tones, Prom
     m_grid.setGeometry(DialogUnits(font()).rect(7, 7, 326, 227));
     m_grid.setFocusPolicy(Qt::StrongFocus);
     m_grid.setContextMenuPolicy(Qt::CustomContextMenu);
+    m_gridTop = m_grid.y();
+    m_findBar = new FindBar(this);
+    connectFind();
     filterEventsOf(this);
     connectGridEvents();
     m_document.addPendingEdit(m_editing);
@@ -101,7 +105,7 @@ QSize ChannelView::sizeHint() const {
 
 bool ChannelView::handlesCommand(int id) const {
     return id == cmd::EditData || id == cmd::ModelInformation || id == cmd::OptionalFeatures ||
-           m_commands.handlesCommand(id);
+           id == cmd::FindChannels || m_commands.handlesCommand(id);
 }
 
 void ChannelView::updateCommand(int id, CommandState& state) {
@@ -128,6 +132,9 @@ void ChannelView::runCommand(int id) {
         break;
     case cmd::OptionalFeatures:
         onOptionalFeatures();
+        break;
+    case cmd::FindChannels:
+        openFind();
         break;
     default:
         break;
@@ -277,6 +284,15 @@ bool ChannelView::filterKey(QObject* watched, const QKeyEvent& key) {
     // An open drop-down list answers its own keys.
     if (!widget || widget->window() != window() || !m_initialised)
         return false;
+    // The find bar's field keeps its own keys.
+    if (m_findBar->isAncestorOf(widget))
+        return false;
+    // Escape on the table closes the find bar once no editor is open.
+    if (key.key() == Qt::Key_Escape && widget == &m_grid && !m_editing.isEditorOpen() &&
+        m_findBar->isVisible()) {
+        m_findBar->dismiss();
+        return true;
+    }
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
         m_editing.enterKey(widget);
         return true;
@@ -310,7 +326,13 @@ void ChannelView::resizeParentToFit() {
 
 void ChannelView::layoutGrid() {
     const QRect client = rect();
-    const QPoint topLeft = m_grid.pos();
+    QPoint topLeft(m_grid.x(), m_gridTop);
+    if (m_findBar->isVisible()) {
+        const int height = m_findBar->sizeHint().height();
+        m_findBar->setGeometry(topLeft.x(), topLeft.y(),
+                               std::max(client.width() - topLeft.x() - GridMargin, 0), height);
+        topLeft.ry() += height + m_gridTop / 2;
+    }
     const int width = client.right() + 1 - topLeft.x() - client.left() - GridMargin;
     const int height = client.bottom() + 1 - topLeft.y() - client.top() - GridMargin;
     m_grid.setGeometry(topLeft.x(), topLeft.y(), std::max(width, 0), std::max(height, 0));
@@ -334,6 +356,51 @@ void ChannelView::onModelInformation() {
     // window of the document shows.
     m_document.setUpRowsForChannelCount();
     m_proxy.channels().markBand();
+}
+
+void ChannelView::connectFind() {
+    connect(m_findBar, &FindBar::textChanged, this, &ChannelView::findChanged);
+    connect(m_findBar, &FindBar::closed, this, &ChannelView::closeFind);
+    connect(m_findBar, &FindBar::accepted, this, [this] { m_grid.setFocus(); });
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&m_proxy, signal, this, &ChannelView::showFindCount);
+    connect(&m_proxy, &QAbstractItemModel::modelReset, this, &ChannelView::showFindCount);
+    connect(&m_proxy, &ChannelProxyModel::arrangementChanged, this,
+            &ChannelView::arrangementChanged);
+    connect(&m_grid, &ChannelTableView::channelsDragged, this,
+            [this](const std::vector<int>& channels, int before) {
+                m_commands.moveTo(channels, before);
+            });
+}
+
+void ChannelView::openFind() {
+    // A value being typed goes in before rows may hide; a refused one keeps its editor.
+    if (!m_editing.storePendingEdit())
+        return;
+    m_findBar->open();
+    layoutGrid();
+    showFindCount();
+}
+
+void ChannelView::findChanged(const QString& text) {
+    if (!m_editing.storePendingEdit())
+        return;
+    m_proxy.setFindText(text.toStdString());
+    m_grid.keepACurrentCell();
+    m_grid.scrollTo(m_grid.currentCellIndex());
+    showFindCount();
+}
+
+void ChannelView::closeFind() {
+    m_proxy.setFindText({});
+    layoutGrid();
+    m_grid.keepACurrentCell();
+    m_grid.scrollTo(m_grid.currentCellIndex());
+    m_grid.setFocus();
+}
+
+void ChannelView::showFindCount() {
+    m_findBar->showCount(m_proxy.rowCount(), m_proxy.channelCount());
 }
 
 void ChannelView::onOptionalFeatures() {
@@ -360,6 +427,9 @@ QString ChannelView::statusHelpFor(const QWidget* widget) const {
             return tr(GeneralHelp);
         if (w == &m_grid)
             return tr(GridHelp);
+        if (w == m_findBar)
+            return FindBar::tr("Type to show only the channels that hold the text; Esc shows all "
+                               "of them again");
     }
     return tr(GeneralHelp);
 }

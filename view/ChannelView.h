@@ -25,6 +25,7 @@ class DocumentDialogs;
 class Prompter;
 class ToneTable;
 class ChannelTableModel;
+class FindBar;
 
 // The channel form: a table view of the document's channel model, one row per channel, edited
 // in place through the four editors of its delegate. What an editor stores goes into the
@@ -66,6 +67,7 @@ public:
     [[nodiscard]] std::vector<int> chosenChannels() const { return m_commands.chosenChannels(); }
 
     [[nodiscard]] ChannelTableView& grid() { return m_grid; }
+    [[nodiscard]] FindBar& findBar() { return *m_findBar; }
     [[nodiscard]] ChannelProxyModel& channels() { return m_proxy; }
     [[nodiscard]] ChannelDocument& document() { return m_document; }
     [[nodiscard]] const ToneTable& tones() const { return m_tones; }
@@ -91,6 +93,8 @@ public:
 signals:
     // Pointer help for the status bar's message pane.
     void statusText(const QString& text);
+    // The rows were found or sorted, or show all channels in channel order again.
+    void arrangementChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -107,9 +111,15 @@ private:
     [[nodiscard]] bool filterKey(QObject* watched, const QKeyEvent& key);
     void resizeParentToFit();
     void layoutGrid();
+    void connectFind();
     void onEditData();
     void onModelInformation();
     void onOptionalFeatures();
+    // Edit > Find: the bar opens over the table with its text selected.
+    void openFind();
+    void findChanged(const QString& text);
+    void closeFind();
+    void showFindCount();
     // The view sees the events of all its windows, as a message filter would.
     void filterEventsOf(QObject* object);
     [[nodiscard]] QString statusHelpFor(const QWidget* widget) const;
@@ -121,6 +131,9 @@ private:
     std::unique_ptr<ChannelTableModel> m_ownModel;
     ChannelProxyModel m_proxy;
     ChannelTableView m_grid;
+    FindBar* m_findBar = nullptr;
+    // Where the table's top edge is with the find bar closed.
+    int m_gridTop = 0;
     QLineEdit* m_frequencyEdit = nullptr;
     QComboBox* m_powerBox = nullptr;
     QComboBox* m_lockBox = nullptr;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -406,6 +407,42 @@ TEST_F(CellEditRulesTest, TabWalksRowsAndLeavesAtTheEnds) {
             << c.from.row << "," << c.from.column << (c.backward ? " back" : "");
     EXPECT_EQ(rules.enterOnGrid({3, 2}), (Cell{3, 3}));
     EXPECT_EQ(rules.enterOnGrid({3, 6}), (Cell{4, 1}));
+}
+
+TEST_F(CellEditRulesTest, AFoundOrSortedViewWalksItsOwnRows) {
+    // The view shows channels 7, 3 and 12, in that order.
+    const std::vector<int> shown{7, 3, 12};
+    rules.setNeighbours([&shown](int channel, int by) {
+        const auto at = std::find(shown.begin(), shown.end(), channel);
+        if (at == shown.end())
+            return 0;
+        const auto index = (at - shown.begin()) + by;
+        return index >= 0 && index < static_cast<long>(shown.size())
+                   ? shown[static_cast<std::size_t>(index)]
+                   : 0;
+    });
+    struct Case {
+        Cell from;
+        bool backward;
+        Cell to;
+    };
+    const std::vector<Case> cases = {
+        {{7, 6}, false, {3, 1}}, {{3, 6}, false, {12, 1}}, {{12, 6}, false, {0, 0}},
+        {{3, 1}, true, {7, 6}},  {{7, 1}, true, {0, 0}},   {{3, 2}, false, {3, 3}},
+        {{12, 1}, true, {3, 6}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(rules.tabFrom(c.from, c.backward), c.to)
+            << c.from.row << "," << c.from.column << (c.backward ? " back" : "");
+
+    // Enter in a choice box goes on to the next shown row, and past the last one leaves.
+    setRow(3, Programmed);
+    setRow(12, Programmed);
+    EXPECT_EQ(rules.enter({3, 5}, "High").next, (Cell{12, 1}));
+    const CellEditRules::Result last = rules.enter({12, 6}, "Lock");
+    EXPECT_EQ(last.next, (Cell{0, 0}));
+    EXPECT_TRUE(last.leavesGrid);
+    EXPECT_EQ(document.sheet().cellText(4, 1), "") << "the channel after it is untouched";
 }
 
 } // namespace

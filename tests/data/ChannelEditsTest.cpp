@@ -205,6 +205,26 @@ TEST_F(ChannelEditsTest, ARefusedPasteChangesNothing) {
     }
 }
 
+TEST_F(ChannelEditsTest, APasteIsCountedInTheChannelsItWouldChange) {
+    const std::string header = ChannelTable::headerLine() + "\n";
+    const std::string list =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power\n"
+        "40,A,146.520000,,0.000000,,88.5,88.5,023,NN,023,,FM,5.00,,High\n"
+        "7,B,442.100000,+,5.000000,,88.5,88.5,023,NN,023,,FM,6.25,,Low\n";
+    const std::vector<std::pair<ChannelClip, int>> cases{
+        {copy({40}), 1},
+        {copy({40, 41, 42}), 3},
+        {{copy({40, 41}).text, {}}, 2},
+        {{list, {}}, 2},
+        {{"just some words", {}}, 0},
+        {{header, {}}, 0},
+        {{header + "1\t99\t\t\t\t\t\n2\t145.5\t145.5\tOFF\tOFF\tHigh\tLock\n", {}}, 0},
+    };
+    for (const auto& [clip, channels] : cases)
+        EXPECT_EQ(ChannelEdits::channelsIn(clip, Count), channels) << clip.text;
+}
+
 TEST(UndoHistoryTest, TheSavedStateIsKnownAgainAndStepsAreBounded) {
     auto stateWith = [](std::uint8_t byte) {
         DocumentState s;

@@ -231,6 +231,32 @@ TEST_F(ChannelOrderTest, AReorderOfNothingRecordsNoStep) {
     EXPECT_FALSE(document.history().canUndo()) << "the second sort was no step";
 }
 
+TEST_F(ChannelOrderTest, EachColumnSortsByItsValueAndChannelsWithoutOneHaveNoKey) {
+    document.sheet().setCellText(1, ChannelCodec::LockColumn, "Lock");
+    document.sheet().setCellText(2, ChannelCodec::LockColumn, "UnLock");
+    const auto key = [this](int channel, int column) {
+        return ChannelOrder::columnKey(document.sheet(), document.image(), channel, column);
+    };
+    using Keys = std::vector<std::optional<long>>;
+    const auto keys = [&key](int column, std::vector<int> channels) {
+        Keys found;
+        for (const int channel : channels)
+            found.push_back(key(channel, column));
+        return found;
+    };
+    EXPECT_EQ(keys(ChannelCodec::RxFreqColumn, {1, 3, 6}), (Keys{14652000, {}, {}}));
+    EXPECT_EQ(keys(ChannelCodec::TxFreqColumn, {1, 4, 6}), (Keys{14652000, {}, 44000000}));
+    // High, Low, power 11 (no name), Middle.
+    EXPECT_EQ(keys(ChannelCodec::PowerColumn, {1, 2, 4, 5, 3}), (Keys{0, 2, 3, 1, {}}));
+    EXPECT_EQ(keys(ChannelCodec::LockColumn, {1, 2, 3}), (Keys{0, 1, {}}));
+    // Tones in the tone list's order: OFF, then 67.0, then the codes.
+    EXPECT_LT(key(5, ChannelCodec::DecColumn), key(2, ChannelCodec::DecColumn));
+    EXPECT_LT(key(2, ChannelCodec::DecColumn), key(1, ChannelCodec::DecColumn));
+    EXPECT_EQ(key(3, ChannelCodec::DecColumn), std::nullopt);
+    EXPECT_EQ(key(1, ChannelCodec::NumberColumn), std::nullopt);
+    EXPECT_EQ(key(1, ChannelCodec::ColumnCount), std::nullopt);
+}
+
 TEST(ChannelOrderKeys, CommandLineNamesAndTitles) {
     const std::vector<std::tuple<const char*, std::optional<Key>, const char*>> cases{
         {"rx", Key::RxFreq, "RX Freq"},

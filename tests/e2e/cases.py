@@ -441,6 +441,40 @@ def channels_moved_sorted_and_edited_by_keys(s):
 
 
 @case
+def found_channels_edited_by_keys(s):
+    """Edit > Find... (Ctrl+F) shows the channels at 145.5 MHz; Enter goes to them, Ctrl+A takes
+    them all and Edit Selected Channels... gives them the repeater offset; Escape shows every
+    channel again. The file saved holds the offset on the found channels and nowhere else."""
+    source = image_with(s, "source.sin", {
+        1: ["433.50000", "433.50000", *FREQ_DEFAULTS],
+        2: ["145.50000", "145.50000", "67.0", "OFF", "Low", "UnLock"],
+        3: ["146.52000", "146.52000", *FREQ_DEFAULTS],
+        4: ["145.50000", "145.50000", *FREQ_DEFAULTS],
+    })
+    tarn, main = open_file_at_start(s, source)
+    edit_data(main)
+    d.key("ctrl+f")
+    d.type_text("145.5")
+    d.key("Return", "ctrl+a")
+    d.key("alt+e", "s")
+    answer("Edit Selected Channels", "alt+o", main=main)
+    d.type_text("+")
+    d.key("Return")
+    d.activate(main)
+    d.key("Escape", "ctrl+s")
+    d.wait_for("the file to be saved",
+               lambda: read_bytes(source)[4 + 16:8 + 16] == bytes([0x00, 0x00, 0x61, 0x14]))
+    expected = image_with(s, "expected.sin", {
+        1: ["433.50000", "433.50000", *FREQ_DEFAULTS],
+        2: ["145.50000", "146.10000", "67.0", "OFF", "Low", "UnLock"],
+        3: ["146.52000", "146.52000", *FREQ_DEFAULTS],
+        4: ["145.50000", "146.10000", *FREQ_DEFAULTS],
+    })
+    expect_same_bytes(source, expected)
+    exit_tarn(tarn, main)
+
+
+@case
 def ready_made_list_and_fill_by_keys(s):
     """File > Channel Lists places PMR446 through the import's report; Edit > Fill Channels...
     programs three channels from channel 20 at a typed start and step; the saved file holds

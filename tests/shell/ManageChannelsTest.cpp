@@ -9,10 +9,18 @@
 #include "qtsupport/CommandIds.h"
 #include "shell/TarnDocument.h"
 #include "view/BandPlanSetting.h"
+#include "view/ChannelClipboard.h"
+#include "view/ChannelCommands.h"
+#include "view/FindBar.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
 
 namespace tarn::test {
 namespace {
@@ -42,6 +50,15 @@ protected:
     }
     [[nodiscard]] std::uint8_t marker(int channel) {
         return document().image().row(static_cast<std::size_t>(channel - 1))[14];
+    }
+    // The channels the rows show, in their order.
+    [[nodiscard]] std::vector<int> shown() { return firstShown(view().channels().rowCount()); }
+    [[nodiscard]] std::vector<int> firstShown(int rows) {
+        std::vector<int> channels;
+        ChannelProxyModel& model = view().channels();
+        for (int row = 0; row < rows; ++row)
+            channels.push_back(model.sheetCell(model.index(row, 0)).first);
+        return channels;
     }
     [[nodiscard]] QString undoText() {
         main().refreshCommands();
@@ -200,6 +217,231 @@ TEST_F(ManageChannels, AReadyMadeListLargerThanTheRadioIsRefusedWithItsCount) {
         << m_prompter.texts().front();
     EXPECT_TRUE(m_dialogs.importReports.isEmpty()) << "no report: refused before";
     EXPECT_EQ(rx(1), "");
+}
+
+TEST_F(ManageChannels, FindShowsOnlyMatchingChannelsAndCountsThem) {
+    programThree();
+    press(Qt::CTRL | Qt::Key_F);
+    FindBar& bar = view().findBar();
+    ASSERT_TRUE(bar.isVisible());
+    EXPECT_EQ(focused(), &bar.field());
+    struct Case {
+        const char* text;
+        std::vector<int> shown;
+        const char* count;
+    };
+    const std::vector<Case> cases = {
+        {"146.52", {1}, "1 of 199 channels"},
+        {"146.5", {}, "No channel matches \"146.5\"."},
+        {"145.50000", {2}, "1 of 199 channels"},
+        {" HIGH ", {1, 2, 3}, "3 of 199 channels"},
+        {"33.5", {}, "No channel matches \"33.5\"."},
+        {"zzz", {}, "No channel matches \"zzz\"."},
+    };
+    for (const Case& c : cases) {
+        bar.field().setText(QString::fromUtf8(c.text));
+        EXPECT_EQ(shown(), c.shown) << c.text;
+        EXPECT_EQ(bar.countText().toStdString(), c.count) << c.text;
+    }
+    EXPECT_EQ(grid().currentCell().row, 0) << "no rows, no current cell";
+    EXPECT_EQ(undoText(), "&Undo\tCtrl+Z") << "finding changes nothing";
+
+    // Escape shows every channel again and the table takes the focus.
+    QTest::keyClick(&bar.field(), Qt::Key_Escape);
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_EQ(view().channels().rowCount(), 199);
+    EXPECT_FALSE(view().channels().isArranged());
+    EXPECT_EQ(focused(), &grid());
+
+    // The close button does the same, and so does Escape on the table.
+    press(Qt::CTRL | Qt::Key_F);
+    bar.field().setText(QStringLiteral("433.5"));
+    EXPECT_EQ(shown(), std::vector<int>{3});
+    EXPECT_EQ(grid().currentCell(), (ChannelTableView::Cell{3, 1}));
+    bar.findChild<QToolButton*>(QStringLiteral("findClose"))->click();
+    EXPECT_EQ(view().channels().rowCount(), 199);
+    EXPECT_EQ(grid().currentCell().row, 3) << "the channel found stays current";
+    press(Qt::CTRL | Qt::Key_F);
+    bar.field().setText(QStringLiteral("433.5"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(focused(), &grid());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_EQ(view().channels().rowCount(), 199);
+}
+
+TEST_F(ManageChannels, AnEditOfFoundChannelsNeverReachesAHiddenOne) {
+    programThree();
+    document().storeCell(7, ChannelCodec::RxFreqColumn, "145.50000");
+    ChannelClipboard::put(
+        ChannelClip::of(document().sheet(), document().image(), std::vector{1, 2}));
+    press(Qt::CTRL | Qt::Key_F);
+    view().findBar().field().setText(QStringLiteral("145.5"));
+    ASSERT_EQ(shown(), (std::vector{2, 7}));
+
+    // The commands on channels in order are off, and the status bar says why.
+    main().refreshCommands();
+    for (const int id : {cmd::InsertChannel, cmd::DeleteChannel, cmd::MoveUp, cmd::MoveDown,
+                         cmd::SortChannels, cmd::FillChannels})
+        EXPECT_FALSE(main().commandAction(id)->isEnabled()) << id;
+    EXPECT_TRUE(main().commandAction(cmd::EditSelected)->isEnabled());
+    EXPECT_FALSE(main().orderPane().isHidden());
+    EXPECT_EQ(main().orderPane().text().toStdString(), ChannelCommands::ArrangedText);
+
+    // Tab and Enter walk the rows shown: channel 2's last cell leads to channel 7.
+    focusGrid(2, ChannelCodec::LockColumn);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(grid().currentCell(), (ChannelTableView::Cell{7, 1}));
+    press(Qt::SHIFT | Qt::Key_Tab);
+    EXPECT_EQ(grid().currentCell(), (ChannelTableView::Cell{2, ChannelCodec::LockColumn}));
+
+    // Edit Selected and Clear over every row shown.
+    m_dialogs.windowDialogs.onEdit = [](int selected, ChannelBulkEdit& edit) {
+        EXPECT_EQ(selected, 2);
+        edit.power = "Low";
+        return true;
+    };
+    grid().selectAll();
+    trigger(cmd::EditSelected);
+    const auto power = [this](int channel) {
+        return document().sheet().cellText(channel, ChannelCodec::PowerColumn);
+    };
+    EXPECT_EQ((std::vector{power(1), power(2), power(3), power(7)}),
+              (std::vector<std::string>{"High", "Low", "High", "Low"}));
+
+    // Several channels pasted would land on hidden ones: refused, and said why.
+    m_prompter.answer(PromptAnswer::Ok);
+    focusGrid(2, 1);
+    press(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(m_prompter.texts(), std::vector<std::string>{ChannelCommands::ArrangedPasteText});
+    EXPECT_EQ(rx(3), "433.50000");
+    // One channel pastes onto the row it is pasted on.
+    ChannelClipboard::put(ChannelClip::of(document().sheet(), document().image(), std::vector{3}));
+    focusGrid(7, 1);
+    press(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(rx(7), "433.50000");
+    EXPECT_EQ(rx(8), "");
+
+    view().findBar().field().setText(QStringLiteral("145.5"));
+    ASSERT_EQ(shown(), std::vector{2});
+    grid().selectAll();
+    press(Qt::Key_Delete);
+    EXPECT_EQ((std::vector{rx(1), rx(2), rx(3), rx(7)}),
+              (std::vector<std::string>{"146.52000", "", "433.50000", "433.50000"}));
+    EXPECT_EQ(marker(1), 0xA1);
+    EXPECT_EQ(marker(3), 0xA3);
+    EXPECT_EQ(shown(), std::vector<int>{}) << "the emptied channel matches no more";
+
+    // Saving writes every channel, found or not.
+    m_dialogs.saveNames.push_back(QString::fromStdString(file("found.sin").string()));
+    trigger(cmd::FileSave);
+    const std::vector<unsigned char> saved = readBytes(file("found.sin"));
+    ASSERT_EQ(saved.size(), 8192U);
+    const auto savedRx = [&saved](int channel) {
+        const auto at = static_cast<std::size_t>(channel - 1) * 16;
+        const std::array<std::uint8_t, 4> bytes{saved[at], saved[at + 1], saved[at + 2],
+                                                saved[at + 3]};
+        return ChannelCodec::renderFrequency(bytes);
+    };
+    EXPECT_EQ((std::vector{savedRx(1), savedRx(3), savedRx(7)}),
+              (std::vector<std::string>{"146.52000", "433.50000", "433.50000"}));
+
+    press(Qt::Key_Escape);
+    main().refreshCommands();
+    EXPECT_TRUE(main().commandAction(cmd::MoveUp)->isEnabled());
+    EXPECT_TRUE(main().orderPane().isHidden());
+}
+
+TEST_F(ManageChannels, HeaderClicksSortTheViewOnlyAndEmptyChannelsStayLast) {
+    programThree();
+    document().storeCell(5, ChannelCodec::RxFreqColumn, "145.50000");
+    QHeaderView* header = grid().horizontalHeader();
+    const auto clickRxHeader = [header] {
+        const int column = ChannelCodec::RxFreqColumn - 1;
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                   header->height() / 2));
+    };
+    focusGrid(2, 3);
+    const QString undo = undoText();
+    clickRxHeader();
+    // Equal values keep channel order; channels without a value come last.
+    EXPECT_EQ(firstShown(5), (std::vector{2, 5, 1, 3, 4}));
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(grid().selectedChannels(), std::vector{2}) << "a header click selects no column";
+    clickRxHeader();
+    EXPECT_EQ(firstShown(5), (std::vector{3, 1, 2, 5, 4}));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(grid().verticalHeader()->model()->headerData(0, Qt::Vertical).toInt(), 3)
+        << "the numbers stay with their channels";
+    EXPECT_EQ(rx(1), "146.52000") << "the document keeps its order";
+    EXPECT_EQ(undoText(), undo) << "no undo step";
+    main().refreshCommands();
+    EXPECT_FALSE(main().commandAction(cmd::InsertChannel)->isEnabled());
+
+    // Enter on the table walks the rows as sorted: channel 3 leads to channel 1.
+    focusGrid(3, ChannelCodec::LockColumn);
+    press(Qt::Key_Return);
+    EXPECT_EQ(grid().currentCell(), (ChannelTableView::Cell{1, 1}));
+
+    clickRxHeader();
+    EXPECT_EQ(firstShown(5), (std::vector{1, 2, 3, 4, 5}));
+    EXPECT_FALSE(header->isSortIndicatorShown());
+    EXPECT_FALSE(view().channels().isArranged());
+}
+
+TEST_F(ManageChannels, DraggingSelectedNumbersMovesTheChannelsAsOneStep) {
+    programThree();
+    QHeaderView* numbers = grid().verticalHeader();
+    QWidget* area = numbers->viewport();
+    const auto middleOf = [numbers](int row, int dy) {
+        return QPoint(numbers->width() / 2,
+                      numbers->sectionViewportPosition(row) + numbers->sectionSize(row) / 2 + dy);
+    };
+    // As a pointer does it: the table reads the buttons held from the application.
+    const auto send = [area](QEvent::Type type, QPoint at) {
+        if (type == QEvent::MouseButtonPress)
+            QTest::mousePress(area, Qt::LeftButton, {}, at);
+        else if (type == QEvent::MouseMove)
+            QTest::mouseMove(area, at);
+        else
+            QTest::mouseRelease(area, Qt::LeftButton, {}, at);
+    };
+    focusGrid(1, 2);
+    grid().selectChannels(1, 2);
+    // Channels 1 and 2 dropped on the lower half of channel 4: they follow it.
+    send(QEvent::MouseButtonPress, middleOf(0, 0));
+    send(QEvent::MouseMove, middleOf(2, 0));
+    send(QEvent::MouseMove, middleOf(3, 2));
+    send(QEvent::MouseButtonRelease, middleOf(3, 2));
+    EXPECT_EQ((std::vector{rx(1), rx(2), rx(3), rx(4)}),
+              (std::vector<std::string>{"433.50000", "", "146.52000", "145.50000"}));
+    EXPECT_EQ((std::vector{marker(1), marker(3), marker(4)}),
+              (std::vector<std::uint8_t>{0xA3, 0xA1, 0xA2}))
+        << "whole rows move";
+    EXPECT_EQ(grid().selectedChannels(), (std::vector{3, 4}));
+    EXPECT_EQ(grid().currentCell(), (ChannelTableView::Cell{3, 2})) << "with its channel";
+    EXPECT_EQ(undoText(), "&Undo Move 2 Channels\tCtrl+Z");
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(rx(1), "146.52000");
+    EXPECT_EQ(rx(3), "433.50000");
+    EXPECT_EQ(marker(1), 0xA1);
+
+    // A press on a number outside the selection selects it, and a drag from it moves nothing.
+    grid().selectChannels(1, 1);
+    send(QEvent::MouseButtonPress, middleOf(2, 0));
+    send(QEvent::MouseMove, middleOf(4, 0));
+    send(QEvent::MouseButtonRelease, middleOf(4, 0));
+    EXPECT_EQ(rx(1), "146.52000");
+    EXPECT_EQ(rx(3), "433.50000");
+    EXPECT_EQ(grid().selectedChannels(), (std::vector{3, 4, 5}));
+    // A click on a selected number without a drag chooses that channel alone.
+    send(QEvent::MouseButtonPress, middleOf(3, 0));
+    send(QEvent::MouseButtonRelease, middleOf(3, 0));
+    EXPECT_EQ(grid().selectedChannels(), (std::vector{4}));
+    EXPECT_EQ(rx(3), "433.50000");
 }
 
 } // namespace

@@ -167,7 +167,8 @@ TEST_F(TransferShellTest, TheDocumentBeingTransferredCannotChangeButEverythingEl
             for (const int id :
                  {cmd::EditPaste, cmd::EditUndo, cmd::EditRedo, cmd::EditCut, cmd::EditClear,
                   cmd::InsertChannel, cmd::DeleteChannel, cmd::FileImportChannels,
-                  cmd::ModelInformation, cmd::OptionalFeatures}) {
+                  cmd::ModelInformation, cmd::OptionalFeatures, cmd::MoveUp, cmd::MoveDown,
+                  cmd::SortChannels, cmd::EditSelected, cmd::FillChannels, cmd::ChannelList1}) {
                 EXPECT_FALSE(main().router().state(id).enabled) << id;
                 EXPECT_FALSE(main().router().run(id)) << id;
             }
@@ -175,9 +176,16 @@ TEST_F(TransferShellTest, TheDocumentBeingTransferredCannotChangeButEverythingEl
             window->view().grid().setCurrentCell({3, 1});
             window->view().editing().showEditor('1');
             EXPECT_EQ(window->view().frequencyEdit()->isVisible(), false);
+            // Nor do dragged channel numbers move anything.
+            const std::string first = window->document().sheet().cellText(1, 1);
+            window->view().grid().selectChannels(1, 2);
+            emit window->view().grid().channelsDragged({1, 2}, 5);
+            EXPECT_EQ(window->document().sheet().cellText(1, 1), first);
+            EXPECT_FALSE(window->document().isModified());
             // What opens a window or only reads the document stays.
-            for (const int id : {cmd::FileOpen, cmd::FileSave, cmd::FileSaveAs, cmd::FilePrint,
-                                 cmd::AppAbout, cmd::Backups, cmd::FileNew, cmd::WindowNew})
+            for (const int id :
+                 {cmd::FileOpen, cmd::FileSave, cmd::FileSaveAs, cmd::FilePrint, cmd::AppAbout,
+                  cmd::Backups, cmd::FileNew, cmd::WindowNew, cmd::FindChannels})
                 EXPECT_TRUE(main().router().state(id).enabled) << id;
         }
         main().mdiClient().setActiveSubWindow(main().childFrames().front());
