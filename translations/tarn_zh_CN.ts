@@ -2016,6 +2016,14 @@ Find</source>
         <source>i/o error</source>
         <translation>输入/输出错误</translation>
     </message>
+    <message>
+        <source>Found or sorted: Insert, Delete, Move, Sort and Fill are off</source>
+        <translation>已查找或排序：插入、删除、移动、排序和填充不可用</translation>
+    </message>
+    <message>
+        <source>Several channels are pasted only while every channel shows in channel order: they land on the channels after the first, which a found or sorted view hides or shows elsewhere. Close the find bar (Esc), and click a sorted column&apos;s header until its arrow goes.</source>
+        <translation>只有全部信道按信道号顺序显示时才能粘贴多个信道：它们会落到第一个信道之后的信道上，而查找或排序后的视图会隐藏这些信道或把它们显示在别处。请关闭查找栏（Esc），并点击已排序列的表头，直到箭头消失。</translation>
+    </message>
 </context>
 <context>
     <name>tarn::QtShellDialogs</name>
@@ -2038,14 +2046,6 @@ Find</source>
     <message>
         <source>Export Channels</source>
         <translation>导出信道</translation>
-    </message>
-    <message>
-        <source>Found or sorted: Insert, Delete, Move, Sort and Fill are off</source>
-        <translation>已查找或排序：插入、删除、移动、排序和填充不可用</translation>
-    </message>
-    <message>
-        <source>Several channels are pasted only while every channel shows in channel order: they land on the channels after the first, which a found or sorted view hides or shows elsewhere. Close the find bar (Esc), and click a sorted column&apos;s header until its arrow goes.</source>
-        <translation>只有全部信道按信道号顺序显示时才能粘贴多个信道：它们会落到第一个信道之后的信道上，而查找或排序后的视图会隐藏这些信道或把它们显示在别处。请关闭查找栏（Esc），并点击已排序列的表头，直到箭头消失。</translation>
     </message>
 </context>
 <context>
