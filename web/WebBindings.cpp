@@ -104,6 +104,14 @@ std::vector<int> moveChannels(WebDocument& d, const std::vector<int>& channels, 
         return channels;
     }
 }
+std::vector<int> findChannels(WebDocument& d, const std::string& text) {
+    try {
+        return d.findChannels(text);
+    } catch (const std::exception&) {
+        // Nothing found is still a bar the user can close.
+        return {};
+    }
+}
 bool sortChannels(WebDocument& d, int key, bool descending, const std::vector<int>& only) {
     try {
         return d.sortChannels(key, descending, only);
@@ -538,6 +546,9 @@ EMSCRIPTEN_BINDINGS(tarn_core) {
         .function("deleteChannels", &deleteChannels)
         .function("moveChannels", &moveChannels)
         .function("sortChannels", &sortChannels)
+        .function("findChannels", &findChannels)
+        .function("isFound", &WebDocument::isFound)
+        .class_function("findCountText", &WebDocument::findCountText)
         .function("editChannels", &editChannels)
         .function("fillChannels", &fillChannels)
         .class_function("offsetNote", &WebDocument::offsetNote)

@@ -9,6 +9,7 @@
 #include "data/ChannelCsvImport.h"
 #include "data/ChannelEdits.h"
 #include "data/ChannelFill.h"
+#include "data/ChannelFilter.h"
 #include "data/ChannelOrder.h"
 #include "data/ChannelTable.h"
 #include "data/CsvText.h"
@@ -262,6 +263,15 @@ std::string WebDocument::copyChannels(const std::vector<int>& channels) const {
 WebResult WebDocument::paste(int channel, const std::string& text) {
     ChannelClip clip;
     clip.text = text;
+    if (m_found && ChannelEdits::channelsIn(clip, m_document.channelCount()) > 1) {
+        (void)m_prompter.ask(
+            {"Several channels are pasted only while every channel shows in channel order: they "
+             "land on the channels after the first, which a found or sorted view hides or shows "
+             "elsewhere. Close the find bar (Esc), and click a sorted column's header until its "
+             "arrow goes.",
+             AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return result(false);
+    }
     ChannelEdits::Pasted pasted;
     {
         ChannelDocument::Change change(m_document, "Paste");
@@ -276,6 +286,35 @@ WebResult WebDocument::paste(int channel, const std::string& text) {
         return result(false);
     }
     return result(true);
+}
+
+std::vector<int> WebDocument::findChannels(const std::string& text) {
+    const ChannelFilter filter(text);
+    std::vector<int> shown;
+    for (int channel = 1; channel <= m_document.channelCount(); ++channel) {
+        if (filter.matches(m_document.sheet(), channel))
+            shown.push_back(channel);
+    }
+    m_found = !filter.isEmpty();
+    m_shown = m_found ? shown : std::vector<int>{};
+    if (!m_found) {
+        m_rules.setNeighbours({});
+        return shown;
+    }
+    m_rules.setNeighbours([this](int channel, int by) {
+        const auto at = std::lower_bound(m_shown.begin(), m_shown.end(), channel);
+        if (at == m_shown.end() || *at != channel)
+            return 0;
+        const auto place = (at - m_shown.begin()) + by;
+        return place >= 0 && place < static_cast<std::ptrdiff_t>(m_shown.size())
+                   ? m_shown[static_cast<std::size_t>(place)]
+                   : 0;
+    });
+    return shown;
+}
+
+std::string WebDocument::findCountText(int shown, int total) {
+    return ChannelFilter::countText(shown, total);
 }
 
 WebResult WebDocument::clearChannels(const std::vector<int>& channels) {

@@ -175,6 +175,14 @@ public:
     [[nodiscard]] std::string transferImage();
     void takeRead(const std::string& bytes);
 
+    // Find: the channels the text matches in channel order, every one for an empty text.
+    // Until the next find, Enter's and Tab's walk goes through these alone and a paste of
+    // several channels is refused, since it would land on channels hidden or shown elsewhere.
+    [[nodiscard]] std::vector<int> findChannels(const std::string& text);
+    [[nodiscard]] bool isFound() const { return m_found; }
+    // "12 of 199 channels".
+    [[nodiscard]] static std::string findCountText(int shown, int total);
+
     // Answers for the questions of the next call, in order.
     void giveAnswer(int answer) { m_prompter.giveAnswer(static_cast<PromptAnswer>(answer)); }
 
@@ -191,6 +199,8 @@ private:
     ToneTable m_tones;
     WebPrompter m_prompter;
     CellEditRules m_rules;
+    std::vector<int> m_shown; // what the last find showed, when m_found
+    bool m_found = false;
 };
 
 } // namespace tarn

@@ -185,6 +185,48 @@ test('editing steps follow the grid rules: Enter names the next cell, Tab wraps,
   });
 });
 
+test('find shows the matching channels; the walk goes through them and a paste of several is refused', () => {
+  withDocument((doc) => {
+    const result = openAnswered(doc, sin('programmed.sin'), 'programmed.sin');
+    list(result.messages);
+    list(doc.enterCell(6, 1, '146.52').messages);
+    list(doc.enterCell(8, 1, '146.52').messages);
+    // A number matches equal values only: 146.52500 on channel 1 is not 146.52.
+    assert.deepEqual(list(doc.findChannels('146.52')), [6, 8]);
+    assert.equal(doc.isFound(), true);
+    assert.equal(core.WebDocument.findCountText(2, 199), '2 of 199 channels');
+    assert.deepEqual(list(doc.findChannels(' d023 ')), [2, 5]);
+    assert.deepEqual(list(doc.findChannels('nothing')), []);
+
+    list(doc.findChannels('146.52'));
+    const power = doc.enterCell(6, 5, 'High');
+    list(power.messages);
+    assert.deepEqual([power.nextRow, power.nextColumn], [8, 1]);
+    const tab = doc.tabFrom(8, 6, false);
+    assert.equal(tab.nextRow, 0);
+    const back = doc.tabFrom(8, 1, true);
+    assert.deepEqual([back.nextRow, back.nextColumn], [6, 6]);
+    assert.equal(doc.tabFrom(6, 1, true).nextRow, 0);
+
+    const channels = new core.IntList();
+    [1, 2].forEach((c) => channels.push_back(c));
+    const two = doc.copyChannels(channels);
+    channels.delete();
+    const before = doc.saveBytes();
+    const refused = doc.paste(6, two);
+    assert.equal(refused.ok, false);
+    assert.match(list(refused.messages)[0], /^Several channels are pasted only while every channel shows/);
+    assert.deepEqual(doc.saveBytes(), before);
+
+    // With every channel shown again, the walk and the paste are the plain ones.
+    assert.equal(list(doc.findChannels('')).length, 199);
+    assert.equal(doc.isFound(), false);
+    assert.equal(doc.enterCell(6, 5, 'High').nextRow, 7);
+    assert.equal(doc.paste(6, two).ok, true);
+    assert.equal(doc.cellText(7, 1), '439.50000');
+  });
+});
+
 test('a CSV import places what the native import places, and a bad list changes nothing', () => {
   withDocument((doc) => {
     const text = fs.readFileSync(path.join(source, 'tests/data/csv/current.csv'), 'utf8');

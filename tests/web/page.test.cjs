@@ -471,6 +471,81 @@ test('Fill asks before replacing programmed channels; Edit Selected and the band
   await context.close();
 });
 
+test('Find shows only the matching channels; edits reach only them and Escape shows all', async () => {
+  const {page, context, errors} = await openPage();
+  await openSin(page, 'programmed.sin');
+  for (const channel of [6, 8]) {
+    await row(page, channel).getByRole('gridcell').first().click();
+    await page.keyboard.type('146.52');
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Escape');
+  }
+  const channelsShown = () => page.getByRole('rowheader').allTextContents();
+  const count = page.locator('#find-count');
+
+  await page.keyboard.press('Control+f');
+  const field = page.getByRole('searchbox', {name: 'Find:'});
+  assert.equal(await field.evaluate((input) => input === document.activeElement), true);
+  await page.keyboard.type('146.52');
+  // Channel 1's 146.52500 is another frequency.
+  assert.equal(await count.textContent(), '2 of 199 channels');
+  assert.deepEqual(await channelsShown(), ['6', '8']);
+  assert.equal(await row(page, 8).getAttribute('aria-rowindex'), '9');
+  await field.fill('xyz');
+  assert.equal(await count.textContent(), 'No channel matches "xyz".');
+  assert.deepEqual(await channelsShown(), []);
+  await field.fill('146.52');
+  assert.deepEqual(await channelsShown(), ['6', '8']);
+
+  // Commands on channels one after another are off, and the status bar says why.
+  await page.getByRole('button', {name: 'Edit', exact: true}).click();
+  for (const name of ['Insert Channel', 'Delete Channel', 'Move Up', 'Move Down', 'Sort Channels...', 'Fill Channels...']) {
+    assert.equal(await page.getByRole('menuitem', {name, exact: true}).isDisabled(), true, name);
+  }
+  assert.equal(await page.getByRole('menuitem', {name: 'Edit Selected Channels...', exact: true}).isDisabled(), false);
+  await page.getByRole('button', {name: 'Edit', exact: true}).click();
+  assert.equal(await page.locator('#statusbar').textContent(), 'Found or sorted: Insert, Delete, Move, Sort and Fill are off');
+  await page.screenshot({path: path.join(webBuild, 'page-find.png')});
+
+  // An edit of a shown channel; Enter from its power walks on to the next channel shown.
+  await row(page, 6).getByRole('gridcell').nth(1).click();
+  await page.keyboard.press('Escape');
+  await page.keyboard.type('147.12');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  await row(page, 6).getByRole('gridcell').nth(4).click();
+  await page.keyboard.press('Enter');
+  assert.equal(await row(page, 8).getByRole('textbox', {name: 'RX Freq'}).inputValue(), '146.52000');
+  await page.keyboard.press('Escape');
+  // Choosing channels 6 to 8 leaves out the hidden 7.
+  await row(page, 6).getByRole('rowheader').click();
+  await row(page, 8).getByRole('rowheader').click({modifiers: ['Shift']});
+  assert.equal(await page.locator('#grid tbody tr[data-row="7"]').getAttribute('aria-selected'), 'false');
+
+  // Escape on the grid closes the bar and every channel shows again.
+  await row(page, 8).getByRole('gridcell').first().click();
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Escape');
+  assert.equal(await page.locator('#findbar').isHidden(), true);
+  assert.equal((await channelsShown()).length, 199);
+  assert.equal(await page.locator('#statusbar').textContent(), '');
+
+  const download = page.waitForEvent('download');
+  await page.getByRole('toolbar').getByRole('button', {name: 'Save', exact: true}).click();
+  const saved = path.join(work, 'found.sin');
+  await (await download).saveAs(saved);
+  const table = path.join(work, 'found.tsv');
+  fs.writeFileSync(table, 'Channel NO.\tRX Freq\tTX Freq\tQT/DQT Dec\tQT/DQT Enc\tTX Power\tCHN Lock\n' +
+    '  6\t146.52000\t147.12000\tOFF\tOFF\tHigh\tLock\n' +
+    '  8\t146.52000\t146.52000\tOFF\tOFF\tHigh\tLock\n');
+  const expected = path.join(work, 'found-by-cli.sin');
+  execFileSync(path.join(nativeBuild, 'tools/cli/tarn-cli'),
+    ['apply', path.join(sinCorpus, 'programmed.sin'), table, '-o', expected], {env: {...process.env, TARN_TEST: '1'}});
+  assert.ok(fs.readFileSync(saved).equals(fs.readFileSync(expected)), 'only the edited channels changed');
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
 test('a refused value is told and nothing is stored', async () => {
   const {page, context} = await openPage();
   await row(page, 3).getByRole('gridcell').first().click();

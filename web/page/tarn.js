@@ -29,6 +29,8 @@
     editor: null,
     transferring: false,
     marks: new Set(),
+    // The channels the find bar shows; null while every channel shows.
+    shown: null,
   };
 
   const $ = (id) => document.getElementById(id);
@@ -153,6 +155,7 @@
     const headers = core.columnHeaders();
     grid.replaceChildren();
     const head = grid.createTHead().insertRow();
+    head.setAttribute('aria-rowindex', 1);
     for (const name of headers) {
       const th = document.createElement('th');
       th.setAttribute('role', 'columnheader');
@@ -163,6 +166,8 @@
     for (let row = 1; row <= doc.channelCount(); ++row) {
       const tr = body.insertRow();
       tr.dataset.row = row;
+      // Rows the find bar hides leave gaps; the index keeps each row's place in the grid.
+      tr.setAttribute('aria-rowindex', row + 1);
       const th = document.createElement('th');
       th.setAttribute('role', 'rowheader');
       th.scope = 'row';
@@ -175,7 +180,8 @@
       }
     }
     grid.setAttribute('aria-rowcount', doc.channelCount() + 1);
-    refresh();
+    // New rows are found again, as the desktop's table finds them after a reset.
+    applyFind();
   }
 
   function cell(row, column) {
@@ -205,8 +211,77 @@
     state.row = Math.min(Math.max(row, 1), doc.channelCount());
     state.column = Math.min(Math.max(column, 1), Columns - 1);
     refresh();
-    if (focus) cell(state.row, state.column).focus();
+    if (focus && isShown(state.row)) cell(state.row, state.column).focus();
   }
+
+  // ---- Find: the bar above the grid shows only the channels that hold its text, matched
+  // by the core as the desktop matches them. The document and its file never see it.
+  const ArrangedText = 'Found or sorted: Insert, Delete, Move, Sort and Fill are off';
+  // They work on channels one after another, some of which the bar hides.
+  const ChannelOrderCommands = ['Insert Channel', 'Delete Channel', 'Move Up', 'Move Down', 'Sort Channels...', 'Fill Channels...'];
+
+  function isShown(row) {
+    return !state.shown || state.shown.has(row);
+  }
+
+  // The shown channel that many rows away, or 0 past the ends.
+  function rowBeside(row, by) {
+    for (let next = row + by; next >= 1 && next <= doc.channelCount(); next += by) {
+      if (isShown(next)) return next;
+    }
+    return 0;
+  }
+
+  function findText() {
+    return $('findbar').hidden ? '' : $('find-text').value;
+  }
+
+  function applyFind() {
+    const found = list(doc.findChannels(findText()));
+    state.shown = doc.isFound() ? new Set(found) : null;
+    const rows = grid.tBodies[0].rows;
+    for (let row = 1; row <= rows.length; ++row) rows[row - 1].hidden = !isShown(row);
+    state.selectedRows = state.selectedRows.filter(isShown);
+    // The current cell stays on a shown channel: the next one down, else the last above.
+    if (!isShown(state.row)) state.row = rowBeside(state.row, 1) || rowBeside(state.row, -1) || state.row;
+    const text = findText().trim();
+    $('find-count').textContent = !text ? '' : found.length === 0 ? `No channel matches "${text}".`
+      : core.WebDocument.findCountText(found.length, doc.channelCount());
+    $('statusbar').textContent = state.shown ? ArrangedText : '';
+    refresh();
+  }
+
+  async function openFind() {
+    // A value being typed goes in before rows may hide; a refused one keeps its editor.
+    if (state.editor && !(await commitEditor())) return;
+    $('findbar').hidden = false;
+    $('find-text').focus();
+    $('find-text').select();
+    applyFind();
+  }
+
+  function closeFind() {
+    $('findbar').hidden = true;
+    $('find-text').value = '';
+    applyFind();
+    cell(state.row, state.column).focus();
+  }
+
+  $('find-text').addEventListener('input', async () => {
+    if (state.editor && !(await commitEditor())) return;
+    applyFind();
+  });
+  $('find-text').addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      closeFind();
+    } else if (event.key === 'Enter') {
+      // On to the channels found.
+      event.preventDefault();
+      if (isShown(state.row)) cell(state.row, state.column).focus();
+    }
+  });
+  $('find-close').addEventListener('click', closeFind);
 
   // ---- In-place editors, by the desktop grid's rules in the core: which key opens which
   // editor with what text, what Enter, Tab, Escape and leaving store, and where Enter walks.
@@ -229,7 +304,7 @@
   // Opens the current cell's editor; key is what opened it. A letter typed into a frequency
   // is told first, as the desktop tells it.
   async function openEditor(key = Key.Enter) {
-    if (state.editor) return;
+    if (state.editor || !isShown(state.row)) return;
     const row = state.row;
     const column = state.column;
     const kind = core.WebDocument.editorFor(column);
@@ -350,8 +425,15 @@
     if (moves[event.key] && !event.ctrlKey && !event.metaKey) {
       event.preventDefault();
       const [dr, dc] = moves[event.key];
-      if (event.shiftKey && dr) selectRows(state.anchor || state.row, state.row + dr);
-      moveTo(state.row + dr, state.column + dc);
+      const row = dr ? rowBeside(state.row, dr) || state.row : state.row;
+      if (event.shiftKey && dr) selectRows(state.anchor || state.row, row);
+      moveTo(row, state.column + dc);
+      return;
+    }
+    if (event.key === 'Escape' && !$('findbar').hidden && event.target.tagName === 'TD') {
+      // Escape on the grid closes the find bar once no editor is open.
+      event.preventDefault();
+      closeFind();
       return;
     }
     if (event.ctrlKey || event.metaKey || event.altKey) return;
@@ -387,11 +469,13 @@
   function selectRows(from, to) {
     state.anchor = from;
     const [a, b] = from <= to ? [from, to] : [to, from];
-    state.selectedRows = Array.from({length: b - a + 1}, (_, i) => a + i);
+    // Hidden channels are never chosen: edits reach only what shows.
+    state.selectedRows = Array.from({length: b - a + 1}, (_, i) => a + i).filter(isShown);
   }
 
   function chosenChannels() {
-    return state.selectedRows.length ? state.selectedRows : [state.row];
+    if (state.selectedRows.length) return state.selectedRows;
+    return isShown(state.row) ? [state.row] : [];
   }
 
   // A press on a cell opens its editor, as on the desktop; on a channel number it chooses rows.
@@ -987,6 +1071,7 @@
   // Runs a tool on the chosen channels with a value still being typed stored first.
   async function withChannels(body) {
     if (state.editor && !(await commitEditor())) return;
+    if (!chosenChannels().length) return;
     const channels = intList(chosenChannels());
     try {
       await body(channels);
@@ -1091,6 +1176,7 @@
   async function editSelected() {
     if (state.editor && !(await commitEditor())) return;
     const chosen = chosenChannels().slice();
+    if (!chosen.length) return;
     let form;
     const ok = await dialog('Edit Selected Channels', (box) => {
       const note = document.createElement('p');
@@ -1178,6 +1264,7 @@
     'Compare With...': compareWith,
     'Print...': async () => { if (!state.editor || await commitEditor()) printPages(); },
     'Model Information': modelInformation,
+    'Find...': openFind,
     'Undo': () => { closeEditor(); doc.undo(); refresh(); },
     'Redo': () => { closeEditor(); doc.redo(); refresh(); },
     'Copy': () => copy(),
@@ -1234,6 +1321,7 @@
 
   async function paste(text) {
     if (state.editor && !(await commitEditor())) return;
+    if (!chosenChannels().length) return;
     await tell(doc.paste(chosenChannels()[0], text));
     refresh();
   }
@@ -1249,7 +1337,7 @@
   }
 
   document.addEventListener('copy', (event) => {
-    if (state.editor || event.target.closest('dialog')) return;
+    if (state.editor || event.target.closest('dialog, #findbar')) return;
     event.preventDefault();
     const channels = intList(chosenChannels());
     const text = doc.copyChannels(channels);
@@ -1258,7 +1346,7 @@
     event.clipboardData.setData('text/plain', text);
   });
   document.addEventListener('cut', (event) => {
-    if (state.editor || event.target.closest('dialog')) return;
+    if (state.editor || event.target.closest('dialog, #findbar') || !chosenChannels().length) return;
     event.preventDefault();
     const channels = intList(chosenChannels());
     const text = doc.copyChannels(channels);
@@ -1267,14 +1355,14 @@
     tell(doc.cutChannels(channels)).then(() => { channels.delete(); refresh(); });
   });
   document.addEventListener('paste', (event) => {
-    if (state.editor || event.target.closest('dialog')) return;
+    if (state.editor || event.target.closest('dialog, #findbar')) return;
     event.preventDefault();
     paste(event.clipboardData.getData('text/plain'));
   });
 
   async function run(name) {
     const entry = handlers[name];
-    if (!entry || state.transferring) return;
+    if (!entry || state.transferring || (state.shown && ChannelOrderCommands.includes(name))) return;
     closeMenus();
     await entry();
     refresh();
@@ -1283,7 +1371,7 @@
   function updateCommands() {
     for (const {button, name} of buttons) {
       const step = name === 'Undo' ? doc.undoName() : name === 'Redo' ? doc.redoName() : null;
-      button.disabled = state.transferring || step === '';
+      button.disabled = state.transferring || step === '' || (state.shown !== null && ChannelOrderCommands.includes(name));
       // The step's name shows as the desktop's item text does; the accessible name stays.
       if (step !== null) button.title = step ? `${name} ${step}` : name;
       if (name === 'Verify After Write') button.setAttribute('aria-checked', verifyAfterWrite());
@@ -1443,7 +1531,7 @@
       const name = keyed[key];
       // Copy and Paste come as the browser's own events; an editor keeps its own undo.
       if (!name || name === 'Copy' || name === 'Paste' || name === 'Cut') return;
-      if (state.editor && (name === 'Undo' || name === 'Redo')) return;
+      if ((state.editor || event.target.closest('#findbar')) && (name === 'Undo' || name === 'Redo')) return;
       event.preventDefault();
       run(name);
     });
