@@ -1,5 +1,6 @@
 #include "data/ChannelDocument.h"
 
+#include "common/Translate.h"
 #include "data/ChannelBulkEdit.h"
 #include "data/ChannelCodec.h"
 #include "data/ChannelCsvImport.h"
@@ -30,6 +31,12 @@ std::string channelsText(std::size_t count) {
 }
 
 } // namespace
+
+Prompt ChannelDocument::rewriteQuestion() {
+    return {TARN_TRANSLATE_NOOP("tarn::Prompt", "Do you rewrite data?"),
+            TARN_TRANSLATE_NOOP("tarn::Prompt", "Prompt"), PromptButtons::OkCancel,
+            PromptIcon::Warning};
+}
 
 ChannelDocument::ChannelDocument() {
     renderSheet();

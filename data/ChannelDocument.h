@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Prompter.h"
 #include "data/BandPlan.h"
 #include "data/ChannelOrder.h"
 #include "data/ChannelSheet.h"
@@ -35,6 +36,8 @@ public:
 
     // A new document: 199 channels, a blank image with the settings defaults.
     void initNew();
+    // The question after a file has loaded, before it replaces what the window shows.
+    [[nodiscard]] static Prompt rewriteQuestion();
     // Takes a loaded image; the channel count follows its model type byte.
     void takeImage(const RadioImage& image);
     // What a completed read received: the transferred blocks of `received` replace the

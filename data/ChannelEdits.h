@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Translate.h"
 #include "data/CellGrid.h"
 #include "data/ChannelClip.h"
 #include "data/RadioImage.h"
@@ -17,6 +18,12 @@ class ChannelEdits {
 public:
     static constexpr const char* NothingToPaste =
         "Nothing to paste: the clipboard holds no channels";
+    // Why a paste of several channels is refused while a view is found or sorted.
+    static constexpr const char* ArrangedPasteText = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt",
+        "Several channels are pasted only while every channel shows in channel order: they land "
+        "on the channels after the first, which a found or sorted view hides or shows elsewhere. "
+        "Close the find bar (Esc), and click a sorted column's header until its arrow goes.");
 
     ChannelEdits(CellGrid& cells, RadioImage& image, int count);
 

@@ -70,10 +70,7 @@ bool TarnDocument::openCopy(const std::filesystem::path& path) {
 TarnDocument::OpenResult TarnDocument::openDocument(const std::filesystem::path& path) {
     if (const OpenResult loaded = load(path); loaded != OpenResult::Opened)
         return loaded;
-    const Prompt question{TARN_TRANSLATE_NOOP("tarn::Prompt", "Do you rewrite data?"),
-                          TARN_TRANSLATE_NOOP("tarn::Prompt", "Prompt"), PromptButtons::OkCancel,
-                          PromptIcon::Warning};
-    if (m_prompter.ask(question) != PromptAnswer::Ok)
+    if (m_prompter.ask(ChannelDocument::rewriteQuestion()) != PromptAnswer::Ok)
         return OpenResult::Cancelled;
     setPath(path);
     setModified(false);

@@ -189,7 +189,7 @@ void ChannelCommands::paste() {
     const ChannelClip clip = ChannelClipboard::get();
     // The channels after the first may not show, or show elsewhere.
     if (isArranged() && ChannelEdits::channelsIn(clip, m_document.channelCount()) > 1) {
-        tell(ArrangedPasteText);
+        tell(ChannelEdits::ArrangedPasteText);
         return;
     }
     ChannelEdits::Pasted pasted;

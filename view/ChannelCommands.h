@@ -23,11 +23,6 @@ public:
     // Why the commands that work on channels one after another are off.
     static constexpr const char* ArrangedText = TARN_TRANSLATE_NOOP(
         "tarn::Prompt", "Found or sorted: Insert, Delete, Move, Sort and Fill are off");
-    static constexpr const char* ArrangedPasteText = TARN_TRANSLATE_NOOP(
-        "tarn::Prompt",
-        "Several channels are pasted only while every channel shows in channel order: they land "
-        "on the channels after the first, which a found or sorted view hides or shows elsewhere. "
-        "Close the find bar (Esc), and click a sorted column's header until its arrow goes.");
 
     ChannelCommands(ChannelDocument& document, ChannelTableView& grid, CellEditing& editing,
                     Prompter& prompter, DocumentDialogs& dialogs);

@@ -141,10 +141,7 @@ WebResult WebDocument::open(const std::string& bytes, const std::string& fileNam
     if (!image)
         return result(false);
     // The desktop's question after a file has loaded; anything but OK opens nothing.
-    const Prompt question{TARN_TRANSLATE_NOOP("tarn::Prompt", "Do you rewrite data?"),
-                          TARN_TRANSLATE_NOOP("tarn::Prompt", "Prompt"), PromptButtons::OkCancel,
-                          PromptIcon::Warning};
-    if (m_prompter.ask(question) != PromptAnswer::Ok)
+    if (m_prompter.ask(ChannelDocument::rewriteQuestion()) != PromptAnswer::Ok)
         return result(false);
     take(*image);
     return result(true);
@@ -264,12 +261,8 @@ WebResult WebDocument::paste(int channel, const std::string& text) {
     ChannelClip clip;
     clip.text = text;
     if (m_found && ChannelEdits::channelsIn(clip, m_document.channelCount()) > 1) {
-        (void)m_prompter.ask(
-            {"Several channels are pasted only while every channel shows in channel order: they "
-             "land on the channels after the first, which a found or sorted view hides or shows "
-             "elsewhere. Close the find bar (Esc), and click a sorted column's header until its "
-             "arrow goes.",
-             AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        (void)m_prompter.ask({ChannelEdits::ArrangedPasteText, AppTitles::AppName,
+                              PromptButtons::Ok, PromptIcon::Warning});
         return result(false);
     }
     ChannelEdits::Pasted pasted;

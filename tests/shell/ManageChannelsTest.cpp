@@ -4,6 +4,7 @@
 
 #include "data/ChannelBulkEdit.h"
 #include "data/ChannelCodec.h"
+#include "data/ChannelEdits.h"
 #include "data/ChannelFill.h"
 #include "data/StockChannelLists.h"
 #include "qtsupport/CommandIds.h"
@@ -313,7 +314,7 @@ TEST_F(ManageChannels, AnEditOfFoundChannelsNeverReachesAHiddenOne) {
     m_prompter.answer(PromptAnswer::Ok);
     focusGrid(2, 1);
     press(Qt::CTRL | Qt::Key_V);
-    EXPECT_EQ(m_prompter.texts(), std::vector<std::string>{ChannelCommands::ArrangedPasteText});
+    EXPECT_EQ(m_prompter.texts(), std::vector<std::string>{ChannelEdits::ArrangedPasteText});
     EXPECT_EQ(rx(3), "433.50000");
     // One channel pastes onto the row it is pasted on.
     ChannelClipboard::put(ChannelClip::of(document().sheet(), document().image(), std::vector{3}));
