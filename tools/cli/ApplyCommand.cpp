@@ -102,11 +102,10 @@ int ApplyCommand::run(const std::vector<std::string>& args, CliContext& context)
         context.err << usage();
         return UsageError;
     }
-    if (ImageFile::refusesTerminal(arguments->output, context))
-        return UsageError;
-    auto loaded = ImageFile::load(arguments->image, context.err, context.anySize);
-    if (!loaded)
-        return Failure;
+    auto edit = ImageFile::loadToEdit(arguments->image, arguments->output, context);
+    if (!edit.loaded)
+        return edit.status;
+    auto& loaded = edit.loaded;
     const auto text = readTable(arguments->table, context);
     if (!text)
         return Failure;

@@ -75,4 +75,13 @@ bool ImageFile::refusesTerminal(const std::string& output, CliContext& context) 
     return true;
 }
 
+ImageToEdit ImageFile::loadToEdit(const std::string& image, const std::string& output,
+                                  CliContext& context) {
+    if (refusesTerminal(output, context))
+        return {std::nullopt, UsageError};
+    ImageToEdit edit{load(image, context.err, context.anySize)};
+    edit.status = edit.loaded ? Success : Failure;
+    return edit;
+}
+
 } // namespace tarn::cli

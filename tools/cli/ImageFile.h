@@ -15,6 +15,13 @@ struct LoadedImage {
     int channelCount = RadioImage::MaxChannels;
 };
 
+// What a verb that rewrites a channel file starts from: the loaded image, or the exit status
+// when the output is a terminal (UsageError) or the file does not load (Failure).
+struct ImageToEdit {
+    std::optional<LoadedImage> loaded;
+    int status = 0;
+};
+
 // Loading and storing for the verbs: failures are printed to err as "tarn-cli: ...".
 class ImageFile {
 public:
@@ -30,6 +37,8 @@ public:
     // does, so a failed store leaves the old dump; false when the image was not written.
     // True, after saying why, when output names standard output and that is a terminal.
     [[nodiscard]] static bool refusesTerminal(const std::string& output, CliContext& context);
+    [[nodiscard]] static ImageToEdit loadToEdit(const std::string& image, const std::string& output,
+                                                CliContext& context);
     [[nodiscard]] static bool storeEdited(const std::string& output, const RadioImage& image,
                                           CliContext& context);
 };

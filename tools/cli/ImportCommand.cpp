@@ -74,11 +74,10 @@ int ImportCommand::run(const std::vector<std::string>& args, CliContext& context
         context.err << usage();
         return UsageError;
     }
-    if (ImageFile::refusesTerminal(arguments->output, context))
-        return UsageError;
-    auto loaded = ImageFile::load(arguments->image, context.err, context.anySize);
-    if (!loaded)
-        return Failure;
+    auto edit = ImageFile::loadToEdit(arguments->image, arguments->output, context);
+    if (!edit.loaded)
+        return edit.status;
+    auto& loaded = edit.loaded;
     std::string text;
     try {
         text = CsvText::readFile(arguments->list);

@@ -61,11 +61,10 @@ int SortCommand::run(const std::vector<std::string>& args, CliContext& context) 
         context.err << usage();
         return UsageError;
     }
-    if (ImageFile::refusesTerminal(arguments->output, context))
-        return UsageError;
-    auto loaded = ImageFile::load(arguments->image, context.err, context.anySize);
-    if (!loaded)
-        return Failure;
+    auto edit = ImageFile::loadToEdit(arguments->image, arguments->output, context);
+    if (!edit.loaded)
+        return edit.status;
+    auto& loaded = edit.loaded;
     TextGrid grid;
     ChannelCodec::render(loaded->image, grid, loaded->channelCount);
     const ChannelOrder::Order order =
