@@ -7,6 +7,7 @@
 #include "qtsupport/CommandIds.h"
 #include "radio/VirtualRadio.h"
 #include "tests/support/FakeDocumentDialogs.h"
+#include "tests/support/FakePortSystem.h"
 #include "tests/support/FakeSerialLine.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPrompter.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace tarn {
 namespace {
@@ -238,6 +240,31 @@ TEST_F(RadioLinkTest, APortThatWillNotOpenIsReported) {
     EXPECT_EQ(prompter.prompts()[0].text, RadioTransfer::OpenFailedText);
     EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
     EXPECT_FALSE(dialog().hasWindow());
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(RadioLinkTest, APortThatWillNotOpenSaysWhyUnderTheDescribedMessage) {
+    test::FakePortSystem system;
+    system.groups["/dev/ttyUSB0"] = {"dialout", true};
+    system.user = "ana";
+    system.holders["/dev/ttyUSB0"] = {2468, "minicom"};
+    link.usePortSystem(system);
+    const std::string first = std::string(RadioTransfer::OpenFailedText) + "\n\n";
+    const std::vector<std::pair<int, std::string>> cases{
+        {EACCES, "Your account may not use /dev/ttyUSB0. Add it to the group that owns the "
+                 "device (sudo usermod -aG dialout ana), then log out and in again."},
+        {ENOENT, "/dev/ttyUSB0: No such device: is the cable plugged in?"},
+        {EBUSY, "/dev/ttyUSB0 is in use by minicom (process 2468). Close it, then try again."}};
+    for (const auto& [error, why] : cases) {
+        prompter.clear();
+        line.failOpen(OpenFailure{"/dev/ttyUSB0", error, "Permission denied"});
+        link.runCommand(cmd::ReadFromRadio);
+        prompter.answer(PromptAnswer::Ok);
+        start(dialog());
+        ASSERT_EQ(prompter.prompts().size(), 1U) << error;
+        EXPECT_EQ(prompter.prompts()[0].text, first + why);
+        EXPECT_FALSE(dialog().hasWindow());
+    }
     EXPECT_FALSE(document.isModified());
 }
 
