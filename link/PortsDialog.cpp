@@ -36,7 +36,6 @@ PortsDialog::PortsDialog(PortLister ports, PortNames::Lookup environment,
     , m_intro(tr("Choose the device each port of the Setup menu opens. Leave a port empty for "
                  "its default."),
               this)
-    , m_refresh(tr("&Refresh"), this)
     , m_buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this) {
     setWindowTitle(tr("Ports"));
     m_model.setPorts(m_lister ? m_lister() : std::vector<PortIdentity>{});
@@ -47,7 +46,7 @@ PortsDialog::PortsDialog(PortLister ports, PortNames::Lookup environment,
     layout->addWidget(&m_table, 1);
     layout->addWidget(&m_intro);
     layout->addLayout(grid);
-    m_buttons.addButton(&m_refresh, QDialogButtonBox::ResetRole);
+    m_refresh = m_buttons.addButton(tr("&Refresh"), QDialogButtonBox::ResetRole);
     layout->addWidget(&m_buttons);
     for (int number = 1; number <= PortNames::Count; ++number) {
         Row& row = m_rows.at(index(number));
@@ -59,7 +58,7 @@ PortsDialog::PortsDialog(PortLister ports, PortNames::Lookup environment,
     grid->setColumnStretch(1, 1);
     connect(&m_buttons, &QDialogButtonBox::accepted, this, &PortsDialog::accept);
     connect(&m_buttons, &QDialogButtonBox::rejected, this, &PortsDialog::reject);
-    connect(&m_refresh, &QPushButton::clicked, this, &PortsDialog::refresh);
+    connect(m_refresh, &QPushButton::clicked, this, &PortsDialog::refresh);
 }
 
 void PortsDialog::setUpTable() {

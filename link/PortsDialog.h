@@ -71,8 +71,8 @@ private:
     QTableView m_table;
     QLabel m_intro;
     std::array<Row, PortNames::Count> m_rows{Row{this}, Row{this}, Row{this}, Row{this}};
-    QPushButton m_refresh;
     QDialogButtonBox m_buttons;
+    QPushButton* m_refresh = nullptr; // the button box's
 };
 
 } // namespace tarn
