@@ -21,7 +21,7 @@ struct PortTroubleText {
                         "rule can give the device to a group such as dialout; then add your "
                         "account to it (sudo usermod -aG dialout %3) and log out and in again.");
     static constexpr const char* NoDeviceText =
-        TARN_TRANSLATE_NOOP("tarn::Prompt", "%1: No such device: is the cable plugged in?");
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "No such device: is the cable plugged in? (%1)");
     static constexpr const char* PortsPresentText =
         TARN_TRANSLATE_NOOP("tarn::Prompt", "The serial ports present: %1.");
     static constexpr const char* BrailleText = TARN_TRANSLATE_NOOP(
@@ -31,13 +31,13 @@ struct PortTroubleText {
         "it (sudo apt remove brltty) or disable it (sudo systemctl mask brltty-udev.service), "
         "then plug the cable in again.");
     static constexpr const char* HeldByText = TARN_TRANSLATE_NOOP(
-        "tarn::Prompt", "%1 is in use by %2 (process %3). Close it, then try again.");
+        "tarn::Prompt", "The port %1 is in use by %2 (process %3). Close it, then try again.");
     static constexpr const char* HeldText = TARN_TRANSLATE_NOOP(
-        "tarn::Prompt", "%1 is in use by another program. Close it, then try again.");
+        "tarn::Prompt", "The port %1 is in use by another program. Close it, then try again.");
     static constexpr const char* InUseHereText = TARN_TRANSLATE_NOOP(
-        "tarn::Prompt", "%1 is in use by another window's transfer: wait until it ends.");
+        "tarn::Prompt", "The port %1 is in use by another window's transfer: wait until it ends.");
     static constexpr const char* OtherText =
-        TARN_TRANSLATE_NOOP("tarn::Prompt", "%1 could not be opened: %2");
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "The port %1 could not be opened: %2");
 };
 
 } // namespace tarn

@@ -3,7 +3,10 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tarn {
 
@@ -15,6 +18,7 @@ std::string com(int number) {
 
 // Rows the table measures for its column widths: a long list is not read through.
 constexpr int MeasuredRows = 200;
+constexpr int MaximumTableWidth = 900;
 
 } // namespace
 
@@ -72,9 +76,19 @@ void PortsDialog::setUpTable() {
     m_table.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table.horizontalHeader()->setResizeContentsPrecision(MeasuredRows);
     m_table.horizontalHeader()->setStretchLastSection(true);
-    m_table.resizeColumnsToContents();
+    m_table.verticalHeader()->setDefaultSectionSize(m_table.fontMetrics().height() + 6);
+    fitTableWidth();
     m_table.setAccessibleName(m_listIntro.text());
     m_listIntro.setBuddy(&m_table);
+}
+
+void PortsDialog::fitTableWidth() {
+    m_table.resizeColumnsToContents();
+    // Wide enough for every column where the screen allows; a scroll bar beyond that.
+    int width = 2 * m_table.frameWidth() + m_table.verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < PortListModel::Summary; ++column)
+        width += m_table.columnWidth(column);
+    m_table.setMinimumWidth(std::min(width, MaximumTableWidth));
 }
 
 void PortsDialog::refresh() {
@@ -82,7 +96,7 @@ void PortsDialog::refresh() {
     for (int number = 1; number <= PortNames::Count; ++number)
         texts.at(index(number)) = m_rows.at(index(number)).choice.currentText();
     m_model.setPorts(m_lister ? m_lister() : std::vector<PortIdentity>{});
-    m_table.resizeColumnsToContents();
+    fitTableWidth();
     for (int number = 1; number <= PortNames::Count; ++number) {
         QComboBox& box = m_rows.at(index(number)).choice;
         box.setCurrentIndex(-1);

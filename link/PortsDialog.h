@@ -61,6 +61,7 @@ private:
     void fillRow(int number);
     void showOpens(int number);
     void setUpTable();
+    void fitTableWidth();
 
     PortLister m_lister;
     PortNames::Lookup m_environment;

@@ -2091,8 +2091,8 @@ Find</source>
         <translation>您的账户无权使用 %1，其用户组 %2 也无权使用。可用 udev 规则把该设备交给 dialout 等用户组；然后把您的账户加入该组（sudo usermod -aG dialout %3），再注销并重新登录。</translation>
     </message>
     <message>
-        <source>%1: No such device: is the cable plugged in?</source>
-        <translation>%1：没有该设备：数据线插好了吗？</translation>
+        <source>No such device: is the cable plugged in? (%1)</source>
+        <translation>没有该设备：数据线插好了吗？（%1）</translation>
     </message>
     <message>
         <source>The serial ports present: %1.</source>
@@ -2103,20 +2103,20 @@ Find</source>
         <translation>没有任何 USB 串口，而系统装有盲文显示服务 brltty：它会占用 CH340 等 USB 串口适配器。如果不用盲文显示器，请卸载它（sudo apt remove brltty）或禁用它（sudo systemctl mask brltty-udev.service），然后重新插上数据线。</translation>
     </message>
     <message>
-        <source>%1 is in use by %2 (process %3). Close it, then try again.</source>
-        <translation>%1 正被 %2（进程 %3）占用。请关闭该程序后重试。</translation>
+        <source>The port %1 is in use by %2 (process %3). Close it, then try again.</source>
+        <translation>端口 %1 正被 %2（进程 %3）占用。请关闭该程序后重试。</translation>
     </message>
     <message>
-        <source>%1 is in use by another program. Close it, then try again.</source>
-        <translation>%1 正被另一个程序占用。请关闭该程序后重试。</translation>
+        <source>The port %1 is in use by another program. Close it, then try again.</source>
+        <translation>端口 %1 正被另一个程序占用。请关闭该程序后重试。</translation>
     </message>
     <message>
-        <source>%1 is in use by another window&apos;s transfer: wait until it ends.</source>
-        <translation>%1 正被另一个窗口的传输占用：请等待其结束。</translation>
+        <source>The port %1 is in use by another window&apos;s transfer: wait until it ends.</source>
+        <translation>端口 %1 正被另一个窗口的传输占用：请等待其结束。</translation>
     </message>
     <message>
-        <source>%1 could not be opened: %2</source>
-        <translation>无法打开 %1：%2</translation>
+        <source>The port %1 could not be opened: %2</source>
+        <translation>无法打开端口 %1：%2</translation>
     </message>
 </context>
 <context>

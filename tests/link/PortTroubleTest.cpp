@@ -84,13 +84,13 @@ TEST_F(PortTroubleTest, AGroupThatMayNotUseTheDeviceIsNotRecommended) {
 }
 
 TEST_F(PortTroubleTest, AMissingDeviceAsksForTheCableAndListsThePortsThereAre) {
-    EXPECT_EQ(explain(ENOENT), "/dev/ttyUSB0: No such device: is the cable plugged in?");
+    EXPECT_EQ(explain(ENOENT), "No such device: is the cable plugged in? (/dev/ttyUSB0)");
     EXPECT_EQ(explain(ENODEV), explain(ENOENT)) << "a node whose device went away";
 
     system.present = {usbPort("/dev/ttyUSB1", 0x1a86, 0x7523),
                       PortIdentity{"/dev/ttyS0", "", "", std::nullopt, std::nullopt, ""}};
     system.braille = true; // a USB port is there, so nothing took the adapter
-    EXPECT_EQ(explain(ENOENT), "/dev/ttyUSB0: No such device: is the cable plugged in?\n"
+    EXPECT_EQ(explain(ENOENT), "No such device: is the cable plugged in? (/dev/ttyUSB0)\n"
                                "The serial ports present: /dev/ttyUSB1 (CH340/CH341), "
                                "/dev/ttyS0.");
     for (int n = 2; n < 8; ++n)
@@ -103,8 +103,8 @@ TEST_F(PortTroubleTest, AMissingDeviceAsksForTheCableAndListsThePortsThereAre) {
 TEST_F(PortTroubleTest, WithNoUsbPortAtAllTheBrailleServiceIsNamed) {
     system.present = {PortIdentity{"/dev/ttyS0", "", "", std::nullopt, std::nullopt, ""}};
     system.braille = true;
-    EXPECT_EQ(explain(ENOENT), std::string("/dev/ttyUSB0: No such device: is the cable plugged "
-                                           "in?\n") +
+    EXPECT_EQ(explain(ENOENT), std::string("No such device: is the cable plugged in? "
+                                           "(/dev/ttyUSB0)\n") +
                                    PortTroubleText::BrailleText);
     system.braille = false;
     EXPECT_EQ(explain(ENOENT).find("brltty"), std::string::npos);
@@ -112,20 +112,21 @@ TEST_F(PortTroubleTest, WithNoUsbPortAtAllTheBrailleServiceIsNamed) {
 
 TEST_F(PortTroubleTest, ABusyDeviceNamesItsHolderWhenTheSystemTells) {
     EXPECT_EQ(explain(EBUSY, "Permission error while locking the device"),
-              "/dev/ttyUSB0 is in use by another program. Close it, then try again.");
+              "The port /dev/ttyUSB0 is in use by another program. Close it, then try again.");
     system.holders["/dev/ttyUSB0"] = {4321, "minicom"};
-    EXPECT_EQ(explain(EBUSY),
-              "/dev/ttyUSB0 is in use by minicom (process 4321). Close it, then try again.");
+    EXPECT_EQ(
+        explain(EBUSY),
+        "The port /dev/ttyUSB0 is in use by minicom (process 4321). Close it, then try again.");
 }
 
 TEST_F(PortTroubleTest, OtherFailuresGiveTheSystemsWordsAndNoDeviceGivesNothing) {
     EXPECT_EQ(explain(EIO, "Input/output error"),
-              "/dev/ttyUSB0 could not be opened: Input/output error");
-    EXPECT_EQ(explain(EIO), "/dev/ttyUSB0 could not be opened: unknown error");
+              "The port /dev/ttyUSB0 could not be opened: Input/output error");
+    EXPECT_EQ(explain(EIO), "The port /dev/ttyUSB0 could not be opened: unknown error");
     EXPECT_EQ(PortTrouble::explain(OpenFailure{}, system), "");
     EXPECT_EQ(PortTrouble::message("First", OpenFailure{}, system), "First");
     EXPECT_EQ(PortTrouble::message("First", OpenFailure{"/dev/x", ENOENT, ""}, system),
-              "First\n\n/dev/x: No such device: is the cable plugged in?");
+              "First\n\nNo such device: is the cable plugged in? (/dev/x)");
 }
 
 TEST_F(PortTroubleTest, TheSessionShowsTheReasonUnderTheDescribedMessage) {
@@ -138,7 +139,7 @@ TEST_F(PortTroubleTest, TheSessionShowsTheReasonUnderTheDescribedMessage) {
     ASSERT_EQ(actions.back().kind, SessionAction::Kind::Ask);
     EXPECT_EQ(actions.back().prompt.text,
               std::string(RadioTransfer::OpenFailedText) +
-                  "\n\n/dev/ttyUSB0: No such device: is the cable plugged in?");
+                  "\n\nNo such device: is the cable plugged in? (/dev/ttyUSB0)");
     session.answer(PromptAnswer::Ok, 2);
     EXPECT_EQ(session.outcome(), TransferOutcome::PortUnavailable);
 

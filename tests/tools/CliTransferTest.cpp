@@ -264,9 +264,9 @@ TEST_F(CliTransferTest, PortsKeepsItsFiveFieldsAndGivesJsonWithTheChip) {
 
 TEST_F(CliTransferTest, APortThatWillNotOpenSaysWhyAndExitsThree) {
     EXPECT_EQ(run({"read", "--port", path("no-such-port"), path("out.sin")}), NoRadio);
-    const std::string missing = std::string(RadioTransfer::OpenFailedText) + "\n\n" +
-                                path("no-such-port") +
-                                ": No such device: is the cable plugged in?\n";
+    const std::string missing = std::string(RadioTransfer::OpenFailedText) +
+                                "\n\nNo such device: is the cable plugged in? (" +
+                                path("no-such-port") + ")\n";
     EXPECT_NE(err.str().find(missing), std::string::npos) << err.str();
 
     // Another program holds the device: this process, as the system can tell.
@@ -277,8 +277,8 @@ TEST_F(CliTransferTest, APortThatWillNotOpenSaysWhyAndExitsThree) {
     ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
     EXPECT_EQ(run({"read", "--port", radio.devicePath(), path("out.sin")}), NoRadio);
     ::close(held);
-    const std::string busy =
-        std::string(RadioTransfer::OpenFailedText) + "\n\n" + radio.devicePath() + " is in use by ";
+    const std::string busy = std::string(RadioTransfer::OpenFailedText) + "\n\nThe port " +
+                             radio.devicePath() + " is in use by ";
     EXPECT_NE(err.str().find(busy), std::string::npos) << err.str();
     EXPECT_NE(err.str().find("(process " + std::to_string(::getpid()) + ")"), std::string::npos)
         << err.str();

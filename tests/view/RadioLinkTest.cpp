@@ -253,8 +253,9 @@ TEST_F(RadioLinkTest, APortThatWillNotOpenSaysWhyUnderTheDescribedMessage) {
     const std::vector<std::pair<int, std::string>> cases{
         {EACCES, "Your account may not use /dev/ttyUSB0. Add it to the group that owns the "
                  "device (sudo usermod -aG dialout ana), then log out and in again."},
-        {ENOENT, "/dev/ttyUSB0: No such device: is the cable plugged in?"},
-        {EBUSY, "/dev/ttyUSB0 is in use by minicom (process 2468). Close it, then try again."}};
+        {ENOENT, "No such device: is the cable plugged in? (/dev/ttyUSB0)"},
+        {EBUSY,
+         "The port /dev/ttyUSB0 is in use by minicom (process 2468). Close it, then try again."}};
     for (const auto& [error, why] : cases) {
         prompter.clear();
         line.failOpen(OpenFailure{"/dev/ttyUSB0", error, "Permission denied"});
