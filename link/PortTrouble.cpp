@@ -1,5 +1,7 @@
 #include "link/PortTrouble.h"
 
+#include "link/RadioTransfer.h"
+
 #include <algorithm>
 #include <cerrno>
 
@@ -25,10 +27,9 @@ std::string PortTrouble::explain(const OpenFailure& failure, const System& syste
     return formatText(Text::OtherText, {failure.device, why});
 }
 
-std::string PortTrouble::message(const char* first, const OpenFailure& failure,
-                                 const System& system) {
-    const std::string why = explain(failure, system);
-    return why.empty() ? std::string(first) : std::string(first) + "\n\n" + why;
+std::string PortTrouble::message(const std::string& why) {
+    const std::string first = RadioTransfer::OpenFailedText;
+    return why.empty() ? first : first + "\n\n" + why;
 }
 
 std::string PortTrouble::noPermission(const std::string& device, const System& system) {

@@ -45,9 +45,8 @@ public:
 
     // The paragraph for failure; empty when the failure says nothing (no device).
     [[nodiscard]] static std::string explain(const OpenFailure& failure, const System& system);
-    // The open failure's message with the paragraph under it, a blank line between.
-    [[nodiscard]] static std::string message(const char* first, const OpenFailure& failure,
-                                             const System& system);
+    // The described open failure's message with why under it, a blank line between.
+    [[nodiscard]] static std::string message(const std::string& why);
 
 private:
     [[nodiscard]] static std::string noPermission(const std::string& device, const System& system);

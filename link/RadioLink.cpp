@@ -125,8 +125,8 @@ void RadioLink::onTransfer() {
         // Chosen for this window while another window's transfer took the port.
         m_dialog.destroyWindow();
         const std::string why = formatText(PortTroubleText::InUseHereText, {device()});
-        (void)m_prompter.ask(Prompt{std::string(RadioTransfer::OpenFailedText) + "\n\n" + why,
-                                    RadioTransfer::Caption, PromptButtons::Ok, PromptIcon::None});
+        (void)m_prompter.ask(Prompt{PortTrouble::message(why), RadioTransfer::Caption,
+                                    PromptButtons::Ok, PromptIcon::None});
         return;
     }
     if (!m_line) {

@@ -7,7 +7,6 @@
 #include <cerrno>
 
 #ifdef __unix__
-#include <cerrno>
 #include <poll.h>
 #include <unistd.h>
 #endif

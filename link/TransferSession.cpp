@@ -1,5 +1,7 @@
 #include "link/TransferSession.h"
 
+#include "link/PortTrouble.h"
+
 #include "link/SerialLine.h"
 
 #include <algorithm>
@@ -241,10 +243,7 @@ void TransferSession::runHandshakeStage() {
     switch (m_stage) {
     case Stage::OpenAnswered:
         if (!m_openOk) {
-            failWith(m_openTrouble.empty()
-                         ? std::string(RadioTransfer::OpenFailedText)
-                         : std::string(RadioTransfer::OpenFailedText) + "\n\n" + m_openTrouble,
-                     Ending::NoPort);
+            failWith(PortTrouble::message(m_openTrouble), Ending::NoPort);
             return;
         }
         setStatus(RadioTransfer::DetectingText);

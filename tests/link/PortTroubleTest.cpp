@@ -124,9 +124,9 @@ TEST_F(PortTroubleTest, OtherFailuresGiveTheSystemsWordsAndNoDeviceGivesNothing)
               "The port /dev/ttyUSB0 could not be opened: Input/output error");
     EXPECT_EQ(explain(EIO), "The port /dev/ttyUSB0 could not be opened: unknown error");
     EXPECT_EQ(PortTrouble::explain(OpenFailure{}, system), "");
-    EXPECT_EQ(PortTrouble::message("First", OpenFailure{}, system), "First");
-    EXPECT_EQ(PortTrouble::message("First", OpenFailure{"/dev/x", ENOENT, ""}, system),
-              "First\n\nNo such device: is the cable plugged in? (/dev/x)");
+    EXPECT_EQ(PortTrouble::message(""), RadioTransfer::OpenFailedText);
+    EXPECT_EQ(PortTrouble::message("Why."),
+              std::string(RadioTransfer::OpenFailedText) + "\n\nWhy.");
 }
 
 TEST_F(PortTroubleTest, TheSessionShowsTheReasonUnderTheDescribedMessage) {
