@@ -3,6 +3,8 @@
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
+#include "link/PortNames.h"
+#include "link/PortSettings.h"
 #include "link/RadioTransfer.h"
 #include "qtsupport/CommandIds.h"
 #include "radio/VirtualRadio.h"
@@ -267,6 +269,28 @@ TEST_F(RadioLinkTest, APortThatWillNotOpenSaysWhyUnderTheDescribedMessage) {
         EXPECT_FALSE(dialog().hasWindow());
     }
     EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(RadioLinkTest, APortAnotherWindowsTransferHoldsIsNamedAsSuch) {
+    ChannelDocument otherDocument;
+    otherDocument.initNew();
+    otherDocument.setDumpDirectory(dumpDir.path());
+    ChannelView otherView{otherDocument, tones, prompter, dialogs};
+    otherView.initialUpdate();
+    RadioLink other{otherDocument, prompter, dialogs, otherView, otherView.grid()};
+    // Its window was open before this window's transfer took the same port.
+    other.runCommand(cmd::ReadFromRadio);
+    prompter.answer(PromptAnswer::Ok);
+    duringReadBlock(
+        5, [&other] { QTest::mouseClick(&other.progressDialog().startButton(), Qt::LeftButton); });
+    link.runCommand(cmd::ReadFromRadio);
+    start(dialog());
+    ASSERT_EQ(prompter.prompts().size(), 1U);
+    EXPECT_EQ(prompter.prompts()[0].text,
+              PortTrouble::message("The port " + PortNames::resolve("COM1", &PortSettings::lookup) +
+                                   " is in use by another window's transfer: wait until it ends."));
+    EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks) << "the running transfer goes on";
+    EXPECT_FALSE(other.isTransferring());
 }
 
 TEST_F(RadioLinkTest, EachLinkKeepsItsOwnPortAndStartsOnCom1) {
