@@ -10,6 +10,14 @@ namespace {
 
 // Files, tables and pasted cells, channel lists, fills and edits, backups.
 constexpr std::array Catalog{
+    PortTroubleText::NoPermissionText,
+    PortTroubleText::OwnerOnlyText,
+    PortTroubleText::NoDeviceText,
+    PortTroubleText::PortsPresentText,
+    PortTroubleText::HeldByText,
+    PortTroubleText::HeldText,
+    PortTroubleText::InUseHereText,
+    PortTroubleText::OtherText,
     TARN_TRANSLATE_NOOP("tarn::Prompt", "\"%1\": %2"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot open: %1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot read: %1"),

@@ -1,24 +1,24 @@
 #include "link/PortsDialog.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLineEdit>
-#include <QSerialPortInfo>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tarn {
 
 namespace {
 
-constexpr const char* IntroText =
-    "Choose the device each port of the Setup menu opens. Leave a port empty for its default.";
-
 std::string com(int number) {
     return "COM" + std::to_string(number);
 }
 
-QString hex4(quint16 value) {
-    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));
-}
+// Rows the table measures for its column widths: a long list is not read through.
+constexpr int MeasuredRows = 200;
+constexpr int MaximumTableWidth = 900;
 
 } // namespace
 
@@ -27,20 +27,30 @@ PortsDialog::Row::Row(QWidget* parent)
     , choice(parent)
     , opens(parent) {}
 
-PortsDialog::PortsDialog(std::vector<SystemPort> ports, PortNames::Lookup environment,
+PortsDialog::PortsDialog(PortLister ports, PortNames::Lookup environment,
                          PortNames::Lookup settings, Store store, QWidget* parent)
     : QDialog(parent)
-    , m_ports(std::move(ports))
+    , m_lister(std::move(ports))
     , m_environment(std::move(environment))
     , m_settings(std::move(settings))
     , m_store(std::move(store))
-    , m_intro(QString::fromUtf8(IntroText), this)
+    , m_model(this)
+    , m_listIntro(tr("Serial ports on this machine:"), this)
+    , m_table(this)
+    , m_intro(tr("Choose the device each port of the Setup menu opens. Leave a port empty for "
+                 "its default."),
+              this)
     , m_buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this) {
-    setWindowTitle(QString::fromUtf8(Title));
+    setWindowTitle(tr("Ports"));
+    m_model.setPorts(m_lister ? m_lister() : std::vector<PortIdentity>{});
+    setUpTable();
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
+    layout->addWidget(&m_listIntro);
+    layout->addWidget(&m_table, 1);
     layout->addWidget(&m_intro);
     layout->addLayout(grid);
+    m_refresh = m_buttons.addButton(tr("&Refresh"), QDialogButtonBox::ResetRole);
     layout->addWidget(&m_buttons);
     for (int number = 1; number <= PortNames::Count; ++number) {
         Row& row = m_rows.at(index(number));
@@ -52,28 +62,46 @@ PortsDialog::PortsDialog(std::vector<SystemPort> ports, PortNames::Lookup enviro
     grid->setColumnStretch(1, 1);
     connect(&m_buttons, &QDialogButtonBox::accepted, this, &PortsDialog::accept);
     connect(&m_buttons, &QDialogButtonBox::rejected, this, &PortsDialog::reject);
+    connect(m_refresh, &QPushButton::clicked, this, &PortsDialog::refresh);
 }
 
-std::vector<SystemPort> PortsDialog::systemPorts() {
-    std::vector<SystemPort> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        SystemPort port{info.systemLocation().toStdString(), info.description().toStdString(), {}};
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
-            port.usbId =
-                (hex4(info.vendorIdentifier()) + QLatin1Char(':') + hex4(info.productIdentifier()))
-                    .toStdString();
-        ports.push_back(std::move(port));
+void PortsDialog::setUpTable() {
+    m_table.setModel(&m_model);
+    m_table.setColumnHidden(PortListModel::Summary, true);
+    m_table.setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table.setWordWrap(false);
+    m_table.verticalHeader()->hide();
+    // Fixed row heights and a bounded measure keep a list of thousands quick to show.
+    m_table.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table.horizontalHeader()->setResizeContentsPrecision(MeasuredRows);
+    m_table.horizontalHeader()->setStretchLastSection(true);
+    m_table.verticalHeader()->setDefaultSectionSize(m_table.fontMetrics().height() + 6);
+    fitTableWidth();
+    m_table.setAccessibleName(m_listIntro.text());
+    m_listIntro.setBuddy(&m_table);
+}
+
+void PortsDialog::fitTableWidth() {
+    m_table.resizeColumnsToContents();
+    // Wide enough for every column where the screen allows; a scroll bar beyond that.
+    int width = 2 * m_table.frameWidth() + m_table.verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < PortListModel::Summary; ++column)
+        width += m_table.columnWidth(column);
+    m_table.setMinimumWidth(std::min(width, MaximumTableWidth));
+}
+
+void PortsDialog::refresh() {
+    std::array<QString, PortNames::Count> texts;
+    for (int number = 1; number <= PortNames::Count; ++number)
+        texts.at(index(number)) = m_rows.at(index(number)).choice.currentText();
+    m_model.setPorts(m_lister ? m_lister() : std::vector<PortIdentity>{});
+    fitTableWidth();
+    for (int number = 1; number <= PortNames::Count; ++number) {
+        QComboBox& box = m_rows.at(index(number)).choice;
+        box.setCurrentIndex(-1);
+        box.setEditText(texts.at(index(number)));
     }
-    return ports;
-}
-
-QString PortsDialog::describe(const SystemPort& port) {
-    QString text = QString::fromStdString(port.path);
-    if (!port.description.empty())
-        text += QStringLiteral("  ") + QString::fromStdString(port.description);
-    if (!port.usbId.empty())
-        text += QStringLiteral(" [") + QString::fromStdString(port.usbId) + QLatin1Char(']');
-    return text;
 }
 
 std::string PortsDialog::key(int number) {
@@ -83,13 +111,16 @@ std::string PortsDialog::key(int number) {
 void PortsDialog::fillRow(int number) {
     Row& row = m_rows.at(index(number));
     row.name.setText(QString::fromStdString(com(number)));
+    row.name.setBuddy(&row.choice);
     row.choice.setEditable(true);
     row.choice.setInsertPolicy(QComboBox::NoInsert);
     row.choice.setMinimumContentsLength(32);
-    row.choice.lineEdit()->setPlaceholderText(QStringLiteral("default"));
-    for (const SystemPort& port : m_ports)
-        row.choice.addItem(describe(port), QString::fromStdString(port.path));
+    row.choice.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    row.choice.lineEdit()->setPlaceholderText(tr("default"));
+    row.choice.setModel(&m_model);
+    row.choice.setModelColumn(PortListModel::Summary);
     const auto stored = m_settings ? m_settings(key(number)) : std::nullopt;
+    row.choice.setCurrentIndex(-1);
     row.choice.setEditText(stored ? QString::fromStdString(*stored) : QString());
     // A picked entry leaves its bare path in the field, so what is kept is a path.
     connect(&row.choice, &QComboBox::activated, this, [this, number](int item) {
@@ -114,12 +145,13 @@ void PortsDialog::showOpens(int number) {
     const PortNames::Lookup pending = [&chosen](const std::string&) -> std::optional<std::string> {
         return chosen;
     };
-    const std::string path = PortNames::resolve(com(number), m_environment, pending);
-    QString text = QStringLiteral("opens ") + QString::fromStdString(path);
+    const QString path =
+        QString::fromStdString(PortNames::resolve(com(number), m_environment, pending));
     const auto variable = m_environment ? m_environment("TARN_" + com(number)) : std::nullopt;
-    if (variable && !variable->empty())
-        text += QStringLiteral(" (set by TARN_") + QString::fromStdString(com(number)) +
-                QLatin1Char(')');
+    const QString text =
+        variable && !variable->empty()
+            ? tr("opens %1 (set by %2)").arg(path, QString::fromStdString("TARN_" + com(number)))
+            : tr("opens %1").arg(path);
     m_rows.at(index(number)).opens.setText(text);
 }
 

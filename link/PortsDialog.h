@@ -1,11 +1,15 @@
 #pragma once
 
+#include "link/PortIdentity.h"
+#include "link/PortListModel.h"
 #include "link/PortNames.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTableView>
 
 #include <array>
 #include <functional>
@@ -14,15 +18,9 @@
 
 namespace tarn {
 
-// A serial device the system reports.
-struct SystemPort {
-    std::string path;
-    std::string description;
-    std::string usbId; // "0403:6001", empty when not a USB device
-};
-
-// Which device each of "COM1" to "COM4" opens on this machine. The choice is kept in the
-// settings; an environment variable TARN_COMn still wins and is shown as such.
+// Which device each of "COM1" to "COM4" opens on this machine, over the list of the serial
+// ports the system reports with their adapter chips. The choice is kept in the settings; an
+// environment variable TARN_COMn still wins and is shown as such.
 class PortsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -30,19 +28,20 @@ public:
 
     static constexpr const char* Title = "Ports";
 
-    // store is given an empty value for a port that goes back to its default device.
-    PortsDialog(std::vector<SystemPort> ports, PortNames::Lookup environment,
-                PortNames::Lookup settings, Store store, QWidget* parent = nullptr);
-
-    // What the system reports now.
-    [[nodiscard]] static std::vector<SystemPort> systemPorts();
-    [[nodiscard]] static QString describe(const SystemPort& port);
+    // ports is asked now and on Refresh; store is given an empty value for a port that goes
+    // back to its default device.
+    PortsDialog(PortLister ports, PortNames::Lookup environment, PortNames::Lookup settings,
+                Store store, QWidget* parent = nullptr);
 
     [[nodiscard]] QComboBox& choice(int number) { return m_rows.at(index(number)).choice; }
     // The device the port opens with the choice as it stands in the dialog.
     [[nodiscard]] QString opensText(int number) const {
         return m_rows.at(index(number)).opens.text();
     }
+    [[nodiscard]] QTableView& portTable() { return m_table; }
+    [[nodiscard]] PortListModel& portModel() { return m_model; }
+    // Lists the ports again; what each choice holds stays, listed or not.
+    void refresh();
 
     void accept() override;
 
@@ -61,14 +60,20 @@ private:
     [[nodiscard]] std::string chosenPath(int number) const;
     void fillRow(int number);
     void showOpens(int number);
+    void setUpTable();
+    void fitTableWidth();
 
-    std::vector<SystemPort> m_ports;
+    PortLister m_lister;
     PortNames::Lookup m_environment;
     PortNames::Lookup m_settings;
     Store m_store;
+    PortListModel m_model;
+    QLabel m_listIntro;
+    QTableView m_table;
     QLabel m_intro;
     std::array<Row, PortNames::Count> m_rows{Row{this}, Row{this}, Row{this}, Row{this}};
     QDialogButtonBox m_buttons;
+    QPushButton* m_refresh = nullptr; // the button box's
 };
 
 } // namespace tarn

@@ -124,7 +124,8 @@ void RadioLink::onTransfer() {
     if (portInUseElsewhere()) {
         // Chosen for this window while another window's transfer took the port.
         m_dialog.destroyWindow();
-        (void)m_prompter.ask(Prompt{RadioTransfer::OpenFailedText, RadioTransfer::Caption,
+        const std::string why = formatText(PortTroubleText::InUseHereText, {device()});
+        (void)m_prompter.ask(Prompt{PortTrouble::message(why), RadioTransfer::Caption,
                                     PromptButtons::Ok, PromptIcon::None});
         return;
     }
@@ -148,6 +149,7 @@ void RadioLink::onTransfer() {
     emit transferStarted();
     m_driver = std::make_unique<SessionDriver>(*m_line, *m_timer, m_prompter, m_dialog);
     m_driver->setObserver(m_observer);
+    m_driver->setPortSystem(m_portSystem);
     connect(m_driver.get(), &SessionDriver::ended, this, &RadioLink::onEnded);
     SessionOptions options;
     options.verifyAfterWrite = m_direction == TransferDirection::Write && verifyAfterWrite();

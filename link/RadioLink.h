@@ -2,6 +2,7 @@
 
 #include "common/Translate.h"
 #include "data/RadioImage.h"
+#include "link/PortTrouble.h"
 #include "link/RadioTransfer.h"
 #include "link/TransferProgressDialog.h"
 #include "link/TransferTarget.h"
@@ -54,6 +55,8 @@ public:
     void useDevices(SerialLine& line, SessionTimer& timer);
     // Sees every byte of later transfers; may be null.
     void setObserver(TransferObserver* observer) { m_observer = observer; }
+    // Tests: answers why a port would not open instead of this machine.
+    void usePortSystem(const PortTrouble::System& system) { m_portSystem = &system; }
 
     [[nodiscard]] const std::string& portName() const { return m_portName; }
     [[nodiscard]] TransferDirection direction() const { return m_direction; }
@@ -101,6 +104,7 @@ private:
     SerialLine* m_line = nullptr;
     SessionTimer* m_timer = nullptr;
     TransferObserver* m_observer = nullptr;
+    const PortTrouble::System* m_portSystem = nullptr;
     std::unique_ptr<SessionDriver> m_driver;
     bool m_running = false;
     // The device the running transfer holds.

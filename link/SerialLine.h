@@ -36,6 +36,15 @@ struct ReadResult {
     bool failed = false;
 };
 
+// Why the last open failed: the device it tried and an errno value (ENOENT: no such device,
+// EACCES: not allowed, EBUSY: held by another program, others as they come); error 0 when
+// nothing is known.
+struct OpenFailure {
+    std::string device;
+    int error = 0;
+    std::string text; // the system's own words
+};
+
 // The serial port the transfer talks through.
 class SerialLine {
 public:
@@ -56,6 +65,8 @@ public:
     [[nodiscard]] virtual bool isOpen() const = 0;
     // The device went away (unplugged, hung up); only a new open can bring it back.
     [[nodiscard]] virtual bool isLost() const { return false; }
+    // After a failed open: why.
+    [[nodiscard]] virtual OpenFailure openFailure() const { return {}; }
 
     // For a driver that never blocks: what arrived by now, without waiting; a write handed to
     // the device without waiting for it to leave; and whether it has left.

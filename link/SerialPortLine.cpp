@@ -4,9 +4,9 @@
 #include "link/PortSettings.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #ifdef __unix__
-#include <cerrno>
 #include <poll.h>
 #include <unistd.h>
 #endif
@@ -53,6 +53,8 @@ const char* errorName(QSerialPort::SerialPortError error) {
     return "i/o error";
 }
 
+constexpr const char* InUseText = "in use by another program";
+
 int remainingMs(SteadyClock::time_point until, SteadyClock::time_point now) {
     const auto left = std::chrono::ceil<milliseconds>(until - now).count();
     return static_cast<int>(std::max<std::int64_t>(left, 0));
@@ -91,6 +93,29 @@ void SerialPortLine::onPortError(QSerialPort::SerialPortError error) {
     m_onArrival();
 }
 
+void SerialPortLine::noteOpenFailure(QSerialPort::SerialPortError error) {
+    m_errorText = m_port.errorString().toStdString();
+    int code = EIO;
+#ifdef __unix__
+    // Qt reports a denied open, a device another program made exclusive and a lock file held
+    // by another program all as a permission error; asking the node itself tells them apart.
+    if (::access(m_devicePath.c_str(), R_OK | W_OK) != 0 && (errno == EACCES || errno == ENOENT))
+        code = errno;
+    else if (error == QSerialPort::PermissionError)
+        code = EBUSY;
+    else if (error == QSerialPort::DeviceNotFoundError)
+        code = ENODEV;
+#else
+    if (error == QSerialPort::PermissionError)
+        code = EACCES;
+    else if (error == QSerialPort::DeviceNotFoundError)
+        code = ENOENT;
+#endif
+    if (code == EBUSY)
+        m_errorText = InUseText; // rather than Qt's words about its lock file
+    m_openFailure = OpenFailure{m_devicePath, code, m_errorText};
+}
+
 SerialPortLine::~SerialPortLine() {
     close();
 }
@@ -99,10 +124,11 @@ bool SerialPortLine::open(const std::string& portName) {
     close();
     m_dead = false;
     m_errorText.clear();
+    m_openFailure = {};
     m_devicePath = PortNames::resolve(portName, &PortSettings::lookup);
     m_port.setPortName(QString::fromStdString(m_devicePath));
     if (!m_port.open(QIODevice::ReadWrite)) {
-        m_errorText = m_port.errorString().toStdString();
+        noteOpenFailure(m_port.error());
         m_port.clearError();
         return false;
     }
@@ -263,7 +289,8 @@ bool SerialPortLine::holdExclusively() {
     // honours it too, this program in another window included.
     const int fd = static_cast<int>(m_port.handle());
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        m_errorText = "in use by another program";
+        m_errorText = InUseText;
+        m_openFailure = OpenFailure{m_devicePath, EBUSY, m_errorText};
         return false;
     }
 #endif

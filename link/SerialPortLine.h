@@ -37,6 +37,7 @@ public:
     void close() override;
     [[nodiscard]] bool isOpen() const override;
     [[nodiscard]] bool isLost() const override { return m_dead; }
+    [[nodiscard]] OpenFailure openFailure() const override { return m_openFailure; }
 
     // Asked while a read waits: true ends the read with what it has, without failing.
     void setStopCheck(StopCheck stop) { m_stop = std::move(stop); }
@@ -70,6 +71,7 @@ private:
     void drainOutput();
 
     void onPortError(QSerialPort::SerialPortError error);
+    void noteOpenFailure(QSerialPort::SerialPortError error);
 
     TimeSource m_now;
     StopCheck m_stop;
@@ -79,6 +81,7 @@ private:
     bool m_dead = false;
     std::string m_errorText;
     std::string m_devicePath;
+    OpenFailure m_openFailure;
 };
 
 } // namespace tarn

@@ -1,6 +1,7 @@
 #include "link/SessionDriver.h"
 
 #include "common/Prompter.h"
+#include "link/PosixPortSystem.h"
 #include "link/SerialLine.h"
 #include "link/SessionTimer.h"
 #include "link/TransferObserver.h"
@@ -112,8 +113,12 @@ void SessionDriver::openPort() {
         m_line.setTimeouts(SerialTimeouts{});
         m_line.setLineSettings(LineSettings{});
         m_line.setArrivalHandler([this] { onArrival(); });
+        m_session.portOpened(true, now());
+        return;
     }
-    m_session.portOpened(ok, now());
+    const PortTrouble::System& system =
+        m_portSystem != nullptr ? *m_portSystem : PosixPortSystem::instance();
+    m_session.portNotOpened(PortTrouble::explain(m_line.openFailure(), system), now());
 }
 
 void SessionDriver::write(const std::vector<std::uint8_t>& bytes) {

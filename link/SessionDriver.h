@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/PortTrouble.h"
 #include "link/TransferSession.h"
 
 #include <QObject>
@@ -36,6 +37,8 @@ public:
     [[nodiscard]] const TransferSession& session() const { return m_session; }
     // Sees every byte; may be null.
     void setObserver(TransferObserver* observer) { m_observer = observer; }
+    // Answers why a port would not open; null: this machine.
+    void setPortSystem(const PortTrouble::System* system) { m_portSystem = system; }
 
 signals:
     // The session has ended, its port is closed and every message has been answered.
@@ -63,6 +66,7 @@ private:
     Prompter& m_prompter;
     TransferProgressDialog& m_dialog;
     TransferObserver* m_observer = nullptr;
+    const PortTrouble::System* m_portSystem = nullptr;
     TransferSession m_session;
     std::string m_port;
     bool m_running = false;

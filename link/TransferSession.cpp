@@ -1,5 +1,7 @@
 #include "link/TransferSession.h"
 
+#include "link/PortTrouble.h"
+
 #include "link/SerialLine.h"
 
 #include <algorithm>
@@ -56,6 +58,12 @@ void TransferSession::portOpened(bool ok, double nowMs) {
         m_lost = false;
     m_wait = Wait::None;
     run();
+}
+
+void TransferSession::portNotOpened(std::string why, double nowMs) {
+    if (m_wait == Wait::Open)
+        m_openTrouble = std::move(why);
+    portOpened(false, nowMs);
 }
 
 void TransferSession::bytesReceived(std::span<const std::uint8_t> bytes, double nowMs) {
@@ -235,7 +243,7 @@ void TransferSession::runHandshakeStage() {
     switch (m_stage) {
     case Stage::OpenAnswered:
         if (!m_openOk) {
-            failWith(RadioTransfer::OpenFailedText, Ending::NoPort);
+            failWith(PortTrouble::message(m_openTrouble), Ending::NoPort);
             return;
         }
         setStatus(RadioTransfer::DetectingText);
@@ -656,10 +664,10 @@ void TransferSession::ask(std::string text, PromptButtons buttons, Stage next) {
     post(std::move(question));
 }
 
-void TransferSession::failWith(const char* text, Ending ending) {
+void TransferSession::failWith(std::string text, Ending ending) {
     m_pendingEnding = ending;
     m_cancellable = false;
-    ask(text, PromptButtons::Ok, Stage::EndAfterMessage);
+    ask(std::move(text), PromptButtons::Ok, Stage::EndAfterMessage);
 }
 
 void TransferSession::setStatus(std::string text) {

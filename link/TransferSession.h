@@ -68,6 +68,8 @@ public:
                double nowMs);
     // The answer to the OpenPort action: whether the port could be opened and set up.
     void portOpened(bool ok, double nowMs);
+    // The port could not be opened, and why: a paragraph shown under the message.
+    void portNotOpened(std::string why, double nowMs);
     void bytesReceived(std::span<const std::uint8_t> bytes, double nowMs);
     // The last Write has left the port (ok), or could not be written.
     void written(bool ok, double nowMs);
@@ -167,7 +169,7 @@ private:
     void purge();
     std::size_t purgeCounted();
     void ask(std::string text, PromptButtons buttons, Stage next);
-    void failWith(const char* text, Ending ending);
+    void failWith(std::string text, Ending ending);
     void setStatus(std::string text);
     void setRange();
     void stepProgress();
@@ -196,6 +198,7 @@ private:
     bool m_lost = false;
     bool m_portOpen = false;
     bool m_openOk = false;
+    std::string m_openTrouble; // why the port did not open
     Stage m_stage = Stage::Done;
     Wait m_wait = Wait::None;
     double m_now = 0;

@@ -10,6 +10,7 @@
 #include "link/PortNames.h"
 #include "link/PortSettings.h"
 #include "link/PortsDialog.h"
+#include "link/SystemPorts.h"
 #include "shell/AboutDialog.h"
 
 #include <QFileDialog>
@@ -74,7 +75,7 @@ void QtShellDialogs::optionalFeatures(ChannelDocument& document, QWidget* parent
 }
 
 void QtShellDialogs::ports(QWidget* parent) {
-    PortsDialog dialog(PortsDialog::systemPorts(), &PortNames::processEnvironment,
+    PortsDialog dialog(&SystemPorts::available, &PortNames::processEnvironment,
                        &PortSettings::lookup, &PortSettings::store, parent);
     dialog.exec();
 }

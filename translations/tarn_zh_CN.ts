@@ -1135,6 +1135,64 @@ Find</source>
     </message>
 </context>
 <context>
+    <name>tarn::PortListModel</name>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Chip</source>
+        <translation>芯片</translation>
+    </message>
+    <message>
+        <source>USB ID</source>
+        <translation>USB ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>制造商</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::PortsDialog</name>
+    <message>
+        <source>Serial ports on this machine:</source>
+        <translation>本机的串口：</translation>
+    </message>
+    <message>
+        <source>Choose the device each port of the Setup menu opens. Leave a port empty for its default.</source>
+        <translation>选择“设置”菜单中每个端口打开的设备。留空则使用其默认设备。</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>刷新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>opens %1 (set by %2)</source>
+        <translation>打开 %1（由 %2 设定）</translation>
+    </message>
+    <message>
+        <source>opens %1</source>
+        <translation>打开 %1</translation>
+    </message>
+</context>
+<context>
     <name>tarn::Prompt</name>
     <message>
         <source>Do you Exit?</source>
@@ -2024,6 +2082,42 @@ Find</source>
         <source>Several channels are pasted only while every channel shows in channel order: they land on the channels after the first, which a found or sorted view hides or shows elsewhere. Close the find bar (Esc), and click a sorted column&apos;s header until its arrow goes.</source>
         <translation>只有全部信道按信道号顺序显示时才能粘贴多个信道：它们会落到第一个信道之后的信道上，而查找或排序后的视图会隐藏这些信道或把它们显示在别处。请关闭查找栏（Esc），并点击已排序列的表头，直到箭头消失。</translation>
     </message>
+    <message>
+        <source>Your account may not use %1. Add it to the group that owns the device (sudo usermod -aG %2 %3), then log out and in again.</source>
+        <translation>您的账户无权使用 %1。请把账户加入拥有该设备的用户组（sudo usermod -aG %2 %3），然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>Your account may not use %1, and its group %2 may not either. A udev rule can give the device to a group such as dialout; then add your account to it (sudo usermod -aG dialout %3) and log out and in again.</source>
+        <translation>您的账户无权使用 %1，其用户组 %2 也无权使用。可用 udev 规则把该设备交给 dialout 等用户组；然后把您的账户加入该组（sudo usermod -aG dialout %3），再注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>No such device: is the cable plugged in? (%1)</source>
+        <translation>没有该设备：数据线插好了吗？（%1）</translation>
+    </message>
+    <message>
+        <source>The serial ports present: %1.</source>
+        <translation>现有的串口：%1。</translation>
+    </message>
+    <message>
+        <source>No USB serial port is present, and the braille display service brltty is installed: it takes CH340 and other USB serial adapters for itself. Without a braille display, remove it (sudo apt remove brltty) or disable it (sudo systemctl mask brltty-udev.service), then plug the cable in again.</source>
+        <translation>没有任何 USB 串口，而系统装有盲文显示服务 brltty：它会占用 CH340 等 USB 串口适配器。如果不用盲文显示器，请卸载它（sudo apt remove brltty）或禁用它（sudo systemctl mask brltty-udev.service），然后重新插上数据线。</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by %2 (process %3). Close it, then try again.</source>
+        <translation>端口 %1 正被 %2（进程 %3）占用。请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program. Close it, then try again.</source>
+        <translation>端口 %1 正被另一个程序占用。请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another window&apos;s transfer: wait until it ends.</source>
+        <translation>端口 %1 正被另一个窗口的传输占用：请等待其结束。</translation>
+    </message>
+    <message>
+        <source>The port %1 could not be opened: %2</source>
+        <translation>无法打开端口 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>tarn::QtShellDialogs</name>
@@ -2458,20 +2552,6 @@ the default radio settings. An existing FILE is replaced.
         <translation>写出一个新的空白存储映像</translation>
     </message>
     <message>
-        <source>Usage: tarn-cli ports
-
-Lists the serial ports the system reports, one a line, tab-separated: device path,
-description, USB vendor:product ids, manufacturer, serial number (&quot;-&quot; where
-unknown). Where COM1 to COM4 lead goes to stderr.
-</source>
-        <translation>用法：tarn-cli ports
-
-列出系统报告的串口，每行一个，以制表符分隔：设备路径、描述、USB 厂商:产品
-编号、制造商、序列号（未知处为“-”）。COM1 到 COM4 分别通向哪里，写到标准
-错误输出。
-</translation>
-    </message>
-    <message>
         <source>list the serial ports</source>
         <translation>列出串口</translation>
     </message>
@@ -2596,6 +2676,32 @@ warning on stderr that lists such channels (&apos;tarn-cli check&apos; says more
     <message>
         <source>write a .sin file into a radio</source>
         <translation>把 .sin 文件写入对讲机</translation>
+    </message>
+    <message>
+        <source>Usage: tarn-cli ports [--json]
+
+Lists the serial ports the system reports, one a line, tab-separated: device path,
+description, USB vendor:product ids, manufacturer, serial number (&quot;-&quot; where
+unknown). Where COM1 to COM4 lead goes to stderr.
+</source>
+        <translation>用法：tarn-cli ports [--json]
+
+列出系统报告的串口，每行一个，以制表符分隔：设备路径、描述、USB 厂商:产品
+编号、制造商、序列号（未知处为“-”）。COM1 到 COM4 分别通向哪里，写到标准
+错误输出。
+</translation>
+    </message>
+    <message>
+        <source>
+  --json   print a JSON array instead, one object a port: device, description,
+           manufacturer, vendor_id, product_id, serial_number and chip (the
+           USB serial adapter&apos;s chip, such as CH340/CH341); null where unknown
+</source>
+        <translation>
+  --json   改为输出一个 JSON 数组，每个端口一个对象：device、description、
+           manufacturer、vendor_id、product_id、serial_number 和 chip（USB 串口
+           适配器的芯片，如 CH340/CH341）；未知处为 null
+</translation>
     </message>
 </context>
 </TS>

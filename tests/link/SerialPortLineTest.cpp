@@ -1,6 +1,7 @@
 #include "link/SerialPortLine.h"
 
 #include "common/SystemClock.h"
+#include "link/PosixPortSystem.h"
 #include "link/RadioTransfer.h"
 #include "tests/support/ImageTransferTarget.h"
 #include "tests/support/PtyRadioFixture.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -217,6 +219,9 @@ TEST_F(SerialPortLineTest, ThePortIsHeldExclusivelyAndReleasedOnClose) {
     EXPECT_FALSE(pty.exclusive()) << "a killed holder could never clear it";
     EXPECT_FALSE(second.open(pty.path())) << "a second opener, root included, is kept out";
     EXPECT_FALSE(second.isOpen());
+    EXPECT_EQ(second.openFailure().error, EBUSY);
+    EXPECT_EQ(second.openFailure().device, pty.path());
+    EXPECT_EQ(second.errorText(), "in use by another program") << "not Qt's words on its lock";
     first.close();
     EXPECT_FALSE(pty.exclusive());
 
@@ -224,6 +229,11 @@ TEST_F(SerialPortLineTest, ThePortIsHeldExclusivelyAndReleasedOnClose) {
     ASSERT_TRUE(pty.lockAsAnotherProgram());
     EXPECT_FALSE(second.open(pty.path()));
     EXPECT_EQ(second.errorText(), "in use by another program");
+    EXPECT_EQ(second.openFailure().error, EBUSY);
+    // This process holds it, and the system can tell.
+    const auto holder = PosixPortSystem::instance().holder(pty.path());
+    ASSERT_TRUE(holder);
+    EXPECT_EQ(holder->pid, ::getpid());
     pty.unlock();
     ASSERT_TRUE(second.open(pty.path())) << second.errorText();
     EXPECT_FALSE(pty.lockAsAnotherProgram());
@@ -273,6 +283,8 @@ TEST_F(SerialPortLineTest, MissingDeviceCannotBeOpened) {
     SerialPortLine line;
     EXPECT_FALSE(line.open("/dev/tarn-no-such-port"));
     EXPECT_FALSE(line.errorText().empty());
+    EXPECT_EQ(line.openFailure().error, ENOENT);
+    EXPECT_EQ(line.openFailure().device, "/dev/tarn-no-such-port");
     EXPECT_FALSE(line.isOpen());
     std::array<std::uint8_t, 1> byte{};
     EXPECT_TRUE(line.read(byte).failed);

@@ -135,6 +135,36 @@ TEST(CoreMessagesChineseTest, TranslationsKeepEveryPlaceholder) {
     (void)translators.apply({});
 }
 
+TEST(CoreMessagesChineseTest, APortFailureReadsTranslatedInBothParagraphs) {
+    InterfaceTranslators translators({QStringLiteral(TARN_TRANSLATIONS_DIR)});
+    ASSERT_TRUE(translators.apply(QStringLiteral("zh_CN")));
+    const std::string first = "Could not Open the Port,Please check whether the Port are occupied "
+                              "or the device are ok\n\n";
+    using Text = PortTroubleText;
+    const std::string device = "/dev/ttyUSB0";
+    for (const std::string& why :
+         {formatText(Text::NoPermissionText, {device, "dialout", "ana"}),
+          formatText(Text::OwnerOnlyText, {device, "root", "ana"}),
+          formatText(Text::NoDeviceText, {device}) + "\n" +
+              formatText(Text::PortsPresentText, {"/dev/ttyS0"}),
+          formatText(Text::NoDeviceText, {device}) + "\n" + Text::BrailleText,
+          formatText(Text::HeldByText, {device, "minicom", "12"}),
+          formatText(Text::HeldText, {device}), formatText(Text::InUseHereText, {device}),
+          formatText(Text::OtherText, {device, "Input/output error"})}) {
+        SCOPED_TRACE(why);
+        const QStringList lines = CoreMessages::translated(first + why).split(QLatin1Char('\n'));
+        ASSERT_GE(lines.size(), 3);
+        EXPECT_EQ(lines[1], QString());
+        // Every line in Chinese, the device as it is.
+        for (const QString& line : lines) {
+            EXPECT_FALSE(line.contains(QStringLiteral("the "))) << line.toStdString();
+            EXPECT_FALSE(line.contains(QStringLiteral("The "))) << line.toStdString();
+        }
+        EXPECT_TRUE(lines[2].contains(QString::fromStdString(device)));
+    }
+    (void)translators.apply({});
+}
+
 TEST(CoreMessagesEnglishTest, WithoutATranslatorEveryTextStaysAsWritten) {
     for (const auto list : {formattedMessages(), messageCatalog()})
         for (const char* pattern : list)

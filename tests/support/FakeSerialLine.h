@@ -53,6 +53,14 @@ public:
     }
 
     void failOpen(bool fail) { m_failOpen = fail; }
+    // Opens fail as the system failed them: with an errno value for the device.
+    void failOpen(OpenFailure failure) {
+        m_failOpen = true;
+        m_openFailure = std::move(failure);
+    }
+    [[nodiscard]] OpenFailure openFailure() const override {
+        return m_failOpen ? m_openFailure : OpenFailure{};
+    }
     // The n-th read or write (1-based, counted from the first open) fails.
     void failRead(int n) { m_failRead = n; }
     void failWrite(int n) { m_failWrite = n; }
@@ -87,6 +95,7 @@ private:
     VirtualClock& m_clock;
     bool m_open = false;
     bool m_failOpen = false;
+    OpenFailure m_openFailure;
     int m_failRead = 0;
     int m_failWrite = 0;
     int m_loseAtRead = 0;

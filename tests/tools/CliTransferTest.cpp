@@ -9,7 +9,9 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <thread>
@@ -34,8 +36,11 @@ protected:
     int run(std::vector<std::string> args) {
         out.str({});
         err.str({});
-        CliContext context{
-            .out = out, .err = err, .dumpDirectory = dir, .backupFolder = dir / "backups"};
+        CliContext context{.out = out,
+                           .err = err,
+                           .dumpDirectory = dir,
+                           .backupFolder = dir / "backups",
+                           .ports = ports};
         return CliApp().run(args, context);
     }
     [[nodiscard]] std::string path(const char* name) const { return (dir / name).string(); }
@@ -50,6 +55,7 @@ protected:
     }
 
     fs::path dir;
+    PortLister ports; // empty: the system's
     std::ostringstream out;
     std::ostringstream err;
 };
@@ -216,6 +222,68 @@ TEST_F(CliTransferTest, PortsListsWhereTheComNamesLead) {
     EXPECT_EQ(run({"ports"}), 0);
     ::unsetenv("TARN_COM2");
     EXPECT_NE(err.str().find("COM2 is /dev/pts/99"), std::string::npos) << err.str();
+}
+
+TEST_F(CliTransferTest, PortsKeepsItsFiveFieldsAndGivesJsonWithTheChip) {
+    ports = [] {
+        return std::vector<PortIdentity>{
+            {"/dev/ttyUSB0", "USB2.0-Serial", "QinHeng", 0x1a86, 0x7523, ""},
+            {"/dev/ttyS0", "", "", std::nullopt, std::nullopt, ""},
+            {"/dev/ttyUSB1", "Cable \"B\" \\ 2", "Maker\x01", 0x0403, 0x6001, "A50285BI"},
+            {"/dev/ttyACM0", "\xe4\xb8\xb2\xe5\x8f\xa3", "", 0x2341, 0x0043, ""}};
+    };
+    ASSERT_EQ(run({"ports"}), 0);
+    EXPECT_EQ(out.str(), "/dev/ttyUSB0\tUSB2.0-Serial\t1a86:7523\tQinHeng\t-\n"
+                         "/dev/ttyS0\t-\t-\t-\t-\n"
+                         "/dev/ttyUSB1\tCable \"B\" \\ 2\t0403:6001\tMaker\x01\tA50285BI\n"
+                         "/dev/ttyACM0\t\xe4\xb8\xb2\xe5\x8f\xa3\t2341:0043\t-\t-\n");
+
+    ASSERT_EQ(run({"ports", "--json"}), 0);
+    EXPECT_EQ(
+        out.str(),
+        "[\n"
+        "  {\"device\": \"/dev/ttyUSB0\", \"description\": \"USB2.0-Serial\", "
+        "\"manufacturer\": \"QinHeng\", \"vendor_id\": \"1a86\", \"product_id\": \"7523\", "
+        "\"serial_number\": null, \"chip\": \"CH340/CH341\"},\n"
+        "  {\"device\": \"/dev/ttyS0\", \"description\": null, \"manufacturer\": null, "
+        "\"vendor_id\": null, \"product_id\": null, \"serial_number\": null, \"chip\": null},\n"
+        "  {\"device\": \"/dev/ttyUSB1\", \"description\": \"Cable \\\"B\\\" \\\\ 2\", "
+        "\"manufacturer\": \"Maker\\u0001\", \"vendor_id\": \"0403\", \"product_id\": "
+        "\"6001\", \"serial_number\": \"A50285BI\", \"chip\": \"FTDI FT232R\"},\n"
+        "  {\"device\": \"/dev/ttyACM0\", \"description\": \"\xe4\xb8\xb2\xe5\x8f\xa3\", "
+        "\"manufacturer\": null, \"vendor_id\": \"2341\", \"product_id\": \"0043\", "
+        "\"serial_number\": null, \"chip\": null}\n"
+        "]\n");
+
+    ports = [] { return std::vector<PortIdentity>{}; };
+    ASSERT_EQ(run({"ports", "--json"}), 0);
+    EXPECT_EQ(out.str(), "[]\n");
+    EXPECT_NE(err.str().find("no serial ports"), std::string::npos);
+    EXPECT_EQ(run({"ports", "--json", "extra"}), UsageError);
+}
+
+TEST_F(CliTransferTest, APortThatWillNotOpenSaysWhyAndExitsThree) {
+    EXPECT_EQ(run({"read", "--port", path("no-such-port"), path("out.sin")}), NoRadio);
+    const std::string missing = std::string(RadioTransfer::OpenFailedText) +
+                                "\n\nNo such device: is the cable plugged in? (" +
+                                path("no-such-port") + ")\n";
+    EXPECT_NE(err.str().find(missing), std::string::npos) << err.str();
+
+    // Another program holds the device: this process, as the system can tell.
+    PtyRadioFixture radio;
+    radio.start();
+    const int held = ::open(radio.devicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(run({"read", "--port", radio.devicePath(), path("out.sin")}), NoRadio);
+    ::close(held);
+    const std::string busy = std::string(RadioTransfer::OpenFailedText) + "\n\nThe port " +
+                             radio.devicePath() + " is in use by ";
+    EXPECT_NE(err.str().find(busy), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("(process " + std::to_string(::getpid()) + ")"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(err.str().find("Permission error while locking"), std::string::npos) << err.str();
+    EXPECT_FALSE(fs::exists(path("out.sin")));
 }
 
 } // namespace

@@ -3,10 +3,13 @@
 #include "data/ChannelCodec.h"
 #include "data/ChannelDocument.h"
 #include "data/ToneTable.h"
+#include "link/PortNames.h"
+#include "link/PortSettings.h"
 #include "link/RadioTransfer.h"
 #include "qtsupport/CommandIds.h"
 #include "radio/VirtualRadio.h"
 #include "tests/support/FakeDocumentDialogs.h"
+#include "tests/support/FakePortSystem.h"
 #include "tests/support/FakeSerialLine.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPrompter.h"
@@ -21,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace tarn {
 namespace {
@@ -239,6 +243,54 @@ TEST_F(RadioLinkTest, APortThatWillNotOpenIsReported) {
     EXPECT_EQ(prompter.prompts()[0].caption, "Vizuruzu DizaRido");
     EXPECT_FALSE(dialog().hasWindow());
     EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(RadioLinkTest, APortThatWillNotOpenSaysWhyUnderTheDescribedMessage) {
+    test::FakePortSystem system;
+    system.groups["/dev/ttyUSB0"] = {"dialout", true};
+    system.user = "ana";
+    system.holders["/dev/ttyUSB0"] = {2468, "minicom"};
+    link.usePortSystem(system);
+    const std::string first = std::string(RadioTransfer::OpenFailedText) + "\n\n";
+    const std::vector<std::pair<int, std::string>> cases{
+        {EACCES, "Your account may not use /dev/ttyUSB0. Add it to the group that owns the "
+                 "device (sudo usermod -aG dialout ana), then log out and in again."},
+        {ENOENT, "No such device: is the cable plugged in? (/dev/ttyUSB0)"},
+        {EBUSY,
+         "The port /dev/ttyUSB0 is in use by minicom (process 2468). Close it, then try again."}};
+    for (const auto& [error, why] : cases) {
+        prompter.clear();
+        line.failOpen(OpenFailure{"/dev/ttyUSB0", error, "Permission denied"});
+        link.runCommand(cmd::ReadFromRadio);
+        prompter.answer(PromptAnswer::Ok);
+        start(dialog());
+        ASSERT_EQ(prompter.prompts().size(), 1U) << error;
+        EXPECT_EQ(prompter.prompts()[0].text, first + why);
+        EXPECT_FALSE(dialog().hasWindow());
+    }
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(RadioLinkTest, APortAnotherWindowsTransferHoldsIsNamedAsSuch) {
+    ChannelDocument otherDocument;
+    otherDocument.initNew();
+    otherDocument.setDumpDirectory(dumpDir.path());
+    ChannelView otherView{otherDocument, tones, prompter, dialogs};
+    otherView.initialUpdate();
+    RadioLink other{otherDocument, prompter, dialogs, otherView, otherView.grid()};
+    // Its window was open before this window's transfer took the same port.
+    other.runCommand(cmd::ReadFromRadio);
+    prompter.answer(PromptAnswer::Ok);
+    duringReadBlock(
+        5, [&other] { QTest::mouseClick(&other.progressDialog().startButton(), Qt::LeftButton); });
+    link.runCommand(cmd::ReadFromRadio);
+    start(dialog());
+    ASSERT_EQ(prompter.prompts().size(), 1U);
+    EXPECT_EQ(prompter.prompts()[0].text,
+              PortTrouble::message("The port " + PortNames::resolve("COM1", &PortSettings::lookup) +
+                                   " is in use by another window's transfer: wait until it ends."));
+    EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks) << "the running transfer goes on";
+    EXPECT_FALSE(other.isTransferring());
 }
 
 TEST_F(RadioLinkTest, EachLinkKeepsItsOwnPortAndStartsOnCom1) {

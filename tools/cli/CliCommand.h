@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/PortIdentity.h"
+
 #include <filesystem>
 #include <iosfwd>
 #include <string>
@@ -17,6 +19,7 @@ struct CliContext {
     bool outIsTerminal = false;
     std::filesystem::path backupFolder{}; // empty: the user's backups folder
     bool anySize = false; // --any-size: a larger channel file gives its first 8192 bytes
+    PortLister ports{};   // the serial ports; empty: the system's
 };
 
 // Exit statuses of every verb.

@@ -1,5 +1,6 @@
 #include "tools/cli/SessionLoop.h"
 
+#include "link/PosixPortSystem.h"
 #include "link/SerialPortLine.h"
 #include "link/TransferObserver.h"
 #include "link/TransferUi.h"
@@ -99,13 +100,17 @@ void SessionLoop::performOne(Entry& entry, const SessionAction& action) {
     using Kind = SessionAction::Kind;
     switch (action.kind) {
     case Kind::OpenPort: {
-        const bool ok = entry.line.open(entry.port);
-        if (ok) {
-            entry.line.setQueueSizes(InputQueueBytes, OutputQueueBytes);
-            entry.line.setTimeouts(SerialTimeouts{});
-            entry.line.setLineSettings(LineSettings{});
+        if (!entry.line.open(entry.port)) {
+            const PortTrouble::System& system =
+                m_portSystem != nullptr ? *m_portSystem : PosixPortSystem::instance();
+            entry.session.portNotOpened(PortTrouble::explain(entry.line.openFailure(), system),
+                                        nowMs());
+            return;
         }
-        entry.session.portOpened(ok, nowMs());
+        entry.line.setQueueSizes(InputQueueBytes, OutputQueueBytes);
+        entry.line.setTimeouts(SerialTimeouts{});
+        entry.line.setLineSettings(LineSettings{});
+        entry.session.portOpened(true, nowMs());
         return;
     }
     case Kind::ClosePort:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/PortTrouble.h"
 #include "link/TransferSession.h"
 
 #include <cstddef>
@@ -31,6 +32,8 @@ public:
                     TransferDirection direction, const RadioImage& image, SessionOptions options);
     // Sees every byte of every session; may be null.
     void setObserver(TransferObserver* observer) { m_observer = observer; }
+    // Answers why a port would not open; null: this machine.
+    void setPortSystem(const PortTrouble::System* system) { m_portSystem = system; }
     // Returns once every session has ended.
     void run();
     [[nodiscard]] const TransferSession& session(std::size_t index) const;
@@ -48,6 +51,7 @@ private:
 
     std::vector<std::unique_ptr<Entry>> m_entries;
     TransferObserver* m_observer = nullptr;
+    const PortTrouble::System* m_portSystem = nullptr;
 };
 
 } // namespace tarn::cli
