@@ -3,7 +3,9 @@
 #include "link/TransferSession.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,8 @@ public:
                     TransferDirection direction, const RadioImage& image, SessionOptions options);
     // Sees every byte of every session; may be null.
     void setObserver(TransferObserver* observer) { m_observer = observer; }
+    // Sees every byte of one session (its trace), besides the observer of all; may be null.
+    void setSessionObserver(std::size_t index, TransferObserver* observer);
     // Returns once every session has ended.
     void run();
     [[nodiscard]] const TransferSession& session(std::size_t index) const;
@@ -43,6 +47,8 @@ private:
     void waitForEvents();
     void takeInput(Entry& entry);
     void checkDrained(Entry& entry);
+    void observeOut(Entry& entry, std::span<const std::uint8_t> bytes);
+    void observeIn(Entry& entry, std::span<const std::uint8_t> bytes);
     [[nodiscard]] bool allEnded() const;
     [[nodiscard]] static double nowMs();
 
