@@ -10,6 +10,7 @@ constexpr std::array FormattedMessages{
     FormattedMessage::VerifyFailedOne, FormattedMessage::VerifyFailedMany,
     FormattedMessage::PartlyWritten,   FormattedMessage::VerifyProgress,
     FormattedMessage::BackupFailed,
+    FormattedMessage::TraceFailed,
 };
 
 } // namespace
