@@ -9,8 +9,7 @@ namespace {
 constexpr std::array FormattedMessages{
     FormattedMessage::VerifyFailedOne, FormattedMessage::VerifyFailedMany,
     FormattedMessage::PartlyWritten,   FormattedMessage::VerifyProgress,
-    FormattedMessage::BackupFailed,
-    FormattedMessage::TraceFailed,
+    FormattedMessage::BackupFailed,    FormattedMessage::TraceFailed,
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "link/RadioLink.h"
 
 #include "common/AppTitles.h"
+#include "common/Version.h"
 #include "common/WallClock.h"
 #include "data/BackupStore.h"
 #include "data/ChannelDocument.h"
@@ -10,7 +11,6 @@
 #include "link/SerialPortLine.h"
 #include "link/SessionDriver.h"
 #include "link/TraceStore.h"
-#include "common/Version.h"
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/DocumentDialogs.h"
 
@@ -213,13 +213,13 @@ void RadioLink::keepTrace(const TransferSession& session) {
                        "kept " + store.timeText() + " by TARN " + PackageVersion});
     try {
         (void)store.store(text, session.direction() == TransferDirection::Read ? BackupKind::Read
-                                                                                : BackupKind::Write);
+                                                                               : BackupKind::Write);
     } catch (const TraceError& error) {
         // Only the record is missing, and saying so after every transfer would only nag.
         if (std::exchange(traceWarningShown(), true))
             return;
-        (void)m_prompter.ask(Prompt{std::string(TraceFailedText) + error.what(),
-                                    AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        (void)m_prompter.ask(Prompt{std::string(TraceFailedText) + error.what(), AppTitles::AppName,
+                                    PromptButtons::Ok, PromptIcon::Warning});
     }
 }
 

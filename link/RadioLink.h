@@ -3,9 +3,9 @@
 #include "common/Translate.h"
 #include "data/RadioImage.h"
 #include "link/RadioTransfer.h"
-#include "link/TransferProgressDialog.h"
 #include "link/TraceRecorder.h"
 #include "link/TransferObserverList.h"
+#include "link/TransferProgressDialog.h"
 #include "link/TransferTarget.h"
 #include "qtsupport/CommandTarget.h"
 

@@ -31,8 +31,8 @@ QString canonicalDevice(const QString& device) {
 ProblemReport ProblemReport::gather(const QString& port) {
     ProblemReport report;
     report.program = QStringLiteral("TARN ") + QString::fromUtf8(PackageVersion);
-    report.qt = tr("%1 (built with %2)")
-                    .arg(QString::fromUtf8(qVersion()), QStringLiteral(QT_VERSION_STR));
+    report.qt =
+        tr("%1 (built with %2)").arg(QString::fromUtf8(qVersion()), QStringLiteral(QT_VERSION_STR));
     report.system = QSysInfo::prettyProductName() + QStringLiteral("; ") + QSysInfo::kernelType() +
                     QLatin1Char(' ') + QSysInfo::kernelVersion() + QStringLiteral("; ") +
                     QSysInfo::currentCpuArchitecture();
@@ -79,8 +79,7 @@ QString ProblemReport::withoutFrequencies(QString text) {
 
 QString ProblemReport::text(bool includeFrequencies) const {
     QStringList lines;
-    lines << tr("Program: %1").arg(program) << tr("Qt: %1").arg(qt)
-          << tr("System: %1").arg(system);
+    lines << tr("Program: %1").arg(program) << tr("Qt: %1").arg(qt) << tr("System: %1").arg(system);
     if (port.isEmpty()) {
         lines << tr("Port: no window open");
     } else {

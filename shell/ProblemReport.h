@@ -12,15 +12,15 @@ struct ProblemReport {
     Q_DECLARE_TR_FUNCTIONS(tarn::ProblemReport)
 
 public:
-    QString program;    // "TARN 1.2.0"
-    QString qt;         // "6.4.2 (built with 6.4.2)"
-    QString system;     // "Debian GNU/Linux 12 (bookworm); linux 6.1.0; x86_64"
-    QString port;       // the active window's port, "COM1"; empty: no window
-    QString device;     // what it opens, "/dev/ttyUSB0"
-    QString identity;   // description, manufacturer, USB ids, serial; empty: not listed
+    QString program;  // "TARN 1.2.0"
+    QString qt;       // "6.4.2 (built with 6.4.2)"
+    QString system;   // "Debian GNU/Linux 12 (bookworm); linux 6.1.0; x86_64"
+    QString port;     // the active window's port, "COM1"; empty: no window
+    QString device;   // what it opens, "/dev/ttyUSB0"
+    QString identity; // description, manufacturer, USB ids, serial; empty: not listed
     QString messageCaption;
-    QString message;    // the last message shown; empty: none
-    QString tracePath;  // empty: no trace kept yet
+    QString message;   // the last message shown; empty: none
+    QString tracePath; // empty: no trace kept yet
 
     // The facts of this run, with the port named by the active window (empty: none).
     [[nodiscard]] static ProblemReport gather(const QString& port);

@@ -16,8 +16,8 @@ ProblemReportDialog::ProblemReportDialog(ProblemReport report, QWidget* parent)
     : QDialog(parent)
     , m_report(std::move(report)) {
     setWindowTitle(tr("Report a Problem"));
-    auto* note = new QLabel(tr("Copy this text into your report. Nothing is sent from here."),
-                            this);
+    auto* note =
+        new QLabel(tr("Copy this text into your report. Nothing is sent from here."), this);
     note->setWordWrap(true);
     m_text = new QPlainTextEdit(this);
     m_text->setReadOnly(true);

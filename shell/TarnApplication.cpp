@@ -117,8 +117,8 @@ bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
            id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Ports || id == cmd::Backups ||
            id == cmd::VerifyAfterWrite || id == cmd::CompareWith || id == cmd::HelpGuide ||
-           id == cmd::ShowLastTrace || id == cmd::ReportProblem ||
-           id == cmd::LanguageEnglish || id == cmd::LanguageChinese || bandPlanRegion(id) ||
+           id == cmd::ShowLastTrace || id == cmd::ReportProblem || id == cmd::LanguageEnglish ||
+           id == cmd::LanguageChinese || bandPlanRegion(id) ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
@@ -208,7 +208,8 @@ void TarnApplication::showLastTrace() {
         const QString text =
             tr("No serial trace has been kept yet. A trace of each transfer with the radio is "
                "kept in %1 (the last ten).")
-                .arg(QDir::toNativeSeparators(QString::fromStdU16String(store.folder().u16string())));
+                .arg(QDir::toNativeSeparators(
+                    QString::fromStdU16String(store.folder().u16string())));
         (void)m_prompter.ask(
             {text.toStdString(), AppTitles::AppName, PromptButtons::Ok, PromptIcon::Information});
         return;
@@ -217,8 +218,8 @@ void TarnApplication::showLastTrace() {
     QString error;
     const std::optional<QByteArray> bytes = TraceViewer::load(path, error);
     if (!bytes) {
-        const QString text = tr("Could not show the serial trace %1: %2")
-                                 .arg(QDir::toNativeSeparators(path), error);
+        const QString text =
+            tr("Could not show the serial trace %1: %2").arg(QDir::toNativeSeparators(path), error);
         (void)m_prompter.ask(
             {text.toStdString(), AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
         return;
@@ -229,8 +230,7 @@ void TarnApplication::showLastTrace() {
 
 void TarnApplication::reportProblem() {
     DocumentWindow* frame = m_mainFrame ? m_mainFrame->activeChild() : nullptr;
-    const QString port =
-        frame ? QString::fromStdString(frame->radioLink().portName()) : QString();
+    const QString port = frame ? QString::fromStdString(frame->radioLink().portName()) : QString();
     ProblemReportDialog dialog(ProblemReport::gather(port), m_mainFrame.get());
     m_dialogs.problemReport(dialog);
 }

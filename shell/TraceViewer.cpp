@@ -77,9 +77,9 @@ TraceViewer::TraceViewer(const QString& path, const QByteArray& bytes, ShellDial
 }
 
 bool TraceViewer::saveAs() {
-    const QString name =
-        m_dialogs.saveFileName(this, QFileInfo(m_path).fileName(),
-                               tr("Serial traces (*.trace);;All files (*)"), QStringLiteral("trace"));
+    const QString name = m_dialogs.saveFileName(this, QFileInfo(m_path).fileName(),
+                                                tr("Serial traces (*.trace);;All files (*)"),
+                                                QStringLiteral("trace"));
     if (name.isEmpty())
         return false;
     const std::span<const std::uint8_t> bytes{

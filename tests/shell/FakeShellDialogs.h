@@ -2,8 +2,8 @@
 
 #include "dialogs/BackupsDialog.h"
 #include "shell/ProblemReportDialog.h"
-#include "shell/TraceViewer.h"
 #include "shell/ShellDialogs.h"
+#include "shell/TraceViewer.h"
 #include "tests/support/FakeDocumentDialogs.h"
 
 #include <QStringList>
