@@ -62,6 +62,8 @@ TraceViewer::TraceViewer(const QString& path, const QByteArray& bytes, ShellDial
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Wider than "from-radio", so the time, direction and bytes line up in columns.
+    m_text->setTabStopDistance(m_text->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 13);
     // Shown as text, nothing more: a hand-edited file is not interpreted.
     m_text->setPlainText(QString::fromUtf8(bytes));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
