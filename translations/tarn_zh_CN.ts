@@ -2767,12 +2767,16 @@ warning on stderr that lists such channels (&apos;tarn-cli check&apos; says more
         <translation>把 .sin 文件写入对讲机</translation>
     </message>
     <message>
-        <source>  --trace FILE   write the serial trace of the transfer to FILE as well
+        <source>
+  --trace FILE   write the serial trace of the transfer to FILE as well
+
 The bytes of every transfer, both ways, are kept as a serial trace in
 $XDG_STATE_HOME/tarn/traces (default ~/.local/state/tarn/traces; the newest 10
 are kept).
 </source>
-        <translation>  --trace FILE   同时将本次传输的串口记录写入 FILE
+        <translation>
+  --trace FILE   同时将本次传输的串口记录写入 FILE
+
 每次传输双向的字节都会作为串口记录保存在
 $XDG_STATE_HOME/tarn/traces（默认 ~/.local/state/tarn/traces；保留最新的 10 份）。
 </translation>

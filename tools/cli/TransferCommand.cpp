@@ -76,7 +76,9 @@ std::string TransferCommand::optionsUsage() {
                "stderr.\n")) +
            CliText::help(TARN_TRANSLATE_NOOP(
                "tarn::cli::Help",
+               "\n"
                "  --trace FILE   write the serial trace of the transfer to FILE as well\n"
+               "\n"
                "The bytes of every transfer, both ways, are kept as a serial trace in\n"
                "$XDG_STATE_HOME/tarn/traces (default ~/.local/state/tarn/traces; the newest 10\n"
                "are kept).\n"));
