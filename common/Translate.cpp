@@ -9,7 +9,7 @@ namespace {
 constexpr std::array FormattedMessages{
     FormattedMessage::VerifyFailedOne, FormattedMessage::VerifyFailedMany,
     FormattedMessage::PartlyWritten,   FormattedMessage::VerifyProgress,
-    FormattedMessage::BackupFailed,
+    FormattedMessage::BackupFailed,    FormattedMessage::TraceFailed,
 };
 
 } // namespace

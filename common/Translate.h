@@ -28,6 +28,8 @@ struct FormattedMessage {
     static constexpr const char* VerifyProgress = TARN_TRANSLATE_NOOP("tarn::Prompt", "Verify %1");
     static constexpr const char* BackupFailed =
         TARN_TRANSLATE_NOOP("tarn::Prompt", "The radio's memory was not kept as a backup: %1");
+    static constexpr const char* TraceFailed =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "The serial trace was not kept: %1");
 };
 
 // The pattern with %1 to %9 replaced by the arguments in order, as QString::arg would; a

@@ -1,6 +1,7 @@
 #include "link/RadioLink.h"
 
 #include "common/AppTitles.h"
+#include "common/Version.h"
 #include "common/WallClock.h"
 #include "data/BackupStore.h"
 #include "data/ChannelDocument.h"
@@ -9,6 +10,7 @@
 #include "link/PreciseSessionTimer.h"
 #include "link/SerialPortLine.h"
 #include "link/SessionDriver.h"
+#include "link/TraceStore.h"
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/DocumentDialogs.h"
 
@@ -24,6 +26,11 @@ namespace {
 std::multiset<std::string>& devicesInUse() {
     static std::multiset<std::string> devices;
     return devices;
+}
+
+bool& traceWarningShown() {
+    static bool shown = false;
+    return shown;
 }
 
 } // namespace
@@ -150,6 +157,11 @@ void RadioLink::onTransfer() {
     m_driver = std::make_unique<SessionDriver>(*m_line, *m_timer, m_prompter, m_dialog);
     m_driver->setObserver(m_observer);
     m_driver->setPortSystem(m_portSystem);
+    m_trace = std::make_unique<TraceRecorder>();
+    m_observers = std::make_unique<TransferObserverList>();
+    m_observers->add(m_trace.get());
+    m_observers->add(m_observer);
+    m_driver->setObserver(m_observers.get());
     connect(m_driver.get(), &SessionDriver::ended, this, &RadioLink::onEnded);
     SessionOptions options;
     options.verifyAfterWrite = m_direction == TransferDirection::Write && verifyAfterWrite();
@@ -165,6 +177,7 @@ void RadioLink::onEnded() {
         m_document.takeReceived(session.image());
     if (read || (session.direction() == TransferDirection::Write && session.wroteToRadio()))
         keepBackup(session.image(), read);
+    keepTrace(session);
     devicesInUse().erase(devicesInUse().find(m_device));
     m_running = false;
     emit transferEnded();
@@ -191,6 +204,30 @@ void RadioLink::keepBackup(const RadioImage& image, bool read) {
         (void)m_prompter.ask(Prompt{std::string(BackupFailedText) + error.what(),
                                     AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
     }
+}
+
+void RadioLink::keepTrace(const TransferSession& session) {
+    if (!m_trace)
+        return;
+    const SystemWallClock clock;
+    TraceStore store(TraceStore::defaultFolder(), clock);
+    const std::string text =
+        m_trace->text({TraceRecorder::summary(session, m_portName, m_device),
+                       "kept " + store.timeText() + " by TARN " + PackageVersion});
+    try {
+        (void)store.store(text, session.direction() == TransferDirection::Read ? BackupKind::Read
+                                                                               : BackupKind::Write);
+    } catch (const TraceError& error) {
+        // Only the record is missing, and saying so after every transfer would only nag.
+        if (std::exchange(traceWarningShown(), true))
+            return;
+        (void)m_prompter.ask(Prompt{std::string(TraceFailedText) + error.what(), AppTitles::AppName,
+                                    PromptButtons::Ok, PromptIcon::Warning});
+    }
+}
+
+void RadioLink::resetTraceWarning() {
+    traceWarningShown() = false;
 }
 
 bool RadioLink::verifyAfterWrite() {

@@ -4,6 +4,8 @@
 #include "data/RadioImage.h"
 #include "link/PortTrouble.h"
 #include "link/RadioTransfer.h"
+#include "link/TraceRecorder.h"
+#include "link/TransferObserverList.h"
 #include "link/TransferProgressDialog.h"
 #include "link/TransferTarget.h"
 #include "qtsupport/CommandTarget.h"
@@ -39,6 +41,7 @@ public:
     static constexpr const char* DefaultPort = "COM1";
     static constexpr const char* VerifySettingKey = "Transfer/VerifyAfterWrite";
     static constexpr const char* BackupFailedText = "The radio's memory was not kept as a backup: ";
+    static constexpr const char* TraceFailedText = "The serial trace was not kept: ";
 
     // The progress window belongs to owner and opens centred over `over`.
     RadioLink(ChannelDocument& document, Prompter& prompter, DocumentDialogs& dialogs,
@@ -70,6 +73,10 @@ public:
     // meanwhile.
     void whenIdle(std::function<void()> action, const QString& note);
 
+    // A trace folder that cannot be written is told once per run of the program; tests start
+    // over with this.
+    static void resetTraceWarning();
+
     // Read back and compare after every complete write; kept in the settings, off at first.
     [[nodiscard]] static bool verifyAfterWrite();
     static void setVerifyAfterWrite(bool verify);
@@ -89,6 +96,7 @@ private:
     void onEnded();
     void runDeferred();
     void keepBackup(const RadioImage& image, bool read);
+    void keepTrace(const TransferSession& session);
     [[nodiscard]] std::string device() const;
 
     ChannelDocument& m_document;
@@ -105,6 +113,9 @@ private:
     SessionTimer* m_timer = nullptr;
     TransferObserver* m_observer = nullptr;
     const PortTrouble::System* m_portSystem = nullptr;
+    // The running transfer's trace, and what its driver reports to (the trace, m_observer).
+    std::unique_ptr<TraceRecorder> m_trace;
+    std::unique_ptr<TransferObserverList> m_observers;
     std::unique_ptr<SessionDriver> m_driver;
     bool m_running = false;
     // The device the running transfer holds.

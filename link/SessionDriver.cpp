@@ -52,6 +52,8 @@ void SessionDriver::start(std::string port, TransferDirection direction, const R
     m_running = true;
     m_draining = false;
     m_timer.setHandler([this] { onWake(); });
+    if (m_observer)
+        m_observer->started(now());
     m_session.start(direction, image, options, now());
     drive();
 }

@@ -12,6 +12,8 @@ namespace tarn {
 class TransferObserver {
 public:
     virtual ~TransferObserver() = default;
+    // The session has been started; later times count from here.
+    virtual void started(double /*nowMs*/) {}
     // Bytes handed to the port for the radio.
     virtual void bytesOut(std::span<const std::uint8_t> bytes, double nowMs,
                           TransferSession::Step step) = 0;

@@ -71,6 +71,9 @@ inline constexpr int ChannelListCount = 7;
 inline constexpr int BandPlan = 32860;
 inline constexpr int BandPlanRegion1 = 32861;
 inline constexpr int BandPlanRegionCount = 3;
+// Help: the newest serial trace, and the text for a problem report.
+inline constexpr int ShowLastTrace = 32870;
+inline constexpr int ReportProblem = 32871;
 
 // Commands that change a document or open a window that does: unavailable on a document while
 // a transfer runs on it, since a completed read replaces its image and would drop them.

@@ -1,6 +1,7 @@
 #include "qtsupport/MessageBoxPrompter.h"
 
 #include "qtsupport/CoreMessages.h"
+#include "qtsupport/LastMessage.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -104,6 +105,7 @@ void prepare(QMessageBox& box, const Prompt& prompt) {
     box.addAction(copy);
     if (prompt.defaultAnswer)
         box.setDefaultButton(buttonFor(*prompt.defaultAnswer));
+    LastMessage::record(box.windowTitle(), box.text());
 }
 
 } // namespace

@@ -20,7 +20,7 @@ using namespace cmd;
 constexpr std::string_view StockPrompt = TARN_TRANSLATE_NOOP(
     "tarn::CommandTable", "Place this ready-made channel list into the active document");
 
-constexpr std::array<CommandInfo, 62> Commands{{
+constexpr std::array<CommandInfo, 64> Commands{{
     {FileNew, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&New\tCtrl+N"),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Create a new document\nNew"), "Ctrl+N"},
     {FileOpen, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&Open...\tCtrl+O"),
@@ -169,6 +169,12 @@ constexpr std::array<CommandInfo, 62> Commands{{
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Show TARN in Simplified Chinese\nChinese")},
     {HelpGuide, TARN_TRANSLATE_NOOP("tarn::CommandTable", "TARN &Help\tF1"),
      TARN_TRANSLATE_NOOP("tarn::CommandTable", "Open the user guide\nHelp"), "F1"},
+    {ShowLastTrace, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Show &Last Serial Trace"),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable",
+                         "Show the bytes of the last transfer with the radio\nLast Serial Trace")},
+    {ReportProblem, TARN_TRANSLATE_NOOP("tarn::CommandTable", "Report a &Problem..."),
+     TARN_TRANSLATE_NOOP("tarn::CommandTable",
+                         "Put together the facts a problem report needs\nReport a Problem")},
     {AppAbout, TARN_TRANSLATE_NOOP("tarn::CommandTable", "&About ..."),
      TARN_TRANSLATE_NOOP("tarn::CommandTable",
                          "Display program information, version number and copyright\nAbout")},
@@ -225,7 +231,7 @@ constexpr std::array ChannelListItems{ChannelList1,     ChannelList1 + 1, Channe
 constexpr std::array BandPlanItems{BandPlanRegion1, BandPlanRegion1 + 1, BandPlanRegion1 + 2};
 constexpr std::array ViewItems{ViewToolbar, ViewStatusBar};
 constexpr std::array WindowItems{WindowNew, WindowCascade, WindowTile, WindowArrange};
-constexpr std::array HelpItems{HelpGuide, 0, AppAbout};
+constexpr std::array HelpItems{HelpGuide, 0, ShowLastTrace, ReportProblem, 0, AppAbout};
 constexpr std::array LanguageItems{LanguageEnglish, LanguageChinese};
 constexpr std::array<std::pair<int, std::span<const int>>, 3> Submenus{{
     {ChannelLists, ChannelListItems},

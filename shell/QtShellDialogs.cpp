@@ -1,5 +1,8 @@
 #include "shell/QtShellDialogs.h"
 
+#include "shell/ProblemReportDialog.h"
+#include "shell/TraceViewer.h"
+
 #include "dialogs/BackupsDialog.h"
 #include "dialogs/EditChannelsDialog.h"
 #include "dialogs/FillChannelsDialog.h"
@@ -61,6 +64,14 @@ void QtShellDialogs::about(QWidget* parent) {
 }
 
 void QtShellDialogs::backups(BackupsDialog& dialog) {
+    dialog.exec();
+}
+
+void QtShellDialogs::serialTrace(TraceViewer& viewer) {
+    viewer.exec();
+}
+
+void QtShellDialogs::problemReport(ProblemReportDialog& dialog) {
     dialog.exec();
 }
 

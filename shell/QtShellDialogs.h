@@ -26,6 +26,8 @@ public:
                  const std::function<void(QPrinter&)>& paint) override;
     void about(QWidget* parent) override;
     void backups(BackupsDialog& dialog) override;
+    void serialTrace(TraceViewer& viewer) override;
+    void problemReport(ProblemReportDialog& dialog) override;
     void modelInformation(ChannelDocument& document, QWidget* parent) override;
     void optionalFeatures(ChannelDocument& document, QWidget* parent) override;
     void ports(QWidget* parent) override;

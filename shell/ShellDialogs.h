@@ -13,6 +13,8 @@ class QWidget;
 namespace tarn {
 
 class BackupsDialog;
+class ProblemReportDialog;
+class TraceViewer;
 
 // The standard dialogs of the program's frame and the dialogs of its document windows, so
 // tests can answer them.
@@ -31,6 +33,9 @@ public:
     virtual void about(QWidget* parent) = 0;
     // Program > Backups..., until the user closes it or opens a backup.
     virtual void backups(BackupsDialog& dialog) = 0;
+    // Help > Show Last Serial Trace and Help > Report a Problem, until the user closes them.
+    virtual void serialTrace(TraceViewer& viewer) = 0;
+    virtual void problemReport(ProblemReportDialog& dialog) = 0;
 };
 
 } // namespace tarn

@@ -6,6 +6,7 @@
 #include "data/SinFile.h"
 #include "dialogs/BackupsDialog.h"
 #include "link/RadioLink.h"
+#include "link/TraceStore.h"
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/CoreMessages.h"
 #include "shell/CommandLineInfo.h"
@@ -15,12 +16,15 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/PrintService.h"
+#include "shell/ProblemReportDialog.h"
 #include "shell/ShellDialogs.h"
 #include "shell/ShellLanguage.h"
 #include "shell/TarnDocument.h"
+#include "shell/TraceViewer.h"
 #include "view/BandPlanSetting.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <cstdlib>
 
@@ -113,7 +117,8 @@ bool TarnApplication::handlesCommand(int id) const {
     return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::FilePrintSetup ||
            id == cmd::WindowNew || id == cmd::AppAbout || id == cmd::Ports || id == cmd::Backups ||
            id == cmd::VerifyAfterWrite || id == cmd::CompareWith || id == cmd::HelpGuide ||
-           id == cmd::LanguageEnglish || id == cmd::LanguageChinese || bandPlanRegion(id) ||
+           id == cmd::ShowLastTrace || id == cmd::ReportProblem || id == cmd::LanguageEnglish ||
+           id == cmd::LanguageChinese || bandPlanRegion(id) ||
            (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount);
 }
 
@@ -167,6 +172,12 @@ void TarnApplication::runCommand(int id) {
     case cmd::HelpGuide:
         showHelp();
         break;
+    case cmd::ShowLastTrace:
+        showLastTrace();
+        break;
+    case cmd::ReportProblem:
+        reportProblem();
+        break;
     case cmd::LanguageEnglish:
         m_language->switchTo(InterfaceLanguage::English);
         break;
@@ -188,6 +199,40 @@ void TarnApplication::showBackups() {
         (void)m_documents->openUntitled(std::filesystem::path(path.toStdU16String()));
     });
     m_dialogs.backups(dialog);
+}
+
+void TarnApplication::showLastTrace() {
+    const TraceStore store(TraceStore::defaultFolder(), SystemWallClock());
+    const std::optional<std::filesystem::path> newest = store.newest();
+    if (!newest) {
+        const QString text =
+            tr("No serial trace has been kept yet. A trace of each transfer with the radio is "
+               "kept in %1 (the last ten).")
+                .arg(QDir::toNativeSeparators(
+                    QString::fromStdU16String(store.folder().u16string())));
+        (void)m_prompter.ask(
+            {text.toStdString(), AppTitles::AppName, PromptButtons::Ok, PromptIcon::Information});
+        return;
+    }
+    const QString path = QString::fromStdU16String(newest->u16string());
+    QString error;
+    const std::optional<QByteArray> bytes = TraceViewer::load(path, error);
+    if (!bytes) {
+        const QString text =
+            tr("Could not show the serial trace %1: %2").arg(QDir::toNativeSeparators(path), error);
+        (void)m_prompter.ask(
+            {text.toStdString(), AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return;
+    }
+    TraceViewer viewer(path, *bytes, m_dialogs, m_prompter, m_mainFrame.get());
+    m_dialogs.serialTrace(viewer);
+}
+
+void TarnApplication::reportProblem() {
+    DocumentWindow* frame = m_mainFrame ? m_mainFrame->activeChild() : nullptr;
+    const QString port = frame ? QString::fromStdString(frame->radioLink().portName()) : QString();
+    ProblemReportDialog dialog(ProblemReport::gather(port), m_mainFrame.get());
+    m_dialogs.problemReport(dialog);
 }
 
 void TarnApplication::compareWith() {

@@ -69,6 +69,8 @@ private:
     void openFiles(const QStringList& paths);
     // Program > Backups...: a kept image opens as a new untitled document.
     void showBackups();
+    void showLastTrace();
+    void reportProblem();
     // File > Compare With...: the active window marks what differs from a chosen file.
     void compareWith();
     void openRecent(int index);

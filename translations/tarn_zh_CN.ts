@@ -755,6 +755,26 @@ Find</source>
         <translation>只显示含有某段文字或某个频率的信道
 查找</translation>
     </message>
+    <message>
+        <source>Show &amp;Last Serial Trace</source>
+        <translation>显示最近的串口记录(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Show the bytes of the last transfer with the radio
+Last Serial Trace</source>
+        <translation>显示与对讲机最近一次传输的字节
+最近的串口记录</translation>
+    </message>
+    <message>
+        <source>Report a &amp;Problem...</source>
+        <translation>报告问题(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Put together the facts a problem report needs
+Report a Problem</source>
+        <translation>汇集问题报告所需的信息
+报告问题</translation>
+    </message>
 </context>
 <context>
     <name>tarn::CompareSettingsWindow</name>
@@ -1190,6 +1210,100 @@ Find</source>
     <message>
         <source>opens %1</source>
         <translation>打开 %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::ProblemReport</name>
+    <message>
+        <source>%1 (built with %2)</source>
+        <translation>%1（编译时为 %2）</translation>
+    </message>
+    <message>
+        <source>description: %1</source>
+        <translation>描述：%1</translation>
+    </message>
+    <message>
+        <source>manufacturer: %1</source>
+        <translation>制造商：%1</translation>
+    </message>
+    <message>
+        <source>USB id: %1:%2</source>
+        <translation>USB 标识：%1:%2</translation>
+    </message>
+    <message>
+        <source>serial number: %1</source>
+        <translation>序列号：%1</translation>
+    </message>
+    <message>
+        <source>listed, without details</source>
+        <translation>已列出，无详细信息</translation>
+    </message>
+    <message>
+        <source>[frequency left out]</source>
+        <translation>[频率已略去]</translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation>程序：%1</translation>
+    </message>
+    <message>
+        <source>Qt: %1</source>
+        <translation>Qt：%1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>系统：%1</translation>
+    </message>
+    <message>
+        <source>Port: no window open</source>
+        <translation>端口：没有打开的窗口</translation>
+    </message>
+    <message>
+        <source>Port: %1 (%2)</source>
+        <translation>端口：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Port identity: %1</source>
+        <translation>端口标识：%1</translation>
+    </message>
+    <message>
+        <source>not among the system&apos;s serial ports</source>
+        <translation>不在系统的串口列表中</translation>
+    </message>
+    <message>
+        <source>Last message: none</source>
+        <translation>最近的消息：无</translation>
+    </message>
+    <message>
+        <source>Last message: %1</source>
+        <translation>最近的消息：%1</translation>
+    </message>
+    <message>
+        <source>Last serial trace: %1</source>
+        <translation>最近的串口记录：%1</translation>
+    </message>
+    <message>
+        <source>none kept yet</source>
+        <translation>尚未保存</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::ProblemReportDialog</name>
+    <message>
+        <source>Report a Problem</source>
+        <translation>报告问题</translation>
+    </message>
+    <message>
+        <source>Copy this text into your report. Nothing is sent from here.</source>
+        <translation>请将此文本复制到您的报告中。此处不会发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Include &amp;frequencies in the last message</source>
+        <translation>包含最近消息中的频率(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -2118,6 +2232,26 @@ Find</source>
         <source>The port %1 could not be opened: %2</source>
         <translation>无法打开端口 %1：%2</translation>
     </message>
+    <message>
+        <source>The serial trace was not kept: %1</source>
+        <translation>未能保存串口记录：%1</translation>
+    </message>
+    <message>
+        <source>tarn-cli: warning: no serial trace kept: %1</source>
+        <translation>tarn-cli：警告：未保存串口记录：%1</translation>
+    </message>
+    <message>
+        <source>tarn-cli: warning: the trace was not written to %1: %2</source>
+        <translation>tarn-cli：警告：串口记录未写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot write the trace %1: %2</source>
+        <translation>无法写入串口记录 %1：%2</translation>
+    </message>
+    <message>
+        <source>--trace takes one --port; a fleet&apos;s traces are kept in the traces folder</source>
+        <translation>--trace 只能配合一个 --port；多台同时写入时，各自的串口记录保存在记录文件夹中</translation>
+    </message>
 </context>
 <context>
     <name>tarn::QtShellDialogs</name>
@@ -2203,6 +2337,14 @@ Find</source>
         <source>Could not compare with %1.</source>
         <translation>无法与 %1 比较。</translation>
     </message>
+    <message>
+        <source>No serial trace has been kept yet. A trace of each transfer with the radio is kept in %1 (the last ten).</source>
+        <translation>尚未保存任何串口记录。与对讲机的每次传输都会在 %1 中保存一份记录（保留最近十份）。</translation>
+    </message>
+    <message>
+        <source>Could not show the serial trace %1: %2</source>
+        <translation>无法显示串口记录 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>tarn::TarnDocument</name>
@@ -2215,6 +2357,33 @@ Find</source>
 The file on disk has not been changed.</source>
         <translation>无法保存 %1。
 磁盘上的文件没有改变。</translation>
+    </message>
+</context>
+<context>
+    <name>tarn::TraceViewer</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 不是普通文件。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 大于 %2 MiB。</translation>
+    </message>
+    <message>
+        <source>Last Serial Trace</source>
+        <translation>最近的串口记录</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Serial traces (*.trace);;All files (*)</source>
+        <translation>串口记录 (*.trace);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Could not save the serial trace as %1: %2</source>
+        <translation>无法将串口记录另存为 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -2701,6 +2870,21 @@ unknown). Where COM1 to COM4 lead goes to stderr.
   --json   改为输出一个 JSON 数组，每个端口一个对象：device、description、
            manufacturer、vendor_id、product_id、serial_number 和 chip（USB 串口
            适配器的芯片，如 CH340/CH341）；未知处为 null
+</translation>
+    </message>
+    <message>
+        <source>
+  --trace FILE   write the serial trace of the transfer to FILE as well
+
+The bytes of every transfer, both ways, are kept as a serial trace in
+$XDG_STATE_HOME/tarn/traces (default ~/.local/state/tarn/traces; the newest 10
+are kept).
+</source>
+        <translation>
+  --trace FILE   同时将本次传输的串口记录写入 FILE
+
+每次传输双向的字节都会作为串口记录保存在
+$XDG_STATE_HOME/tarn/traces（默认 ~/.local/state/tarn/traces；保留最新的 10 份）。
 </translation>
     </message>
 </context>

@@ -1,4 +1,5 @@
 #include "qtsupport/DialogUnits.h"
+#include "qtsupport/LastMessage.h"
 #include "qtsupport/MessageBoxPrompter.h"
 
 #include <QApplication>
@@ -43,11 +44,15 @@ TEST(MessageBoxPrompter, ShowsTextsAndMapsTheClickedButton) {
     EXPECT_EQ(answer, PromptAnswer::Retry);
     EXPECT_EQ(text, QString::fromUtf8("Communication Error，Please check"));
     EXPECT_EQ(caption, "Prompt");
+    // Kept for a problem report as it was shown.
+    EXPECT_EQ(LastMessage::text(), text);
+    EXPECT_EQ(LastMessage::caption(), caption);
 
     clickWhenShown(QMessageBox::Cancel, &text, &caption);
     EXPECT_EQ(
         prompter.ask({"Do you Exit?", "Prompt", PromptButtons::OkCancel, PromptIcon::Information}),
         PromptAnswer::Cancel);
+    EXPECT_EQ(LastMessage::text(), "Do you Exit?");
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "dialogs/BackupsDialog.h"
+#include "shell/ProblemReportDialog.h"
 #include "shell/ShellDialogs.h"
+#include "shell/TraceViewer.h"
 #include "tests/support/FakeDocumentDialogs.h"
 
 #include <QStringList>
@@ -43,6 +45,14 @@ public:
         if (onBackups)
             onBackups(dialog);
     }
+    void serialTrace(TraceViewer& viewer) override {
+        if (onSerialTrace)
+            onSerialTrace(viewer);
+    }
+    void problemReport(ProblemReportDialog& dialog) override {
+        if (onProblemReport)
+            onProblemReport(dialog);
+    }
     [[nodiscard]] QString importFileName(QWidget* parent) override;
     [[nodiscard]] QString exportFileName(QWidget* parent, const QString& suggested) override;
     [[nodiscard]] std::optional<ChannelCsvOptions> confirmImport(QWidget* parent,
@@ -60,6 +70,8 @@ public:
     int abouts = 0;
     FakeDocumentDialogs windowDialogs;
     std::function<void(BackupsDialog&)> onBackups; // what the user does in Backups...
+    std::function<void(TraceViewer&)> onSerialTrace;
+    std::function<void(ProblemReportDialog&)> onProblemReport;
     // Import Channels and Export Channels take their names from openNames and saveNames; the
     // import's report answers importAnswer (empty: Cancel) and records what it showed.
     std::optional<ChannelCsvOptions> importAnswer = ChannelCsvOptions{};

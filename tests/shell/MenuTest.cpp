@@ -89,7 +89,8 @@ TEST_F(Menus, BarHoldsEveryItemInOrderWithItsIdAndSeparators) {
     EXPECT_EQ(menus[5], (QStringList{"&Toolbar|59392", "&Status Bar|59393"}));
     EXPECT_EQ(menus[6], (QStringList{"&New Window|57648", "&Cascade|57650", "&Tile|57651",
                                      "&Arrange Icons|57649"}));
-    EXPECT_EQ(menus[7], (QStringList{"TARN &Help\tF1|57670", "-", "&About ...|57664"}));
+    EXPECT_EQ(menus[7], (QStringList{"TARN &Help\tF1|57670", "-", "Show &Last Serial Trace|32870",
+                                     "Report a &Problem...|32871", "-", "&About ...|57664"}));
 }
 
 TEST_F(Menus, PromptsSplitIntoStatusTextAndTooltip) {
@@ -122,7 +123,7 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
     ASSERT_EQ(documentCount(), 0U);
     // The band plan is the program's setting too.
     std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393,
-                           57664, 32795, 32796, 32800, 57670, 32860};
+                           57664, 32795, 32796, 32800, 57670, 32860, 32870, 32871};
 #ifndef _WIN32
     // The ports are the program's setting, not a document's.
     expected.insert(32783);

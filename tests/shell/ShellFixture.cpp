@@ -1,5 +1,6 @@
 #include "tests/shell/ShellFixture.h"
 
+#include "link/RadioLink.h"
 #include "shell/CommandRouter.h"
 #include "shell/DocumentManager.h"
 #include "shell/DocumentWindow.h"
@@ -22,6 +23,9 @@ void ShellFixture::SetUp() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
     // Backups of transfers stay in the test's own folder.
     qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    // So do their serial traces, and each test sees a trace warning anew.
+    qputenv("XDG_STATE_HOME", m_dir.filePath(QStringLiteral("state")).toLocal8Bit());
+    RadioLink::resetTraceWarning();
     m_app = std::make_unique<TarnApplication>(m_prompter, m_dialogs);
     m_app->setDumpDirectory(m_dir.path().toStdString());
     // English unless a test chooses otherwise, whatever the machine's launcher holds.

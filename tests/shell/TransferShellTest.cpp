@@ -4,6 +4,7 @@
 #include "dialogs/BackupsDialog.h"
 #include "link/RadioLink.h"
 #include "link/RadioTransfer.h"
+#include "link/SerialTrace.h"
 #include "qtsupport/CommandIds.h"
 #include "radio/VirtualRadio.h"
 #include "shell/BackgroundWorkArea.h"
@@ -11,6 +12,7 @@
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TarnDocument.h"
+#include "shell/TraceViewer.h"
 #include "tests/dialogs/DialogControls.h"
 #include "tests/support/FakeSerialLine.h"
 #include "tests/support/VirtualClock.h"
@@ -19,6 +21,7 @@
 
 #include <QAction>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -354,6 +357,63 @@ TEST_F(TransferShellTest, ABackupOpensAsANewUntitledDocument) {
     EXPECT_EQ(opened.channelCount(), 160);
     EXPECT_FALSE(opened.isModified());
     EXPECT_TRUE(enabled(cmd::Backups));
+}
+
+} // namespace
+} // namespace tarn::test
+
+namespace tarn::test {
+namespace {
+
+std::vector<std::filesystem::path> tracesIn(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        found.push_back(entry.path());
+    return found;
+}
+
+TEST_F(TransferShellTest, EveryTransferKeepsATraceOfTheBytesOnTheWire) {
+    read();
+    const auto traces = tracesIn(file("state") / "tarn" / "traces");
+    ASSERT_EQ(traces.size(), 1U);
+    EXPECT_TRUE(traces[0].filename().string().ends_with("-read.trace"));
+    const std::vector<unsigned char> bytes = readBytes(traces[0]);
+    const std::string text(bytes.begin(), bytes.end());
+    const std::vector<WireRun> runs = SerialTrace::parse(text);
+    EXPECT_EQ(SerialTrace::stream(runs, TraceDirection::ToRadio),
+              radio.wireLog().bytes(WireDirection::ToRadio));
+    EXPECT_EQ(SerialTrace::stream(runs, TraceDirection::FromRadio),
+              radio.wireLog().bytes(WireDirection::FromRadio));
+    EXPECT_NE(text.find("# read, port COM1"), std::string::npos) << text.substr(0, 200);
+
+    // Help > Show Last Serial Trace opens it; Save As copies its bytes.
+    bool shown = false;
+    m_dialogs.saveNames.push_back(QString::fromStdString(file("copy.trace").string()));
+    m_dialogs.onSerialTrace = [&](TraceViewer& viewer) {
+        shown = true;
+        EXPECT_EQ(viewer.path().toStdString(), traces[0].string());
+        EXPECT_EQ(viewer.textView().toPlainText().toStdString(), text);
+        EXPECT_TRUE(viewer.textView().isReadOnly());
+        QTest::mouseClick(&viewer.saveAsButton(), Qt::LeftButton);
+    };
+    trigger(cmd::ShowLastTrace);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(readBytes(file("copy.trace")), bytes);
+    EXPECT_TRUE(m_prompter.texts().empty());
+}
+
+TEST_F(TransferShellTest, AnUnwritableTraceFolderIsToldOnceAndTheTransfersGoOn) {
+    std::filesystem::create_directories(file("state") / "tarn");
+    std::ofstream(file("state") / "tarn" / "traces") << "in the way";
+    m_prompter.answer(PromptAnswer::Ok);
+    read();
+    ASSERT_EQ(m_prompter.texts().size(), 1U);
+    EXPECT_EQ(m_prompter.texts()[0].rfind(RadioLink::TraceFailedText, 0), 0U);
+    EXPECT_NE(m_prompter.texts()[0].find("traces"), std::string::npos);
+    EXPECT_EQ(active()->view().grid().model()->rowCount(), 160) << "the read itself counts";
+    transfer(cmd::WriteToRadio);
+    EXPECT_EQ(m_prompter.texts().size(), 1U) << "told once";
+    EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
 }
 
 } // namespace

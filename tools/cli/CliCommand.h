@@ -18,6 +18,7 @@ struct CliContext {
     std::istream* in = nullptr; // standard input, for "-" as a file; none: refused
     bool outIsTerminal = false;
     std::filesystem::path backupFolder{}; // empty: the user's backups folder
+    std::filesystem::path traceFolder{};  // empty: the user's traces folder
     bool anySize = false; // --any-size: a larger channel file gives its first 8192 bytes
     PortLister ports{};   // the serial ports; empty: the system's
 };

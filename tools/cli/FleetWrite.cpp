@@ -3,7 +3,9 @@
 #include "link/PortNames.h"
 #include "link/PortSettings.h"
 #include "link/SerialPortLine.h"
+#include "link/TraceRecorder.h"
 #include "tools/cli/CliCommand.h"
+#include "tools/cli/CliTrace.h"
 #include "tools/cli/CliTransferTarget.h"
 #include "tools/cli/ConsoleTransferUi.h"
 #include "tools/cli/FleetConsole.h"
@@ -30,6 +32,7 @@ struct FleetPort {
         : ui(console, index, settings.retries, settings.forceType) {}
     SerialPortLine line;
     FleetTransferUi ui;
+    TraceRecorder recorder;
 };
 
 TransferReport reportOf(const TransferSession& session, const std::string& device,
@@ -77,8 +80,13 @@ std::vector<TransferReport> FleetWrite::run(const std::vector<std::string>& devi
         ports.push_back(std::make_unique<FleetPort>(console, i, settings));
         loop.add(devices[i], ports[i]->line, ports[i]->ui, TransferDirection::Write, image,
                  SessionOptions{settings.verify});
+        loop.setSessionObserver(i, &ports[i]->recorder);
     }
     loop.run();
+    if (settings.trace)
+        for (std::size_t i = 0; i < devices.size(); ++i)
+            (void)settings.trace->keep(ports[i]->recorder, loop.session(i), devices[i], devices[i],
+                                       {}, true);
     std::vector<TransferReport> reports;
     for (std::size_t i = 0; i < devices.size(); ++i)
         reports.push_back(reportOf(loop.session(i), devices[i], ports[i]->line, i, console));

@@ -9,6 +9,7 @@
 
 namespace tarn::cli {
 
+class CliTrace;
 class FleetConsole;
 
 // One image written into several radios at once: a thread per port, each with its own
@@ -21,6 +22,7 @@ public:
         int retries = 0;
         bool forceType = false;
         bool verify = false;
+        CliTrace* trace = nullptr; // keeps each port's serial trace; may be null
     };
 
     // The device each port name opens; empty, with the reason in error, when two name the

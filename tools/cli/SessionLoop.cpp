@@ -37,6 +37,7 @@ struct SessionLoop::Entry {
     bool draining = false;
     bool cancelled = false;
     int rangeMaximum = 0;
+    TransferObserver* observer = nullptr;
 };
 
 SessionLoop::SessionLoop() = default;
@@ -46,8 +47,24 @@ std::size_t SessionLoop::add(std::string port, SerialPortLine& line, TransferUi&
                              TransferDirection direction, const RadioImage& image,
                              SessionOptions options) {
     m_entries.push_back(std::make_unique<Entry>(
-        Entry{std::move(port), line, ui, direction, image, options, {}, false, false, 0}));
+        Entry{std::move(port), line, ui, direction, image, options, {}, false, false, 0, nullptr}));
     return m_entries.size() - 1;
+}
+
+void SessionLoop::setSessionObserver(std::size_t index, TransferObserver* observer) {
+    m_entries.at(index)->observer = observer;
+}
+
+void SessionLoop::observeOut(Entry& entry, std::span<const std::uint8_t> bytes) {
+    for (TransferObserver* observer : {m_observer, entry.observer})
+        if (observer)
+            observer->bytesOut(bytes, nowMs(), entry.session.step());
+}
+
+void SessionLoop::observeIn(Entry& entry, std::span<const std::uint8_t> bytes) {
+    for (TransferObserver* observer : {m_observer, entry.observer})
+        if (observer)
+            observer->bytesIn(bytes, nowMs(), entry.session.step());
 }
 
 const TransferSession& SessionLoop::session(std::size_t index) const {
@@ -60,8 +77,12 @@ double SessionLoop::nowMs() {
 }
 
 void SessionLoop::run() {
-    for (const auto& entry : m_entries)
+    for (const auto& entry : m_entries) {
+        for (TransferObserver* observer : {m_observer, entry->observer})
+            if (observer)
+                observer->started(nowMs());
         entry->session.start(entry->direction, entry->image, entry->options, nowMs());
+    }
     for (;;) {
         for (const auto& entry : m_entries)
             perform(*entry);
@@ -118,8 +139,7 @@ void SessionLoop::performOne(Entry& entry, const SessionAction& action) {
         entry.line.close();
         return;
     case Kind::Write:
-        if (m_observer)
-            m_observer->bytesOut(action.bytes, nowMs(), entry.session.step());
+        observeOut(entry, action.bytes);
         if (entry.line.writeWithoutDrain(action.bytes)) {
             entry.draining = true;
             checkDrained(entry);
@@ -166,8 +186,7 @@ void SessionLoop::takeInput(Entry& entry) {
         const ReadResult got = entry.line.readArrived(buffer);
         if (got.count > 0) {
             const std::span<const std::uint8_t> bytes{buffer.data(), got.count};
-            if (m_observer)
-                m_observer->bytesIn(bytes, nowMs(), entry.session.step());
+            observeIn(entry, bytes);
             entry.session.bytesReceived(bytes, nowMs());
         }
         if (got.failed) {

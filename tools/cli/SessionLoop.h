@@ -4,7 +4,9 @@
 #include "link/TransferSession.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,8 @@ public:
     void setObserver(TransferObserver* observer) { m_observer = observer; }
     // Answers why a port would not open; null: this machine.
     void setPortSystem(const PortTrouble::System* system) { m_portSystem = system; }
+    // Sees every byte of one session (its trace), besides the observer of all; may be null.
+    void setSessionObserver(std::size_t index, TransferObserver* observer);
     // Returns once every session has ended.
     void run();
     [[nodiscard]] const TransferSession& session(std::size_t index) const;
@@ -46,6 +50,8 @@ private:
     void waitForEvents();
     void takeInput(Entry& entry);
     void checkDrained(Entry& entry);
+    void observeOut(Entry& entry, std::span<const std::uint8_t> bytes);
+    void observeIn(Entry& entry, std::span<const std::uint8_t> bytes);
     [[nodiscard]] bool allEnded() const;
     [[nodiscard]] static double nowMs();
 

@@ -3,7 +3,10 @@
 #include "common/Translate.h"
 #include "tools/cli/CliText.h"
 
+#include "data/AtomicFile.h"
 #include "link/SerialPortLine.h"
+#include "link/TraceRecorder.h"
+#include "tools/cli/CliTrace.h"
 #include "tools/cli/CliTransferTarget.h"
 #include "tools/cli/ConsolePrompter.h"
 #include "tools/cli/ConsoleTransferUi.h"
@@ -60,17 +63,25 @@ std::unique_ptr<QCoreApplication> ensureApplication() {
 
 std::string TransferCommand::optionsUsage() {
     return CliText::help(TARN_TRANSLATE_NOOP(
-        "tarn::cli::Help",
-        "  --port P       a device path such as /dev/ttyUSB0, or COM1 to COM4 (through\n"
-        "                 TARN_COM1..TARN_COM4, the settings, or /dev/ttyUSB0..3)\n"
-        "  --retry N      answer Retry to a communication error up to N times (default 0)\n"
-        "  --force-type   continue when the radio reports another radio type\n"
-        "\n"
-        "Every message of the radio link is printed to stderr. Ctrl-C, SIGTERM and SIGHUP\n"
-        "cancel the transfer and close the port properly. Every image read, and every\n"
-        "image written, is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
-        "~/.local/share/tarn/backups; the newest 200 are kept); its path is printed to\n"
-        "stderr.\n"));
+               "tarn::cli::Help",
+               "  --port P       a device path such as /dev/ttyUSB0, or COM1 to COM4 (through\n"
+               "                 TARN_COM1..TARN_COM4, the settings, or /dev/ttyUSB0..3)\n"
+               "  --retry N      answer Retry to a communication error up to N times (default 0)\n"
+               "  --force-type   continue when the radio reports another radio type\n"
+               "\n"
+               "Every message of the radio link is printed to stderr. Ctrl-C, SIGTERM and SIGHUP\n"
+               "cancel the transfer and close the port properly. Every image read, and every\n"
+               "image written, is kept as a backup in $XDG_DATA_HOME/tarn/backups (default\n"
+               "~/.local/share/tarn/backups; the newest 200 are kept); its path is printed to\n"
+               "stderr.\n")) +
+           CliText::help(TARN_TRANSLATE_NOOP(
+               "tarn::cli::Help",
+               "\n"
+               "  --trace FILE   write the serial trace of the transfer to FILE as well\n"
+               "\n"
+               "The bytes of every transfer, both ways, are kept as a serial trace in\n"
+               "$XDG_STATE_HOME/tarn/traces (default ~/.local/state/tarn/traces; the newest 10\n"
+               "are kept).\n"));
 }
 
 bool TransferCommand::accepts(const TransferOptions& options, std::string& error) const {
@@ -99,6 +110,14 @@ int TransferCommand::run(const std::vector<std::string>& args, CliContext& conte
         context.err << "tarn-cli " << name() << ": " << error << "\n\n" << usage();
         return UsageError;
     }
+    if (!options->traceFile.empty()) {
+        // Checked before the radio is touched, as the output file is.
+        if (const auto why = AtomicFile::probe(options->traceFile)) {
+            context.err << "tarn-cli " << name() << ": cannot write the trace "
+                        << options->traceFile << ": " << *why << "\n";
+            return Failure;
+        }
+    }
     std::optional<CliTransferTarget> target = prepare(*options, context);
     if (!target)
         return Failure;
@@ -119,10 +138,14 @@ TransferReport TransferCommand::transfer(const TransferOptions& options, CliTran
     ConsolePrompter prompter(context.err, options.retries, options.forceType);
     ConsoleTransferUi ui(context.err, context.errIsTerminal, progressLabel(), prompter);
     SessionLoop loop;
-    loop.add(options.port(), line, ui, target.direction(), target.image(),
-             SessionOptions{options.verify});
+    TraceRecorder recorder;
+    const std::size_t index = loop.add(options.port(), line, ui, target.direction(), target.image(),
+                                       SessionOptions{options.verify});
+    loop.setSessionObserver(index, &recorder);
     loop.run();
-    const TransferSession& session = loop.session(0);
+    const TransferSession& session = loop.session(index);
+    (void)CliTrace(context).keep(recorder, session, options.port(), line.devicePath(),
+                                 options.traceFile);
     target.image() = session.image();
     if (session.readCompleted())
         target.setChannelCount(

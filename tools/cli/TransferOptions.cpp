@@ -22,7 +22,7 @@ std::optional<TransferOptions> TransferOptions::parse(const std::vector<std::str
             options.forceType = true;
         } else if (arg == "--verify") {
             options.verify = true;
-        } else if (arg == "--port" || arg == "--retry") {
+        } else if (arg == "--port" || arg == "--retry" || arg == "--trace") {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
                 return std::nullopt;
@@ -30,6 +30,8 @@ std::optional<TransferOptions> TransferOptions::parse(const std::vector<std::str
             const std::string& value = args[++i];
             if (arg == "--port") {
                 options.ports.push_back(value);
+            } else if (arg == "--trace") {
+                options.traceFile = value;
             } else if (!parseCount(value, options.retries)) {
                 error = "--retry takes a count, not '" + value + "'";
                 return std::nullopt;
@@ -46,6 +48,10 @@ std::optional<TransferOptions> TransferOptions::parse(const std::vector<std::str
     }
     if (options.ports.empty() || options.file.empty()) {
         error = "--port and a file are required";
+        return std::nullopt;
+    }
+    if (!options.traceFile.empty() && options.ports.size() > 1) {
+        error = "--trace takes one --port; a fleet's traces are kept in the traces folder";
         return std::nullopt;
     }
     return options;

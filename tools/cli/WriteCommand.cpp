@@ -5,6 +5,7 @@
 
 #include "common/Translate.h"
 #include "tools/cli/CliText.h"
+#include "tools/cli/CliTrace.h"
 #include "tools/cli/ExitStatusHelp.h"
 #include "tools/cli/FleetConsole.h"
 #include "tools/cli/FleetWrite.h"
@@ -113,9 +114,10 @@ int WriteCommand::runFleet(const TransferOptions& options, CliTransferTarget& ta
     for (const std::string& device : *devices)
         labels.push_back(device);
     FleetConsole console(context.err, context.errIsTerminal, labels);
+    CliTrace trace(context);
     std::vector<TransferReport> reports =
         FleetWrite::run(*devices, target.image(), target.channelCount(),
-                        {options.retries, options.forceType, options.verify}, console);
+                        {options.retries, options.forceType, options.verify, &trace}, console);
     std::vector<int> statuses;
     for (TransferReport& report : reports) {
         if (report.wroteToRadio)

@@ -1,6 +1,7 @@
 #include "tools/virtual-radio/PtyRadioHost.h"
 
 #include "radio/VirtualRadio.h"
+#include "tools/virtual-radio/WireLogFile.h"
 
 #include <cerrno>
 #include <chrono>
@@ -107,7 +108,10 @@ void PtyRadioHost::serveInput() {
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
         if (n <= 0)
             return;
-        m_radio.receive({buffer, static_cast<std::size_t>(n)}, nowNs());
+        const std::span<const std::uint8_t> bytes{buffer, static_cast<std::size_t>(n)};
+        if (m_wireLog)
+            m_wireLog->add(TraceDirection::ToRadio, bytes, static_cast<double>(nowNs()) / 1e6);
+        m_radio.receive(bytes, nowNs());
         if (m_radio.hungUp()) {
             hangUp();
             return;
@@ -119,6 +123,8 @@ void PtyRadioHost::sendReady() {
     if (m_hungUp)
         return;
     const std::vector<std::uint8_t> ready = m_radio.takeOutput(nowNs());
+    if (m_wireLog)
+        m_wireLog->add(TraceDirection::FromRadio, ready, static_cast<double>(nowNs()) / 1e6);
     std::size_t done = 0;
     while (done < ready.size()) {
         const ssize_t n = ::write(m_master, ready.data() + done, ready.size() - done);

@@ -6,6 +6,7 @@
 namespace tarn {
 
 class VirtualRadio;
+class WireLogFile;
 
 // Serves a virtual radio on a pseudo-terminal. The host keeps its own slave descriptor
 // open, so the PC side may close and reopen the device between transfers.
@@ -23,6 +24,8 @@ public:
     // Safe from a signal handler or another thread.
     void requestStop() const;
     [[nodiscard]] bool hungUp() const { return m_hungUp; }
+    // Logs every byte both ways; may be null. Set before run().
+    void setWireLog(WireLogFile* log) { m_wireLog = log; }
 
 private:
     void serveInput();
@@ -37,6 +40,7 @@ private:
     std::string m_devicePath;
     std::int64_t m_startNs = 0;
     bool m_hungUp = false;
+    WireLogFile* m_wireLog = nullptr;
 };
 
 } // namespace tarn

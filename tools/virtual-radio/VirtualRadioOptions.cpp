@@ -40,7 +40,7 @@ VirtualRadioOptions VirtualRadioOptions::parse(const std::vector<std::string>& a
             continue;
         }
         const bool takesValue = arg == "--image" || arg == "--save" || arg == "--type" ||
-                                arg == "--pace" || arg == "--fault";
+                                arg == "--pace" || arg == "--fault" || arg == "--wire-log";
         if (!takesValue)
             throw VirtualRadioOptionsError("unknown argument \"" + arg + "\"");
         if (i + 1 == args.size())
@@ -50,6 +50,8 @@ VirtualRadioOptions VirtualRadioOptions::parse(const std::vector<std::string>& a
             options.imageFile = value;
         else if (arg == "--save")
             options.saveFile = value;
+        else if (arg == "--wire-log")
+            options.wireLogFile = value;
         else if (arg == "--type")
             options.radioType = parseType(value);
         else if (arg == "--pace")
@@ -63,6 +65,7 @@ VirtualRadioOptions VirtualRadioOptions::parse(const std::vector<std::string>& a
 std::string VirtualRadioOptions::usage() {
     return "Usage: tarn-virtual-radio [--image FILE.sin [--any-size]] [--save FILE.sin]\n"
            "                          [--type N] [--pace 9600|off] [--fault FAULT]...\n"
+           "                          [--wire-log FILE]\n"
            "\n"
            "A radio on a pseudo-terminal. The first line printed is its device path; point\n"
            "tarn-cli --port or TARN_COM1 at it. Runs until interrupted (Ctrl-C, SIGTERM).\n"
@@ -73,6 +76,8 @@ std::string VirtualRadioOptions::usage() {
            "  --save FILE.sin   store the memory here on exit; checked at start\n"
            "  --type N          radio type in identity byte 4 (default 255: none stated)\n"
            "  --pace 9600|off   take 10 bit times at 9600 baud per byte (default off)\n"
+           "  --wire-log FILE   log every byte both ways, as TARN's serial traces are\n"
+           "                    written (milliseconds since the radio started)\n"
            "  --fault FAULT     misbehave; may be repeated:\n" +
            FaultPlan::usage();
 }

@@ -19,6 +19,7 @@ public:
 struct VirtualRadioOptions {
     std::string imageFile;
     std::string saveFile;
+    std::string wireLogFile;
     std::optional<std::uint8_t> radioType;
     bool paced = false;
     bool anySize = false; // --image takes the first 8192 bytes of a larger file

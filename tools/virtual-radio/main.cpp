@@ -2,10 +2,12 @@
 #include "radio/VirtualRadio.h"
 #include "tools/virtual-radio/PtyRadioHost.h"
 #include "tools/virtual-radio/VirtualRadioOptions.h"
+#include "tools/virtual-radio/WireLogFile.h"
 
 #include <algorithm>
 #include <csignal>
 #include <iostream>
+#include <memory>
 #include <system_error>
 
 namespace {
@@ -40,7 +42,12 @@ int serve(const tarn::VirtualRadioOptions& options) {
     if (!options.saveFile.empty())
         tarn::SinFile::checkStorable(options.saveFile);
 
+    std::unique_ptr<tarn::WireLogFile> wireLog;
+    if (!options.wireLogFile.empty())
+        wireLog = std::make_unique<tarn::WireLogFile>(options.wireLogFile);
+
     tarn::PtyRadioHost host(radio);
+    host.setWireLog(wireLog.get());
     g_host = &host;
     std::signal(SIGINT, onStopSignal);
     std::signal(SIGTERM, onStopSignal);
