@@ -9,7 +9,10 @@ namespace {
 constexpr std::array FormattedMessages{
     FormattedMessage::VerifyFailedOne, FormattedMessage::VerifyFailedMany,
     FormattedMessage::PartlyWritten,   FormattedMessage::VerifyProgress,
-    FormattedMessage::BackupFailed,
+    FormattedMessage::BackupFailed,    FormattedMessage::Written,
+    FormattedMessage::WrittenVerified, FormattedMessage::SettingsDiffer,
+    FormattedMessage::OtherBytesDiffer, FormattedMessage::LastChannel,
+    FormattedMessage::RecordFailed,
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Translate.h"
+#include "data/BackupStore.h"
 #include "data/RadioImage.h"
 #include "link/RadioTransfer.h"
 #include "link/TransferProgressDialog.h"
@@ -85,7 +86,7 @@ private:
     [[nodiscard]] static const char* portOf(int id);
     void onEnded();
     void runDeferred();
-    void keepBackup(const RadioImage& image, bool read);
+    void keepBackup(const RadioImage& image, bool read, BackupOutcome outcome);
     [[nodiscard]] std::string device() const;
 
     ChannelDocument& m_document;
@@ -105,6 +106,8 @@ private:
     bool m_running = false;
     // The device the running transfer holds.
     std::string m_device;
+    // The port as chosen for the running transfer; the menu may choose another meanwhile.
+    std::string m_transferPort;
     std::vector<std::function<void()>> m_deferred;
 };
 

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <array>
+
 #include <vector>
 
 namespace tarn {
@@ -55,6 +57,34 @@ QString lookUp(const QString& text) {
     return QCoreApplication::translate(MessageContext, text.toUtf8().constData());
 }
 
+// Where the names a message may list are translated: column headers, settings.
+constexpr std::array NameContexts{"tarn::ChannelCodec", "tarn::OptionalFeatures",
+                                  "tarn::ModelInfoDialog"};
+constexpr const char* NameSeparator = QT_TRANSLATE_NOOP("tarn::Prompt", ", ");
+
+QString nameLookUp(const QString& text) {
+    const QByteArray source = text.toUtf8();
+    for (const char* context : NameContexts) {
+        const QString shown = QCoreApplication::translate(context, source.constData());
+        if (shown != text)
+            return shown;
+    }
+    return {};
+}
+
+// A name ("RX Freq") or a list of names ("RX Freq, TX Power") in the interface language; empty
+// unless every part is a known name, so other text with commas stays as written.
+QString namesTranslated(const QString& text) {
+    const QString separator = QString::fromUtf8(NameSeparator);
+    QStringList parts = text.split(separator);
+    for (QString& part : parts) {
+        part = nameLookUp(part);
+        if (part.isEmpty())
+            return {};
+    }
+    return parts.join(QCoreApplication::translate(MessageContext, NameSeparator));
+}
+
 class Translation {
 public:
     explicit Translation(std::span<const char* const> ownPatterns) {
@@ -81,7 +111,10 @@ public:
                 }
             }
         }
-        return best != nullptr ? filled(*best, bestFound) : text;
+        if (best != nullptr)
+            return filled(*best, bestFound);
+        const QString names = namesTranslated(text);
+        return names.isEmpty() ? text : names;
     }
 
 private:

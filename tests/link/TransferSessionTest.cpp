@@ -171,6 +171,13 @@ struct FaultCase {
     bool paced = false;
 };
 
+// The messages' first lines; the lines that explain them are WriteReportTest's.
+Texts firstLines(Texts texts) {
+    for (std::string& text : texts)
+        text = text.substr(0, text.find('\n'));
+    return texts;
+}
+
 const std::string NotEnough = RadioTransfer::NotEnoughText;
 const std::string CommError = RadioTransfer::CommErrorText;
 const std::string Interrupt = RadioTransfer::ProgramInterruptText;
@@ -437,7 +444,7 @@ TEST(TransferSessionFaultTest, EveryFaultEndsAsItShould) {
 
         EXPECT_EQ(r.run(c.direction, SessionOptions{c.verify}), c.outcome);
 
-        EXPECT_EQ(r.prompter.texts(), c.prompts);
+        EXPECT_EQ(firstLines(r.prompter.texts()), c.prompts);
         EXPECT_EQ(r.prompter.pendingAnswers(), 0u);
         if (c.blocksWritten >= 0) {
             EXPECT_EQ(r.radio.blocksWritten(), c.blocksWritten);
@@ -503,7 +510,9 @@ TEST(TransferSessionFaultTest, VerifyCountsWhatDiffersAndShowsItsOwnProgress) {
     EXPECT_EQ(good.run(Write, SessionOptions{true}), TransferOutcome::Completed);
     const Texts& texts = good.rig.statusTexts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Verify 403"), texts.end());
-    EXPECT_EQ(texts.back(), RadioTransfer::VerifyPassedText);
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts[texts.size() - 2], RadioTransfer::VerifyPassedText);
+    EXPECT_EQ(texts.back(), "Written and verified: 403 blocks match");
 }
 
 // ---- the session's contract with its drivers ---------------------------------------------

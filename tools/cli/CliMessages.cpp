@@ -13,6 +13,7 @@ constexpr std::array Messages{
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: unknown verb '%1'"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: warning: no backup kept: %1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: backup %1"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: warning: %1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: cannot write %1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: %1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli %1: %2"),
