@@ -7,10 +7,10 @@ namespace tarn {
 namespace {
 
 constexpr std::array FormattedMessages{
-    FormattedMessage::VerifyFailedOne, FormattedMessage::VerifyFailedMany,
-    FormattedMessage::PartlyWritten,   FormattedMessage::VerifyProgress,
-    FormattedMessage::BackupFailed,    FormattedMessage::Written,
-    FormattedMessage::WrittenVerified, FormattedMessage::SettingsDiffer,
+    FormattedMessage::VerifyFailedOne,  FormattedMessage::VerifyFailedMany,
+    FormattedMessage::PartlyWritten,    FormattedMessage::VerifyProgress,
+    FormattedMessage::BackupFailed,     FormattedMessage::Written,
+    FormattedMessage::WrittenVerified,  FormattedMessage::SettingsDiffer,
     FormattedMessage::OtherBytesDiffer, FormattedMessage::LastChannel,
     FormattedMessage::RecordFailed,
 };

@@ -106,8 +106,8 @@ bool soundValue(std::string_view value) {
 std::optional<BackupRecord> readRecord(const fs::path& backup) {
     const fs::path sidecar = BackupRecord::sidecarOf(backup);
     std::error_code error;
-    if (!fs::is_regular_file(sidecar, error) || fs::file_size(sidecar, error) > BackupRecord::MaxSize ||
-        error)
+    if (!fs::is_regular_file(sidecar, error) ||
+        fs::file_size(sidecar, error) > BackupRecord::MaxSize || error)
         return std::nullopt;
     std::FILE* file = std::fopen(sidecar.string().c_str(), "rb");
     if (!file)
@@ -131,7 +131,8 @@ std::string_view BackupRecord::outcomeWord(BackupOutcome outcome) {
 }
 
 std::string BackupRecord::text() const {
-    std::string text = std::string(Header) + "\noutcome=" + std::string(outcomeWord(outcome)) + "\n";
+    std::string text =
+        std::string(Header) + "\noutcome=" + std::string(outcomeWord(outcome)) + "\n";
     // A value that cannot stand on one line is left out rather than break the record.
     if (!port.empty() && soundValue(port))
         text += "port=" + port + "\n";
@@ -164,8 +165,9 @@ std::optional<BackupRecord> BackupRecord::parse(std::string_view text) {
         const std::string_view key = line.substr(0, equals);
         const std::string_view value = line.substr(equals + 1);
         if (key == "outcome") {
-            const auto known = std::find_if(OutcomeWords.begin(), OutcomeWords.end(),
-                                            [&](const auto& entry) { return entry.second == value; });
+            const auto known =
+                std::find_if(OutcomeWords.begin(), OutcomeWords.end(),
+                             [&](const auto& entry) { return entry.second == value; });
             if (known == OutcomeWords.end())
                 return std::nullopt;
             record.outcome = known->first;

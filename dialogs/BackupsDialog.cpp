@@ -80,7 +80,8 @@ QTreeWidgetItem* itemFor(const BackupEntry& entry) {
     item->setText(KindColumn, kindText(entry.name));
     item->setText(OutcomeColumn, outcomeText(entry.record));
     if (doubtful(entry.record))
-        item->setIcon(OutcomeColumn, QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        item->setIcon(OutcomeColumn,
+                      QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
     item->setText(PortColumn, portText(entry));
     item->setData(TimeColumn, Qt::UserRole, QString::fromStdString(entry.file.string()));
     try {
@@ -113,9 +114,8 @@ BackupsDialog::BackupsDialog(std::filesystem::path folder, QWidget* parent)
     m_open->setProperty("controlId", OpenId);
     m_showFolder->setProperty("controlId", ShowFolderId);
     m_close->setProperty("controlId", CloseId);
-    m_list->setHeaderLabels(
-        {tr("Date and Time"), tr("Read or Write"), tr("Outcome"), tr("Port"), tr("Model Type"),
-         tr("Channels Programmed")});
+    m_list->setHeaderLabels({tr("Date and Time"), tr("Read or Write"), tr("Outcome"), tr("Port"),
+                             tr("Model Type"), tr("Channels Programmed")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

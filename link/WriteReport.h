@@ -26,8 +26,8 @@ public:
     static constexpr const char* LastChannelText = FormattedMessage::LastChannel;
     static constexpr const char* NoChannelText =
         TARN_TRANSLATE_NOOP("tarn::Prompt", "No channel was written whole.");
-    static constexpr const char* SettingsAreaText = TARN_TRANSLATE_NOOP(
-        "tarn::Prompt", "Every channel was written; the settings were not.");
+    static constexpr const char* SettingsAreaText =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Every channel was written; the settings were not.");
     // Channels and settings named before the rest is counted.
     static constexpr std::size_t MaxNamed = 10;
 

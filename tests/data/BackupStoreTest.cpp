@@ -204,14 +204,15 @@ TEST(BackupRecordTest, RecordsRoundTripAndAnythingElseReadsAsNone) {
     ASSERT_TRUE(edited);
     EXPECT_EQ(edited->outcome, BackupOutcome::Complete);
 
-    for (const std::string bad :
-         {"", "\n", "outcome=complete\n", "tarn backup record 2\noutcome=complete\n",
-          "tarn backup record 1\n", "tarn backup record 1\noutcome=complete",
-          "tarn backup record 1\noutcome=great\n", "tarn backup record 1\noutcome complete\n",
-          "tarn backup record 1\noutcome=complete\nport=a\tb\n",
-          std::string("tarn backup record 1\noutcome=complete\nport=") + std::string(300, 'x') + "\n",
-          std::string("tarn backup record 1\noutcome=complete\n") + std::string(5000, '\n'),
-          std::string("tarn backup record 1\0\noutcome=complete\n", 39)})
+    for (const std::string& bad : std::vector<std::string>{
+             "", "\n", "outcome=complete\n", "tarn backup record 2\noutcome=complete\n",
+             "tarn backup record 1\n", "tarn backup record 1\noutcome=complete",
+             "tarn backup record 1\noutcome=great\n", "tarn backup record 1\noutcome complete\n",
+             "tarn backup record 1\noutcome=complete\nport=a\tb\n",
+             std::string("tarn backup record 1\noutcome=complete\nport=") + std::string(300, 'x') +
+                 "\n",
+             std::string("tarn backup record 1\noutcome=complete\n") + std::string(5000, '\n'),
+             std::string("tarn backup record 1\0\noutcome=complete\n", 39)})
         EXPECT_FALSE(BackupRecord::parse(bad)) << bad;
 
     // A port that cannot stand on one line is left out, never written to break the record.
@@ -228,8 +229,8 @@ TEST(BackupStoreTest, RecordsListBesideTheirBackupsAndGoWithThem) {
     const auto old = store.store(imageWith(1), BackupKind::Read);
     clock.set({2026, 12, 7, 9, 0, 1});
     const auto written = store.store(imageWith(2), BackupKind::Write);
-    ASSERT_FALSE(BackupStore::storeRecord(
-        written, {BackupOutcome::PartlyWritten, "COM1", "/dev/ttyUSB0"}));
+    ASSERT_FALSE(
+        BackupStore::storeRecord(written, {BackupOutcome::PartlyWritten, "COM1", "/dev/ttyUSB0"}));
     EXPECT_TRUE(dir.has("20261207-090001-write.txt"));
     clock.set({2026, 12, 7, 9, 0, 2});
     const auto edited = store.store(imageWith(3), BackupKind::Read);

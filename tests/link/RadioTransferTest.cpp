@@ -143,12 +143,13 @@ TEST_F(RadioTransferTest, WriteSleepsAndShowsProgressAsPrescribed) {
     EXPECT_EQ(ui.rangeMaximum(), 403);
     EXPECT_EQ(ui.progressPosition(), 403);
     const auto& texts = ui.statusTexts();
-    ASSERT_EQ(texts.size(), 3u + 403u);
+    ASSERT_EQ(texts.size(), 3u + 403u + 1u);
     EXPECT_EQ(texts[0], RadioTransfer::DetectingText);
     EXPECT_EQ(texts[1], RadioTransfer::WaitingText);
     EXPECT_EQ(texts[2], RadioTransfer::WaitingText);
     EXPECT_EQ(texts[3], "1");
-    EXPECT_EQ(texts.back(), "403");
+    EXPECT_EQ(texts[texts.size() - 2], "403");
+    EXPECT_EQ(texts.back(), "Written: 404 blocks") << "the write ends by saying so";
     // Reads: acknowledge, identity, final acknowledge, then one per block.
     ASSERT_GE(line.readSizes().size(), 3u);
     EXPECT_EQ(line.readSizes()[1], 8u);
@@ -651,7 +652,8 @@ TEST_F(VerifyTest, AGoodRadioPassesInASecondSessionOfReadBlocks) {
     EXPECT_TRUE(prompts().empty());
     EXPECT_EQ(radio.wakeUps(), 2) << "the read-back wakes the radio afresh";
     EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
-    EXPECT_EQ(ui.statusTexts().back(), RadioTransfer::VerifyPassedText);
+    EXPECT_EQ(ui.statusTexts().back(), "Written and verified: 403 blocks match");
+    EXPECT_EQ(ui.statusTexts().end()[-2], RadioTransfer::VerifyPassedText);
     EXPECT_NE(std::find(ui.statusTexts().begin(), ui.statusTexts().end(), "Verify 403"),
               ui.statusTexts().end());
     EXPECT_EQ(target.renders(), 0) << "the read-back never reaches the document";

@@ -100,12 +100,13 @@ TEST(TransferSessionTest, CompleteWriteSendsEveryBlockWithThePrescribedPauses) {
     EXPECT_EQ(sent[11].atMs + 2, sent[12].atMs) << "data, acknowledge, 2 ms, next command";
 
     const Texts& texts = r.rig.statusTexts();
-    ASSERT_EQ(texts.size(), 3u + 403u);
+    ASSERT_EQ(texts.size(), 3u + 403u + 1u);
     EXPECT_EQ(texts[0], RadioTransfer::DetectingText);
     EXPECT_EQ(texts[1], RadioTransfer::WaitingText);
     EXPECT_EQ(texts[2], RadioTransfer::WaitingText);
     EXPECT_EQ(texts[3], "1");
-    EXPECT_EQ(texts.back(), "403");
+    EXPECT_EQ(texts[texts.size() - 2], "403");
+    EXPECT_EQ(texts.back(), "Written: 404 blocks") << "the write ends by saying so";
     EXPECT_EQ(r.rig.rangeMaximum(), 403);
     EXPECT_EQ(r.rig.progressPosition(), 403);
     EXPECT_EQ(r.rig.session().blocksAcknowledged(), 404);

@@ -41,7 +41,7 @@ TEST(WriteReportTest, ConfirmationsCountWhatTheSessionCounted) {
 TEST(WriteReportTest, VerifyDetailsNameChannelsColumnsAndSettings) {
     const RadioImage sent = programmed();
     RadioImage back = sent;
-    flipBlock(back, 0x0150); // channel 22's frequencies
+    flipBlock(back, 0x0150);  // channel 22's frequencies
     back.row(40)[12] ^= 0x30; // channel 41's power
     back[0x1FC1] ^= 0x01;     // squelch
     EXPECT_EQ(WriteReport::verifyDetails(sent, back),
@@ -76,8 +76,7 @@ TEST(WriteReportTest, TheLastChannelWrittenFollowsTheAcknowledgedBlocks) {
     EXPECT_EQ(WriteReport::lastChannelWritten(1, full), "No channel was written whole.")
         << "half a row is not the channel";
     EXPECT_EQ(WriteReport::lastChannelWritten(2, full), "The last channel written is channel 1.");
-    EXPECT_EQ(WriteReport::lastChannelWritten(43, full),
-              "The last channel written is channel 21.");
+    EXPECT_EQ(WriteReport::lastChannelWritten(43, full), "The last channel written is channel 21.");
     EXPECT_EQ(WriteReport::lastChannelWritten(397, full),
               "The last channel written is channel 198.");
     EXPECT_EQ(WriteReport::lastChannelWritten(398, full),
@@ -101,8 +100,7 @@ TEST(WriteReportTest, BackupOutcomesFollowTheTransfer) {
     EXPECT_EQ(WriteReport::backupOutcome(D::Write, O::Completed, VerifyResult{}),
               BackupOutcome::NotVerified);
     EXPECT_EQ(WriteReport::backupOutcome(D::Write, O::Failed, {}), BackupOutcome::PartlyWritten);
-    EXPECT_EQ(WriteReport::backupOutcome(D::Write, O::Cancelled, {}),
-              BackupOutcome::PartlyWritten);
+    EXPECT_EQ(WriteReport::backupOutcome(D::Write, O::Cancelled, {}), BackupOutcome::PartlyWritten);
 }
 
 // The reports as a session against the virtual radio gives them.
@@ -165,8 +163,8 @@ TEST(WriteReportSessionTest, AStoppedWriteNamesTheLastChannel) {
     ASSERT_EQ(refused.rig->run(TransferDirection::Write, programmed()), TransferOutcome::Failed);
     EXPECT_FALSE(refused.rig->session().writeConfirmed());
     ASSERT_EQ(refused.prompter.texts().size(), 2u);
-    EXPECT_EQ(refused.prompter.texts()[1], RadioTransfer::partlyWrittenText(45) +
-                                               "\nThe last channel written is channel 22.");
+    EXPECT_EQ(refused.prompter.texts()[1],
+              RadioTransfer::partlyWrittenText(45) + "\nThe last channel written is channel 22.");
 }
 
 } // namespace

@@ -446,7 +446,8 @@ TEST_F(TransferShellTest, BackupsSayHowTheirTransferEndedAndOverWhichPort) {
             EXPECT_TRUE(list->topLevelItem(i)->text(3).startsWith(QStringLiteral("COM1")));
         }
         outcomes.sort();
-        EXPECT_EQ(outcomes, (QStringList{QStringLiteral("Complete"), QStringLiteral("Partly written")}));
+        EXPECT_EQ(outcomes,
+                  (QStringList{QStringLiteral("Complete"), QStringLiteral("Partly written")}));
         dialog.reject();
     };
     trigger(cmd::Backups);

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <set>
 #include <memory>
+#include <set>
 #include <sstream>
 
 namespace tarn::cli {
