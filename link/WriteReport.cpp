@@ -42,39 +42,51 @@ std::string WriteReport::confirmation(int blocksWritten, const VerifyResult* ver
 }
 
 std::string WriteReport::verifyDetails(const RadioImage& sent, const RadioImage& readBack) {
-    const ImageDifferences differences = ImageDiff::compare(sent, asReadBack(sent, readBack));
+    const RadioImage back = asReadBack(sent, readBack);
+    const ImageDifferences channels = ImageDiff::compare(sent, back);
+    // The settings alone, so what no setting shows there is counted apart from the channels.
+    RadioImage settingsBack = back;
+    for (std::size_t i = 0; i < RadioImage::ChannelAreaEnd; ++i)
+        settingsBack[i] = sent[i];
+    const ImageDifferences settings = ImageDiff::compare(sent, settingsBack);
+
     std::string text;
-    // One line per channel, its columns in grid order.
     std::size_t named = 0;
     std::size_t more = 0;
-    for (auto it = differences.channels.begin(); it != differences.channels.end();) {
-        const int channel = it->channel;
-        std::vector<std::string> columns;
-        for (; it != differences.channels.end() && it->channel == channel; ++it)
-            columns.emplace_back(ChannelCodec::Headers[it->column]);
+    // Every channel whose row came back different, with the columns that show it.
+    for (int row = 0; row < RadioImage::MaxChannels; ++row) {
+        const auto first = sent.bytes().begin() + row * RadioImage::RowSize;
+        if (std::equal(first, first + RadioImage::RowSize,
+                       back.bytes().begin() + row * RadioImage::RowSize))
+            continue;
         if (named == MaxNamed) {
             ++more;
             continue;
         }
+        std::vector<std::string> columns;
+        for (const ChannelDifference& cell : channels.channels)
+            if (cell.channel == row + 1)
+                columns.emplace_back(ChannelCodec::Headers[cell.column]);
+        const std::string shown = columns.empty() ? HiddenBytesText : joined(columns);
+        addLine(text, formatText(ChannelLine, {std::to_string(row + 1), shown}));
         ++named;
-        addLine(text, formatText(ChannelLine, {std::to_string(channel), joined(columns)}));
     }
     if (more > 0)
         addLine(text, formatText(MoreLine, {std::to_string(more)}));
-    std::vector<std::string> settings;
+    std::vector<std::string> names;
     more = 0;
-    for (const SettingDifference& setting : differences.settings) {
-        if (settings.size() == MaxNamed)
+    for (const SettingDifference& setting : settings.settings) {
+        if (names.size() == MaxNamed)
             ++more;
         else
-            settings.push_back(setting.name);
+            names.push_back(setting.name);
     }
-    if (!settings.empty())
-        addLine(text, formatText(SettingsLine, {joined(settings)}));
+    if (!names.empty())
+        addLine(text, formatText(SettingsLine, {joined(names)}));
     if (more > 0)
         addLine(text, formatText(MoreLine, {std::to_string(more)}));
-    if (differences.otherBytes > 0)
-        addLine(text, formatText(OtherBytesLine, {std::to_string(differences.otherBytes)}));
+    if (settings.otherBytes > 0)
+        addLine(text, formatText(OtherBytesLine, {std::to_string(settings.otherBytes)}));
     return text;
 }
 

@@ -24,6 +24,8 @@ public:
     static constexpr const char* OtherBytesLine = FormattedMessage::OtherBytesDiffer;
     static constexpr const char* MoreLine = "and %1 more";
     static constexpr const char* LastChannelText = FormattedMessage::LastChannel;
+    static constexpr const char* HiddenBytesText =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "bytes no cell shows");
     static constexpr const char* NoChannelText =
         TARN_TRANSLATE_NOOP("tarn::Prompt", "No channel was written whole.");
     static constexpr const char* SettingsAreaText =
@@ -33,8 +35,9 @@ public:
 
     // "Written: 404 blocks", or "Written and verified: 403 blocks match".
     [[nodiscard]] static std::string confirmation(int blocksWritten, const VerifyResult* verify);
-    // One line per differing channel with its columns, the settings by name, then "and N
-    // more"; empty when the difference lies in no byte a read brings back. Only the bytes a
+    // One line per differing channel with its columns (or that no cell shows the bytes), the
+    // settings by name, each list cut with "and N more", then the settings bytes no setting
+    // shows; empty when the difference lies in no byte a read brings back. Only the bytes a
     // read covers are compared: the rest never came back.
     [[nodiscard]] static std::string verifyDetails(const RadioImage& sent,
                                                    const RadioImage& readBack);

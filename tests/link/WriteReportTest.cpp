@@ -52,10 +52,12 @@ TEST(WriteReportTest, VerifyDetailsNameChannelsColumnsAndSettings) {
     unread[0x1FE8] ^= 0xFF;
     EXPECT_EQ(WriteReport::verifyDetails(sent, unread), "");
 
-    // Bits no cell shows are counted, not hidden.
+    // Bits no cell shows still name their channel; those of the settings area are counted.
     RadioImage hidden = sent;
     hidden.row(3)[14] ^= 0x01;
-    EXPECT_EQ(WriteReport::verifyDetails(sent, hidden), "Bytes no cell or setting shows: 1");
+    hidden[0x1FD0] ^= 0x80;
+    EXPECT_EQ(WriteReport::verifyDetails(sent, hidden),
+              "Channel 4: bytes no cell shows\nBytes no cell or setting shows: 1");
 }
 
 TEST(WriteReportTest, ALongListIsCut) {
