@@ -152,8 +152,12 @@ QString CoreMessages::translated(const QString& text) {
 
 QString CoreMessages::translated(const QString& text, std::span<const char* const> ownPatterns) {
     const Translation translation(ownPatterns);
-    const QString whole = translation.line(text);
-    if (whole != text || !text.contains(QLatin1Char('\n')))
+    if (!text.contains(QLatin1Char('\n')))
+        return translation.line(text);
+    // No pattern spans lines: a message of several is known whole or taken line by line, or a
+    // pattern's last argument would swallow the lines after it untranslated.
+    const QString whole = lookUp(text);
+    if (whole != text)
         return whole;
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines)
