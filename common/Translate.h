@@ -33,6 +33,8 @@ struct FormattedMessage {
         TARN_TRANSLATE_NOOP("tarn::Prompt", "Written: %1 blocks");
     static constexpr const char* WrittenVerified =
         TARN_TRANSLATE_NOOP("tarn::Prompt", "Written and verified: %1 blocks match");
+    // Listed with common/MessageCatalog's patterns, which other messages share.
+    static constexpr const char* ChannelDiffers = "Channel %1: %2";
     static constexpr const char* SettingsDiffer =
         TARN_TRANSLATE_NOOP("tarn::Prompt", "Settings: %1");
     static constexpr const char* OtherBytesDiffer =

@@ -18,10 +18,10 @@ class WriteReport {
 public:
     static constexpr const char* WrittenText = FormattedMessage::Written;
     static constexpr const char* VerifiedText = FormattedMessage::WrittenVerified;
-    // Patterns of common/MessageCatalog.
-    static constexpr const char* ChannelLine = "Channel %1: %2";
+    static constexpr const char* ChannelLine = FormattedMessage::ChannelDiffers;
     static constexpr const char* SettingsLine = FormattedMessage::SettingsDiffer;
     static constexpr const char* OtherBytesLine = FormattedMessage::OtherBytesDiffer;
+    // A pattern of common/MessageCatalog.
     static constexpr const char* MoreLine = "and %1 more";
     static constexpr const char* LastChannelText = FormattedMessage::LastChannel;
     static constexpr const char* HiddenBytesText =

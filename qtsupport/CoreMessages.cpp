@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <string_view>
 
 #include <vector>
 
@@ -85,6 +86,13 @@ QString namesTranslated(const QString& text) {
     return parts.join(QCoreApplication::translate(MessageContext, NameSeparator));
 }
 
+// The patterns whose arguments may list the grid's columns or the dialogs' settings. Names
+// elsewhere (a column of a table file) stay as the user's file has them.
+bool listsNames(const Pattern& pattern) {
+    const std::string_view source = pattern.source;
+    return source == FormattedMessage::ChannelDiffers || source == FormattedMessage::SettingsDiffer;
+}
+
 class Translation {
 public:
     explicit Translation(std::span<const char* const> ownPatterns) {
@@ -111,10 +119,7 @@ public:
                 }
             }
         }
-        if (best != nullptr)
-            return filled(*best, bestFound);
-        const QString names = namesTranslated(text);
-        return names.isEmpty() ? text : names;
+        return best != nullptr ? filled(*best, bestFound) : text;
     }
 
 private:
@@ -124,9 +129,12 @@ private:
                                  const QRegularExpressionMatch& found) const {
         const QString result = QCoreApplication::translate(MessageContext, pattern.source);
         std::vector<QString> args(10);
-        for (std::size_t i = 0; i < pattern.placeholders.size(); ++i)
+        for (std::size_t i = 0; i < pattern.placeholders.size(); ++i) {
+            const QString arg = found.captured(static_cast<int>(i) + 1);
+            const QString names = listsNames(pattern) ? namesTranslated(arg) : QString();
             args[static_cast<std::size_t>(pattern.placeholders[i])] =
-                line(found.captured(static_cast<int>(i) + 1));
+                names.isEmpty() ? line(arg) : names;
+        }
         QString text;
         for (qsizetype i = 0; i < result.size(); ++i) {
             const QChar next = i + 1 < result.size() ? result[i + 1] : QChar();
