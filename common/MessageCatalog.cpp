@@ -139,6 +139,7 @@ constexpr std::array Catalog{
     TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot create the backups folder \"%1\": %2"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot create the backup \"%1\": %2"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "too many backups in one second in \"%1\""),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot write \"%1\": %2"),
 };
 
 } // namespace

@@ -10,6 +10,9 @@ constexpr std::array FormattedMessages{
     FormattedMessage::VerifyFailedOne, FormattedMessage::VerifyFailedMany,
     FormattedMessage::PartlyWritten,   FormattedMessage::VerifyProgress,
     FormattedMessage::BackupFailed,    FormattedMessage::TraceFailed,
+    FormattedMessage::Written,         FormattedMessage::WrittenVerified,
+    FormattedMessage::SettingsDiffer,  FormattedMessage::OtherBytesDiffer,
+    FormattedMessage::LastChannel,     FormattedMessage::RecordFailed,
 };
 
 } // namespace

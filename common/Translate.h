@@ -30,6 +30,21 @@ struct FormattedMessage {
         TARN_TRANSLATE_NOOP("tarn::Prompt", "The radio's memory was not kept as a backup: %1");
     static constexpr const char* TraceFailed =
         TARN_TRANSLATE_NOOP("tarn::Prompt", "The serial trace was not kept: %1");
+    // A write's confirmation and the lines that explain a failed one.
+    static constexpr const char* Written =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Written: %1 blocks");
+    static constexpr const char* WrittenVerified =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Written and verified: %1 blocks match");
+    // Listed with common/MessageCatalog's patterns, which other messages share.
+    static constexpr const char* ChannelDiffers = "Channel %1: %2";
+    static constexpr const char* SettingsDiffer =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Settings: %1");
+    static constexpr const char* OtherBytesDiffer =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "Bytes no cell or setting shows: %1");
+    static constexpr const char* RecordFailed = TARN_TRANSLATE_NOOP(
+        "tarn::Prompt", "How the transfer ended was not kept beside its backup: %1");
+    static constexpr const char* LastChannel =
+        TARN_TRANSLATE_NOOP("tarn::Prompt", "The last channel written is channel %1.");
 };
 
 // The pattern with %1 to %9 replaced by the arguments in order, as QString::arg would; a

@@ -1,8 +1,10 @@
 #include "data/BackupStore.h"
 
+#include "data/AtomicFile.h"
 #include "data/ChannelCodec.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include <cstring>
 #include <system_error>
 #include <tuple>
+#include <utility>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
@@ -84,7 +87,108 @@ void writeWhole(std::FILE* file, const RadioImage& image, const fs::path& path) 
         throw BackupError("cannot write the backup \"" + path.string() + "\": " + reason);
 }
 
+constexpr std::array<std::pair<BackupOutcome, std::string_view>, 5> OutcomeWords{{
+    {BackupOutcome::Complete, "complete"},
+    {BackupOutcome::Verified, "verified"},
+    {BackupOutcome::PartlyWritten, "partly-written"},
+    {BackupOutcome::VerifyFailed, "verify-failed"},
+    {BackupOutcome::NotVerified, "not-verified"},
+}};
+constexpr std::size_t MaxValue = 256;
+
+// A value as a record may hold it: one line of printable text, not too long.
+bool soundValue(std::string_view value) {
+    return value.size() <= MaxValue && std::none_of(value.begin(), value.end(), [](char c) {
+               return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+           });
+}
+
+std::optional<BackupRecord> readRecord(const fs::path& backup) {
+    const fs::path sidecar = BackupRecord::sidecarOf(backup);
+    std::error_code error;
+    if (!fs::is_regular_file(sidecar, error) ||
+        fs::file_size(sidecar, error) > BackupRecord::MaxSize || error)
+        return std::nullopt;
+    std::FILE* file = std::fopen(sidecar.string().c_str(), "rb");
+    if (!file)
+        return std::nullopt;
+    std::string text(BackupRecord::MaxSize + 1, '\0');
+    const std::size_t got = std::fread(text.data(), 1, text.size(), file);
+    std::fclose(file);
+    if (got > BackupRecord::MaxSize)
+        return std::nullopt;
+    text.resize(got);
+    return BackupRecord::parse(text);
+}
+
 } // namespace
+
+std::string_view BackupRecord::outcomeWord(BackupOutcome outcome) {
+    for (const auto& [known, word] : OutcomeWords)
+        if (known == outcome)
+            return word;
+    return {};
+}
+
+std::string BackupRecord::text() const {
+    std::string text =
+        std::string(Header) + "\noutcome=" + std::string(outcomeWord(outcome)) + "\n";
+    // A value that cannot stand on one line is left out rather than break the record.
+    if (!port.empty() && soundValue(port))
+        text += "port=" + port + "\n";
+    if (!device.empty() && soundValue(device))
+        text += "device=" + device + "\n";
+    return text;
+}
+
+std::optional<BackupRecord> BackupRecord::parse(std::string_view text) {
+    if (text.size() > MaxSize || !text.ends_with('\n'))
+        return std::nullopt;
+    BackupRecord record;
+    bool header = false;
+    bool outcome = false;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (!header) {
+            if (line != Header)
+                return std::nullopt;
+            header = true;
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos || !soundValue(line))
+            return std::nullopt;
+        const std::string_view key = line.substr(0, equals);
+        const std::string_view value = line.substr(equals + 1);
+        if (key == "outcome") {
+            const auto known =
+                std::find_if(OutcomeWords.begin(), OutcomeWords.end(),
+                             [&](const auto& entry) { return entry.second == value; });
+            if (known == OutcomeWords.end())
+                return std::nullopt;
+            record.outcome = known->first;
+            outcome = true;
+        } else if (key == "port") {
+            record.port = value;
+        } else if (key == "device") {
+            record.device = value;
+        }
+        // Other keys belong to later versions and are passed over.
+    }
+    if (!outcome)
+        return std::nullopt;
+    return record;
+}
+
+fs::path BackupRecord::sidecarOf(const fs::path& backup) {
+    fs::path sidecar = backup;
+    sidecar.replace_extension(".txt");
+    return sidecar;
+}
 
 std::string BackupName::fileName() const {
     std::string name = std::to_string(time.year) + twoDigits(time.month) + twoDigits(time.day) +
@@ -206,10 +310,21 @@ fs::path BackupStore::store(const RadioImage& image, BackupKind kind, std::strin
             fs::remove(path, error);
             throw;
         }
+        // A record left by a backup of the same name removed by hand is not this one's.
+        fs::remove(BackupRecord::sidecarOf(path), error);
         prune(path);
         return path;
     }
     throw BackupError("too many backups in one second in \"" + m_folder.string() + "\"");
+}
+
+std::optional<std::string> BackupStore::storeRecord(const fs::path& backup,
+                                                    const BackupRecord& record) {
+    const std::string text = record.text();
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    if (auto failed = AtomicFile::replace(BackupRecord::sidecarOf(backup), {bytes, text.size()}))
+        return "cannot write \"" + BackupRecord::sidecarOf(backup).string() + "\": " + *failed;
+    return std::nullopt;
 }
 
 std::vector<BackupEntry> BackupStore::list() const {
@@ -220,7 +335,7 @@ std::vector<BackupEntry> BackupStore::list() const {
         if (!it->is_regular_file(error))
             continue;
         if (auto name = BackupName::parse(it->path().filename().string()))
-            entries.push_back({it->path(), std::move(*name)});
+            entries.push_back({it->path(), std::move(*name), readRecord(it->path())});
     }
     std::sort(entries.begin(), entries.end(),
               [](const BackupEntry& a, const BackupEntry& b) { return olderThan(b, a); });
@@ -241,6 +356,7 @@ void BackupStore::prune(const fs::path& justStored) const {
         // Another program pruning the same folder may have removed it already.
         std::error_code ignored;
         fs::remove(entry.file, ignored);
+        fs::remove(BackupRecord::sidecarOf(entry.file), ignored);
     }
 }
 

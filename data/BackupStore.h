@@ -37,9 +37,37 @@ struct BackupName {
     [[nodiscard]] static std::string portLabel(std::string_view port);
 };
 
+// How the transfer that left a backup ended.
+enum class BackupOutcome {
+    Complete,      // a read, or a write with no verify
+    Verified,      // written and read back the same
+    PartlyWritten, // the write stopped part-way
+    VerifyFailed,  // written, read back different
+    NotVerified,   // written, but the radio could not be read back
+};
+
+// The small text file beside a backup that says how its transfer ended and over which port:
+// "20261207-095538-write.txt" beside "20261207-095538-write.sin". Written after the backup,
+// removed with it; a backup without one (or with one that does not read as such) still lists.
+struct BackupRecord {
+    static constexpr std::string_view Header = "tarn backup record 1";
+    static constexpr std::size_t MaxSize = 4096;
+
+    BackupOutcome outcome = BackupOutcome::Complete;
+    std::string port;   // as the user chose it: "COM1", "/dev/ttyUSB0"
+    std::string device; // where that port led, when it differs
+
+    [[nodiscard]] std::string text() const;
+    // Empty for anything but a record as text() writes it (unknown keys aside).
+    [[nodiscard]] static std::optional<BackupRecord> parse(std::string_view text);
+    [[nodiscard]] static std::filesystem::path sidecarOf(const std::filesystem::path& backup);
+    [[nodiscard]] static std::string_view outcomeWord(BackupOutcome outcome);
+};
+
 struct BackupEntry {
     std::filesystem::path file;
     BackupName name;
+    std::optional<BackupRecord> record;
 };
 
 // What a backup holds, for the list of backups.
@@ -69,7 +97,12 @@ public:
     // then.
     std::filesystem::path store(const RadioImage& image, BackupKind kind,
                                 std::string_view port = {});
-    // The backups in the folder, newest first; other files are not listed.
+    // Writes the record beside a backup this store keeps, replacing any; empty on success,
+    // otherwise why not. The backup itself stays either way.
+    [[nodiscard]] static std::optional<std::string> storeRecord(const std::filesystem::path& backup,
+                                                                const BackupRecord& record);
+    // The backups in the folder, newest first, each with its record when it has a sound one;
+    // other files are not listed.
     [[nodiscard]] std::vector<BackupEntry> list() const;
     [[nodiscard]] const std::filesystem::path& folder() const { return m_folder; }
 

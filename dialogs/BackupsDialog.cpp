@@ -4,12 +4,14 @@
 #include "data/ModelSettings.h"
 #include "data/SinFile.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -18,7 +20,7 @@ namespace tarn {
 
 namespace {
 
-enum Column { TimeColumn, KindColumn, ModelColumn, ChannelsColumn };
+enum Column { TimeColumn, KindColumn, OutcomeColumn, PortColumn, ModelColumn, ChannelsColumn };
 
 QString kindText(const BackupName& name) {
     QString kind =
@@ -26,6 +28,40 @@ QString kindText(const BackupName& name) {
     if (!name.port.empty())
         kind += QStringLiteral(" (%1)").arg(QString::fromStdString(name.port));
     return kind;
+}
+
+QString outcomeText(const std::optional<BackupRecord>& record) {
+    if (!record)
+        return BackupsDialog::tr("Unknown");
+    switch (record->outcome) {
+    case BackupOutcome::Complete:
+        return BackupsDialog::tr("Complete");
+    case BackupOutcome::Verified:
+        return BackupsDialog::tr("Verified");
+    case BackupOutcome::PartlyWritten:
+        return BackupsDialog::tr("Partly written");
+    case BackupOutcome::VerifyFailed:
+        return BackupsDialog::tr("Verify failed");
+    case BackupOutcome::NotVerified:
+        return BackupsDialog::tr("Not verified");
+    }
+    return BackupsDialog::tr("Unknown");
+}
+
+// Whether the radio may not hold what the backup holds.
+bool doubtful(const std::optional<BackupRecord>& record) {
+    return record && (record->outcome == BackupOutcome::PartlyWritten ||
+                      record->outcome == BackupOutcome::VerifyFailed ||
+                      record->outcome == BackupOutcome::NotVerified);
+}
+
+QString portText(const BackupEntry& entry) {
+    if (!entry.record)
+        return QString::fromStdString(entry.name.port);
+    QString port = QString::fromStdString(entry.record->port);
+    if (!entry.record->device.empty())
+        port += QStringLiteral(" (%1)").arg(QString::fromStdString(entry.record->device));
+    return port;
 }
 
 QString modelText(std::uint8_t modelType) {
@@ -42,6 +78,11 @@ QTreeWidgetItem* itemFor(const BackupEntry& entry) {
     auto* item = new QTreeWidgetItem;
     item->setText(TimeColumn, QString::fromStdString(entry.name.timeText()));
     item->setText(KindColumn, kindText(entry.name));
+    item->setText(OutcomeColumn, outcomeText(entry.record));
+    if (doubtful(entry.record))
+        item->setIcon(OutcomeColumn,
+                      QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    item->setText(PortColumn, portText(entry));
     item->setData(TimeColumn, Qt::UserRole, QString::fromStdString(entry.file.string()));
     try {
         const BackupContents contents = BackupContents::of(SinFile::load(entry.file));
@@ -73,8 +114,8 @@ BackupsDialog::BackupsDialog(std::filesystem::path folder, QWidget* parent)
     m_open->setProperty("controlId", OpenId);
     m_showFolder->setProperty("controlId", ShowFolderId);
     m_close->setProperty("controlId", CloseId);
-    m_list->setHeaderLabels(
-        {tr("Date and Time"), tr("Read or Write"), tr("Model Type"), tr("Channels Programmed")});
+    m_list->setHeaderLabels({tr("Date and Time"), tr("Read or Write"), tr("Outcome"), tr("Port"),
+                             tr("Model Type"), tr("Channels Programmed")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -91,7 +132,7 @@ BackupsDialog::BackupsDialog(std::filesystem::path folder, QWidget* parent)
     layout->addWidget(m_where);
     layout->addWidget(m_list);
     layout->addLayout(buttons);
-    resize(640, 360);
+    resize(820, 360);
 
     connect(m_open, &QPushButton::clicked, this, &BackupsDialog::openSelected);
     connect(m_showFolder, &QPushButton::clicked, this, &BackupsDialog::showFolder);

@@ -11,6 +11,7 @@
 #include "link/SerialPortLine.h"
 #include "link/SessionDriver.h"
 #include "link/TraceStore.h"
+#include "link/WriteReport.h"
 #include "qtsupport/CommandIds.h"
 #include "qtsupport/DocumentDialogs.h"
 
@@ -120,8 +121,9 @@ void RadioLink::startCommand(TransferDirection direction, const char* caption) {
         return;
     m_dialog.setCaption(tr(caption));
     m_direction = direction;
-    // An open window keeps its caption; its Start uses the new direction.
-    if (!m_dialog.hasWindow())
+    // An open window keeps its caption; its Start uses the new direction. One that shows how
+    // the last transfer ended gives way to a fresh one.
+    if (!m_dialog.hasWindow() || m_dialog.isFinished())
         m_dialog.openWindow(&m_over);
 }
 
@@ -147,6 +149,7 @@ void RadioLink::onTransfer() {
     m_running = true;
     m_document.setTransferring(true);
     m_device = device();
+    m_transferPort = m_portName;
     devicesInUse().insert(m_device);
     if (m_direction == TransferDirection::Write) {
         m_document.parseSheet();
@@ -176,7 +179,9 @@ void RadioLink::onEnded() {
     if (read)
         m_document.takeReceived(session.image());
     if (read || (session.direction() == TransferDirection::Write && session.wroteToRadio()))
-        keepBackup(session.image(), read);
+        keepBackup(session.image(), read,
+                   WriteReport::backupOutcome(session.direction(), session.outcome(),
+                                              session.verifyResult()));
     keepTrace(session);
     devicesInUse().erase(devicesInUse().find(m_device));
     m_running = false;
@@ -193,17 +198,24 @@ void RadioLink::whenIdle(std::function<void()> action, const QString& note) {
     m_dialog.setNote(note);
 }
 
-void RadioLink::keepBackup(const RadioImage& image, bool read) {
+void RadioLink::keepBackup(const RadioImage& image, bool read, BackupOutcome outcome) {
     const SystemWallClock clock;
     BackupStore store(BackupStore::defaultFolder(), clock);
+    std::filesystem::path backup;
     try {
         // What was read, or what was sent.
-        (void)store.store(image, read ? BackupKind::Read : BackupKind::Write);
+        backup = store.store(image, read ? BackupKind::Read : BackupKind::Write);
     } catch (const BackupError& error) {
         // The transfer itself went as it went; only the copy is missing.
         (void)m_prompter.ask(Prompt{std::string(BackupFailedText) + error.what(),
                                     AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
+        return;
     }
+    BackupRecord record{outcome, m_transferPort,
+                        m_device == m_transferPort ? std::string() : m_device};
+    if (const auto failed = BackupStore::storeRecord(backup, record))
+        (void)m_prompter.ask(Prompt{formatText(FormattedMessage::RecordFailed, {*failed}),
+                                    AppTitles::AppName, PromptButtons::Ok, PromptIcon::Warning});
 }
 
 void RadioLink::keepTrace(const TransferSession& session) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Translate.h"
+#include "data/BackupStore.h"
 #include "data/RadioImage.h"
 #include "link/PortTrouble.h"
 #include "link/RadioTransfer.h"
@@ -95,7 +96,7 @@ private:
     [[nodiscard]] static const char* portOf(int id);
     void onEnded();
     void runDeferred();
-    void keepBackup(const RadioImage& image, bool read);
+    void keepBackup(const RadioImage& image, bool read, BackupOutcome outcome);
     void keepTrace(const TransferSession& session);
     [[nodiscard]] std::string device() const;
 
@@ -120,6 +121,8 @@ private:
     bool m_running = false;
     // The device the running transfer holds.
     std::string m_device;
+    // The port as chosen for the running transfer; the menu may choose another meanwhile.
+    std::string m_transferPort;
     std::vector<std::function<void()>> m_deferred;
 };
 

@@ -1,5 +1,7 @@
 #include "link/RadioTransfer.h"
 
+#include "link/WriteReport.h"
+
 #include "common/Clock.h"
 #include "data/RadioImage.h"
 #include "link/ImageTarget.h"
@@ -56,6 +58,18 @@ std::string RadioTransfer::partlyWrittenText(int acknowledged) {
                       {std::to_string(acknowledged), std::to_string(RadioImage::WriteBlocks)});
 }
 
+std::string RadioTransfer::verifyFailedReport(const VerifyResult& verify, const RadioImage& sent,
+                                              const RadioImage& readBack) {
+    std::string text = verifyFailedText(verify.differingBlocks, verify.firstAddress);
+    const std::string details = WriteReport::verifyDetails(sent, readBack);
+    return details.empty() ? text : text + "\n" + details;
+}
+
+std::string RadioTransfer::partlyWrittenReport(int acknowledged, const RadioImage& sent) {
+    return partlyWrittenText(acknowledged) + "\n" +
+           WriteReport::lastChannelWritten(acknowledged, sent);
+}
+
 TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& target) {
     m_typeCheckPending = true;
     m_verify.reset();
@@ -78,6 +92,9 @@ TransferOutcome RadioTransfer::run(const std::string& portName, TransferTarget& 
     const Ending ending = session(target);
     if (ending == Ending::WriteDone && m_verifyAfterWrite)
         verifyWrite(target);
+    if (ending == Ending::WriteDone && (!m_verify || m_verify->passed()))
+        m_ui.setStatusText(
+            WriteReport::confirmation(m_blocksAcknowledged, m_verify ? &*m_verify : nullptr));
     finish(ending, target);
     reportAfterWrite(ending);
     switch (ending) {
@@ -328,7 +345,8 @@ void RadioTransfer::verifyWrite(TransferTarget& target) {
     m_progressPrefix = VerifyProgressPrefix;
     const Ending ending = session(readBack);
     m_progressPrefix.clear();
-    m_verify = ending == Ending::ReadDone ? compareReadBack(readBack.image()) : VerifyResult{};
+    m_readBack = readBack.image();
+    m_verify = ending == Ending::ReadDone ? compareReadBack(m_readBack) : VerifyResult{};
     // A failure is told by a message after the transfer.
     if (m_verify->passed())
         m_ui.setStatusText(VerifyPassedText);
@@ -337,6 +355,7 @@ void RadioTransfer::verifyWrite(TransferTarget& target) {
 VerifyResult RadioTransfer::compareReadBack(const RadioImage& readBack) const {
     VerifyResult result;
     result.readBack = true;
+    result.comparedBlocks = RadioImage::ReadBlocks;
     for (int block = 0; block < RadioImage::ReadBlocks; ++block) {
         const std::uint16_t address = RadioImage::blockAddress(block);
         const auto sent = m_sent.bytes().subspan(address, RadioImage::BlockSize);
@@ -353,13 +372,12 @@ void RadioTransfer::reportAfterWrite(Ending ending) {
     if (m_verify && !m_verify->readBack)
         (void)ask(VerifyUnreadableText, PromptButtons::Ok);
     else if (m_verify && !m_verify->passed())
-        (void)ask(verifyFailedText(m_verify->differingBlocks, m_verify->firstAddress).c_str(),
-                  PromptButtons::Ok);
+        (void)ask(verifyFailedReport(*m_verify, m_sent, m_readBack).c_str(), PromptButtons::Ok);
     // Anything short of the whole image leaves a radio that works on a mix of old and new.
     const bool stoppedPartWay =
         ending == Ending::WriteInterrupted || (ending == Ending::Cancelled && m_wroteToRadio);
     if (stoppedPartWay)
-        (void)ask(partlyWrittenText(m_blocksAcknowledged).c_str(), PromptButtons::Ok);
+        (void)ask(partlyWrittenReport(m_blocksAcknowledged, m_sent).c_str(), PromptButtons::Ok);
 }
 
 void RadioTransfer::finish(Ending ending, TransferTarget& target) {

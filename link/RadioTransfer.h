@@ -30,6 +30,7 @@ struct VerifyResult {
     bool readBack = false; // false: the radio could not be read back
     int differingBlocks = 0;
     std::uint16_t firstAddress = 0; // of the first differing block
+    int comparedBlocks = 0;
 
     [[nodiscard]] bool passed() const { return readBack && differingBlocks == 0; }
 };
@@ -103,6 +104,12 @@ public:
     [[nodiscard]] static bool isBlockCount(std::string_view text);
     // Shown when a write stopped after some blocks had gone out.
     [[nodiscard]] static std::string partlyWrittenText(int acknowledged);
+    // The whole messages: the line above, then the channels and settings that differ, or the
+    // last channel written.
+    [[nodiscard]] static std::string verifyFailedReport(const VerifyResult& verify,
+                                                        const RadioImage& sent,
+                                                        const RadioImage& readBack);
+    [[nodiscard]] static std::string partlyWrittenReport(int acknowledged, const RadioImage& sent);
 
     // The 4-byte command that opens a block exchange.
     [[nodiscard]] static std::array<std::uint8_t, 4> blockCommand(std::uint8_t command,
@@ -148,6 +155,7 @@ private:
     bool m_verifyAfterWrite = false;
     std::optional<VerifyResult> m_verify;
     RadioImage m_sent;
+    RadioImage m_readBack;
     int m_blocksSent = 0;
     int m_blocksAcknowledged = 0;
     std::string m_progressPrefix;

@@ -96,7 +96,11 @@ void SessionDriver::perform(const SessionAction& action) {
         ask(action.prompt);
         return;
     case Kind::CloseWindow:
-        m_dialog.destroyWindow();
+        // A good write says so and waits for the user; anything else is told by a message.
+        if (m_session.writeConfirmed())
+            m_dialog.showFinished();
+        else
+            m_dialog.destroyWindow();
         return;
     case Kind::Finished:
         finish();

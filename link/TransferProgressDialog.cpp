@@ -74,8 +74,10 @@ void TransferProgressDialog::onInitDialog() {
     m_bar.setRange(0, 16);
     m_bar.setValue(0);
     m_cancel = 0;
+    m_finished = false;
     m_start.setEnabled(true);
     m_start.setDefault(true);
+    m_cancelButton.setDefault(false);
     // A fresh window each time, so a language chosen since shows in it.
     m_start.setText(tr(StartText));
     m_cancelButton.setText(tr(CancelText));
@@ -100,7 +102,19 @@ void TransferProgressDialog::centreOver(const QWidget* over) {
 
 void TransferProgressDialog::destroyWindow() {
     m_hasWindow = false;
+    m_finished = false;
     hide();
+}
+
+void TransferProgressDialog::showFinished() {
+    if (!m_hasWindow)
+        return;
+    m_finished = true;
+    m_start.setEnabled(false);
+    m_cancelButton.setText(tr(CloseText));
+    // Enter closes it as Esc does.
+    m_cancelButton.setDefault(true);
+    setNote({});
 }
 
 void TransferProgressDialog::onOk() {
@@ -114,7 +128,7 @@ void TransferProgressDialog::onOk() {
 void TransferProgressDialog::onCancel() {
     if (!m_hasWindow)
         return;
-    if (m_start.isEnabled())
+    if (m_start.isEnabled() || m_finished)
         destroyWindow();
     else if (m_cancel == 0) {
         m_cancel = 1;

@@ -13,7 +13,8 @@ namespace tarn {
 
 // The modeless window from which a transfer is started, watched and cancelled. The object
 // lives as long as its view; its window is opened by Read or Write and closed by every
-// ending of a transfer, and each opening starts afresh.
+// ending of a transfer but a confirmed write, which stays with Cancel turned into Close until
+// the user closes it; each opening starts afresh.
 class TransferProgressDialog : public QDialog {
     Q_OBJECT
 public:
@@ -30,6 +31,8 @@ public:
         QT_TRANSLATE_NOOP("tarn::TransferProgressDialog", "Cancel");
     static constexpr const char* ProgressText =
         QT_TRANSLATE_NOOP("tarn::TransferProgressDialog", "Progress\xEF\xBC\x9A");
+    static constexpr const char* CloseText =
+        QT_TRANSLATE_NOOP("tarn::TransferProgressDialog", "Close");
     static constexpr const char* NotStartedText =
         QT_TRANSLATE_NOOP("tarn::TransferProgressDialog", "   Not start yet");
 
@@ -44,6 +47,10 @@ public:
     void openWindow(const QWidget* over);
     void destroyWindow();
     [[nodiscard]] bool hasWindow() const { return m_hasWindow; }
+    // The transfer has ended well: the status line keeps its confirmation, Cancel reads Close,
+    // and the window stays until the user closes it.
+    void showFinished();
+    [[nodiscard]] bool isFinished() const { return m_finished; }
 
     [[nodiscard]] bool cancelRequested() const { return m_cancel != 0; }
     // Cancel as the user would press it: close when idle, flag a running transfer.
@@ -82,6 +89,7 @@ private:
     int m_cancel = 0;
     QString m_caption;
     bool m_hasWindow = false;
+    bool m_finished = false;
     QPushButton m_start;
     QPushButton m_cancelButton;
     QProgressBar m_bar;

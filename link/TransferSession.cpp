@@ -1,6 +1,7 @@
 #include "link/TransferSession.h"
 
 #include "link/PortTrouble.h"
+#include "link/WriteReport.h"
 
 #include "link/SerialLine.h"
 
@@ -739,6 +740,7 @@ void TransferSession::beginVerify() {
 VerifyResult TransferSession::compareReadBack() const {
     VerifyResult result;
     result.readBack = true;
+    result.comparedBlocks = RadioImage::ReadBlocks;
     for (int block = 0; block < RadioImage::ReadBlocks; ++block) {
         const std::uint16_t address = RadioImage::blockAddress(block);
         const auto sent = m_sent.bytes().subspan(address, RadioImage::BlockSize);
@@ -763,7 +765,6 @@ void TransferSession::finishAll() {
         m_position = RadioTransfer::ProgressMaximum;
         emitProgress();
     }
-    post(action(Act::CloseWindow));
     m_readCompleted = ending == Ending::ReadDone;
     switch (ending) {
     case Ending::WriteDone:
@@ -781,6 +782,9 @@ void TransferSession::finishAll() {
         m_outcome = TransferOutcome::Failed;
         break;
     }
+    if (writeConfirmed())
+        setStatus(WriteReport::confirmation(m_blocksAcknowledged, m_verify ? &*m_verify : nullptr));
+    post(action(Act::CloseWindow));
     queueReports();
     m_stage = Stage::Reporting;
 }
@@ -789,13 +793,17 @@ void TransferSession::queueReports() {
     if (m_verify && !m_verify->readBack)
         m_reports.emplace_back(RadioTransfer::VerifyUnreadableText);
     else if (m_verify && !m_verify->passed())
-        m_reports.push_back(
-            RadioTransfer::verifyFailedText(m_verify->differingBlocks, m_verify->firstAddress));
+        m_reports.push_back(RadioTransfer::verifyFailedReport(*m_verify, m_sent, m_readBack));
     // Anything short of the whole image leaves a radio that works on a mix of old and new.
     const bool stoppedPartWay = m_mainEnding == Ending::WriteInterrupted ||
                                 (m_mainEnding == Ending::Cancelled && m_wroteToRadio);
     if (stoppedPartWay)
-        m_reports.push_back(RadioTransfer::partlyWrittenText(m_blocksAcknowledged));
+        m_reports.push_back(RadioTransfer::partlyWrittenReport(m_blocksAcknowledged, m_image));
+}
+
+bool TransferSession::writeConfirmed() const {
+    return m_direction == TransferDirection::Write && m_outcome == TransferOutcome::Completed &&
+           (!m_verify || m_verify->passed());
 }
 
 } // namespace tarn

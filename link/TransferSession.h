@@ -101,6 +101,8 @@ public:
     [[nodiscard]] int blocksSent() const { return m_blocksSent; }
     [[nodiscard]] int blocksAcknowledged() const { return m_blocksAcknowledged; }
     [[nodiscard]] const std::optional<VerifyResult>& verifyResult() const { return m_verify; }
+    // A write that completed and, when read back, matched: its window confirms and stays.
+    [[nodiscard]] bool writeConfirmed() const;
     [[nodiscard]] const std::string& statusText() const { return m_statusText; }
     [[nodiscard]] int progressPosition() const { return m_position; }
     // The protocol's own waits so far, for the lower bound of a transfer's time.

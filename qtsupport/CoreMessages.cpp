@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <array>
+#include <string_view>
+
 #include <vector>
 
 namespace tarn {
@@ -55,6 +58,41 @@ QString lookUp(const QString& text) {
     return QCoreApplication::translate(MessageContext, text.toUtf8().constData());
 }
 
+// Where the names a message may list are translated: column headers, settings.
+constexpr std::array NameContexts{"tarn::ChannelCodec", "tarn::OptionalFeatures",
+                                  "tarn::ModelInfoDialog"};
+constexpr const char* NameSeparator = QT_TRANSLATE_NOOP("tarn::Prompt", ", ");
+
+QString nameLookUp(const QString& text) {
+    const QByteArray source = text.toUtf8();
+    for (const char* context : NameContexts) {
+        const QString shown = QCoreApplication::translate(context, source.constData());
+        if (shown != text)
+            return shown;
+    }
+    return {};
+}
+
+// A name ("RX Freq") or a list of names ("RX Freq, TX Power") in the interface language; empty
+// unless every part is a known name, so other text with commas stays as written.
+QString namesTranslated(const QString& text) {
+    const QString separator = QString::fromUtf8(NameSeparator);
+    QStringList parts = text.split(separator);
+    for (QString& part : parts) {
+        part = nameLookUp(part);
+        if (part.isEmpty())
+            return {};
+    }
+    return parts.join(QCoreApplication::translate(MessageContext, NameSeparator));
+}
+
+// The patterns whose arguments may list the grid's columns or the dialogs' settings. Names
+// elsewhere (a column of a table file) stay as the user's file has them.
+bool listsNames(const Pattern& pattern) {
+    const std::string_view source = pattern.source;
+    return source == FormattedMessage::ChannelDiffers || source == FormattedMessage::SettingsDiffer;
+}
+
 class Translation {
 public:
     explicit Translation(std::span<const char* const> ownPatterns) {
@@ -91,9 +129,12 @@ private:
                                  const QRegularExpressionMatch& found) const {
         const QString result = QCoreApplication::translate(MessageContext, pattern.source);
         std::vector<QString> args(10);
-        for (std::size_t i = 0; i < pattern.placeholders.size(); ++i)
+        for (std::size_t i = 0; i < pattern.placeholders.size(); ++i) {
+            const QString arg = found.captured(static_cast<int>(i) + 1);
+            const QString names = listsNames(pattern) ? namesTranslated(arg) : QString();
             args[static_cast<std::size_t>(pattern.placeholders[i])] =
-                line(found.captured(static_cast<int>(i) + 1));
+                names.isEmpty() ? line(arg) : names;
+        }
         QString text;
         for (qsizetype i = 0; i < result.size(); ++i) {
             const QChar next = i + 1 < result.size() ? result[i + 1] : QChar();
@@ -119,8 +160,12 @@ QString CoreMessages::translated(const QString& text) {
 
 QString CoreMessages::translated(const QString& text, std::span<const char* const> ownPatterns) {
     const Translation translation(ownPatterns);
-    const QString whole = translation.line(text);
-    if (whole != text || !text.contains(QLatin1Char('\n')))
+    if (!text.contains(QLatin1Char('\n')))
+        return translation.line(text);
+    // No pattern spans lines: a message of several is known whole or taken line by line, or a
+    // pattern's last argument would swallow the lines after it untranslated.
+    const QString whole = lookUp(text);
+    if (whole != text)
         return whole;
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines)

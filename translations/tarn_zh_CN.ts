@@ -92,6 +92,38 @@
         <source>Kept in %1; the newest %2 are kept.</source>
         <translation>保存在 %1 中；保留最新的 %2 份。</translation>
     </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>已校验</translation>
+    </message>
+    <message>
+        <source>Partly written</source>
+        <translation>部分写入</translation>
+    </message>
+    <message>
+        <source>Verify failed</source>
+        <translation>校验失败</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>未校验</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
 </context>
 <context>
     <name>tarn::ChannelCodec</name>
@@ -2252,6 +2284,54 @@ Report a Problem</source>
         <source>--trace takes one --port; a fleet&apos;s traces are kept in the traces folder</source>
         <translation>--trace 只能配合一个 --port；多台同时写入时，各自的串口记录保存在记录文件夹中</translation>
     </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Written: %1 blocks</source>
+        <translation>已写入：%1 个数据块</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1 blocks match</source>
+        <translation>已写入并校验：%1 个数据块一致</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>设置：%1</translation>
+    </message>
+    <message>
+        <source>Bytes no cell or setting shows: %1</source>
+        <translation>表格和设置中都不显示的字节：%1 个</translation>
+    </message>
+    <message>
+        <source>How the transfer ended was not kept beside its backup: %1</source>
+        <translation>未能在备份旁记录传输结果：%1</translation>
+    </message>
+    <message>
+        <source>The last channel written is channel %1.</source>
+        <translation>最后写入的信道是信道 %1。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>bytes no cell shows</source>
+        <translation>表格中不显示的字节</translation>
+    </message>
+    <message>
+        <source>No channel was written whole.</source>
+        <translation>没有任何信道被完整写入。</translation>
+    </message>
+    <message>
+        <source>Every channel was written; the settings were not.</source>
+        <translation>所有信道均已写入，但设置未写入。</translation>
+    </message>
+    <message>
+        <source>tarn-cli: warning: %1</source>
+        <translation>tarn-cli：警告：%1</translation>
+    </message>
 </context>
 <context>
     <name>tarn::QtShellDialogs</name>
@@ -2403,6 +2483,10 @@ The file on disk has not been changed.</source>
     <message>
         <source>   Not start yet</source>
         <translation>   尚未开始</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

@@ -185,5 +185,93 @@ TEST(BackupStoreTest, ContentsCountProgrammedChannelsOfTheModel) {
     EXPECT_EQ(reduced.programmedChannels, 1);
 }
 
+TEST(BackupRecordTest, RecordsRoundTripAndAnythingElseReadsAsNone) {
+    const BackupRecord record{BackupOutcome::VerifyFailed, "COM2", "/dev/ttyUSB1"};
+    EXPECT_EQ(record.text(),
+              "tarn backup record 1\noutcome=verify-failed\nport=COM2\ndevice=/dev/ttyUSB1\n");
+    for (const BackupOutcome outcome :
+         {BackupOutcome::Complete, BackupOutcome::Verified, BackupOutcome::PartlyWritten,
+          BackupOutcome::VerifyFailed, BackupOutcome::NotVerified}) {
+        const auto parsed = BackupRecord::parse(BackupRecord{outcome, "/dev/ttyUSB0", ""}.text());
+        ASSERT_TRUE(parsed);
+        EXPECT_EQ(parsed->outcome, outcome);
+        EXPECT_EQ(parsed->port, "/dev/ttyUSB0");
+        EXPECT_EQ(parsed->device, "");
+    }
+    // Edited in a Windows editor, and with a key from a later version.
+    const auto edited =
+        BackupRecord::parse("tarn backup record 1\r\noutcome=complete\r\nspeed=9600\r\n");
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(edited->outcome, BackupOutcome::Complete);
+
+    for (const std::string& bad : std::vector<std::string>{
+             "", "\n", "outcome=complete\n", "tarn backup record 2\noutcome=complete\n",
+             "tarn backup record 1\n", "tarn backup record 1\noutcome=complete",
+             "tarn backup record 1\noutcome=great\n", "tarn backup record 1\noutcome complete\n",
+             "tarn backup record 1\noutcome=complete\nport=a\tb\n",
+             std::string("tarn backup record 1\noutcome=complete\nport=") + std::string(300, 'x') +
+                 "\n",
+             std::string("tarn backup record 1\noutcome=complete\n") + std::string(5000, '\n'),
+             std::string("tarn backup record 1\0\noutcome=complete\n", 39)})
+        EXPECT_FALSE(BackupRecord::parse(bad)) << bad;
+
+    // A port that cannot stand on one line is left out, never written to break the record.
+    const auto odd = BackupRecord::parse(BackupRecord{BackupOutcome::Complete, "a\nb", ""}.text());
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(odd->port, "");
+}
+
+TEST(BackupStoreTest, RecordsListBesideTheirBackupsAndGoWithThem) {
+    TempDir dir;
+    FixedWallClock clock;
+    BackupStore store(dir.path(), clock, 3);
+    clock.set({2026, 12, 7, 9, 0, 0});
+    const auto old = store.store(imageWith(1), BackupKind::Read);
+    clock.set({2026, 12, 7, 9, 0, 1});
+    const auto written = store.store(imageWith(2), BackupKind::Write);
+    ASSERT_FALSE(
+        BackupStore::storeRecord(written, {BackupOutcome::PartlyWritten, "COM1", "/dev/ttyUSB0"}));
+    EXPECT_TRUE(dir.has("20261207-090001-write.txt"));
+    clock.set({2026, 12, 7, 9, 0, 2});
+    const auto edited = store.store(imageWith(3), BackupKind::Read);
+    dir.write("20261207-090002-read.txt", "outcome=complete\nport=/dev/ttyS0\n");
+
+    auto entries = store.list();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_FALSE(entries[0].record) << "a record edited into another shape is ignored";
+    ASSERT_TRUE(entries[1].record);
+    EXPECT_EQ(entries[1].record->outcome, BackupOutcome::PartlyWritten);
+    EXPECT_EQ(entries[1].record->device, "/dev/ttyUSB0");
+    EXPECT_FALSE(entries[2].record) << "a backup from before records still lists";
+    EXPECT_EQ(entries[2].file, old);
+
+    // A folder where the record would be is no record, and breaks nothing.
+    std::filesystem::create_directory(BackupRecord::sidecarOf(old));
+    EXPECT_EQ(store.list().size(), 3u);
+    std::filesystem::remove(BackupRecord::sidecarOf(old));
+
+    // Pruning takes the record with its backup.
+    ASSERT_FALSE(BackupStore::storeRecord(old, {BackupOutcome::Complete, "COM1", ""}));
+    clock.set({2026, 12, 7, 9, 0, 3});
+    (void)store.store(imageWith(4), BackupKind::Read);
+    EXPECT_FALSE(dir.has("20261207-090000-read.sin"));
+    EXPECT_FALSE(dir.has("20261207-090000-read.txt"));
+    EXPECT_TRUE(dir.has("20261207-090001-write.txt"));
+    EXPECT_EQ(dir.entries(), 5u) << "three backups, two records";
+    (void)edited;
+}
+
+TEST(BackupStoreTest, ANewBackupNeverInheritsALeftoverRecord) {
+    TempDir dir;
+    FixedWallClock clock;
+    BackupStore store(dir.path(), clock);
+    clock.set({2026, 12, 7, 9, 0, 0});
+    dir.write("20261207-090000-write.txt", "tarn backup record 1\noutcome=verified\n");
+    const auto path = store.store(imageWith(1), BackupKind::Write);
+    EXPECT_FALSE(store.list().front().record);
+    EXPECT_FALSE(dir.has("20261207-090000-write.txt"));
+    (void)path;
+}
+
 } // namespace
 } // namespace tarn

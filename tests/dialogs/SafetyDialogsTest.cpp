@@ -42,16 +42,20 @@ TEST(BackupsDialogTest, ListsNewestFirstAndOpensTheChosenOne) {
     ASSERT_EQ(list->topLevelItemCount(), 4);
     for (int wrongSize : {0, 1}) {
         EXPECT_TRUE(list->topLevelItem(wrongSize)->isDisabled()) << "a file that cannot be read";
-        EXPECT_EQ(list->topLevelItem(wrongSize)->text(2), "cannot be read");
+        EXPECT_EQ(list->topLevelItem(wrongSize)->text(4), "cannot be read");
     }
+    // Backups from before records: the outcome is unknown, the port what the name says.
     const QTreeWidgetItem* write = list->topLevelItem(2);
     EXPECT_EQ(write->text(0), "2026-12-07 09:30:00");
     EXPECT_EQ(write->text(1), "Write (ttyUSB1)");
-    EXPECT_EQ(write->text(2), "type 4");
-    EXPECT_EQ(write->text(3), "160 of 160");
+    EXPECT_EQ(write->text(2), "Unknown");
+    EXPECT_EQ(write->text(3), "ttyUSB1");
+    EXPECT_EQ(write->text(4), "type 4");
+    EXPECT_EQ(write->text(5), "160 of 160");
     const QTreeWidgetItem* read = list->topLevelItem(3);
     EXPECT_EQ(read->text(1), "Read");
-    EXPECT_EQ(read->text(3), "3 of 199");
+    EXPECT_EQ(read->text(3), "");
+    EXPECT_EQ(read->text(5), "3 of 199");
 
     auto* open = control<QPushButton>(dialog, BackupsDialog::OpenId);
     list->setCurrentItem(list->topLevelItem(0));
@@ -62,6 +66,34 @@ TEST(BackupsDialogTest, ListsNewestFirstAndOpensTheChosenOne) {
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.front().front().toString().toStdString(), older.string());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(BackupsDialogTest, ShowsEachBackupsOutcomeAndPortFromItsRecord) {
+    test::TempDir dir;
+    test::FixedWallClock clock({2026, 12, 7, 9, 0, 0});
+    BackupStore store(dir.path(), clock);
+    const auto partly = store.store(withChannels(3, 0), BackupKind::Write);
+    ASSERT_FALSE(
+        BackupStore::storeRecord(partly, {BackupOutcome::PartlyWritten, "COM2", "/dev/ttyUSB0"}));
+    clock.set({2026, 12, 7, 9, 0, 1});
+    const auto verified = store.store(withChannels(3, 0), BackupKind::Write);
+    ASSERT_FALSE(BackupStore::storeRecord(verified, {BackupOutcome::Verified, "/dev/ttyUSB0", ""}));
+    clock.set({2026, 12, 7, 9, 0, 2});
+    const auto mangled = store.store(withChannels(3, 0), BackupKind::Read);
+    dir.write("20261207-090002-read.txt", std::string(100000, 'x'));
+
+    BackupsDialog dialog(dir.path(), nullptr);
+    auto* list = control<QTreeWidget>(dialog, BackupsDialog::ListId);
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "Unknown") << "a record that is none is ignored";
+    EXPECT_FALSE(list->topLevelItem(0)->isDisabled()) << "the backup itself still opens";
+    EXPECT_EQ(list->topLevelItem(1)->text(2), "Verified");
+    EXPECT_EQ(list->topLevelItem(1)->text(3), "/dev/ttyUSB0");
+    EXPECT_TRUE(list->topLevelItem(1)->icon(2).isNull());
+    EXPECT_EQ(list->topLevelItem(2)->text(2), "Partly written");
+    EXPECT_EQ(list->topLevelItem(2)->text(3), "COM2 (/dev/ttyUSB0)");
+    EXPECT_FALSE(list->topLevelItem(2)->icon(2).isNull()) << "a doubtful outcome stands out";
+    (void)mangled;
 }
 
 TEST(BackupsDialogTest, ShowsTheFolderEvenBeforeTheFirstBackup) {

@@ -46,7 +46,8 @@ class Session:
     def __init__(self, name):
         self.name = name
         self.dir = tempfile.mkdtemp(prefix=f"e2e-{name}-")
-        self.env = dict(os.environ, HOME=self.dir, XDG_CONFIG_HOME=os.path.join(self.dir, ".config"))
+        self.env = dict(os.environ, HOME=self.dir, XDG_CONFIG_HOME=os.path.join(self.dir, ".config"),
+                        XDG_DATA_HOME=os.path.join(self.dir, ".local", "share"))
         self.programs = []
         self.radio = None
 
@@ -515,6 +516,21 @@ def transfer(main, title):
     d.wait_until_gone(title, timeout=30)
 
 
+def write_confirmed(s, main):
+    """Presses Start in "Writing Data Progress"; a good write keeps the window with its
+    confirmation, so once the write's backup has its record the window is closed with Esc."""
+    title = "Writing Data Progress"
+    answer(title, "Return", main=main)
+    backups = os.path.join(s.env["XDG_DATA_HOME"], "tarn", "backups")
+    d.wait_for("the write's backup record",
+               lambda: os.path.isdir(backups) and any(
+                   name.endswith("-write.txt") for name in os.listdir(backups)), timeout=30)
+    if not d.windows_named(f"^{title}$"):
+        raise AssertionError("the window did not wait for Close after a good write")
+    answer(title, "Escape", main=main)
+    d.wait_until_gone(title)
+
+
 @case
 def radio_read_edit_write(s):
     """Program > Read From Radio from a virtual radio on COM1, one channel changed, Program >
@@ -533,7 +549,7 @@ def radio_read_edit_write(s):
     d.type_text("147.25")  # channel 2, a new channel
     d.key("Return")
     d.key("alt+p", "w")  # the open TX Freq editor is stored first
-    transfer(main, "Writing Data Progress")
+    write_confirmed(s, main)
     exit_tarn(tarn, main, ("Vizuruzu DizaRido", "alt+n"))  # the read changed it: don't save
     s.stop_radio()
     expected = image_with(s, "expected.sin", {2: ["147.25000", "147.25000", *FREQ_DEFAULTS]},

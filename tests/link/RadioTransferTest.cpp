@@ -22,6 +22,12 @@ using test::TestPrompter;
 using test::VirtualClock;
 using Bytes = std::vector<std::uint8_t>;
 
+std::vector<std::string> firstLines(std::vector<std::string> texts) {
+    for (std::string& text : texts)
+        text = text.substr(0, text.find('\n'));
+    return texts;
+}
+
 constexpr std::uint8_t ModelTypeDefault = 0;
 
 // Distinct bytes everywhere, so a misplaced block shows.
@@ -58,7 +64,8 @@ protected:
     [[nodiscard]] Bytes sentToRadio() const {
         return radio.wireLog().bytes(WireDirection::ToRadio);
     }
-    [[nodiscard]] std::vector<std::string> prompts() const { return prompter.texts(); }
+    // First lines: what follows explains the message (WriteReportTest).
+    [[nodiscard]] std::vector<std::string> prompts() const { return firstLines(prompter.texts()); }
     void expectClosedOnce() const {
         EXPECT_EQ(line.openCount(), 1);
         EXPECT_EQ(line.closeCount(), 1);
@@ -136,12 +143,13 @@ TEST_F(RadioTransferTest, WriteSleepsAndShowsProgressAsPrescribed) {
     EXPECT_EQ(ui.rangeMaximum(), 403);
     EXPECT_EQ(ui.progressPosition(), 403);
     const auto& texts = ui.statusTexts();
-    ASSERT_EQ(texts.size(), 3u + 403u);
+    ASSERT_EQ(texts.size(), 3u + 403u + 1u);
     EXPECT_EQ(texts[0], RadioTransfer::DetectingText);
     EXPECT_EQ(texts[1], RadioTransfer::WaitingText);
     EXPECT_EQ(texts[2], RadioTransfer::WaitingText);
     EXPECT_EQ(texts[3], "1");
-    EXPECT_EQ(texts.back(), "403");
+    EXPECT_EQ(texts[texts.size() - 2], "403");
+    EXPECT_EQ(texts.back(), "Written: 404 blocks") << "the write ends by saying so";
     // Reads: acknowledge, identity, final acknowledge, then one per block.
     ASSERT_GE(line.readSizes().size(), 3u);
     EXPECT_EQ(line.readSizes()[1], 8u);
@@ -613,7 +621,7 @@ TEST(RadioTransferCancelTest, CancelWhileWaitingForTheRadioEndsAsCancel) {
         if (!c.prompts.empty())
             prompter.answer(PromptAnswer::Ok);
         EXPECT_EQ(transfer.run("COM3", target), TransferOutcome::Cancelled) << c.read;
-        EXPECT_EQ(prompter.texts(), c.prompts) << c.read;
+        EXPECT_EQ(firstLines(prompter.texts()), c.prompts) << c.read;
         EXPECT_FALSE(line.isOpen());
     }
 }
@@ -644,7 +652,8 @@ TEST_F(VerifyTest, AGoodRadioPassesInASecondSessionOfReadBlocks) {
     EXPECT_TRUE(prompts().empty());
     EXPECT_EQ(radio.wakeUps(), 2) << "the read-back wakes the radio afresh";
     EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
-    EXPECT_EQ(ui.statusTexts().back(), RadioTransfer::VerifyPassedText);
+    EXPECT_EQ(ui.statusTexts().back(), "Written and verified: 403 blocks match");
+    EXPECT_EQ(ui.statusTexts().end()[-2], RadioTransfer::VerifyPassedText);
     EXPECT_NE(std::find(ui.statusTexts().begin(), ui.statusTexts().end(), "Verify 403"),
               ui.statusTexts().end());
     EXPECT_EQ(target.renders(), 0) << "the read-back never reaches the document";

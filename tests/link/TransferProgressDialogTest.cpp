@@ -118,5 +118,42 @@ TEST_F(TransferProgressDialogTest, CancelDuringATransferIsSignalledOnce) {
     EXPECT_TRUE(dialog.hasWindow()) << "the transfer closes it when it ends";
 }
 
+TEST_F(TransferProgressDialogTest, AFinishedWindowClosesOnlyWhenTheUserClosesIt) {
+    QSignalSpy cancels(&dialog, &TransferProgressDialog::cancelPressed);
+    open();
+    QTest::mouseClick(&dialog.startButton(), Qt::LeftButton);
+    dialog.setNote(QStringLiteral("The document will close when the transfer ends."));
+    dialog.setStatusText(QStringLiteral("Written: 404 blocks"));
+    dialog.showFinished();
+    EXPECT_TRUE(dialog.isFinished());
+    EXPECT_EQ(dialog.cancelButton().text(), "Close");
+    EXPECT_FALSE(dialog.startButton().isEnabled());
+    EXPECT_TRUE(dialog.note().isEmpty());
+    EXPECT_EQ(dialog.statusText(), "Written: 404 blocks");
+    // Enter closes it too: Close is the default now, and Start stays off.
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(dialog.hasWindow());
+    EXPECT_EQ(cancels.count(), 0) << "closing a finished window cancels nothing";
+    EXPECT_EQ(startRequests, 1);
+
+    // The close box closes it; the next opening is a fresh window with Cancel again.
+    open();
+    dialog.onOk();
+    dialog.showFinished();
+    EXPECT_TRUE(dialog.close());
+    EXPECT_FALSE(dialog.hasWindow());
+    open();
+    EXPECT_FALSE(dialog.isFinished());
+    EXPECT_EQ(dialog.cancelButton().text(), "Cancel");
+    EXPECT_TRUE(dialog.startButton().isEnabled());
+
+    // A window already closed is not brought back.
+    dialog.destroyWindow();
+    dialog.showFinished();
+    EXPECT_FALSE(dialog.hasWindow());
+    EXPECT_FALSE(dialog.isFinished());
+}
+
 } // namespace
 } // namespace tarn

@@ -165,6 +165,31 @@ TEST(CoreMessagesChineseTest, APortFailureReadsTranslatedInBothParagraphs) {
     (void)translators.apply({});
 }
 
+// A write's reports read in Chinese whole: the columns and settings they list take the grid's
+// and the dialogs' own translations; a list with an unknown part stays as written.
+TEST(CoreMessagesChineseTest, WriteReportsListNamesInTheirOwnTranslations) {
+    InterfaceTranslators translators({QStringLiteral(TARN_TRANSLATIONS_DIR)});
+    ASSERT_TRUE(translators.apply(QStringLiteral("zh_CN")));
+    EXPECT_EQ(CoreMessages::translated(
+                  std::string_view("Verify failed: 2 blocks differ, the first at 0x0150\n"
+                                   "Channel 22: RX Freq, TX Power\n"
+                                   "Channel 23: bytes no cell shows\n"
+                                   "Settings: Squelch Level, Beep\n"
+                                   "and 3 more"))
+                  .toStdString(),
+              "校验失败：2 个数据块不一致，第一个位于 0x0150\n"
+              "信道 22：接收频率、发射功率\n"
+              "信道 23：表格中不显示的字节\n"
+              "设置：静噪等级、" +
+                  QCoreApplication::translate("tarn::OptionalFeatures", "Beep").toStdString() +
+                  "\n另有 3 处");
+    EXPECT_EQ(CoreMessages::translated(std::string_view("Written: 404 blocks")).toStdString(),
+              "已写入：404 个数据块");
+    EXPECT_EQ(CoreMessages::translated(std::string_view("Channel 5: RX Freq, Foo")).toStdString(),
+              "信道 5：RX Freq, Foo");
+    (void)translators.apply({});
+}
+
 TEST(CoreMessagesEnglishTest, WithoutATranslatorEveryTextStaysAsWritten) {
     for (const auto list : {formattedMessages(), messageCatalog()})
         for (const char* pattern : list)

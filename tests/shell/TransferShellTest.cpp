@@ -1,5 +1,6 @@
 #include "tests/shell/ShellFixture.h"
 
+#include "data/BackupStore.h"
 #include "data/RadioImage.h"
 #include "dialogs/BackupsDialog.h"
 #include "link/RadioLink.h"
@@ -26,6 +27,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <fstream>
@@ -292,8 +294,10 @@ TEST_F(TransferShellTest, ACancelledWriteSaysHowFarItGot) {
               [&] { active()->radioLink().progressDialog().onCancel(); });
     m_prompter.answer(PromptAnswer::Ok);
     transfer(cmd::WriteToRadio);
-    EXPECT_EQ(m_prompter.texts(),
-              std::vector<std::string>{RadioTransfer::partlyWrittenText(radio.blocksWritten())});
+    ASSERT_EQ(m_prompter.texts().size(), 1U);
+    EXPECT_EQ(m_prompter.texts()[0], RadioTransfer::partlyWrittenText(radio.blocksWritten()) +
+                                         "\nThe last channel written is channel " +
+                                         std::to_string(radio.blocksWritten() / 2) + ".");
     EXPECT_LT(radio.blocksWritten(), RadioImage::WriteBlocks);
     EXPECT_FALSE(active()->radioLink().progressDialog().hasWindow());
 }
@@ -304,7 +308,8 @@ TEST_F(TransferShellTest, EveryReadAndWriteIsKeptAsABackup) {
     transfer(cmd::WriteToRadio);
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(backups))
-        names.push_back(entry.path().filename().string());
+        if (entry.path().extension() == ".sin")
+            names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     ASSERT_EQ(names.size(), 2U);
     EXPECT_TRUE(names[0].ends_with("-read.sin") || names[1].ends_with("-read.sin"));
@@ -335,8 +340,12 @@ TEST_F(TransferShellTest, VerifyAfterWriteIsAKeptCheckedItem) {
     m_prompter.answer(PromptAnswer::Ok);
     transfer(cmd::WriteToRadio);
     EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
-    EXPECT_EQ(m_prompter.texts(),
-              std::vector<std::string>{"Verify failed: 1 block differs, at 0x0010"});
+    ASSERT_EQ(m_prompter.texts().size(), 1U);
+    EXPECT_TRUE(m_prompter.texts()[0].starts_with(
+        "Verify failed: 1 block differs, at 0x0010\nChannel 2: bytes no cell shows"))
+        << m_prompter.texts()[0];
+    EXPECT_FALSE(active()->radioLink().progressDialog().hasWindow())
+        << "a failed verify is told by its message, not confirmed";
     trigger(cmd::VerifyAfterWrite);
     EXPECT_FALSE(RadioLink::verifyAfterWrite());
 }
@@ -357,6 +366,94 @@ TEST_F(TransferShellTest, ABackupOpensAsANewUntitledDocument) {
     EXPECT_EQ(opened.channelCount(), 160);
     EXPECT_FALSE(opened.isModified());
     EXPECT_TRUE(enabled(cmd::Backups));
+}
+
+TEST_F(TransferShellTest, AGoodWriteSaysSoAndWaitsToBeClosed) {
+    RadioLink& link = active()->radioLink();
+    TransferProgressDialog& dialog = link.progressDialog();
+    transfer(cmd::WriteToRadio);
+    runDeferred();
+    QTest::qWait(50);
+    ASSERT_TRUE(dialog.hasWindow()) << "nothing closes by itself";
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.isFinished());
+    EXPECT_EQ(dialog.statusText(), "Written: 404 blocks");
+    EXPECT_EQ(dialog.cancelButton().text(), "Close");
+    EXPECT_FALSE(dialog.startButton().isEnabled());
+    EXPECT_EQ(dialog.progressBar().value(), dialog.progressBar().maximum());
+    EXPECT_TRUE(m_prompter.texts().empty());
+    // The transfer is over: the document is the user's again while the window stays.
+    EXPECT_FALSE(link.isTransferring());
+    EXPECT_TRUE(enabled(cmd::WriteToRadio));
+    EXPECT_TRUE(enabled(cmd::ModelInformation));
+
+    QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.hasWindow());
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(TransferShellTest, AVerifiedWriteSaysHowManyBlocksMatch) {
+    RadioLink::setVerifyAfterWrite(true);
+    transfer(cmd::WriteToRadio);
+    RadioLink::setVerifyAfterWrite(false);
+    TransferProgressDialog& dialog = active()->radioLink().progressDialog();
+    ASSERT_TRUE(dialog.hasWindow());
+    EXPECT_EQ(dialog.statusText(), "Written and verified: 403 blocks match");
+    // The window's own close, Esc, is Close.
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.hasWindow());
+}
+
+TEST_F(TransferShellTest, ReadOrWriteFromAFinishedWindowStartsAfresh) {
+    TransferProgressDialog& dialog = active()->radioLink().progressDialog();
+    transfer(cmd::WriteToRadio);
+    ASSERT_TRUE(dialog.isFinished());
+    trigger(cmd::ReadFromRadio);
+    EXPECT_TRUE(dialog.hasWindow());
+    EXPECT_FALSE(dialog.isFinished());
+    EXPECT_TRUE(dialog.startButton().isEnabled());
+    EXPECT_EQ(dialog.cancelButton().text(), "Cancel");
+    EXPECT_EQ(dialog.statusText(), "   Not start yet");
+    EXPECT_EQ(dialog.windowTitle(), "Reading Data Progress");
+    QSignalSpy ended(&active()->radioLink(), &RadioLink::transferEnded);
+    QTest::mouseClick(&dialog.startButton(), Qt::LeftButton);
+    ASSERT_TRUE(ended.wait(60000));
+    EXPECT_FALSE(dialog.hasWindow()) << "a completed read shows itself in the grid";
+    EXPECT_EQ(radio.blocksRead(), RadioImage::ReadBlocks);
+}
+
+TEST_F(TransferShellTest, BackupsSayHowTheirTransferEndedAndOverWhichPort) {
+    read();
+    FaultPlan faults;
+    faults.refuseWriteBlock = 30;
+    radio = VirtualRadio(faults);
+    m_prompter.answer({PromptAnswer::Ok, PromptAnswer::Ok});
+    transfer(cmd::WriteToRadio);
+    const SystemWallClock wallClock;
+    const BackupStore store(file("data") / "tarn" / "backups", wallClock);
+    const std::vector<BackupEntry> entries = store.list();
+    ASSERT_EQ(entries.size(), 2U);
+    ASSERT_TRUE(entries[0].record && entries[1].record);
+    const BackupEntry& write = entries[0].name.kind == BackupKind::Write ? entries[0] : entries[1];
+    const BackupEntry& read = entries[0].name.kind == BackupKind::Read ? entries[0] : entries[1];
+    EXPECT_EQ(write.record->outcome, BackupOutcome::PartlyWritten);
+    EXPECT_EQ(read.record->outcome, BackupOutcome::Complete);
+    EXPECT_EQ(read.record->port, "COM1");
+
+    m_dialogs.onBackups = [](BackupsDialog& dialog) {
+        auto* list = control<QTreeWidget>(dialog, BackupsDialog::ListId);
+        ASSERT_EQ(list->topLevelItemCount(), 2);
+        QStringList outcomes;
+        for (int i = 0; i < 2; ++i) {
+            outcomes << list->topLevelItem(i)->text(2);
+            EXPECT_TRUE(list->topLevelItem(i)->text(3).startsWith(QStringLiteral("COM1")));
+        }
+        outcomes.sort();
+        EXPECT_EQ(outcomes,
+                  (QStringList{QStringLiteral("Complete"), QStringLiteral("Partly written")}));
+        dialog.reject();
+    };
+    trigger(cmd::Backups);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "data/BackupStore.h"
 #include "data/SinFile.h"
 #include "link/RadioTransfer.h"
 #include "tests/support/PtyRadioFixture.h"
@@ -9,6 +10,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <set>
 #include <sstream>
 
 namespace tarn::cli {
@@ -29,9 +31,11 @@ protected:
     [[nodiscard]] fs::path backups() const { return dir / "backups"; }
     [[nodiscard]] std::vector<fs::path> backupFiles() const {
         std::vector<fs::path> files;
+        // The backups themselves, not the records beside them.
         if (fs::exists(backups()))
             for (const auto& entry : fs::directory_iterator(backups()))
-                files.push_back(entry.path());
+                if (entry.path().extension() == ".sin")
+                    files.push_back(entry.path());
         std::sort(files.begin(), files.end());
         return files;
     }
@@ -69,6 +73,67 @@ TEST_F(CliSafetyTest, ReadAndWriteKeepBackupsAndNameThem) {
     });
     ASSERT_NE(read, files.end());
     EXPECT_EQ(SinFile::load(*read), SinFile::load(dir / "out.sin"));
+}
+
+// Channel 22 of this file shows 145.500 MHz in and out, so a bad store there shows.
+std::string programmedFile(const test::TempDir& dir) {
+    RadioImage image = RadioImage::newDocument();
+    for (int row = 0; row < RadioImage::MaxChannels; ++row)
+        for (const std::size_t at : {0U, 4U}) {
+            image.row(row)[at] = 0x00;
+            image.row(row)[at + 1] = 0x00;
+            image.row(row)[at + 2] = 0x55;
+            image.row(row)[at + 3] = 0x14;
+        }
+    SinFile::store(dir / "programmed.sin", image);
+    return dir.file("programmed.sin");
+}
+
+TEST_F(CliSafetyTest, WritesCountTheirBlocksOnStderrAndNameWhatWentWrong) {
+    const std::string in = programmedFile(dir);
+    {
+        PtyRadioFixture good;
+        good.start();
+        ASSERT_EQ(run({"write", "--port", good.devicePath(), in}), 0) << err.str();
+        EXPECT_TRUE(errSays("Written: 404 blocks\n")) << err.str();
+        EXPECT_EQ(out.str().find("Written"), std::string::npos) << "stdout stays as it was";
+        ASSERT_EQ(run({"write", "--verify", "--port", good.devicePath(), in}), 0) << err.str();
+        EXPECT_TRUE(errSays("Written and verified: 403 blocks match\n")) << err.str();
+    }
+    {
+        FaultPlan faults;
+        faults.badStoreBlock = 42;
+        PtyRadioFixture bad(faults);
+        bad.start();
+        EXPECT_EQ(run({"write", "--verify", "--port", bad.devicePath(), in}), 6) << err.str();
+        EXPECT_TRUE(errSays("Verify failed: 1 block differs, at 0x0150\n"
+                            "Channel 22: RX Freq, TX Freq\n"))
+            << err.str();
+        EXPECT_FALSE(errSays("Written")) << err.str();
+    }
+    {
+        FaultPlan faults;
+        faults.refuseWriteBlock = 45;
+        PtyRadioFixture stops(faults);
+        stops.start();
+        EXPECT_EQ(run({"write", "--port", stops.devicePath(), in}), 4) << err.str();
+        EXPECT_TRUE(errSays(RadioTransfer::partlyWrittenText(45) +
+                            "\nThe last channel written is channel 22.\n"))
+            << err.str();
+    }
+    // Each backup has its record: three writes that went well or not, the port they used.
+    const SystemWallClock clock;
+    const std::vector<BackupEntry> entries = BackupStore(backups(), clock).list();
+    ASSERT_EQ(entries.size(), 4u);
+    std::multiset<BackupOutcome> outcomes;
+    for (const BackupEntry& entry : entries) {
+        ASSERT_TRUE(entry.record) << entry.file;
+        EXPECT_TRUE(entry.record->port.starts_with("/dev/")) << entry.record->port;
+        outcomes.insert(entry.record->outcome);
+    }
+    EXPECT_EQ(outcomes, (std::multiset<BackupOutcome>{
+                            BackupOutcome::Complete, BackupOutcome::Verified,
+                            BackupOutcome::VerifyFailed, BackupOutcome::PartlyWritten}));
 }
 
 TEST_F(CliSafetyTest, ABackupThatCannotBeKeptIsOnlyAWarning) {

@@ -119,8 +119,10 @@ protected:
         const fs::path folder = dir / "data" / "tarn" / "backups";
         if (!fs::exists(folder))
             return 0;
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+        // The backups, not the records beside them.
+        return static_cast<std::size_t>(std::count_if(
+            fs::directory_iterator(folder), fs::directory_iterator(),
+            [](const fs::directory_entry& e) { return e.path().extension() == ".sin"; }));
     }
     // The port is free at once: nothing is left on the device for the dead process to clear.
     void expectAnImmediateSecondRun(const std::string& device, const std::string& when) {

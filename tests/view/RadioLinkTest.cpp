@@ -62,11 +62,13 @@ protected:
                 action();
         });
     }
-    void expectEndedQuietly() {
+    // A good write's window stays, confirming, until the user closes it; anything else closes.
+    void expectEndedQuietly(bool confirmedWrite = false) {
         EXPECT_FALSE(line.isOpen());
         EXPECT_GE(line.closeCount(), 1);
-        EXPECT_FALSE(dialog().hasWindow());
-        EXPECT_FALSE(dialog().isVisible());
+        EXPECT_EQ(dialog().hasWindow(), confirmedWrite);
+        EXPECT_EQ(dialog().isVisible(), confirmedWrite);
+        EXPECT_EQ(dialog().isFinished(), confirmedWrite);
         EXPECT_TRUE(prompter.texts().empty());
         EXPECT_FALSE(link.isTransferring());
     }
@@ -128,7 +130,7 @@ TEST_F(RadioLinkTest, WriteSendsWhatTheGridShowsIncludingAValueStillBeingTyped) 
     EXPECT_EQ(dialog().windowTitle(), "Writing Data Progress");
     EXPECT_EQ(cell(5, 1), "147.00000");
     start(dialog());
-    expectEndedQuietly();
+    expectEndedQuietly(true);
     EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
     std::array<std::uint8_t, 4> expected{};
     ChannelCodec::encodeFrequency(14602500, expected);
@@ -230,7 +232,7 @@ TEST_F(RadioLinkTest, WriteChosenOverAnIdleReadWindowKeepsItsCaptionButWrites) {
     start(dialog());
     EXPECT_EQ(radio.blocksWritten(), RadioImage::WriteBlocks);
     EXPECT_EQ(radio.blocksRead(), 0);
-    expectEndedQuietly();
+    expectEndedQuietly(true);
 }
 
 TEST_F(RadioLinkTest, APortThatWillNotOpenIsReported) {

@@ -352,7 +352,8 @@ test('a read and a write with the demo radio, verified, through the same session
       assert.deepEqual(texts(write.actions, 'ask'), []);
       assert.equal(write.result.outcome, 'completed');
       const statuses = texts(write.actions, 'status');
-      assert.equal(statuses[statuses.length - 1], 'Verify passed: the radio holds what was written');
+      assert.equal(statuses[statuses.length - 2], 'Verify passed: the radio holds what was written');
+      assert.equal(statuses[statuses.length - 1], 'Written and verified: 403 blocks match');
       const radio = demo.memory();
       // The radio takes the channel rows and the settings the write sends.
       assert.deepEqual(radio.slice(0, 0x0c70), doc.saveBytes().slice(0, 0x0c70));
@@ -443,7 +444,8 @@ test('a port session reads, writes, tells a refused write part-way and a port it
       assert.equal(refused.result.wroteToRadio, true);
       assert.deepEqual(texts(refused.actions, 'ask'), [
         ' Program Interrupt\uff0cPlease reset the radio and try again',
-        'Writing stopped after 5 of 404 blocks: the radio is partly programmed. Write again to complete it.']);
+        'Writing stopped after 5 of 404 blocks: the radio is partly programmed. Write again to complete it.\n' +
+          'The last channel written is channel 2.']);
       // The port closes before the window, and the reports come after it.
       const kinds = refused.actions.map((a) => a.kind);
       assert.ok(kinds.lastIndexOf('close') < kinds.indexOf('closeWindow'));

@@ -16,6 +16,7 @@ constexpr std::array Messages{
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: warning: no serial trace kept: %1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: warning: the trace was not written to %1: %2"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "cannot write the trace %1: %2"),
+    TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: warning: %1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: cannot write %1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli: %1"),
     TARN_TRANSLATE_NOOP("tarn::Prompt", "tarn-cli %1: %2"),

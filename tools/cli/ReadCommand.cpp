@@ -58,7 +58,8 @@ int ReadCommand::conclude(const TransferOptions& options, const TransferReport& 
     if (report.outcome != TransferOutcome::Completed)
         return report.exitStatus();
     // The backup first: it keeps the radio's memory even when OUT cannot be written.
-    (void)CliBackup::keep(target.image(), BackupKind::Read, {}, context);
+    (void)CliBackup::keep(target.image(), BackupKind::Read, {},
+                          {BackupOutcome::Complete, options.port(), {}}, context);
     if (!ImageFile::store(options.file, target.image(), context.err)) {
         const std::filesystem::path fallback = fallbackPath();
         if (ImageFile::store(fallback, target.image(), context.err))

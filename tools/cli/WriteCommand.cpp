@@ -14,6 +14,7 @@
 #include "data/ChannelCodec.h"
 #include "data/ModelBand.h"
 #include "data/TextGrid.h"
+#include "link/WriteReport.h"
 
 #include <algorithm>
 #include <ostream>
@@ -51,6 +52,10 @@ void warnOutsideBand(const LoadedImage& loaded, CliContext& context) {
         context.err << "tarn-cli: warning: channels outside the band " << band->name()
                     << " of the model, which the radio cannot use: "
                     << ModelBand::channelList(outside) << "\n";
+}
+
+BackupOutcome backupOutcome(const TransferReport& report) {
+    return WriteReport::backupOutcome(report.direction, report.outcome, report.verify);
 }
 
 } // namespace
@@ -96,7 +101,8 @@ int WriteCommand::conclude(const TransferOptions& options, const TransferReport&
                            CliTransferTarget& target, CliContext& context) {
     // Whatever reached the radio is kept, even from a write that stopped part-way.
     if (report.wroteToRadio)
-        (void)CliBackup::keep(target.image(), BackupKind::Write, {}, context);
+        (void)CliBackup::keep(target.image(), BackupKind::Write, {},
+                              {backupOutcome(report), options.port(), {}}, context);
     // After a failed verify the radio may not hold the file, so it is not called written.
     if (report.exitStatus() == Success)
         context.err << "tarn-cli: wrote " << options.file
@@ -121,7 +127,8 @@ int WriteCommand::runFleet(const TransferOptions& options, CliTransferTarget& ta
     std::vector<int> statuses;
     for (TransferReport& report : reports) {
         if (report.wroteToRadio)
-            report.backup = CliBackup::keep(target.image(), BackupKind::Write, report.port, context)
+            report.backup = CliBackup::keep(target.image(), BackupKind::Write, report.port,
+                                            {backupOutcome(report), report.port, {}}, context)
                                 .value_or(std::filesystem::path());
         statuses.push_back(report.exitStatus());
     }
