@@ -4,6 +4,7 @@
 #include "link/PortNames.h"
 #include "link/PortSettings.h"
 #include "link/TraceStore.h"
+#include "link/UsbSerialChip.h"
 #include "qtsupport/LastMessage.h"
 
 #include <QDir>
@@ -59,9 +60,14 @@ QString ProblemReport::identityOf(const QString& device) {
             parts << tr("description: %1").arg(info.description());
         if (!info.manufacturer().isEmpty())
             parts << tr("manufacturer: %1").arg(info.manufacturer());
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
             parts << tr("USB id: %1:%2")
                          .arg(hex4(info.vendorIdentifier()), hex4(info.productIdentifier()));
+            const std::string chip =
+                UsbSerialChip::name(info.vendorIdentifier(), info.productIdentifier());
+            if (!chip.empty())
+                parts << tr("chip: %1").arg(QString::fromStdString(chip));
+        }
         if (!info.serialNumber().isEmpty())
             parts << tr("serial number: %1").arg(info.serialNumber());
         return parts.isEmpty() ? tr("listed, without details") : parts.join(QStringLiteral("; "));

@@ -1267,6 +1267,10 @@ Report a Problem</source>
         <translation>序列号：%1</translation>
     </message>
     <message>
+        <source>chip: %1</source>
+        <translation>芯片：%1</translation>
+    </message>
+    <message>
         <source>listed, without details</source>
         <translation>已列出，无详细信息</translation>
     </message>
