@@ -2,13 +2,13 @@
 
 #include "data/AtomicFile.h"
 #include "data/ChannelCodec.h"
+#include "data/XdgFolder.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <system_error>
 #include <tuple>
@@ -269,18 +269,8 @@ BackupContents BackupContents::of(const RadioImage& image) {
 }
 
 fs::path BackupStore::defaultFolder() {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    // A relative XDG_DATA_HOME is invalid and ignored.
-    if (dataHome && *dataHome && fs::path(dataHome).is_absolute())
-        return fs::path(dataHome) / "tarn" / "backups";
-    const char* home = std::getenv("HOME");
-#ifdef _WIN32
-    if (!home || !*home)
-        home = std::getenv("LOCALAPPDATA");
-#endif
-    if (!home || !*home)
-        return {};
-    return fs::path(home) / ".local" / "share" / "tarn" / "backups";
+    const fs::path base = XdgFolder::base("XDG_DATA_HOME", ".local/share");
+    return base.empty() ? base : base / "tarn" / "backups";
 }
 
 BackupStore::BackupStore(fs::path folder, const WallClock& clock, std::size_t keep)

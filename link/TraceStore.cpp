@@ -1,9 +1,10 @@
 #include "link/TraceStore.h"
 
+#include "data/XdgFolder.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <tuple>
 
@@ -62,18 +63,8 @@ std::vector<TraceEntry> entries(const fs::path& folder) {
 } // namespace
 
 fs::path TraceStore::defaultFolder() {
-    const char* stateHome = std::getenv("XDG_STATE_HOME");
-    // A relative XDG_STATE_HOME is invalid and ignored.
-    if (stateHome && *stateHome && fs::path(stateHome).is_absolute())
-        return fs::path(stateHome) / "tarn" / "traces";
-    const char* home = std::getenv("HOME");
-#ifdef _WIN32
-    if (!home || !*home)
-        home = std::getenv("LOCALAPPDATA");
-#endif
-    if (!home || !*home)
-        return {};
-    return fs::path(home) / ".local" / "state" / "tarn" / "traces";
+    const fs::path base = XdgFolder::base("XDG_STATE_HOME", ".local/state");
+    return base.empty() ? base : base / "tarn" / "traces";
 }
 
 TraceStore::TraceStore(fs::path folder, const WallClock& clock, std::size_t keep)
