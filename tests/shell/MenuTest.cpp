@@ -122,8 +122,8 @@ TEST_F(Menus, WithoutADocumentOnlyTheApplicationCommandsAreAvailable) {
     trigger(cmd::FileClose);
     ASSERT_EQ(documentCount(), 0U);
     // The band plan is the program's setting too.
-    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393,
-                           57664, 32795, 32796, 32800, 57670, 32860, 32870, 32871};
+    std::set<int> expected{57600, 57601, 57606, 57665, 59392, 59393, 57664,
+                           32795, 32796, 32800, 57670, 32860, 32870, 32871};
 #ifndef _WIN32
     // The ports are the program's setting, not a document's.
     expected.insert(32783);
