@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
-#include <tuple>
 #include <utility>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -65,12 +64,8 @@ std::string lastError() {
 
 // Newest last: by time, then by the order one second's names were taken.
 bool olderThan(const BackupEntry& a, const BackupEntry& b) {
-    const auto key = [](const BackupEntry& e) {
-        const LocalTime& t = e.name.time;
-        return std::tuple(t.year, t.month, t.day, t.hour, t.minute, t.second, e.name.sequence,
-                          e.file.filename().string());
-    };
-    return key(a) < key(b);
+    return std::pair(a.name.order(), a.file.filename()) <
+           std::pair(b.name.order(), b.file.filename());
 }
 
 void writeWhole(std::FILE* file, const RadioImage& image, const fs::path& path) {

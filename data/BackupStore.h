@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace tarn {
@@ -33,6 +34,11 @@ struct BackupName {
     [[nodiscard]] static std::optional<BackupName> parse(std::string_view fileName);
     // "2026-12-07 09:55:38"
     [[nodiscard]] std::string timeText() const;
+    // Names compare in the order they were taken: by time, then by sequence within a second.
+    [[nodiscard]] auto order() const {
+        return std::tuple(time.year, time.month, time.day, time.hour, time.minute, time.second,
+                          sequence);
+    }
     // The port as it can stand in a file name: "/dev/ttyUSB0" gives "ttyUSB0".
     [[nodiscard]] static std::string portLabel(std::string_view port);
 };

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <tuple>
+#include <utility>
 
 namespace tarn {
 
@@ -39,12 +39,8 @@ std::optional<BackupName> parseTraceName(std::string_view file) {
 
 // Newest first: by time, then by the order one second's names were taken.
 bool newerThan(const TraceEntry& a, const TraceEntry& b) {
-    const auto key = [](const TraceEntry& e) {
-        const LocalTime& t = e.name.time;
-        return std::tuple(t.year, t.month, t.day, t.hour, t.minute, t.second, e.name.sequence,
-                          e.file.filename().string());
-    };
-    return key(b) < key(a);
+    return std::pair(b.name.order(), b.file.filename()) <
+           std::pair(a.name.order(), a.file.filename());
 }
 
 std::vector<TraceEntry> entries(const fs::path& folder) {
